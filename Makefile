@@ -1,0 +1,51 @@
+# Convenience wrapper around CMake: installs what is missing, builds in build/.
+SHELL := /bin/bash
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+
+# Debian packages the build and the tests need.
+PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build run test test-asan bench fuzz clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installiere fehlende Pakete: $$missing"; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/krv show share/examples/Orks.krt
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The core tests built with AddressSanitizer and UBSan; any report fails the run.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKRV_SANITIZE=ON -DKRV_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/teamfile_bench
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRV_FUZZ=ON -DKRV_TESTS=OFF -DKRV_BENCH=OFF
+	cmake --build build-fuzz -j $(JOBS) --target teamfile_fuzz
+	mkdir -p build-fuzz/corpus
+	build-fuzz/teamfile_fuzz -max_total_time=$${FUZZ_SECONDS:-60} build-fuzz/corpus fuzz/corpus
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

@@ -1,0 +1,172 @@
+#include "model/Archive.h"
+
+#include <cstring>
+
+#include "model/Format.h"
+#include "model/Windows1252.h"
+
+namespace krv {
+namespace {
+
+constexpr uint16_t kNullTag = 0x0000;
+constexpr uint16_t kNewClassTag = 0xFFFF;
+constexpr uint16_t kClassTag = 0x8000;
+constexpr uint16_t kBigObjectTag = 0x7FFF;
+constexpr uint32_t kBigClassTag = 0x80000000u;
+constexpr uint32_t kMaxMapCount = 0x3FFFFFFEu;
+
+}  // namespace
+
+// ---- writing ----
+
+void ArchiveWriter::Append(const void* data, size_t size) {
+  m_bytes.append(static_cast<const char*>(data), size);
+}
+
+void ArchiveWriter::WriteInt32(int32_t value) { WriteUInt32(static_cast<uint32_t>(value)); }
+
+void ArchiveWriter::WriteWord(uint16_t value) {
+  const unsigned char b[2] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8)};
+  Append(b, 2);
+}
+
+void ArchiveWriter::WriteUInt32(uint32_t value) {
+  const unsigned char b[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+                              static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+  Append(b, 4);
+}
+
+void ArchiveWriter::WriteString(std::string_view utf8) {
+  const std::string bytes = Utf8ToWindows1252(utf8, &m_replaced);
+  const size_t n = bytes.size();
+  if (n < 0xFF) {
+    m_bytes += static_cast<char>(n);
+  } else {
+    m_bytes += '\xFF';
+    if (n < 0xFFFE) {
+      WriteWord(static_cast<uint16_t>(n));
+    } else {
+      WriteWord(0xFFFF);
+      WriteUInt32(static_cast<uint32_t>(n));
+    }
+  }
+  m_bytes += bytes;
+}
+
+void ArchiveWriter::WriteCount(uint64_t count) {
+  if (count < 0xFFFF) {
+    WriteWord(static_cast<uint16_t>(count));
+  } else {
+    WriteWord(0xFFFF);
+    WriteUInt32(static_cast<uint32_t>(count));
+  }
+}
+
+void ArchiveWriter::WriteNullTag() { WriteWord(kNullTag); }
+
+uint32_t ArchiveWriter::NextIndex() {
+  if (m_nextIndex > kMaxMapCount) throw ArchiveError("Zu viele Objekte für eine Datei.");
+  return m_nextIndex++;
+}
+
+void ArchiveWriter::WriteObjectTag(std::string_view className, uint16_t schema) {
+  for (const auto& [name, index] : m_classes) {
+    if (name != className) continue;
+    if (index < kBigObjectTag) {
+      WriteWord(static_cast<uint16_t>(kClassTag | index));
+    } else {
+      WriteWord(kBigObjectTag);
+      WriteUInt32(kBigClassTag | index);
+    }
+    NextIndex();  // the object itself
+    return;
+  }
+  WriteWord(kNewClassTag);
+  WriteWord(schema);
+  WriteWord(static_cast<uint16_t>(className.size()));
+  Append(className.data(), className.size());
+  m_classes.emplace_back(std::string(className), NextIndex());
+  NextIndex();
+}
+
+// ---- reading ----
+
+ArchiveReader::ArchiveReader(std::string_view data, std::vector<std::string_view> knownClasses)
+    : m_data(data), m_knownClasses(std::move(knownClasses)) {
+  m_table.push_back(kObjectEntry);  // index 0 stands for null
+}
+
+void ArchiveReader::Fail(const std::string& what) const {
+  throw ArchiveError(Format("%s (bei Byte %zu)", what.c_str(), m_pos));
+}
+
+const char* ArchiveReader::Take(size_t size) {
+  if (size > Remaining()) Fail("Die Datei ist zu kurz");
+  const char* p = m_data.data() + m_pos;
+  m_pos += size;
+  return p;
+}
+
+uint16_t ArchiveReader::ReadWord() {
+  const auto* b = reinterpret_cast<const unsigned char*>(Take(2));
+  return static_cast<uint16_t>(b[0] | (b[1] << 8));
+}
+
+uint32_t ArchiveReader::ReadUInt32() {
+  const auto* b = reinterpret_cast<const unsigned char*>(Take(4));
+  return uint32_t{b[0]} | (uint32_t{b[1]} << 8) | (uint32_t{b[2]} << 16) | (uint32_t{b[3]} << 24);
+}
+
+int32_t ArchiveReader::ReadInt32() { return static_cast<int32_t>(ReadUInt32()); }
+
+std::string ArchiveReader::ReadString() {
+  uint64_t length = static_cast<unsigned char>(*Take(1));
+  if (length == 0xFF) {
+    length = ReadWord();
+    if (length == 0xFFFE) Fail("Texte in 16-Bit-Zeichen werden nicht unterstützt");
+    if (length == 0xFFFF) length = ReadUInt32();
+  }
+  if (length > Remaining()) Fail(Format("Ein Text von %llu Zeichen passt nicht mehr in die Datei",
+                                        static_cast<unsigned long long>(length)));
+  return Windows1252ToUtf8(std::string_view(Take(length), length));
+}
+
+uint32_t ArchiveReader::ReadCount(size_t minEntrySize) {
+  uint32_t count = ReadWord();
+  if (count == 0xFFFF) count = ReadUInt32();
+  if (minEntrySize > 0 && count > Remaining() / minEntrySize)
+    Fail(Format("Eine Liste von %u Einträgen passt nicht mehr in die Datei", count));
+  return count;
+}
+
+std::string_view ArchiveReader::ReadObjectTag() {
+  const uint16_t tag = ReadWord();
+  if (tag == kNullTag) return {};
+
+  int32_t classSlot;
+  if (tag == kNewClassTag) {
+    ReadWord();  // schema: the record classes are versionable, any number is accepted
+    const uint16_t nameLength = ReadWord();
+    const std::string_view name(Take(nameLength), nameLength);
+    classSlot = -1;
+    for (size_t i = 0; i < m_knownClasses.size(); ++i)
+      if (m_knownClasses[i] == name) classSlot = static_cast<int32_t>(i);
+    if (classSlot < 0) Fail(Format("Unbekannte Klasse \"%s\"", Windows1252ToUtf8(name).c_str()));
+    if (m_table.size() > kMaxMapCount) Fail("Zu viele Objekte in der Datei");
+    m_table.push_back(classSlot);
+  } else {
+    const uint32_t objectTag = tag == kBigObjectTag ? ReadUInt32()
+                                                     : ((uint32_t{tag} & kClassTag) << 16) | (tag & ~kClassTag);
+    const uint32_t index = objectTag & ~kBigClassTag;
+    if (index == 0 || index >= m_table.size()) Fail(Format("Ungültiger Verweis auf Eintrag %u", index));
+    if (!(objectTag & kBigClassTag))
+      Fail("Ein Datensatz steht zweimal in der Datei (Verweis auf einen schon gelesenen Eintrag)");
+    classSlot = m_table[index];
+    if (classSlot == kObjectEntry) Fail(Format("Eintrag %u ist keine Klasse", index));
+  }
+  if (m_table.size() > kMaxMapCount) Fail("Zu viele Objekte in der Datei");
+  m_table.push_back(kObjectEntry);
+  return m_knownClasses[static_cast<size_t>(classSlot)];
+}
+
+}  // namespace krv

@@ -1,0 +1,76 @@
+#pragma once
+// The object archive of team files and KRV.DAT: little-endian integers, length-prefixed
+// Windows-1252 texts, counted lists and class/object tags with one tag table per file.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace krv {
+
+// A file that does not follow the archive format; the message is German and says what is wrong.
+class ArchiveError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class ArchiveWriter {
+ public:
+  void WriteInt32(int32_t value);
+  void WriteWord(uint16_t value);
+  void WriteUInt32(uint32_t value);
+  // Texts are converted to Windows-1252; characters it cannot hold become "?" and are counted.
+  void WriteString(std::string_view utf8);
+  void WriteCount(uint64_t count);
+  void WriteNullTag();
+  // Starts a new object: the class block the first time a class is written, else its tag.
+  void WriteObjectTag(std::string_view className, uint16_t schema);
+
+  const std::string& Bytes() const { return m_bytes; }
+  std::string TakeBytes() { return std::move(m_bytes); }
+  size_t ReplacedCharacters() const { return m_replaced; }
+
+ private:
+  void Append(const void* data, size_t size);
+  uint32_t NextIndex();
+
+  std::string m_bytes;
+  uint32_t m_nextIndex = 1;
+  size_t m_replaced = 0;
+  std::vector<std::pair<std::string, uint32_t>> m_classes;
+};
+
+class ArchiveReader {
+ public:
+  // `knownClasses`: the class names this file may contain.
+  ArchiveReader(std::string_view data, std::vector<std::string_view> knownClasses);
+
+  int32_t ReadInt32();
+  uint16_t ReadWord();
+  uint32_t ReadUInt32();
+  std::string ReadString();  // UTF-8
+  // A list or array count; fails at once when the rest of the file cannot hold that many
+  // entries of at least `minEntrySize` bytes.
+  uint32_t ReadCount(size_t minEntrySize);
+  // Reads an object tag; returns the object's class name, or an empty view for a null entry.
+  // A reference to an object read before is refused: each record has one place only.
+  std::string_view ReadObjectTag();
+
+  size_t Position() const { return m_pos; }
+  size_t Remaining() const { return m_data.size() - m_pos; }
+
+ private:
+  const char* Take(size_t size);
+  [[noreturn]] void Fail(const std::string& what) const;
+
+  std::string_view m_data;
+  size_t m_pos = 0;
+  std::vector<std::string_view> m_knownClasses;
+  // Tag table: for each index the known-class slot, or kObjectEntry for an object.
+  static constexpr int32_t kObjectEntry = -1;
+  std::vector<int32_t> m_table;
+};
+
+}  // namespace krv

@@ -1,0 +1,17 @@
+#pragma once
+// Case-insensitive comparison the way the program always did it: ASCII letters only.
+
+#include <string_view>
+
+namespace krv {
+
+constexpr char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+inline bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  return true;
+}
+
+}  // namespace krv

@@ -1,0 +1,152 @@
+#include "model/Archive.h"
+
+#include <gtest/gtest.h>
+
+namespace krv {
+namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out += static_cast<char>(v);
+  return out;
+}
+
+std::string Prefix(const std::string& written, size_t length) { return written.substr(0, written.size() - length); }
+
+// Length prefixes switch form at 255 and at 65534 bytes; a reader must follow each form.
+TEST(Archive, StringPrefixBoundaries) {
+  struct Case {
+    size_t length;
+    std::string prefix;
+  };
+  const Case cases[] = {
+      {0, Bytes({0x00})},
+      {254, Bytes({0xFE})},
+      {255, Bytes({0xFF, 0xFF, 0x00})},
+      {65533, Bytes({0xFF, 0xFD, 0xFF})},
+      {65534, Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})},
+      {70000, Bytes({0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00})},
+  };
+  for (const Case& c : cases) {
+    ArchiveWriter w;
+    const std::string text(c.length, 'x');
+    w.WriteString(text);
+    EXPECT_EQ(Prefix(w.Bytes(), c.length), c.prefix) << c.length;
+    ArchiveReader r(w.Bytes(), {});
+    EXPECT_EQ(r.ReadString(), text) << c.length;
+    EXPECT_EQ(r.Remaining(), 0u);
+  }
+}
+
+// Texts are Windows-1252 in the file and UTF-8 in memory; the prefix counts file bytes.
+TEST(Archive, StringEncoding) {
+  ArchiveWriter w;
+  w.WriteString("Fänger €");
+  EXPECT_EQ(w.Bytes(), Bytes({8, 'F', 0xE4, 'n', 'g', 'e', 'r', ' ', 0x80}));
+  ArchiveReader r(w.Bytes(), {});
+  EXPECT_EQ(r.ReadString(), "Fänger €");
+  EXPECT_EQ(w.ReplacedCharacters(), 0u);
+  w.WriteString("日本");
+  EXPECT_EQ(w.ReplacedCharacters(), 2u);
+}
+
+// Counts: a word below 0xFFFF, else 0xFFFF and a 32-bit count; an empty list is 00 00.
+TEST(Archive, Counts) {
+  ArchiveWriter w;
+  w.WriteCount(0);
+  w.WriteCount(0xFFFE);
+  w.WriteCount(0xFFFF);
+  EXPECT_EQ(w.Bytes(), Bytes({0x00, 0x00, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}));
+  ArchiveReader r(w.Bytes(), {});
+  EXPECT_EQ(r.ReadCount(0), 0u);
+  EXPECT_EQ(r.ReadCount(0), 0xFFFEu);
+  EXPECT_EQ(r.ReadCount(0), 0xFFFFu);
+}
+
+// A count or length larger than the rest of the file fails at once (no huge allocation).
+TEST(Archive, ImpossibleSizesFailEarly) {
+  const std::string hugeCount = Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0});
+  ArchiveReader counts(hugeCount, {});
+  EXPECT_THROW(counts.ReadCount(2), ArchiveError);
+
+  const std::string hugeText = Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'});
+  ArchiveReader text(hugeText, {});
+  EXPECT_THROW(text.ReadString(), ArchiveError);
+
+  ArchiveReader shortText(Bytes({5, 'a', 'b'}), {});
+  EXPECT_THROW(shortText.ReadString(), ArchiveError);
+  ArchiveReader shortInt(Bytes({1, 2, 3}), {});
+  EXPECT_THROW(shortInt.ReadInt32(), ArchiveError);
+  // The 16-bit character form is refused with a message, not misread.
+  ArchiveReader wide(Bytes({0xFF, 0xFE, 0xFF, 0x01, 'a', 0}), {});
+  EXPECT_THROW(wide.ReadString(), ArchiveError);
+}
+
+// Tags: the class block on first use, then 0x8000 + class index; indices count classes
+// and objects together from 1.
+TEST(Archive, ObjectTags) {
+  ArchiveWriter w;
+  w.WriteObjectTag("A", 3);  // class 1, object 2
+  w.WriteObjectTag("B", 3);  // class 3, object 4
+  w.WriteObjectTag("A", 3);  // object 5
+  w.WriteNullTag();
+  w.WriteObjectTag("B", 3);
+  EXPECT_EQ(w.Bytes(), Bytes({0xFF, 0xFF, 3, 0, 1, 0, 'A', 0xFF, 0xFF, 3, 0, 1, 0, 'B', 0x01, 0x80, 0, 0, 0x03, 0x80}));
+  ArchiveReader r(w.Bytes(), {"A", "B"});
+  EXPECT_EQ(r.ReadObjectTag(), "A");
+  EXPECT_EQ(r.ReadObjectTag(), "B");
+  EXPECT_EQ(r.ReadObjectTag(), "A");
+  EXPECT_EQ(r.ReadObjectTag(), "");
+  EXPECT_EQ(r.ReadObjectTag(), "B");
+}
+
+// Class indices of 0x7FFF and more need the escape word 0x7FFF and a 32-bit tag.
+TEST(Archive, BigClassIndexEscape) {
+  ArchiveWriter w;
+  w.WriteObjectTag("A", 3);
+  for (int i = 1; i < 0x7FFD; ++i) w.WriteObjectTag("A", 3);  // objects 2 .. 0x7FFE
+  w.WriteObjectTag("B", 3);                                    // class 0x7FFF, object 0x8000
+  const size_t before = w.Bytes().size();
+  w.WriteObjectTag("B", 3);
+  EXPECT_EQ(w.Bytes().substr(before), Bytes({0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x80}));
+
+  std::vector<std::string_view> classes = {"A", "B"};
+  ArchiveReader r(w.Bytes(), classes);
+  for (int i = 0; i < 0x7FFD; ++i) ASSERT_EQ(r.ReadObjectTag(), "A");
+  EXPECT_EQ(r.ReadObjectTag(), "B");
+  EXPECT_EQ(r.ReadObjectTag(), "B");
+  EXPECT_EQ(r.Remaining(), 0u);
+}
+
+// Damaged tags: unknown classes, references to objects already read (one record in two
+// places), indices past the table, and class tags naming an object.
+TEST(Archive, DamagedTagsAreRefused) {
+  const std::string classA = Bytes({0xFF, 0xFF, 3, 0, 1, 0, 'A'});
+  EXPECT_THROW(ArchiveReader(Bytes({0xFF, 0xFF, 3, 0, 1, 0, 'Z'}), {"A"}).ReadObjectTag(), ArchiveError);
+
+  ArchiveReader twice(classA + Bytes({0x02, 0x00}), {"A"});
+  twice.ReadObjectTag();
+  EXPECT_THROW(twice.ReadObjectTag(), ArchiveError);
+
+  ArchiveReader bigTwice(classA + Bytes({0xFF, 0x7F, 0x02, 0, 0, 0}), {"A"});
+  bigTwice.ReadObjectTag();
+  EXPECT_THROW(bigTwice.ReadObjectTag(), ArchiveError);
+
+  ArchiveReader past(classA + Bytes({0x09, 0x80}), {"A"});
+  past.ReadObjectTag();
+  EXPECT_THROW(past.ReadObjectTag(), ArchiveError);
+
+  ArchiveReader objectAsClass(classA + Bytes({0x02, 0x80}), {"A"});
+  objectAsClass.ReadObjectTag();
+  EXPECT_THROW(objectAsClass.ReadObjectTag(), ArchiveError);
+
+  try {
+    ArchiveReader(Bytes({0xFF, 0xFF, 3, 0, 3, 0, 'X', 'Y', 'Z'}), {"A"}).ReadObjectTag();
+    FAIL();
+  } catch (const ArchiveError& e) {
+    EXPECT_NE(std::string(e.what()).find("Unbekannte Klasse \"XYZ\""), std::string::npos) << e.what();
+  }
+}
+
+}  // namespace
+}  // namespace krv

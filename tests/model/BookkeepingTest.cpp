@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "model/Team.h"
+
+namespace krv {
+namespace {
+
+void AddPlayer(CKRTeam& team, int32_t value, int32_t ssp, int32_t status = kStatusAktiv) {
+  team.AddSpieler(1, "S", "P", 6, 3, 3, 8, value, "", 100, 0);
+  team.m_Spieler.back()->m_nSSP = ssp;
+  team.m_Spieler.back()->m_nStatus = status;
+}
+
+// The worked example: 11 players at 50000 with 12 SSP, 2 cheerleaders, fan factor 3,
+// 3 re-rolls at 50000, an apothecary: 800000 in all, team value 80 + 2.
+TEST(Bookkeeping, WorkedExample) {
+  CKRTeam team;
+  for (int i = 0; i < 11; ++i) AddPlayer(team, 50000, i == 0 ? 12 : 0);
+  team.AddCheerleader("Cheerleader1");
+  team.AddCheerleader("Cheerleader2");
+  team.m_nFanFaktor = 3;
+  team.m_nMarken = 3;
+  team.m_nMarkenPreis = 50000;
+  team.m_bSani = 1;
+  team.CalcTeamwert();
+  EXPECT_EQ(team.m_nGesamtwert, 800000);
+  EXPECT_EQ(team.m_nTeamwert, 82);
+  EXPECT_EQ(team.m_strTeamwert, "82");
+}
+
+// Empty team, inactive players and the star point rounding.
+TEST(Bookkeeping, TeamValueEdges) {
+  CKRTeam empty;
+  empty.CalcTeamwert();
+  EXPECT_EQ(empty.m_nGesamtwert, 0);
+  EXPECT_EQ(empty.m_strTeamwert, "0");
+
+  CKRTeam team;
+  AddPlayer(team, 70000, 19);
+  AddPlayer(team, 500000, 50, kStatusVerkauft);  // sold: neither value nor points
+  AddPlayer(team, 500000, 50, kStatusVerstorben);
+  team.m_Spieler.push_back(nullptr);
+  team.CalcTeamwert();
+  EXPECT_EQ(team.m_nGesamtwert, 70000);
+  EXPECT_EQ(team.m_nTeamwert, 7 + 3);  // 19 SSP give 3 points
+  team.m_Spieler[0]->m_nSSP = 4;
+  team.CalcTeamwert();
+  EXPECT_EQ(team.m_nTeamwert, 7);  // 4 SSP give none
+
+  // Quotients are cut toward zero on their own: 99999 -> 9, not 10.
+  team.m_Spieler[0]->m_nWert = 99999;
+  team.CalcTeamwert();
+  EXPECT_EQ(team.m_nTeamwert, 9);
+}
+
+// Deductions take off one re-roll price, the double one first, however many there are.
+TEST(Bookkeeping, RerollDeductions) {
+  CKRTeam team;
+  team.m_nMarken = 2;
+  team.m_nMarkenPreis = 50000;
+  team.m_nMarken2 = 1;
+  team.m_nMarkenPreis2 = 100000;
+  team.m_nMarkenAbzug = 3;
+  team.CalcTeamwert();
+  EXPECT_EQ(team.m_nGesamtwert, 100000 + 100000 - 100000);
+  team.m_nMarken2 = 0;
+  team.CalcTeamwert();
+  EXPECT_EQ(team.m_nGesamtwert, 100000 - 50000);
+  team.m_nMarken = 0;
+  team.CalcTeamwert();
+  EXPECT_EQ(team.m_nGesamtwert, 0);
+}
+
+// Ledger sums are cut to thousands each on their own, toward zero also when negative.
+TEST(Bookkeeping, TreasuryFromLedgers) {
+  CKRTeam team;
+  team.AddEinnahme("a", 1000000);
+  team.AddEinnahme("b", 999);
+  team.AddAusgabe("c", 999, kAusgabeVerlust);
+  team.Recalculate();
+  EXPECT_EQ(team.m_nEinnahmenK, 1000);
+  EXPECT_EQ(team.m_nAusgabenK, 0);
+  EXPECT_EQ(team.m_strGold, "1000000");
+
+  CKRTeam small;
+  small.AddEinnahme("a", 999);
+  small.AddAusgabe("b", 1999, kAusgabeVerlust);
+  small.Recalculate();
+  EXPECT_EQ(small.m_nEinnahmenK, 0);
+  EXPECT_EQ(small.m_nAusgabenK, 1);
+  EXPECT_EQ(small.m_strGold, "-1000");
+
+  // A negative ledger sum of -1500 is -1 thousand, not -2.
+  CKRTeam negative;
+  negative.AddEinnahme("Korrektur", -1500);
+  negative.m_Einnahmen.push_back(nullptr);
+  negative.Recalculate();
+  EXPECT_EQ(negative.m_nEinnahmenK, -1);
+  EXPECT_EQ(negative.m_strGold, "-1000");
+
+  // 500 + 400 count nothing; a further 200 makes one thousand.
+  CKRTeam income;
+  income.AddEinnahme("a", 500);
+  income.AddEinnahme("b", 400);
+  income.Recalculate();
+  EXPECT_EQ(income.m_strGold, "0");
+  income.AddEinnahme("c", 200);
+  income.Recalculate();
+  EXPECT_EQ(income.m_strGold, "1000");
+}
+
+// Sums beyond 32 bits must neither overflow (UBSan) nor wrap to a wrong sign.
+TEST(Bookkeeping, NoOverflow) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  CKRTeam team;
+  for (int i = 0; i < 3; ++i) {
+    team.AddEinnahme("viel", kMax);
+    AddPlayer(team, kMax, kMax);
+  }
+  team.m_nMarken = team.m_nMarken2 = kMax;
+  team.m_nMarkenPreis = team.m_nMarkenPreis2 = kMax;
+  team.m_nFanFaktor = kMax;
+  for (int i = 0; i < 3; ++i) team.AddGame("X", "1:0", "", "", 0, 0, 0, 1, 0, kFanRises, "");
+  team.Recalculate();
+  EXPECT_EQ(team.m_nEinnahmenK, 6442450);  // 3 * 2147483647 / 1000
+  EXPECT_EQ(team.m_strGold, "6442450000");
+  EXPECT_EQ(team.m_nGesamtwert, kMax);  // held at the top, not wrapped
+  EXPECT_GT(team.m_nTeamwert, 0);
+}
+
+// Recalculate derives everything a window shows from the records.
+TEST(Bookkeeping, RecalculateDerivedFigures) {
+  CKRTeam team;
+  team.m_nFanFaktor = 2;
+  AddPlayer(team, 50000, 6);
+  AddPlayer(team, 50000, 5, kStatusVerkauft);  // counts for the SSP total of all players
+  team.AddSpieler(2, "Star", "Starplayer", 6, 3, 3, 8, 100000, "", 101, 205);
+  for (int change : {kFanRises, kFanRises, kFanFalls, kFanNone}) team.AddGame("X", "1:0", "", "", 0, 0, 0, 1, 0, change, "");
+  team.m_Games.push_back(nullptr);
+  team.Recalculate();
+  EXPECT_EQ(team.m_nFanFactorAdjustment, 1);
+  EXPECT_EQ(team.FanFactorInForce(), 3);
+  EXPECT_EQ(team.m_nSSPGesamt, 11);
+  EXPECT_EQ(team.m_nAnzahlSpieler, 1);
+  EXPECT_EQ(team.m_nAnzahlStars, 1);
+  EXPECT_EQ(team.m_nGesamtwert, 150000 + 30000);
+  EXPECT_EQ(team.m_nTeamwert, 18 + 1);
+}
+
+}  // namespace
+}  // namespace krv

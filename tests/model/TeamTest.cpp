@@ -1,0 +1,274 @@
+#include "model/Team.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "support/FakeTeamHost.h"
+
+namespace krv {
+namespace {
+
+using test::FakeTeamHost;
+
+// A constructed team must have exactly the starting values the rest of the program relies on.
+TEST(Team, ConstructedValues) {
+  CKRTeam team;
+  EXPECT_EQ(team.m_nLetzteAusgabeArt, -1);  // would preselect a purchase kind in a new dialog
+  EXPECT_EQ(team.m_nMarkenAbzug, 0);
+  EXPECT_EQ(team.m_nFanFactorAdjustment, 0);
+  EXPECT_FALSE(team.m_bKeineFans);
+  EXPECT_EQ(team.m_pHost, nullptr);
+  const char* names[] = {"Feldspieler", "Fänger", "Werfer", "Superspieler", "Blocker", "Blitzer", "?"};
+  for (int i = 0; i < 7; ++i) {
+    const SEigenePosition& p = team.m_Positionen[i];
+    EXPECT_EQ(p.m_strName, names[i]);
+    EXPECT_EQ(p.m_strSecondName, names[i]);
+    EXPECT_TRUE(p.m_strSkills.empty());
+    EXPECT_EQ(p.m_nBW, 6);
+    EXPECT_EQ(p.m_nST, 3);
+    EXPECT_EQ(p.m_nGE, 3);
+    EXPECT_EQ(p.m_nRW, 8);
+    EXPECT_EQ(p.m_nPositionCode, 0);
+  }
+  // Template 7 is never initialised by name and must not carry stray values into a file.
+  EXPECT_TRUE(team.m_Positionen[7].m_strName.empty());
+  EXPECT_EQ(team.m_Positionen[7].m_nBW, 0);
+  EXPECT_EQ(team.m_Positionen[7].m_nCost, 0);
+}
+
+// AddSpieler must start counters, status and free texts at zero whatever came before.
+TEST(Team, AddSpielerStartsClean) {
+  CKRTeam team;
+  team.AddSpieler(7, "Blitzer1", "Blitzer", 7, 3, 3, 8, 90000, "Blk", 100, 21);
+  const CKRSpieler& s = *team.m_Spieler.back();
+  EXPECT_EQ(s.m_nNummer, 7);
+  EXPECT_EQ(s.m_strPosition, "Blitzer");
+  EXPECT_EQ(s.m_nWert, 90000);
+  EXPECT_EQ(s.m_nID, 100);
+  EXPECT_EQ(s.m_nPositionCode, 21);
+  EXPECT_EQ(s.m_nSSP + s.m_nPass + s.m_nTD + s.m_nABG + s.m_nVSA + s.m_nSDT + s.m_nStatus, 0);
+  EXPECT_TRUE(s.m_strExtra.empty() && s.m_strVerletzung.empty() && s.m_strLebenslauf.empty());
+}
+
+// Free numbers: a sold player's number is free again; numbers of inactive players don't block.
+TEST(Team, GetFreeNummer) {
+  CKRTeam team;
+  EXPECT_EQ(team.GetFreeNummer(), 1);
+  for (int n : {1, 2, 3, 4}) team.AddSpieler(n, "S", "P", 6, 3, 3, 8, 0, "", 100 + n, 0);
+  team.m_Spieler[2]->m_nStatus = kStatusVerkauft;
+  EXPECT_EQ(team.GetFreeNummer(), 3);
+
+  CKRTeam full;
+  for (int n = 1; n <= 99; ++n) full.AddSpieler(n, "S", "P", 6, 3, 3, 8, 0, "", n, 0);
+  EXPECT_EQ(full.GetFreeNummer(), -1);
+  full.m_Spieler.insert(full.m_Spieler.begin(), nullptr);  // a null entry from a file is skipped
+  full.m_Spieler[50]->m_nStatus = kStatusVerstorben;
+  EXPECT_EQ(full.GetFreeNummer(), 50);
+}
+
+// Counting by code range and status; boundaries 199/200 and 299/300 decide the kind.
+TEST(Team, CountSpielerArten) {
+  CKRTeam team;
+  for (int code : {0, 199, 200, 222, 299, 300, 301}) team.AddSpieler(1, "S", "P", 6, 3, 3, 8, 0, "", 1, code);
+  team.AddSpieler(1, "Tot", "P", 6, 3, 3, 8, 0, "", 1, 5);
+  team.m_Spieler.back()->m_nStatus = kStatusVerstorben;
+  team.m_Spieler.push_back(nullptr);
+  team.m_nAnzahlSpieler = 99;  // stale values must be reset
+  team.CountSpielerArten();
+  EXPECT_EQ(team.m_nAnzahlSpieler, 2);
+  EXPECT_EQ(team.m_nAnzahlStars, 3);
+  EXPECT_EQ(team.m_nAnzahlBrocken, 2);
+}
+
+// Removing staff by name: cheerleaders one at a time, assistant coaches all of that name.
+TEST(Team, StaffByName) {
+  CKRTeam team;
+  team.AddCheerleader("Anna");
+  team.AddCheerleader("Anna");
+  team.AddCoTrainer("Bert");
+  team.AddCoTrainer("bert");
+  team.AddCoTrainer("Bert");
+  EXPECT_EQ(team.FindCheerleader("anna"), nullptr);  // exact, case-sensitive
+  ASSERT_NE(team.FindCheerleader("Anna"), nullptr);
+  team.RemoveCheerleader("Anna");
+  EXPECT_EQ(team.m_Cheerleader.size(), 1u);
+  team.RemoveCoTrainer("Bert");
+  ASSERT_EQ(team.m_CoTrainer.size(), 1u);
+  EXPECT_EQ(team.m_CoTrainer[0]->m_strName, "bert");
+  team.RemoveCoTrainer("Niemand");
+  EXPECT_EQ(team.m_CoTrainer.size(), 1u);
+}
+
+// Changes by index: indices skip null entries, and an index beyond the list changes
+// nothing and reports 0 (the expense change used to report success regardless).
+TEST(Team, ChangeByIndex) {
+  CKRTeam team;
+  team.AddAusgabe("Team-Aufstellung", 1000000, kAusgabeTeamAufstellung);
+  team.m_Ausgaben.insert(team.m_Ausgaben.begin(), nullptr);
+  team.AddAusgabe("Trainningsmarke", 60000, kAusgabeMarke);
+  EXPECT_EQ(team.ChangeAusgabe(1, "Marke", 50000), 1);
+  EXPECT_EQ(team.m_Ausgaben[2]->m_strText, "Marke");
+  EXPECT_EQ(team.m_Ausgaben[2]->m_nArt, kAusgabeMarke);  // the kind stays
+  EXPECT_EQ(team.ChangeAusgabe(2, "weg", 1), 0);
+  EXPECT_EQ(team.m_strGold, "-1050000");  // the change ran the modified routine
+
+  team.AddEinnahme("Startkapital", 1000000);
+  EXPECT_EQ(team.ChangeEinnahme(0, "Start", 5), 1);
+  EXPECT_EQ(team.ChangeEinnahme(1, "x", 5), 0);
+  team.AddEreignis("Fest", kEreignisSonstiges);
+  EXPECT_EQ(team.GetEreignis(1), nullptr);
+  EXPECT_EQ(team.ChangeEreignis(0, "Feier", kEreignisSonstiges), 1);
+  EXPECT_EQ(team.GetEreignis(0)->m_strText, "Feier");
+  EXPECT_EQ(team.ChangeEreignis(3, "x", 0), 0);
+}
+
+// Deleting asks in the deletion box; only "&Löschen" deletes.
+TEST(Team, DeleteAsksFirst) {
+  CKRTeam team;
+  FakeTeamHost host;
+  team.m_pHost = &host;
+  team.AddEinnahme("Spiel gegen: Orks", 20000);
+  team.AddGame("Orks", "1:1", "", "", 1000, 20000, 1, 0, 1, kFanFalls, "01.01.07");
+  team.AddEreignis("Fest", kEreignisSonstiges);
+
+  host.answers = {false, false, false};
+  EXPECT_FALSE(team.DeleteEinnahme(0));
+  EXPECT_FALSE(team.DeleteGame(0));
+  EXPECT_FALSE(team.DeleteEreignis(0));
+  EXPECT_EQ(team.m_Einnahmen.size() + team.m_Games.size() + team.m_Ereignisse.size(), 3u);
+  ASSERT_EQ(host.calls.size(), 3u);
+  EXPECT_EQ(host.calls[0], "confirm: Spiel gegen: Orks\nzu 20000 Goldstücken.\n\nWirklich löschen?");
+  EXPECT_EQ(host.calls[1], "confirm: Das Spiel gegen Orks wirklich löschen?");
+  EXPECT_EQ(host.calls[2], "confirm: Fest\nDiesen Eintrag wirklich löschen?");
+
+  host.answers = {true, true, true};
+  EXPECT_TRUE(team.DeleteEinnahme(0));
+  EXPECT_TRUE(team.DeleteGame(0));
+  EXPECT_TRUE(team.DeleteEreignis(0));
+  EXPECT_TRUE(team.m_Einnahmen.empty() && team.m_Games.empty() && team.m_Ereignisse.empty());
+  EXPECT_EQ(host.Count("modified"), 3u);
+  EXPECT_FALSE(team.DeleteGame(0));  // nothing left: no question
+  EXPECT_EQ(host.Count("confirm"), 6u);
+
+  // Without a window nobody can confirm, so nothing is deleted.
+  CKRTeam alone;
+  alone.AddEinnahme("x", 1);
+  EXPECT_FALSE(alone.DeleteEinnahme(0));
+  EXPECT_EQ(alone.m_Einnahmen.size(), 1u);
+}
+
+// Deleting an expense undoes what it bought, by kind.
+TEST(Team, DeleteAusgabeUndoesPurchase) {
+  CKRTeam team;
+  FakeTeamHost host;
+  team.m_pHost = &host;
+  team.m_nMarken = 1;
+  team.AddAusgabe("Trainningsmarke", 60000, kAusgabeMarke);
+  team.AddAusgabe("Trainningsmarke", 60000, kAusgabeMarke);
+  team.AddAusgabe("Trainningsmarke", 120000, kAusgabeMarkeDoppelt);
+  host.answers = {true, true, true};
+  EXPECT_TRUE(team.DeleteAusgabe(0));
+  EXPECT_EQ(team.m_nMarken, 0);
+  EXPECT_EQ(host.Count("message"), 0u);
+  EXPECT_TRUE(team.DeleteAusgabe(0));  // count already 0: stays 0, with a notice
+  EXPECT_EQ(team.m_nMarken, 0);
+  EXPECT_EQ(host.Count("message: Minuswerte?"), 1u);
+  EXPECT_TRUE(team.DeleteAusgabe(0));
+  EXPECT_EQ(team.m_nMarken2, 0);
+  EXPECT_EQ(host.Count("message: Minuswerte?"), 2u);
+  EXPECT_TRUE(host.calls[0].find("confirm: Trainningsmarke zu 60000 Goldstücken.\nWirklich löschen?\n\nAchtung!!!") == 0);
+  EXPECT_NE(host.calls[0].find("der Version 1.3++ der KRV erstellt wurden."), std::string::npos);
+}
+
+TEST(Team, DeleteStaffExpenses) {
+  CKRTeam team;
+  FakeTeamHost host;
+  team.m_pHost = &host;
+  team.m_nRasse = 6;
+  team.m_bSani = 1;
+  team.m_strSani = "Doc";
+  team.m_bZauberer = 1;
+  team.m_strZauberer = "Koch";
+  team.AddCoTrainer("Co");
+  team.AddSpieler(1, "Neu", "Blitzer", 7, 3, 3, 8, 90000, "", 100, 21);
+  team.AddAusgabe("Sani Doc angeworben.", 50000, kAusgabeSani);
+  team.AddAusgabe("Zauberer Koch angeworben.", 150000, kAusgabeMeisterkoch);
+  team.AddAusgabe("CotrainerIn Co unter Vertrag genommen.", 10000, kAusgabeCotrainer);
+  team.AddAusgabe("Einstellung von Neu als Blitzer.", 90000, kAusgabeSpieler);
+  team.AddAusgabe("Alt", 5000, kAusgabeUnbekannt);
+  host.answers = {true, true, true, true, true};
+
+  EXPECT_TRUE(team.DeleteAusgabe(0));
+  EXPECT_EQ(team.m_bSani, 0);
+  EXPECT_TRUE(team.m_strSani.empty());
+  ASSERT_EQ(team.m_Ereignisse.size(), 1u);
+  EXPECT_EQ(team.m_Ereignisse[0]->m_strText, "Der Sanitäter Doc verlässt das Team! (Nachträgliche Änderung)");
+  EXPECT_EQ(team.m_Ereignisse[0]->m_nArt, kEreignisSonstiges);
+  EXPECT_EQ(host.Count("sound: Sounds/Sa-geht.wav"), 1u);
+  EXPECT_EQ(host.Count("refresh pages"), 1u);
+
+  EXPECT_TRUE(team.DeleteAusgabe(0));
+  EXPECT_EQ(team.m_bZauberer, 0);
+  EXPECT_EQ(team.m_Ereignisse[1]->m_strText, "Der Meisterkoch Koch verlässt das Team! (Nachträgliche Änderung)");
+  EXPECT_EQ(host.Count("sound: Sounds/Za-geht.wav"), 1u);
+
+  // Staff, players and old entries without a kind stay as they are.
+  EXPECT_TRUE(team.DeleteAusgabe(0));
+  EXPECT_TRUE(team.DeleteAusgabe(0));
+  EXPECT_TRUE(team.DeleteAusgabe(0));
+  EXPECT_EQ(team.m_CoTrainer.size(), 1u);
+  EXPECT_EQ(team.m_Spieler.size(), 1u);
+  EXPECT_EQ(team.m_Ereignisse.size(), 2u);
+  EXPECT_TRUE(team.m_Ausgaben.empty());
+}
+
+TEST(Team, DeleteAlchemistAndWizardTitles) {
+  for (auto [kind, title] : {std::pair{kAusgabeZauberer, "Zauberer"}, std::pair{kAusgabeAlchemist, "Alchemist"}}) {
+    CKRTeam team;
+    FakeTeamHost host;
+    team.m_pHost = &host;
+    team.m_bZauberer = 1;
+    team.m_strZauberer = "Merlin";
+    team.AddAusgabe("Zauberer Merlin angeworben.", 150000, kind);
+    host.answers = {true};
+    ASSERT_TRUE(team.DeleteAusgabe(0));
+    EXPECT_EQ(team.m_Ereignisse[0]->m_strText,
+              std::string("Der ") + title + " Merlin verlässt das Team! (Nachträgliche Änderung)");
+  }
+}
+
+// A re-roll deduction event gives its re-roll back when deleted, never below 0.
+TEST(Team, DeleteRerollDeduction) {
+  CKRTeam team;
+  FakeTeamHost host;
+  team.m_pHost = &host;
+  team.m_nMarkenAbzug = 1;
+  team.AddEreignis("Abzug einer Trainingsmarke im Spiel gegen Orks", kEreignisMarkenAbzug);
+  team.AddEreignis("Abzug einer Trainingsmarke im Spiel gegen Zwerge", kEreignisMarkenAbzug);
+  team.AddEreignis("Feier", kEreignisSonstiges);
+  host.answers = {true, true, true};
+  team.DeleteEreignis(0);
+  EXPECT_EQ(team.m_nMarkenAbzug, 0);
+  team.DeleteEreignis(0);
+  EXPECT_EQ(team.m_nMarkenAbzug, 0);
+  team.m_nMarkenAbzug = 2;
+  team.DeleteEreignis(0);  // kind 1 gives nothing back
+  EXPECT_EQ(team.m_nMarkenAbzug, 2);
+}
+
+// The modified routine stamps the time in the program's format and tells the window.
+TEST(Team, SetTeamModified) {
+  CKRTeam team;
+  FakeTeamHost host;
+  team.m_pHost = &host;
+  team.SetTeamModified();
+  EXPECT_TRUE(std::regex_match(team.m_strGeaendert, std::regex(R"(\(\d\d\.\d\d\.\d\d\) \d\d:\d\d:\d\d)")))
+      << team.m_strGeaendert;
+  ASSERT_EQ(host.calls.size(), 2u);
+  EXPECT_EQ(host.calls[0], "modified");
+  EXPECT_EQ(host.calls[1], "recalculated");
+}
+
+}  // namespace
+}  // namespace krv

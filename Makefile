@@ -42,6 +42,8 @@ bench: build
 	$(BUILD)/teamfile_bench
 
 fuzz: deps
+	@dpkg-query -W -f='$${Status}\n' clang libclang-rt-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends clang libclang-rt-dev
 	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRV_FUZZ=ON -DKRV_TESTS=OFF -DKRV_BENCH=OFF
 	cmake --build build-fuzz -j $(JOBS) --target teamfile_fuzz
 	mkdir -p build-fuzz/corpus

@@ -1,0 +1,97 @@
+#include "model/Dib.h"
+
+#include <gtest/gtest.h>
+
+namespace krv {
+namespace {
+
+void PutWord(std::string& s, size_t at, uint32_t v) {
+  s[at] = static_cast<char>(v);
+  s[at + 1] = static_cast<char>(v >> 8);
+}
+void PutDWord(std::string& s, size_t at, uint32_t v) {
+  PutWord(s, at, v & 0xFFFF);
+  PutWord(s, at + 2, v >> 16);
+}
+
+// A minimal bitmap: file header, 40-byte info header, colour table, pixels.
+std::string Bitmap(int32_t width, int32_t height, uint16_t bits, uint32_t usedColors = 0, uint32_t imageSize = 0) {
+  const uint32_t colors = usedColors ? usedColors : (bits == 1 ? 2 : bits == 4 ? 16 : bits == 8 ? 256 : 0);
+  const uint32_t offset = 14 + 40 + colors * 4;
+  const uint32_t stride = (static_cast<uint32_t>(width) * bits + 31) / 32 * 4;
+  const uint32_t pixels = imageSize ? imageSize : stride * static_cast<uint32_t>(height < 0 ? -height : height);
+  std::string s(offset + pixels, '\0');
+  s[0] = 'B';
+  s[1] = 'M';
+  PutDWord(s, 2, static_cast<uint32_t>(s.size()));
+  PutDWord(s, 10, offset);
+  PutDWord(s, 14, 40);
+  PutDWord(s, 18, static_cast<uint32_t>(width));
+  PutDWord(s, 22, static_cast<uint32_t>(height));
+  PutWord(s, 26, 1);
+  PutWord(s, 28, bits);
+  PutDWord(s, 34, imageSize);
+  PutDWord(s, 46, usedColors);
+  if (colors > 1) s[14 + 40 + 4 + 2] = static_cast<char>(0xFF);  // colour 1 is red
+  return s;
+}
+
+// Colour table sizes by bit depth and the row padding to four bytes.
+TEST(Dib, ReadsValidBitmaps) {
+  CDib dib;
+  dib.Load(Bitmap(3, 2, 24));
+  EXPECT_EQ(dib.Width(), 3);
+  EXPECT_EQ(dib.ColorTable().size(), 0u);
+  EXPECT_EQ(dib.Pixels().size(), 24u);  // rows of 9 bytes padded to 12
+
+  dib.Load(Bitmap(10, 4, 1));
+  EXPECT_EQ(dib.ColorTable().size(), 2u);
+  EXPECT_EQ(dib.ColorTable()[1].red, 0xFF);
+  EXPECT_EQ(dib.Pixels().size(), 16u);
+
+  dib.Load(Bitmap(5, 5, 8, 7));  // used-colours count wins over the bit depth
+  EXPECT_EQ(dib.ColorTable().size(), 7u);
+  dib.Load(Bitmap(2, 2, 4, 0, 3));  // image size given: exactly that many bytes
+  EXPECT_EQ(dib.ColorTable().size(), 16u);
+  EXPECT_EQ(dib.Pixels().size(), 3u);
+  dib.Load(Bitmap(2, -2, 32));  // top-down
+  EXPECT_EQ(dib.Pixels().size(), 16u);
+}
+
+// Every broken bitmap raises an error and leaves no half-read picture behind.
+TEST(Dib, RefusesBrokenBitmaps) {
+  CDib dib;
+  dib.Load(Bitmap(3, 2, 24));
+  EXPECT_THROW(dib.Load("BM1234"), DibError);
+  EXPECT_TRUE(dib.IsEmpty());  // the previous picture is released first
+
+  std::string notBm = Bitmap(2, 2, 24);
+  notBm[0] = 'X';
+  EXPECT_THROW(dib.Load(notBm), DibError);
+
+  std::string core = Bitmap(2, 2, 24);
+  PutDWord(core, 14, 12);  // the old 12-byte header is not read
+  EXPECT_THROW(dib.Load(core), DibError);
+
+  const std::string full = Bitmap(4, 4, 8);
+  EXPECT_THROW(dib.Load(full.substr(0, full.size() - 1)), DibError);  // pixels cut off
+  EXPECT_THROW(dib.Load(full.substr(0, 100)), DibError);              // colour table cut off
+
+  std::string huge = Bitmap(2, 2, 24);
+  PutDWord(huge, 22, 0x7FFFFFFF);  // height claims more pixels than the file has
+  EXPECT_THROW(dib.Load(huge), DibError);
+  std::string hugeColors = Bitmap(2, 2, 24);
+  PutDWord(hugeColors, 46, 0xFFFFFFFF);
+  EXPECT_THROW(dib.Load(hugeColors), DibError);
+  EXPECT_TRUE(dib.IsEmpty());
+
+  try {
+    dib.Read("/nonexistent/logo.bmp");
+    FAIL();
+  } catch (const DibError& e) {
+    EXPECT_NE(std::string(e.what()).find("logo.bmp"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace krv

@@ -1,0 +1,46 @@
+#include "model/Windows1252.h"
+
+#include <gtest/gtest.h>
+
+#include "model/StringArray.h"
+
+namespace krv {
+namespace {
+
+// Every one of the 256 bytes must come back unchanged after the trip through UTF-8,
+// including the five Windows-1252 leaves undefined; otherwise re-saving alters files.
+TEST(Windows1252, EveryByteRoundTrips) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  size_t replaced = 0;
+  EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(all), &replaced), all);
+  EXPECT_EQ(replaced, 0u);
+  EXPECT_EQ(Windows1252ToUtf8("\x80\x84\x9F\xE4\xDF"), "€„Ÿäß");
+}
+
+// Characters outside Windows-1252 and broken UTF-8 become "?" and are counted, never dropped.
+TEST(Windows1252, UnrepresentableCharactersAreCounted) {
+  size_t replaced = 0;
+  EXPECT_EQ(Utf8ToWindows1252("Ork 🏈 Ωmega", &replaced), "Ork ? ?mega");
+  EXPECT_EQ(replaced, 2u);
+  EXPECT_EQ(Utf8ToWindows1252("a\xC3", &replaced), "a?");  // cut-off sequence
+  EXPECT_EQ(Utf8ToWindows1252("\xFFz", &replaced), "?z");
+  EXPECT_EQ(replaced, 4u);
+  EXPECT_TRUE(IsWindows1252Representable("Grün € Œ"));
+  EXPECT_FALSE(IsWindows1252Representable("Ğ"));
+}
+
+// The system team list finds names whatever the case of ASCII letters, but umlauts must match.
+TEST(StringArray, ContainsIgnoresAsciiCase) {
+  CKRStringArray list;
+  EXPECT_FALSE(list.Contains(""));
+  list.m_Items = {"Orks", "Grün"};
+  EXPECT_TRUE(list.Contains("orks"));
+  EXPECT_TRUE(list.Contains("ORKS"));
+  EXPECT_TRUE(list.Contains("GRüN"));
+  EXPECT_FALSE(list.Contains("GRÜN"));
+  EXPECT_FALSE(list.Contains("Ork"));
+}
+
+}  // namespace
+}  // namespace krv

@@ -1,0 +1,173 @@
+#include "rules/Skills.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace krv {
+namespace {
+
+size_t RowOf(const SFertigkeit* skill) {
+  return skill ? static_cast<size_t>(skill - g_Fertigkeiten.data()) : kSkillCount;
+}
+
+TEST(Skills, CatalogueShape) {
+  // The lists offer prefixes of the catalogue: a moved row would change what they offer.
+  ASSERT_EQ(g_Fertigkeiten.size(), 57u);
+  EXPECT_STREQ(g_Fertigkeiten[kSkillsForAdvancement - 1].m_pszName, "Blöd");
+  EXPECT_STREQ(g_Fertigkeiten[kSkillsForPlayerBuilder - 1].m_pszName, "Saublöd");
+  EXPECT_STREQ(g_Fertigkeiten[kSkillsForPlayerBuilder].m_pszName, "Wurzeln schlagen");
+  EXPECT_EQ(kSkillsForPlayerBuilder + 1, kSkillCount);
+
+  // Abbreviations identify a skill on a player, so two rows must never share one; names
+  // are matched as well. Every row needs all four texts.
+  std::set<std::string> abbreviations;
+  std::set<std::string> names;
+  for (const SFertigkeit& skill : g_Fertigkeiten) {
+    ASSERT_NE(skill.m_pszName, nullptr);
+    ASSERT_NE(skill.m_pszCategory, nullptr);
+    ASSERT_NE(skill.m_pszAbbreviation, nullptr);
+    ASSERT_NE(skill.m_pszDescription, nullptr);
+    EXPECT_TRUE(abbreviations.insert(skill.m_pszAbbreviation).second) << skill.m_pszAbbreviation;
+    EXPECT_TRUE(names.insert(skill.m_pszName).second) << skill.m_pszName;
+  }
+
+  // Only the nine category texts occur; a typo would drop a skill out of the builder's
+  // counts, which compare the text.
+  const std::set<std::string> categories = {"Allgemein", "Pass", "Geschicklichkeit", "Stärke",
+                                            "Körpermerkmal", "Rassenmerkmal", "Karte",
+                                            "Nachteil (Rassenmerkmal)", "Nachteil"};
+  std::set<std::string> used;
+  for (const SFertigkeit& skill : g_Fertigkeiten) used.insert(skill.m_pszCategory);
+  EXPECT_EQ(used, categories);
+
+  // The one race trait sits between the body traits, and the misspelled row stays so.
+  EXPECT_STREQ(g_Fertigkeiten[41].m_pszCategory, "Rassenmerkmal");
+  EXPECT_STREQ(g_Fertigkeiten[40].m_pszCategory, "Körpermerkmal");
+  EXPECT_STREQ(g_Fertigkeiten[42].m_pszCategory, "Körpermerkmal");
+  EXPECT_STREQ(g_Fertigkeiten[24].m_pszName, "Hechsprung");
+}
+
+TEST(Skills, PlayerKinds) {
+  // The builder's kind is an index; kind 3 is its default, "Starspieler". The first entry
+  // keeps its quotes.
+  ASSERT_EQ(g_PositionsArten.size(), 7u);
+  EXPECT_STREQ(g_PositionsArten[0], "\"Super\"-Spieler");
+  EXPECT_STREQ(g_PositionsArten[3], "Starspieler");
+  EXPECT_STREQ(g_PositionsArten[6], "Gen.2 (Feldspieler3)");
+}
+
+TEST(Skills, FindSkillByName) {
+  // Exact, whole-text and case-sensitive: a substring or case-insensitive search would
+  // find "Blocken" for the wrong texts.
+  EXPECT_EQ(RowOf(FindSkillByName("Blocken")), 1u);
+  EXPECT_EQ(FindSkillByName("blocken"), nullptr);
+  EXPECT_EQ(FindSkillByName("Block"), nullptr);
+  EXPECT_EQ(FindSkillByName("Blocken "), nullptr);
+  EXPECT_EQ(FindSkillByName(""), nullptr);
+  // The last row is reachable (loop bound) and the misspelling is the name to use.
+  EXPECT_EQ(RowOf(FindSkillByName("Wurzeln schlagen")), 56u);
+  EXPECT_EQ(RowOf(FindSkillByName("Hechsprung")), 24u);
+  EXPECT_EQ(FindSkillByName("Hechtsprung"), nullptr);
+  // Umlauts compare as UTF-8 text.
+  EXPECT_EQ(RowOf(FindSkillByName("Scharfe Krallen/Zähne")), 43u);
+}
+
+TEST(Skills, FindSkillByAbbreviation) {
+  // Case-sensitive: "blk" is not "Blk".
+  EXPECT_EQ(RowOf(FindSkillByAbbreviation("Blk")), 1u);
+  EXPECT_EQ(FindSkillByAbbreviation("blk"), nullptr);
+  // Whole text only: a player's text with blanks ("Fangs, Sprinten") gives " Sprinten".
+  EXPECT_EQ(FindSkillByAbbreviation(" Sprinten"), nullptr);
+  EXPECT_EQ(FindSkillByAbbreviation("Blk,"), nullptr);
+  EXPECT_EQ(FindSkillByAbbreviation(""), nullptr);
+  // Abbreviations that look like other rows' names find the abbreviation's row.
+  EXPECT_EQ(RowOf(FindSkillByAbbreviation("Tackle")), 3u);
+  EXPECT_EQ(RowOf(FindSkillByAbbreviation("Blöd")), 52u);
+  EXPECT_EQ(RowOf(FindSkillByAbbreviation("Wurzeln")), 56u);
+  // A player's abbreviation that the catalogue never had (older skills) finds nothing.
+  EXPECT_EQ(FindSkillByAbbreviation("Brocken"), nullptr);
+}
+
+TEST(Skills, SkillTextToAbbreviations) {
+  // The leading item is kept and followed by ","; names become sorted abbreviations.
+  EXPECT_EQ(SkillTextToAbbreviations("<Bombenleger>, Ausweichen, Zielsicher"),
+            "<Bombenleger>,Ausw,Ziels");
+  // Sorted by abbreviation, not in the order of the names.
+  EXPECT_EQ(SkillTextToAbbreviations("Blocken, Tackle, Robust"), "Blk,Robu,Tackle");
+  // An item alone: no trailing comma.
+  EXPECT_EQ(SkillTextToAbbreviations("<Morgenstern>"), "<Morgenstern>");
+
+  // Case-sensitive substring search: "Blöd" does not match inside "Saublöd", so both
+  // appear once each.
+  EXPECT_EQ(SkillTextToAbbreviations("Blöd, Saublöd"), "Blöd,Saublöd");
+  EXPECT_EQ(SkillTextToAbbreviations("Saublöd"), "Saublöd");
+
+  // A name inside a longer name matches too; "." sorts before letters.
+  EXPECT_EQ(SkillTextToAbbreviations("Tackle durchbrechen"), "T.durch,Tackle");
+  EXPECT_EQ(SkillTextToAbbreviations("Fliegender Tackle"), "Fl.T,Tackle");
+
+  // A name given twice is added once.
+  EXPECT_EQ(SkillTextToAbbreviations("Mitspieler werfen, Mitspieler werfen"), "Mit.werf");
+
+  // Misspelled names and unknown words contribute nothing, silently.
+  EXPECT_EQ(SkillTextToAbbreviations("Hechtsprung, Brocken, Mitspieler werden"), "");
+  EXPECT_EQ(SkillTextToAbbreviations("Keine"), "");
+  EXPECT_EQ(SkillTextToAbbreviations(""), "");
+  EXPECT_EQ(SkillTextToAbbreviations("blocken, ROBUST"), "");
+
+  // Only up to the first ">" is the item, and whatever stands before "<" belongs to it;
+  // names inside the item count like any other text.
+  EXPECT_EQ(SkillTextToAbbreviations("x<a>b>, Robust"), "x<a>,Robu");
+  EXPECT_EQ(SkillTextToAbbreviations("<Blocken>"), "<Blocken>,Blk");
+  EXPECT_EQ(SkillTextToAbbreviations(">"), ">");
+
+  // Windows-1252 order: "2Köpfe" (digit) first, "Hyp.Bl" before "Hörner".
+  EXPECT_EQ(SkillTextToAbbreviations("Hörner, Hypnotischer Blick, Zwei Köpfe"),
+            "2Köpfe,Hyp.Bl,Hörner");
+
+  // The output is appended to; a non-empty start gets a "," before the first abbreviation.
+  std::string out = "Alt";
+  SkillTextToAbbreviations("Robust", out);
+  EXPECT_EQ(out, "Alt,Robu");
+  out = "Alt";
+  SkillTextToAbbreviations("<Helm>, Robust", out);
+  EXPECT_EQ(out, "Alt<Helm>,Robu");
+}
+
+TEST(Skills, SortAbbreviationText) {
+  // Doubled, leading and trailing commas leave empty entries, which sort first and vanish.
+  std::string out;
+  SortAbbreviationText("Robu,,Blk", out);
+  EXPECT_EQ(out, "Blk,Robu");
+  SortAbbreviationText(",Robu,Blk,", out);
+  EXPECT_EQ(out, "Blk,Robu");
+  SortAbbreviationText(",,,", out);
+  EXPECT_EQ(out, "");
+  SortAbbreviationText("", out);
+  EXPECT_EQ(out, "");
+
+  // `out` is replaced, not appended to.
+  out = "Alt";
+  SortAbbreviationText("Tackle", out);
+  EXPECT_EQ(out, "Tackle");
+
+  // Blanks stay part of the entries and sort before letters: texts copied from the roster
+  // come out reordered, and the Oger's trailing comma is gone.
+  SortAbbreviationText("Fangs, Sprinten", out);
+  EXPECT_EQ(out, " Sprinten,Fangs");
+  SortAbbreviationText("KnBr, Robu, Blöd, Mit.werf,", out);
+  EXPECT_EQ(out, " Blöd, Mit.werf, Robu,KnBr");
+
+  // Case is ignored for ordering but kept in the text.
+  SortAbbreviationText("robu,Blk,abroll", out);
+  EXPECT_EQ(out, "abroll,Blk,robu");
+
+  // A star player's item stays an entry of its own and sorts like text ("<" is 0x3C).
+  SortAbbreviationText("Ziels,<Bombe>,Ausw", out);
+  EXPECT_EQ(out, "<Bombe>,Ausw,Ziels");
+}
+
+}  // namespace
+}  // namespace krv

@@ -7,6 +7,9 @@
 
 namespace krv {
 
+class ArchiveReader;
+class ArchiveWriter;
+
 class CKRStringArray {
  public:
   static constexpr const char* kClassName = "CKRStringArray";
@@ -14,6 +17,10 @@ class CKRStringArray {
 
   // True when an element equals `text`, ignoring the case of ASCII letters.
   bool Contains(std::string_view text) const;
+
+  // The texts as a count followed by each text; the caller writes or reads the object tag.
+  void Serialize(ArchiveWriter& archive) const;
+  void Deserialize(ArchiveReader& archive);
 
   std::vector<std::string> m_Items;
 };

@@ -60,9 +60,11 @@ std::string TeamSummary(CKRTeam& team) {
                 Pad("Position", 17).c_str(), "BW", "ST", "GE", "RW", "SSP", "Wert", "Fertigkeiten");
   for (const auto& s : team.m_Spieler) {
     if (!s || !s->IsActive()) continue;
-    out += Format("%3d  %s %s %2d %2d %2d %2d %4d %11s  %s\n", s->m_nNummer, Pad(s->m_strName, 23).c_str(),
-                  Pad(s->m_strPosition, 17).c_str(), s->m_nBW, s->m_nST, s->m_nGE, s->m_nRW, s->m_nSSP,
-                  FormatGoldNumber(s->m_nWert).c_str(), s->m_strFertigkeiten.c_str());
+    std::string line = Format("%3d  %s %s %2d %2d %2d %2d %4d %11s  %s", s->m_nNummer, Pad(s->m_strName, 23).c_str(),
+                              Pad(s->m_strPosition, 17).c_str(), s->m_nBW, s->m_nST, s->m_nGE, s->m_nRW, s->m_nSSP,
+                              FormatGoldNumber(s->m_nWert).c_str(), s->m_strFertigkeiten.c_str());
+    line.erase(line.find_last_not_of(' ') + 1);  // no trailing blanks for players without skills
+    out += line + "\n";
   }
   return out;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/Archive.h"
 #include "model/StringArray.h"
 
 namespace krv {
@@ -40,6 +41,29 @@ TEST(StringArray, ContainsIgnoresAsciiCase) {
   EXPECT_TRUE(list.Contains("GRüN"));
   EXPECT_FALSE(list.Contains("GRÜN"));
   EXPECT_FALSE(list.Contains("Ork"));
+}
+
+// The system team list is stored as an object of its own class with schema 2; a damaged
+// count must fail before anything is allocated, and leave the list as it was.
+TEST(StringArray, SerializesAsObject) {
+  CKRStringArray list;
+  list.m_Items = {"Orks", "Zwergenstürmer"};
+  ArchiveWriter w;
+  w.WriteObjectTag(CKRStringArray::kClassName, CKRStringArray::kSchema);
+  list.Serialize(w);
+  const std::string expected = std::string("\xFF\xFF\x02\x00\x0E\x00", 6) + "CKRStringArray" +
+                               std::string("\x02\x00\x04", 3) + "Orks" + "\x0E" + "Zwergenst\xFCrmer";
+  EXPECT_EQ(w.Bytes(), expected);
+
+  ArchiveReader r(w.Bytes(), {CKRStringArray::kClassName});
+  EXPECT_EQ(r.ReadObjectTag(), CKRStringArray::kClassName);
+  CKRStringArray read;
+  read.Deserialize(r);
+  EXPECT_EQ(read.m_Items, list.m_Items);
+
+  ArchiveReader damaged(std::string("\xFF\xFF\xFF\xFF\xFF\x0F\x00", 7), {});
+  EXPECT_THROW(read.Deserialize(damaged), ArchiveError);
+  EXPECT_EQ(read.m_Items, list.m_Items);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
+#include "tool/NewTeamCommand.h"
 #include "tool/TeamJson.h"
 #include "tool/TeamSummary.h"
 
@@ -21,10 +22,12 @@ constexpr const char* kUsage =
     "  show DATEI         zeigt eine Übersicht des Teams: Werte, Personal, aktive Spieler\n"
     "  resave EIN AUS     liest EIN, rechnet das Team neu durch und schreibt es als\n"
     "                     Version 4 nach AUS\n"
+    "  neu OPTIONEN DATEI legt ein neues Team an, wie es der Erstellungsdialog täte,\n"
+    "                     und schreibt es als Version 4 nach DATEI (krv neu --help)\n"
     "  --help             zeigt diese Hilfe\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer unlesbaren oder fehlerhaften Datei,\n"
-    "2 bei falschem Aufruf.\n";
+    "2 bei falschem Aufruf; bei „neu“ 1 auch, wenn das Team so nicht erstellt werden kann.\n";
 
 int UsageError(const std::string& message) {
   std::cerr << "krv: " << message << "\n\n" << kUsage;
@@ -68,6 +71,7 @@ int Run(const std::vector<std::string>& args) {
     if (args.size() != 3) return UsageError("„resave“ erwartet eine Eingabe- und eine Ausgabedatei.");
     return Resave(args[1], args[2]);
   }
+  if (command == "neu") return krv::RunNewTeamCommand(std::vector<std::string>(args.begin() + 1, args.end()));
   return UsageError("Unbekannter Befehl „" + command + "“.");
 }
 

@@ -5,7 +5,8 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
 # Debian packages the build and the tests need.
-PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+            qt6-base-dev libgl-dev fonts-liberation
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -33,7 +34,7 @@ test: build
 
 # The core tests built with AddressSanitizer and UBSan; any report fails the run.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKRV_SANITIZE=ON -DKRV_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKRV_SANITIZE=ON -DKRV_BENCH=OFF -DKRV_GUI=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
@@ -44,7 +45,7 @@ bench: build
 fuzz: deps
 	@dpkg-query -W -f='$${Status}\n' clang libclang-rt-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends clang libclang-rt-dev
-	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRV_FUZZ=ON -DKRV_TESTS=OFF -DKRV_BENCH=OFF
+	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRV_FUZZ=ON -DKRV_TESTS=OFF -DKRV_BENCH=OFF -DKRV_GUI=OFF
 	cmake --build build-fuzz -j $(JOBS) --target teamfile_fuzz
 	mkdir -p build-fuzz/corpus
 	build-fuzz/teamfile_fuzz -max_total_time=$${FUZZ_SECONDS:-60} build-fuzz/corpus fuzz/corpus

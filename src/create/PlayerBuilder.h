@@ -1,0 +1,107 @@
+#pragma once
+// The player builder "Starplayer bauen": the coach composes a player from characteristics
+// and skills, the point scheme prices him, and "&Kaufen" checks the result. It builds the
+// star players of the creation dialog's slots, the own race's positions, and (with a team)
+// buys a built star player into the team.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "create/PlayerBuilderPoints.h"
+#include "model/Spieler.h"
+#include "rules/Skills.h"
+
+namespace krv {
+
+class CKRTeam;
+
+// The builder's fields: the caller sets kind, name, mutation, team and purchase mode,
+// the coach the characteristics, skills and card; the recomputation fills the rest.
+struct PlayerBuilder {
+  int32_t m_nKind = kKindStarspieler;
+  std::string m_strName;  // at most kBuilderNameMaxLength characters
+  int32_t m_nBW = 6;
+  int32_t m_nST = 3;
+  int32_t m_nGE = 3;
+  int32_t m_nRW = 8;
+  // The names of the selected rows of the skill list.
+  std::vector<std::string> m_SelectedSkills;
+
+  BuilderCategoryCounts m_nCounts{};  // chosen skills per counted category
+  int32_t m_nDisadvantages = 0;       // chosen skills whose category contains "Nachteil"
+  int32_t m_nPoints = 5;              // "Punkte"
+  int32_t m_nValue = 50000;           // "Wert" in gold pieces
+  std::string m_strDescription;       // rule text of the last clicked skill
+  std::string m_strWarnings;          // shown under the skill list
+
+  bool m_bCard = false;          // "Mit Karte: 'Spieler zum halben Preis'"
+  bool m_bMutation = false;      // body traits count as normally allowed
+  bool m_bPurchaseMode = false;  // enables the card check box
+  CKRTeam* m_pTeam = nullptr;    // the team to buy into; null otherwise
+
+  std::string m_strAbbreviations;  // result of "&Kaufen": the chosen skills as abbreviation text
+  bool m_bTooExpensive = false;    // value above 190000 or above the kind's point limit
+  bool m_bSpikesConflict = false;  // "Stacheln" chosen with RW 10
+};
+
+constexpr size_t kBuilderNameMaxLength = 60;
+
+// Texts of the builder.
+extern const char* const kBuilderCaption;                // "Starplayer bauen"
+extern const char* const kBuilderCardLabel;              // "Mit Karte: 'Spieler zum halben Preis'"
+extern const char* const kBuilderSkillListTooltip;       // with the quick-help separator \x01
+extern const char* const kBuilderTooExpensiveWarning;    // "Dieser Spieler ist zu teuer! "
+extern const char* const kBuilderSpikesWarning;
+extern const char* const kBuilderExpenseText;            // "Einstellung von Starplayer %s"
+constexpr int32_t kBuilderExpenseKind = 18;
+
+// One row of the builder's skill list.
+struct BuilderSkillRow {
+  const SFertigkeit* m_pSkill = nullptr;
+  bool m_bGrey = false;  // not normally allowed for the kind; still selectable
+};
+
+// The rows of the skill list: the catalogue without "Wurzeln schlagen", sorted by name,
+// grey where the kind does not normally allow the category.
+std::vector<BuilderSkillRow> BuilderSkillRows(int32_t kind, bool mutation);
+
+// Holds BW, ST, GE and RW within their ranges; true when one had to be changed (beep).
+bool ClampBuilderCharacteristics(PlayerBuilder& builder);
+
+// Recounts the chosen skills and recomputes points, value, warnings and the two flags.
+// "Stacheln" with RW 10 sets RW to 9. True when the builder should beep: a characteristic
+// was out of its range or RW had to give way to the spikes.
+bool RecomputePlayerBuilder(PlayerBuilder& builder);
+
+// A click in the skill list: recompute and show the clicked skill's rule text.
+bool ShowBuilderSkill(PlayerBuilder& builder, std::string_view clickedName);
+
+// The abbreviation text of the chosen skills, sorted.
+std::string BuilderAbbreviationText(const std::vector<std::string>& selectedSkills);
+
+// The gold "&Kaufen" measures against: the starting capital, or the team's treasury.
+int32_t BuilderGold(const PlayerBuilder& builder, int32_t startingCapital);
+
+// What the builder pays for the player: half the value (rounded down) with the card.
+int32_t BuilderPrice(const PlayerBuilder& builder);
+
+// The outcome of "&Kaufen".
+struct BuilderKaufenResult {
+  bool m_bAccepted = false;   // the dialog closes with OK
+  std::string m_strMessage;   // the refusal; empty when accepted
+  bool m_bBankBox = false;    // the refusal goes to the "Die Bank sagt..." box
+};
+
+// "&Kaufen": recompute, check in order (value above 190000, kind limit, value below 10000,
+// no name, not enough gold), build the abbreviation text, and with a team buy the player
+// into it (expense kind 18, next identity, free number, position code 222, modified routine).
+BuilderKaufenResult PlayerBuilderKaufen(PlayerBuilder& builder, int32_t startingCapital);
+
+// The record a creation star slot receives from an accepted builder: the built name,
+// position text "Starplayer", BW, ST, GE, RW, the value, the abbreviation text, code 222.
+CKRSpieler BuiltStarRecord(const PlayerBuilder& builder);
+
+}  // namespace krv

@@ -1,0 +1,192 @@
+#include "create/OwnRace.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/Team.h"
+#include "rules/Races.h"
+
+namespace krv {
+namespace {
+
+// Runs a position's builder the way its button does and presses "&Kaufen"; defines the
+// position when the builder accepts, undefines it otherwise (as a cancel would).
+bool Design(OwnRaceDesign& design, int slot, std::vector<std::string> skills = {}, int32_t bw = 6,
+            int32_t st = 3) {
+  PlayerBuilder builder = OwnRaceBuilder(design, slot);
+  builder.m_SelectedSkills = std::move(skills);
+  builder.m_nBW = bw;
+  builder.m_nST = st;
+  const bool accepted = PlayerBuilderKaufen(builder, 1000000).m_bAccepted;
+  OwnRaceBuilderClosed(design, slot, accepted ? &builder : nullptr);
+  return accepted;
+}
+
+// The slot table: kinds, preset names, codes and limits of the six positions. A slip here
+// would give a position the wrong point limit or the wrong code.
+TEST(OwnRace, Slots) {
+  const int32_t kinds[] = {kKindFeldspieler, kKindFaenger, kKindWerfer, kKindSuperspieler, kKindGen1, kKindGen2};
+  const char* names[] = {"Feldspieler", "Fänger", "Werfer", "Superspieler", "Gen.1", "Gen.2"};
+  const int32_t maxCounts[] = {12, 2, 2, 2, 4, 4};
+  for (int k = 0; k < kOwnRaceSlotCount; ++k) {
+    const OwnRaceSlot& slot = kOwnRaceSlots[static_cast<size_t>(k)];
+    EXPECT_EQ(slot.m_nKind, kinds[k]);
+    EXPECT_STREQ(slot.m_pszName, names[k]);
+    EXPECT_EQ(slot.m_nCode, 47 + k);
+    EXPECT_EQ(slot.m_nMaxCount, maxCounts[k]);
+    // The max counts are those of the own race's roster rows.
+    EXPECT_EQ(slot.m_nMaxCount, g_Kader[static_cast<size_t>(47 + k)].m_nMaxCount);
+    EXPECT_EQ(slot.m_bRequired, k < 4);
+  }
+  EXPECT_STREQ(kOwnRaceSlots[0].m_pszLabel, "Feldspieler: ");
+  EXPECT_STREQ(kOwnRaceSlots[4].m_pszLabel, "Gen 1: ");
+  EXPECT_EQ(kOwnRaceSlots[0].m_nButtonId, 1015);
+  EXPECT_EQ(kOwnRaceSlots[5].m_nTextId, 1006);
+
+  OwnRaceDesign design;
+  design.m_bMutation = true;
+  const PlayerBuilder b = OwnRaceBuilder(design, 1);
+  EXPECT_EQ(b.m_nKind, kKindFaenger);
+  EXPECT_EQ(b.m_strName, "Fänger");
+  EXPECT_TRUE(b.m_bMutation);
+  EXPECT_EQ(b.m_pTeam, nullptr);
+  EXPECT_EQ(b.m_nBW, 6);
+}
+
+// "&Übernehmen" needs all four required positions: three are not enough, the fourth enables
+// it, Gen.1 and Gen.2 are optional, and cancelling a builder takes a position back.
+TEST(OwnRace, AcceptNeedsFourRequiredPositions) {
+  CKRTeam team;
+  OwnRaceDesign design;
+  design.m_pTeam = &team;
+  EXPECT_FALSE(OwnRaceMayAccept(design));
+
+  ASSERT_TRUE(Design(design, 0));  // Feldspieler
+  ASSERT_TRUE(Design(design, 1));  // Fänger
+  ASSERT_TRUE(Design(design, 2));  // Werfer
+  EXPECT_FALSE(OwnRaceMayAccept(design));
+  EXPECT_FALSE(AcceptOwnRace(design));
+
+  ASSERT_TRUE(Design(design, 3));  // Superspieler
+  EXPECT_TRUE(OwnRaceMayAccept(design));
+  EXPECT_FALSE(IsOwnPositionDefined(team, 4));
+  EXPECT_FALSE(IsOwnPositionDefined(team, 5));
+
+  // Cancelling the builder of a defined Fänger undefines it.
+  OwnRaceBuilderClosed(design, 1, nullptr);
+  EXPECT_EQ(design.m_Texts[1], "");
+  EXPECT_EQ(team.m_Positionen[1].m_nPositionCode, 0);
+  EXPECT_FALSE(OwnRaceMayAccept(design));
+
+  // A builder refused for its point limit counts as cancelled: BW 7 and ST 4 make a
+  // Feldspieler of 13 points.
+  EXPECT_FALSE(Design(design, 0, {}, 7, 4));
+  EXPECT_FALSE(IsOwnPositionDefined(team, 0));
+
+  ASSERT_TRUE(Design(design, 0));
+  ASSERT_TRUE(Design(design, 1));
+  design.m_bMutation = false;
+  EXPECT_TRUE(AcceptOwnRace(design));
+  EXPECT_FALSE(team.m_bMutation);
+  EXPECT_EQ(GetRerollPrice(kEigeneRasse, team.m_bMutation), 50000);
+
+  // Without a team nothing is written and nothing can be accepted.
+  OwnRaceDesign lost;
+  EXPECT_TRUE(Design(lost, 0));  // the builder itself accepts
+  EXPECT_EQ(lost.m_Texts[0], "");
+  EXPECT_FALSE(OwnRaceMayAccept(lost));
+  EXPECT_FALSE(AcceptOwnRace(lost));
+  OwnRaceBuilderClosed(lost, 2, nullptr);
+  EXPECT_FALSE(OwnRaceMayAccept(lost));
+  // Slots outside 0 to 5 are ignored.
+  OwnRaceBuilderClosed(design, 6, nullptr);
+  OwnRaceBuilderClosed(design, -1, nullptr);
+  EXPECT_TRUE(OwnRaceMayAccept(design));
+}
+
+// What a defined position writes into its template and shows, and what undefining keeps.
+// A wrong field, code or text format would break the creation dialog's rows.
+TEST(OwnRace, TemplatesAndTexts) {
+  CKRTeam team;
+  OwnRaceDesign design;
+  design.m_pTeam = &team;
+
+  ASSERT_TRUE(Design(design, 0, {"Blocken"}));
+  const SEigenePosition& feld = team.m_Positionen[0];
+  EXPECT_EQ(feld.m_nPositionCode, 47);
+  EXPECT_EQ(feld.m_nCost, 60000);
+  EXPECT_EQ(feld.m_strName, "Feldspieler");
+  EXPECT_EQ(feld.m_strNameCopy, "Feldspieler");
+  EXPECT_EQ(feld.m_strSecondName, "Feldspieler");  // not the dialog's business
+  EXPECT_EQ(feld.m_strSkills, "Blk");
+  EXPECT_EQ(design.m_Texts[0], "6,3,3,8,60000,Blk");
+  EXPECT_EQ(OwnPositionText(feld), "6,3,3,8,60000,Blk");
+
+  // A Fänger with two agility skills: 9 points, within his limit of 10.
+  ASSERT_TRUE(Design(design, 1, {"Fangsicher", "Ausweichen"}));
+  EXPECT_EQ(design.m_Texts[1], "6,3,3,8,90000,Ausw,Fangs");
+  EXPECT_EQ(team.m_Positionen[1].m_nPositionCode, 48);
+
+  // A name typed for Gen.1 becomes the position's name and name copy.
+  PlayerBuilder gen = OwnRaceBuilder(design, 4);
+  EXPECT_EQ(gen.m_strName, "Gen.1");
+  gen.m_strName = "Sumpfläufer";
+  gen.m_nBW = 7;
+  ASSERT_TRUE(PlayerBuilderKaufen(gen, 1000000).m_bAccepted);
+  OwnRaceBuilderClosed(design, 4, &gen);
+  EXPECT_EQ(team.m_Positionen[4].m_strName, "Sumpfläufer");
+  EXPECT_EQ(team.m_Positionen[4].m_strNameCopy, "Sumpfläufer");
+  EXPECT_EQ(team.m_Positionen[4].m_nPositionCode, 51);
+  EXPECT_EQ(design.m_Texts[4], "7,3,3,8,70000,");
+
+  // Undefining empties the text and the code; the cost goes to 0 as well, because after
+  // saving and opening the team only the cost tells a defined template from a withdrawn one.
+  OwnRaceBuilderClosed(design, 4, nullptr);
+  EXPECT_EQ(design.m_Texts[4], "");
+  EXPECT_EQ(team.m_Positionen[4].m_nPositionCode, 0);
+  EXPECT_EQ(team.m_Positionen[4].m_nCost, 0);
+  EXPECT_EQ(team.m_Positionen[4].m_strName, "Sumpfläufer");
+  EXPECT_EQ(team.m_Positionen[4].m_nBW, 7);
+  EXPECT_EQ(OwnPositionText(team.m_Positionen[4]), "");
+
+  // Templates 6 and 7 are never touched.
+  EXPECT_EQ(team.m_Positionen[6].m_strName, "?");
+  EXPECT_EQ(team.m_Positionen[6].m_nPositionCode, 0);
+}
+
+// The mutation box: body traits stop being grey in the builder, body traits are allowed
+// under the kind limit, and accepting gives the team the flag and the 70000 re-roll price.
+TEST(OwnRace, Mutation) {
+  CKRTeam team;
+  OwnRaceDesign design;
+  design.m_pTeam = &team;
+  design.m_bMutation = true;
+
+  PlayerBuilder b = OwnRaceBuilder(design, 0);
+  for (const BuilderSkillRow& row : BuilderSkillRows(b.m_nKind, b.m_bMutation)) {
+    const std::string_view category = row.m_pSkill->m_pszCategory;
+    const bool normal = category == "Körpermerkmal" || category == "Allgemein";
+    EXPECT_EQ(row.m_bGrey, !normal) << row.m_pSkill->m_pszName;
+  }
+  ASSERT_TRUE(Design(design, 0, {"Klaue"}));  // 8 points: still within the Feldspieler's limit
+  EXPECT_EQ(team.m_Positionen[0].m_strSkills, "Klaue");
+  for (int k = 1; k < 4; ++k) ASSERT_TRUE(Design(design, k));
+
+  EXPECT_FALSE(team.m_bMutation);  // only "&Übernehmen" sets it
+  ASSERT_TRUE(AcceptOwnRace(design));
+  EXPECT_TRUE(team.m_bMutation);
+  EXPECT_EQ(GetRerollPrice(kEigeneRasse, team.m_bMutation), 70000);
+
+  // Without the box the body traits are grey.
+  design.m_bMutation = false;
+  PlayerBuilder plain = OwnRaceBuilder(design, 0);
+  for (const BuilderSkillRow& row : BuilderSkillRows(plain.m_nKind, plain.m_bMutation))
+    if (std::string_view(row.m_pSkill->m_pszCategory) == "Körpermerkmal") {
+      EXPECT_TRUE(row.m_bGrey);
+    }
+}
+
+}  // namespace
+}  // namespace krv

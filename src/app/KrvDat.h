@@ -1,0 +1,54 @@
+#pragma once
+// KRV.DAT: the program's settings and the system team list, in the object archive.
+// Versions up to 14 are read (8 and below in the short layout); version 14 is written.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/StringArray.h"
+
+namespace krv {
+
+constexpr int32_t kKrvDatVersion = 14;
+
+// The settings kept in KRV.DAT, with the defaults a missing file leaves in force.
+struct ProgramSettings {
+  CKRStringArray m_Teamliste;
+  int32_t m_nStartkapital = 1000000;
+  int32_t m_nMaxSpieler = 16;
+  int32_t m_bSound = 1;
+  int32_t m_bFragen = 1;
+  int32_t m_bSpielerBehalten = 1;
+  int32_t m_bHilfeBrowser = 1;
+  int32_t m_bKeine256Warnung = 0;
+  int32_t m_nTooltip1 = 0;
+  int32_t m_nTooltip2 = 1;
+  int32_t m_nTooltip3 = 1;
+  int32_t m_nNewsVersion = kKrvDatVersion;
+  int32_t m_bLebenslaufAuto = 1;
+  int32_t m_bEigenerDateidialog = 1;
+  int32_t m_nDruck1 = 1;
+  int32_t m_nDruck2 = 0;
+  int32_t m_bCHM = 1;
+  int32_t m_nDatVersion = kKrvDatVersion;  // the version read; written as it stands
+};
+
+// Fills `settings` from the bytes of a KRV.DAT; items a version lacks keep their values and
+// the team list read is appended. Throws ArchiveError; `settings` is then unchanged.
+void ReadKrvDat(std::string_view bytes, ProgramSettings& settings);
+std::string WriteKrvDat(const ProgramSettings& settings);
+
+// The data folder ("Daten"): $KRV_DATEN when set; else "Daten" in the program folder when it
+// exists and is writable; else $XDG_DATA_HOME/krashball/Daten (~/.local/share/...).
+std::string DataFolder(const std::string& programFolder);
+std::string KrvDatPath(const std::string& programFolder);
+
+// Reads a KRV.DAT; a missing file gives the defaults. A damaged or unreadable file also gives
+// the defaults and is described in `problem` (German), so the caller can leave it untouched
+// until something changes. Versions are 14 afterwards, as after every start.
+ProgramSettings LoadProgramSettings(const std::string& path, std::string* problem = nullptr);
+// Writes crash-safely; throws FileError.
+void SaveProgramSettings(const ProgramSettings& settings, const std::string& path);
+
+}  // namespace krv

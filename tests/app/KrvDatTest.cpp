@@ -1,0 +1,119 @@
+#include "app/KrvDat.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "model/Archive.h"
+#include "model/FileIO.h"
+
+namespace krv {
+namespace {
+
+std::string ShortLayoutFile(int32_t version, std::initializer_list<int32_t> twelve) {
+  ArchiveWriter w;
+  w.WriteInt32(version);
+  w.WriteObjectTag(CKRStringArray::kClassName, CKRStringArray::kSchema);
+  CKRStringArray list;
+  list.m_Items = {"Orks", "Zwerge"};
+  list.Serialize(w);
+  for (int32_t n : twelve) w.WriteInt32(n);
+  return w.TakeBytes();
+}
+
+// A version-8 file has the short layout: later settings keep their defaults, and it is
+// written back in the version-14 layout.
+TEST(KrvDat, ShortLayoutVersion8) {
+  ProgramSettings s;
+  ReadKrvDat(ShortLayoutFile(8, {0, 0, 0, 0, 1, 1, 0, 7, 0, 0, 0, 1}), s);
+  EXPECT_EQ(s.m_nDatVersion, 8);
+  EXPECT_EQ(s.m_Teamliste.m_Items, (std::vector<std::string>{"Orks", "Zwerge"}));
+  EXPECT_EQ(s.m_bSound, 0);
+  EXPECT_EQ(s.m_bKeine256Warnung, 1);
+  EXPECT_EQ(s.m_nTooltip1, 1);
+  EXPECT_EQ(s.m_nTooltip3, 0);
+  EXPECT_EQ(s.m_nNewsVersion, 7);
+  EXPECT_EQ(s.m_nDruck1, 0);
+  EXPECT_EQ(s.m_nDruck2, 1);
+  EXPECT_EQ(s.m_nTooltip2, 1);  // defaults for what version 8 lacks
+  EXPECT_EQ(s.m_bCHM, 1);
+  EXPECT_EQ(s.m_nStartkapital, 1000000);
+  EXPECT_EQ(s.m_nMaxSpieler, 16);
+
+  s.m_nDatVersion = kKrvDatVersion;
+  s.m_nStartkapital = 1200000;
+  ProgramSettings again;
+  ReadKrvDat(WriteKrvDat(s), again);
+  EXPECT_EQ(again.m_nDatVersion, 14);
+  EXPECT_EQ(again.m_nStartkapital, 1200000);
+  EXPECT_EQ(again.m_bSound, 0);
+  EXPECT_EQ(again.m_Teamliste.m_Items.size(), 2u);
+  EXPECT_EQ(WriteKrvDat(again), WriteKrvDat(s));
+}
+
+// Each long-layout version adds exactly its own item; reading one too many would shift all.
+TEST(KrvDat, LongLayoutVersions) {
+  ProgramSettings custom;
+  custom.m_nTooltip2 = 0;
+  custom.m_bCHM = 0;
+  custom.m_nStartkapital = 800000;
+  custom.m_nMaxSpieler = 20;
+  const std::string v14 = WriteKrvDat(custom);
+  // Version 14 bytes without their last items are files of versions 13 down to 9.
+  for (int32_t version = 9; version <= 14; ++version) {
+    const size_t items = version >= 11 ? version - 10 : 0;
+    std::string bytes = v14.substr(0, v14.size() - 4 * (4 - items));
+    bytes[0] = static_cast<char>(version);
+    ProgramSettings s;
+    ReadKrvDat(bytes, s);
+    EXPECT_EQ(s.m_nTooltip2, version >= 11 ? 0 : 1) << version;
+    EXPECT_EQ(s.m_bCHM, version >= 12 ? 0 : 1) << version;
+    EXPECT_EQ(s.m_nStartkapital, version >= 13 ? 800000 : 1000000) << version;
+    EXPECT_EQ(s.m_nMaxSpieler, version >= 14 ? 20 : 16) << version;
+  }
+}
+
+// A damaged file gives defaults, says what is wrong, and is never half-applied.
+TEST(KrvDat, DamagedFileGivesDefaults) {
+  const auto dir = std::filesystem::temp_directory_path() / ("krv-dat-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "KRV.DAT").string();
+
+  std::string problem;
+  EXPECT_EQ(LoadProgramSettings(path, &problem).m_nStartkapital, 1000000);  // missing: defaults, no problem
+  EXPECT_TRUE(problem.empty());
+
+  ProgramSettings custom;
+  custom.m_bSound = 0;
+  const std::string good = WriteKrvDat(custom);
+  std::ofstream(path, std::ios::binary) << good.substr(0, good.size() - 3);
+  const ProgramSettings s = LoadProgramSettings(path, &problem);
+  EXPECT_EQ(s.m_bSound, 1);
+  EXPECT_NE(problem.find("KRV.DAT"), std::string::npos);
+  EXPECT_NE(problem.find("beschädigt"), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(path), good.substr(0, good.size() - 3));  // left as it was
+
+  SaveProgramSettings(custom, path);
+  problem.clear();
+  EXPECT_EQ(LoadProgramSettings(path, &problem).m_bSound, 0);
+  EXPECT_TRUE(problem.empty());
+  std::filesystem::remove_all(dir);
+}
+
+// KRV_DATEN overrides where the data folder is.
+TEST(KrvDat, DataFolderOverride) {
+  const char* oldXdg = std::getenv("XDG_DATA_HOME");
+  const std::string savedXdg = oldXdg ? oldXdg : "";
+  ::setenv("KRV_DATEN", "/tmp/krv-daten-test", 1);
+  EXPECT_EQ(KrvDatPath("/opt/krashball"), "/tmp/krv-daten-test/KRV.DAT");
+  ::unsetenv("KRV_DATEN");
+  ::setenv("XDG_DATA_HOME", "/tmp/xdg", 1);
+  EXPECT_EQ(DataFolder("/nonexistent"), "/tmp/xdg/krashball/Daten");
+  if (oldXdg) ::setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
+  else ::unsetenv("XDG_DATA_HOME");
+}
+
+}  // namespace
+}  // namespace krv

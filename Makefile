@@ -46,9 +46,11 @@ fuzz: deps
 	@dpkg-query -W -f='$${Status}\n' clang libclang-rt-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends clang libclang-rt-dev
 	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRV_FUZZ=ON -DKRV_TESTS=OFF -DKRV_BENCH=OFF -DKRV_GUI=OFF
-	cmake --build build-fuzz -j $(JOBS) --target teamfile_fuzz
-	mkdir -p build-fuzz/corpus
-	build-fuzz/teamfile_fuzz -max_total_time=$${FUZZ_SECONDS:-60} build-fuzz/corpus fuzz/corpus
+	cmake --build build-fuzz -j $(JOBS)
+	for target in teamfile krvdat dib; do \
+	  mkdir -p build-fuzz/corpus-$$target && \
+	  build-fuzz/$${target}_fuzz -max_total_time=$${FUZZ_SECONDS:-60} build-fuzz/corpus-$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

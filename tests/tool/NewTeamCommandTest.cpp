@@ -1,0 +1,329 @@
+// krv neu as a coach runs it: the real binary creating team files, and refusing.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "model/FileIO.h"
+#include "model/TeamFile.h"
+#include "rules/Races.h"
+
+namespace krv {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+  int status;
+  std::string out, err;
+};
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+class KrvNeu : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() / ("krv-neu-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir);
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+
+  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+
+  Result Run(const std::vector<std::string>& args) const {
+    std::string command = ShellQuoted(KRV_BINARY);
+    for (const std::string& a : args) command += " " + ShellQuoted(a);
+    command += " >" + ShellQuoted(Path("stdout")) + " 2>" + ShellQuoted(Path("stderr"));
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(Path("stdout")), ReadWholeFile(Path("stderr"))};
+  }
+
+  // Runs "krv neu" with the options and the target file "team.krt"; expects a refusal
+  // with status 1, the message on stderr and no file.
+  void ExpectRefused(std::vector<std::string> args, const std::string& message, int status = 1) {
+    SCOPED_TRACE(message);
+    args.insert(args.begin(), "neu");
+    args.push_back(Path("team.krt"));
+    const Result r = Run(args);
+    EXPECT_EQ(r.status, status);
+    EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_FALSE(fs::exists(Path("team.krt")));
+    // Nothing half-written beside it either.
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);  // stdout, stderr
+  }
+
+  fs::path m_dir;
+};
+
+struct RaceCase {
+  int32_t race;
+  std::vector<std::string> options;  // spends exactly 1,000,000
+  int players;
+};
+
+TEST_F(KrvNeu, EveryRace) {
+  // One complete team of every race 0 to 14, each spending the million to the last gold
+  // piece, saved as version 4 with the figures of a team window's first display. A wrong
+  // roster slice, price or staff price would leave gold over and be refused; a wrong
+  // hand-over would show in the loaded file.
+  const std::vector<RaceCase> cases = {
+      {0, {"--spieler", "12,2", "--marken", "1"}, 14},
+      {1, {"--spieler", "12,3,1", "--marken", "1", "--sani", "--fans", "3", "--cotrainer", "2", "--cheerleader", "3"},
+       16},
+      {2, {"--spieler", "9,1,1,1", "--marken", "1", "--fans", "2"}, 12},
+      {3, {"--spieler", "12,2", "--marken", "1", "--sani"}, 14},
+      {4, {"--spieler", "11,1,1,1", "--marken", "1"}, 14},
+      {5,
+       {"--spieler", "16", "--marken", "1", "--sani", "--zauberer", "--fans", "4", "--cotrainer", "3", "--cheerleader",
+        "3"},
+       16},
+      {6, {"--spieler", "16", "--marken", "4", "--sani", "--zauberer", "--fans", "5", "--cheerleader", "3"}, 16},
+      {7, {"--spieler", "9,1,1,1", "--marken", "1", "--fans", "2", "--cotrainer", "1", "--cheerleader", "2"}, 12},
+      {8, {"--spieler", "12,1,2,1", "--marken", "1", "--fans", "5"}, 16},
+      {9, {"--spieler", "5,8", "--marken", "1"}, 13},
+      {10, {"--spieler", "9,1,1,1,4", "--marken", "1", "--sani", "--fans", "2", "--cotrainer", "3"}, 16},
+      {11, {"--spieler", "12,2,1,1", "--marken", "1", "--fans", "3"}, 16},
+      {12, {"--spieler", "1,8,3,3,1", "--marken", "1", "--fans", "4", "--cotrainer", "2", "--cheerleader", "2"}, 16},
+      {13, {"--spieler", "9,1,1,1", "--marken", "1", "--fans", "2"}, 12},
+      {14, {"--spieler", "10,1,1,1", "--marken", "1"}, 13},
+  };
+  for (const RaceCase& c : cases) {
+    SCOPED_TRACE(c.race);
+    const std::string file = Path("rasse" + std::to_string(c.race) + ".krt");
+    std::vector<std::string> args = {"neu", "--rasse", std::to_string(c.race), "--name", "Team " + std::to_string(c.race)};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.push_back(file);
+    const Result r = Run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    EXPECT_NE(r.out.find(file), std::string::npos) << r.out;
+
+    const auto team = LoadTeamFile(file);
+    EXPECT_EQ(team->m_nVersion, 4);
+    EXPECT_EQ(team->m_nRasse, c.race);
+    EXPECT_EQ(team->m_strName, "Team " + std::to_string(c.race));
+    EXPECT_EQ(team->m_strGold, "0");
+    EXPECT_EQ(team->m_strTeamwert, "100");
+    EXPECT_EQ(team->m_strTrainer, "Der Trainer");
+    EXPECT_EQ(team->m_nMarkenPreis, GetRerollPrice(c.race, false));
+    EXPECT_EQ(team->m_nMarkenPreis2, 2 * GetRerollPrice(c.race, false));
+    EXPECT_FALSE(team->m_strErstellt.empty());
+    ASSERT_EQ(team->m_Spieler.size(), static_cast<size_t>(c.players));
+    const SKaderPosition& first = g_Kader[GetRaceRoster(c.race)->m_nFirstRow];
+    EXPECT_EQ(team->m_Spieler[0]->m_strName, std::string(first.m_pszName) + "1");
+    EXPECT_EQ(team->m_Spieler[0]->m_nPositionCode, first.m_nCode);
+    for (int i = 0; i < c.players; ++i) {
+      EXPECT_EQ(team->m_Spieler[i]->m_nNummer, i + 1);
+      EXPECT_EQ(team->m_Spieler[i]->m_nID, 100 + i);
+    }
+    ASSERT_EQ(team->m_Einnahmen.size(), 1u);
+    EXPECT_EQ(team->m_Einnahmen[0]->m_strText, "Startkapital");
+    EXPECT_EQ(team->m_Einnahmen[0]->m_nBetrag, 1000000);
+    ASSERT_EQ(team->m_Ausgaben.size(), 1u);
+    EXPECT_EQ(team->m_Ausgaben[0]->m_strText, "Team-Aufstellung");
+    EXPECT_EQ(team->m_Ausgaben[0]->m_nArt, 21);
+  }
+  // Spot checks of the staff hand-over.
+  const auto chaoszwerge = LoadTeamFile(Path("rasse1.krt"));
+  EXPECT_EQ(chaoszwerge->m_bSani, 1);
+  EXPECT_EQ(chaoszwerge->m_strSani, "Der Sani");
+  EXPECT_EQ(chaoszwerge->m_bZauberer, 0);
+  EXPECT_EQ(chaoszwerge->m_nFanFaktor, 3);
+  ASSERT_EQ(chaoszwerge->m_CoTrainer.size(), 2u);
+  EXPECT_EQ(chaoszwerge->m_CoTrainer[1]->m_strName, "Cotrainer2");
+  ASSERT_EQ(chaoszwerge->m_Cheerleader.size(), 3u);
+  EXPECT_EQ(chaoszwerge->m_Cheerleader[2]->m_strName, "Cheerleader3");
+  EXPECT_EQ(chaoszwerge->m_Spieler[15]->m_strName, "Stierzentauren1");
+  EXPECT_EQ(chaoszwerge->m_Spieler[15]->m_strFertigkeiten, "Sprinten,Sp.sich,Robu");
+  const auto halblinge = LoadTeamFile(Path("rasse6.krt"));
+  EXPECT_EQ(halblinge->m_bZauberer, 1);
+  EXPECT_EQ(halblinge->m_strZauberer, "Der Zauberer");
+  EXPECT_EQ(halblinge->m_nMarken, 4);
+}
+
+TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
+  // The worked example of the creation dialog, and star players taken as the selection
+  // hands them over: position "Starplayer", catalogue value, abbreviations (a leading
+  // item kept), star code, numbered after the roster players.
+  Result r = Run({"neu", "--rasse", "8", "--name", "Altdorfer Adler", "--spieler", "11,0,2,2", "--marken", "1",
+                  "--fans", "3", "--cheerleader", "5", Path("menschen.krt")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  auto team = LoadTeamFile(Path("menschen.krt"));
+  EXPECT_EQ(team->m_Spieler.size(), 15u);
+  EXPECT_EQ(team->m_Spieler[11]->m_strName, "Werfer1");
+  EXPECT_EQ(team->m_Spieler[11]->m_strFertigkeiten, "Ballgef,Wurfs");
+
+  // Elfen with Morg 'n' Thorg: 10 Feldspieler, 1 Werfer, the star, 2 re-rolls, fan factor 4.
+  r = Run({"neu", "--rasse", "4", "--name", "Elfen mit Morg", "--spieler", "10,1", "--star", "Morg 'n' Thorg",
+           "--marken", "2", "--fans", "4", Path("elfen.krt")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  team = LoadTeamFile(Path("elfen.krt"));
+  ASSERT_EQ(team->m_Spieler.size(), 12u);
+  const CKRSpieler& morg = *team->m_Spieler[11];
+  EXPECT_EQ(morg.m_strName, "Morg 'n' Thorg");
+  EXPECT_EQ(morg.m_strPosition, "Starplayer");
+  EXPECT_EQ(morg.m_nWert, 190000);
+  EXPECT_EQ(morg.m_nPositionCode, 216);
+  EXPECT_EQ(morg.m_nNummer, 12);
+  EXPECT_EQ(morg.m_nID, 111);
+  EXPECT_EQ(morg.m_nBW, 6);
+  EXPECT_EQ(morg.m_nRW, 10);
+  EXPECT_EQ(team->m_strTeamwert, "100");
+
+  // Goblins with Fungus (a leading item and nothing else) and two Trolls: big-guy limits
+  // do not apply at creation; stars count towards the 16.
+  r = Run({"neu", "--rasse", "5", "--name", "Grünzeug", "--spieler", "12", "--star", "Fungus Wahnwitz", "--star",
+           "Troll (Brocken)", "--star", "Troll (Brocken)", "--star", "Bomba Sabbarotz", "--marken", "1",
+           "--sani", "--cotrainer", "6", Path("goblins.krt")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  team = LoadTeamFile(Path("goblins.krt"));
+  ASSERT_EQ(team->m_Spieler.size(), 16u);
+  EXPECT_EQ(team->m_Spieler[12]->m_strFertigkeiten, "<Morgenstern>");
+  EXPECT_EQ(team->m_Spieler[13]->m_nPositionCode, 305);
+  EXPECT_EQ(team->m_Spieler[14]->m_nPositionCode, 305);
+  EXPECT_EQ(team->m_Spieler[15]->m_strFertigkeiten.rfind("<Bombenleger>", 0), 0u);
+
+  // A smaller starting capital is what gets spent and booked.
+  r = Run({"neu", "--rasse", "6", "--name", "Kleine Leute", "--spieler", "16", "--startkapital", "500000",
+           "--fans", "2", Path("halblinge.krt")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  team = LoadTeamFile(Path("halblinge.krt"));
+  EXPECT_EQ(team->m_Einnahmen[0]->m_nBetrag, 500000);
+  EXPECT_EQ(team->m_strGold, "0");
+  EXPECT_EQ(team->m_strTeamwert, "50");
+}
+
+TEST_F(KrvNeu, DialogChecksInOrder) {
+  // The creation dialog's four refusals with their exact texts, in their order.
+  ExpectRefused({"--rasse", "8", "--name", "Zehn", "--spieler", "10", "--startkapital", "510000"},
+                "Sie müssen mit mininmal 11 Spielern anfangen!");
+  ExpectRefused({"--rasse", "8", "--name", "Zehn", "--spieler", "10"}, "Sie müssen mit mininmal 11 Spielern anfangen!");
+  ExpectRefused({"--rasse", "8", "--name", "Siebzehn", "--spieler", "12,4,1", "--cheerleader", "4"},
+                "Nett!\nAber es sind nur 16 Spielern erlaubt!");
+  ExpectRefused({"--rasse", "8", "--name", "Geizig", "--spieler", "11,0,2,2"},
+                "Sie müssen mit 0 Goldstücken abschließen!");
+  ExpectRefused({"--rasse", "8", "--name", "", "--spieler", "11,0,2,2", "--marken", "1", "--fans", "3",
+                 "--cheerleader", "5"},
+                "Das Team braucht noch einen Namen!\n\n(Dieser kann natürlich nachträglich noch\ngeändert werden).");
+}
+
+TEST_F(KrvNeu, BadInputIsRefused) {
+  // Every value outside its option's range, a row above its maximum, an unknown or not
+  // offered star player and staff the Untote may not hire: status 1, a German message,
+  // no file. Letting any of them through would write a team the program cannot create.
+  const std::vector<std::string> menschen = {"--rasse", "8", "--name", "X", "--spieler", "11,0,2,2"};
+  auto with = [&](std::vector<std::string> extra) {
+    std::vector<std::string> args = menschen;
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+  };
+  ExpectRefused({"--rasse", "15", "--name", "X"}, "Die Rasse muss zwischen 0 und 14 liegen, nicht 15.");
+  ExpectRefused({"--rasse", "-1", "--name", "X"}, "„--rasse“ erwartet eine Zahl, nicht „-1“.");
+  ExpectRefused({"--rasse", "Orks", "--name", "X"}, "„--rasse“ erwartet eine Zahl, nicht „Orks“.");
+  ExpectRefused(with({"--marken", "8"}), "Die Zahl der Trainingsmarken muss zwischen 0 und 7 liegen, nicht 8.");
+  ExpectRefused(with({"--fans", "0"}), "Der Fan-Faktor muss zwischen 1 und 10 liegen, nicht 0.");
+  ExpectRefused(with({"--fans", "11"}), "Der Fan-Faktor muss zwischen 1 und 10 liegen, nicht 11.");
+  ExpectRefused(with({"--cotrainer", "11"}), "Die Zahl der CoTrainerInnen muss zwischen 0 und 10 liegen, nicht 11.");
+  ExpectRefused(with({"--cheerleader", "99999999999999999999"}),
+                "Die Zahl der CheerleaderInnen muss zwischen 0 und 10 liegen, nicht 99999999999999999999.");
+  ExpectRefused(with({"--startkapital", "9999"}),
+                "Das Startkapital muss zwischen 10000 und 2000000 liegen, nicht 9999.");
+  ExpectRefused(with({"--startkapital", "2000001"}),
+                "Das Startkapital muss zwischen 10000 und 2000000 liegen, nicht 2000001.");
+  ExpectRefused(with({"--marken", "1.5"}), "„--marken“ erwartet eine Zahl, nicht „1.5“.");
+
+  ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "13"},
+                "Von der Position „Feldspieler“ sind höchstens 12 Spieler erlaubt, nicht 13.");
+  ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "11,0,3"},
+                "Von der Position „Werfer“ sind höchstens 2 Spieler erlaubt, nicht 3.");
+  ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "11,0,2,2,1"},
+                "Die Rasse Menschen hat nur 4 Positionen; für Position 5 gibt es keine Spieler.");
+  ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "1,2,3,4,5,6"},
+                "„--spieler“ nimmt höchstens fünf Zahlen, eine je Position, nicht „1,2,3,4,5,6“.");
+  ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "11,,2"},
+                "„--spieler“ erwartet Zahlen, durch Kommas getrennt, nicht „11,,2“.");
+
+  const std::vector<std::string> untote = {"--rasse", "12", "--name", "X", "--spieler", "12,4"};
+  std::vector<std::string> args = untote;
+  args.push_back("--sani");
+  ExpectRefused(args, "Untote dürfen bei der Erstellung keinen Sani einstellen.");
+  args = untote;
+  args.push_back("--zauberer");
+  ExpectRefused(args, "Untote dürfen bei der Erstellung keinen Zauberer einstellen.");
+
+  ExpectRefused(with({"--star", "Morg"}), "Unbekannter Starplayer „Morg“");
+  ExpectRefused(with({"--star", "morg 'n' thorg"}), "Unbekannter Starplayer „morg 'n' thorg“");
+  // Menschen may hire Griff; here he only breaks the budget.
+  ExpectRefused(with({"--star", "Griff Oberwald"}), "Sie müssen mit 0 Goldstücken abschließen!");
+  ExpectRefused({"--rasse", "4", "--name", "X", "--star", "Griff Oberwald"},
+                "Der Starplayer „Griff Oberwald“ spielt nicht für die Rasse Elfen.");
+  ExpectRefused({"--rasse", "3", "--name", "X", "--star", "Morg 'n' Thorg"},
+                "Der Starplayer „Morg 'n' Thorg“ spielt nicht für die Rasse Echsenmenschen.");
+  ExpectRefused({"--rasse", "4", "--name", "X", "--startkapital", "190000", "--star", "Morg 'n' Thorg"},
+                "Der Starplayer „Morg 'n' Thorg“ kostet 190.000 Goldstücke, das Startkapital von 190.000 "
+                "Goldstücken reicht dafür nicht.");
+  ExpectRefused(with({"--star", "Troll (Brocken)", "--star", "Troll (Brocken)", "--star", "Troll (Brocken)",
+                      "--star", "Troll (Brocken)", "--star", "Troll (Brocken)"}),
+                "Es gibt nur 4 Starplayer-Plätze, nicht 5.");
+
+  ExpectRefused({"--rasse", "8", "--name", std::string(81, 'x'), "--spieler", "11,0,2,2", "--marken", "1", "--fans",
+                 "3", "--cheerleader", "5"},
+                "Der Name des Teams darf höchstens 80 Zeichen lang sein.");
+  ExpectRefused({"--rasse", "8", "--name", "Adler 🦅", "--spieler", "11,0,2,2", "--marken", "1", "--fans", "3",
+                 "--cheerleader", "5"},
+                "Der Name des Teams enthält Zeichen, die eine Teamdatei nicht speichern kann.");
+}
+
+TEST_F(KrvNeu, MalformedCallsAndExistingFiles) {
+  // A malformed call is status 2 with the usage; an existing file is never overwritten,
+  // so a typo cannot destroy a team's career.
+  ExpectRefused({"--name", "X"}, "Die Rasse fehlt (--rasse N).", 2);
+  ExpectRefused({"--rasse", "8"}, "Der Name des Teams fehlt (--name TEXT).", 2);
+  ExpectRefused({"--rasse", "8", "--name", "X", "--tanzen"}, "Unbekannte Option „--tanzen“.", 2);
+  ExpectRefused({"--rasse", "8", "--rasse", "9", "--name", "X"}, "„--rasse“ ist mehrfach angegeben.", 2);
+  ExpectRefused({"--rasse", "8", "--name", "X", "zweite.krt"}, "„neu“ erwartet genau eine Zieldatei.", 2);
+  Result r = Run({"neu", "--rasse", "8", "--name"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("„--name“ erwartet einen Wert."), std::string::npos) << r.err;
+  r = Run({"neu", "--rasse", "8", "--name", "X"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("Aufruf: krv neu"), std::string::npos);
+
+  const std::vector<std::string> good = {"neu",    "--rasse",       "8", "--name", "Altdorfer Adler", "--spieler",
+                                         "11,0,2,2", "--marken",    "1", "--fans", "3",               "--cheerleader",
+                                         "5"};
+  std::vector<std::string> args = good;
+  args.push_back(Path("vorhanden.krt"));
+  WriteFileAtomically(Path("vorhanden.krt"), "alte Karriere");
+  r = Run(args);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("ist bereits vorhanden"), std::string::npos) << r.err;
+  EXPECT_EQ(ReadWholeFile(Path("vorhanden.krt")), "alte Karriere");
+
+  // A folder that does not exist: the file error, status 1, nothing left behind.
+  args = good;
+  args.push_back(Path("kein/ordner/team.krt"));
+  r = Run(args);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_FALSE(r.err.empty());
+  EXPECT_FALSE(fs::exists(Path("kein")));
+
+  r = Run({"neu", "--help"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("--startkapital"), std::string::npos);
+  r = Run({"--help"});
+  EXPECT_NE(r.out.find("neu"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace krv

@@ -46,6 +46,8 @@ class ArchiveReader {
  public:
   // `knownClasses`: the class names this file may contain.
   ArchiveReader(std::string_view data, std::vector<std::string_view> knownClasses);
+  // The reader keeps a view of the bytes: they must outlive it.
+  ArchiveReader(std::string&& data, std::vector<std::string_view> knownClasses) = delete;
 
   int32_t ReadInt32();
   uint16_t ReadWord();

@@ -61,7 +61,8 @@ TEST(StringArray, SerializesAsObject) {
   read.Deserialize(r);
   EXPECT_EQ(read.m_Items, list.m_Items);
 
-  ArchiveReader damaged(std::string("\xFF\xFF\xFF\xFF\xFF\x0F\x00", 7), {});
+  const std::string hugeCount("\xFF\xFF\xFF\xFF\xFF\x0F\x00", 7);
+  ArchiveReader damaged(hugeCount, {});
   EXPECT_THROW(read.Deserialize(damaged), ArchiveError);
   EXPECT_EQ(read.m_Items, list.m_Items);
 }

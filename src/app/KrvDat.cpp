@@ -1,6 +1,7 @@
 #include "app/KrvDat.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,6 +89,12 @@ std::string DataFolder(const std::string& programFolder) {
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/krashball/Daten";
   const char* home = std::getenv("HOME");
   return std::string(home ? home : ".") + "/.local/share/krashball/Daten";
+}
+
+std::string ExecutableFolder() {
+  std::error_code error;
+  const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string(".") : program.parent_path().string();
 }
 
 std::string KrvDatPath(const std::string& programFolder) { return DataFolder(programFolder) + "/KRV.DAT"; }

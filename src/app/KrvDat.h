@@ -42,6 +42,8 @@ std::string WriteKrvDat(const ProgramSettings& settings);
 // The data folder ("Daten"): $KRV_DATEN when set; else "Daten" in the program folder when it
 // exists and is writable; else $XDG_DATA_HOME/krashball/Daten (~/.local/share/...).
 std::string DataFolder(const std::string& programFolder);
+// The folder of the running program file.
+std::string ExecutableFolder();
 std::string KrvDatPath(const std::string& programFolder);
 
 // Reads a KRV.DAT; a missing file gives the defaults. A damaged or unreadable file also gives

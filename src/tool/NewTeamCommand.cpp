@@ -5,6 +5,7 @@
 #include <iostream>
 #include <optional>
 
+#include "app/KrvDat.h"
 #include "create/StarOffer.h"
 #include "create/TeamBudget.h"
 #include "create/TeamBuilder.h"
@@ -40,7 +41,7 @@ const char* const kNewTeamUsage =
     "  --sani             mit Sani (nicht für Untote)\n"
     "  --zauberer         mit Zauberer, Alchemist oder Meisterkoch (nicht für Untote)\n"
     "  --star NAME        ein Starplayer des Katalogs, genau geschrieben; bis zu viermal\n"
-    "  --startkapital N   Startkapital, 10000 bis 2000000 (Vorgabe 1000000)\n"
+    "  --startkapital N   Startkapital, 10000 bis 2000000 (Vorgabe: aus den Einstellungen, sonst 1000000)\n"
     "\n"
     "Das ganze Startkapital muss ausgegeben werden, und das Team braucht 11 bis 16 Spieler\n"
     "(Starplayer mitgezählt). Rückgabewert: 0 bei Erfolg, 1 wenn das Team so nicht\n"
@@ -173,8 +174,10 @@ CKRSpieler StarForSlot(const std::string& name, int32_t race, int32_t startkapit
 
 int CreateTeam(const NewTeamOptions& o) {
   const int32_t race = RangedNumber(o.rasse, "--rasse", 0, 0, kLastRosterRace, "Die Rasse");
-  const int32_t startkapital = RangedNumber(o.startkapital, "--startkapital", kDefaultStartkapital,
-                                            kMinStartkapital, kMaxStartkapital, "Das Startkapital");
+  // Without the option, the starting capital the program's settings hold.
+  const int32_t startkapital =
+      RangedNumber(o.startkapital, "--startkapital", LoadProgramSettings(KrvDatPath(ExecutableFolder())).m_nStartkapital,
+                   kMinStartkapital, kMaxStartkapital, "Das Startkapital");
 
   CKRTeam team;
   team.m_nNaechsteID = kFirstPlayerId;

@@ -28,6 +28,8 @@ class Krv : public ::testing::Test {
                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(m_dir);
     fs::create_directories(m_dir);
+    // krv reads the settings of this data folder, never the coach's own.
+    ::setenv("KRV_DATEN", (m_dir / "Daten").c_str(), 1);
   }
   void TearDown() override { fs::remove_all(m_dir); }
 

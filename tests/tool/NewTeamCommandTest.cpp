@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/KrvDat.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "rules/Races.h"
@@ -34,6 +35,8 @@ class KrvNeu : public ::testing::Test {
                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(m_dir);
     fs::create_directories(m_dir);
+    // krv reads the settings of this data folder, never the coach's own.
+    ::setenv("KRV_DATEN", (m_dir / "Daten").c_str(), 1);
   }
   void TearDown() override { fs::remove_all(m_dir); }
 
@@ -149,6 +152,21 @@ TEST_F(KrvNeu, EveryRace) {
   EXPECT_EQ(halblinge->m_bZauberer, 1);
   EXPECT_EQ(halblinge->m_strZauberer, "Der Zauberer");
   EXPECT_EQ(halblinge->m_nMarken, 4);
+}
+
+// Without --startkapital the capital comes from the settings of the data folder: a team
+// spending 1.100.000 is refused with the default and accepted with that setting.
+TEST_F(KrvNeu, StartingCapitalFromSettings) {
+  const std::vector<std::string> args = {"neu", "--rasse", "8", "--name", "Reich", "--spieler", "8,2,2,4",
+                                         "--marken", "1", "--fans", "1", Path("reich.krt")};
+  EXPECT_EQ(Run(args).status, 1);
+  fs::create_directories(m_dir / "Daten");
+  ProgramSettings settings;
+  settings.m_nStartkapital = 1100000;
+  SaveProgramSettings(settings, Path("Daten/KRV.DAT"));
+  const Result r = Run(args);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(LoadTeamFile(Path("reich.krt"))->m_Einnahmen[0]->m_nBetrag, 1100000);
 }
 
 TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {

@@ -1,0 +1,81 @@
+#pragma once
+// "Starplayer bauen": the player builder. The coach sets BW, ST, GE, RW and picks skills;
+// the point scheme of the core prices the player live. Used for the star slots of the
+// creation dialog (kind 3, no team), the own race's positions (kinds 0, 1, 2, 4, 5, 6)
+// and, with a team, for buying a built star player (purchase mode: the card box is
+// enabled and "&Kaufen" books the player into the team).
+
+#include <QDialog>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "create/PlayerBuilder.h"
+#include "model/Spieler.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace krv {
+
+class CKRTeam;
+
+class CStarplayer : public QDialog {
+  Q_OBJECT
+ public:
+  // Everything the caller may preset: kind, name, mutation, team and purchase mode
+  // (OwnRaceBuilder() gives the preset of an own-race position). The starting capital is
+  // the gold "&Kaufen" measures against when there is no team.
+  CStarplayer(const PlayerBuilder& preset, int32_t startingCapital, QWidget* parent = nullptr);
+  // A star player (kind 3). Without a team for a creation slot; with a team the builder
+  // runs in purchase mode and "&Kaufen" buys the player into that team.
+  CStarplayer(CKRTeam* team, int32_t startingCapital, QWidget* parent = nullptr);
+
+  // The builder's fields as the dialog shows them; after exec() == Accepted they hold the
+  // bought player: name, BW, ST, GE, RW, value and the abbreviation text.
+  const PlayerBuilder& Builder() const { return m_Builder; }
+
+  // After exec() == Accepted: the record a star slot receives (name, position "Starplayer",
+  // BW, ST, GE, RW, value, abbreviations, code 222); nothing otherwise.
+  std::optional<CKRSpieler> Result() const;
+
+  static constexpr const char* kLayoutName = "StarplayerBauen";
+
+ private:
+  void BuildControls();
+  void ReadControls();
+  void ShowFields();
+  void Recompute(bool beep);
+  void CharacteristicChanged();
+  void SkillClicked(QTreeWidgetItem* item);
+  void Kaufen();
+
+  PlayerBuilder m_Builder;
+  int32_t m_nStartingCapital = 0;
+  bool m_bAccepted = false;
+  bool m_bUpdating = false;
+
+  QLabel* m_pKindLabel = nullptr;
+  QLineEdit* m_pName = nullptr;
+  QSpinBox* m_pBW = nullptr;
+  QSpinBox* m_pST = nullptr;
+  QSpinBox* m_pGE = nullptr;
+  QSpinBox* m_pRW = nullptr;
+  QTreeWidget* m_pSkills = nullptr;
+  QPlainTextEdit* m_pDescription = nullptr;
+  QLineEdit* m_pCounts[kBuilderCategoryCount] = {};
+  QLineEdit* m_pDisadvantages = nullptr;
+  QLineEdit* m_pPoints = nullptr;
+  QLineEdit* m_pValue = nullptr;
+  QLabel* m_pWarnings = nullptr;
+  QCheckBox* m_pCard = nullptr;
+  QPushButton* m_pKaufen = nullptr;
+};
+
+}  // namespace krv

@@ -46,20 +46,21 @@ class CStarplayer : public QDialog {
   std::optional<CKRSpieler> Result() const;
 
   static constexpr const char* kLayoutName = "StarplayerBauen";
+  static constexpr const char* kListName = "StarplayerFertigkeiten";
 
  private:
   void BuildControls();
+  void FillSkillList();
   void ReadControls();
   void ShowFields();
-  void Recompute(bool beep);
-  void CharacteristicChanged();
+  void Recompute();
   void SkillClicked(QTreeWidgetItem* item);
   void Kaufen();
 
   PlayerBuilder m_Builder;
   int32_t m_nStartingCapital = 0;
   bool m_bAccepted = false;
-  bool m_bUpdating = false;
+  bool m_bUpdating = false;  // the dialog itself is writing into its controls
 
   QLabel* m_pKindLabel = nullptr;
   QLineEdit* m_pName = nullptr;

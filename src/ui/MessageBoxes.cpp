@@ -78,4 +78,10 @@ bool QuestionBox(QWidget* parent, const QString& text) {
   return Show(parent, {BoxKind::Question, ApplicationCaption(), text, {QStringLiteral("&Ja"), QStringLiteral("&Nein")}}) == 0;
 }
 
+int YesNoCancelBox(QWidget* parent, const QString& text) {
+  const int pressed = Show(parent, {BoxKind::Question, ApplicationCaption(), text,
+                                    {QStringLiteral("&Ja"), QStringLiteral("&Nein"), QStringLiteral("Abbrechen")}});
+  return pressed < 0 ? 2 : pressed;
+}
+
 }  // namespace krv

@@ -40,6 +40,8 @@ void InformationBox(QWidget* parent, const QString& text);
 void WarningBox(QWidget* parent, const QString& text);
 void ErrorBox(QWidget* parent, const QString& text);
 bool QuestionBox(QWidget* parent, const QString& text);  // "&Ja" / "&Nein"
+// "&Ja" (0), "&Nein" (1), "Abbrechen" (2, also the close button).
+int YesNoCancelBox(QWidget* parent, const QString& text);
 
 // The program's name, the caption of plain boxes.
 QString ApplicationCaption();

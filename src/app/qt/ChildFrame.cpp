@@ -1,0 +1,25 @@
+#include "app/qt/ChildFrame.h"
+
+#include <QCloseEvent>
+
+#include "app/qt/KrashballDoc.h"
+#include "app/qt/KrashballView.h"
+
+namespace krv {
+
+CChildFrame::CChildFrame(KrashballDoc* doc, QWidget* parent) : QMdiSubWindow(parent), m_pDoc(doc) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  doc->setParent(this);
+  m_pView = new CKrashballView(doc, this);
+  setWidget(m_pView);
+  setWindowTitle(doc->Title());
+  connect(doc, &KrashballDoc::TitleChanged, this, &QWidget::setWindowTitle);
+  resize(560, 320);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+  if (m_pDoc->SaveModified(this)) event->accept();
+  else event->ignore();
+}
+
+}  // namespace krv

@@ -1,0 +1,182 @@
+#include "app/qt/KrashballDoc.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/qt/KrashballApp.h"
+#include "create/qt/NewTeamFlow.h"
+#include "model/FileIO.h"
+#include "model/TeamFile.h"
+#include "ui/MessageBoxes.h"
+#include "ui/WaitCursor.h"
+#include "qxtools/CCFileDialog.h"
+
+namespace krv {
+namespace {
+
+constexpr int32_t kFirstPlayerIdentity = 100;
+const QString kExtension = QStringLiteral(".krt");
+const QString kFilter = QStringLiteral("Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||");
+
+KrashballDoc::CreateTeamFunction& CreateTeam() {
+  static KrashballDoc::CreateTeamFunction function = [](QWidget* parent, int32_t startkapital) {
+    return RunTeamCreation(parent, startkapital);
+  };
+  return function;
+}
+
+// The program's own file requester, or the system's dialog when the coach prefers that.
+KrashballDoc::AskSavePathFunction& AskSavePath() {
+  static KrashballDoc::AskSavePathFunction function = [](QWidget* parent, const QString& proposed) {
+    const CKrashballApp* app = CKrashballApp::Instance();
+    if (app && !app->m_Settings.m_bEigenerDateidialog)
+      return QFileDialog::getSaveFileName(parent, QStringLiteral("Speichern unter"), proposed,
+                                          QStringLiteral("Krashball-Team (*.krt);;Alle Dateien (*)"), nullptr,
+                                          QFileDialog::DontConfirmOverwrite);
+    CCFileDialog requester(nullptr, false);
+    requester.SetProperties(false, proposed, kFilter, QString(), 0);
+    if (requester.DoModal() != CCFileDialog::IDOK) return QString();
+    return requester.GetPath(true);
+  };
+  return function;
+}
+
+}  // namespace
+
+void KrashballDoc::SetCreateTeamFunction(CreateTeamFunction function) { CreateTeam() = std::move(function); }
+void KrashballDoc::SetAskSavePathFunction(AskSavePathFunction function) { AskSavePath() = std::move(function); }
+
+KrashballDoc::KrashballDoc(QObject* parent) : QObject(parent), m_pTeam(std::make_unique<CKRTeam>()) {
+  m_pTeam->m_nNaechsteID = kFirstPlayerIdentity;
+  m_pTeam->m_pHost = this;
+}
+
+KrashballDoc::~KrashballDoc() { m_pTeam->m_pHost = nullptr; }
+
+QString KrashballDoc::Title() const {
+  const QString name = m_strPathName.isEmpty() ? QStringLiteral("Krashball") : QFileInfo(m_strPathName).fileName();
+  return m_bModified ? name + QStringLiteral(" *") : name;
+}
+
+void KrashballDoc::SetModifiedFlag(bool modified) {
+  if (m_bModified == modified) return;
+  m_bModified = modified;
+  emit TitleChanged(Title());
+}
+
+void KrashballDoc::SetPathName(const QString& path) {
+  m_strPathName = QFileInfo(path).absoluteFilePath();
+  emit TitleChanged(Title());
+  emit PathChanged(m_strPathName);
+}
+
+bool KrashballDoc::OnNewDocument(QWidget* parent) {
+  const CKrashballApp* app = CKrashballApp::Instance();
+  const int32_t startkapital = app ? app->m_Settings.m_nStartkapital : 1000000;
+  std::unique_ptr<CKRTeam> team = CreateTeam()(parent, startkapital);
+  if (!team) return false;  // the creation has said that it was cancelled
+  m_pTeam->m_pHost = nullptr;
+  m_pTeam = std::move(team);
+  m_pTeam->m_pHost = this;
+  const QString folder = app ? app->DataFolder() : QDir::currentPath();
+  QDir().mkpath(folder);
+  m_strPathName = folder + "/" + QString::fromStdString(m_pTeam->m_strName) + kExtension;
+  m_bModified = true;
+  m_bNeu = true;
+  emit TitleChanged(Title());
+  emit PathChanged(m_strPathName);
+  return true;
+}
+
+bool KrashballDoc::OnOpenDocument(const QString& path, QString* error) {
+  WaitCursor wait;
+  try {
+    std::unique_ptr<CKRTeam> team = LoadTeamFile(path.toStdString());
+    m_pTeam->m_pHost = nullptr;
+    m_pTeam = std::move(team);
+    m_pTeam->m_pHost = this;
+  } catch (const FileError& e) {
+    if (error) *error = QString::fromStdString(e.what());
+    return false;
+  }
+  m_bModified = false;
+  SetPathName(path);
+  return true;
+}
+
+bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {
+  WaitCursor wait;
+  emit AboutToSave();
+  m_pTeam->Recalculate();  // the file holds the current figures
+  try {
+    const SaveResult result = SaveTeamFile(*m_pTeam, path.toStdString());
+    if (result.replacedCharacters)
+      WarningBox(parent, QString::fromStdString(ReplacedCharactersNotice(path.toStdString(), result.replacedCharacters)));
+  } catch (const FileError& e) {
+    ErrorBox(parent, QString::fromStdString(e.what()));
+    return false;
+  }
+  return true;
+}
+
+bool KrashballDoc::Save(QWidget* parent) {
+  const QFileInfo file(m_strPathName);
+  const bool writable = !m_strPathName.isEmpty() && file.exists() && file.isWritable();
+  return DoSave(parent, writable ? m_strPathName : QString(), true);
+}
+
+bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
+  QString newName = path;
+  if (newName.isEmpty()) {
+    newName = AskSavePath()(parent, m_strPathName);
+    if (newName.isEmpty()) return false;
+    if (QFileInfo::exists(newName) &&
+        !QuestionBox(parent, QStringLiteral("%1\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?").arg(newName)))
+      return false;
+    if (!QFileInfo(newName).fileName().contains('.')) newName += kExtension;
+  }
+  if (!WriteTo(parent, newName)) return false;
+  m_bModified = false;
+  if (replace) SetPathName(newName);
+  else emit TitleChanged(Title());
+  return true;
+}
+
+bool KrashballDoc::SaveModified(QWidget* parent) {
+  const CKrashballApp* app = CKrashballApp::Instance();
+  if (app && app->m_bAlleSpeichern) {
+    // Save all: no questions; a team never saved asks for its file name every time.
+    if (m_bNeu) DoSave(parent, QString(), true);
+    else DoSave(parent, m_strPathName, false);
+    return true;
+  }
+  if (!m_bModified) return true;
+  const QString name = QFileInfo(m_strPathName).fileName();
+  switch (YesNoCancelBox(parent, QStringLiteral("Änderungen an „%1“ speichern?").arg(name))) {
+    case 0: return Save(parent);
+    case 1: return true;
+    default: return false;
+  }
+}
+
+bool KrashballDoc::ConfirmDeletion(const std::string& question) {
+  return DeleteConfirmBox(QApplication::activeWindow(), QString::fromStdString(question)) == kIdYes;
+}
+
+void KrashballDoc::ShowMessage(const std::string& text) {
+  InformationBox(QApplication::activeWindow(), QString::fromStdString(text));
+}
+
+void KrashballDoc::PlaySoundFile(const std::string& path) {
+  if (CKrashballApp* app = CKrashballApp::Instance()) app->PlaySoundFile(QString::fromStdString(path));
+}
+
+void KrashballDoc::RefreshStaffAndEventsPages() { emit StaffOrEventsChanged(); }
+
+void KrashballDoc::MarkDocumentModified() { SetModifiedFlag(true); }
+
+void KrashballDoc::TeamRecalculated() { emit TeamRecalculatedSignal(); }
+
+}  // namespace krv

@@ -1,0 +1,75 @@
+#pragma once
+// One open team: owns the team from creation or loading until its window closes, keeps the
+// file path, the modified flag and the title, and saves (always crash-safely).
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "model/Team.h"
+#include "model/TeamHost.h"
+
+class QWidget;
+
+namespace krv {
+
+class KrashballDoc : public QObject, public TeamHost {
+  Q_OBJECT
+ public:
+  explicit KrashballDoc(QObject* parent = nullptr);
+  ~KrashballDoc() override;
+
+  CKRTeam& Team() { return *m_pTeam; }
+
+  // "Neu": runs the creation dialogs and builds the team. False when the coach cancelled.
+  bool OnNewDocument(QWidget* parent);
+  // "Öffnen": reads the team file. False with a German message naming file and reason.
+  bool OnOpenDocument(const QString& path, QString* error);
+
+  // "S&peichern": to the current path when that file exists and is writable, else as
+  // "Speichern unter".
+  bool Save(QWidget* parent);
+  // "Speichern unter..." (`path` empty) or a save to `path`; `replace` makes the saved
+  // path the document's path.
+  bool DoSave(QWidget* parent, const QString& path, bool replace);
+  // Asked before closing and by "Alle speichern"; false when the coach cancelled.
+  bool SaveModified(QWidget* parent);
+
+  bool IsModified() const { return m_bModified; }
+  void SetModifiedFlag(bool modified);
+  QString PathName() const { return m_strPathName; }
+  QString Title() const;
+  bool m_bNeu = false;
+
+  // Where the dialogs come from; tests replace them.
+  using CreateTeamFunction = std::function<std::unique_ptr<CKRTeam>(QWidget* parent, int32_t startkapital)>;
+  using AskSavePathFunction = std::function<QString(QWidget* parent, const QString& proposed)>;
+  static void SetCreateTeamFunction(CreateTeamFunction function);
+  static void SetAskSavePathFunction(AskSavePathFunction function);
+
+  // TeamHost
+  bool ConfirmDeletion(const std::string& question) override;
+  void ShowMessage(const std::string& text) override;
+  void PlaySoundFile(const std::string& path) override;
+  void RefreshStaffAndEventsPages() override;
+  void MarkDocumentModified() override;
+  void TeamRecalculated() override;
+
+ signals:
+  void TitleChanged(const QString& title);
+  void PathChanged(const QString& path);  // a new path to remember in the recent-file list
+  void TeamRecalculatedSignal();
+  void StaffOrEventsChanged();
+  void AboutToSave();  // the window hands over what is still being typed
+
+ private:
+  bool WriteTo(QWidget* parent, const QString& path);
+  void SetPathName(const QString& path);
+
+  std::unique_ptr<CKRTeam> m_pTeam;
+  QString m_strPathName;
+  bool m_bModified = false;
+};
+
+}  // namespace krv

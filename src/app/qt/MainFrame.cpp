@@ -1,0 +1,329 @@
+#include "app/qt/MainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMdiArea>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/qt/ChildFrame.h"
+#include "app/qt/KrashballApp.h"
+#include "app/qt/KrashballDoc.h"
+#include "ui/AppSettings.h"
+#include "ui/MessageBoxes.h"
+#include "qxtools/CCFileDialog.h"
+
+namespace krv {
+namespace {
+
+constexpr int kRecentFiles = 10;
+const QString kRecentKey = QStringLiteral("Recent File List/File%1");
+
+}  // namespace
+
+CMainFrame::CMainFrame(CKrashballApp* app, QWidget* parent) : QMainWindow(parent), m_pApp(app) {
+  setObjectName("MainFrame");
+  m_mdi = new QMdiArea(this);
+  m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(m_mdi);
+  CreateMenus();
+  CreateToolBar();
+  statusBar()->showMessage(QStringLiteral("Bereit"));
+  setAcceptDrops(true);
+  resize(900, 640);
+  connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+    UpdateActions();
+    UpdateTitle();
+  });
+  UpdateActions();
+  UpdateTitle();
+}
+
+QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& text, const QString& statusTip,
+                               const QKeySequence& shortcut) {
+  auto* action = new QAction(text, this);
+  action->setObjectName(name);
+  action->setStatusTip(statusTip.section('\n', 0, 0));
+  action->setToolTip(statusTip.section('\n', 1, 1).isEmpty() ? statusTip : statusTip.section('\n', 1, 1));
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  if (menu) menu->addAction(action);
+  return action;
+}
+
+QAction* CMainFrame::Action(const QString& objectName) const { return findChild<QAction*>(objectName); }
+
+void CMainFrame::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+  QAction* newTeam = AddAction(file, "new", QStringLiteral("&Neu"), QStringLiteral("Erstellt ein neues Team.\nNeues Team"),
+                               QKeySequence(Qt::CTRL | Qt::Key_N));
+  newTeam->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  connect(newTeam, &QAction::triggered, this, &CMainFrame::OnFileNew);
+  QAction* open = AddAction(file, "open", QStringLiteral("Ö&ffnen..."),
+                            QStringLiteral("Öffnet ein gespeichertes Team.\nTeam öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O));
+  open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  connect(open, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+
+  QAction* close = AddAction(file, "close", QStringLiteral("&Schliessen"), QStringLiteral("Schliesst das aktive Team.\nSchliessen"));
+  connect(close, &QAction::triggered, this, [this] {
+    if (CChildFrame* child = ActiveTeamWindow()) child->close();
+  });
+  QAction* save = AddAction(file, "save", QStringLiteral("S&peichern"), QStringLiteral("Speichert das aktive Team.\nSpeichern"),
+                            QKeySequence(Qt::CTRL | Qt::Key_S));
+  save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  connect(save, &QAction::triggered, this, [this] {
+    if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Save(this);
+  });
+  QAction* saveAs = AddAction(file, "saveAs", QStringLiteral("Speichern &unter..."),
+                              QStringLiteral("Speichert das aktive Team unter einem neuen Namen.\nSpeichern unter"));
+  connect(saveAs, &QAction::triggered, this, [this] {
+    if (CChildFrame* child = ActiveTeamWindow()) child->Document()->DoSave(this, QString(), true);
+  });
+  QAction* saveAll = AddAction(file, "saveAll", QStringLiteral("Alle speichern"),
+                               QStringLiteral("Speichert alle geöffneten Teams.\nSpeichert alle geöffneten Krashball-Team."));
+  saveAll->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
+  connect(saveAll, &QAction::triggered, this, &CMainFrame::OnSaveAll);
+  QAction* teamSeparator = file->addSeparator();
+  // Printing and the properties dialog come with the team sheet; until then they are off.
+  QAction* print = AddAction(file, "print", QStringLiteral("&Drucken..."), QStringLiteral("Team-Bogen ausdrucken.\nDrucken"),
+                             QKeySequence(Qt::CTRL | Qt::Key_P));
+  print->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  QAction* preview = AddAction(file, "preview", QStringLiteral("Sei&tenansicht"),
+                               QStringLiteral("Zeigt den Team-Bogen als Seitenansicht.\nSeitenansicht"));
+  preview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  QAction* properties = AddAction(file, "properties", QStringLiteral("&Eigenschaften"),
+                                  QStringLiteral("Zeigt die Statistik des Teams.\nEigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_E));
+  for (QAction* unfinished : {print, preview, properties}) unfinished->setEnabled(false);
+  QAction* secondSeparator = file->addSeparator();
+  QAction* printSetup = AddAction(file, "printSetup", QStringLiteral("Drucker&einrichtung..."),
+                                  QStringLiteral("Wählt den Drucker und seine Einstellungen.\nDruckereinrichtung"));
+  printSetup->setEnabled(false);
+  file->addSeparator();
+  m_recentMenu = file->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+  FillRecentFiles();
+  file->addSeparator();
+  QAction* quit = AddAction(file, "quit", QStringLiteral("&Beenden"), QStringLiteral("Beendet die Krashball-Verwaltung.\nBeenden"));
+  connect(quit, &QAction::triggered, this, &QWidget::close);
+  m_teamActions = {close, save, saveAs, saveAll, teamSeparator, print, preview, properties, secondSeparator};
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  QAction* settings = AddAction(view, "settings", QStringLiteral("Einstellungen..."),
+                                QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
+                                QKeySequence(Qt::CTRL | Qt::Key_G));
+  settings->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+  settings->setEnabled(false);  // the settings sheet is still to come
+
+  QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
+  connect(AddAction(window, "cascade", QStringLiteral("Über&lappend"), QStringLiteral("Ordnet die Fenster überlappend an.")),
+          &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+  connect(AddAction(window, "tile", QStringLiteral("&Nebeneinander"), QStringLiteral("Ordnet die Fenster nebeneinander an.")),
+          &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+  connect(AddAction(window, "minimize", QStringLiteral("&Minimiert"), QStringLiteral("Minimiert das aktive Fenster.")),
+          &QAction::triggered, this, [this] {
+            if (CChildFrame* child = ActiveTeamWindow()) child->showMinimized();
+          });
+  connect(AddAction(window, "minimizeAll", QStringLiteral("Alle Minimieren"), QStringLiteral("Minimiert alle Teamfenster.")),
+          &QAction::triggered, this, &CMainFrame::OnMinimizeAll);
+  connect(AddAction(window, "restoreAll", QStringLiteral("Alle Maximieren"),
+                    QStringLiteral("Stellt alle minimierten Teamfenster wieder her.")),
+          &QAction::triggered, this, &CMainFrame::OnRestoreAll);
+  connect(AddAction(window, "closeAll", QStringLiteral("Alle schliessen"), QStringLiteral("Schliesst alle Teamfenster.")),
+          &QAction::triggered, this, &CMainFrame::OnCloseAll);
+  m_teamActions << window->menuAction();
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+  connect(AddAction(help, "about", QStringLiteral("Inf&o über Krashball..."),
+                    QStringLiteral("Zeigt Programminformationen und die Versionsnummer an.\nInfo")),
+          &QAction::triggered, this, [this] { m_pApp->ShowAbout(this); });
+  connect(AddAction(help, "help", QStringLiteral("Hilfe...."), QStringLiteral("Öffnet die Hilfe.\nHilfe"), QKeySequence(Qt::Key_F1)),
+          &QAction::triggered, this, [this] { m_pApp->ShowHelp(); });
+  AddAction(help, "update", QStringLiteral("Test auf neue Version..."),
+            QStringLiteral("Fragt nach, ob es eine neue Version gibt.\nNeue Version"))->setEnabled(false);
+}
+
+void CMainFrame::CreateToolBar() {
+  QToolBar* bar = addToolBar(QStringLiteral("Symbolleiste"));
+  bar->setObjectName("toolBar");
+  bar->addActions({Action("new"), Action("open"), Action("save"), Action("saveAll")});
+  bar->addSeparator();
+  bar->addActions({Action("print"), Action("preview")});
+  bar->addSeparator();
+  bar->addAction(Action("settings"));
+  // "&Ansicht" switches the toolbar and the status bar on and off.
+  QMenu* view = Action("settings")->associatedObjects().isEmpty() ? nullptr
+                : qobject_cast<QMenu*>(Action("settings")->associatedObjects().constFirst());
+  if (!view) return;
+  QAction* toolBarToggle = bar->toggleViewAction();
+  toolBarToggle->setText(QStringLiteral("&Symbolleiste"));
+  auto* statusToggle = new QAction(QStringLiteral("S&tatusleiste"), this);
+  statusToggle->setCheckable(true);
+  statusToggle->setChecked(true);
+  connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+  view->insertActions(Action("settings"), {toolBarToggle, statusToggle});
+  view->insertSeparator(Action("settings"));
+}
+
+QList<CChildFrame*> CMainFrame::TeamWindows() const {
+  QList<CChildFrame*> windows;
+  for (QMdiSubWindow* sub : m_mdi->subWindowList(QMdiArea::CreationOrder))
+    if (auto* child = qobject_cast<CChildFrame*>(sub)) windows << child;
+  return windows;
+}
+
+CChildFrame* CMainFrame::ActiveTeamWindow() const { return qobject_cast<CChildFrame*>(m_mdi->activeSubWindow()); }
+
+void CMainFrame::UpdateActions() {
+  const bool teamActive = ActiveTeamWindow() != nullptr;
+  for (QAction* action : m_teamActions) action->setVisible(teamActive);
+  const bool several = TeamWindows().size() > 1;
+  for (const char* name : {"minimizeAll", "restoreAll", "closeAll"}) Action(name)->setEnabled(several);
+  for (const char* name : {"close", "save", "saveAs", "saveAll"}) Action(name)->setEnabled(teamActive);
+}
+
+void CMainFrame::UpdateTitle() {
+  CChildFrame* child = ActiveTeamWindow();
+  setWindowTitle(child ? m_pApp->Title() + QStringLiteral(" - ") + child->Document()->Title() : m_pApp->Title());
+}
+
+CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
+  auto* child = new CChildFrame(doc);
+  m_mdi->addSubWindow(child);
+  connect(doc, &KrashballDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
+  connect(doc, &KrashballDoc::PathChanged, this, &CMainFrame::AddRecentFile);
+  connect(child, &QObject::destroyed, this, [this] {
+    UpdateActions();
+    UpdateTitle();
+  });
+  child->show();
+  m_mdi->setActiveSubWindow(child);
+  UpdateActions();
+  UpdateTitle();
+  return child;
+}
+
+CChildFrame* CMainFrame::OnFileNew() {
+  auto* doc = new KrashballDoc;
+  if (!doc->OnNewDocument(this)) {
+    delete doc;
+    return nullptr;
+  }
+  AddRecentFile(doc->PathName());
+  return AddTeamWindow(doc);
+}
+
+CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  for (CChildFrame* child : TeamWindows())
+    if (child->Document()->PathName() == absolute) {
+      m_mdi->setActiveSubWindow(child);
+      return child;
+    }
+  auto* doc = new KrashballDoc;
+  QString error;
+  if (!doc->OnOpenDocument(absolute, &error)) {
+    delete doc;
+    ErrorBox(this, error);
+    return nullptr;
+  }
+  AddRecentFile(absolute);
+  return AddTeamWindow(doc);
+}
+
+void CMainFrame::OnFileOpen() {
+  const QString folder = m_pApp->DataFolder() + "/";
+  QString path;
+  if (m_pApp->m_Settings.m_bEigenerDateidialog) {
+    CCFileDialog requester(nullptr, false);
+    requester.SetProperties(true, folder, QStringLiteral("Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||"), QString(), 0);
+    if (requester.DoModal() == CCFileDialog::IDOK) path = requester.GetPath(true);
+  } else {
+    path = QFileDialog::getOpenFileName(this, QStringLiteral("Öffnen"), folder,
+                                        QStringLiteral("Krashball-Team (*.krt);;Alle Dateien (*)"));
+  }
+  if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+void CMainFrame::OnSaveAll() {
+  m_pApp->m_bAlleSpeichern = true;
+  for (CChildFrame* child : TeamWindows()) child->Document()->SaveModified(this);
+  m_pApp->m_bAlleSpeichern = false;
+}
+
+void CMainFrame::OnMinimizeAll() {
+  for (CChildFrame* child : TeamWindows())
+    if (!child->isMinimized()) child->showMinimized();
+}
+
+void CMainFrame::OnRestoreAll() {
+  for (CChildFrame* child : TeamWindows())
+    if (child->isMinimized()) child->showNormal();
+}
+
+void CMainFrame::OnCloseAll() {
+  // Close the active window until none is left or one refuses (a cancelled save question).
+  QMdiSubWindow* previous = nullptr;
+  while (QMdiSubWindow* active = m_mdi->activeSubWindow()) {
+    if (active == previous) break;
+    previous = active;
+    if (!active->close()) break;
+    QCoreApplication::processEvents();
+    if (m_mdi->activeSubWindow() == nullptr && !m_mdi->subWindowList().isEmpty())
+      m_mdi->setActiveSubWindow(m_mdi->subWindowList().constFirst());
+  }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  for (CChildFrame* child : TeamWindows()) {
+    if (!child->Document()->SaveModified(this)) {
+      event->ignore();
+      return;
+    }
+  }
+  // Every question is answered; the windows go without asking again.
+  for (CChildFrame* child : TeamWindows()) child->Document()->SetModifiedFlag(false);
+  event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".krt"), Qt::CaseInsensitive))
+      OpenDocumentFile(url.toLocalFile());
+  event->acceptProposedAction();
+}
+
+void CMainFrame::AddRecentFile(const QString& path) {
+  QSettings settings = AppSettings();
+  QStringList files;
+  for (int i = 1; i <= kRecentFiles; ++i) {
+    const QString file = settings.value(kRecentKey.arg(i)).toString();
+    if (!file.isEmpty() && file != path) files << file;
+  }
+  files.prepend(path);
+  for (int i = 1; i <= kRecentFiles; ++i) settings.setValue(kRecentKey.arg(i), files.value(i - 1));
+  FillRecentFiles();
+}
+
+void CMainFrame::FillRecentFiles() {
+  m_recentMenu->clear();
+  QSettings settings = AppSettings();
+  for (int i = 1; i <= kRecentFiles; ++i) {
+    const QString file = settings.value(kRecentKey.arg(i)).toString();
+    if (file.isEmpty()) continue;
+    QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i % 10).arg(QDir::toNativeSeparators(file)));
+    connect(action, &QAction::triggered, this, [this, file] { OpenDocumentFile(file); });
+  }
+  m_recentMenu->setEnabled(!m_recentMenu->isEmpty());
+}
+
+}  // namespace krv

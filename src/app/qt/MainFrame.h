@@ -1,0 +1,58 @@
+#pragma once
+// The main window: menus, toolbar, status bar and the team windows inside it.
+
+#include <QMainWindow>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+
+namespace krv {
+
+class CChildFrame;
+class CKrashballApp;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit CMainFrame(CKrashballApp* app, QWidget* parent = nullptr);
+
+  // Opens a team file in a new window (or brings its window forward when it is open);
+  // a file that cannot be read gives a message and no window.
+  CChildFrame* OpenDocumentFile(const QString& path);
+  // "&Neu": the creation dialogs, then the new team's window.
+  CChildFrame* OnFileNew();
+  void OnFileOpen();
+  void OnSaveAll();
+  void OnMinimizeAll();
+  void OnRestoreAll();
+  void OnCloseAll();
+
+  QList<CChildFrame*> TeamWindows() const;
+  CChildFrame* ActiveTeamWindow() const;
+  QMdiArea* MdiArea() const { return m_mdi; }
+  QAction* Action(const QString& objectName) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  QAction* AddAction(QMenu* menu, const QString& name, const QString& text, const QString& statusTip,
+                     const QKeySequence& shortcut = {});
+  void CreateMenus();
+  void CreateToolBar();
+  void UpdateActions();
+  void UpdateTitle();
+  CChildFrame* AddTeamWindow(class KrashballDoc* doc);
+  void AddRecentFile(const QString& path);
+  void FillRecentFiles();
+
+  CKrashballApp* m_pApp;
+  QMdiArea* m_mdi;
+  QMenu* m_recentMenu = nullptr;
+  QList<QAction*> m_teamActions;  // shown only while a team window is active
+};
+
+}  // namespace krv

@@ -1,0 +1,57 @@
+// The Krashball-Verwaltung: start-up, single instance, main window.
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "app/qt/KrashballApp.h"
+#include "app/qt/MainFrame.h"
+#include "app/qt/SingleInstance.h"
+#include "create/qt/NewTeamFlow.h"
+#include "ui/MessageBoxes.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Krashball"));
+  QApplication::setApplicationName(QStringLiteral("Krashball-Verwaltung"));
+  QApplication::setApplicationVersion(QStringLiteral("1.6.0"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("applications-games")));
+
+  const QStringList args = QApplication::arguments().mid(1);
+  krv::CKrashballApp app(QApplication::applicationDirPath());
+  app.LoadSettings();
+
+  // Tryout of the team creation on its own: the dialogs, then a file to save the team in.
+  if (args.contains(QStringLiteral("--neues-team"))) return krv::RunNewTeamDemo(app.m_Settings.m_nStartkapital);
+
+  QString file;
+  for (const QString& arg : args)
+    if (!arg.startsWith(QStringLiteral("--"))) file = QFileInfo(arg).absoluteFilePath();
+
+  krv::SingleInstance instance(krv::DefaultInstanceName());
+  if (instance.HandOverToRunningInstance(file)) {
+    if (file.isEmpty()) krv::InformationBox(nullptr, QStringLiteral("Die Krashball-Verwaltung läuft bereits!"));
+    return 0;
+  }
+  instance.Listen();
+
+  krv::CMainFrame frame(&app);
+  QObject::connect(&instance, &krv::SingleInstance::FileHandedOver, &frame, [&frame](const QString& handed) {
+    if (!handed.isEmpty()) frame.OpenDocumentFile(handed);
+    frame.setWindowState((frame.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    frame.raise();
+    frame.activateWindow();
+  });
+  frame.showMaximized();
+  if (!app.m_strSettingsProblem.isEmpty())
+    QTimer::singleShot(0, &frame, [&] {
+      krv::WarningBox(&frame, app.m_strSettingsProblem +
+                                  QStringLiteral("\nEs gelten die Standardeinstellungen; die Datei bleibt unverändert."));
+    });
+  if (!file.isEmpty()) frame.OpenDocumentFile(file);
+
+  const int result = QApplication::exec();
+  app.SaveSettingsIfChanged();
+  return result;
+}

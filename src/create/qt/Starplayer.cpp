@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -40,6 +41,12 @@ class CharacteristicSpin : public QSpinBox {
   }
 
  protected:
+  // Enter confirms the typed number; it does not press "&Kaufen".
+  void keyPressEvent(QKeyEvent* event) override {
+    QSpinBox::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
+  }
+
   StepEnabled stepEnabled() const override {
     StepEnabled enabled = StepNone;
     if (value() > m_nLow) enabled |= StepDownEnabled;
@@ -76,6 +83,7 @@ CStarplayer::CStarplayer(const PlayerBuilder& preset, int32_t startingCapital, Q
   setObjectName(QStringLiteral("CStarplayer"));
   BuildControls();
   FillSkillList();
+  ShowFields();  // the preset into the controls, then everything from the controls
   Recompute();
   RememberPlacement(this, QString::fromLatin1(kLayoutName));
 }
@@ -243,6 +251,7 @@ void CStarplayer::BuildControls() {
 
 void CStarplayer::FillSkillList() {
   const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
+  m_bUpdating = true;
   for (const BuilderSkillRow& row : BuilderSkillRows(m_Builder.m_nKind, m_Builder.m_bMutation)) {
     auto* item = new QTreeWidgetItem(m_pSkills);
     item->setText(kNameColumn, QString::fromUtf8(row.m_pSkill->m_pszName));
@@ -252,7 +261,10 @@ void CStarplayer::FillSkillList() {
       item->setForeground(kCategoryColumn, grey);
       item->setData(kNameColumn, Qt::UserRole, true);  // grey: not normally allowed
     }
+    for (const std::string& chosen : m_Builder.m_SelectedSkills)
+      if (chosen == row.m_pSkill->m_pszName) item->setSelected(true);
   }
+  m_bUpdating = false;
 }
 
 void CStarplayer::ReadControls() {

@@ -1,0 +1,219 @@
+// The own-race dialog "Eigene Spieler erstellen" with its builders driven as modal dialogs.
+
+#include "create/qt/EigenesTeamDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+
+#include "create/qt/Starplayer.h"
+#include "model/Team.h"
+#include "rules/Races.h"
+#include "support/MessageRecorder.h"
+#include "ui/AppSettings.h"
+
+// Readable failures for Qt texts.
+static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace krv {
+namespace {
+
+constexpr int32_t kCapital = 1000000;
+
+template <typename T>
+T* Child(QWidget& dialog, const QString& name) {
+  T* child = dialog.findChild<T*>(name);
+  EXPECT_NE(child, nullptr) << name.toStdString();
+  return child;
+}
+
+QString Text(CEigenesTeamDlg& dialog, int slot) { return Child<QLineEdit>(dialog, QStringLiteral("text%1").arg(slot))->text(); }
+
+bool MayAccept(CEigenesTeamDlg& dialog) { return Child<QPushButton>(dialog, "uebernehmen")->isEnabled(); }
+
+// What the coach does in the builder a position button opened; returns whether to buy.
+using BuilderScript = std::function<bool(CStarplayer&)>;
+
+// Presses the position button and lets `script` work in the builder that comes up: true
+// presses "&Kaufen", false "&Abbruch". The builder seen is recorded for the caller.
+void Design(CEigenesTeamDlg& dialog, int slot, const BuilderScript& script, PlayerBuilder* seen = nullptr) {
+  bool ran = false;
+  QTimer::singleShot(0, [&] {
+    auto* builder = qobject_cast<CStarplayer*>(QApplication::activeModalWidget());
+    ASSERT_NE(builder, nullptr);
+    ran = true;
+    if (seen) *seen = builder->Builder();
+    const bool buy = script(*builder);
+    builder->findChild<QPushButton*>(buy ? "kaufen" : "abbruch")->click();
+    // A refused purchase leaves the builder open; the coach gives up then.
+    if (builder->isVisible()) builder->findChild<QPushButton*>("abbruch")->click();
+  });
+  Child<QPushButton>(dialog, QStringLiteral("position%1").arg(slot))->click();
+  EXPECT_TRUE(ran);
+}
+
+void Type(CStarplayer& builder, const char* field, int value) {
+  QSpinBox* spin = builder.findChild<QSpinBox*>(field);
+  spin->setValue(value);
+}
+
+void Pick(CStarplayer& builder, const QString& skill) {
+  auto* list = builder.findChild<QTreeWidget*>("skills");
+  const QList<QTreeWidgetItem*> found = list->findItems(skill, Qt::MatchExactly, 0);
+  ASSERT_EQ(found.size(), 1);
+  found.first()->setSelected(true);
+}
+
+const BuilderScript kAsPreset = [](CStarplayer&) { return true; };
+
+// "&Übernehmen" follows the four required positions: three are not enough, the fourth
+// enables it, a cancelled builder takes a position back, and Gen.1/Gen.2 are optional.
+// Texts in the wrong format, a builder result not written into the team, or an enabling rule
+// that counts the optional positions shows here.
+TEST(EigenesTeamDialog, RequiredPositionsEnableUebernehmen) {
+  test::MessageRecorder recorder;
+  CKRTeam team;
+  CEigenesTeamDlg dialog(&team, kCapital);
+  dialog.show();
+  EXPECT_EQ(dialog.windowTitle(), "Eigene Spieler erstellen");
+  EXPECT_EQ(Child<QPushButton>(dialog, "position0")->text(), "Feldspieler: ");
+  EXPECT_EQ(Child<QPushButton>(dialog, "position5")->text(), "Gen 2: ");
+  EXPECT_EQ(Child<QCheckBox>(dialog, "mutation")->text(), "Die Spieler habe die Möglichkeit zur Mutation");
+  EXPECT_FALSE(MayAccept(dialog));
+
+  // Feldspieler with "Blocken": 6 points, 60000.
+  PlayerBuilder seen;
+  Design(dialog, 0, [](CStarplayer& b) { Pick(b, "Blocken"); return true; }, &seen);
+  EXPECT_EQ(seen.m_nKind, kKindFeldspieler);
+  EXPECT_EQ(seen.m_strName, "Feldspieler");
+  EXPECT_EQ(Text(dialog, 0), "6,3,3,8,60000,Blk");
+  EXPECT_EQ(team.m_Positionen[0].m_nPositionCode, 47);
+  EXPECT_EQ(team.m_Positionen[0].m_strName, "Feldspieler");
+  EXPECT_EQ(team.m_Positionen[0].m_nCost, 60000);
+  EXPECT_EQ(team.m_Positionen[0].m_strSkills, "Blk");
+
+  Design(dialog, 1, [](CStarplayer& b) { Type(b, "ge", 4); Pick(b, "Fangsicher"); return true; }, &seen);
+  EXPECT_EQ(seen.m_nKind, kKindFaenger);
+  Design(dialog, 2, [](CStarplayer& b) { Pick(b, "Zielsicher"); return true; }, &seen);
+  EXPECT_EQ(seen.m_nKind, kKindWerfer);
+  EXPECT_EQ(Text(dialog, 1), "6,3,4,8,90000,Fangs");
+  EXPECT_EQ(Text(dialog, 2), "6,3,3,8,70000,Ziels");
+  EXPECT_FALSE(MayAccept(dialog));  // three required positions are not enough
+
+  Design(dialog, 3, kAsPreset, &seen);
+  EXPECT_EQ(seen.m_nKind, kKindSuperspieler);
+  EXPECT_EQ(Text(dialog, 3), "6,3,3,8,50000,");
+  EXPECT_TRUE(MayAccept(dialog));
+  EXPECT_EQ(Text(dialog, 4), "");
+  EXPECT_EQ(Text(dialog, 5), "");
+
+  // Cancelling the builder of the defined Fänger takes the position back.
+  Design(dialog, 1, [](CStarplayer&) { return false; });
+  EXPECT_EQ(Text(dialog, 1), "");
+  EXPECT_EQ(team.m_Positionen[1].m_nPositionCode, 0);
+  EXPECT_FALSE(MayAccept(dialog));
+  Design(dialog, 1, kAsPreset);
+  EXPECT_TRUE(MayAccept(dialog));
+
+  // A Feldspieler with BW 7 and ST 4 has 13 points: refused for the kind although his
+  // 115000 are below 190000; the builder is then given up and the position is undefined.
+  Design(dialog, 0, [](CStarplayer& b) {
+    Type(b, "bw", 7);
+    Type(b, "st", 4);
+    EXPECT_EQ(b.findChild<QLineEdit*>("points")->text(), "13");
+    EXPECT_EQ(b.findChild<QLineEdit*>("value")->text(), "115000");
+    return true;
+  });
+  ASSERT_FALSE(recorder.requests.empty());
+  EXPECT_EQ(recorder.requests.back().caption, "Die Bank sagt...");
+  EXPECT_EQ(recorder.requests.back().text, "Dieser Spieler ist zu teuer!");
+  EXPECT_EQ(Text(dialog, 0), "");
+  EXPECT_FALSE(MayAccept(dialog));
+  Design(dialog, 0, kAsPreset);
+
+  // A name typed for Gen.1 names the position.
+  Design(dialog, 4, [](CStarplayer& b) {
+    QLineEdit* name = b.findChild<QLineEdit*>("name");
+    EXPECT_TRUE(name->isEnabled());
+    EXPECT_EQ(name->text(), "Gen.1");
+    name->setText("Sumpfkriecher");
+    return true;
+  });
+  EXPECT_EQ(team.m_Positionen[4].m_strName, "Sumpfkriecher");
+  EXPECT_EQ(team.m_Positionen[4].m_nPositionCode, 51);
+  EXPECT_EQ(team.m_Positionen[5].m_nPositionCode, 0);
+
+  Child<QPushButton>(dialog, "uebernehmen")->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_FALSE(team.m_bMutation);
+  EXPECT_EQ(GetRerollPrice(kEigeneRasse, team.m_bMutation), 50000);
+}
+
+// With the mutation box ticked the builders see body traits as allowed and the team takes
+// the flag on "&Übernehmen" (re-rolls then cost 70000); "Abbruch" leaves the flag alone.
+// A builder opened without the box's state, or the flag written on cancel, shows here.
+TEST(EigenesTeamDialog, MutationReachesBuilderAndTeam) {
+  CKRTeam team;
+  {
+    CEigenesTeamDlg dialog(&team, kCapital);
+    Child<QCheckBox>(dialog, "mutation")->setChecked(true);
+    PlayerBuilder seen;
+    for (int slot = 0; slot < 4; ++slot) Design(dialog, slot, kAsPreset, &seen);
+    EXPECT_TRUE(seen.m_bMutation);
+    Child<QPushButton>(dialog, "abbruch")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(team.m_bMutation);
+    EXPECT_EQ(team.m_Positionen[3].m_nPositionCode, 50);  // templates stay as they are
+  }
+  CEigenesTeamDlg again(&team, kCapital);
+  EXPECT_EQ(Text(again, 0), "6,3,3,8,50000,");  // the earlier round is shown and counts
+  EXPECT_TRUE(MayAccept(again));
+  Child<QCheckBox>(again, "mutation")->setChecked(true);
+  Design(again, 0, [](CStarplayer& b) {
+    auto* list = b.findChild<QTreeWidget*>("skills");
+    EXPECT_FALSE(list->findItems("Stacheln", Qt::MatchExactly, 0).first()->data(0, Qt::UserRole).toBool());
+    EXPECT_TRUE(list->findItems("Zielsicher", Qt::MatchExactly, 0).first()->data(0, Qt::UserRole).toBool());
+    return true;
+  });
+  Child<QPushButton>(again, "uebernehmen")->click();
+  EXPECT_EQ(again.result(), QDialog::Accepted);
+  EXPECT_TRUE(team.m_bMutation);
+  EXPECT_EQ(GetRerollPrice(kEigeneRasse, team.m_bMutation), 70000);
+}
+
+// Without a team the dialog says so once it is open, and nothing can be taken.
+TEST(EigenesTeamDialog, NoTeamNotice) {
+  test::MessageRecorder recorder;
+  CEigenesTeamDlg dialog(nullptr, kCapital);
+  dialog.show();
+  QApplication::processEvents();
+  ASSERT_EQ(recorder.requests.size(), 1u);
+  EXPECT_EQ(recorder.requests[0].text, "m_TheTeam = NULL??????");
+  EXPECT_FALSE(MayAccept(dialog));
+}
+
+// The dialog comes back in the size it was left in, under its own layout name.
+TEST(EigenesTeamDialog, RemembersSize) {
+  CKRTeam team;
+  {
+    CEigenesTeamDlg dialog(&team, kCapital);
+    dialog.show();
+    dialog.resize(820, 400);
+    dialog.hide();
+  }
+  EXPECT_TRUE(AppSettings().contains("EigeneSpieler/Right"));
+  CEigenesTeamDlg again(&team, kCapital);
+  again.show();
+  EXPECT_EQ(again.size(), QSize(820, 400));
+}
+
+}  // namespace
+}  // namespace krv

@@ -1,0 +1,177 @@
+// The star player selection "Starspieler kaufen" driven as the coach would.
+
+#include "create/qt/StarplayerAuswahlDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "model/Team.h"
+#include "rules/Skills.h"
+#include "support/MessageRecorder.h"
+#include "ui/AppSettings.h"
+
+// Readable failures for Qt texts.
+static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace krv {
+namespace {
+
+constexpr int32_t kElfen = 4;
+const QString kNoOffer = QStringLiteral("Sie haben nicht genügend Gold\num einen der vorgefertigen Starplayer\nzu kaufen!");
+
+template <typename T>
+T* Child(QWidget& dialog, const char* name) {
+  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+QStringList Names(QWidget& dialog) {
+  QStringList names;
+  QTreeWidget* list = Child<QTreeWidget>(dialog, "list");
+  for (int i = 0; i < list->topLevelItemCount(); ++i) names << list->topLevelItem(i)->text(0);
+  return names;
+}
+
+void ClickRow(QTreeWidget* list, int row) {
+  QTreeWidgetItem* item = list->topLevelItem(row);
+  ASSERT_NE(item, nullptr);
+  list->scrollToItem(item);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// A star player chosen in the running dialog: the columns as listed ("Wert" with thousands
+// points, characteristics right-aligned), the click enabling "&Übernehmen", and the record
+// with the full cost, the abbreviations and the star code. A half price stored, a row taken
+// from the wrong catalogue entry or "&Übernehmen" enabled too early shows here.
+TEST(StarplayerAuswahlDialog, ChooseStarPlayer) {
+  test::MessageRecorder recorder;
+  CStarplayerAuswahlDlg dialog(kElfen, nullptr, 1000000);
+  bool ran = false;
+  QTimer::singleShot(0, [&] {
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    ran = true;
+    EXPECT_EQ(dialog.windowTitle(), "Starspieler kaufen");
+    QTreeWidget* list = Child<QTreeWidget>(dialog, "list");
+    const QStringList headers = {"Name", "Wert", "BW", "ST", "GE", "RW", "Fertigkeiten"};
+    for (int column = 0; column < headers.size(); ++column)
+      EXPECT_EQ(list->headerItem()->text(column), headers[column]);
+    EXPECT_EQ(list->header()->sectionSize(0), 190);
+    EXPECT_EQ(list->header()->sectionSize(1), 60);
+    EXPECT_GE(list->header()->sectionSize(6), 400);  // the last column takes the rest
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
+    ASSERT_EQ(Names(dialog), QStringList{"Morg 'n' Thorg"});
+    const QTreeWidgetItem* morg = list->topLevelItem(0);
+    EXPECT_EQ(morg->text(1), "190.000");
+    EXPECT_EQ(morg->text(2), "6");
+    EXPECT_EQ(morg->text(3), "6");
+    EXPECT_EQ(morg->text(4), "3");
+    EXPECT_EQ(morg->text(5), "10");
+    EXPECT_EQ(morg->text(6), "Blocken, Knochenbrecher, Mitspieler werfen, Robust");
+    EXPECT_TRUE(morg->textAlignment(1) & Qt::AlignRight);
+    EXPECT_TRUE(morg->textAlignment(5) & Qt::AlignRight);
+
+    QPushButton* uebernehmen = Child<QPushButton>(dialog, "uebernehmen");
+    EXPECT_FALSE(uebernehmen->isEnabled());
+    ClickRow(list, 0);
+    EXPECT_TRUE(uebernehmen->isEnabled());
+    uebernehmen->click();
+  });
+  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+  EXPECT_TRUE(ran);
+  EXPECT_TRUE(recorder.requests.empty());
+  const std::optional<CKRSpieler> record = dialog.Result();
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->m_strName, "Morg 'n' Thorg");
+  EXPECT_EQ(record->m_nBW, 6);
+  EXPECT_EQ(record->m_nST, 6);
+  EXPECT_EQ(record->m_nGE, 3);
+  EXPECT_EQ(record->m_nRW, 10);
+  EXPECT_EQ(record->m_nWert, 190000);
+  EXPECT_EQ(record->m_strFertigkeiten, SkillTextToAbbreviations("Blocken, Knochenbrecher, Mitspieler werfen, Robust"));
+  EXPECT_EQ(record->m_nPositionCode, 216);
+
+  // Cancelled: no record.
+  CStarplayerAuswahlDlg cancelled(kElfen, nullptr, 1000000);
+  QTimer::singleShot(0, [&] {
+    ClickRow(Child<QTreeWidget>(cancelled, "list"), 0);
+    Child<QPushButton>(cancelled, "abbruch")->click();
+  });
+  EXPECT_EQ(cancelled.exec(), QDialog::Rejected);
+  EXPECT_FALSE(cancelled.Result());
+}
+
+// The card halves the price compared with the gold but the list keeps the full value, and
+// the record too; losing the offer by unticking the card ends the dialog with the bank's
+// message. Listing the half price, or staying open with an empty list, shows here.
+TEST(StarplayerAuswahlDialog, CardHalvesTheOffer) {
+  test::MessageRecorder recorder;
+  CStarplayerAuswahlDlg dialog(kElfen, nullptr, 100000);
+  EXPECT_FALSE(dialog.HasOffers());
+  QCheckBox* card = Child<QCheckBox>(dialog, "card");
+  EXPECT_EQ(card->text(), "Mit Karte: 'Spieler zum halben Preis'");
+  dialog.show();
+  card->setChecked(true);  // 95000 is below 100000
+  ASSERT_EQ(Names(dialog), QStringList{"Morg 'n' Thorg"});
+  EXPECT_EQ(Child<QTreeWidget>(dialog, "list")->topLevelItem(0)->text(1), "190.000");
+  EXPECT_TRUE(recorder.requests.empty());
+
+  ClickRow(Child<QTreeWidget>(dialog, "list"), 0);
+  EXPECT_TRUE(Child<QPushButton>(dialog, "uebernehmen")->isEnabled());
+  card->setChecked(false);  // 190000 is not: nothing left to offer
+  ASSERT_EQ(recorder.requests.size(), 1u);
+  EXPECT_EQ(recorder.requests[0].caption, "Die Bank sagt...");
+  EXPECT_EQ(recorder.requests[0].text, kNoOffer);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_FALSE(dialog.Result());
+}
+
+// Nothing to offer: the bank speaks and the dialog returns cancelled without showing its
+// list. With a team whose gold is to be used the treasury decides, otherwise the starting
+// capital. Measuring the wrong gold, or opening an empty list, shows here.
+TEST(StarplayerAuswahlDialog, BankMessageWhenNothingIsOffered) {
+  test::MessageRecorder recorder;
+  CStarplayerAuswahlDlg poor(kElfen, nullptr, 190000);  // the price must be below the gold
+  EXPECT_FALSE(poor.HasOffers());
+  EXPECT_EQ(poor.exec(), QDialog::Rejected);
+  EXPECT_FALSE(poor.isVisible());
+  ASSERT_EQ(recorder.requests.size(), 1u);
+  EXPECT_EQ(recorder.requests[0].caption, "Die Bank sagt...");
+  EXPECT_EQ(recorder.requests[0].text, kNoOffer);
+  EXPECT_FALSE(poor.Result());
+
+  CKRTeam elves;
+  elves.m_nRasse = kElfen;
+  elves.AddEinnahme("Startkapital", 100000);
+  elves.Recalculate();
+  ASSERT_EQ(elves.m_strGold, "100000");
+  CStarplayerAuswahlDlg teamGold(kElfen, &elves, 1000000, true);
+  EXPECT_FALSE(teamGold.HasOffers());
+  CStarplayerAuswahlDlg capital(kElfen, &elves, 1000000, false);
+  EXPECT_EQ(Names(capital), QStringList{"Morg 'n' Thorg"});
+}
+
+// The selection comes back in the size it was left in, under its own layout name.
+TEST(StarplayerAuswahlDialog, RemembersSize) {
+  {
+    CStarplayerAuswahlDlg dialog(kElfen, nullptr, 1000000);
+    dialog.show();
+    dialog.resize(700, 333);
+    dialog.hide();
+  }
+  EXPECT_TRUE(AppSettings().contains("StarplayerKaufen/Right"));
+  CStarplayerAuswahlDlg again(kElfen, nullptr, 1000000);
+  again.show();
+  EXPECT_EQ(again.size(), QSize(700, 333));
+}
+
+}  // namespace
+}  // namespace krv

@@ -33,6 +33,9 @@ CEigenesTeamDlg::CEigenesTeamDlg(CKRTeam* team, int32_t startingCapital, QWidget
     auto* text = new QLineEdit(this);
     text->setObjectName(QStringLiteral("text%1").arg(slot));
     text->setReadOnly(true);
+    QPalette palette = text->palette();  // shown, not typed into
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    text->setPalette(palette);
     text->setMinimumWidth(360);
     grid->addWidget(button, slot + 1, 0);
     grid->addWidget(text, slot + 1, 1);
@@ -57,8 +60,9 @@ CEigenesTeamDlg::CEigenesTeamDlg(CKRTeam* team, int32_t startingCapital, QWidget
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(m_pMutation);
-  layout->addStretch(1);
   layout->addWidget(buttons);
+  // Only the text fields have use for more room, and only in width.
+  setMaximumHeight(sizeHint().height());
 
   // A new team has no positions yet, so "&Übernehmen" starts disabled. Positions designed in
   // an earlier, cancelled round stay in the team; they are shown and count.

@@ -59,10 +59,18 @@ class CharacteristicSpin : public QSpinBox {
   int m_nHigh;
 };
 
+// Shown, not typed into: the field takes the window's colour so that it does not invite typing.
+void LookReadOnly(QLineEdit* field) {
+  field->setReadOnly(true);
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  field->setPalette(palette);
+}
+
 QLineEdit* ReadOnlyField(const QString& objectName, QWidget* parent, int widthChars = 0) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(objectName);
-  field->setReadOnly(true);
+  LookReadOnly(field);
   field->setFocusPolicy(Qt::NoFocus);
   field->setAlignment(Qt::AlignRight);
   if (widthChars > 0) {
@@ -108,7 +116,8 @@ void CStarplayer::BuildControls() {
   m_pKindLabel = new QLabel(QStringLiteral("A&rt: "), this);
   auto* kind = new QLineEdit(QString::fromUtf8(BuilderKindName(m_Builder.m_nKind)), this);
   kind->setObjectName(QStringLiteral("kind"));
-  kind->setReadOnly(true);
+  LookReadOnly(kind);
+  kind->setFocusPolicy(Qt::NoFocus);
   m_pKindLabel->setBuddy(kind);
 
   m_pName = new QLineEdit(this);
@@ -167,7 +176,7 @@ void CStarplayer::BuildControls() {
   m_pSkills->header()->resizeSection(kNameColumn, 200);
   m_pSkills->header()->resizeSection(kCategoryColumn, 160);
   m_pSkills->setToolTip(QuickHelpText(kBuilderSkillListTooltip));
-  m_pSkills->setMinimumWidth(380);
+  m_pSkills->setMinimumSize(380, m_pSkills->fontMetrics().height() * 12);
   RememberColumns(m_pSkills->header(), QString::fromLatin1(kListName));
   connect(m_pSkills, &QTreeWidget::itemSelectionChanged, this, [this] { Recompute(); });
   connect(m_pSkills, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { SkillClicked(item); });
@@ -178,6 +187,7 @@ void CStarplayer::BuildControls() {
   m_pDescription->setObjectName(QStringLiteral("description"));
   m_pDescription->setReadOnly(true);
   m_pDescription->setToolTip(QuickHelpText("Beschreibung der gewählten Fertigkeit."));
+  m_pDescription->setMinimumWidth(220);
   auto* descriptionBox = new QGroupBox(QStringLiteral("Beschreibung"), this);
   auto* descriptionLayout = new QVBoxLayout(descriptionBox);
   descriptionLayout->addWidget(m_pDescription);

@@ -41,6 +41,7 @@ CStarplayerAuswahlDlg::CStarplayerAuswahlDlg(int32_t race, const CKRTeam* team, 
   m_pList->setUniformRowHeights(true);
   m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
   m_pList->setAllColumnsShowFocus(true);
+  m_pList->setMinimumHeight(m_pList->fontMetrics().height() * 8);
   const int widths[kColumnCount] = {190, 60, 35, 35, 35, 35, 400};
   for (int column = 0; column < kColumnCount; ++column) {
     m_pList->header()->resizeSection(column, widths[column]);
@@ -74,7 +75,7 @@ CStarplayerAuswahlDlg::CStarplayerAuswahlDlg(int32_t race, const CKRTeam* team, 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_pList, 1);
   layout->addLayout(bottom);
-  resize(860, 420);
+  resize(960, 420);
 
   Fill();
   RememberPlacement(this, QString::fromLatin1(kLayoutName));

@@ -1,0 +1,338 @@
+// The interface the program relies on: DoModal's results, the chosen paths one by one, the
+// overwrite question in save mode, typed folders, starting folders and a handle without requester.
+
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include "RequesterDriver.h"
+
+namespace qxtest {
+namespace {
+
+using CCFileDialogTest = RequesterTest;
+
+// Cancelling must leave no path behind, by button and by Escape; a stale path from an earlier
+// OK would otherwise open the wrong team.
+TEST_F(CCFileDialogTest, CancelLeavesNothing) {
+  WriteFile(Path("team.krt"));
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  EXPECT_EQ(RunWith(dlg, [](QDialog* d) { Child<QPushButton>(d, "cancelButton")->click(); }), CCFileDialog::IDCANCEL);
+  EXPECT_EQ(dlg.GetPath(true), QString());
+  EXPECT_EQ(dlg.GetPath(false), QString());
+  EXPECT_EQ(dlg.CountFiles(), 0);
+
+  EXPECT_EQ(RunWith(dlg, [](QDialog* d) { Choose(d, "team.krt"); }), CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.CountFiles(), 1);
+  EXPECT_EQ(RunWith(dlg,
+                    [](QDialog* d) {
+                      NameEdit(d)->setText("team.krt");
+                      QTest::keyClick(NameEdit(d), Qt::Key_Escape);
+                    }),
+            CCFileDialog::IDCANCEL);
+  EXPECT_EQ(dlg.GetPath(true), QString());
+  EXPECT_EQ(dlg.CountFiles(), 0);
+}
+
+// One chosen file is returned once: the second call is empty (the program would otherwise loop
+// over the same file), GetPath(true) starts again, and a first GetPath(false) gives the first.
+TEST_F(CCFileDialogTest, PathsOneByOne) {
+  WriteFile(Path("team.krt"));
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  EXPECT_EQ(RunWith(dlg,
+                    [](QDialog* d) {
+                      NameEdit(d)->setText("team.krt");
+                      QTest::keyClick(NameEdit(d), Qt::Key_Return);  // Enter is OK
+                    }),
+            CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.CountFiles(), 1);
+  EXPECT_EQ(dlg.GetPath(false), Path("team.krt"));
+  EXPECT_EQ(dlg.GetPath(false), QString());
+  EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
+  EXPECT_EQ(dlg.GetPath(false), QString());
+  EXPECT_EQ(dlg.GetPath(false), QString());
+  EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
+}
+
+// Several files with flag 2: typed in quotes or picked in the list, each comes once in order.
+// Without the flag only one file can be chosen.
+TEST_F(CCFileDialogTest, SeveralFiles) {
+  WriteFile(Path("a.krt"));
+  WriteFile(Path("b.krt"));
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", kTeamFilter, "", 2);
+  EXPECT_EQ(RunWith(dlg, [](QDialog* d) { Choose(d, "\"a.krt\" \"b.krt\""); }), CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.CountFiles(), 2);
+  EXPECT_EQ(dlg.GetPath(true), Path("a.krt"));
+  EXPECT_EQ(dlg.GetPath(false), Path("b.krt"));
+  EXPECT_EQ(dlg.GetPath(false), QString());
+
+  EXPECT_EQ(RunWith(dlg,
+                    [](QDialog* d) {
+                      ASSERT_TRUE(WaitForNames(d, {"a.krt", "b.krt"}));
+                      QAbstractItemView* list = ShownList(d);
+                      list->selectAll();
+                      EXPECT_EQ(NameEdit(d)->text(), "\"a.krt\" \"b.krt\"");
+                      OkButton(d)->click();
+                    }),
+            CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.CountFiles(), 2);
+
+  CCFileDialog single(nullptr, false);
+  single.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  EXPECT_EQ(RunWith(single,
+                    [](QDialog* d) {
+                      ASSERT_TRUE(WaitForNames(d, {"a.krt", "b.krt"}));
+                      EXPECT_EQ(ShownList(d)->selectionMode(), QAbstractItemView::SingleSelection);
+                      Choose(d, "\"a.krt\" \"b.krt\"");
+                    }),
+            CCFileDialog::IDOK);
+  EXPECT_EQ(single.CountFiles(), 1);
+  EXPECT_EQ(single.GetPath(true), Path("a.krt"));
+}
+
+// Save mode: caption and button, and an existing file is only taken after "Ja"; "Nein" keeps
+// the window open so the coach can pick another name. A new name asks nothing.
+TEST_F(CCFileDialogTest, SaveAsksBeforeOverwriting) {
+  WriteFile(Path("team.krt"));
+  BoxRecorder boxes;
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(false, Path("team.krt"), kTeamFilter, "", 0);
+  const int result = RunWith(dlg, [&](QDialog* d) {
+    EXPECT_EQ(d->windowTitle(), "Speichern unter");
+    EXPECT_EQ(OkButton(d)->text(), "&Speichern");
+    EXPECT_EQ(NameEdit(d)->text(), "team.krt");
+    boxes.answers = {false};
+    OkButton(d)->click();
+    EXPECT_TRUE(d->isVisible());
+    ASSERT_EQ(boxes.questions.size(), 1);
+    EXPECT_EQ(boxes.questions[0],
+              Path("team.krt") + "\nDiese Datei ist bereits vorhanden.\nMöchten Sie die Datei überschreiben?");
+    boxes.answers = {true};
+    OkButton(d)->click();
+  });
+  EXPECT_EQ(result, CCFileDialog::IDOK);
+  EXPECT_EQ(boxes.questions.size(), 2);
+  EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
+
+  boxes.questions.clear();
+  EXPECT_EQ(RunWith(dlg, [](QDialog* d) { Choose(d, "neu.krt"); }), CCFileDialog::IDOK);
+  EXPECT_TRUE(boxes.questions.isEmpty());
+  EXPECT_EQ(dlg.GetPath(true), Path("neu.krt"));
+}
+
+// The real question box: German buttons, "&Nein" (and Escape) keeps the requester open.
+TEST_F(CCFileDialogTest, RealOverwriteQuestion) {
+  WriteFile(Path("team.krt"));
+  CCFileDialog dlg(nullptr, true);
+  dlg.SetProperties(false, Path("team.krt"), kTeamFilter, "", 0);
+  auto pressOnBox = [](const QString& buttonText) {
+    QTimer::singleShot(0, [buttonText] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      QStringList texts;
+      for (QAbstractButton* button : box->buttons()) texts << button->text();
+      texts.sort();
+      EXPECT_EQ(texts, (QStringList{"&Ja", "&Nein"}));
+      if (buttonText.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        return;
+      }
+      for (QAbstractButton* button : box->buttons())
+        if (button->text() == buttonText) button->click();
+    });
+  };
+  const int result = RunWith(dlg, [&](QDialog* d) {
+    pressOnBox("&Nein");
+    OkButton(d)->click();
+    EXPECT_TRUE(d->isVisible());
+    pressOnBox(QString());
+    OkButton(d)->click();
+    EXPECT_TRUE(d->isVisible());
+    pressOnBox("&Ja");
+    OkButton(d)->click();
+  });
+  EXPECT_EQ(result, CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
+}
+
+// A typed folder name opens that folder instead of closing ("..", absolute and "sub/" too);
+// a folder that does not exist is reported and nothing is chosen.
+TEST_F(CCFileDialogTest, TypedFolderOpens) {
+  ASSERT_TRUE(QDir(folder).mkdir("Daten"));
+  BoxRecorder boxes;
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  const int result = RunWith(dlg, [&](QDialog* d) {
+    EXPECT_EQ(ShownFolder(d), folder);
+    Choose(d, "Daten");
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(ShownFolder(d), Path("Daten"));
+    EXPECT_EQ(NameEdit(d)->text(), QString());
+    Choose(d, "..");
+    EXPECT_EQ(ShownFolder(d), folder);
+    Choose(d, Path("Daten") + "/");
+    EXPECT_EQ(ShownFolder(d), Path("Daten"));
+
+    Choose(d, "gibtsnicht/");
+    EXPECT_TRUE(d->isVisible());
+    Choose(d, "gibtsnicht/team.krt");
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(boxes.notices, (QStringList{"Dies ist kein gültiges Verzeichnis!", "Dies ist kein gültiges Verzeichnis!"}));
+    EXPECT_EQ(ShownFolder(d), Path("Daten"));
+
+    Choose(d, "team.krt");
+  });
+  EXPECT_EQ(result, CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.GetPath(true), Path("Daten/team.krt"));
+  EXPECT_TRUE(boxes.questions.isEmpty());
+}
+
+// A folder typed into "Ort:" opens with Enter; a wrong one is reported and the window stays.
+TEST_F(CCFileDialogTest, TypedLocationOpens) {
+  ASSERT_TRUE(QDir(folder).mkdir("Daten"));
+  BoxRecorder boxes;
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  RunWith(dlg, [&](QDialog* d) {
+    QComboBox* places = Places(d);
+    places->setEditText(Path("Daten"));
+    QTest::keyClick(places->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(ShownFolder(d), Path("Daten"));
+    places->setEditText(Path("nirgends"));
+    QTest::keyClick(places->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(boxes.notices, QStringList{"Dies ist kein gültiges Verzeichnis!"});
+    d->reject();
+  });
+}
+
+// Where the requester starts: a file path gives its folder and proposes the name, a folder path
+// that folder, a missing folder its nearest parent; an empty path the program's folder, or
+// with flag 4 the folder the last requester was closed in; no properties the documents folder.
+TEST_F(CCFileDialogTest, StartFolders) {
+  ASSERT_TRUE(QDir(folder).mkdir("Daten"));
+  WriteFile(Path("Daten/alt.krt"));
+  auto startOf = [](CCFileDialog& dlg, QString* name = nullptr) {
+    QString shown;
+    RunWith(dlg, [&](QDialog* d) {
+      shown = ShownFolder(d);
+      if (name) *name = NameEdit(d)->text();
+      d->reject();
+    });
+    return shown;
+  };
+
+  CCFileDialog dlg(nullptr, false);
+  QString name;
+  dlg.SetProperties(true, Path("Daten/alt.krt"), kTeamFilter, "", 0);
+  EXPECT_EQ(startOf(dlg, &name), Path("Daten"));
+  EXPECT_EQ(name, "alt.krt");
+  dlg.SetProperties(true, Path("Daten"), kTeamFilter, "", 0);
+  EXPECT_EQ(startOf(dlg, &name), Path("Daten"));
+  EXPECT_EQ(name, QString());
+  dlg.SetProperties(true, Path("fehlt/auch/team.krt"), kTeamFilter, "", 0);
+  EXPECT_EQ(startOf(dlg, &name), folder);
+  EXPECT_EQ(name, "team.krt");
+
+  dlg.SetProperties(true, "", kTeamFilter, "", 0);
+  EXPECT_EQ(startOf(dlg), QDir::cleanPath(QCoreApplication::applicationDirPath()));
+  dlg.SetProperties(true, Path("Daten/"), kTeamFilter, "", 0);
+  startOf(dlg);
+  CCFileDialog other(nullptr, false);
+  other.SetProperties(true, "", kTeamFilter, "", 4);
+  EXPECT_EQ(startOf(other), Path("Daten"));
+  other.SetProperties(false, "", kTeamFilter, "", 0);
+  EXPECT_EQ(startOf(other), QDir::cleanPath(QCoreApplication::applicationDirPath()));
+
+  CCFileDialog plain(nullptr, false);
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QFileInfo(documents).isDir()) documents = QDir::homePath();
+  EXPECT_EQ(startOf(plain), QDir::cleanPath(documents));
+}
+
+// Captions: "Öffnen" by default, the set title in both modes, and back to the default.
+TEST_F(CCFileDialogTest, Captions) {
+  CCFileDialog dlg(nullptr, false);
+  auto captionOf = [](CCFileDialog& handle) {
+    QString caption;
+    QString ok;
+    RunWith(handle, [&](QDialog* d) {
+      caption = d->windowTitle();
+      ok = OkButton(d)->text();
+      d->reject();
+    });
+    return caption + "|" + ok;
+  };
+  EXPECT_EQ(captionOf(dlg), "Öffnen|Ö&ffnen");
+  dlg.SetDlgTitle("Grafik importieren");
+  dlg.SetProperties(true, folder + "/", "Bitmap-Dateien (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*||", "IMPORT", 1);
+  EXPECT_EQ(captionOf(dlg), "Grafik importieren|Ö&ffnen");
+  dlg.SetProperties(false, folder + "/", kTeamFilter, "", 0);
+  EXPECT_EQ(captionOf(dlg), "Grafik importieren|&Speichern");
+  dlg.SetDlgTitle("");
+  EXPECT_EQ(captionOf(dlg), "Speichern unter|&Speichern");
+  CCFileDialog saving(nullptr, true);
+  EXPECT_EQ(captionOf(saving), "Speichern unter|&Speichern");
+}
+
+// A handle whose requester was handed on answers every call harmlessly; the one that took it
+// over works. A double delete or a stale pointer would crash here.
+TEST_F(CCFileDialogTest, HandleWithoutRequester) {
+  CCFileDialog first(nullptr, false);
+  first.SetDlgTitle("Übernommen");
+  CCFileDialog second(std::move(first));
+  EXPECT_EQ(first.DoModal(), CCFileDialog::IDCANCEL);  // no window appears: RunWith is not needed
+  first.SetProperties(true, folder, kTeamFilter, "", 7);
+  first.SetDlgTitle("x");
+  EXPECT_EQ(first.GetPath(true), QString());
+  EXPECT_EQ(first.GetPath(false), QString());
+  EXPECT_EQ(first.CountFiles(), 0);
+
+  CCFileDialog third(nullptr, true);
+  third = std::move(second);
+  EXPECT_EQ(second.DoModal(), CCFileDialog::IDCANCEL);
+  EXPECT_EQ(second.CountFiles(), 0);
+  QString caption;
+  EXPECT_EQ(RunWith(third,
+                    [&](QDialog* d) {
+                      caption = d->windowTitle();
+                      d->reject();
+                    }),
+            CCFileDialog::IDCANCEL);
+  EXPECT_EQ(caption, "Übernommen");
+  EXPECT_EQ(QXTools::GetLibVersion(), 2);
+}
+
+// The requester runs over the given parent (or the main window) and leaves it afterwards, so a
+// parent closed before the handle does not take the requester with it.
+TEST_F(CCFileDialogTest, ParentOnlyWhileRunning) {
+  auto* window = new QMainWindow;
+  window->show();
+  {
+    CCFileDialog dlg(nullptr, false);
+    QWidget* shownOver = nullptr;
+    RunWith(dlg, [&](QDialog* d) {
+      shownOver = d->parentWidget();
+      d->reject();
+    });
+    EXPECT_EQ(shownOver, window);
+    auto* parent = new QWidget;
+    CCFileDialog owned(parent, false);
+    RunWith(owned, [&](QDialog* d) {
+      shownOver = d->parentWidget();
+      d->reject();
+    });
+    EXPECT_EQ(shownOver, parent);
+    delete parent;
+    EXPECT_EQ(RunWith(owned, [](QDialog* d) { d->reject(); }), CCFileDialog::IDCANCEL);
+  }
+  delete window;
+}
+
+}  // namespace
+}  // namespace qxtest

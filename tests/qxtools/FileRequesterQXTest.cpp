@@ -1,0 +1,366 @@
+// The requester window behind the handle: file types, views, favourites, new folders,
+// navigation, the picture preview and what it remembers under "QXGUI" and "FileRequester".
+
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QSplitter>
+#include <QToolButton>
+#include <QTreeView>
+
+#include "RequesterDriver.h"
+
+namespace qxtest {
+namespace {
+
+using FileRequesterQXTest = RequesterTest;
+
+QStringList ComboTexts(QComboBox* combo) {
+  QStringList texts;
+  for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+  return texts;
+}
+
+// The filter string: pairs of text and pattern up to the first empty part ("||"), blanks
+// trimmed, several patterns with ";", "*.*" also matching names without a dot, an empty string giving all files. A
+// parsing slip would show the wrong types or hide the coach's files.
+TEST_F(FileRequesterQXTest, FileTypesFromFilterString) {
+  WriteFile(Path("a.krt"));
+  WriteFile(Path("B.KRT"));
+  WriteFile(Path("notiz.txt"));
+  WriteFile(Path("ohnepunkt"));
+  WriteFile(Path("logo.bmp"));
+  WriteFile(Path("logo.png"));
+  ASSERT_TRUE(QDir(folder).mkdir("Daten"));
+
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", QString("  ") + kTeamFilter + "  ", "", 0);
+  RunWith(dlg, [](QDialog* d) {
+    EXPECT_EQ(ComboTexts(Types(d)), (QStringList{"Krashball-Team (*.krt)", "Alle Dateien (*.*)"}));
+    EXPECT_TRUE(WaitForNames(d, {"a.krt", "B.KRT", "Daten"})) << ShownNames(d).join(", ").toStdString();
+    Types(d)->setCurrentIndex(1);
+    EXPECT_TRUE(WaitForNames(d, {"a.krt", "B.KRT", "Daten", "logo.bmp", "logo.png", "notiz.txt", "ohnepunkt"}))
+        << ShownNames(d).join(", ").toStdString();
+    d->reject();
+  });
+
+  dlg.SetProperties(true, folder + "/", "Bilder|*.bmp; *.png|Notizen||Rest|*.txt||Danach|*.krt", "", 0);
+  RunWith(dlg, [](QDialog* d) {
+    EXPECT_EQ(ComboTexts(Types(d)), (QStringList{"Bilder"}));
+    EXPECT_TRUE(WaitForNames(d, {"Daten", "logo.bmp", "logo.png"})) << ShownNames(d).join(", ").toStdString();
+    d->reject();
+  });
+
+  dlg.SetProperties(true, folder + "/", "|*.txt|Texte|||", "", 0);
+  RunWith(dlg, [](QDialog* d) {
+    EXPECT_EQ(ComboTexts(Types(d)), (QStringList{"Alle Dateien (*.*)"}));
+    d->reject();
+  });
+
+  dlg.SetProperties(true, folder + "/", "", "", 0);
+  RunWith(dlg, [](QDialog* d) {
+    EXPECT_EQ(ComboTexts(Types(d)), (QStringList{"Alle Dateien (*.*)"}));
+    // A typed pattern filters the list instead of choosing a file.
+    Choose(d, "*.txt");
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(WaitForNames(d, {"Daten", "notiz.txt"})) << ShownNames(d).join(", ").toStdString();
+    d->reject();
+  });
+}
+
+// "Details", "Liste", "Symbole" and the folder tree are remembered per mode under "QXGUI"; a
+// mix-up of the mode names would let the save window take over the open window's view.
+TEST_F(FileRequesterQXTest, ViewRememberedPerMode) {
+  CCFileDialog open(nullptr, false);
+  open.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  RunWith(open, [](QDialog* d) {
+    EXPECT_EQ(ShownList(d)->objectName(), "detailsView");
+    EXPECT_TRUE(Child<QTreeView>(d, "folderTree")->isVisible());
+    Action(d, "listAction")->trigger();
+    EXPECT_EQ(ShownList(d)->objectName(), "listView");
+    Action(d, "treeAction")->trigger();
+    EXPECT_FALSE(Child<QTreeView>(d, "folderTree")->isVisible());
+    d->reject();
+  });
+  {
+    QSettings settings;
+    EXPECT_EQ(settings.value("QXGUI/OPEN/Details2").toBool(), false);
+    EXPECT_EQ(settings.value("QXGUI/OPEN/TreeView").toBool(), false);
+    EXPECT_FALSE(settings.contains("QXGUI/SAVE/Details2"));
+  }
+
+  CCFileDialog again(nullptr, false);
+  again.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  RunWith(again, [](QDialog* d) {
+    EXPECT_EQ(ShownList(d)->objectName(), "listView");
+    EXPECT_TRUE(Action(d, "listAction")->isChecked());
+    EXPECT_FALSE(Child<QTreeView>(d, "folderTree")->isVisible());
+    Action(d, "iconsAction")->trigger();
+    EXPECT_EQ(ShownList(d)->objectName(), "listView");
+    d->reject();
+  });
+  CCFileDialog icons(nullptr, false);
+  icons.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  RunWith(icons, [](QDialog* d) {
+    EXPECT_TRUE(Action(d, "iconsAction")->isChecked());
+    d->reject();
+  });
+
+  CCFileDialog save(nullptr, false);
+  save.SetProperties(false, folder + "/", kTeamFilter, "", 0);
+  RunWith(save, [](QDialog* d) {
+    EXPECT_EQ(ShownList(d)->objectName(), "detailsView");
+    EXPECT_TRUE(Child<QTreeView>(d, "folderTree")->isVisible());
+    d->reject();
+  });
+}
+
+// Favourites: stored as "FAVORITEN_ANZ" and "S0", "S1", ... per mode, read back into "Ort:" and
+// the menu, replaced by the standard set, and removed through "Favoriten löschen...".
+TEST_F(FileRequesterQXTest, FavouritesStoredAndReadBack) {
+  ASSERT_TRUE(QDir(folder).mkdir("Liga"));
+  {
+    QSettings settings;
+    settings.setValue("QXGUI/OPEN/FAVORITEN_ANZ", 1);
+    settings.setValue("QXGUI/OPEN/S0", Path("Liga"));
+  }
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  RunWith(dlg, [&](QDialog* d) {
+    EXPECT_TRUE(ComboTexts(Places(d)).contains(Path("Liga")));
+    Action(d, "addFavouriteAction")->trigger();
+    Action(d, "addFavouriteAction")->trigger();  // already there: not twice
+    EXPECT_TRUE(ComboTexts(Places(d)).contains(folder));
+    // Choosing a favourite in "Ort:" opens it.
+    QComboBox* places = Places(d);
+    const int index = places->findData(Path("Liga"));
+    ASSERT_GE(index, 0);
+    places->setCurrentIndex(index);
+    emit places->activated(index);
+    EXPECT_EQ(ShownFolder(d), Path("Liga"));
+    d->reject();
+  });
+  {
+    QSettings settings;
+    EXPECT_EQ(settings.value("QXGUI/OPEN/FAVORITEN_ANZ").toInt(), 2);
+    EXPECT_EQ(settings.value("QXGUI/OPEN/S0").toString(), Path("Liga"));
+    EXPECT_EQ(settings.value("QXGUI/OPEN/S1").toString(), folder);
+    EXPECT_FALSE(settings.contains("QXGUI/SAVE/FAVORITEN_ANZ"));
+  }
+
+  CCFileDialog again(nullptr, false);
+  again.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  RunWith(again, [&](QDialog* d) {
+    // The menu lists the favourites before its commands.
+    auto* menu = Child<QMenu>(d, "favouritesMenu");
+    emit menu->aboutToShow();
+    QStringList texts;
+    for (QAction* action : menu->actions())
+      if (!action->isSeparator()) texts << action->text();
+    EXPECT_EQ(texts, (QStringList{Path("Liga"), folder, "&Standard Favoriten", "Favoriten &löschen...",
+                                  "&Aktuelles Verzeichnis aufnehmen", "Hier &Dateimanager öffnen..."}));
+    EXPECT_FALSE(Action(d, "addFavouriteAction")->isEnabled());
+
+    // Delete the first one in the dialog.
+    QTimer::singleShot(0, [] {
+      auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->windowTitle(), "Favoriten löschen");
+      auto* list = box->findChild<QListWidget*>("favouritesList");
+      ASSERT_NE(list, nullptr);
+      ASSERT_EQ(list->count(), 2);
+      list->item(0)->setCheckState(Qt::Checked);
+      box->findChild<QPushButton*>("deleteButton")->click();
+    });
+    Action(d, "deleteFavouritesAction")->trigger();
+    EXPECT_FALSE(ComboTexts(Places(d)).contains(Path("Liga")));
+    d->reject();
+  });
+  {
+    QSettings settings;
+    EXPECT_EQ(settings.value("QXGUI/OPEN/FAVORITEN_ANZ").toInt(), 1);
+    EXPECT_EQ(settings.value("QXGUI/OPEN/S0").toString(), folder);
+    EXPECT_FALSE(settings.contains("QXGUI/OPEN/S1"));
+  }
+
+  CCFileDialog standard(nullptr, false);
+  standard.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  RunWith(standard, [](QDialog* d) {
+    Action(d, "standardFavouritesAction")->trigger();
+    d->reject();
+  });
+  {
+    QSettings settings;
+    const int count = settings.value("QXGUI/OPEN/FAVORITEN_ANZ").toInt();
+    EXPECT_GE(count, 1);  // at least the home folder
+    EXPECT_EQ(settings.value("QXGUI/OPEN/S0").toString(), QDir::cleanPath(QDir::homePath()));
+    QStringList stored;
+    for (int i = 0; i < count; ++i) stored << settings.value(QString("QXGUI/OPEN/S%1").arg(i)).toString();
+    EXPECT_FALSE(stored.contains(folder));
+  }
+}
+
+// "Neuen Ordner erstellen" makes "Neuer Ordner", then "Neuer Ordner (2)"; where no folder can
+// be made the user is told.
+TEST_F(FileRequesterQXTest, NewFolder) {
+  ASSERT_TRUE(QDir(folder).mkdir("weg"));
+  BoxRecorder boxes;
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  RunWith(dlg, [&](QDialog* d) {
+    // The new folder's name is open for editing in the list.
+    auto nameEditor = [d]() -> QLineEdit* {
+      QAbstractItemView* list = ShownList(d);
+      return qobject_cast<QLineEdit*>(list->indexWidget(list->currentIndex()));
+    };
+    Action(d, "newFolderAction")->trigger();
+    EXPECT_TRUE(QFileInfo(Path("Neuer Ordner")).isDir());
+    QLineEdit* editor = nameEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "Neuer Ordner");
+    QTest::keyClick(editor, Qt::Key_Escape);  // keeps the name, leaves the requester open
+    EXPECT_TRUE(d->isVisible());
+    Action(d, "newFolderAction")->trigger();
+    EXPECT_TRUE(QFileInfo(Path("Neuer Ordner (2)")).isDir());
+    editor = nameEditor();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("Liga");
+    QTest::keyClick(editor, Qt::Key_Return);  // renames, does not press OK
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo(Path("Liga")).isDir(); }, 2000));
+    EXPECT_FALSE(QFileInfo(Path("Neuer Ordner (2)")).exists());
+    EXPECT_TRUE(boxes.notices.isEmpty());
+
+    Choose(d, "weg");
+    ASSERT_EQ(ShownFolder(d), Path("weg"));
+    ASSERT_TRUE(QDir(Path("weg")).removeRecursively());
+    Action(d, "newFolderAction")->trigger();
+    EXPECT_EQ(boxes.notices, QStringList{"Verzeichnis konnte nicht erstellt werden."});
+    d->reject();
+  });
+}
+
+// The tool buttons: parent folder, back to the last folder visited, and their enabling;
+// Enter on a folder in the list opens it, Backspace goes up.
+TEST_F(FileRequesterQXTest, Navigation) {
+  ASSERT_TRUE(QDir(folder).mkpath("Liga/Saison"));
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, Path("Liga/Saison/"), kTeamFilter, "", 0);
+  RunWith(dlg, [&](QDialog* d) {
+    QAction* back = Action(d, "backAction");
+    QAction* up = Action(d, "upAction");
+    EXPECT_EQ(back->text(), "Zum zuletzt besuchten Ordner wechseln");
+    EXPECT_EQ(up->text(), "Übergeordneter Ordner");
+    EXPECT_EQ(Action(d, "newFolderAction")->text(), "Neuen Ordner erstellen");
+    EXPECT_FALSE(back->isEnabled());
+    up->trigger();
+    EXPECT_EQ(ShownFolder(d), Path("Liga"));
+    up->trigger();
+    EXPECT_EQ(ShownFolder(d), folder);
+    EXPECT_TRUE(back->isEnabled());
+    back->trigger();
+    EXPECT_EQ(ShownFolder(d), Path("Liga"));
+    back->trigger();
+    EXPECT_EQ(ShownFolder(d), Path("Liga/Saison"));
+    EXPECT_FALSE(back->isEnabled());
+
+    QAbstractItemView* list = ShownList(d);
+    QTest::keyClick(list, Qt::Key_Backspace);
+    EXPECT_EQ(ShownFolder(d), Path("Liga"));
+    ASSERT_TRUE(WaitForNames(d, {"Saison"}));
+    list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(ShownFolder(d), Path("Liga/Saison"));
+
+    // The places: Desktop, home folder and documents folder are offered.
+    const QStringList places = ComboTexts(Places(d));
+    for (const char* place : {"Desktop", "Persönlicher Ordner", "Eigene Dateien"})
+      EXPECT_TRUE(places.contains(place)) << place;
+    d->reject();
+  });
+}
+
+// Enter on a file in the list chooses it; a file picked in the list fills "Dateiname:".
+TEST_F(FileRequesterQXTest, ChooseInList) {
+  WriteFile(Path("team.krt"));
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  EXPECT_EQ(RunWith(dlg,
+                    [](QDialog* d) {
+                      ASSERT_TRUE(WaitForNames(d, {"team.krt"}));
+                      QAbstractItemView* list = ShownList(d);
+                      list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
+                      EXPECT_EQ(NameEdit(d)->text(), "team.krt");
+                      QTest::keyClick(list, Qt::Key_Return);
+                    }),
+            CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
+}
+
+// Flag 1 shows a preview of the selected picture; without it there is no preview pane.
+TEST_F(FileRequesterQXTest, PicturePreview) {
+  QImage image(64, 32, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  ASSERT_TRUE(image.save(Path("logo.bmp")));
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", "Bitmap-Dateien (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*||", "IMPORT", 1);
+  RunWith(dlg, [](QDialog* d) {
+    EXPECT_TRUE(Child<QGroupBox>(d, "previewBox")->isVisible());
+    ASSERT_TRUE(WaitForNames(d, {"logo.bmp"}));
+    QAbstractItemView* list = ShownList(d);
+    list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
+    auto* preview = Child<QLabel>(d, "previewLabel");
+    EXPECT_FALSE(preview->pixmap().isNull());
+    EXPECT_EQ(Child<QLabel>(d, "previewInfo")->text(), "64 x 32 Pixel");
+    d->reject();
+  });
+  dlg.SetProperties(true, folder + "/", "Bitmap-Dateien (*.bmp)|*.bmp||", "", 0);
+  RunWith(dlg, [](QDialog* d) {
+    EXPECT_FALSE(Child<QGroupBox>(d, "previewBox")->isVisible());
+    d->reject();
+  });
+}
+
+// The window's placement is kept under "FileRequester" and restored by the next requester.
+TEST_F(FileRequesterQXTest, PlacementRemembered) {
+  CCFileDialog dlg(nullptr, false);
+  RunWith(dlg, [](QDialog* d) {
+    d->resize(900, 560);
+    d->reject();
+  });
+  {
+    QSettings settings;
+    EXPECT_EQ(settings.value("FileRequester/Right").toInt() - settings.value("FileRequester/Left").toInt(), 900);
+    EXPECT_EQ(settings.value("FileRequester/Bottom").toInt() - settings.value("FileRequester/Top").toInt(), 560);
+  }
+  CCFileDialog next(nullptr, true);
+  QSize size;
+  RunWith(next, [&](QDialog* d) {
+    size = d->size();
+    d->reject();
+  });
+  EXPECT_EQ(size, QSize(900, 560));
+}
+
+// Keyboard: every field has its mnemonic label, OK is the default button.
+TEST_F(FileRequesterQXTest, KeyboardAccess) {
+  CCFileDialog dlg(nullptr, false);
+  RunWith(dlg, [](QDialog* d) {
+    QStringList labels;
+    for (QLabel* label : d->findChildren<QLabel*>())
+      if (label->buddy()) labels << label->text();
+    labels.sort();
+    EXPECT_EQ(labels, (QStringList{"&Ort:", "Datei&name:", "Datei&typ:"}));
+    EXPECT_TRUE(OkButton(d)->isDefault());
+    EXPECT_EQ(Child<QToolButton>(d, "viewButton")->text(), "&Ansicht");
+    EXPECT_EQ(Child<QToolButton>(d, "favouritesButton")->text(), "Fa&voriten");
+    EXPECT_EQ(d->focusWidget(), NameEdit(d));
+    d->reject();
+  });
+}
+
+}  // namespace
+}  // namespace qxtest

@@ -1,0 +1,48 @@
+#pragma once
+// Drives modal dialogs in widget tests: the action runs as soon as a dialog of the wanted
+// class is the active modal window, from inside that dialog's own event loop.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace krv::test {
+
+// Polls every few milliseconds; gives up (and fails the test) after about ten seconds, so a
+// dialog that never opens cannot hang the test run.
+template <typename Dialog>
+void WhenModal(std::function<void(Dialog*)> action) {
+  auto* timer = new QTimer;
+  auto tries = std::make_shared<int>(0);
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (dialog && dialog->isVisible()) {
+      timer->stop();
+      timer->deleteLater();
+      action(dialog);
+      return;
+    }
+    if (++*tries > 2000) {
+      timer->stop();
+      timer->deleteLater();
+      ADD_FAILURE() << "expected dialog " << Dialog::staticMetaObject.className() << " never opened";
+      if (QWidget* other = QApplication::activeModalWidget()) other->close();
+    }
+  });
+  timer->start();
+}
+
+// The child of `parent` with the object name, failing the test when there is none.
+template <typename Widget>
+Widget* Child(const QObject* parent, const QString& name) {
+  auto* child = parent->findChild<Widget*>(name);
+  EXPECT_NE(child, nullptr) << "no child " << name.toStdString();
+  return child;
+}
+
+}  // namespace krv::test

@@ -1,0 +1,200 @@
+#include "create/qt/RassenAuswahlDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "create/RaceInformation.h"
+#include "create/qt/EigenesTeamDlg.h"
+#include "gui/CreationDialogDriver.h"
+#include "model/Team.h"
+#include "support/MessageRecorder.h"
+#include "ui/AppSettings.h"
+
+namespace krv {
+namespace {
+
+using test::Child;
+
+class RaceSelection {
+ public:
+  RaceSelection() {
+    dialog.m_TheTeam = &team;
+    dialog.show();
+  }
+  QComboBox* Race() { return Child<QComboBox>(&dialog, QStringLiteral("race")); }
+  QCheckBox* Own() { return Child<QCheckBox>(&dialog, QStringLiteral("ownRace")); }
+  QTreeWidget* List() { return Child<QTreeWidget>(&dialog, QStringLiteral("information")); }
+  QPushButton* Uebernehmen() { return Child<QPushButton>(&dialog, QStringLiteral("uebernehmen")); }
+  // The list as text, one entry per row with its columns joined by "|".
+  QStringList Rows() {
+    QStringList rows;
+    for (int i = 0; i < List()->topLevelItemCount(); ++i) {
+      QStringList columns;
+      for (int c = 0; c < List()->columnCount(); ++c) columns << List()->topLevelItem(i)->text(c);
+      rows << columns.join('|');
+    }
+    return rows;
+  }
+  static QStringList Expected(int32_t race) {
+    QStringList rows;
+    for (const RaceInformationRow& r : RaceInformationRows(race))
+      rows << QString::fromStdString(r.m_strBezeichnung + "|" + r.m_strAnzahl + "|" + r.m_strKosten + "|" +
+                                     r.m_strPosition + "|" + r.m_strBW + "|" + r.m_strST + "|" + r.m_strGE + "|" +
+                                     r.m_strRW + "|" + r.m_strFertigkeiten);
+    return rows;
+  }
+
+  CKRTeam team;
+  CRassenAuswahlDlg dialog;
+};
+
+// Opening: no race, "&Übernehmen" disabled, the fifteen races in race-number order, the
+// columns with their widths, the tooltips. Taking over without a race is refused. A combo
+// out of race order (its index is the race number) or a wrong column would show here.
+TEST(RassenAuswahlDlg, OpensWithoutRace) {
+  test::MessageRecorder recorder;
+  RaceSelection s;
+  EXPECT_EQ(s.dialog.windowTitle(), "Auswahl der Teamrasse");
+  EXPECT_EQ(s.dialog.m_Rasse, -1);
+  EXPECT_FALSE(s.Uebernehmen()->isEnabled());
+  EXPECT_EQ(s.Uebernehmen()->text(), "&Übernehmen");
+  ASSERT_EQ(s.Race()->count(), 15);
+  EXPECT_EQ(s.Race()->currentIndex(), -1);
+  EXPECT_EQ(s.Race()->itemText(0), "Chaos");
+  EXPECT_EQ(s.Race()->itemText(4), "Elfen");
+  EXPECT_EQ(s.Race()->itemText(8), "Menschen");
+  EXPECT_EQ(s.Race()->itemText(14), "Zwerge");
+  EXPECT_EQ(s.Race()->toolTip(), "Wählen Sie hier bitte eine Rasse aus.");
+  EXPECT_EQ(s.List()->toolTip(), "Hier sehen Sie die jeweiligen\nWerte und Kosten des Teams.");
+  EXPECT_EQ(s.List()->topLevelItemCount(), 0);
+
+  const QStringList titles = {"Bezeichnung", "Anz.", "Kosten", "Position", "BW", "ST", "GE", "RW", "Fertigkeiten"};
+  const int widths[] = {110, 50, 80, 120, 40, 40, 40, 40};
+  ASSERT_EQ(s.List()->columnCount(), 9);
+  for (int c = 0; c < 9; ++c) EXPECT_EQ(s.List()->headerItem()->text(c), titles[c]);
+  for (int c = 0; c < 8; ++c) EXPECT_EQ(s.List()->columnWidth(c), widths[c]) << c;
+
+  s.dialog.accept();  // as "&Übernehmen" would without a race
+  EXPECT_EQ(recorder.Texts(),
+            QStringList{"Sie müssen erste eine der Rasse ausgewählt,\nbevor Sie Übernehmen anklicken!"});
+  EXPECT_TRUE(s.dialog.isVisible());
+}
+
+// Choosing the Elfen fills the list bottom-up (the last row added stands on top), with the
+// counts and costs right-aligned, and "&Übernehmen" takes the race over. A list in added
+// order or a stale list from the previous race would show here.
+TEST(RassenAuswahlDlg, ElfenInformation) {
+  test::MessageRecorder recorder;
+  RaceSelection s;
+  s.Race()->setCurrentIndex(8);  // first Menschen, then Elfen: the list is refilled
+  s.Race()->setCurrentIndex(4);
+  EXPECT_EQ(s.dialog.m_Rasse, 4);
+  EXPECT_TRUE(s.Uebernehmen()->isEnabled());
+  const QStringList rows = s.Rows();
+  EXPECT_EQ(rows, RaceSelection::Expected(4));
+  ASSERT_EQ(rows.size(), 7);
+  EXPECT_EQ(rows[0], "|12|60000|Feldspieler|6|3|4|7|Keine");
+  EXPECT_EQ(rows[1], "|2|110000|Blitzer|7|3|4|8|Blocken, Gewandt");
+  EXPECT_EQ(rows[4], "Zauberer|1|150000||||||");
+  EXPECT_EQ(rows[5], "Sani|1|50000||||||");
+  EXPECT_EQ(rows[6], "Trainingsmarke|8|50000||||||");
+  const QTreeWidgetItem* top = s.List()->topLevelItem(0);
+  EXPECT_TRUE(top->textAlignment(1) & Qt::AlignRight);
+  EXPECT_TRUE(top->textAlignment(2) & Qt::AlignRight);
+
+  s.Uebernehmen()->click();
+  EXPECT_EQ(s.dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(s.dialog.m_Rasse, 4);
+  EXPECT_TRUE(recorder.requests.empty());
+}
+
+// Untote hire neither apothecary nor wizard, so only the re-roll row stands besides the
+// positions.
+TEST(RassenAuswahlDlg, UntoteInformation) {
+  RaceSelection s;
+  s.Race()->setCurrentIndex(12);
+  const QStringList rows = s.Rows();
+  EXPECT_EQ(rows, RaceSelection::Expected(12));
+  ASSERT_EQ(rows.size(), 6);
+  EXPECT_TRUE(rows.last().startsWith("Trainingsmarke|8|"));
+  for (const QString& row : rows) EXPECT_FALSE(row.startsWith("Sani") || row.startsWith("Zauberer")) << row.toStdString();
+}
+
+// "Eigenes Team generieren" shows the own race's fixed rows, clears and locks the combo;
+// unticking empties the list and needs a race again; ticking once more shows race 15 again.
+// A combo left usable, a stale "&Übernehmen" or a second tick that shows nothing would show
+// here.
+TEST(RassenAuswahlDlg, OwnRaceInformation) {
+  test::MessageRecorder recorder;
+  RaceSelection s;
+  s.Race()->setCurrentIndex(2);
+  s.Own()->click();
+  EXPECT_TRUE(s.dialog.m_Eigenes);
+  EXPECT_EQ(s.dialog.m_Rasse, kEigeneRasse);
+  EXPECT_FALSE(s.Race()->isEnabled());
+  EXPECT_EQ(s.Race()->currentIndex(), -1);
+  EXPECT_TRUE(s.Uebernehmen()->isEnabled());
+  EXPECT_EQ(s.Rows(), (QStringList{
+                          "Feldspieler|12|max. 80K||x|x|x|x|Allgemeine",
+                          "Werfer|2|max. 100K||x|x|x|x|Allge./Pass.",
+                          "Fänger|2|max. 100K||x|x|x|x|Allg./Geschicklichkeit",
+                          "Gen. 1|2|max. 80K||x|x|x|x|Allgemeine",
+                          "Gen. 2|2|max. 80K||x|x|x|x|Allgemeine",
+                          "Superspieler|2|max. 120K||x|x|x|x|Allge./Stärke./Geschick.",
+                          "Zauberer|1|150000||||||",
+                          "Sani|1|50000||||||",
+                          "Trainingsmarke|8|50000|+20K bei Mutanten|||||",
+                      }));
+
+  s.Own()->click();
+  EXPECT_FALSE(s.dialog.m_Eigenes);
+  EXPECT_EQ(s.List()->topLevelItemCount(), 0);
+  EXPECT_TRUE(s.Race()->isEnabled());
+  EXPECT_FALSE(s.Uebernehmen()->isEnabled());
+
+  s.Own()->click();
+  EXPECT_EQ(s.Rows(), RaceSelection::Expected(kEigeneRasse));
+  EXPECT_TRUE(s.Uebernehmen()->isEnabled());
+  s.Own()->click();
+  s.Race()->setCurrentIndex(10);
+  EXPECT_EQ(s.dialog.m_Rasse, 10);
+  EXPECT_EQ(s.Rows(), RaceSelection::Expected(10));
+  EXPECT_TRUE(recorder.requests.empty());
+}
+
+// "&Übernehmen" with an own race runs the own-race dialog for the new team; cancelling it
+// keeps the race selection open.
+TEST(RassenAuswahlDlg, OwnRaceRunsOwnRaceDialog) {
+  test::MessageRecorder recorder;
+  RaceSelection s;
+  s.Own()->click();
+  bool opened = false;
+  test::WhenModal<CEigenesTeamDlg>([&](CEigenesTeamDlg* ownRace) {
+    opened = true;
+    ownRace->reject();
+  });
+  s.Uebernehmen()->click();
+  EXPECT_TRUE(opened);
+  EXPECT_TRUE(s.dialog.isVisible());
+  EXPECT_EQ(s.dialog.result(), QDialog::Rejected);
+}
+
+// The dialog comes back in the size the coach gave it, under "NeuesTeam".
+TEST(RassenAuswahlDlg, RemembersSize) {
+  {
+    RaceSelection s;
+    s.dialog.resize(1003, 456);
+    s.dialog.hide();
+  }
+  EXPECT_NE(AppSettings().value("NeuesTeam/Right", -1).toInt(), -1);
+  RaceSelection again;
+  EXPECT_EQ(again.dialog.size(), QSize(1003, 456));
+}
+
+}  // namespace
+}  // namespace krv

@@ -1,0 +1,394 @@
+#include "create/qt/TeamErstellenDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <memory>
+
+#include "create/TeamBuilder.h"
+#include "create/qt/CountSpinBox.h"
+#include "gui/CreationDialogDriver.h"
+#include "model/Gold.h"
+#include "model/Team.h"
+#include "support/MessageRecorder.h"
+#include "ui/AppSettings.h"
+
+namespace krv {
+namespace {
+
+using test::Child;
+
+const QString kSeparator(74, QLatin1Char('-'));
+
+// A creation dialog opened for a race as the team document opens it.
+class Creation {
+ public:
+  explicit Creation(int32_t race, int32_t startkapital = 1000000) {
+    team.m_nNaechsteID = kFirstPlayerId;
+    PrepareNewTeam(team, race);
+    dialog.m_Rasse = race;
+    dialog.m_TheTeam = &team;
+    dialog.m_Startkapital = startkapital;
+  }
+  void Open() { dialog.show(); }
+
+  CountSpinBox* Spin(const QString& name) { return Child<CountSpinBox>(&dialog, name); }
+  CountSpinBox* Row(int k) { return Spin(QStringLiteral("rowCount%1").arg(k)); }
+  QString RowLabel(int k) { return Child<QLabel>(&dialog, QStringLiteral("rowLabel%1").arg(k))->text(); }
+  QString RowMax(int k) { return Child<QLineEdit>(&dialog, QStringLiteral("rowMax%1").arg(k))->text(); }
+  QCheckBox* Box(const QString& name) { return Child<QCheckBox>(&dialog, name); }
+  QPushButton* Button(const QString& name) { return Child<QPushButton>(&dialog, name); }
+  QString Restgold() { return Child<QLineEdit>(&dialog, QStringLiteral("restgold"))->text(); }
+  QListWidget* SummaryList() { return Child<QListWidget>(&dialog, QStringLiteral("summary")); }
+  QStringList Summary() {
+    QStringList lines;
+    for (int i = 0; i < SummaryList()->count(); ++i) lines << SummaryList()->item(i)->text();
+    return lines;
+  }
+  void SetName(const QString& name) {
+    QLineEdit* edit = Child<QLineEdit>(&dialog, QStringLiteral("teamName"));
+    edit->setText(name);
+  }
+  // Types the digits into a number field as the coach would: select all, type.
+  void Type(CountSpinBox* box, const QString& digits) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, digits);
+  }
+  void Erstellen() { Button(QStringLiteral("erstellen"))->click(); }
+
+  CKRTeam team;
+  CTeamErstellenDlg dialog;
+};
+
+// An own-race team as the own-race dialog leaves it: templates 0 to 3 defined.
+void DefineTemplate(CKRTeam& team, int k, const std::string& name, int32_t cost) {
+  SEigenePosition& p = team.m_Positionen[k];
+  p.m_strName = name;
+  p.m_strNameCopy = name;
+  p.m_strSkills = "";
+  p.m_nBW = 6;
+  p.m_nST = 3;
+  p.m_nGE = 3;
+  p.m_nRW = 8;
+  p.m_nCost = cost;
+  p.m_nPositionCode = kFirstEigenePositionCode + k;
+}
+
+// The 1,000,000 Menschen team spent to the last gold piece, entered through the controls:
+// 11 Feldspieler, 2 Werfer, 2 Blitzer, 1 re-roll, fan factor 3, 5 cheerleaders. A control
+// wired to the wrong field, a wrong price, a summary out of step with the fields or an
+// "&Erstellen" that does not close would show here.
+TEST(TeamErstellenDlg, CreatesTheMenschenWorkedExample) {
+  test::MessageRecorder recorder;
+  Creation c(8);
+  c.Open();
+  EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (Menschen)");
+  EXPECT_EQ(c.RowLabel(1), "Feldspieler");
+  EXPECT_EQ(c.RowLabel(2), "Fänger");
+  EXPECT_EQ(c.RowLabel(3), "Werfer");
+  EXPECT_EQ(c.RowLabel(4), "Blitzer");
+  EXPECT_EQ(c.RowMax(1), "12");
+  EXPECT_EQ(c.RowMax(4), "4");
+  for (int k = 1; k <= 4; ++k) EXPECT_TRUE(c.Row(k)->isEnabled()) << k;
+  EXPECT_FALSE(c.Row(5)->isEnabled());
+  EXPECT_FALSE(c.Row(6)->isEnabled());
+  EXPECT_EQ(c.Row(1)->SpinMaximum(), 12);
+  EXPECT_EQ(c.Spin("fanFactor")->value(), 1);
+  EXPECT_EQ(c.Restgold(), "990.000");  // fan factor 1 is always bought
+
+  c.SetName("Altdorfer Greifen");
+  c.Type(c.Row(1), "11");
+  EXPECT_EQ(c.Restgold(), "440.000");  // recomputed while typing
+  c.Row(3)->setValue(2);
+  c.Row(4)->setValue(2);
+  c.Spin("rerolls")->setValue(1);
+  c.Type(c.Spin("fanFactor"), "3");
+  c.Spin("cheerleaders")->setValue(5);
+  EXPECT_EQ(c.Restgold(), "0");
+  EXPECT_EQ(c.Summary(), (QStringList{
+                             "Trainingsmarken : 1, Preis: 50000",
+                             "Fanfaktor : 3, Preis : 30000",
+                             "Cotrainer : 0, Preis : 0",
+                             "Cheerleaderinnen : 5, Preis : 50000",
+                             "Sani : Nein",
+                             "Zauberer : Nein",
+                             kSeparator,
+                             "       15 Spieler",
+                             "Feldspieler : 11, Preis : 550000",
+                             "Werfer : 2, Preis : 140000",
+                             "Blitzer : 2, Preis : 180000",
+                         }));
+
+  c.Erstellen();
+  EXPECT_TRUE(recorder.requests.empty()) << recorder.Texts().join("|").toStdString();
+  EXPECT_EQ(c.dialog.result(), QDialog::Accepted);
+  EXPECT_FALSE(c.dialog.isVisible());
+  // The hand-over fields the team is built from.
+  EXPECT_EQ(c.dialog.m_TeamName, "Altdorfer Greifen");
+  EXPECT_EQ(c.dialog.m_Anzahl, (std::array<int32_t, 6>{11, 0, 2, 2, 0, 0}));
+  EXPECT_EQ(c.dialog.m_Spielerzahl, 15);
+  EXPECT_EQ(c.dialog.m_MarkenPreis, 50000);
+  EXPECT_EQ(c.dialog.m_Restgold, 0);
+  BuildNewTeam(c.team, c.dialog);
+  EXPECT_EQ(c.team.m_Spieler.size(), 15u);
+  EXPECT_EQ(c.team.m_Spieler.front()->m_strName, "Feldspieler1");
+  EXPECT_EQ(c.team.m_Cheerleader.size(), 5u);
+  EXPECT_EQ(c.team.m_nFanFaktor, 3);
+  EXPECT_EQ(c.team.m_nMarken, 1);
+}
+
+// "&Erstellen" refuses in a fixed order and stays open: a field out of range, fewer than
+// 11 players, more than 16, gold left over, no name. A check in the wrong order, a missing
+// check, a wrong text or a refusal that closes the dialog anyway would show here.
+TEST(TeamErstellenDlg, RefusesInOrder) {
+  test::MessageRecorder recorder;
+  Creation c(8);
+  c.Open();
+
+  // A fan factor of 0 is named at once and again by "&Erstellen" before everything else.
+  c.Type(c.Spin("fanFactor"), "0");
+  const QString fanRange = "Bitte geben Sie für den Fan-Faktor eine Zahl zwischen 1 und 10 ein.";
+  EXPECT_EQ(recorder.Texts(), QStringList{fanRange});
+  c.Erstellen();
+  EXPECT_EQ(recorder.Texts().last(), fanRange);
+  EXPECT_TRUE(c.dialog.isVisible());
+  c.Spin("fanFactor")->setValue(1);
+
+  // Nothing bought.
+  c.Erstellen();
+  EXPECT_EQ(recorder.Texts().last(), "Sie müssen mit mininmal 11 Spielern anfangen!");
+
+  // 10 players and exactly 0 gold left: 4 Blitzer, 2 Werfer, 4 Fänger, apothecary,
+  // wizard and one cheerleader.
+  c.Row(4)->setValue(4);
+  c.Row(3)->setValue(2);
+  c.Row(2)->setValue(4);
+  c.Box("apothecary")->setChecked(true);
+  c.Box("wizard")->setChecked(true);
+  c.Spin("cheerleaders")->setValue(1);
+  EXPECT_EQ(c.Restgold(), "0");
+  c.Erstellen();
+  EXPECT_EQ(recorder.Texts().last(), "Sie müssen mit mininmal 11 Spielern anfangen!");
+
+  // 17 players and 0 gold: 12 Feldspieler, 4 Fänger, 1 Werfer, 4 cheerleaders.
+  c.Box("apothecary")->setChecked(false);
+  c.Box("wizard")->setChecked(false);
+  c.Row(4)->setValue(0);
+  c.Row(3)->setValue(1);
+  c.Row(1)->setValue(12);
+  c.Spin("cheerleaders")->setValue(4);
+  EXPECT_EQ(c.Restgold(), "0");
+  EXPECT_TRUE(c.Summary().contains("       17!!!! Spieler"));
+  c.Erstellen();
+  EXPECT_EQ(recorder.Texts().last(), "Nett!\nAber es sind nur 16 Spielern erlaubt!");
+
+  // 16 players with gold left.
+  c.Row(3)->setValue(0);
+  EXPECT_EQ(c.Restgold(), "70.000");
+  EXPECT_TRUE(c.Summary().contains("       16 Spieler"));
+  c.Erstellen();
+  EXPECT_EQ(recorder.Texts().last(), "Sie müssen mit 0 Goldstücken abschließen!");
+
+  // Gold spent, no name.
+  c.Spin("rerolls")->setValue(1);
+  c.Spin("coTrainers")->setValue(2);
+  EXPECT_EQ(c.Restgold(), "0");
+  c.Erstellen();
+  EXPECT_EQ(recorder.Texts().last(),
+            "Das Team braucht noch einen Namen!\n\n(Dieser kann natürlich nachträglich noch\ngeändert werden).");
+  EXPECT_EQ(recorder.requests.size(), 7u);
+  for (const auto& request : recorder.requests) EXPECT_EQ(request.caption, "Krashball-Verwaltung");
+  EXPECT_TRUE(c.dialog.isVisible());
+
+  c.SetName("Middenheimer Wölfe");
+  c.Erstellen();
+  EXPECT_EQ(recorder.requests.size(), 7u);
+  EXPECT_EQ(c.dialog.result(), QDialog::Accepted);
+}
+
+// Values outside a field's range get the German range message; what lies above the range is
+// set back by the recomputation, a fan factor of 0 stays for the coach to correct, and the
+// arrows never leave the range. A field that swallows the value silently, a message shown
+// again on every keystroke or arrows that run past the limit would show here.
+TEST(TeamErstellenDlg, RangeMessages) {
+  test::MessageRecorder recorder;
+  Creation c(8);
+  c.Open();
+
+  c.Type(c.Spin("rerolls"), "9");
+  EXPECT_EQ(recorder.Texts(), QStringList{"Bitte geben Sie für die Trainingsmarken eine Zahl zwischen 0 und 7 ein."});
+  EXPECT_EQ(c.Spin("rerolls")->value(), 7);
+  EXPECT_EQ(c.Summary().first(), "Trainingsmarken : 7, Preis: 350000");
+
+  c.Type(c.Spin("cheerleaders"), "12");
+  EXPECT_EQ(recorder.Texts().last(), "Bitte geben Sie für die CheerleaderInnen eine Zahl zwischen 0 und 10 ein.");
+  EXPECT_EQ(c.Spin("cheerleaders")->value(), 10);
+
+  c.Type(c.Spin("coTrainers"), "11");
+  EXPECT_EQ(recorder.Texts().last(), "Bitte geben Sie für die CoTrainerInnen eine Zahl zwischen 0 und 10 ein.");
+  EXPECT_EQ(c.Spin("coTrainers")->value(), 10);
+
+  c.Type(c.Row(2), "5");
+  EXPECT_EQ(recorder.Texts().last(), "Bitte geben Sie für „Fänger“ eine Zahl zwischen 0 und 4 ein.");
+  EXPECT_EQ(c.Row(2)->value(), 4);
+  const size_t shown = recorder.requests.size();
+
+  c.Type(c.Spin("fanFactor"), "0");
+  EXPECT_EQ(recorder.requests.size(), shown + 1);
+  EXPECT_EQ(c.Spin("fanFactor")->value(), 0);
+  c.Spin("cheerleaders")->setValue(3);  // another change: the fan factor is not named again
+  EXPECT_EQ(recorder.requests.size(), shown + 1);
+  EXPECT_EQ(c.Summary()[1], "Fanfaktor : 0, Preis : 0");
+
+  // The arrows: up from 0 goes to 1, never past 10; re-rolls never past 7.
+  c.Spin("fanFactor")->stepUp();
+  EXPECT_EQ(c.Spin("fanFactor")->value(), 1);
+  for (int i = 0; i < 12; ++i) c.Spin("fanFactor")->stepUp();
+  EXPECT_EQ(c.Spin("fanFactor")->value(), 10);
+  c.Spin("rerolls")->stepUp();
+  EXPECT_EQ(c.Spin("rerolls")->value(), 7);
+  c.Row(2)->stepUp();
+  EXPECT_EQ(c.Row(2)->value(), 4);
+  EXPECT_EQ(recorder.requests.size(), shown + 1);
+}
+
+// The race decides the staff: Untote may hire neither apothecary nor wizard, Chaoszwerge
+// and Zwerge call the wizard "Alchemist" (misspelt in the summary), Halblinge "Meisterkoch".
+// A wrong race number behind a label or check boxes the Untote could tick would show here.
+TEST(TeamErstellenDlg, StaffByRace) {
+  test::MessageRecorder recorder;
+  {
+    Creation c(12);
+    c.Open();
+    EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (Untote)");
+    EXPECT_FALSE(c.Box("apothecary")->isEnabled());
+    EXPECT_FALSE(c.Box("wizard")->isEnabled());
+    EXPECT_EQ(c.RowLabel(5).isEmpty(), false);  // Untote have five positions
+    EXPECT_TRUE(c.Row(5)->isEnabled());
+    EXPECT_FALSE(c.Row(6)->isEnabled());
+    EXPECT_EQ(c.Summary()[4], "Sani : Nein");
+    EXPECT_EQ(c.Summary()[5], "Zauberer : Nein");
+  }
+  {
+    Creation c(8);
+    c.Open();
+    EXPECT_EQ(c.Box("apothecary")->text(), "&Sani: ");
+    EXPECT_EQ(c.Box("wizard")->text(), "&Zauberer: ");
+    c.Box("apothecary")->setChecked(true);
+    EXPECT_EQ(c.Restgold(), "940.000");
+    EXPECT_EQ(c.Summary()[4], "Sani : Ja, Preis : 50000");
+    c.Box("wizard")->setChecked(true);
+    EXPECT_EQ(c.Restgold(), "790.000");
+    EXPECT_EQ(c.Summary()[5], "Zauberer : Ja, Preis : 150000");
+  }
+  for (int32_t race : {1, 14}) {
+    Creation c(race);
+    c.Open();
+    EXPECT_EQ(c.Box("wizard")->text(), "Alchemist:") << race;
+    EXPECT_TRUE(c.Box("wizard")->isEnabled());
+    EXPECT_EQ(c.Summary()[5], "Alchemnist : Nein") << race;
+  }
+  {
+    Creation c(6);
+    c.Open();
+    EXPECT_EQ(c.Box("wizard")->text(), "Meisterkoch:");
+    EXPECT_EQ(c.Summary()[5], "Meisterkoch : Nein");
+  }
+  EXPECT_TRUE(recorder.requests.empty());
+}
+
+// An own race offers its defined templates: rows 1 to 4 always, rows 5 and 6 only when
+// Gen.1 and Gen.2 are defined; prices come from the templates, the summary names rows 5
+// and 6 by the names the coach gave them. Rows enabled for undefined templates or roster
+// prices instead of template prices would show here.
+TEST(TeamErstellenDlg, OwnRaceRows) {
+  test::MessageRecorder recorder;
+  {
+    Creation c(kEigeneRasse);
+    DefineTemplate(c.team, 0, "Feldspieler", 60000);
+    DefineTemplate(c.team, 1, "Fänger", 80000);
+    DefineTemplate(c.team, 2, "Werfer", 90000);
+    DefineTemplate(c.team, 3, "Superspieler", 110000);
+    c.Open();
+    EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (Eigenes Team)");
+    for (int k = 1; k <= 4; ++k) EXPECT_TRUE(c.Row(k)->isEnabled()) << k;
+    EXPECT_FALSE(c.Row(5)->isEnabled());
+    EXPECT_FALSE(c.Row(6)->isEnabled());
+    c.Row(1)->setValue(2);
+    EXPECT_EQ(c.Restgold(), "870.000");
+  }
+  {
+    Creation c(kEigeneRasse);
+    DefineTemplate(c.team, 0, "Feldspieler", 60000);
+    DefineTemplate(c.team, 1, "Fänger", 80000);
+    DefineTemplate(c.team, 2, "Werfer", 90000);
+    DefineTemplate(c.team, 3, "Superspieler", 110000);
+    DefineTemplate(c.team, 4, "Schleimer", 70000);
+    c.team.m_bMutation = true;
+    c.Open();
+    EXPECT_TRUE(c.Row(5)->isEnabled());
+    EXPECT_FALSE(c.Row(6)->isEnabled());
+    c.Row(5)->setValue(1);
+    c.Spin("rerolls")->setValue(1);
+    EXPECT_EQ(c.Restgold(), QString::fromStdString(FormatGoldNumber(1000000 - 10000 - 70000 - 70000)));
+    EXPECT_TRUE(c.Summary().contains("Schleimer : 1, Preis : 70000"));
+    EXPECT_EQ(c.Summary().first(), "Trainingsmarken : 1, Preis: 70000");  // mutants pay more
+  }
+  EXPECT_TRUE(recorder.requests.empty());
+}
+
+// The summary list keeps its scroll position when it is rebuilt, so the coach can watch the
+// lower lines while changing numbers. A list that jumps back to the top would show here.
+TEST(TeamErstellenDlg, SummaryKeepsScrollPosition) {
+  test::MessageRecorder recorder;
+  Creation c(10);  // Orks: five positions
+  c.Open();
+  for (int k = 1; k <= 5; ++k) c.Row(k)->setValue(1);
+  QListWidget* list = c.SummaryList();
+  list->setFixedHeight(list->sizeHintForRow(0) * 4 + 2 * list->frameWidth());
+  QApplication::processEvents();
+  QScrollBar* bar = list->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  bar->setValue(bar->maximum());
+  const int scrolledTo = bar->value();
+  c.Spin("cheerleaders")->setValue(2);
+  QApplication::processEvents();
+  EXPECT_EQ(bar->value(), scrolledTo);
+  EXPECT_EQ(c.Summary()[3], "Cheerleaderinnen : 2, Preis : 20000");
+}
+
+// A race number outside 0 to 15 is named and leaves every position row disabled.
+TEST(TeamErstellenDlg, InvalidRace) {
+  test::MessageRecorder recorder;
+  Creation c(20);
+  c.Open();
+  EXPECT_EQ(recorder.Texts(), QStringList{"ups????? Ungültige Rasse"});
+  EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (?\?\?\?)");
+  for (int k = 1; k <= 6; ++k) EXPECT_FALSE(c.Row(k)->isEnabled()) << k;
+}
+
+// The dialog comes back in the size the coach gave it, under "Erstellen".
+TEST(TeamErstellenDlg, RemembersSize) {
+  test::MessageRecorder recorder;
+  {
+    Creation c(8);
+    c.Open();
+    c.dialog.resize(1011, 677);
+    c.dialog.hide();
+  }
+  EXPECT_NE(AppSettings().value("Erstellen/Right", -1).toInt(), -1);
+  Creation again(4);
+  again.Open();
+  EXPECT_EQ(again.dialog.size(), QSize(1011, 677));
+}
+
+}  // namespace
+}  // namespace krv

@@ -27,7 +27,7 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/krv show share/examples/Orks.krt
+	$(BUILD)/krashball
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

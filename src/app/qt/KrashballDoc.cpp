@@ -20,33 +20,39 @@ constexpr int32_t kFirstPlayerIdentity = 100;
 const QString kExtension = QStringLiteral(".krt");
 const QString kFilter = QStringLiteral("Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||");
 
-KrashballDoc::CreateTeamFunction& CreateTeam() {
-  static KrashballDoc::CreateTeamFunction function = [](QWidget* parent, int32_t startkapital) {
-    return RunTeamCreation(parent, startkapital);
-  };
+// Replacements set by tests; empty: the real dialogs.
+KrashballDoc::CreateTeamFunction& CreateTeamOverride() {
+  static KrashballDoc::CreateTeamFunction function;
+  return function;
+}
+KrashballDoc::AskSavePathFunction& AskSavePathOverride() {
+  static KrashballDoc::AskSavePathFunction function;
   return function;
 }
 
+std::unique_ptr<CKRTeam> CreateTeam(QWidget* parent, int32_t startkapital) {
+  if (CreateTeamOverride()) return CreateTeamOverride()(parent, startkapital);
+  return RunTeamCreation(parent, startkapital);
+}
+
 // The program's own file requester, or the system's dialog when the coach prefers that.
-KrashballDoc::AskSavePathFunction& AskSavePath() {
-  static KrashballDoc::AskSavePathFunction function = [](QWidget* parent, const QString& proposed) {
-    const CKrashballApp* app = CKrashballApp::Instance();
-    if (app && !app->m_Settings.m_bEigenerDateidialog)
-      return QFileDialog::getSaveFileName(parent, QStringLiteral("Speichern unter"), proposed,
-                                          QStringLiteral("Krashball-Team (*.krt);;Alle Dateien (*)"), nullptr,
-                                          QFileDialog::DontConfirmOverwrite);
-    CCFileDialog requester(nullptr, false);
-    requester.SetProperties(false, proposed, kFilter, QString(), 0);
-    if (requester.DoModal() != CCFileDialog::IDOK) return QString();
-    return requester.GetPath(true);
-  };
-  return function;
+QString AskSavePath(QWidget* parent, const QString& proposed) {
+  if (AskSavePathOverride()) return AskSavePathOverride()(parent, proposed);
+  const CKrashballApp* app = CKrashballApp::Instance();
+  if (app && !app->m_Settings.m_bEigenerDateidialog)
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Speichern unter"), proposed,
+                                        QStringLiteral("Krashball-Team (*.krt);;Alle Dateien (*)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+  CCFileDialog requester(nullptr, false);
+  requester.SetProperties(false, proposed, kFilter, QString(), 0);
+  if (requester.DoModal() != CCFileDialog::IDOK) return QString();
+  return requester.GetPath(true);
 }
 
 }  // namespace
 
-void KrashballDoc::SetCreateTeamFunction(CreateTeamFunction function) { CreateTeam() = std::move(function); }
-void KrashballDoc::SetAskSavePathFunction(AskSavePathFunction function) { AskSavePath() = std::move(function); }
+void KrashballDoc::SetCreateTeamFunction(CreateTeamFunction function) { CreateTeamOverride() = std::move(function); }
+void KrashballDoc::SetAskSavePathFunction(AskSavePathFunction function) { AskSavePathOverride() = std::move(function); }
 
 KrashballDoc::KrashballDoc(QObject* parent) : QObject(parent), m_pTeam(std::make_unique<CKRTeam>()) {
   m_pTeam->m_nNaechsteID = kFirstPlayerIdentity;
@@ -75,7 +81,7 @@ void KrashballDoc::SetPathName(const QString& path) {
 bool KrashballDoc::OnNewDocument(QWidget* parent) {
   const CKrashballApp* app = CKrashballApp::Instance();
   const int32_t startkapital = app ? app->m_Settings.m_nStartkapital : 1000000;
-  std::unique_ptr<CKRTeam> team = CreateTeam()(parent, startkapital);
+  std::unique_ptr<CKRTeam> team = CreateTeam(parent, startkapital);
   if (!team) return false;  // the creation has said that it was cancelled
   m_pTeam->m_pHost = nullptr;
   m_pTeam = std::move(team);
@@ -130,7 +136,7 @@ bool KrashballDoc::Save(QWidget* parent) {
 bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
   QString newName = path;
   if (newName.isEmpty()) {
-    newName = AskSavePath()(parent, m_strPathName);
+    newName = AskSavePath(parent, m_strPathName);
     if (newName.isEmpty()) return false;
     if (QFileInfo::exists(newName) &&
         !QuestionBox(parent, QStringLiteral("%1\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?").arg(newName)))

@@ -42,7 +42,7 @@ class KrashballDoc : public QObject, public TeamHost {
   QString Title() const;
   bool m_bNeu = false;
 
-  // Where the dialogs come from; tests replace them.
+  // Where the dialogs come from; tests replace them (an empty function restores the dialogs).
   using CreateTeamFunction = std::function<std::unique_ptr<CKRTeam>(QWidget* parent, int32_t startkapital)>;
   using AskSavePathFunction = std::function<QString(QWidget* parent, const QString& proposed)>;
   static void SetCreateTeamFunction(CreateTeamFunction function);

@@ -47,6 +47,14 @@ CMainFrame::CMainFrame(CKrashballApp* app, QWidget* parent) : QMainWindow(parent
   UpdateTitle();
 }
 
+CMainFrame::~CMainFrame() {
+  // The team windows go with the base class; they must not call back into a frame half gone.
+  for (CChildFrame* child : TeamWindows()) {
+    disconnect(child, nullptr, this, nullptr);
+    disconnect(child->Document(), nullptr, this, nullptr);
+  }
+}
+
 QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& text, const QString& statusTip,
                                const QKeySequence& shortcut) {
   auto* action = new QAction(text, this);
@@ -267,16 +275,12 @@ void CMainFrame::OnRestoreAll() {
 }
 
 void CMainFrame::OnCloseAll() {
-  // Close the active window until none is left or one refuses (a cancelled save question).
-  QMdiSubWindow* previous = nullptr;
-  while (QMdiSubWindow* active = m_mdi->activeSubWindow()) {
-    if (active == previous) break;
-    previous = active;
-    if (!active->close()) break;
-    QCoreApplication::processEvents();
-    if (m_mdi->activeSubWindow() == nullptr && !m_mdi->subWindowList().isEmpty())
-      m_mdi->setActiveSubWindow(m_mdi->subWindowList().constFirst());
-  }
+  // The active window first, then the others; a window that refuses (a cancelled save
+  // question) stops the command with the rest still open.
+  QList<CChildFrame*> windows = TeamWindows();
+  if (CChildFrame* active = ActiveTeamWindow()) windows.move(windows.indexOf(active), 0);
+  for (CChildFrame* child : windows)
+    if (!child->close()) return;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -16,6 +16,7 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
   explicit CMainFrame(CKrashballApp* app, QWidget* parent = nullptr);
+  ~CMainFrame() override;
 
   // Opens a team file in a new window (or brings its window forward when it is open);
   // a file that cannot be read gives a message and no window.

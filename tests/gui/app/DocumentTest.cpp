@@ -1,0 +1,235 @@
+// The team document and the main window: saving, the save questions, opening, the window
+// commands. The creation dialogs are replaced by a team built in code unless said otherwise.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <filesystem>
+#include <fstream>
+
+#include "app/qt/ChildFrame.h"
+#include "app/qt/KrashballApp.h"
+#include "app/qt/KrashballDoc.h"
+#include "app/qt/MainFrame.h"
+#include "model/FileIO.h"
+#include "model/TeamFile.h"
+#include "support/MessageRecorder.h"
+#include "support/SampleTeams.h"
+#include "support/TempFolder.h"
+
+namespace krv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DocumentTest : public test::TempFolderTest {
+ protected:
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
+    m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
+    KrashballDoc::SetCreateTeamFunction([this](QWidget*, int32_t) {
+      auto team = test::MakeSampleTeam();
+      team->m_strName = "Neu" + std::to_string(++m_created);
+      return team;
+    });
+    KrashballDoc::SetAskSavePathFunction([this](QWidget*, const QString& proposed) {
+      m_proposed << proposed;
+      return m_savePaths.isEmpty() ? QString() : m_savePaths.takeFirst();
+    });
+  }
+  void TearDown() override {
+    KrashballDoc::SetCreateTeamFunction(nullptr);
+    KrashballDoc::SetAskSavePathFunction(nullptr);
+    m_app.reset();
+    TempFolderTest::TearDown();
+  }
+
+  QString WriteTeam(const std::string& name, const std::string& teamName) {
+    auto team = test::MakeSampleTeam();
+    team->m_strName = teamName;
+    SaveTeamFile(*team, Path(name));
+    return QString::fromStdString(Path(name));
+  }
+
+  std::unique_ptr<CKrashballApp> m_app;
+  test::MessageRecorder m_messages;
+  QStringList m_savePaths;  // answers of the save requester, in order
+  QStringList m_proposed;   // what it was asked with
+  int m_created = 0;
+};
+
+// A new team proposes data folder + name + ".krt", is modified and titled with " *";
+// "Speichern unter" to a name without extension writes "<name>.krt".
+TEST_F(DocumentTest, NewTeamAndSaveAsAppendsExtension) {
+  KrashballDoc doc;
+  ASSERT_TRUE(doc.OnNewDocument(nullptr));
+  EXPECT_TRUE(doc.m_bNeu);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(doc.Title(), "Neu1.krt *");
+  EXPECT_EQ(doc.PathName(), QString::fromStdString(Path("Daten/Neu1.krt")));
+
+  m_savePaths << QString::fromStdString(Path("anders"));
+  ASSERT_TRUE(doc.Save(nullptr));  // the file does not exist yet: the requester is asked
+  EXPECT_EQ(m_proposed, QStringList{QString::fromStdString(Path("Daten/Neu1.krt"))});
+  EXPECT_TRUE(fs::exists(Path("anders.krt")));
+  EXPECT_EQ(doc.Title(), "anders.krt");
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_TRUE(doc.m_bNeu);  // stays a new team for "Alle speichern"
+
+  doc.Team().m_strTrainer = "Neuer Trainer";
+  doc.Team().SetTeamModified();
+  ASSERT_TRUE(doc.Save(nullptr));  // now the file exists: no requester
+  EXPECT_EQ(m_proposed.size(), 1);
+  EXPECT_EQ(LoadTeamFile(Path("anders.krt"))->m_strTrainer, "Neuer Trainer");
+}
+
+// Answering No to the overwrite question writes nothing and keeps path and modified state.
+TEST_F(DocumentTest, OverwriteRefusedLeavesFile) {
+  const QString existing = WriteTeam("alt.krt", "Alte Garde");
+  const std::string before = ReadWholeFile(existing.toStdString());
+  KrashballDoc doc;
+  ASSERT_TRUE(doc.OnNewDocument(nullptr));
+  m_savePaths << existing;
+  m_messages.answers = {1};  // "&Nein"
+  EXPECT_FALSE(doc.DoSave(nullptr, QString(), true));
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, existing + "\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?");
+  EXPECT_EQ(ReadWholeFile(existing.toStdString()), before);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_TRUE(doc.PathName().endsWith("Daten/Neu1.krt"));
+}
+
+// A save that fails says so, leaves the old file as it was and keeps the team modified.
+TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
+  const QString path = WriteTeam("team.krt", "Fest");
+  const std::string before = ReadWholeFile(path.toStdString());
+  KrashballDoc doc;
+  QString error;
+  ASSERT_TRUE(doc.OnOpenDocument(path, &error));
+  doc.Team().m_strName = "Geändert";
+  doc.Team().SetTeamModified();
+  if (::geteuid() != 0) {
+    fs::permissions(m_dir, fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_FALSE(doc.Save(nullptr));
+    fs::permissions(m_dir, fs::perms::owner_write, fs::perm_options::add);
+  } else {
+    // Root writes into any folder; a folder standing where the file goes fails the same way.
+    fs::create_directory(Path("ordner.krt"));
+    EXPECT_FALSE(doc.DoSave(nullptr, QString::fromStdString(Path("ordner.krt")), true));
+  }
+  ASSERT_FALSE(m_messages.requests.empty());
+  EXPECT_EQ(m_messages.requests.back().kind, BoxKind::Error);
+  EXPECT_TRUE(m_messages.requests.back().text.contains("Kann nicht gespeichert werden"));
+  EXPECT_EQ(ReadWholeFile(path.toStdString()), before);
+  EXPECT_TRUE(doc.IsModified());
+}
+
+// A damaged file gives a message naming it and no window.
+TEST_F(DocumentTest, DamagedFileOpensNoWindow) {
+  std::ofstream(Path("kaputt.krt")) << "\x04\0\0\0 kaputt";
+  CMainFrame frame(m_app.get());
+  EXPECT_EQ(frame.OpenDocumentFile(QString::fromStdString(Path("kaputt.krt"))), nullptr);
+  EXPECT_TRUE(frame.TeamWindows().isEmpty());
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_TRUE(m_messages.requests[0].text.contains("kaputt.krt"));
+  EXPECT_TRUE(m_messages.requests[0].text.contains("Keine gültige Team-Datei"));
+}
+
+// Opening, then saving, gives the same file; opening it twice only brings its window forward.
+TEST_F(DocumentTest, OpenShowsTeamAndSavesSameBytes) {
+  const QString path = WriteTeam("orks.krt", "Grünhaut Gröhler");
+  CMainFrame frame(m_app.get());
+  CChildFrame* child = frame.OpenDocumentFile(path);
+  ASSERT_NE(child, nullptr);
+  EXPECT_EQ(child->windowTitle(), "orks.krt");
+  EXPECT_EQ(frame.OpenDocumentFile(path), child);
+  EXPECT_EQ(frame.TeamWindows().size(), 1);
+  EXPECT_TRUE(frame.windowTitle().endsWith("orks.krt"));
+
+  auto reference = LoadTeamFile(path.toStdString());
+  reference->Recalculate();
+  ASSERT_TRUE(child->Document()->Save(&frame));
+  EXPECT_EQ(ReadWholeFile(path.toStdString()), SerializeTeam(*reference));
+}
+
+// "Alle speichern": an opened unmodified team is written again without a question, a new
+// team asks for its file name.
+TEST_F(DocumentTest, SaveAll) {
+  const QString path = WriteTeam("offen.krt", "Offen");
+  fs::last_write_time(path.toStdString(), fs::file_time_type::clock::now() - std::chrono::hours(1));
+  const auto before = fs::last_write_time(path.toStdString());
+  CMainFrame frame(m_app.get());
+  ASSERT_NE(frame.OpenDocumentFile(path), nullptr);
+  ASSERT_NE(frame.OnFileNew(), nullptr);
+  m_savePaths << QString::fromStdString(Path("neu.krt"));
+  frame.OnSaveAll();
+  EXPECT_TRUE(m_messages.requests.empty());
+  EXPECT_GT(fs::last_write_time(path.toStdString()), before);
+  EXPECT_EQ(m_proposed.size(), 1);
+  EXPECT_TRUE(fs::exists(Path("neu.krt")));
+  EXPECT_FALSE(m_app->m_bAlleSpeichern);
+}
+
+// "Alle schliessen" asks for each modified team; cancelling stops with both windows open.
+// The window commands for all windows are greyed while only one team is open.
+TEST_F(DocumentTest, CloseAllStopsOnCancel) {
+  CMainFrame frame(m_app.get());
+  ASSERT_NE(frame.OnFileNew(), nullptr);
+  EXPECT_FALSE(frame.Action("closeAll")->isEnabled());
+  EXPECT_FALSE(frame.Action("minimizeAll")->isEnabled());
+  EXPECT_TRUE(frame.Action("minimize")->isEnabled());
+  ASSERT_NE(frame.OnFileNew(), nullptr);
+  EXPECT_TRUE(frame.Action("closeAll")->isEnabled());
+
+  m_messages.answers = {2};  // "Abbrechen"
+  frame.OnCloseAll();
+  EXPECT_EQ(frame.TeamWindows().size(), 2);
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_TRUE(m_messages.requests[0].text.startsWith("Änderungen an „Neu2.krt“ speichern?"));
+
+  m_messages.answers = {1, 1};  // "&Nein" for both: close without saving
+  frame.OnCloseAll();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(frame.TeamWindows().isEmpty());
+  EXPECT_FALSE(fs::exists(Path("Daten/Neu1.krt")));
+}
+
+// "Alle Minimieren" minimises every team window, "Alle Maximieren" restores them to normal.
+TEST_F(DocumentTest, MinimizeAndRestoreAll) {
+  CMainFrame frame(m_app.get());
+  frame.show();
+  CChildFrame* first = frame.OnFileNew();
+  CChildFrame* second = frame.OnFileNew();
+  frame.OnMinimizeAll();
+  EXPECT_TRUE(first->isMinimized() && second->isMinimized());
+  frame.OnRestoreAll();
+  EXPECT_FALSE(first->isMinimized() || second->isMinimized());
+  EXPECT_FALSE(first->isMaximized());
+  frame.hide();
+}
+
+// KRV.DAT: read at start from the data folder, written at exit only after a change.
+TEST_F(DocumentTest, SettingsWrittenOnlyWhenChanged) {
+  fs::create_directories(Path("Daten"));
+  m_app->LoadSettings();
+  EXPECT_EQ(m_app->m_Settings.m_nStartkapital, 1000000);
+  m_app->SaveSettingsIfChanged();
+  EXPECT_FALSE(fs::exists(Path("Daten/KRV.DAT")));
+  m_app->m_Settings.m_nStartkapital = 900000;
+  m_app->SetSettingsChanged();
+  m_app->SaveSettingsIfChanged();
+  CKrashballApp again(QString::fromStdString(m_dir.string()));
+  again.LoadSettings();
+  EXPECT_EQ(again.m_Settings.m_nStartkapital, 900000);
+
+  std::ofstream(Path("Daten/KRV.DAT"), std::ios::trunc) << "kaputt";
+  again.LoadSettings();
+  EXPECT_EQ(again.m_Settings.m_nStartkapital, 1000000);
+  EXPECT_TRUE(again.m_strSettingsProblem.contains("KRV.DAT"));
+}
+
+}  // namespace
+}  // namespace krv

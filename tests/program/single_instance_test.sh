@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The real program: started with a team file it opens it; a second start with another file
+# hands that file to the first instance and ends at once; the first opens it too.
+# Usage: single_instance_test.sh KRASHBALL_BINARY KRV_BINARY
+set -euo pipefail
+program=$1
+krv=$2
+work=$(mktemp -d)
+trap 'kill "${first:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run KRV_DATEN=$work/Daten
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+"$krv" neu --rasse 10 --name Erste --spieler 12,2 --marken 3 --fans 8 "$work/Erste.krt" >/dev/null
+"$krv" neu --rasse 14 --name Zweite --spieler 12 --marken 3 --fans 4 "$work/Zweite.krt" >/dev/null
+
+settings=$XDG_CONFIG_HOME/Krashball/Krashball-Verwaltung.conf
+opened() { grep -q "$1" "$settings" 2>/dev/null; }
+wait_for() {
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+"$program" "$work/Erste.krt" &
+first=$!
+wait_for opened Erste.krt || { echo "FAIL: the first file was not opened"; exit 1; }
+
+start=$(date +%s%N)
+timeout 10 "$program" "$work/Zweite.krt"
+echo "second start ended after $(( ($(date +%s%N) - start) / 1000000 )) ms"
+wait_for opened Zweite.krt || { echo "FAIL: the first instance did not open the handed-over file"; exit 1; }
+kill -0 "$first" || { echo "FAIL: the first instance is gone"; exit 1; }
+echo "1 passed, 0 failed"

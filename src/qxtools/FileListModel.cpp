@@ -1,9 +1,47 @@
 #include "qxtools/FileListModel.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QLocale>
+#include <QStyle>
 
 namespace qxtools {
+
+FallbackIconProvider::FallbackIconProvider() {
+  const QStyle* look = QApplication::style();
+  m_computer = look->standardIcon(QStyle::SP_ComputerIcon);
+  m_desktop = look->standardIcon(QStyle::SP_DesktopIcon);
+  m_trash = look->standardIcon(QStyle::SP_TrashIcon);
+  m_network = look->standardIcon(QStyle::SP_DriveNetIcon);
+  m_drive = look->standardIcon(QStyle::SP_DriveHDIcon);
+  m_folder = look->standardIcon(QStyle::SP_DirIcon);
+  m_folderLink = look->standardIcon(QStyle::SP_DirLinkIcon);
+  m_file = look->standardIcon(QStyle::SP_FileIcon);
+  m_fileLink = look->standardIcon(QStyle::SP_FileLinkIcon);
+}
+
+QIcon FallbackIconProvider::icon(IconType type) const {
+  QIcon icon = QFileIconProvider::icon(type);
+  if (!icon.isNull()) return icon;
+  switch (type) {
+    case Computer: return m_computer;
+    case Desktop: return m_desktop;
+    case Trashcan: return m_trash;
+    case Network: return m_network;
+    case Drive: return m_drive;
+    case Folder: return m_folder;
+    case File: return m_file;
+  }
+  return icon;
+}
+
+QIcon FallbackIconProvider::icon(const QFileInfo& info) const {
+  QIcon icon = QFileIconProvider::icon(info);
+  if (!icon.isNull()) return icon;
+  if (info.isRoot()) return m_drive;
+  if (info.isDir()) return info.isSymLink() ? m_folderLink : m_folder;
+  return info.isSymLink() ? m_fileLink : m_file;
+}
 
 QString SizeText(qint64 bytes) {
   const qint64 kilobytes = bytes <= 0 ? 0 : (bytes + 1023) / 1024;

@@ -21,6 +21,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStyle>
@@ -50,6 +51,12 @@ QWidget* DefaultOwner() {
   return QApplication::activeWindow();
 }
 
+// Icons of "Ort:" in one size, so that every line of the list is equally high.
+QIcon SmallIcon(const QStyle* look, QStyle::StandardPixmap which) {
+  const int size = look->pixelMetric(QStyle::PM_SmallIconSize);
+  return QIcon(look->standardIcon(which).pixmap(QSize(size, size)));
+}
+
 QToolButton* MakeToolButton(QAction* action, QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setDefaultAction(action);
@@ -72,7 +79,13 @@ CFileRequesterQX::CFileRequesterQX(QWidget* owner, bool save) : m_owner(owner), 
   RememberPlacement(this, QStringLiteral("FileRequester"));
 }
 
-CFileRequesterQX::~CFileRequesterQX() = default;
+// The models read the file system in a thread of their own that uses the icon provider: they
+// go first, the provider after them.
+CFileRequesterQX::~CFileRequesterQX() {
+  m_places->setCompleter(nullptr);
+  delete m_fileModel;
+  delete m_dirModel;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Building the window
@@ -188,7 +201,9 @@ void CFileRequesterQX::BuildWindow() {
   top->addWidget(m_favouritesButton);
 
   // The folder tree.
+  m_icons = std::make_unique<FallbackIconProvider>();
   m_dirModel = new QFileSystemModel(this);
+  m_dirModel->setIconProvider(m_icons.get());
   m_dirModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
   m_dirModel->setRootPath(QDir::rootPath());
   m_tree = new QTreeView(this);
@@ -196,15 +211,24 @@ void CFileRequesterQX::BuildWindow() {
   m_tree->setModel(m_dirModel);
   for (int column = 1; column < m_dirModel->columnCount(); ++column) m_tree->hideColumn(column);
   m_tree->setHeaderHidden(true);
+  // Long folder names make the tree scroll sideways instead of being cut short.
+  m_tree->header()->setStretchLastSection(false);
+  m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   m_tree->setUniformRowHeights(true);
   m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_tree->setDragDropMode(QAbstractItemView::NoDragDrop);
   m_tree->setMinimumWidth(120);
   connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& index) { TreeFolderChosen(index); });
+  // The tree is read in the background: once the way to the current folder is there, show it.
+  connect(m_dirModel, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+    if (m_folder == path || m_folder.startsWith(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/')))
+      ShowCurrentInTree();
+  });
 
   // The file list in its three views, sharing model and selection.
   m_fileModel = new FileListModel(this);
+  m_fileModel->setIconProvider(m_icons.get());
   m_fileModel->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Drives);
   m_fileModel->setNameFilterDisables(false);
   m_fileModel->setReadOnly(false);  // new folders are named in place
@@ -521,13 +545,8 @@ bool CFileRequesterQX::OpenFolder(const QString& folder, bool remember) {
   m_details->setRootIndex(root);
   m_list->setRootIndex(root);
   m_details->selectionModel()->clear();
-  const QModelIndex treeIndex = m_dirModel->index(clean);
-  if (treeIndex.isValid()) {
-    m_tree->setCurrentIndex(treeIndex);
-    m_tree->expand(treeIndex);
-    m_tree->scrollTo(treeIndex);
-  }
   m_navigating = false;
+  ShowCurrentInTree();
 
   FillPlaces();
   UpdateButtons();
@@ -544,10 +563,10 @@ void CFileRequesterQX::FillPlaces() {
     m_places->addItem(icon, text, path);
     m_places->setItemData(m_places->count() - 1, path, Qt::ToolTipRole);
   };
-  add(look->standardIcon(QStyle::SP_DesktopIcon), QStringLiteral("Desktop"), DesktopFolder());
-  add(look->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Persönlicher Ordner"), QDir::cleanPath(QDir::homePath()));
-  add(look->standardIcon(QStyle::SP_DirIcon), QStringLiteral("Eigene Dateien"), DocumentsFolder());
-  add(look->standardIcon(QStyle::SP_DriveHDIcon), QStringLiteral("Dateisystem"), QDir::rootPath());
+  add(SmallIcon(look, QStyle::SP_DesktopIcon), QStringLiteral("Desktop"), DesktopFolder());
+  add(SmallIcon(look, QStyle::SP_DirHomeIcon), QStringLiteral("Persönlicher Ordner"), QDir::cleanPath(QDir::homePath()));
+  add(SmallIcon(look, QStyle::SP_DirIcon), QStringLiteral("Eigene Dateien"), DocumentsFolder());
+  add(SmallIcon(look, QStyle::SP_DriveHDIcon), QStringLiteral("Dateisystem"), QDir::rootPath());
 
   QStringList chain;
   for (QString path = m_folder;;) {
@@ -557,7 +576,7 @@ void CFileRequesterQX::FillPlaces() {
     path = parent;
   }
   m_places->insertSeparator(m_places->count());
-  const QIcon folderIcon = look->standardIcon(QStyle::SP_DirIcon);
+  const QIcon folderIcon = SmallIcon(look, QStyle::SP_DirIcon);
   for (qsizetype depth = 0; depth < chain.size(); ++depth) {
     const QString name = depth == 0 ? chain[depth] : QFileInfo(chain[depth]).fileName();
     add(folderIcon, QString(depth * 3, QLatin1Char(' ')) + name, chain[depth]);
@@ -566,7 +585,7 @@ void CFileRequesterQX::FillPlaces() {
 
   if (!m_favourites.isEmpty()) {
     m_places->insertSeparator(m_places->count());
-    const QIcon favouriteIcon = look->standardIcon(QStyle::SP_DirLinkIcon);
+    const QIcon favouriteIcon = SmallIcon(look, QStyle::SP_DirLinkIcon);
     for (const QString& folder : m_favourites) add(favouriteIcon, folder, folder);
   }
   m_places->setCurrentIndex(current);
@@ -674,6 +693,20 @@ void CFileRequesterQX::OpenFileManager() { QDesktopServices::openUrl(QUrl::fromL
 void CFileRequesterQX::TreeFolderChosen(const QModelIndex& index) {
   if (m_navigating || !index.isValid()) return;
   OpenFolder(m_dirModel->filePath(index), true);
+}
+
+void CFileRequesterQX::ShowCurrentInTree() {
+  const QModelIndex index = m_dirModel->index(m_folder);
+  if (!index.isValid()) return;
+  m_navigating = true;
+  m_tree->setCurrentIndex(index);
+  m_tree->expand(index);
+  m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+  // Sideways only as far as needed to see the start of the folder's name.
+  QScrollBar* sideways = m_tree->horizontalScrollBar();
+  const int left = m_tree->visualRect(index).left() + sideways->value();
+  sideways->setValue(left + 120 > m_tree->viewport()->width() ? left - 2 * m_tree->indentation() : 0);
+  m_navigating = false;
 }
 
 // Chosen files are written into "Dateiname:", several in double quotes.

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPointer>
 #include <QStringList>
+#include <memory>
 
 #include "qxtools/FileFilter.h"
 #include "qxtools/RequesterSettings.h"
@@ -28,6 +29,7 @@ class QToolButton;
 class QTreeView;
 
 namespace qxtools {
+class FallbackIconProvider;
 class FileListModel;
 }
 
@@ -76,6 +78,7 @@ class CFileRequesterQX : public QDialog {
   void SetFavourites(const QStringList& folders);
 
   void TreeFolderChosen(const QModelIndex& index);
+  void ShowCurrentInTree();
   void SelectionChanged();
   void CurrentChanged(const QModelIndex& index);
   void ItemChosen(const QModelIndex& index);
@@ -105,6 +108,7 @@ class CFileRequesterQX : public QDialog {
   bool m_navigating = false;
 
   // Models.
+  std::unique_ptr<qxtools::FallbackIconProvider> m_icons;
   QFileSystemModel* m_dirModel = nullptr;
   qxtools::FileListModel* m_fileModel = nullptr;
 

@@ -32,6 +32,7 @@
 
 #include "qxtools/FavouritesDialog.h"
 #include "qxtools/FileListModel.h"
+#include "qxtools/FileSearchDialog.h"
 #include "qxtools/RequesterMessages.h"
 #include "qxtools/RequesterPaths.h"
 
@@ -113,6 +114,11 @@ void CFileRequesterQX::BuildActions() {
   m_newFolderAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
   connect(m_newFolderAction, &QAction::triggered, this, &CFileRequesterQX::CreateFolder);
 
+  m_searchAction = makeAction(QStringLiteral("Dateien suchen"), QStringLiteral("searchAction"));
+  m_searchAction->setIcon(look->standardIcon(QStyle::SP_FileDialogContentsView));
+  m_searchAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  connect(m_searchAction, &QAction::triggered, this, &CFileRequesterQX::SearchFiles);
+
   auto* views = new QActionGroup(this);
   m_detailsAction = makeAction(QStringLiteral("&Details"), QStringLiteral("detailsAction"));
   m_listAction = makeAction(QStringLiteral("&Liste"), QStringLiteral("listAction"));
@@ -145,7 +151,7 @@ void CFileRequesterQX::BuildActions() {
   connect(m_fileManagerAction, &QAction::triggered, this, &CFileRequesterQX::OpenFileManager);
 
   // The shortcuts work wherever the focus is in the window.
-  addActions({m_backAction, m_upAction, m_newFolderAction, m_addFavouriteAction});
+  addActions({m_backAction, m_upAction, m_newFolderAction, m_searchAction, m_addFavouriteAction});
 }
 
 void CFileRequesterQX::BuildWindow() {
@@ -197,6 +203,7 @@ void CFileRequesterQX::BuildWindow() {
   top->addWidget(MakeToolButton(m_backAction, this));
   top->addWidget(MakeToolButton(m_upAction, this));
   top->addWidget(MakeToolButton(m_newFolderAction, this));
+  top->addWidget(MakeToolButton(m_searchAction, this));
   top->addWidget(m_viewButton);
   top->addWidget(m_favouritesButton);
 
@@ -286,6 +293,7 @@ void CFileRequesterQX::BuildWindow() {
   m_splitter = new QSplitter(Qt::Horizontal, this);
   m_splitter->setObjectName(QStringLiteral("splitter"));
   m_splitter->setChildrenCollapsible(false);
+  m_splitter->setMinimumHeight(160);
   m_splitter->addWidget(m_tree);
   m_splitter->addWidget(m_views);
   m_splitter->addWidget(m_previewBox);
@@ -639,6 +647,17 @@ void CFileRequesterQX::CreateFolder() {
   view->scrollTo(created);
   view->setFocus();
   view->edit(created);
+}
+
+// A file found below the current folder is proposed with its folder opened.
+void CFileRequesterQX::SearchFiles() {
+  const int type = m_filterCombo->currentIndex();
+  FileSearchDialog dialog(m_folder, type >= 0 && type < m_types.size() ? m_types[type].patterns : QStringList(), this);
+  if (dialog.exec() != QDialog::Accepted || dialog.ChosenFile().isEmpty()) return;
+  const QFileInfo found(dialog.ChosenFile());
+  OpenFolder(found.absolutePath(), true);
+  m_nameEdit->setText(found.fileName());
+  m_nameEdit->setFocus();
 }
 
 void CFileRequesterQX::UpdateButtons() {

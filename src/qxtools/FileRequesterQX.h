@@ -1,7 +1,7 @@
 #pragma once
 // The requester window behind CCFileDialog: "Ort:" with the usual places, the folder tree and
 // the file list side by side, "Dateiname:" and "Dateityp:", and the tool buttons for the last
-// folder, the parent folder, a new folder, the view and the favourites.
+// folder, the parent folder, a new folder, the file search, the view and the favourites.
 
 #include <QDialog>
 #include <QList>
@@ -68,6 +68,7 @@ class CFileRequesterQX : public QDialog {
   void GoBack();
   void GoUp();
   void CreateFolder();
+  void SearchFiles();
   void UpdateButtons();
 
   void FillFavouritesMenu();
@@ -134,6 +135,7 @@ class CFileRequesterQX : public QDialog {
   QAction* m_backAction = nullptr;
   QAction* m_upAction = nullptr;
   QAction* m_newFolderAction = nullptr;
+  QAction* m_searchAction = nullptr;
   QAction* m_detailsAction = nullptr;
   QAction* m_listAction = nullptr;
   QAction* m_iconsAction = nullptr;

@@ -300,6 +300,45 @@ TEST_F(FileRequesterQXTest, ChooseInList) {
   EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
 }
 
+// "Dateien suchen" finds matching files below the current folder, counts them and hands the
+// chosen one back: its folder opens and its name is proposed.
+TEST_F(FileRequesterQXTest, SearchFiles) {
+  ASSERT_TRUE(QDir(folder).mkpath("Liga/Saison"));
+  WriteFile(Path("Orks.krt"));
+  WriteFile(Path("Liga/Saison/Orkland.krt"));
+  WriteFile(Path("Liga/Saison/Orkland.txt"));
+  WriteFile(Path("Liga/Zwerge.krt"));
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, folder + "/", kTeamFilter, "", 0);
+  const int result = RunWith(dlg, [&](QDialog* d) {
+    EXPECT_EQ(Action(d, "searchAction")->text(), "Dateien suchen");
+    QTimer::singleShot(0, [] {
+      auto* search = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(search, nullptr);
+      EXPECT_EQ(search->windowTitle(), "Dateien suchen");
+      auto* pattern = search->findChild<QLineEdit*>("searchPattern");
+      EXPECT_EQ(pattern->text(), "*.krt");  // the chosen file type
+      search->findChild<QPushButton*>("searchButton")->click();
+      EXPECT_EQ(search->findChild<QLabel*>("searchCount")->text(), "Gefundene Dateien: 3");
+      pattern->setText("ork");  // without a wildcard: part of the name
+      search->findChild<QPushButton*>("searchButton")->click();
+      EXPECT_EQ(search->findChild<QLabel*>("searchCount")->text(), "Gefundene Dateien: 3");
+      auto* results = search->findChild<QListWidget*>("searchResults");
+      QStringList found;
+      for (int i = 0; i < results->count(); ++i) found << results->item(i)->text();
+      EXPECT_EQ(found, (QStringList{"Liga/Saison/Orkland.krt", "Liga/Saison/Orkland.txt", "Orks.krt"}));
+      results->setCurrentRow(0);
+      search->findChild<QPushButton*>("takeButton")->click();
+    });
+    Action(d, "searchAction")->trigger();
+    EXPECT_EQ(ShownFolder(d), Path("Liga/Saison"));
+    EXPECT_EQ(NameEdit(d)->text(), "Orkland.krt");
+    OkButton(d)->click();
+  });
+  EXPECT_EQ(result, CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.GetPath(true), Path("Liga/Saison/Orkland.krt"));
+}
+
 // Flag 1 shows a preview of the selected picture; without it there is no preview pane.
 TEST_F(FileRequesterQXTest, PicturePreview) {
   QImage image(64, 32, QImage::Format_RGB32);

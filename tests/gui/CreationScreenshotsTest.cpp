@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -36,6 +37,8 @@ TEST(CreationScreenshots, DISABLED_RaceSelection) {
   Save(dialog, "krv-rassenauswahl-klein.png");
   dialog.resize(1300, 600);
   Save(dialog, "krv-rassenauswahl-gross.png");
+  dialog.findChild<QCheckBox*>("ownRace")->click();
+  Save(dialog, "krv-rassenauswahl-eigenes.png");
 }
 
 TEST(CreationScreenshots, DISABLED_Creation) {
@@ -58,6 +61,26 @@ TEST(CreationScreenshots, DISABLED_Creation) {
   Save(dialog, "krv-erstellen-klein.png");
   dialog.resize(1300, 800);
   Save(dialog, "krv-erstellen-gross.png");
+}
+
+TEST(CreationScreenshots, DISABLED_OwnRaceCreation) {
+  test::MessageRecorder recorder;
+  CKRTeam team;
+  const char* names[] = {"Feldspieler", "Fänger", "Werfer", "Superspieler", "Schuppenhäuter"};
+  const int32_t costs[] = {60000, 90000, 100000, 110000, 70000};
+  for (int k = 0; k < 5; ++k) {
+    team.m_Positionen[k].m_strName = names[k];
+    team.m_Positionen[k].m_nCost = costs[k];
+    team.m_Positionen[k].m_nPositionCode = kFirstEigenePositionCode + k;
+  }
+  PrepareNewTeam(team, kEigeneRasse);
+  CTeamErstellenDlg dialog;
+  dialog.m_Rasse = kEigeneRasse;
+  dialog.m_TheTeam = &team;
+  dialog.show();
+  for (int k = 1; k <= 5; ++k) dialog.findChild<CountSpinBox*>(QStringLiteral("rowCount%1").arg(k))->setValue(2);
+  dialog.findChild<QCheckBox*>("apothecary")->setChecked(true);
+  Save(dialog, "krv-erstellen-eigenes.png");
 }
 
 }  // namespace

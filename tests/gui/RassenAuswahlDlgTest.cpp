@@ -150,6 +150,8 @@ TEST(RassenAuswahlDlg, OwnRaceInformation) {
                           "Sani|1|50000||||||",
                           "Trainingsmarke|8|50000|+20K bei Mutanten|||||",
                       }));
+  // The column grows when the desktop's font needs more than its 120 pixels.
+  EXPECT_GE(s.List()->columnWidth(3), s.List()->fontMetrics().horizontalAdvance("+20K bei Mutanten"));
 
   s.Own()->click();
   EXPECT_FALSE(s.dialog.m_Eigenes);
@@ -168,7 +170,8 @@ TEST(RassenAuswahlDlg, OwnRaceInformation) {
 }
 
 // "&Übernehmen" with an own race runs the own-race dialog for the new team; cancelling it
-// keeps the race selection open.
+// keeps the race selection open, taking it over closes the race selection. A race selection
+// that closes without the own positions would show here.
 TEST(RassenAuswahlDlg, OwnRaceRunsOwnRaceDialog) {
   test::MessageRecorder recorder;
   RaceSelection s;
@@ -182,6 +185,22 @@ TEST(RassenAuswahlDlg, OwnRaceRunsOwnRaceDialog) {
   EXPECT_TRUE(opened);
   EXPECT_TRUE(s.dialog.isVisible());
   EXPECT_EQ(s.dialog.result(), QDialog::Rejected);
+
+  // The four required positions designed (as the builder leaves them): the own-race dialog
+  // takes them over and the race selection closes with the own race.
+  for (int k = 0; k < 4; ++k) {
+    s.team.m_Positionen[k].m_strName = "Position";
+    s.team.m_Positionen[k].m_nCost = 50000;
+    s.team.m_Positionen[k].m_nPositionCode = kFirstEigenePositionCode + k;
+  }
+  test::WhenModal<CEigenesTeamDlg>([](CEigenesTeamDlg* ownRace) {
+    Child<QPushButton>(ownRace, QStringLiteral("uebernehmen"))->click();
+  });
+  s.Uebernehmen()->click();
+  EXPECT_EQ(s.dialog.result(), QDialog::Accepted);
+  EXPECT_FALSE(s.dialog.isVisible());
+  EXPECT_EQ(s.dialog.m_Rasse, kEigeneRasse);
+  EXPECT_TRUE(recorder.requests.empty()) << recorder.Texts().join("|").toStdString();
 }
 
 // The dialog comes back in the size the coach gave it, under "NeuesTeam".

@@ -9,11 +9,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTreeWidget>
 #include <QTest>
 #include <memory>
 
 #include "create/TeamBuilder.h"
 #include "create/qt/CountSpinBox.h"
+#include "create/qt/Starplayer.h"
+#include "create/qt/StarplayerAuswahlDlg.h"
 #include "gui/CreationDialogDriver.h"
 #include "model/Gold.h"
 #include "model/Team.h"
@@ -363,6 +366,113 @@ TEST(TeamErstellenDlg, SummaryKeepsScrollPosition) {
   QApplication::processEvents();
   EXPECT_EQ(bar->value(), scrolledTo);
   EXPECT_EQ(c.Summary()[3], "Cheerleaderinnen : 2, Preis : 20000");
+}
+
+// Picks the named star player in the open selection and takes him over.
+void PickStar(const QString& name) {
+  test::WhenModal<CStarplayerAuswahlDlg>([name](CStarplayerAuswahlDlg* selection) {
+    auto* list = Child<QTreeWidget>(selection, QStringLiteral("list"));
+    const QList<QTreeWidgetItem*> found = list->findItems(name, Qt::MatchExactly, 0);
+    ASSERT_EQ(found.size(), 1) << name.toStdString();
+    list->setCurrentItem(found.first());
+    Child<QPushButton>(selection, QStringLiteral("uebernehmen"))->click();
+  });
+}
+
+// A star player bought into a slot costs his full value and counts as a player; pressing
+// either button of the filled slot removes him and gives the gold back. The offer is
+// measured against the starting capital, so the remaining gold may go negative. A slot that
+// keeps its player, gold not given back, or buttons stuck in the wrong look would show here.
+TEST(TeamErstellenDlg, StarSlotChosenAndRemoved) {
+  test::MessageRecorder recorder;
+  Creation c(8);
+  c.Open();
+  auto name = [&](int slot) { return Child<QLineEdit>(&c.dialog, QStringLiteral("starName%1").arg(slot))->text(); };
+  QPushButton* buy1 = c.Button("starBuy1");
+  QPushButton* build1 = c.Button("starBuild1");
+  EXPECT_EQ(buy1->text(), "Kaufen...");
+  EXPECT_EQ(build1->text(), "Bauen...");
+  EXPECT_EQ(buy1->toolTip(), "Starplayer kaufen.\nOder löschen, wenn schon\nein Spieler gewählt wurde.");
+  EXPECT_EQ(build1->toolTip(), "Eigenen Starplayer erstellen.\nOder löschen, wenn schon\nein Spieler gebaut wurde");
+
+  PickStar("Griff Oberwald");
+  buy1->click();
+  EXPECT_EQ(name(1), "Griff Oberwald");
+  EXPECT_EQ(buy1->text(), "Löschen");
+  EXPECT_EQ(build1->text(), "Löschen");
+  EXPECT_EQ(c.Restgold(), "810.000");  // 990,000 less his 180,000
+  EXPECT_EQ(c.dialog.m_Spielerzahl, 1);
+  EXPECT_EQ(c.Summary()[7], "       1 Spieler");
+  EXPECT_EQ(c.Summary().last(), "Starplayer : 1");
+  ASSERT_TRUE(c.dialog.m_Starplayer[0].has_value());
+  EXPECT_EQ(c.dialog.m_Starplayer[0]->m_nWert, 180000);
+  EXPECT_EQ(c.dialog.m_Starplayer[0]->m_nPositionCode, 214);
+
+  // Spend the rest: the next star is still offered, the gold goes below zero.
+  c.Row(1)->setValue(12);
+  c.Row(4)->setValue(2);
+  EXPECT_EQ(c.Restgold(), "30.000");
+  PickStar("Siggi 'Der Zug'");
+  c.Button("starBuy3")->click();
+  EXPECT_EQ(name(3), "Siggi 'Der Zug'");
+  EXPECT_EQ(c.Restgold(), "-90.000");
+
+  buy1->click();  // removes Griff
+  EXPECT_EQ(name(1), "");
+  EXPECT_EQ(buy1->text(), "Kaufen...");
+  EXPECT_EQ(build1->text(), "Bauen...");
+  EXPECT_EQ(c.Restgold(), "90.000");
+  EXPECT_FALSE(c.dialog.m_Starplayer[0].has_value());
+  c.Button("starBuild3")->click();  // the build button removes a bought player too
+  EXPECT_EQ(name(3), "");
+  EXPECT_EQ(c.Restgold(), "210.000");
+  EXPECT_FALSE(c.Summary().last().startsWith("Starplayer"));
+
+  // A selection closed with "&Abbruch" leaves the slot empty.
+  test::WhenModal<CStarplayerAuswahlDlg>([](CStarplayerAuswahlDlg* selection) {
+    Child<QPushButton>(selection, QStringLiteral("abbruch"))->click();
+  });
+  c.Button("starBuy2")->click();
+  EXPECT_EQ(name(2), "");
+  EXPECT_EQ(c.Restgold(), "210.000");
+  EXPECT_TRUE(recorder.requests.empty()) << recorder.Texts().join("|").toStdString();
+}
+
+// A star player built in the builder fills the slot with his name and value; the slot's
+// build button removes him again.
+TEST(TeamErstellenDlg, StarSlotBuilt) {
+  test::MessageRecorder recorder;
+  Creation c(8);
+  c.Open();
+  test::WhenModal<CStarplayer>([](CStarplayer* builder) {
+    Child<QLineEdit>(builder, QStringLiteral("name"))->setText(QStringLiteral("Jörg Eisenfaust"));
+    Child<QPushButton>(builder, QStringLiteral("kaufen"))->click();
+  });
+  c.Button("starBuild2")->click();
+  EXPECT_EQ(Child<QLineEdit>(&c.dialog, QStringLiteral("starName2"))->text(), "Jörg Eisenfaust");
+  EXPECT_EQ(c.Button("starBuy2")->text(), "Löschen");
+  EXPECT_EQ(c.Restgold(), "940.000");  // the builder's first player is worth 50,000
+  ASSERT_TRUE(c.dialog.m_Starplayer[1].has_value());
+  EXPECT_EQ(c.dialog.m_Starplayer[1]->m_nPositionCode, kBuiltStarCode);
+  c.Button("starBuild2")->click();
+  EXPECT_EQ(Child<QLineEdit>(&c.dialog, QStringLiteral("starName2"))->text(), "");
+  EXPECT_EQ(c.Restgold(), "990.000");
+  EXPECT_TRUE(recorder.requests.empty()) << recorder.Texts().join("|").toStdString();
+}
+
+// With a starting capital no star player is cheaper than, the bank says so and the slot
+// stays empty.
+TEST(TeamErstellenDlg, NoStarAffordable) {
+  test::MessageRecorder recorder;
+  Creation c(8, 50000);
+  c.Open();
+  c.Button("starBuy1")->click();
+  ASSERT_EQ(recorder.requests.size(), 1u);
+  EXPECT_EQ(recorder.requests[0].caption, "Die Bank sagt...");
+  EXPECT_EQ(recorder.requests[0].text,
+            "Sie haben nicht genügend Gold\num einen der vorgefertigen Starplayer\nzu kaufen!");
+  EXPECT_EQ(Child<QLineEdit>(&c.dialog, QStringLiteral("starName1"))->text(), "");
+  EXPECT_EQ(c.Button("starBuy1")->text(), "Kaufen...");
 }
 
 // A race number outside 0 to 15 is named and leaves every position row disabled.

@@ -153,6 +153,11 @@ void CRassenAuswahlDlg::FillInformation(int32_t race) {
       if (kColumns[c].rightAligned) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
   }
+  // A column too narrow for its texts in the desktop's font grows; none ever shrinks.
+  const QAbstractItemView* view = m_pInformation;
+  for (int c = 0; c + 1 < kColumnCount; ++c)
+    if (view->sizeHintForColumn(c) > m_pInformation->columnWidth(c))
+      m_pInformation->setColumnWidth(c, view->sizeHintForColumn(c));
 }
 
 void CRassenAuswahlDlg::accept() {

@@ -58,6 +58,9 @@ QLineEdit* NewReadOnly(QWidget* parent, const QString& objectName) {
   edit->setObjectName(objectName);
   edit->setReadOnly(true);
   edit->setFocusPolicy(Qt::NoFocus);
+  QPalette palette = edit->palette();  // shown, not typed into
+  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  edit->setPalette(palette);
   return edit;
 }
 

@@ -170,6 +170,12 @@ void CFileRequesterQX::BuildWindow() {
   placesLabel->setBuddy(m_places);
   connect(m_places, qOverload<int>(&QComboBox::activated), this, &CFileRequesterQX::PlaceChosen);
 
+  // Widgets are made in the order Tab visits them.
+  QToolButton* backButton = MakeToolButton(m_backAction, this);
+  QToolButton* upButton = MakeToolButton(m_upAction, this);
+  QToolButton* newFolderButton = MakeToolButton(m_newFolderAction, this);
+  QToolButton* searchButton = MakeToolButton(m_searchAction, this);
+
   auto* viewMenu = new QMenu(this);
   viewMenu->addActions({m_detailsAction, m_listAction, m_iconsAction});
   viewMenu->addSeparator();
@@ -200,10 +206,10 @@ void CFileRequesterQX::BuildWindow() {
   auto* top = new QHBoxLayout;
   top->addWidget(placesLabel);
   top->addWidget(m_places, 1);
-  top->addWidget(MakeToolButton(m_backAction, this));
-  top->addWidget(MakeToolButton(m_upAction, this));
-  top->addWidget(MakeToolButton(m_newFolderAction, this));
-  top->addWidget(MakeToolButton(m_searchAction, this));
+  top->addWidget(backButton);
+  top->addWidget(upButton);
+  top->addWidget(newFolderButton);
+  top->addWidget(searchButton);
   top->addWidget(m_viewButton);
   top->addWidget(m_favouritesButton);
 
@@ -340,14 +346,6 @@ void CFileRequesterQX::BuildWindow() {
   layout->addLayout(top);
   layout->addWidget(m_splitter, 1);
   layout->addLayout(bottom);
-
-  setTabOrder(m_places, m_tree);
-  setTabOrder(m_tree, m_details);
-  setTabOrder(m_details, m_list);
-  setTabOrder(m_list, m_nameEdit);
-  setTabOrder(m_nameEdit, m_filterCombo);
-  setTabOrder(m_filterCombo, m_ok);
-  setTabOrder(m_ok, m_cancel);
 
   // Typing a folder into "Ort:" completes from the file system.
   auto* completer = new QCompleter(m_dirModel, this);

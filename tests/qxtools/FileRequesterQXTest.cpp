@@ -384,7 +384,7 @@ TEST_F(FileRequesterQXTest, PlacementRemembered) {
   EXPECT_EQ(size, QSize(900, 560));
 }
 
-// Keyboard: every field has its mnemonic label, OK is the default button.
+// Keyboard: every field has its mnemonic label, OK is the default button, Tab goes in order.
 TEST_F(FileRequesterQXTest, KeyboardAccess) {
   CCFileDialog dlg(nullptr, false);
   RunWith(dlg, [](QDialog* d) {
@@ -397,6 +397,12 @@ TEST_F(FileRequesterQXTest, KeyboardAccess) {
     EXPECT_EQ(Child<QToolButton>(d, "viewButton")->text(), "&Ansicht");
     EXPECT_EQ(Child<QToolButton>(d, "favouritesButton")->text(), "Fa&voriten");
     EXPECT_EQ(d->focusWidget(), NameEdit(d));
+    // Tab goes through the window from top to bottom.
+    const QStringList fields{"placesCombo", "folderTree", "detailsView", "fileNameEdit", "filterCombo", "okButton", "cancelButton"};
+    QStringList order;
+    for (QWidget* w = d->nextInFocusChain(); w != d; w = w->nextInFocusChain())
+      if (fields.contains(w->objectName()) && !order.contains(w->objectName())) order << w->objectName();
+    EXPECT_EQ(order, fields);
     d->reject();
   });
 }

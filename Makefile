@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation
+            qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-liberation
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -8,7 +8,8 @@ krv=$2
 work=$(mktemp -d)
 trap 'kill "${first:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run KRV_DATEN=$work/Daten
+# Own settings, data and instance socket (in TMPDIR), so parallel runs never meet.
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run KRV_DATEN=$work/Daten TMPDIR=$work
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$krv" neu --rasse 10 --name Erste --spieler 12,2 --marken 3 --fans 8 "$work/Erste.krt" >/dev/null

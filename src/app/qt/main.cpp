@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
+#include "app/qt/HelpKey.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/MainFrame.h"
 #include "app/qt/SingleInstance.h"
@@ -18,9 +22,16 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral("1.6.0"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("applications-games")));
 
+  // The standard texts of Qt's own dialogs and shortcuts in German ("Strg+S").
+  QTranslator qtGerman;
+  if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtGerman);
+
   const QStringList args = QApplication::arguments().mid(1);
   krv::CKrashballApp app(QApplication::applicationDirPath());
   app.LoadSettings();
+  krv::InstallHelpKey(&app);
 
   // Tryout of the team creation on its own: the dialogs, then a file to save the team in.
   if (args.contains(QStringLiteral("--neues-team"))) return krv::RunNewTeamDemo(app.m_Settings.m_nStartkapital);

@@ -1,0 +1,14 @@
+#pragma once
+// F1 anywhere in the program opens the help at the topic of the window it was pressed in:
+// a window carries its topic in the property "helpTopic" ("#TEAM_GAME", ...).
+
+class QObject;
+
+namespace krv {
+
+class CKrashballApp;
+
+// Installs the F1 handling on the whole application.
+void InstallHelpKey(CKrashballApp* app);
+
+}  // namespace krv

@@ -53,6 +53,28 @@ TEST(KrvDat, ShortLayoutVersion8) {
   EXPECT_EQ(WriteKrvDat(again), WriteKrvDat(s));
 }
 
+// Version 14 as written: version, the team list object, then the items in their order with
+// the three reserved ones empty or 0. Other programs read this file by these offsets.
+TEST(KrvDat, Version14Layout) {
+  ProgramSettings s;
+  s.m_Teamliste.m_Items = {"Orks"};
+  s.m_nStartkapital = 1100000;
+  auto le = [](int32_t v) {
+    std::string b(4, '\0');
+    for (int i = 0; i < 4; ++i) b[i] = static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+    return b;
+  };
+  std::string expected = le(14) + std::string("\xFF\xFF\x02\x00\x0E\x00", 6) + "CKRStringArray" +
+                         std::string("\x01\x00\x04", 3) + "Orks";
+  for (int32_t n : {1, 1, 1, 1, 0}) expected += le(n);  // sound, ask, keep players, browser, colour notice
+  expected += '\0';                                      // reserved text
+  expected += le(0) + le(1) + le(14);                    // tooltip 1, tooltip 3, news version
+  expected += '\0';                                      // reserved text
+  expected += le(1) + le(1) + le(0);                     // career log, own file dialog, reserved
+  for (int32_t n : {1, 0, 1, 1, 1100000, 16}) expected += le(n);  // print 1, print 2, tooltip 2, help, capital, players
+  EXPECT_EQ(WriteKrvDat(s), expected);
+}
+
 // Each long-layout version adds exactly its own item; reading one too many would shift all.
 TEST(KrvDat, LongLayoutVersions) {
   ProgramSettings custom;

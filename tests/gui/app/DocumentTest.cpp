@@ -18,6 +18,7 @@
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "support/TempFolder.h"
+#include "ui/AppSettings.h"
 
 namespace krv {
 namespace {
@@ -209,6 +210,17 @@ TEST_F(DocumentTest, MinimizeAndRestoreAll) {
   EXPECT_FALSE(first->isMinimized() || second->isMinimized());
   EXPECT_FALSE(first->isMaximized());
   frame.hide();
+}
+
+// The recent-file list keeps the ten files opened last, newest first, without repeats.
+TEST_F(DocumentTest, RecentFiles) {
+  CMainFrame frame(m_app.get());
+  for (int i = 0; i < 12; ++i) frame.OpenDocumentFile(WriteTeam("t" + std::to_string(i) + ".krt", "T"));
+  frame.OpenDocumentFile(QString::fromStdString(Path("t5.krt")));  // already open: only its window comes forward
+  QSettings settings = AppSettings();
+  EXPECT_TRUE(settings.value("Recent File List/File1").toString().endsWith("t11.krt"));
+  EXPECT_TRUE(settings.value("Recent File List/File10").toString().endsWith("t2.krt"));
+  EXPECT_FALSE(settings.contains("Recent File List/File11"));
 }
 
 // KRV.DAT: read at start from the data folder, written at exit only after a change.

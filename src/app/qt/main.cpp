@@ -5,9 +5,11 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 
+#include "app/qt/ColourNotice.h"
 #include "app/qt/HelpKey.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/MainFrame.h"
@@ -55,6 +57,7 @@ int main(int argc, char** argv) {
     frame.activateWindow();
   });
   frame.showMaximized();
+  QTimer::singleShot(0, &frame, [&] { krv::ShowColourNotice(&frame, app, frame.screen()->depth()); });
   if (!app.m_strSettingsProblem.isEmpty())
     QTimer::singleShot(0, &frame, [&] {
       krv::WarningBox(&frame, app.m_strSettingsProblem +

@@ -4,17 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <filesystem>
 #include <fstream>
 
 #include "app/qt/ChildFrame.h"
+#include "app/qt/ColourNotice.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "app/qt/MainFrame.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
+#include "gui/CreationDialogDriver.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "support/TempFolder.h"
@@ -24,6 +29,7 @@ namespace krv {
 namespace {
 
 namespace fs = std::filesystem;
+using test::WhenModal;
 
 class DocumentTest : public test::TempFolderTest {
  protected:
@@ -221,6 +227,22 @@ TEST_F(DocumentTest, RecentFiles) {
   EXPECT_TRUE(settings.value("Recent File List/File1").toString().endsWith("t11.krt"));
   EXPECT_TRUE(settings.value("Recent File List/File10").toString().endsWith("t2.krt"));
   EXPECT_FALSE(settings.contains("Recent File List/File11"));
+}
+
+// The colour notice: shown at 256 colours or fewer with their number, never again once ticked.
+TEST_F(DocumentTest, ColourNotice) {
+  EXPECT_EQ(ColourCount(32), 1LL << 30);
+  EXPECT_FALSE(ShowColourNotice(nullptr, *m_app, 24));
+  WhenModal<QDialog>([](QDialog* notice) {
+    EXPECT_EQ(notice->windowTitle(), "Nur 256 Farben :-((");
+    EXPECT_NE(notice->findChild<QLabel*>()->text().indexOf("nur 16 Farben"), -1);
+    notice->findChild<QCheckBox*>("dontShow")->setChecked(true);
+    notice->accept();
+  });
+  EXPECT_TRUE(ShowColourNotice(nullptr, *m_app, 4));
+  EXPECT_EQ(m_app->m_Settings.m_bKeine256Warnung, 1);
+  EXPECT_TRUE(m_app->m_bDatGeaendert);
+  EXPECT_FALSE(ShowColourNotice(nullptr, *m_app, 4));
 }
 
 // KRV.DAT: read at start from the data folder, written at exit only after a change.

@@ -9,6 +9,7 @@
 #include "model/Archive.h"
 #include "model/FileIO.h"
 #include "support/SampleTeams.h"
+#include "support/TempFolder.h"
 
 namespace krv {
 namespace {
@@ -22,21 +23,7 @@ std::string Bytes(std::initializer_list<int> values) {
   return out;
 }
 
-class TempFolder : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() / ("krv-test-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override {
-    fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(m_dir);
-  }
-  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-  fs::path m_dir;
-};
+using TempFolder = test::TempFolderTest;
 
 // The co-trainer list of a new team, byte for byte, as the first list of a version-4 file.
 TEST(TeamFile, CoTrainerListBytes) {

@@ -9,6 +9,7 @@
 
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
+#include "support/KrvRunner.h"
 #include "support/SampleTeams.h"
 
 namespace krv {
@@ -16,50 +17,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status;
-  std::string out, err;
-};
+using Result = test::KrvResult;
 
-class Krv : public ::testing::Test {
+class Krv : public test::KrvToolTest {
  protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() / ("krv-tool-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-    // krv reads the settings of this data folder, never the coach's own.
-    ::setenv("KRV_DATEN", (m_dir / "Daten").c_str(), 1);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
-  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-
-  Result Run(const std::string& args) const {
-    const std::string command = std::string("'") + KRV_BINARY + "' " + args + " >'" + Path("stdout") + "' 2>'" +
-                                Path("stderr") + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(Path("stdout")), ReadWholeFile(Path("stderr"))};
-  }
-
   std::string WriteSample(const std::string& name, int32_t race = 10) const {
     auto team = test::MakeSampleTeam(race);
     team->m_strRassenName = "Sumpfler";
     SaveTeamFile(*team, Path(name));
     return Path(name);
   }
-
-  fs::path m_dir;
 };
 
 TEST_F(Krv, HelpListsCommands) {
-  const Result r = Run("--help");
+  const Result r = Run({"--help"});
   EXPECT_EQ(r.status, 0);
   for (const char* command : {"json", "show", "resave"}) EXPECT_NE(r.out.find(command), std::string::npos);
-  const Result wrong = Run("tanzen");
+  const Result wrong = Run({"tanzen"});
   EXPECT_EQ(wrong.status, 2);
   EXPECT_NE(wrong.err.find("Unbekannter Befehl"), std::string::npos);
-  EXPECT_EQ(Run("json").status, 2);
+  EXPECT_EQ(Run({"json"}).status, 2);
 }
 
 // The JSON keys, stored texts next to the recomputed figures, and null for a list hole.
@@ -68,7 +45,7 @@ TEST_F(Krv, JsonOfATeam) {
   team->m_strTeamwert = "77";
   team->m_Games.push_back(nullptr);
   SaveTeamFile(*team, Path("t.krt"));
-  const Result r = Run("json '" + Path("t.krt") + "'");
+  const Result r = Run({"json", Path("t.krt")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.err.empty());
   EXPECT_EQ(0u, r.out.rfind("{\"version\":4,\"name\":\"Grünhaut Gröhler\",\"raceName\":\"\",\"storedTeamValue\":\"77\","
@@ -88,7 +65,7 @@ TEST_F(Krv, JsonOfATeam) {
 }
 
 TEST_F(Krv, JsonOfOwnRace) {
-  const Result r = Run("json '" + WriteSample("eigen.krt", 15) + "'");
+  const Result r = Run({"json", WriteSample("eigen.krt", 15)});
   ASSERT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("\"raceName\":\"Sumpfler\""), std::string::npos);
   EXPECT_NE(r.out.find("\"ownPositions\":[{\"name\":\"Feldspieler\",\"secondName\":\"Feldspieler\",\"skills\":\"\","
@@ -97,7 +74,7 @@ TEST_F(Krv, JsonOfOwnRace) {
 }
 
 TEST_F(Krv, ShowSummary) {
-  const Result r = Run("show '" + WriteSample("t.krt") + "'");
+  const Result r = Run({"show", WriteSample("t.krt")});
   ASSERT_EQ(r.status, 0) << r.err;
   for (const char* part : {"Grünhaut Gröhler", "Orks", "Trainingsmarken: 2/0/1", "Fan-Faktor:      4",
                            "-60.000 Goldstücke", "Cheerleader:     2 (Cheerleader1, Cheerleader2)", "Werfer1",
@@ -108,7 +85,7 @@ TEST_F(Krv, ShowSummary) {
 // resave: an old file comes back as version 4 with the recomputed figures.
 TEST_F(Krv, ResaveWritesVersion4) {
   const std::string in = WriteSample("in.krt");
-  const Result r = Run("resave '" + in + "' '" + Path("out.krt") + "'");
+  const Result r = Run({"resave", in, Path("out.krt")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.out.empty());
   auto out = LoadTeamFile(Path("out.krt"));
@@ -123,19 +100,19 @@ TEST_F(Krv, BadFilesFailCleanly) {
   std::ofstream(Path("kaputt.krt")) << "\x04\0\0\0kaputt";
   for (const std::string command : {"json", "show"}) {
     for (const std::string& file : {Path("kaputt.krt"), Path("fehlt.krt")}) {
-      const Result r = Run(command + " '" + file + "'");
+      const Result r = Run({command, file});
       EXPECT_EQ(r.status, 1);
       EXPECT_TRUE(r.out.empty());
       EXPECT_NE(r.err.find(fs::path(file).filename().string()), std::string::npos) << r.err;
     }
   }
-  const Result r = Run("resave '" + Path("kaputt.krt") + "' '" + Path("aus.krt") + "'");
+  const Result r = Run({"resave", Path("kaputt.krt"), Path("aus.krt")});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Keine gültige Team-Datei"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(Path("aus.krt")));
 
   // A good input but an output that cannot be written leaves nothing behind either.
-  const Result unwritable = Run("resave '" + WriteSample("gut.krt") + "' '" + Path("kein/ordner/aus.krt") + "'");
+  const Result unwritable = Run({"resave", WriteSample("gut.krt"), Path("kein/ordner/aus.krt")});
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("aus.krt"), std::string::npos);
 }

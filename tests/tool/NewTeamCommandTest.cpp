@@ -10,6 +10,7 @@
 #include "app/KrvDat.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
+#include "support/KrvRunner.h"
 #include "rules/Races.h"
 
 namespace krv {
@@ -17,39 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status;
-  std::string out, err;
-};
+using Result = test::KrvResult;
 
-std::string ShellQuoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-class KrvNeu : public ::testing::Test {
+class KrvNeu : public test::KrvToolTest {
  protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() / ("krv-neu-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-    // krv reads the settings of this data folder, never the coach's own.
-    ::setenv("KRV_DATEN", (m_dir / "Daten").c_str(), 1);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
-  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-
-  Result Run(const std::vector<std::string>& args) const {
-    std::string command = ShellQuoted(KRV_BINARY);
-    for (const std::string& a : args) command += " " + ShellQuoted(a);
-    command += " >" + ShellQuoted(Path("stdout")) + " 2>" + ShellQuoted(Path("stderr"));
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(Path("stdout")), ReadWholeFile(Path("stderr"))};
-  }
-
   // Runs "krv neu" with the options and the target file "team.krt"; expects a refusal
   // with status 1, the message on stderr and no file.
   void ExpectRefused(std::vector<std::string> args, const std::string& message, int status = 1) {
@@ -64,8 +36,6 @@ class KrvNeu : public ::testing::Test {
     // Nothing half-written beside it either.
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);  // stdout, stderr
   }
-
-  fs::path m_dir;
 };
 
 struct RaceCase {

@@ -1,0 +1,39 @@
+#include "properties/qt/MatchesPage.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/qt/KrashballDoc.h"
+#include "properties/MatchRows.h"
+#include "properties/qt/MatchesModel.h"
+
+namespace krv {
+
+CMyPropertyPage5::CMyPropertyPage5(KrashballDoc* doc, QWidget* parent)
+    : RecordListPage(doc, "#TEAM_GAME", parent), m_pModel(new MatchesModel(this)) {
+  setObjectName(QStringLiteral("CMyPropertyPage5"));
+  setWindowTitle(QStringLiteral("Spiele"));
+  SetUpList(m_pModel, kMatchColumns.data(), kMatchColumnCount, kMatchListName);
+  auto* caption = new QLabel(QStringLiteral("Spiele:"), this);
+  caption->setBuddy(List());
+
+  AddMenuEntry(PageCommand::New, QStringLiteral("&Neues Spiel"));
+  AddMenuEntry(PageCommand::Delete, QStringLiteral("Spiel &löschen"));
+  AddMenuEntry(PageCommand::Change, QStringLiteral("Spiel &ändern"));
+
+  QHBoxLayout* bottom = AddListButtons();
+  bottom->addStretch(1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(caption);
+  layout->addWidget(List(), 1);
+  layout->addLayout(bottom);
+
+  RefreshPage();
+}
+
+void CMyPropertyPage5::RefreshPage() { RefreshList(); }
+
+}  // namespace krv

@@ -1,0 +1,26 @@
+#pragma once
+// Page "Spiele" of the properties sheet: every match the team played, numbered, with "L"
+// for league games and the fan-factor change, and the commands for new, deleted and
+// changed matches.
+
+#include "properties/qt/RecordListPage.h"
+
+namespace krv {
+
+class MatchesModel;
+
+class CMyPropertyPage5 : public RecordListPage {
+  Q_OBJECT
+ public:
+  explicit CMyPropertyPage5(KrashballDoc* doc, QWidget* parent = nullptr);
+
+  // Shows the matches as the team has them now (numbering them 1 to n).
+  void RefreshPage() override;
+
+  MatchesModel* Model() const { return m_pModel; }
+
+ private:
+  MatchesModel* m_pModel;
+};
+
+}  // namespace krv

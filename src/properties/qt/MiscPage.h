@@ -1,0 +1,32 @@
+#pragma once
+// Page "Sonstiges" of the properties sheet: the team's special events ("Besonderheiten")
+// with the commands for new, deleted and changed events, and the team logo's path with the
+// button that chooses or removes the logo.
+
+#include "properties/qt/RecordListPage.h"
+
+class QLabel;
+
+namespace krv {
+
+class EventsModel;
+
+class CMyPropertyPage6 : public RecordListPage {
+  Q_OBJECT
+ public:
+  explicit CMyPropertyPage6(KrashballDoc* doc, QWidget* parent = nullptr);
+
+  // Shows the events and the logo path as the team has them now.
+  void RefreshPage() override;
+
+  EventsModel* Model() const { return m_pModel; }
+  // The logo path as the page keeps it (the field shows it cut to fit, ending in "…").
+  QString LogoPath() const { return m_strLogo; }
+
+ private:
+  EventsModel* m_pModel;
+  QLabel* m_pLogo;
+  QString m_strLogo;
+};
+
+}  // namespace krv

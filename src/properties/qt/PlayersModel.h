@@ -1,0 +1,35 @@
+#pragma once
+// The players list: every player the team ever had, former players greyed.
+
+#include <vector>
+
+#include "properties/PlayerRows.h"
+#include "properties/qt/TeamListModel.h"
+
+namespace krv {
+
+class PlayersModel : public RecordListModel<CKRSpieler> {
+ public:
+  explicit PlayersModel(QObject* parent = nullptr);
+
+  // The player shown in `row` (in the order shown), or null.
+  const CKRSpieler* Player(int row) const;
+  // The row showing the player with this identity, or -1.
+  int RowOfId(int32_t id) const;
+
+  // "Nach Nr. sortieren": rows by number, ascending, until the list is filled again.
+  void SortByNumber();
+  bool IsSortedByNumber() const { return !m_order.empty(); }
+
+ protected:
+  const RecordList<CKRSpieler>& Records(const CKRTeam& team) const override { return team.m_Spieler; }
+  QString CellText(int row, int column) const override;
+  QVariant ExtraData(int row, int column, int role) const override;
+  void RowsTaken(Update update) override;
+  bool Reordered() const override { return IsSortedByNumber(); }
+
+ private:
+  std::vector<size_t> m_order;  // row -> row in list order; empty: list order
+};
+
+}  // namespace krv

@@ -1,0 +1,196 @@
+#include "properties/qt/RecordListPage.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+
+#include "app/qt/KrashballDoc.h"
+#include "properties/qt/TeamListModel.h"
+#include "ui/ListColumns.h"
+
+namespace krv {
+namespace {
+
+size_t Slot(PageCommand command) { return static_cast<size_t>(command); }
+
+// A list as the pages show it: whole rows, one at a time. A click beside the rows takes
+// the selection away, so that the row commands are disabled again.
+class PageListView : public QTableView {
+ public:
+  using QTableView::QTableView;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (!indexAt(event->position().toPoint()).isValid()) {
+      clearSelection();
+      setCurrentIndex(QModelIndex());
+      return;
+    }
+    QTableView::mousePressEvent(event);
+  }
+};
+
+}  // namespace
+
+RecordListPage::RecordListPage(KrashballDoc* doc, const char* helpTopic, QWidget* parent)
+    : QWidget(parent), m_pDoc(doc) {
+  setProperty("helpTopic", QString::fromLatin1(helpTopic));
+  m_pMenu = new QMenu(this);
+  m_pMenu->setObjectName(QStringLiteral("contextMenu"));
+}
+
+CKRTeam& RecordListPage::Team() const { return m_pDoc->Team(); }
+
+void RecordListPage::SetUpList(TeamListModel* model, const ListColumn* columns, int columnCount, const char* listName) {
+  m_pModel = model;
+  m_pList = new PageListView(this);
+  m_pList->setObjectName(QStringLiteral("list"));
+  m_pList->setModel(model);
+  m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
+  m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_pList->setShowGrid(false);
+  m_pList->setWordWrap(false);
+  m_pList->setTextElideMode(Qt::ElideRight);
+  m_pList->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  // The page shows the list's context menu.
+  m_pList->installEventFilter(this);
+  m_pList->viewport()->installEventFilter(this);
+  m_pList->setMinimumHeight(m_pList->fontMetrics().height() * 6);
+
+  // Every row has the same height: the view never measures ten thousand rows.
+  QHeaderView* rows = m_pList->verticalHeader();
+  rows->hide();
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  rows->setDefaultSectionSize(m_pList->fontMetrics().height() + 6);
+
+  QHeaderView* header = m_pList->horizontalHeader();
+  header->setHighlightSections(false);
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(QHeaderView::Interactive);
+  header->setMinimumSectionSize(0);
+  const QFontMetrics metrics(header->font());
+  for (int column = 0; column < columnCount; ++column) {
+    if (columns[column].width == 0) {
+      m_pList->setColumnHidden(column, true);  // holds data the program needs, not the coach
+      continue;
+    }
+    // A heading always fits into its column at the start.
+    const int headingWidth = metrics.horizontalAdvance(QString::fromUtf8(columns[column].heading)) + 16;
+    header->resizeSection(column, std::max(columns[column].width, headingWidth));
+  }
+  RememberColumns(header, QString::fromLatin1(listName));
+
+  connect(m_pList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { UpdateCommandStates(); });
+  connect(model, &QAbstractItemModel::modelReset, this, [this] { UpdateCommandStates(); });
+  connect(m_pList, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+    if (index.isValid()) RunCommand(PageCommand::Change);
+  });
+}
+
+QPushButton* RecordListPage::AddCommandButton(PageCommand command, const QString& text, const QString& toolTip) {
+  auto* button = new QPushButton(text, this);
+  if (!toolTip.isEmpty()) button->setToolTip(toolTip);
+  button->setAutoDefault(false);
+  m_Buttons[Slot(command)] = button;
+  connect(button, &QPushButton::clicked, this, [this, command] { RunCommand(command); });
+  UpdateCommandStates();
+  return button;
+}
+
+QAction* RecordListPage::AddMenuEntry(PageCommand command, const QString& text) {
+  QAction* action = m_pMenu->addAction(text);
+  m_Actions[Slot(command)] = action;
+  connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+  UpdateCommandStates();
+  return action;
+}
+
+QHBoxLayout* RecordListPage::AddListButtons(const QString& newToolTip, const QString& deleteToolTip,
+                                            const QString& changeToolTip) {
+  QPushButton* neu = AddCommandButton(PageCommand::New, QStringLiteral("&Neu"), newToolTip);
+  neu->setObjectName(QStringLiteral("neu"));
+  neu->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  QPushButton* loeschen = AddCommandButton(PageCommand::Delete, QStringLiteral("&Löschen"), deleteToolTip);
+  loeschen->setObjectName(QStringLiteral("loeschen"));
+  loeschen->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+  QPushButton* aendern = AddCommandButton(PageCommand::Change, QStringLiteral("&Ändern"), changeToolTip);
+  aendern->setObjectName(QStringLiteral("aendern"));
+  aendern->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  auto* row = new QHBoxLayout;
+  row->addWidget(neu);
+  row->addWidget(loeschen);
+  row->addWidget(aendern);
+  return row;
+}
+
+int RecordListPage::SelectedRow() const {
+  if (!m_pList || !m_pList->selectionModel()) return -1;
+  const QModelIndexList rows = m_pList->selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void RecordListPage::SetCommandHandler(PageCommand command, std::function<void()> handler) {
+  m_Handlers[Slot(command)] = std::move(handler);
+  UpdateCommandStates();
+}
+
+bool RecordListPage::IsCommandEnabled(PageCommand command) const {
+  return CommandEnabled(command, static_cast<bool>(m_Handlers[Slot(command)]), ItemSelected());
+}
+
+void RecordListPage::RunCommand(PageCommand command) {
+  if (!IsCommandEnabled(command)) return;
+  // A copy: the action may give the page new handlers.
+  const std::function<void()> handler = m_Handlers[Slot(command)];
+  handler();
+}
+
+QPushButton* RecordListPage::CommandButton(PageCommand command) const { return m_Buttons[Slot(command)]; }
+
+QAction* RecordListPage::CommandAction(PageCommand command) const { return m_Actions[Slot(command)]; }
+
+QMenu* RecordListPage::ContextMenu() {
+  UpdateCommandStates();
+  return m_pMenu;
+}
+
+void RecordListPage::RefreshList() {
+  m_pModel->SetTeam(&Team());
+  m_pModel->Refresh();
+  UpdateCommandStates();
+}
+
+void RecordListPage::UpdateCommandStates() {
+  for (int i = 0; i < kPageCommandCount; ++i) {
+    const bool enabled = IsCommandEnabled(static_cast<PageCommand>(i));
+    if (m_Buttons[static_cast<size_t>(i)]) m_Buttons[static_cast<size_t>(i)]->setEnabled(enabled);
+    if (m_Actions[static_cast<size_t>(i)]) m_Actions[static_cast<size_t>(i)]->setEnabled(enabled);
+  }
+}
+
+bool RecordListPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ContextMenu && m_pList && (watched == m_pList || watched == m_pList->viewport())) {
+    auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+    // From the keyboard the menu opens near the page's top left corner.
+    ShowContextMenu(menuEvent->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(QPoint(5, 5))
+                                                                        : menuEvent->globalPos());
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void RecordListPage::ShowContextMenu(const QPoint& globalPosition) {
+  UpdateCommandStates();
+  emit ContextMenuOpening(ItemSelected());
+  m_pMenu->exec(globalPosition);
+}
+
+}  // namespace krv

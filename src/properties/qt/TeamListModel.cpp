@@ -1,0 +1,80 @@
+#include "properties/qt/TeamListModel.h"
+
+namespace krv {
+
+TeamListModel::TeamListModel(const ListColumn* columns, int columnCount, QObject* parent)
+    : QAbstractTableModel(parent), m_pColumns(columns), m_nColumns(columnCount) {}
+
+void TeamListModel::SetTeam(CKRTeam* team) {
+  if (team == m_pTeam) return;
+  beginResetModel();
+  m_pTeam = team;
+  TakeList();
+  m_nListLength = ListLength();
+  endResetModel();
+  RowsTaken(Update::Reset);
+}
+
+void TeamListModel::ResetRows() {
+  beginResetModel();
+  TakeList();
+  m_nListLength = ListLength();
+  endResetModel();
+  RowsTaken(Update::Reset);
+}
+
+TeamListModel::Update TeamListModel::Refresh() {
+  const size_t length = ListLength();
+  if (length == m_nListLength) {
+    if (Rows() > 0) emit dataChanged(index(0, 0), index(static_cast<int>(Rows()) - 1, m_nColumns - 1));
+    return Update::Redrawn;
+  }
+  const size_t before = Rows();
+  if (length > m_nListLength && !Reordered()) {
+    // Records were appended: the rows already shown stay, new ones follow.
+    const size_t added = PresentFrom(m_nListLength);
+    if (added > 0) beginInsertRows(QModelIndex(), static_cast<int>(before), static_cast<int>(before + added) - 1);
+    TakeList();
+    m_nListLength = length;
+    if (added > 0) endInsertRows();
+    if (before > 0) emit dataChanged(index(0, 0), index(static_cast<int>(before) - 1, m_nColumns - 1));
+    RowsTaken(Update::Appended);
+    return Update::Appended;
+  }
+  ResetRows();
+  return Update::Reset;
+}
+
+int TeamListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(Rows());
+}
+
+int TeamListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_nColumns; }
+
+QVariant TeamListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= static_cast<int>(Rows()) || index.column() >= m_nColumns) return {};
+  switch (role) {
+    case Qt::DisplayRole: return CellText(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::Alignment((m_pColumns[index.column()].rightAligned ? Qt::AlignRight : Qt::AlignLeft) |
+                                               Qt::AlignVCenter));
+    default: return ExtraData(index.row(), index.column(), role);
+  }
+}
+
+QVariant TeamListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= m_nColumns) return {};
+  switch (role) {
+    case Qt::DisplayRole: return QString::fromUtf8(m_pColumns[section].heading);
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::Alignment((m_pColumns[section].rightAligned ? Qt::AlignRight : Qt::AlignLeft) |
+                                               Qt::AlignVCenter));
+    default: return {};
+  }
+}
+
+QVariant TeamListModel::ExtraData(int, int, int) const { return {}; }
+
+void TeamListModel::RowsTaken(Update) {}
+
+}  // namespace krv

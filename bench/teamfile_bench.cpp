@@ -5,40 +5,15 @@
 
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <unistd.h>
 
 #include "model/TeamFile.h"
+#include "support/LargeTeam.h"
 
 namespace {
 
-std::unique_ptr<krv::CKRTeam> MakeLargeTeam() {
-  auto team = std::make_unique<krv::CKRTeam>();
-  team->m_nNaechsteID = 100;
-  team->m_nRasse = 10;
-  team->m_strName = "Große Grünhäute";
-  team->m_strTrainer = "Der Trainer";
-  team->m_nFanFaktor = 5;
-  team->m_nMarken = 3;
-  team->m_nMarkenPreis = 60000;
-  team->m_nMarkenPreis2 = 120000;
-  for (int i = 0; i < 500; ++i) {
-    team->AddSpieler(i % 99 + 1, "Schwarzork" + std::to_string(i), "Schwarzork-Blocker", 4, 4, 2, 9, 80000 + i,
-                     "Blk,Tackle", team->m_nNaechsteID++, 27);
-    team->m_Spieler.back()->m_nSSP = i % 40;
-    team->m_Spieler.back()->m_nStatus = i < 400 ? 1 : 0;
-    team->m_Spieler.back()->m_strLebenslauf = "12.03.07 Neue Fertigkeit: Blocken\r\n19.04.07 +1 ST";
-  }
-  for (int i = 0; i < 10000; ++i) {
-    team->AddGame("Gegner " + std::to_string(i % 50), "2:1", "Regen und Nebel", "Schwarzork3: -1 BW", 15000 + i,
-                  40000 + i, 1, 1, i + 1, i % 3, "12.03.07");
-    team->AddEinnahme("Spiel gegen: Gegner " + std::to_string(i % 50), 40000 + i);
-    team->AddAusgabe("Einstellung von Schwarzork als Blocker.", 80000, krv::kAusgabeSpieler);
-  }
-  for (int i = 0; i < 2000; ++i) team->AddEreignis("Abzug einer Trainingsmarke im Spiel gegen Gegner", i % 2);
-  return team;
-}
+using krv::test::MakeLargeTeam;
 
 const std::string& LargeTeamBytes() {
   static const std::string bytes = [] {

@@ -6,28 +6,12 @@
 #include <QPixmap>
 
 #include "app/qt/KrashballDoc.h"
-#include "properties/qt/StaffPage.h"
-
-#if __has_include("properties/qt/PlayersPage.h")
-#include "properties/qt/PlayersPage.h"
-#define KRV_HAVE_PAGE2 1
-#endif
-#if __has_include("properties/qt/ExpensesPage.h")
 #include "properties/qt/ExpensesPage.h"
-#define KRV_HAVE_PAGE3 1
-#endif
-#if __has_include("properties/qt/IncomePage.h")
 #include "properties/qt/IncomePage.h"
-#define KRV_HAVE_PAGE4 1
-#endif
-#if __has_include("properties/qt/MatchesPage.h")
 #include "properties/qt/MatchesPage.h"
-#define KRV_HAVE_PAGE5 1
-#endif
-#if __has_include("properties/qt/MiscPage.h")
 #include "properties/qt/MiscPage.h"
-#define KRV_HAVE_PAGE6 1
-#endif
+#include "properties/qt/PlayersPage.h"
+#include "properties/qt/StaffPage.h"
 
 namespace krv {
 namespace {
@@ -114,17 +98,11 @@ QIcon DrawTabPicture(TabPicture picture) {
   return QIcon(pixmap);
 }
 
-// Until a page is there it has an empty place in its tab.
+// Every page answers F1 with its own help topic.
 template <typename Page>
 Page* MakePage(KrashballDoc* doc, QWidget* parent, const char* helpTopic) {
   auto* page = new Page(doc, parent);
   if (page->property("helpTopic").toString().isEmpty()) page->setProperty("helpTopic", QString::fromLatin1(helpTopic));
-  return page;
-}
-
-QWidget* Placeholder(QWidget* parent, const char* helpTopic) {
-  auto* page = new QWidget(parent);
-  page->setProperty("helpTopic", QString::fromLatin1(helpTopic));
   return page;
 }
 
@@ -138,38 +116,17 @@ CMyPropertySheet::CMyPropertySheet(KrashballDoc* doc, QWidget* parent) : QTabWid
   setUsesScrollButtons(true);
 
   m_pPage1 = MakePage<CMyPropertyPage1>(doc, this, "#TEAM_PERSONAL");
-  addTab(m_pPage1, DrawTabPicture(TabPicture::Personal), QStringLiteral("Personal"));
-
-#ifdef KRV_HAVE_PAGE2
   m_pPage2 = MakePage<CMyPropertyPage2>(doc, this, "#TEAM_PLAYER");
-  addTab(m_pPage2, DrawTabPicture(TabPicture::Spieler), QStringLiteral("Spieler"));
-#else
-  addTab(Placeholder(this, "#TEAM_PLAYER"), DrawTabPicture(TabPicture::Spieler), QStringLiteral("Spieler"));
-#endif
-#ifdef KRV_HAVE_PAGE3
   m_pPage3 = MakePage<CMyPropertyPage3>(doc, this, "#TEAM_AUSGABEN");
-  addTab(m_pPage3, DrawTabPicture(TabPicture::Ausgaben), QStringLiteral("Ausgaben"));
-#else
-  addTab(Placeholder(this, "#TEAM_AUSGABEN"), DrawTabPicture(TabPicture::Ausgaben), QStringLiteral("Ausgaben"));
-#endif
-#ifdef KRV_HAVE_PAGE4
   m_pPage4 = MakePage<CMyPropertyPage4>(doc, this, "#TEAM_EINNAHMEN");
-  addTab(m_pPage4, DrawTabPicture(TabPicture::Einnahmen), QStringLiteral("Einnahmen"));
-#else
-  addTab(Placeholder(this, "#TEAM_EINNAHMEN"), DrawTabPicture(TabPicture::Einnahmen), QStringLiteral("Einnahmen"));
-#endif
-#ifdef KRV_HAVE_PAGE5
   m_pPage5 = MakePage<CMyPropertyPage5>(doc, this, "#TEAM_GAME");
-  addTab(m_pPage5, DrawTabPicture(TabPicture::Spiele), QStringLiteral("Spiele"));
-#else
-  addTab(Placeholder(this, "#TEAM_GAME"), DrawTabPicture(TabPicture::Spiele), QStringLiteral("Spiele"));
-#endif
-#ifdef KRV_HAVE_PAGE6
   m_pPage6 = MakePage<CMyPropertyPage6>(doc, this, "#TEAM_MISC");
+  addTab(m_pPage1, DrawTabPicture(TabPicture::Personal), QStringLiteral("Personal"));
+  addTab(m_pPage2, DrawTabPicture(TabPicture::Spieler), QStringLiteral("Spieler"));
+  addTab(m_pPage3, DrawTabPicture(TabPicture::Ausgaben), QStringLiteral("Ausgaben"));
+  addTab(m_pPage4, DrawTabPicture(TabPicture::Einnahmen), QStringLiteral("Einnahmen"));
+  addTab(m_pPage5, DrawTabPicture(TabPicture::Spiele), QStringLiteral("Spiele"));
   addTab(m_pPage6, DrawTabPicture(TabPicture::Sonstiges), QStringLiteral("Sonstiges"));
-#else
-  addTab(Placeholder(this, "#TEAM_MISC"), DrawTabPicture(TabPicture::Sonstiges), QStringLiteral("Sonstiges"));
-#endif
 
   setCurrentIndex(0);
   connect(doc, &KrashballDoc::StaffOrEventsChanged, this, &CMyPropertySheet::RefreshStaffAndEventsPages);
@@ -177,28 +134,16 @@ CMyPropertySheet::CMyPropertySheet(KrashballDoc* doc, QWidget* parent) : QTabWid
 
 void CMyPropertySheet::RefreshAllPages() {
   m_pPage1->StoreNamesIntoTeam();
-#ifdef KRV_HAVE_PAGE2
   m_pPage2->RefreshPage();
-#endif
-#ifdef KRV_HAVE_PAGE3
   m_pPage3->RefreshPage();
-#endif
-#ifdef KRV_HAVE_PAGE4
   m_pPage4->RefreshPage();
-#endif
-#ifdef KRV_HAVE_PAGE5
   m_pPage5->RefreshPage();
-#endif
-#ifdef KRV_HAVE_PAGE6
   m_pPage6->RefreshPage();
-#endif
 }
 
 void CMyPropertySheet::RefreshStaffAndEventsPages() {
   m_pPage1->RefreshPage();
-#ifdef KRV_HAVE_PAGE6
   m_pPage6->RefreshPage();
-#endif
 }
 
 }  // namespace krv

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 
 #include "app/qt/KrashballDoc.h"
-#include "app/qt/KrashballView.h"
+#include "roster/qt/KrashballView.h"
 
 namespace krv {
 

@@ -16,6 +16,7 @@
 #include "app/qt/ChildFrame.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
+#include "roster/qt/KrashballView.h"
 #include "ui/AppSettings.h"
 #include "ui/MessageBoxes.h"
 #include "qxtools/CCFileDialog.h"
@@ -99,7 +100,7 @@ void CMainFrame::CreateMenus() {
   saveAll->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
   connect(saveAll, &QAction::triggered, this, &CMainFrame::OnSaveAll);
   QAction* teamSeparator = file->addSeparator();
-  // Printing and the properties dialog come with the team sheet; until then they are off.
+  // Printing comes with the team sheet; until then it is off.
   QAction* print = AddAction(file, "print", QStringLiteral("&Drucken..."), QStringLiteral("Team-Bogen ausdrucken.\nDrucken"),
                              QKeySequence(Qt::CTRL | Qt::Key_P));
   print->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
@@ -108,7 +109,10 @@ void CMainFrame::CreateMenus() {
   preview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
   QAction* properties = AddAction(file, "properties", QStringLiteral("&Eigenschaften"),
                                   QStringLiteral("Zeigt die Statistik des Teams.\nEigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_E));
-  for (QAction* unfinished : {print, preview, properties}) unfinished->setEnabled(false);
+  connect(properties, &QAction::triggered, this, [this] {
+    if (CChildFrame* child = ActiveTeamWindow()) child->View()->OnTeamEigenschaften();
+  });
+  for (QAction* unfinished : {print, preview}) unfinished->setEnabled(false);
   QAction* secondSeparator = file->addSeparator();
   QAction* printSetup = AddAction(file, "printSetup", QStringLiteral("Drucker&einrichtung..."),
                                   QStringLiteral("Wählt den Drucker und seine Einstellungen.\nDruckereinrichtung"));

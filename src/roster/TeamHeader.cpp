@@ -1,0 +1,53 @@
+#include "roster/TeamHeader.h"
+
+#include "model/Format.h"
+#include "model/Gold.h"
+#include "model/Team.h"
+#include "model/TeamHost.h"
+#include "rules/Races.h"
+
+namespace krv {
+
+const char* const kKeineFansText =
+    "Sie haben keine Fans mehr!\nUnd sind damit Ihres Amtes enthoben\nund Ihre Mannschaft aufgelöst!\nSo 'n Pech!";
+const char* const kKeineFansSound = "Sounds/KeineFans.wav";
+
+TeamHeaderTexts MakeTeamHeader(const CKRTeam& team) {
+  TeamHeaderTexts header;
+  header.name = team.m_strName;
+  if (team.m_nRasse == kEigeneRasse) {
+    header.race = team.m_strRassenName;
+    header.raceEditable = true;
+  } else if (team.m_nRasse >= 0 && team.m_nRasse < kEigeneRasse) {
+    header.race = g_RassenNamen[static_cast<size_t>(team.m_nRasse)];
+  } else {
+    header.race = "???";  // a damaged file; never an index outside the table
+  }
+  header.teamValue = team.m_strTeamwert;
+  header.gold = FormatGold(team.m_strGold);
+  header.rerolls = Format("%ld/%ld/%ld", static_cast<long>(team.m_nMarken), static_cast<long>(team.m_nMarken2),
+                          static_cast<long>(team.m_nMarkenAbzug));
+  header.fanFactor = Format("%ld", static_cast<long>(team.FanFactorInForce()));
+  return header;
+}
+
+bool FanNoticeDue(CKRTeam& team) {
+  if (team.FanFactorInForce() >= 1) {
+    team.m_bKeineFans = false;
+    return false;
+  }
+  if (team.m_bKeineFans) return false;
+  team.m_bKeineFans = true;
+  return true;
+}
+
+bool RunFanCheck(CKRTeam& team) {
+  if (!FanNoticeDue(team)) return false;
+  if (team.m_pHost) {
+    team.m_pHost->PlaySoundFile(kKeineFansSound);
+    team.m_pHost->ShowMessage(kKeineFansText);
+  }
+  return true;
+}
+
+}  // namespace krv

@@ -1,0 +1,37 @@
+#pragma once
+// The six fields at the top of a team window and the no-fans check that runs whenever they
+// are refilled.
+
+#include <string>
+
+namespace krv {
+
+class CKRTeam;
+
+struct TeamHeaderTexts {
+  std::string name;       // "Team:"
+  std::string race;       // "Volk:"
+  std::string teamValue;  // "Teamwert:"
+  std::string gold;       // "Gold:", with thousands points
+  std::string rerolls;    // "Trainingsmarken:", normal/double/lost
+  std::string fanFactor;  // "Fan-Faktor:", the fan factor in force
+  bool raceEditable = false;  // only the own race names itself
+};
+
+// The header as it shows the team now. A standard race shows its upper-case table name; the
+// own race (15) shows the team's own race name; a race number outside the table shows "???".
+TeamHeaderTexts MakeTeamHeader(const CKRTeam& team);
+
+// The notice shown when the fan factor in force drops below 1.
+extern const char* const kKeineFansText;
+extern const char* const kKeineFansSound;
+
+// The fan check: with at least one fan it clears `m_bKeineFans`; below one it returns true
+// (the notice is due: sound and message) once per drop and sets the flag.
+bool FanNoticeDue(CKRTeam& team);
+
+// The fan check with its effects through the team's host: plays "Sounds/KeineFans.wav" and
+// shows the notice when due. Returns whether it did.
+bool RunFanCheck(CKRTeam& team);
+
+}  // namespace krv

@@ -1,0 +1,332 @@
+#include "roster/qt/KrashballView.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSettings>
+#include <QStyle>
+#include <QToolButton>
+#include <QValidator>
+#include <QVBoxLayout>
+
+#include "app/qt/KrashballApp.h"
+#include "app/qt/KrashballDoc.h"
+#include "create/TeamBudget.h"
+#include "model/Team.h"
+#include "properties/qt/PropertySheet.h"
+#include "roster/MissingOpponents.h"
+#include "roster/RaceRepair.h"
+#include "roster/TeamHeader.h"
+#include "roster/TeamWindowPlacement.h"
+#include "roster/qt/TeamEigenschaftenDlg.h"
+#include "roster/qt/VolkAendernDlg.h"
+#include "ui/AppSettings.h"
+#include "ui/MessageBoxes.h"
+
+
+namespace krv {
+namespace {
+
+// The race field is an upper-case field: whatever is typed into it comes out in capitals.
+class UpperCaseValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override {
+    const QString upper = input.toUpper();
+    if (upper != input) {
+      pos += static_cast<int>(upper.size() - input.size());  // "ß" becomes "SS"
+      input = upper;
+    }
+    return Acceptable;
+  }
+};
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+QLineEdit* HeaderField(QWidget* parent, const char* objectName, Qt::Alignment alignment = Qt::AlignLeft) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(objectName));
+  field->setAlignment(alignment | Qt::AlignVCenter);
+  return field;
+}
+
+void LookReadOnly(QLineEdit* field) {
+  field->setReadOnly(true);
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  field->setPalette(palette);
+}
+
+// Writes the text only when it differs, so the cursor of a field being typed in stays put.
+void SetFieldText(QLineEdit* field, const QString& text) {
+  if (field->text() != text) field->setText(text);
+}
+
+}  // namespace
+
+CKrashballView::CKrashballView(KrashballDoc* doc, QWidget* parent) : QWidget(parent), m_pDoc(doc) {
+  setObjectName(QStringLiteral("KrashballView"));
+  CKRTeam& team = doc->Team();
+
+  // The header: name and race stretch to the left, the figures keep their width on the right.
+  m_pName = HeaderField(this, "teamName");
+  m_pName->setMaxLength(static_cast<int>(kMaxTeamNameLength));
+  m_editablePalette = m_pName->palette();
+  m_readOnlyPalette = m_editablePalette;
+  m_readOnlyPalette.setColor(QPalette::Base, m_readOnlyPalette.color(QPalette::Window));
+  m_pRace = HeaderField(this, "race");
+  m_pRace->setValidator(new UpperCaseValidator(m_pRace));
+  m_pRaceButton = new QToolButton(this);
+  m_pRaceButton->setObjectName(QStringLiteral("raceButton"));
+  m_pRaceButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  m_pRaceButton->setToolTip(QStringLiteral("Volk ändern"));
+  m_pRaceButton->setAccessibleName(QStringLiteral("Volk ändern"));
+  m_pTeamwert = HeaderField(this, "teamValue", Qt::AlignRight);
+  m_pTeamwert->setToolTip(QStringLiteral("Aktueller Teamwert."));
+  m_pGold = HeaderField(this, "gold", Qt::AlignRight);
+  m_pGold->setToolTip(QStringLiteral("Aktuelles Vermögen des Teams."));
+  m_pMarken = HeaderField(this, "rerolls");
+  m_pMarken->setToolTip(
+      QStringLiteral("Gibt die Anzahl der Trainingsmarken an.\nDer erste Wert steht für den einfachen Preis.\n"
+                     "Der zweite Wert für den doppelten Preis.\nDer dritte gibt an, wie viele Marken Sie z.B.\n"
+                     "durch fiese Tricks verloren haben."));
+  m_pFanFaktor = HeaderField(this, "fanFactor");
+  m_pFanFaktor->setToolTip(QStringLiteral("Ihr momentaner Fan-Faktor."));
+  for (QLineEdit* field : {m_pTeamwert, m_pGold, m_pMarken, m_pFanFaktor}) LookReadOnly(field);
+
+  const QFontMetrics metrics(font());
+  const int margin = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+  m_pTeamwert->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("00000")) + margin);
+  m_pGold->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("-0.000.000.000")) + margin);
+  m_pMarken->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("00/00/00")) + margin);
+  m_pFanFaktor->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("0000")) + margin);
+  m_pName->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('x')) * 20);
+  m_pRace->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('X')) * 12);
+
+  auto* header = new QGridLayout;
+  header->setHorizontalSpacing(6);
+  header->setVerticalSpacing(4);
+  auto label = [this](const char* text, QWidget* buddy) {
+    auto* l = new QLabel(QString::fromUtf8(text), this);
+    l->setBuddy(buddy);
+    return l;
+  };
+  auto* raceRow = new QHBoxLayout;
+  raceRow->setSpacing(2);
+  raceRow->addWidget(m_pRace, 1);
+  raceRow->addWidget(m_pRaceButton);
+  header->addWidget(label("Team:", m_pName), 0, 0);
+  header->addWidget(m_pName, 0, 1);
+  header->addWidget(label("Volk:", m_pRace), 1, 0);
+  header->addLayout(raceRow, 1, 1);
+  header->setColumnMinimumWidth(2, 8);
+  header->addWidget(label("Teamwert:", m_pTeamwert), 0, 3);
+  header->addWidget(m_pTeamwert, 0, 4);
+  header->addWidget(label("Gold:", m_pGold), 1, 3);
+  header->addWidget(m_pGold, 1, 4);
+  header->setColumnMinimumWidth(5, 8);
+  header->addWidget(label("Trainingsmarken:", m_pMarken), 0, 6);
+  header->addWidget(m_pMarken, 0, 7);
+  header->addWidget(label("Fan-Faktor:", m_pFanFaktor), 1, 6);
+  header->addWidget(m_pFanFaktor, 1, 7);
+  header->setColumnStretch(1, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(2);
+  layout->addLayout(header);
+
+  // A team whose creation was cancelled has no race: the window stays empty.
+  m_bBuilt = team.m_nRasse != -1;
+  if (!m_bBuilt) {
+    for (QLineEdit* field : {m_pName, m_pRace}) LookReadOnly(field);
+    m_pRaceButton->setEnabled(false);
+    layout->addStretch(1);
+    return;
+  }
+  OnInitialUpdate();
+  layout->addWidget(m_pSheet, 1);
+}
+
+CKrashballView::~CKrashballView() = default;
+
+KrashballDoc* CKrashballView::GetDocument() const { return m_pDoc.data(); }
+
+void CKrashballView::OnInitialUpdate() {
+  KrashballDoc* doc = m_pDoc.data();
+  CKRTeam& team = doc->Team();
+
+  m_pSheet = new CMyPropertySheet(doc, this);
+
+  connect(m_pName, &QLineEdit::textEdited, this, &CKrashballView::OnNameEdited);
+  connect(m_pRace, &QLineEdit::textEdited, this, &CKrashballView::OnRaceEdited);
+  connect(m_pRaceButton, &QToolButton::clicked, this, &CKrashballView::OnVolkAendern);
+  connect(doc, &KrashballDoc::TeamRecalculatedSignal, this, &CKrashballView::OnTeamRecalculated);
+  connect(doc, &KrashballDoc::AboutToSave, this, &CKrashballView::HandOverTypedText);
+
+  // Pages first, then the header with its fan check.
+  team.Recalculate();
+  AskForMissingOpponents();
+}
+
+void CKrashballView::OnTeamRecalculated() {
+  if (m_pSheet) m_pSheet->RefreshAllPages();
+  UpdateTeamHeader();
+}
+
+void CKrashballView::UpdateTeamHeader() {
+  if (!m_pDoc || !m_bBuilt) return;
+  CKRTeam& team = m_pDoc->Team();
+  const TeamHeaderTexts texts = MakeTeamHeader(team);
+  SetFieldText(m_pName, FromStd(texts.name));
+  SetRaceEditable(texts.raceEditable);
+  SetFieldText(m_pRace, FromStd(texts.race).toUpper());
+  SetFieldText(m_pGold, FromStd(texts.gold));
+  SetFieldText(m_pTeamwert, FromStd(texts.teamValue));
+  SetFieldText(m_pFanFaktor, FromStd(texts.fanFactor));
+  SetFieldText(m_pMarken, FromStd(texts.rerolls));
+  RunFanCheck(team);  // sound and notice through the document, once per drop below one fan
+  team.CountSpielerArten();
+}
+
+void CKrashballView::SetRaceEditable(bool editable) {
+  m_pRace->setReadOnly(!editable);
+  m_pRace->setPalette(editable ? m_editablePalette : m_readOnlyPalette);
+}
+
+void CKrashballView::OnNameEdited(const QString& text) {
+  CKRTeam& team = m_pDoc->Team();
+  team.m_strName = text.toStdString();
+  team.SetTeamModified();
+}
+
+void CKrashballView::OnRaceEdited(const QString& text) {
+  CKRTeam& team = m_pDoc->Team();
+  if (team.m_nRasse != kEigeneRasse) return;  // only the own race names itself
+  team.m_strRassenName = text.toStdString();
+  team.SetTeamModified();
+}
+
+void CKrashballView::HandOverTypedText() {
+  if (!m_pDoc || !m_bBuilt) return;
+  CKRTeam& team = m_pDoc->Team();
+  bool changed = false;
+  if (m_pName->text().toStdString() != team.m_strName) {
+    team.m_strName = m_pName->text().toStdString();
+    changed = true;
+  }
+  if (team.m_nRasse == kEigeneRasse && !m_pRace->isReadOnly() &&
+      m_pRace->text() != FromStd(team.m_strRassenName).toUpper()) {
+    team.m_strRassenName = m_pRace->text().toStdString();
+    changed = true;
+  }
+  if (changed) team.SetTeamModified();
+}
+
+QWidget* CKrashballView::MessageParent() { return isVisible() ? window() : nullptr; }
+
+void CKrashballView::AskForMissingOpponents() {
+  CKrashballApp* app = CKrashballApp::Instance();
+  if (!app) return;  // no program, no system team list
+  const std::vector<std::string> missing = MissingOpponents(m_pDoc->Team(), app->m_Settings.m_Teamliste);
+  if (missing.empty()) return;
+  if (!QuestionBox(MessageParent(), FromStd(MissingOpponentsQuestion(missing)))) return;
+  AppendTeams(app->m_Settings.m_Teamliste, missing);
+  app->SetSettingsChanged();
+}
+
+QWidget* CKrashballView::Frame() const {
+  for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) return sub;
+  return window() != this ? window() : nullptr;
+}
+
+void CKrashballView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (m_bShownOnce || !m_bBuilt) return;
+  m_bShownOnce = true;
+  QWidget* frame = Frame();
+  if (!frame) return;
+  m_pWatchedFrame = frame;
+  frame->installEventFilter(this);
+  FitFrameIntoMainWindow();
+  RestoreWindowPlacement();
+}
+
+void CKrashballView::FitFrameIntoMainWindow() {
+  auto* sub = qobject_cast<QMdiSubWindow*>(Frame());
+  if (!sub || !sub->mdiArea()) return;
+  if (sub->isMaximized() || sub->isMinimized()) return;
+  // The window takes the size its content asks for; a window that would reach beyond the
+  // main window's right or bottom edge goes to the top left corner.
+  const QSize area = sub->mdiArea()->viewport()->size();
+  sub->resize(sub->sizeHint().expandedTo(sub->size()));
+  const QRect frame = sub->geometry();
+  if (frame.x() + frame.width() > area.width() || frame.y() + frame.height() > area.height()) {
+    sub->move(0, 0);
+    sub->resize(sub->size().boundedTo(area).expandedTo(sub->minimumSizeHint()));
+  }
+}
+
+void CKrashballView::RestoreWindowPlacement() {
+  QWidget* frame = m_pWatchedFrame ? m_pWatchedFrame.data() : Frame();
+  if (!m_pDoc || !frame) return;
+  const std::string name = m_pDoc->Team().m_strName;
+  QSettings settings = AppSettings();
+  settings.beginGroup(FromStd(TeamPlacementSection(name)));
+  const QRect current = frame->geometry();
+  FramePlacement stored;
+  stored.left = settings.value(QStringLiteral("Left"), current.x()).toInt();
+  stored.top = settings.value(QStringLiteral("Top"), current.y()).toInt();
+  stored.sizeX = settings.value(QStringLiteral("SizeX"), 0).toInt();
+  stored.sizeY = settings.value(QStringLiteral("SizeY"), current.height()).toInt();
+  settings.endGroup();
+  if (!IsRestorablePlacement(name, stored)) return;
+  frame->setGeometry(stored.left, stored.top, stored.sizeX, stored.sizeY);
+}
+
+void CKrashballView::StoreWindowPlacement() {
+  QWidget* frame = m_pWatchedFrame ? m_pWatchedFrame.data() : Frame();
+  if (!m_pDoc || !frame) return;
+  if (frame->isMinimized() || frame->isMaximized()) return;
+  const QRect rect = frame->geometry();
+  const FramePlacement placement{rect.x(), rect.y(), rect.width(), rect.height()};
+  if (!IsStorablePlacement(placement)) return;
+  QSettings settings = AppSettings();
+  settings.beginGroup(FromStd(TeamPlacementSection(m_pDoc->Team().m_strName)));
+  settings.setValue(QStringLiteral("Left"), placement.left);
+  settings.setValue(QStringLiteral("Top"), placement.top);
+  settings.setValue(QStringLiteral("SizeX"), placement.sizeX);
+  settings.setValue(QStringLiteral("SizeY"), placement.sizeY);
+  settings.endGroup();
+}
+
+bool CKrashballView::eventFilter(QObject* watched, QEvent* event) {
+  // The team window goes (closed, or the program ends): its placement is kept for next time.
+  if (watched == m_pWatchedFrame && event->type() == QEvent::Hide) StoreWindowPlacement();
+  return QWidget::eventFilter(watched, event);
+}
+
+void CKrashballView::OnTeamEigenschaften() {
+  if (!m_pDoc || !m_bBuilt) return;
+  CTeamEigenschaftenDlg dialog(m_pDoc->Team(), this);
+  dialog.exec();
+}
+
+void CKrashballView::OnVolkAendern() {
+  if (!m_pDoc || !m_bBuilt) return;
+  CKRTeam& team = m_pDoc->Team();
+  CVolkAendernDlg dialog(team, this);
+  dialog.exec();
+  if (!dialog.IsChanged()) return;
+  if (dialog.ChosenRace() >= 0) ApplyRaceChoice(team, dialog.ChosenRace(), dialog.OwnRaceName().toStdString());
+  else team.SetTeamModified();  // position codes were changed: the team must be saved
+}
+
+}  // namespace krv

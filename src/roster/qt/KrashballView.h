@@ -1,0 +1,77 @@
+#pragma once
+// The content of every team window: the header with the team's name, race, team value,
+// treasury, re-rolls and fan factor in force above the properties sheet with its six pages.
+// The view checks the team when it is first shown and remembers the window's placement per
+// team name.
+
+#include <QPalette>
+#include <QPointer>
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+namespace krv {
+
+class KrashballDoc;
+class CMyPropertySheet;
+
+class CKrashballView : public QWidget {
+  Q_OBJECT
+ public:
+  // The first display runs here: the sheet, the figures, the missing-opponents question.
+  // The window placement is restored when the team window is first shown.
+  explicit CKrashballView(KrashballDoc* doc, QWidget* parent = nullptr);
+  ~CKrashballView() override;
+
+  KrashballDoc* GetDocument() const;
+  // The embedded sheet; null for a team whose creation was cancelled (race -1).
+  CMyPropertySheet* PropertySheet() const { return m_pSheet; }
+
+  // Refills the six header fields from the team and runs the fan check.
+  void UpdateTeamHeader();
+
+  // Writes the frame's placement under the team's current name (done when the window goes).
+  void StoreWindowPlacement();
+  // Restores the placement stored under the team's name, if any (done at the first show).
+  void RestoreWindowPlacement();
+
+ public slots:
+  // "&Eigenschaften" (Strg+E): the team statistics.
+  void OnTeamEigenschaften();
+  // The button beside "Volk:": the race repair dialog.
+  void OnVolkAendern();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void OnInitialUpdate();
+  void AskForMissingOpponents();
+  void FitFrameIntoMainWindow();
+  void OnTeamRecalculated();
+  void OnNameEdited(const QString& text);
+  void OnRaceEdited(const QString& text);
+  void HandOverTypedText();
+  void SetRaceEditable(bool editable);
+  QWidget* Frame() const;
+  QWidget* MessageParent();
+
+  QPointer<KrashballDoc> m_pDoc;  // goes before the view when the window closes
+  CMyPropertySheet* m_pSheet = nullptr;
+  QLineEdit* m_pName = nullptr;
+  QLineEdit* m_pRace = nullptr;
+  QToolButton* m_pRaceButton = nullptr;
+  QLineEdit* m_pTeamwert = nullptr;
+  QLineEdit* m_pGold = nullptr;
+  QLineEdit* m_pMarken = nullptr;
+  QLineEdit* m_pFanFaktor = nullptr;
+  QPalette m_editablePalette;
+  QPalette m_readOnlyPalette;
+  QPointer<QWidget> m_pWatchedFrame;
+  bool m_bBuilt = false;  // the team has a race: header and sheet exist
+  bool m_bShownOnce = false;
+};
+
+}  // namespace krv

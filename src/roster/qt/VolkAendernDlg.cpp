@@ -1,0 +1,154 @@
+#include "roster/qt/VolkAendernDlg.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "model/Spieler.h"
+#include "model/Team.h"
+#include "roster/RaceRepair.h"
+
+namespace krv {
+namespace {
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+CVolkAendernDlg::CVolkAendernDlg(CKRTeam& team, QWidget* parent) : QDialog(parent), m_team(team) {
+  setWindowTitle(QStringLiteral("Volk ändern"));
+  setObjectName(QStringLiteral("VolkAendernDlg"));
+
+  auto* explanation = new QLabel(
+      QStringLiteral("Da einige Rassen nachträglich hinzugefügt wurden, kann es bei bestehenden Teams zu Fehlern "
+                     "kommen. So kann es z.B. sein, dass \"Untote\" plötzlich als \"Orks\"angezeigt werden. Hiermit "
+                     "bereinigen Sie dieses wieder."),
+      this);
+  explanation->setWordWrap(true);
+
+  m_pRasse = new QComboBox(this);
+  m_pRasse->setObjectName(QStringLiteral("race"));
+  for (const std::string& race : RaceChoices()) m_pRasse->addItem(FromStd(race));
+  m_pRasse->setMaxVisibleItems(16);
+  m_pRasse->setCurrentIndex(team.m_nRasse >= 0 && team.m_nRasse < m_pRasse->count() ? team.m_nRasse : -1);
+
+  m_pEigene = new QLineEdit(FromStd(team.m_strRassenName), this);
+  m_pEigene->setObjectName(QStringLiteral("ownRace"));
+  m_pEigene->setEnabled(team.m_nRasse == kEigeneRasse);
+  auto* eigeneLabel = new QLabel(QStringLiteral("Eigene: "), this);
+  eigeneLabel->setBuddy(m_pEigene);
+
+  m_pSpieler = new QTreeWidget(this);
+  m_pSpieler->setObjectName(QStringLiteral("players"));
+  m_pSpieler->setRootIsDecorated(false);
+  m_pSpieler->setUniformRowHeights(true);
+  m_pSpieler->setAllColumnsShowFocus(true);
+  m_pSpieler->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  m_pSpieler->setHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Name"), QStringLiteral("Position"),
+                               QStringLiteral("Position nach ID")});
+  const int widths[] = {40, 140, 100, 100};
+  for (int column = 0; column < 4; ++column) m_pSpieler->setColumnWidth(column, widths[column]);
+  m_pSpieler->setMinimumWidth(40 + 140 + 100 + 100 + 24);
+
+  m_pSpielertyp = new QComboBox(this);
+  m_pSpielertyp->setObjectName(QStringLiteral("positionType"));
+  for (const std::string& entry : PositionTypeChoices()) m_pSpielertyp->addItem(FromStd(entry));
+  m_pSpielertyp->setMaxVisibleItems(20);
+  m_pSpielertyp->setCurrentIndex(-1);
+  m_pSpielertyp->setEnabled(false);
+  auto* typLabel = new QLabel(QStringLiteral("Spielertyp zuweisen:"), this);
+  typLabel->setBuddy(m_pSpielertyp);
+
+  auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+  close->setObjectName(QStringLiteral("close"));
+  close->setDefault(true);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* raceRow = new QHBoxLayout;
+  raceRow->addWidget(m_pRasse, 1);
+  raceRow->addSpacing(12);
+  raceRow->addWidget(eigeneLabel);
+  raceRow->addWidget(m_pEigene, 1);
+  auto* typeRow = new QHBoxLayout;
+  typeRow->addWidget(typLabel);
+  typeRow->addWidget(m_pSpielertyp, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(explanation);
+  layout->addLayout(raceRow);
+  layout->addWidget(m_pSpieler, 1);
+  layout->addLayout(typeRow);
+  layout->addLayout(buttons);
+
+  connect(m_pRasse, &QComboBox::activated, this, &CVolkAendernDlg::OnRaceChosen);
+  connect(m_pEigene, &QLineEdit::textEdited, this, [this] { m_bChanged = true; });
+  connect(m_pSpieler, &QTreeWidget::itemSelectionChanged, this, &CVolkAendernDlg::OnSelectionChanged);
+  connect(m_pSpieler, &QTreeWidget::itemDoubleClicked, this, [this] {
+    if (m_pSpielertyp->isEnabled()) m_pSpielertyp->showPopup();
+  });
+  connect(m_pSpielertyp, &QComboBox::activated, this, &CVolkAendernDlg::OnPositionTypeChosen);
+
+  FillPlayers();
+  resize(sizeHint().width(), 420);
+}
+
+int CVolkAendernDlg::ChosenRace() const { return m_pRasse->currentIndex(); }
+
+QString CVolkAendernDlg::OwnRaceName() const { return m_pEigene->text(); }
+
+void CVolkAendernDlg::OnRaceChosen() {
+  m_pEigene->setEnabled(m_pRasse->currentIndex() == kEigeneRasse);
+  m_bChanged = true;
+}
+
+void CVolkAendernDlg::OnSelectionChanged() {
+  m_pSpielertyp->setEnabled(!m_pSpieler->selectedItems().isEmpty());
+  m_pSpielertyp->setCurrentIndex(-1);
+}
+
+void CVolkAendernDlg::OnPositionTypeChosen(int entry) {
+  std::vector<CKRSpieler*> selected;
+  for (int row = 0; row < m_pSpieler->topLevelItemCount(); ++row)
+    if (m_pSpieler->topLevelItem(row)->isSelected() && static_cast<size_t>(row) < m_rows.size())
+      selected.push_back(m_rows[static_cast<size_t>(row)]);
+  if (selected.empty()) return;
+  if (!AssignPositionType(selected, entry)) return;
+  m_bChanged = true;
+  FillPlayers();
+}
+
+void CVolkAendernDlg::FillPlayers() {
+  // The list keeps its scroll position and its selection across the refill.
+  const int scroll = m_pSpieler->verticalScrollBar()->value();
+  QSet<const CKRSpieler*> selected;
+  for (int row = 0; row < m_pSpieler->topLevelItemCount(); ++row)
+    if (m_pSpieler->topLevelItem(row)->isSelected() && static_cast<size_t>(row) < m_rows.size())
+      selected.insert(m_rows[static_cast<size_t>(row)]);
+
+  m_pSpieler->clear();
+  m_rows.clear();
+  QList<QTreeWidgetItem*> items;
+  for (const RaceRepairRow& row : RaceRepairRows(m_team)) {
+    auto* item = new QTreeWidgetItem({FromStd(row.nummer), FromStd(row.name), FromStd(row.position),
+                                      FromStd(row.positionByCode)});
+    item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+    items << item;
+    m_rows.push_back(row.player);
+  }
+  m_pSpieler->addTopLevelItems(items);
+  for (int row = 0; row < items.size(); ++row)
+    if (selected.contains(m_rows[static_cast<size_t>(row)])) items[row]->setSelected(true);
+  m_pSpieler->verticalScrollBar()->setValue(scroll);
+}
+
+}  // namespace krv

@@ -1,0 +1,106 @@
+// The properties sheet: six tabs in their order with pictures and help topics, the refresh
+// of all pages, the refresh of staff and events, and no key handling of its own.
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+
+#include "app/qt/KrashballDoc.h"
+#include "gui/properties/PageTestSupport.h"
+#include "properties/qt/ExpensesPage.h"
+#include "properties/qt/IncomePage.h"
+#include "properties/qt/MatchesPage.h"
+#include "properties/qt/MiscPage.h"
+#include "properties/qt/PlayersPage.h"
+#include "properties/qt/PropertySheet.h"
+#include "properties/qt/StaffPage.h"
+#include "support/MessageRecorder.h"
+#include "support/SampleTeams.h"
+
+namespace krv {
+namespace {
+
+TEST(PropertySheet, SixPagesInOrder) {
+  auto doc = test::DocumentWith(test::MakeSampleTeam());
+  ASSERT_TRUE(doc);
+  CMyPropertySheet sheet(doc.get());
+  ASSERT_EQ(sheet.count(), 6);
+  const QStringList titles{"Personal", "Spieler", "Ausgaben", "Einnahmen", "Spiele", "Sonstiges"};
+  const QStringList topics{"#TEAM_PERSONAL", "#TEAM_PLAYER", "#TEAM_AUSGABEN",
+                           "#TEAM_EINNAHMEN", "#TEAM_GAME",   "#TEAM_MISC"};
+  const QWidget* pages[] = {sheet.StaffPage(),  sheet.PlayersPage(), sheet.ExpensesPage(),
+                            sheet.IncomePage(), sheet.MatchesPage(), sheet.MiscPage()};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(sheet.tabText(i), titles[i]);
+    EXPECT_EQ(sheet.widget(i), pages[i]) << i;
+    EXPECT_EQ(sheet.widget(i)->property("helpTopic").toString(), topics[i]);
+    EXPECT_FALSE(sheet.tabIcon(i).isNull()) << i;
+    EXPECT_EQ(sheet.tabIcon(i).availableSizes().value(0), QSize(16, 16)) << i;
+  }
+  EXPECT_EQ(sheet.currentIndex(), 0);
+  EXPECT_EQ(sheet.windowTitle(), "Eigenschaftsblatt");
+}
+
+// The refresh after a change: the staff names go into the team, the other pages show the
+// team's lists as they are now.
+TEST(PropertySheet, RefreshAllPages) {
+  auto doc = test::DocumentWith(test::MakeSampleTeam());
+  CMyPropertySheet sheet(doc.get());
+  CKRTeam& team = doc->Team();
+  sheet.StaffPage()->findChild<QLineEdit*>("trainer")->setText(QStringLiteral("Grischnakh"));
+  const int players = sheet.PlayersPage()->List()->model()->rowCount();
+  const int expenses = sheet.ExpensesPage()->List()->model()->rowCount();
+  const int income = sheet.IncomePage()->List()->model()->rowCount();
+  const int matches = sheet.MatchesPage()->List()->model()->rowCount();
+  const int events = sheet.MiscPage()->List()->model()->rowCount();
+  team.AddSpieler(3, "Läufer1", "Läufer", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 27);
+  team.AddAusgabe("Verlust Zaun", 5000, kAusgabeVerlust);
+  team.AddEinnahme("Spiel gegen: Zwerge", 40000);
+  team.AddGame("Zwerge", "0:0", "", "", 9000, 40000, 0, 0, 0, kFanNone, "01.05.07");
+  team.AddEreignis("Zaun kaputt", kEreignisSonstiges);
+  sheet.RefreshAllPages();
+  EXPECT_EQ(team.m_strTrainer, "Grischnakh");
+  EXPECT_EQ(sheet.PlayersPage()->List()->model()->rowCount(), players + 1);
+  EXPECT_EQ(sheet.ExpensesPage()->List()->model()->rowCount(), expenses + 1);
+  EXPECT_EQ(sheet.IncomePage()->List()->model()->rowCount(), income + 1);
+  EXPECT_EQ(sheet.MatchesPage()->List()->model()->rowCount(), matches + 1);
+  EXPECT_EQ(sheet.MiscPage()->List()->model()->rowCount(), events + 1);
+}
+
+// When the document says staff or events changed, the staff page and the events page show
+// the team again.
+TEST(PropertySheet, StaffAndEventsFollowTheDocument) {
+  auto doc = test::DocumentWith(test::MakeSampleTeam());
+  CMyPropertySheet sheet(doc.get());
+  CKRTeam& team = doc->Team();
+  const int events = sheet.MiscPage()->List()->model()->rowCount();
+  team.m_strSani.clear();
+  team.m_bSani = 0;
+  team.AddEreignis("Der Sanitäter Der Sani verlässt das Team!", kEreignisSonstiges);
+  doc->RefreshStaffAndEventsPages();
+  auto* sani = sheet.StaffPage()->findChild<QLineEdit*>("sani");
+  EXPECT_EQ(sani->text(), "");
+  EXPECT_FALSE(sani->isEnabled());
+  EXPECT_EQ(sheet.MiscPage()->List()->model()->rowCount(), events + 1);
+}
+
+// Enter and Escape neither close the sheet nor switch its page.
+TEST(PropertySheet, NoKeysOfItsOwn) {
+  auto doc = test::DocumentWith(test::MakeSampleTeam());
+  QWidget window;
+  auto* sheet = new CMyPropertySheet(doc.get(), &window);
+  window.resize(700, 500);
+  window.show();
+  sheet->setCurrentIndex(2);
+  QTest::keyClick(sheet, Qt::Key_Escape);
+  QTest::keyClick(sheet, Qt::Key_Return);
+  QTest::keyClick(sheet->StaffPage(), Qt::Key_Escape);
+  EXPECT_TRUE(sheet->isVisible());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(sheet->currentIndex(), 2);
+}
+
+}  // namespace
+}  // namespace krv

@@ -1,0 +1,441 @@
+// Page "Personal": labels by race, enabling by the staff flags, name edits, dismissals with
+// and without the question, changing assistant coaches and cheerleaders in the staff
+// dialog, and the hiring operations the expense entry calls.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/qt/KrashballApp.h"
+#include "app/qt/KrashballDoc.h"
+#include "gui/CreationDialogDriver.h"
+#include "gui/properties/PageTestSupport.h"
+#include "properties/qt/ExpensesPage.h"
+#include "properties/qt/MiscPage.h"
+#include "properties/qt/PersonalDlg.h"
+#include "properties/qt/PropertySheet.h"
+#include "properties/qt/StaffPage.h"
+#include "support/MessageRecorder.h"
+#include "support/SampleTeams.h"
+#include "support/TempFolder.h"
+
+namespace krv {
+namespace {
+
+using test::Child;
+using test::WhenModal;
+
+constexpr int kJa = 0;
+constexpr int kNein = 1;
+
+class StaffPageTest : public test::TempFolderTest {
+ protected:
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
+    m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
+    m_app->m_Settings.m_bFragen = 1;
+    m_app->m_Settings.m_bSound = 0;
+  }
+  void TearDown() override {
+    m_sheet.reset();
+    m_doc.reset();
+    m_app.reset();
+    TempFolderTest::TearDown();
+  }
+
+  // The team in a document and a sheet, wired as the team view wires them.
+  void Open(std::unique_ptr<CKRTeam> team) {
+    m_doc = test::DocumentWith(std::move(team));
+    ASSERT_TRUE(m_doc);
+    m_sheet = std::make_unique<CMyPropertySheet>(m_doc.get());
+    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_sheet.get(),
+                     &CMyPropertySheet::RefreshAllPages);
+    m_doc->Team().Recalculate();
+    m_doc->SetModifiedFlag(false);
+    m_page = m_sheet->StaffPage();
+  }
+
+  CKRTeam& Team() { return m_doc->Team(); }
+  template <typename W>
+  W* Find(const char* name) { return Child<W>(m_page, QString::fromLatin1(name)); }
+  QStringList ListTexts(const char* name) {
+    QStringList texts;
+    auto* list = Find<QListWidget>(name);
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+  }
+  void Select(const char* list, const QString& name) {
+    auto* widget = Find<QListWidget>(list);
+    const auto found = widget->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ASSERT_FALSE(found.isEmpty()) << name.toStdString();
+    widget->setCurrentItem(found.first());
+  }
+  int EventRows() { return m_sheet->MiscPage()->List()->model()->rowCount(); }
+
+  std::unique_ptr<CKrashballApp> m_app;
+  test::MessageRecorder m_messages;
+  std::unique_ptr<KrashballDoc> m_doc;
+  std::unique_ptr<CMyPropertySheet> m_sheet;
+  CMyPropertyPage1* m_page = nullptr;
+};
+
+// Filling: sorted lists, counts, names, the wizard label, "Ändern" only with a selection.
+TEST_F(StaffPageTest, FilledFromTeam) {
+  auto team = test::MakeSampleTeam();
+  team->AddCheerleader("anja");
+  team->AddCoTrainer("Berta");
+  Open(std::move(team));
+  EXPECT_EQ(m_page->property("helpTopic").toString(), "#TEAM_PERSONAL");
+  EXPECT_EQ(ListTexts("cotrainer"), (QStringList{"Berta", "Cotrainer1"}));
+  EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"anja", "Cheerleader1", "Cheerleader2"}));
+  EXPECT_EQ(Find<QLabel>("cotrainerAnzahl")->text(), "Anzahl: 2");
+  EXPECT_EQ(Find<QLabel>("cheerleaderAnzahl")->text(), "Anzahl: 3");
+  EXPECT_EQ(Find<QLineEdit>("trainer")->text(), "Der Trainer");
+  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "Der Sani");
+  EXPECT_TRUE(Find<QLineEdit>("sani")->isEnabled());
+  EXPECT_TRUE(Find<QToolButton>("saniEntlassen")->isEnabled());
+  EXPECT_EQ(Find<QLabel>("zaubererLabel")->text(), "&Zauberer:");
+  EXPECT_FALSE(Find<QLineEdit>("zauberer")->isEnabled());  // no wizard hired
+  EXPECT_FALSE(Find<QToolButton>("zaubererEntlassen")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>("cotrainerAendern")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>("cheerleaderAendern")->isEnabled());
+  Select("cheerleader", "anja");
+  EXPECT_TRUE(Find<QPushButton>("cheerleaderAendern")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>("cotrainerAendern")->isEnabled());
+  EXPECT_TRUE(m_messages.requests.empty());
+}
+
+// Every change of a name field is a change of the team: modified, stored on the refresh.
+TEST_F(StaffPageTest, EditingNamesModifiesTheTeam) {
+  Open(test::MakeSampleTeam());
+  auto* trainer = Find<QLineEdit>("trainer");
+  trainer->selectAll();
+  QTest::keyClicks(trainer, QStringLiteral("G"));
+  trainer->insert(QStringLiteral("ü"));  // typed like a key, umlaut included
+  QTest::keyClicks(trainer, QStringLiteral("nther"));
+  EXPECT_TRUE(m_doc->IsModified());
+  EXPECT_EQ(Team().m_strTrainer, "Günther");
+  auto* sani = Find<QLineEdit>("sani");
+  sani->end(false);
+  QTest::keyClicks(sani, QStringLiteral(" "));
+  sani->insert(QStringLiteral("Ö"));
+  EXPECT_EQ(Team().m_strSani, "Der Sani Ö");
+}
+
+// Race 12: both fields read "nicht möglich", are disabled, and so is their dismissal; the
+// next refresh stores that text into the team.
+TEST_F(StaffPageTest, UntoteHaveNoApothecaryNorWizard) {
+  auto team = test::MakeSampleTeam(12);
+  team->m_strSani.clear();
+  team->m_bSani = 0;
+  Open(std::move(team));
+  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "nicht möglich");
+  EXPECT_EQ(Find<QLineEdit>("zauberer")->text(), "nicht möglich");
+  EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
+  EXPECT_FALSE(Find<QLineEdit>("zauberer")->isEnabled());
+  EXPECT_FALSE(Find<QToolButton>("saniEntlassen")->isEnabled());
+  EXPECT_FALSE(Find<QToolButton>("zaubererEntlassen")->isEnabled());
+  EXPECT_EQ(Team().m_strSani, "nicht möglich");
+  EXPECT_EQ(Team().m_strZauberer, "nicht möglich");
+  EXPECT_EQ(Team().m_bSani, 0);
+}
+
+// Race 6 hires a master chef: label and the leaving event say so.
+TEST_F(StaffPageTest, HalflingMasterChef) {
+  auto team = test::MakeSampleTeam(6);
+  team->m_bZauberer = 1;
+  team->m_strZauberer = "Bernd Bratpfanne";
+  Open(std::move(team));
+  EXPECT_EQ(Find<QLabel>("zaubererLabel")->text(), "Meisterkoch:");
+  ASSERT_TRUE(Find<QToolButton>("zaubererEntlassen")->isEnabled());
+  const int events = EventRows();
+  m_messages.answers = {kJa};
+  Find<QToolButton>("zaubererEntlassen")->click();
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Question);
+  EXPECT_EQ(m_messages.requests[0].text, "Soll Bernd Bratpfanne\nwirklich entlassen werden?");
+  EXPECT_EQ(Team().m_bZauberer, 0);
+  EXPECT_EQ(Team().m_strZauberer, "");
+  EXPECT_EQ(Team().m_Ereignisse.back()->m_strText, "Der Meisterkoch Bernd Bratpfanne verlässt das Team!");
+  EXPECT_EQ(EventRows(), events + 1);  // the events page shows it at once
+  EXPECT_EQ(Find<QLineEdit>("zauberer")->text(), "");
+  EXPECT_FALSE(Find<QLineEdit>("zauberer")->isEnabled());
+  EXPECT_TRUE(m_doc->IsModified());
+}
+
+// With the question on, "Nein" keeps the apothecary and "Ja" dismisses him.
+TEST_F(StaffPageTest, DismissApothecaryAsks) {
+  Open(test::MakeSampleTeam());
+  const int events = EventRows();
+  m_messages.answers = {kNein};
+  Find<QToolButton>("saniEntlassen")->click();
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, "Soll Der Sani\nwirklich entlassen werden?");
+  EXPECT_EQ(m_messages.requests[0].buttons, (QStringList{"&Ja", "&Nein"}));
+  EXPECT_EQ(Team().m_bSani, 1);
+  EXPECT_EQ(Team().m_strSani, "Der Sani");
+  EXPECT_FALSE(m_doc->IsModified());
+
+  m_messages.answers = {kJa};
+  Find<QToolButton>("saniEntlassen")->click();
+  EXPECT_EQ(m_messages.requests.size(), 2u);
+  EXPECT_EQ(Team().m_bSani, 0);
+  EXPECT_EQ(Team().m_strSani, "");
+  EXPECT_EQ(Team().m_Ereignisse.back()->m_strText, "Der Sanitäter Der Sani verlässt das Team!");
+  EXPECT_EQ(Team().m_Ereignisse.back()->m_nArt, kEreignisSonstiges);
+  EXPECT_EQ(EventRows(), events + 1);
+  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "");
+  EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
+  EXPECT_FALSE(Find<QToolButton>("saniEntlassen")->isEnabled());
+  EXPECT_TRUE(m_doc->IsModified());
+}
+
+// With "&Beim Löschen fragen" off every dismissal on the page acts without a box.
+TEST_F(StaffPageTest, DismissalsWithoutQuestion) {
+  m_app->m_Settings.m_bFragen = 0;
+  auto team = test::MakeSampleTeam();
+  team->m_bZauberer = 1;
+  team->m_strZauberer = "Mork";
+  Open(std::move(team));
+  Find<QToolButton>("saniEntlassen")->click();
+  Find<QToolButton>("zaubererEntlassen")->click();
+  EXPECT_EQ(Team().m_bSani, 0);
+  EXPECT_EQ(Team().m_bZauberer, 0);
+
+  Select("cheerleader", "Cheerleader2");
+  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
+  Find<QPushButton>("cheerleaderAendern")->click();
+  Select("cotrainer", "Cotrainer1");
+  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
+  Find<QPushButton>("cotrainerAendern")->click();
+
+  EXPECT_TRUE(m_messages.requests.empty());
+  EXPECT_EQ(ListTexts("cheerleader"), QStringList{"Cheerleader1"});
+  EXPECT_TRUE(ListTexts("cotrainer").isEmpty());
+  EXPECT_EQ(Find<QLabel>("cheerleaderAnzahl")->text(), "Anzahl: 1");
+  EXPECT_EQ(Find<QLabel>("cotrainerAnzahl")->text(), "Anzahl: 0");
+  ASSERT_GE(Team().m_Ereignisse.size(), 4u);
+  const size_t n = Team().m_Ereignisse.size();
+  EXPECT_EQ(Team().m_Ereignisse[n - 4]->m_strText, "Der Sanitäter Der Sani verlässt das Team!");
+  EXPECT_EQ(Team().m_Ereignisse[n - 3]->m_strText, "Der Zauberer Mork verlässt das Team!");
+  EXPECT_EQ(Team().m_Ereignisse[n - 2]->m_strText, "CheerleaderIn Cheerleader2 verläßt das Team.");
+  EXPECT_EQ(Team().m_Ereignisse[n - 1]->m_strText, "CotrainerIn Cotrainer1 verläßt das Team.");
+}
+
+// Dismissing a cheerleader asks; "Nein" keeps her; "Ja" dismisses her and her expense
+// stays in the expense list.
+TEST_F(StaffPageTest, DismissCheerleaderKeepsHerExpense) {
+  auto team = test::MakeSampleTeam();
+  team->AddAusgabe("CheerleaderIn Cheerleader2 angeworben.", 10000, kAusgabeCheerleader);
+  Open(std::move(team));
+  const size_t expenses = Team().m_Ausgaben.size();
+
+  Select("cheerleader", "Cheerleader2");
+  m_messages.answers = {kNein};
+  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
+  Find<QPushButton>("cheerleaderAendern")->click();
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, "Wollen Sie\nCheerleader2\nwirklich entlassen?");
+  EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader1", "Cheerleader2"}));
+
+  m_messages.answers = {kJa};
+  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
+  Find<QPushButton>("cheerleaderAendern")->click();
+  EXPECT_EQ(ListTexts("cheerleader"), QStringList{"Cheerleader1"});
+  EXPECT_EQ(Team().m_Cheerleader.size(), 1u);
+  EXPECT_EQ(Team().m_Ausgaben.size(), expenses);
+  EXPECT_EQ(Team().m_Ausgaben.back()->m_nArt, kAusgabeCheerleader);
+  EXPECT_EQ(m_sheet->ExpensesPage()->List()->model()->rowCount(), static_cast<int>(expenses));
+}
+
+// Renaming only in case is accepted at once, without the duplicate message; the career text
+// goes with it and the list shows and selects the new name.
+TEST_F(StaffPageTest, CheerleaderRenamedOnlyInCase) {
+  Open(test::MakeSampleTeam());
+  Select("cheerleader", "Cheerleader1");
+  QString caption, okText;
+  bool deleteShown = false;
+  WhenModal<CPersonalDlg>([&](CPersonalDlg* dialog) {
+    caption = dialog->windowTitle();
+    okText = Child<QPushButton>(dialog, "ok")->text();
+    deleteShown = Child<QPushButton>(dialog, "loeschen")->isVisible();
+    auto* name = Child<QLineEdit>(dialog, "name");
+    EXPECT_EQ(name->text(), "Cheerleader1");
+    name->setText(QStringLiteral("cheerleader1"));
+    Child<QPlainTextEdit>(dialog, "lebenslauf")->setPlainText(QStringLiteral("Seit 2006 im Team"));
+    Child<QPushButton>(dialog, "ok")->click();
+  });
+  Find<QPushButton>("cheerleaderAendern")->click();
+  EXPECT_EQ(caption, "CheerleaderIn ändern");
+  EXPECT_EQ(okText, "&Ändern");
+  EXPECT_TRUE(deleteShown);
+  EXPECT_TRUE(m_messages.requests.empty());
+  EXPECT_EQ(Team().m_Cheerleader[0]->m_strName, "cheerleader1");
+  EXPECT_EQ(Team().m_Cheerleader[0]->m_strLebenslauf, "Seit 2006 im Team");
+  EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"cheerleader1", "Cheerleader2"}));
+  auto* list = Find<QListWidget>("cheerleader");
+  ASSERT_NE(list->currentItem(), nullptr);
+  EXPECT_EQ(list->currentItem()->text(), "cheerleader1");
+  EXPECT_TRUE(m_doc->IsModified());
+}
+
+// Renaming onto another cheerleader's name: the message, then the dialog again with the
+// name she had; nothing changes until a free name is given.
+TEST_F(StaffPageTest, DuplicateNameReopensWithPreviousName) {
+  Open(test::MakeSampleTeam());
+  Select("cheerleader", "Cheerleader1");
+  QString reopenedWith;
+  WhenModal<CPersonalDlg>([&](CPersonalDlg* dialog) {
+    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Cheerleader2"));
+    Child<QPushButton>(dialog, "ok")->click();
+    WhenModal<CPersonalDlg>([&](CPersonalDlg* again) {
+      reopenedWith = Child<QLineEdit>(again, "name")->text();
+      EXPECT_TRUE(Team().FindCheerleader("Cheerleader1"));  // unchanged meanwhile
+      Child<QLineEdit>(again, "name")->setText(QStringLiteral("Chiara"));
+      Child<QPushButton>(again, "ok")->click();
+    });
+  });
+  Find<QPushButton>("cheerleaderAendern")->click();
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Error);
+  EXPECT_EQ(m_messages.requests[0].text, "Eine(n) CheerleaderIn mit diesem\nNamen gibt es schon!");
+  EXPECT_EQ(reopenedWith, "Cheerleader1");
+  EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader2", "Chiara"}));
+}
+
+// The same for assistant coaches, reached by a double click; "&Abbruch" changes nothing.
+TEST_F(StaffPageTest, CoTrainerDuplicateThenCancel) {
+  auto team = test::MakeSampleTeam();
+  team->AddCoTrainer("Ede");
+  Open(std::move(team));
+  Select("cotrainer", "Ede");
+  WhenModal<CPersonalDlg>([&](CPersonalDlg* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "CotrainerIn ändern");
+    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Cotrainer1"));
+    Child<QPushButton>(dialog, "ok")->click();
+    WhenModal<CPersonalDlg>([&](CPersonalDlg* again) {
+      EXPECT_EQ(Child<QLineEdit>(again, "name")->text(), "Ede");
+      Child<QPushButton>(again, "abbruch")->click();
+    });
+  });
+  auto* list = Find<QListWidget>("cotrainer");
+  emit list->itemDoubleClicked(list->currentItem());
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, "Eine(n) CotrainerIn mit diesem\nNamen gibt es schon!");
+  EXPECT_EQ(ListTexts("cotrainer"), (QStringList{"Cotrainer1", "Ede"}));
+  EXPECT_FALSE(m_doc->IsModified());
+}
+
+// Hiring for the expense entry: a duplicate name gives the message and the dialog again
+// with the typed name; a unique one is hired and left in m_strEingabeName.
+TEST_F(StaffPageTest, HireCheerleaderDuplicateThenUnique) {
+  Open(test::MakeSampleTeam());
+  QString caption, reopenedWith;
+  bool deleteShown = true, careerBoxShown = true;
+  WhenModal<CPersonalDlg>([&](CPersonalDlg* dialog) {
+    caption = dialog->windowTitle();
+    deleteShown = Child<QPushButton>(dialog, "loeschen")->isVisible();
+    careerBoxShown = Child<QWidget>(dialog, "zeigeLebenslauf")->isVisible();
+    EXPECT_EQ(Child<QPushButton>(dialog, "ok")->text(), "&Neu");
+    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Cheerleader1"));
+    Child<QPushButton>(dialog, "ok")->click();
+    WhenModal<CPersonalDlg>([&](CPersonalDlg* again) {
+      reopenedWith = Child<QLineEdit>(again, "name")->text();
+      Child<QLineEdit>(again, "name")->setText(QStringLiteral("Cheerleader3"));
+      Child<QPushButton>(again, "ok")->click();
+    });
+  });
+  EXPECT_TRUE(m_page->HireCheerleader());
+  EXPECT_EQ(caption, "Neue(n) CheerleaderIn");
+  EXPECT_FALSE(deleteShown);
+  EXPECT_FALSE(careerBoxShown);
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, "Eine(n) CheerleaderIn mit diesem\nNamen gibt es schon!");
+  EXPECT_EQ(reopenedWith, "Cheerleader1");
+  EXPECT_EQ(Team().m_strEingabeName, "Cheerleader3");
+  EXPECT_EQ(Team().m_Cheerleader.size(), 3u);
+  EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader1", "Cheerleader2", "Cheerleader3"}));
+  EXPECT_EQ(Find<QLabel>("cheerleaderAnzahl")->text(), "Anzahl: 3");
+}
+
+// Cancelling a hiring reports failure and changes nothing.
+TEST_F(StaffPageTest, HireCancelled) {
+  Open(test::MakeSampleTeam());
+  Team().m_strEingabeName = "vorher";
+  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Neue(n) CoTrainerIn");
+    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Ede"));
+    Child<QPushButton>(dialog, "abbruch")->click();
+  });
+  EXPECT_FALSE(m_page->HireCoTrainer());
+  EXPECT_EQ(Team().m_CoTrainer.size(), 1u);
+  EXPECT_EQ(Team().m_strEingabeName, "vorher");
+
+  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) {
+    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Ede"));
+    Child<QPushButton>(dialog, "ok")->click();
+  });
+  EXPECT_TRUE(m_page->HireCoTrainer());
+  EXPECT_EQ(ListTexts("cotrainer"), (QStringList{"Cotrainer1", "Ede"}));
+}
+
+// Asking for a new apothecary's or wizard's name only gives the name.
+TEST_F(StaffPageTest, AskApothecaryAndWizardName) {
+  Open(test::MakeSampleTeam());
+  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Neuen Zauberer");
+    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Mork der Weiße"));
+    Child<QPushButton>(dialog, "ok")->click();
+  });
+  EXPECT_TRUE(m_page->AskWizardName());
+  EXPECT_EQ(Team().m_strEingabeName, "Mork der Weiße");
+  EXPECT_EQ(Team().m_bZauberer, 0);  // the expense entry hires him
+
+  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Neuen Sani");
+    Child<QPushButton>(dialog, "abbruch")->click();
+  });
+  EXPECT_FALSE(m_page->AskApothecaryName());
+  EXPECT_EQ(Team().m_strEingabeName, "Mork der Weiße");
+}
+
+// A staff expense deleted on the expense page empties the apothecary; the page follows,
+// and the refresh after it must not write the old name back from the page.
+TEST_F(StaffPageTest, DeletedApothecaryExpenseEmptiesThePage) {
+  auto team = test::MakeSampleTeam();
+  team->AddAusgabe("Sani Der Sani angeworben.", 50000, kAusgabeSani);
+  Open(std::move(team));
+  m_messages.answers = {0};  // "&Löschen"
+  ASSERT_TRUE(Team().DeleteAusgabe(Team().m_Ausgaben.size() - 1));
+  EXPECT_EQ(Team().m_bSani, 0);
+  EXPECT_EQ(Team().m_strSani, "");
+  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "");
+  EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
+}
+
+// The expense entry puts a new apothecary's name into the page before the refresh.
+TEST_F(StaffPageTest, HiredApothecaryShownAndKept) {
+  auto team = test::MakeSampleTeam();
+  team->m_bSani = 0;
+  team->m_strSani.clear();
+  Open(std::move(team));
+  EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
+  Team().m_strSani = "Doc Holle";
+  Team().m_bSani = 1;
+  m_page->SetApothecaryName(QStringLiteral("Doc Holle"));
+  m_page->SetLabelsAndEnabling();
+  Team().SetTeamModified();
+  EXPECT_EQ(Team().m_strSani, "Doc Holle");
+  EXPECT_TRUE(Find<QLineEdit>("sani")->isEnabled());
+  EXPECT_TRUE(Find<QToolButton>("saniEntlassen")->isEnabled());
+}
+
+}  // namespace
+}  // namespace krv

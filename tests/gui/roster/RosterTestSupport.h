@@ -1,0 +1,66 @@
+#pragma once
+// What the team window tests share: a program with its own data folder, team windows over
+// teams built in code, and a team of a whole season.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+#include <QWidget>
+#include <cstdlib>
+#include <memory>
+
+#include "app/qt/ChildFrame.h"
+#include "app/qt/KrashballApp.h"
+#include "app/qt/KrashballDoc.h"
+#include "model/Team.h"
+#include "support/MessageRecorder.h"
+#include "support/TempFolder.h"
+
+namespace krv::test {
+
+// A document holding `team` as after "Neu": modified, never saved.
+inline KrashballDoc* NewDocumentWith(std::unique_ptr<CKRTeam> team) {
+  auto holder = std::make_shared<std::unique_ptr<CKRTeam>>(std::move(team));
+  KrashballDoc::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
+  auto* doc = new KrashballDoc;
+  const bool created = doc->OnNewDocument(nullptr);
+  KrashballDoc::SetCreateTeamFunction(nullptr);
+  EXPECT_TRUE(created);
+  return doc;
+}
+
+// Types the text key by key, umlauts included, as a coach would.
+inline void Type(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    if (c.unicode() < 128) QTest::keyClick(widget, c.toLatin1());
+    else QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
+// A running program with its own data folder and message boxes answered by the test.
+class ProgramTest : public TempFolderTest {
+ protected:
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
+    m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
+    m_app->m_Settings.m_bSound = 0;
+  }
+  void TearDown() override {
+    m_app.reset();
+    TempFolderTest::TearDown();
+  }
+  // Closes a team window without questions and lets it go.
+  static void Discard(CChildFrame* frame) {
+    frame->Document()->SetModifiedFlag(false);
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  std::unique_ptr<CKrashballApp> m_app;
+  MessageRecorder m_messages;
+};
+
+}  // namespace krv::test

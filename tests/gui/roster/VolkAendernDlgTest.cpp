@@ -1,0 +1,154 @@
+// The race repair dialog ("Volk ändern") and what the view does with its result.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "gui/CreationDialogDriver.h"
+#include "gui/roster/RosterTestSupport.h"
+#include "roster/qt/KrashballView.h"
+#include "roster/qt/VolkAendernDlg.h"
+#include "support/SampleTeams.h"
+
+namespace krv {
+namespace {
+
+using test::Child;
+
+class VolkAendernDlgTest : public test::ProgramTest {
+ protected:
+  static QStringList RowTexts(QTreeWidget* list, int row) {
+    QStringList texts;
+    for (int c = 0; c < list->columnCount(); ++c) texts << list->topLevelItem(row)->text(c);
+    return texts;
+  }
+};
+
+// Catches: inactive players listed, the type combo usable without a selection or keeping its
+// entry after the selection changed, only one of two selected players changed, the roster
+// row's index written instead of its code, the list not showing the new position or losing
+// the selection, the dialog not marked changed.
+TEST_F(VolkAendernDlgTest, AssignsAPositionCodeToTwoSelectedPlayers) {
+  auto team = test::MakeSampleTeam();
+  team->AddSpieler(3, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  team->AddSpieler(4, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  team->m_Spieler.back()->m_nStatus = kStatusVerstorben;
+  CVolkAendernDlg dialog(*team);
+  EXPECT_EQ(dialog.windowTitle(), "Volk ändern");
+  auto* list = Child<QTreeWidget>(&dialog, "players");
+  auto* type = Child<QComboBox>(&dialog, "positionType");
+  auto* race = Child<QComboBox>(&dialog, "race");
+  ASSERT_EQ(list->topLevelItemCount(), 3);
+  EXPECT_EQ(RowTexts(list, 0), (QStringList{"1", "Blitzer1", "Ork-Blitzer", "Blitzer"}));
+  EXPECT_EQ(RowTexts(list, 1), (QStringList{"2", "Werfer1", "Werfer", "Werfer"}));
+  EXPECT_EQ(list->headerItem()->text(3), "Position nach ID");
+  EXPECT_EQ(list->columnWidth(1), 140);
+  EXPECT_EQ(race->count(), 16);
+  EXPECT_EQ(race->currentText(), "Orks");
+  EXPECT_EQ(race->itemText(15), "Eigene Rasse");
+  EXPECT_FALSE(Child<QLineEdit>(&dialog, "ownRace")->isEnabled());
+  EXPECT_EQ(type->itemText(0), "[Chaos]   Tiermenschen");
+  EXPECT_FALSE(type->isEnabled());
+  EXPECT_EQ(type->currentIndex(), -1);
+
+  list->topLevelItem(0)->setSelected(true);
+  list->topLevelItem(2)->setSelected(true);
+  EXPECT_TRUE(type->isEnabled());
+  const int elfCatcher = type->findText("[Elfen]   Fänger");  // row 11, position code 10
+  ASSERT_EQ(elfCatcher, 11);
+  type->setCurrentIndex(elfCatcher);
+  emit type->activated(elfCatcher);
+  EXPECT_EQ(team->m_Spieler[0]->m_nPositionCode, 10);
+  EXPECT_EQ(team->m_Spieler[2]->m_nPositionCode, 10);
+  EXPECT_EQ(team->m_Spieler[1]->m_nPositionCode, 26);
+  EXPECT_EQ(team->m_Spieler[3]->m_nPositionCode, 25);
+  EXPECT_EQ(RowTexts(list, 0)[3], "Fänger");
+  EXPECT_EQ(RowTexts(list, 2)[3], "Fänger");
+  EXPECT_EQ(RowTexts(list, 1)[3], "Werfer");
+  EXPECT_TRUE(list->topLevelItem(0)->isSelected());
+  EXPECT_TRUE(list->topLevelItem(2)->isSelected());
+  EXPECT_FALSE(list->topLevelItem(1)->isSelected());
+  EXPECT_TRUE(dialog.IsChanged());
+
+  list->clearSelection();
+  EXPECT_FALSE(type->isEnabled());
+  EXPECT_EQ(type->currentIndex(), -1);
+}
+
+// Catches: the race or own race name not taken over from a changed dialog, taken over from
+// an unchanged one, the header and the modified flag left as they were, the own-race field
+// not opened for the own race.
+TEST_F(VolkAendernDlgTest, ViewTakesOverTheChosenRace) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
+  auto* frame = new CChildFrame(test::NewDocumentWith(test::MakeSampleTeam(10)));
+  KrashballDoc* doc = frame->Document();
+  CKRTeam& team = doc->Team();
+
+  doc->SetModifiedFlag(false);
+  test::WhenModal<CVolkAendernDlg>([](CVolkAendernDlg* dialog) { Child<QPushButton>(dialog, "close")->click(); });
+  Child<QToolButton>(frame->View(), "raceButton")->click();
+  EXPECT_EQ(team.m_nRasse, 10);
+  EXPECT_FALSE(doc->IsModified());
+
+  test::WhenModal<CVolkAendernDlg>([](CVolkAendernDlg* dialog) {
+    auto* race = Child<QComboBox>(dialog, "race");
+    race->setCurrentIndex(15);
+    emit race->activated(15);
+    auto* own = Child<QLineEdit>(dialog, "ownRace");
+    EXPECT_TRUE(own->isEnabled());
+    own->setText("Moororks");
+    emit own->textEdited(own->text());
+    Child<QPushButton>(dialog, "close")->click();
+  });
+  Child<QToolButton>(frame->View(), "raceButton")->click();
+  EXPECT_EQ(team.m_nRasse, 15);
+  EXPECT_EQ(team.m_strRassenName, "Moororks");
+  EXPECT_TRUE(doc->IsModified());
+  auto* raceField = Child<QLineEdit>(frame->View(), "race");
+  EXPECT_EQ(raceField->text(), "MOORORKS");
+  EXPECT_FALSE(raceField->isReadOnly());
+
+  // Back to a table race: the field shows the table's name and is closed again.
+  test::WhenModal<CVolkAendernDlg>([](CVolkAendernDlg* dialog) {
+    auto* race = Child<QComboBox>(dialog, "race");
+    race->setCurrentIndex(12);
+    emit race->activated(12);
+    EXPECT_FALSE(Child<QLineEdit>(dialog, "ownRace")->isEnabled());
+    Child<QPushButton>(dialog, "close")->click();
+  });
+  Child<QToolButton>(frame->View(), "raceButton")->click();
+  EXPECT_EQ(team.m_nRasse, 12);
+  EXPECT_EQ(raceField->text(), "UNTOTE");
+  EXPECT_TRUE(raceField->isReadOnly());
+  Discard(frame);
+}
+
+// Catches: position codes changed in a team whose race number is damaged (no race chosen)
+// without the team being marked modified, so the repair could be lost unasked.
+TEST_F(VolkAendernDlgTest, RepairWithoutRaceStillMarksTheTeamModified) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
+  auto* frame = new CChildFrame(test::NewDocumentWith(test::MakeSampleTeam(42)));
+  KrashballDoc* doc = frame->Document();
+  EXPECT_EQ(Child<QLineEdit>(frame->View(), "race")->text(), "???");
+  doc->SetModifiedFlag(false);
+  test::WhenModal<CVolkAendernDlg>([](CVolkAendernDlg* dialog) {
+    EXPECT_EQ(Child<QComboBox>(dialog, "race")->currentIndex(), -1);
+    auto* list = Child<QTreeWidget>(dialog, "players");
+    list->topLevelItem(1)->setSelected(true);
+    auto* type = Child<QComboBox>(dialog, "positionType");
+    emit type->activated(26);  // [Orks] Werfer
+    Child<QPushButton>(dialog, "close")->click();
+  });
+  Child<QToolButton>(frame->View(), "raceButton")->click();
+  EXPECT_EQ(doc->Team().m_Spieler[1]->m_nPositionCode, 26);
+  EXPECT_EQ(doc->Team().m_nRasse, 42);
+  EXPECT_TRUE(doc->IsModified());
+  Discard(frame);
+}
+
+}  // namespace
+}  // namespace krv

@@ -37,6 +37,8 @@ class DocumentTest : public test::TempFolderTest {
     TempFolderTest::SetUp();
     ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
     m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
+    // The sample team's opponent is known, so opening its window asks nothing.
+    m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
     KrashballDoc::SetCreateTeamFunction([this](QWidget*, int32_t) {
       auto team = test::MakeSampleTeam();
       team->m_strName = "Neu" + std::to_string(++m_created);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
@@ -116,6 +117,11 @@ CMyPropertyPage1::CMyPropertyPage1(KrashballDoc* doc, QWidget* parent) : QWidget
   layout->addLayout(names);
   layout->addSpacing(6);
   layout->addLayout(lists, 1);
+
+  // Tab goes down the page: names with their dismiss buttons, then each list with its button.
+  QWidget* order[] = {m_pTrainer,   m_pSani,             m_pSaniEntlassen, m_pZauberer,    m_pZaubererEntlassen,
+                      m_pCoTrainer, m_pCoTrainerAendern, m_pCheerleader,   m_pCheerleaderAendern};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   for (QLineEdit* edit : {m_pTrainer, m_pSani, m_pZauberer})
     connect(edit, &QLineEdit::textEdited, this, &CMyPropertyPage1::NameEdited);

@@ -106,6 +106,11 @@ TEST_F(StaffPageTest, FilledFromTeam) {
   EXPECT_FALSE(Find<QToolButton>("zaubererEntlassen")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>("cotrainerAendern")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>("cheerleaderAendern")->isEnabled());
+  // Tab goes down the page: each name with its dismiss button.
+  EXPECT_EQ(Find<QLineEdit>("trainer")->nextInFocusChain(), Find<QLineEdit>("sani"));
+  EXPECT_EQ(Find<QLineEdit>("sani")->nextInFocusChain(), Find<QToolButton>("saniEntlassen"));
+  EXPECT_EQ(Find<QToolButton>("saniEntlassen")->nextInFocusChain(), Find<QLineEdit>("zauberer"));
+  EXPECT_EQ(Find<QLineEdit>("zauberer")->nextInFocusChain(), Find<QToolButton>("zaubererEntlassen"));
   Select("cheerleader", "anja");
   EXPECT_TRUE(Find<QPushButton>("cheerleaderAendern")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>("cotrainerAendern")->isEnabled());

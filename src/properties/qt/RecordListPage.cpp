@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include "app/qt/KrashballDoc.h"
@@ -37,6 +38,18 @@ class PageListView : public QTableView {
   }
 };
 
+// Rows are chosen whole: no cell gets a focus frame of its own.
+class WholeRowDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->state &= ~QStyle::State_HasFocus;
+  }
+};
+
 }  // namespace
 
 RecordListPage::RecordListPage(KrashballDoc* doc, const char* helpTopic, QWidget* parent)
@@ -53,6 +66,7 @@ void RecordListPage::SetUpList(TeamListModel* model, const ListColumn* columns, 
   m_pList = new PageListView(this);
   m_pList->setObjectName(QStringLiteral("list"));
   m_pList->setModel(model);
+  m_pList->setItemDelegate(new WholeRowDelegate(m_pList));
   m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
   m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);

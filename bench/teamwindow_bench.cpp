@@ -1,0 +1,227 @@
+// The team window with a very long career (500 players, 10,000 matches, 20,000 ledger
+// entries, 2,000 events): opening it, one change with the refresh of header and pages,
+// and the five list pages on their own. Runs without a screen.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/qt/ChildFrame.h"
+#include "app/qt/KrashballApp.h"
+#include "app/qt/KrashballDoc.h"
+#include "model/TeamFile.h"
+#include "properties/qt/ExpensesPage.h"
+#include "properties/qt/IncomePage.h"
+#include "properties/qt/MatchesPage.h"
+#include "properties/qt/MiscPage.h"
+#include "properties/qt/PlayersPage.h"
+#include "properties/qt/PropertySheet.h"
+#include "roster/qt/KrashballView.h"
+#include "support/LargeTeam.h"
+#include "ui/MessageBoxes.h"
+
+namespace {
+
+using krv::CChildFrame;
+using krv::CKRTeam;
+using krv::KrashballDoc;
+
+QTemporaryDir* g_folder = nullptr;
+
+// A document holding the big team, as after "Öffnen".
+std::unique_ptr<KrashballDoc> LargeDocument() {
+  auto holder = std::make_shared<std::unique_ptr<CKRTeam>>(krv::test::MakeLargeTeam());
+  KrashballDoc::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
+  auto doc = std::make_unique<KrashballDoc>();
+  doc->OnNewDocument(nullptr);
+  KrashballDoc::SetCreateTeamFunction(nullptr);
+  return doc;
+}
+
+// The big team saved once, for opening it from its file.
+const QString& LargeTeamFile() {
+  static const QString path = [] {
+    const QString file = QDir(g_folder->path()).filePath(QStringLiteral("Große Grünhäute.krt"));
+    krv::SaveTeamFile(*krv::test::MakeLargeTeam(), file.toStdString());
+    return file;
+  }();
+  return path;
+}
+
+void ShowAndSettle(QWidget* window) {
+  window->show();
+  QApplication::processEvents();
+}
+
+// Opening the team into its window: the view, the header, the sheet with all six pages,
+// the first refresh, and the first paint of the window.
+void BM_OpenTeamWindow(benchmark::State& state) {
+  QMdiArea area;
+  area.resize(1200, 800);
+  area.show();
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::unique_ptr<KrashballDoc> doc = LargeDocument();
+    state.ResumeTiming();
+    auto* frame = new CChildFrame(doc.release(), &area);
+    area.addSubWindow(frame);
+    frame->resize(1100, 700);
+    ShowAndSettle(frame);
+    state.PauseTiming();
+    frame->Document()->SetModifiedFlag(false);
+    delete frame;
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenTeamWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The same from the team file: reading the file, then the window as above.
+void BM_OpenTeamFileIntoWindow(benchmark::State& state) {
+  const QString path = LargeTeamFile();
+  QMdiArea area;
+  area.resize(1200, 800);
+  area.show();
+  for (auto _ : state) {
+    auto doc = std::make_unique<KrashballDoc>();
+    if (!doc->OnOpenDocument(path, nullptr)) {
+      state.SkipWithError("team file not readable");
+      break;
+    }
+    auto* frame = new CChildFrame(doc.release(), &area);
+    area.addSubWindow(frame);
+    frame->resize(1100, 700);
+    ShowAndSettle(frame);
+    state.PauseTiming();
+    delete frame;
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenTeamFileIntoWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One change as the coach makes it: a letter typed into the team name (and taken away
+// again in the next run), which marks the team modified and refreshes header and all
+// pages; then the window repaints. Page `range(0)` of the sheet is in front.
+void BM_NameEditWithRefresh(benchmark::State& state) {
+  QMdiArea area;
+  area.resize(1200, 800);
+  area.show();
+  auto* frame = new CChildFrame(LargeDocument().release(), &area);
+  area.addSubWindow(frame);
+  frame->resize(1100, 700);
+  ShowAndSettle(frame);
+  if (auto* sheet = frame->findChild<QTabWidget*>(QStringLiteral("CMyPropertySheet")))
+    sheet->setCurrentIndex(static_cast<int>(state.range(0)));
+  QApplication::processEvents();
+  auto* name = frame->findChild<QLineEdit*>(QStringLiteral("teamName"));
+  if (!name) {
+    state.SkipWithError("no name field");
+    return;
+  }
+  name->setFocus();
+  name->end(false);
+  bool typed = false;
+  for (auto _ : state) {
+    const int key = typed ? Qt::Key_Backspace : Qt::Key_X;
+    const QString text = typed ? QString() : QStringLiteral("x");
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(name, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(name, &release);
+    typed = !typed;
+    QApplication::processEvents();
+  }
+  if (frame->Document()->Team().m_strName.find("Große Grünhäute") != 0) state.SkipWithError("the name did not change");
+  frame->Document()->SetModifiedFlag(false);
+  delete frame;
+}
+BENCHMARK(BM_NameEditWithRefresh)->Arg(0)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// The whole refresh of the pages without the window around them.
+void BM_RefreshAllPages(benchmark::State& state) {
+  std::unique_ptr<KrashballDoc> doc = LargeDocument();
+  krv::CMyPropertySheet sheet(doc.get());
+  sheet.resize(1000, 600);
+  ShowAndSettle(&sheet);
+  for (auto _ : state) sheet.RefreshAllPages();
+}
+BENCHMARK(BM_RefreshAllPages)->Unit(benchmark::kMicrosecond);
+
+// The five list pages built and filled on their own.
+void BM_ListPagesBuilt(benchmark::State& state) {
+  std::unique_ptr<KrashballDoc> doc = LargeDocument();
+  doc->Team().Recalculate();
+  for (auto _ : state) {
+    krv::CMyPropertyPage2 players(doc.get());
+    krv::CMyPropertyPage3 expenses(doc.get());
+    krv::CMyPropertyPage4 income(doc.get());
+    krv::CMyPropertyPage5 matches(doc.get());
+    krv::CMyPropertyPage6 misc(doc.get());
+    benchmark::DoNotOptimize(matches.List());
+  }
+}
+BENCHMARK(BM_ListPagesBuilt)->Unit(benchmark::kMillisecond);
+
+// A match appended and the matches page refreshed (the new row added at the end).
+void BM_MatchAppendedAndShown(benchmark::State& state) {
+  std::unique_ptr<KrashballDoc> doc = LargeDocument();
+  krv::CMyPropertyPage5 page(doc.get());
+  page.resize(1000, 500);
+  ShowAndSettle(&page);
+  for (auto _ : state) {
+    doc->Team().AddGame("Orkland", "1:0", "", "", 9000, 30000, 1, 1, 0, 1, "02.06.07");
+    page.RefreshPage();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_MatchAppendedAndShown)->Unit(benchmark::kMicrosecond);
+
+// A match deleted (the list is read afresh) and the matches page refreshed.
+void BM_MatchDeletedAndShown(benchmark::State& state) {
+  std::unique_ptr<KrashballDoc> doc = LargeDocument();
+  krv::CMyPropertyPage5 page(doc.get());
+  page.resize(1000, 500);
+  ShowAndSettle(&page);
+  for (auto _ : state) {
+    state.PauseTiming();
+    doc->Team().AddGame("Orkland", "1:0", "", "", 9000, 30000, 1, 1, 0, 1, "02.06.07");
+    page.RefreshPage();
+    QApplication::processEvents();
+    state.ResumeTiming();
+    doc->Team().m_Games.erase(doc->Team().m_Games.begin());
+    page.RefreshPage();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_MatchDeletedAndShown)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QTemporaryDir folder;
+  g_folder = &folder;
+  // Settings, data folder and the program's profile of their own; no box waits for a click.
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+  qputenv("KRV_DATEN", QDir(folder.path()).filePath(QStringLiteral("Daten")).toLocal8Bit());
+  krv::CKrashballApp krashball(folder.path());
+  krv::SetMessageInterceptor([](const krv::MessageRequest&) { return 1; });  // "&Nein" to every question
+
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  krv::SetMessageInterceptor(nullptr);
+  return 0;
+}

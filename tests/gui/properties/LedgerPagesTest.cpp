@@ -1,0 +1,167 @@
+// The expense and income pages: columns, amounts with thousands points, totals in
+// thousands with "K", the enabling of their commands, and refreshing after a new entry.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include "gui/properties/PageTestSupport.h"
+#include "properties/LedgerRows.h"
+#include "properties/qt/ExpensesPage.h"
+#include "properties/qt/IncomePage.h"
+#include "support/MessageRecorder.h"
+#include "support/SeasonTeam.h"
+
+namespace krv {
+namespace {
+
+using test::Cell;
+using test::Row;
+
+class LedgerPagesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_doc = test::DocumentWith(test::MakeSeasonTeam());
+    ASSERT_TRUE(m_doc);
+    m_expenses = std::make_unique<CMyPropertyPage3>(m_doc.get());
+    m_income = std::make_unique<CMyPropertyPage4>(m_doc.get());
+    // As the sheet does: every recalculation refreshes the pages.
+    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_expenses.get(),
+                     [this] { m_expenses->RefreshPage(); });
+    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_income.get(),
+                     [this] { m_income->RefreshPage(); });
+    m_expenses->resize(700, 400);
+    m_income->resize(700, 400);
+    m_expenses->show();
+    m_income->show();
+  }
+
+  CKRTeam& Team() { return m_doc->Team(); }
+  QString Labels(QWidget* page) {
+    QStringList texts;
+    for (QLabel* label : page->findChildren<QLabel*>()) texts << label->text();
+    return texts.join('|');
+  }
+
+  std::unique_ptr<KrashballDoc> m_doc;
+  std::unique_ptr<CMyPropertyPage3> m_expenses;
+  std::unique_ptr<CMyPropertyPage4> m_income;
+};
+
+TEST_F(LedgerPagesTest, Columns) {
+  EXPECT_EQ(test::Headings(m_expenses->List()->model()), QStringList({"Ausgaben", "Wert"}));
+  EXPECT_EQ(test::Headings(m_income->List()->model()), QStringList({"Einnahmen", "Wert"}));
+  for (RecordListPage* page : {static_cast<RecordListPage*>(m_expenses.get()), static_cast<RecordListPage*>(m_income.get())}) {
+    EXPECT_GE(page->List()->columnWidth(kLedgerText), 400);
+    EXPECT_GE(page->List()->columnWidth(kLedgerWert), 80);
+    const QAbstractItemModel* model = page->List()->model();
+    EXPECT_EQ(model->data(model->index(0, kLedgerWert), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                  Qt::AlignHorizontal_Mask,
+              Qt::AlignRight);
+    EXPECT_EQ(model->data(model->index(0, kLedgerText), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                  Qt::AlignHorizontal_Mask,
+              Qt::AlignLeft);
+  }
+  EXPECT_EQ(m_expenses->property("helpTopic").toString(), "#TEAM_AUSGABEN");
+  EXPECT_EQ(m_income->property("helpTopic").toString(), "#TEAM_EINNAHMEN");
+}
+
+// Entries in order, amounts with "." between groups of three digits.
+TEST_F(LedgerPagesTest, RowTexts) {
+  const QAbstractItemModel* expenses = m_expenses->List()->model();
+  ASSERT_EQ(expenses->rowCount(), 13);
+  EXPECT_EQ(Row(expenses, 0), QStringList({"Team-Aufstellung", "1.000.000"}));
+  EXPECT_EQ(Row(expenses, 1), QStringList({"Sani Doc Knochenflick angeworben.", "50.000"}));
+  EXPECT_EQ(Row(expenses, 8), QStringList({"Morri der Starke", "190.000"}));
+
+  const QAbstractItemModel* income = m_income->List()->model();
+  ASSERT_EQ(income->rowCount(), 18);
+  EXPECT_EQ(Row(income, 0), QStringList({"Startkapital", "1.000.000"}));
+  EXPECT_EQ(Row(income, 1), QStringList({"Spiel gegen: Zwergenstürmer", "45.000"}));
+  EXPECT_EQ(Row(income, 17), QStringList({"Sponsor: Brauerei Grünbräu", "30.000"}));
+}
+
+// The totals are the team's ledger sums in thousands, with the unit "K" beside them.
+TEST_F(LedgerPagesTest, TotalsInThousands) {
+  auto* ausgaben = m_expenses->findChild<QLineEdit*>("ausgabenK");
+  auto* einnahmen = m_income->findChild<QLineEdit*>("einnahmenK");
+  ASSERT_TRUE(ausgaben && einnahmen);
+  EXPECT_TRUE(ausgaben->isReadOnly());
+  EXPECT_TRUE(einnahmen->isReadOnly());
+  EXPECT_EQ(ausgaben->text(), "1745");
+  EXPECT_EQ(einnahmen->text(), "1850");
+  EXPECT_EQ(Team().m_nAusgabenK, 1745);
+  EXPECT_TRUE(Labels(m_expenses.get()).split('|').contains("Ausgaben:"));
+  EXPECT_TRUE(Labels(m_expenses.get()).split('|').contains("K"));
+  EXPECT_TRUE(Labels(m_income.get()).split('|').contains("Einnahmen:"));
+  EXPECT_TRUE(Labels(m_income.get()).split('|').contains("K"));
+
+  // Income of 500 and 400 adds nothing; 200 more makes one thousand.
+  Team().AddEinnahme("Trinkgeld", 500);
+  Team().AddEinnahme("Trinkgeld", 400);
+  Team().SetTeamModified();
+  EXPECT_EQ(einnahmen->text(), "1850");
+  Team().AddEinnahme("Trinkgeld", 200);
+  Team().SetTeamModified();
+  EXPECT_EQ(einnahmen->text(), "1851");
+  EXPECT_EQ(Team().m_strGold, "106000");
+}
+
+// A new entry shows after the recalculation that follows it; the selection stays.
+TEST_F(LedgerPagesTest, RefreshShowsNewEntry) {
+  QTableView* list = m_expenses->List();
+  test::ClickRow(list, 2);
+  Team().AddAusgabe("Schiedsrichter bestochen", 12500, kAusgabeVerlust);
+  Team().SetTeamModified();
+  ASSERT_EQ(list->model()->rowCount(), 14);
+  EXPECT_EQ(Row(list->model(), 13), QStringList({"Schiedsrichter bestochen", "12.500"}));
+  EXPECT_EQ(m_expenses->SelectedRow(), 2);
+  EXPECT_EQ(m_expenses->findChild<QLineEdit*>("ausgabenK")->text(), "1757");
+
+  // A changed entry shows its new text and amount.
+  Team().ChangeAusgabe(13, "Schiri bestochen", 15000);
+  EXPECT_EQ(Row(list->model(), 13), QStringList({"Schiri bestochen", "15.000"}));
+
+  // A deleted entry is gone; nothing stays selected.
+  test::MessageRecorder messages;
+  messages.answers = {0};  // "&Löschen"
+  ASSERT_TRUE(Team().DeleteEinnahme(17));
+  EXPECT_EQ(m_income->List()->model()->rowCount(), 17);
+}
+
+// "&Löschen" and "&Ändern" only while a row is selected; menu entries alike.
+TEST_F(LedgerPagesTest, Enabling) {
+  for (RecordListPage* page : {static_cast<RecordListPage*>(m_expenses.get()), static_cast<RecordListPage*>(m_income.get())}) {
+    // Without their actions everything stays disabled.
+    test::ClickRow(page->List(), 1);
+    EXPECT_FALSE(page->findChild<QPushButton*>("neu")->isEnabled());
+    EXPECT_FALSE(page->findChild<QPushButton*>("loeschen")->isEnabled());
+    EXPECT_FALSE(page->findChild<QPushButton*>("aendern")->isEnabled());
+
+    for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change}) page->SetCommandHandler(c, [] {});
+    EXPECT_TRUE(page->findChild<QPushButton*>("neu")->isEnabled());
+    EXPECT_TRUE(page->findChild<QPushButton*>("loeschen")->isEnabled());
+    EXPECT_TRUE(page->findChild<QPushButton*>("aendern")->isEnabled());
+    test::ClickRow(page->List(), -1);
+    EXPECT_TRUE(page->findChild<QPushButton*>("neu")->isEnabled());
+    EXPECT_FALSE(page->findChild<QPushButton*>("loeschen")->isEnabled());
+    EXPECT_FALSE(page->findChild<QPushButton*>("aendern")->isEnabled());
+    page->ContextMenu();
+    EXPECT_TRUE(page->CommandAction(PageCommand::New)->isEnabled());
+    EXPECT_FALSE(page->CommandAction(PageCommand::Delete)->isEnabled());
+    EXPECT_FALSE(page->CommandAction(PageCommand::Change)->isEnabled());
+  }
+  QStringList texts;
+  for (QAction* a : m_expenses->ContextMenu()->actions()) texts << a->text();
+  EXPECT_EQ(texts, QStringList({"&Neue Ausgabe", "&Löschen", "&Ändern"}));
+  texts.clear();
+  for (QAction* a : m_income->ContextMenu()->actions()) texts << a->text();
+  EXPECT_EQ(texts, QStringList({"&Neue Einnahme", "&Löschen", "&Ändern"}));
+}
+
+}  // namespace
+}  // namespace krv

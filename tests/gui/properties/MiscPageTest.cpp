@@ -1,0 +1,104 @@
+// The miscellaneous page: the events list, the logo path cut to fit with "…", and the
+// enabling of its commands.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include "gui/properties/PageTestSupport.h"
+#include "properties/EventRows.h"
+#include "properties/qt/MiscPage.h"
+#include "support/SeasonTeam.h"
+
+namespace krv {
+namespace {
+
+using test::Cell;
+
+class MiscPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_doc = test::DocumentWith(test::MakeSeasonTeam());
+    ASSERT_TRUE(m_doc);
+    m_page = std::make_unique<CMyPropertyPage6>(m_doc.get());
+    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_page.get(), [this] { m_page->RefreshPage(); });
+    m_page->resize(700, 400);
+    m_page->show();
+  }
+
+  CKRTeam& Team() { return m_doc->Team(); }
+  QLabel* Logo() { return m_page->findChild<QLabel*>("logo"); }
+
+  std::unique_ptr<KrashballDoc> m_doc;
+  std::unique_ptr<CMyPropertyPage6> m_page;
+};
+
+TEST_F(MiscPageTest, EventsList) {
+  const QAbstractItemModel* model = m_page->List()->model();
+  EXPECT_EQ(test::Headings(model), QStringList({"Ereignisse"}));
+  EXPECT_GE(m_page->List()->columnWidth(kEventText), 500);
+  ASSERT_EQ(model->rowCount(), 5);
+  EXPECT_EQ(Cell(model, 0, 0), "Abzug einer Trainingsmarke im Spiel gegen Grimmige Gräber");
+  EXPECT_EQ(Cell(model, 4, 0), "CheerleaderIn Nardúbh verläßt das Team.");
+  EXPECT_EQ(m_page->property("helpTopic").toString(), "#TEAM_MISC");
+  QStringList labels;
+  for (QLabel* label : m_page->findChildren<QLabel*>()) labels << label->text();
+  EXPECT_TRUE(labels.contains("Besonderheiten:"));
+  EXPECT_TRUE(labels.contains("Team-Logo:"));
+
+  // An event written elsewhere (a dismissed apothecary) shows after the refresh.
+  Team().AddEreignis("Der Sanitäter Doc Knochenflick verlässt das Team!", kEreignisSonstiges);
+  m_page->RefreshPage();
+  ASSERT_EQ(model->rowCount(), 6);
+  EXPECT_EQ(Cell(model, 5, 0), "Der Sanitäter Doc Knochenflick verlässt das Team!");
+}
+
+// The logo path on one line, cut at its end with "…" when it does not fit; the whole
+// path in its tooltip; shown again when it changes.
+TEST_F(MiscPageTest, LogoPathCutToFit) {
+  const QString path = QString::fromStdString(Team().m_strLogo);
+  EXPECT_EQ(m_page->LogoPath(), path);
+  EXPECT_EQ(Logo()->toolTip(), path);
+  m_page->resize(1600, 400);
+  QApplication::processEvents();
+  EXPECT_EQ(Logo()->text(), path);
+  m_page->resize(420, 400);
+  QApplication::processEvents();
+  EXPECT_TRUE(Logo()->text().endsWith(QChar(0x2026))) << Logo()->text().toStdString();
+  EXPECT_TRUE(path.startsWith(Logo()->text().chopped(1)));
+  EXPECT_LE(Logo()->fontMetrics().horizontalAdvance(Logo()->text()), Logo()->contentsRect().width());
+
+  Team().m_strLogo = "/tmp/x.bmp";
+  m_page->RefreshPage();
+  EXPECT_EQ(Logo()->text(), "/tmp/x.bmp");
+  Team().m_strLogo.clear();
+  m_page->RefreshPage();
+  EXPECT_EQ(Logo()->text(), "");
+  EXPECT_EQ(m_page->LogoPath(), "");
+}
+
+TEST_F(MiscPageTest, Enabling) {
+  QPushButton* logoButton = m_page->findChild<QPushButton*>("logoButton");
+  ASSERT_TRUE(logoButton);
+  EXPECT_FALSE(logoButton->isEnabled());
+  EXPECT_TRUE(logoButton->toolTip().startsWith("Hiermit können Sie eine BMP-Datei auswählen."));
+  m_page->SetCommandHandler(PageCommand::Logo, [] {});
+  EXPECT_TRUE(logoButton->isEnabled());
+
+  for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change}) m_page->SetCommandHandler(c, [] {});
+  EXPECT_TRUE(m_page->findChild<QPushButton*>("neu")->isEnabled());
+  EXPECT_FALSE(m_page->findChild<QPushButton*>("loeschen")->isEnabled());
+  EXPECT_FALSE(m_page->findChild<QPushButton*>("aendern")->isEnabled());
+  test::ClickRow(m_page->List(), 1);
+  EXPECT_TRUE(m_page->findChild<QPushButton*>("loeschen")->isEnabled());
+  EXPECT_TRUE(m_page->findChild<QPushButton*>("aendern")->isEnabled());
+  QStringList texts;
+  for (QAction* a : m_page->ContextMenu()->actions()) texts << a->text();
+  EXPECT_EQ(texts, QStringList({"&Neu", "&Löschen", "Ändern"}));
+}
+
+}  // namespace
+}  // namespace krv

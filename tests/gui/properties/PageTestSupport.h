@@ -1,0 +1,66 @@
+#pragma once
+// What the tests of the properties pages share: a document holding a team built in code,
+// and reading a page's list as the coach sees it.
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QStringList>
+#include <QTableView>
+#include <QTest>
+#include <memory>
+
+#include "app/qt/KrashballDoc.h"
+#include "model/Team.h"
+
+namespace krv::test {
+
+// A document that owns `team`, as after "Neu".
+inline std::unique_ptr<KrashballDoc> DocumentWith(std::unique_ptr<CKRTeam> team) {
+  auto holder = std::make_shared<std::unique_ptr<CKRTeam>>(std::move(team));
+  KrashballDoc::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
+  auto doc = std::make_unique<KrashballDoc>();
+  const bool created = doc->OnNewDocument(nullptr);
+  KrashballDoc::SetCreateTeamFunction(nullptr);
+  return created ? std::move(doc) : nullptr;
+}
+
+inline QString Cell(const QAbstractItemModel* model, int row, int column) {
+  return model->data(model->index(row, column)).toString();
+}
+
+inline QStringList Row(const QAbstractItemModel* model, int row) {
+  QStringList texts;
+  for (int column = 0; column < model->columnCount(); ++column) texts << Cell(model, row, column);
+  return texts;
+}
+
+inline QStringList Headings(const QAbstractItemModel* model) {
+  QStringList texts;
+  for (int column = 0; column < model->columnCount(); ++column)
+    texts << model->headerData(column, Qt::Horizontal).toString();
+  return texts;
+}
+
+// A left click into the list's rows area at the row (or, for -1, beside all rows: below
+// them or right of the last column).
+inline void ClickRow(QTableView* list, int row) {
+  QPoint at;
+  if (row >= 0) {
+    list->scrollTo(list->model()->index(row, 0));
+    at = list->visualRect(list->model()->index(row, 0)).center();
+  } else {
+    const QRect area = list->viewport()->rect();
+    for (const QPoint candidate : {QPoint(10, area.bottom() - 2), QPoint(area.right() - 2, 10)})
+      if (!list->indexAt(candidate).isValid()) at = candidate;
+  }
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+inline void DoubleClickRow(QTableView* list, int row) {
+  const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+}  // namespace krv::test

@@ -1,0 +1,265 @@
+// The players page: every player ever with the list's texts, former players grey with
+// their status words, the star player point total, the zombie button of undead teams, the
+// enabling of the commands and "Nach Nr. sortieren".
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QColor>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+
+#include "gui/properties/PageTestSupport.h"
+#include "properties/qt/PlayersModel.h"
+#include "properties/qt/PlayersPage.h"
+#include "support/SeasonTeam.h"
+#include "ui/AppSettings.h"
+#include "ui/ListColumns.h"
+
+namespace krv {
+namespace {
+
+using test::Cell;
+using test::ClickRow;
+using test::Row;
+
+class PlayersPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_doc = test::DocumentWith(test::MakeSeasonTeam());
+    ASSERT_TRUE(m_doc);
+    m_page = std::make_unique<CMyPropertyPage2>(m_doc.get());
+    m_page->resize(1200, 500);
+    m_page->show();
+  }
+
+  CKRTeam& Team() { return m_doc->Team(); }
+  QTableView* List() { return m_page->List(); }
+  const QAbstractItemModel* Model() { return List()->model(); }
+  int RowOf(const QString& name) {
+    for (int row = 0; row < Model()->rowCount(); ++row)
+      if (Cell(Model(), row, kPlayerName) == name) return row;
+    return -1;
+  }
+
+  std::unique_ptr<KrashballDoc> m_doc;
+  std::unique_ptr<CMyPropertyPage2> m_page;
+};
+
+// Headings in order, the identity column hidden, every visible column at least as wide
+// as the list has always made it.
+TEST_F(PlayersPageTest, Columns) {
+  EXPECT_EQ(test::Headings(Model()),
+            QStringList({"Nr.", "Name", "Position", "BW", "ST", "GE", "RW", "Fertigkeiten", "Verl.", "Pässe", "TDs",
+                         "ABGs", "VSAs", "SDTs", "SSP", "Wert", ""}));
+  EXPECT_TRUE(List()->isColumnHidden(kPlayerID));
+  for (int column = 0; column < kPlayerID; ++column) {
+    EXPECT_FALSE(List()->isColumnHidden(column));
+    EXPECT_GE(List()->columnWidth(column), kPlayerColumns[column].width) << column;
+  }
+  EXPECT_EQ(Model()->headerData(kPlayerWert, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                Qt::AlignHorizontal_Mask,
+            Qt::AlignRight);
+  EXPECT_EQ(m_page->property("helpTopic").toString(), "#TEAM_PLAYER");
+}
+
+// Every player the team ever had, in list order, with the row texts of the list.
+TEST_F(PlayersPageTest, RowTexts) {
+  ASSERT_EQ(Model()->rowCount(), 20);
+  EXPECT_EQ(Row(Model(), 0), QStringList({" 1", "Grischnak", "Ork-Blitzer", " 6", " 3", " 3", " 9", "Blk,Tackle", "",
+                                          "  0", "  6", "  1", "  4", "  0", " 23", "110.000", "100"}));
+  EXPECT_EQ(Cell(Model(), 1, kPlayerVerletzung), "-1 BW");
+  EXPECT_EQ(Cell(Model(), 18, kPlayerWert), "190.000");
+  EXPECT_EQ(Model()->data(Model()->index(0, kPlayerWert), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                Qt::AlignHorizontal_Mask,
+            Qt::AlignRight);
+  EXPECT_EQ(Model()->data(Model()->index(0, kPlayerName), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                Qt::AlignHorizontal_Mask,
+            Qt::AlignLeft);
+}
+
+// Players who left are drawn grey and show why they left where the injury stood.
+TEST_F(PlayersPageTest, FormerPlayersGreyWithStatusWords) {
+  const struct {
+    const char* name;
+    const char* word;
+  } former[] = {{"Gorbag", "Verkauft"},
+                {"Bolg", "Verstorben"},
+                {"Schagrat", "Cotrainer"},
+                {"Gothmog", "Zur Konkurrenz gewechselt"},
+                {"Ufthak", "Verstorben"}};
+  for (const auto& f : former) {
+    const int row = RowOf(QString::fromUtf8(f.name));
+    ASSERT_GE(row, 0) << f.name;
+    EXPECT_EQ(Cell(Model(), row, kPlayerVerletzung), QString::fromUtf8(f.word));
+    EXPECT_EQ(Model()->data(Model()->index(row, kPlayerName), Qt::ForegroundRole).value<QColor>(), QColor(128, 128, 128));
+  }
+  EXPECT_FALSE(Model()->data(Model()->index(RowOf("Grischnak"), kPlayerName), Qt::ForegroundRole).isValid());
+  EXPECT_EQ(Cell(Model(), RowOf("Muzgasch"), kPlayerVerletzung), "verletzt");
+}
+
+// "Gesamt SSP:" shows the team's total of star player points (former players included).
+TEST_F(PlayersPageTest, StarPlayerPointTotal) {
+  auto* total = m_page->findChild<QLineEdit*>("gesamtSSP");
+  ASSERT_TRUE(total);
+  EXPECT_TRUE(total->isReadOnly());
+  EXPECT_EQ(Team().m_nSSPGesamt, 153);
+  EXPECT_EQ(total->text(), "153");
+  Team().m_Spieler[0]->m_nSSP += 5;
+  Team().Recalculate();
+  m_page->RefreshPage();
+  EXPECT_EQ(total->text(), "158");
+  EXPECT_EQ(Cell(Model(), 0, kPlayerSSP), " 28");
+}
+
+// The zombie button: only undead teams (race 12) see it; a repaired race shows or hides it.
+TEST_F(PlayersPageTest, ZombieButtonOnlyForUndead) {
+  QPushButton* zombie = m_page->findChild<QPushButton*>("zombie");
+  ASSERT_TRUE(zombie);
+  EXPECT_TRUE(zombie->text().isEmpty());
+  EXPECT_FALSE(zombie->isVisible());
+  Team().m_nRasse = 12;
+  m_page->RefreshPage();
+  EXPECT_TRUE(zombie->isVisible());
+  EXPECT_TRUE(zombie->toolTip().startsWith("Hiermit können Sie einen gegnerischen"));
+
+  auto doc = test::DocumentWith(test::MakeSeasonTeam());
+  doc->Team().m_nRasse = 12;
+  CMyPropertyPage2 undead(doc.get());
+  undead.show();
+  EXPECT_TRUE(undead.findChild<QPushButton*>("zombie")->isVisible());
+}
+
+// Buying, removing, changing and reviving arrive with their own dialogs; until a command
+// has its action its button and menu entry stay disabled. Sorting works from the start.
+TEST_F(PlayersPageTest, CommandsWithoutActionsAreDisabled) {
+  ClickRow(List(), 0);
+  EXPECT_TRUE(m_page->ItemSelected());
+  for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change, PageCommand::Zombie}) {
+    EXPECT_FALSE(m_page->CommandButton(c)->isEnabled());
+    if (m_page->CommandAction(c)) {
+      EXPECT_FALSE(m_page->CommandAction(c)->isEnabled());
+    }
+  }
+  EXPECT_TRUE(m_page->CommandAction(PageCommand::SortByNumber)->isEnabled());
+}
+
+// With their actions: "&Neu" always, "&Löschen" and "&Ändern" only while a row is
+// selected; a click beside the rows disables them again; a double click is "&Ändern".
+TEST_F(PlayersPageTest, EnablingBySelection) {
+  int changes = 0;
+  for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Zombie})
+    m_page->SetCommandHandler(c, [] {});
+  m_page->SetCommandHandler(PageCommand::Change, [&changes] { ++changes; });
+  QPushButton* neu = m_page->findChild<QPushButton*>("neu");
+  QPushButton* loeschen = m_page->findChild<QPushButton*>("loeschen");
+  QPushButton* aendern = m_page->findChild<QPushButton*>("aendern");
+  EXPECT_EQ(neu->text(), "&Neu");
+  EXPECT_EQ(loeschen->text(), "&Löschen");
+  EXPECT_EQ(aendern->text(), "&Ändern");
+  EXPECT_TRUE(neu->isEnabled());
+  EXPECT_FALSE(loeschen->isEnabled());
+  EXPECT_FALSE(aendern->isEnabled());
+
+  ClickRow(List(), 3);
+  EXPECT_EQ(m_page->SelectedRow(), 3);
+  EXPECT_TRUE(loeschen->isEnabled());
+  EXPECT_TRUE(aendern->isEnabled());
+  EXPECT_EQ(m_page->SelectedPlayer(), Team().m_Spieler[3].get());
+
+  ClickRow(List(), -1);
+  EXPECT_EQ(m_page->SelectedRow(), -1);
+  EXPECT_FALSE(loeschen->isEnabled());
+  EXPECT_FALSE(aendern->isEnabled());
+  EXPECT_EQ(m_page->SelectedPlayer(), nullptr);
+  EXPECT_TRUE(neu->isEnabled());
+
+  // The context menu follows the same rule.
+  QMenu* menu = m_page->ContextMenu();
+  QStringList texts;
+  for (QAction* a : menu->actions())
+    if (!a->isSeparator()) texts << a->text();
+  EXPECT_EQ(texts, QStringList({"&Neuer Spieler", "Spieler &Löschen", "Spielerwerte &ändern", "Nach Nr. sortieren"}));
+  EXPECT_TRUE(m_page->CommandAction(PageCommand::New)->isEnabled());
+  EXPECT_FALSE(m_page->CommandAction(PageCommand::Delete)->isEnabled());
+  EXPECT_FALSE(m_page->CommandAction(PageCommand::Change)->isEnabled());
+  ClickRow(List(), 2);
+  m_page->ContextMenu();
+  EXPECT_TRUE(m_page->CommandAction(PageCommand::Delete)->isEnabled());
+  EXPECT_TRUE(m_page->CommandAction(PageCommand::Change)->isEnabled());
+
+  test::DoubleClickRow(List(), 5);
+  EXPECT_EQ(changes, 1);
+  m_page->CommandAction(PageCommand::Change)->trigger();
+  EXPECT_EQ(changes, 2);
+}
+
+// "Nach Nr. sortieren" orders the rows by number; the selected player stays selected; the
+// next filling of the list (a new player) shows list order again.
+TEST_F(PlayersPageTest, SortByNumber) {
+  // Numbers out of order, as after changing them.
+  Team().m_Spieler[0]->m_nNummer = 18;
+  Team().m_Spieler[19]->m_nNummer = 2;
+  m_page->RefreshPage();
+  ClickRow(List(), 0);  // Grischnak
+  m_page->CommandAction(PageCommand::SortByNumber)->trigger();
+  QStringList numbers;
+  for (int row = 0; row < Model()->rowCount(); ++row) numbers << Cell(Model(), row, kPlayerNr).trimmed();
+  EXPECT_EQ(numbers, QStringList({"2", "2", "3", "4", "5", "6", "7", "7", "8", "9", "10", "11", "11", "12", "13", "14",
+                                  "15", "15", "16", "18"}));
+  EXPECT_EQ(Cell(Model(), 0, kPlayerName), "Uglúk");  // equal numbers keep their list order
+  EXPECT_EQ(Cell(Model(), 1, kPlayerName), "Lurtz");
+  EXPECT_EQ(Cell(Model(), 19, kPlayerName), "Grischnak");
+  EXPECT_EQ(m_page->SelectedRow(), 19);
+  EXPECT_EQ(m_page->SelectedPlayer()->m_strName, "Grischnak");
+  EXPECT_EQ(Cell(Model(), 19, kPlayerID), "100");
+
+  // A change of values keeps the order; a new player fills the list again.
+  Team().m_Spieler[1]->m_strName = "Uglúk der Zweite";
+  m_page->RefreshPage();
+  EXPECT_EQ(Cell(Model(), 0, kPlayerName), "Uglúk der Zweite");
+  Team().AddSpieler(Team().GetFreeNummer(), "Neuer", "Linienork", 5, 3, 3, 9, 50000, "", Team().m_nNaechsteID++, 25);
+  m_page->RefreshPage();
+  EXPECT_EQ(Cell(Model(), 0, kPlayerName), "Grischnak");
+  EXPECT_EQ(Cell(Model(), 20, kPlayerName), "Neuer");
+}
+
+// A player added to the team shows after the page's refresh; the selection stays; the
+// list tidies the new player's skill text.
+TEST_F(PlayersPageTest, RefreshShowsNewPlayer) {
+  ClickRow(List(), 4);
+  Team().AddSpieler(Team().GetFreeNummer(), "Snagrod", "Linienork", 5, 3, 3, 9, 50000, " Blk ", Team().m_nNaechsteID++,
+                    25);
+  Team().SetTeamModified();
+  m_page->RefreshPage();
+  ASSERT_EQ(Model()->rowCount(), 21);
+  EXPECT_EQ(Row(Model(), 20).mid(0, 9),
+            QStringList({" 6", "Snagrod", "Linienork", " 5", " 3", " 3", " 9", "Blk", ""}));
+  EXPECT_EQ(Team().m_Spieler.back()->m_strFertigkeiten, "Blk");
+  EXPECT_EQ(m_page->SelectedRow(), 4);
+
+  // A player taken out of the list (a dead one removed completely) is gone after the refresh.
+  EraseRecord(Team().m_Spieler, Team().m_Spieler[8].get());
+  m_page->RefreshPage();
+  EXPECT_EQ(Model()->rowCount(), 20);
+  EXPECT_EQ(RowOf("Bolg"), -1);
+}
+
+// Widths the coach dragged are restored under "SpielerListe".
+TEST_F(PlayersPageTest, RemembersColumnWidths) {
+  {
+    QSettings settings = AppSettings();
+    settings.setValue(ColumnKey("SpielerListe", kPlayerFertigkeiten), 222);
+  }
+  CMyPropertyPage2 page(m_doc.get());
+  EXPECT_EQ(page.List()->columnWidth(kPlayerFertigkeiten), 222);
+  QSettings settings = AppSettings();
+  settings.remove(ColumnKey("SpielerListe", kPlayerFertigkeiten));
+}
+
+}  // namespace
+}  // namespace krv

@@ -6,14 +6,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMdiArea>
+#include <QTabWidget>
 #include <QPixmap>
 
+#include "app/qt/ChildFrame.h"
 #include "gui/properties/PageTestSupport.h"
 #include "properties/qt/ExpensesPage.h"
 #include "properties/qt/IncomePage.h"
 #include "properties/qt/MatchesPage.h"
 #include "properties/qt/MiscPage.h"
 #include "properties/qt/PlayersPage.h"
+#include "support/MessageRecorder.h"
 #include "support/SeasonTeam.h"
 
 namespace krv {
@@ -49,6 +53,31 @@ TEST(PagesScreenshots, DISABLED_AllPages) {
 
   doc->Team().m_nRasse = 12;
   Render<CMyPropertyPage2>(doc.get(), "spieler-untote");
+}
+
+// The whole team window on each of its pages, at a usual size and made narrow.
+TEST(PagesScreenshots, DISABLED_TeamWindow) {
+  test::MessageRecorder messages;
+  messages.answers = {1};  // no to adding the opponents to the system team list
+  auto doc = test::DocumentWith(test::MakeSeasonTeam());
+  ASSERT_TRUE(doc);
+  QMdiArea area;
+  area.resize(1060, 640);
+  auto* frame = new CChildFrame(doc.release(), &area);
+  area.addSubWindow(frame);
+  area.show();
+  frame->setGeometry(0, 0, 1040, 620);
+  frame->show();
+  auto* sheet = frame->findChild<QTabWidget*>("CMyPropertySheet");
+  ASSERT_TRUE(sheet);
+  for (int tab = 0; tab < sheet->count(); ++tab) {
+    sheet->setCurrentIndex(tab);
+    Save(area, QStringLiteral("krv-fenster-%1.png").arg(tab));
+  }
+  frame->setGeometry(0, 0, 640, 420);
+  sheet->setCurrentIndex(1);
+  Save(area, QStringLiteral("krv-fenster-schmal.png"));
+  frame->Document()->SetModifiedFlag(false);
 }
 
 }  // namespace

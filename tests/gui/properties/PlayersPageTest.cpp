@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QTimer>
 #include <QColor>
 #include <QHeaderView>
 #include <QLabel>
@@ -247,6 +250,38 @@ TEST_F(PlayersPageTest, RefreshShowsNewPlayer) {
   m_page->RefreshPage();
   EXPECT_EQ(Model()->rowCount(), 20);
   EXPECT_EQ(RowOf("Bolg"), -1);
+}
+
+// A right click on a row selects it and opens the menu, telling the view that a row is
+// selected; the context-menu key opens it at the page's top left corner.
+TEST_F(PlayersPageTest, ContextMenuOpens) {
+  int opened = 0;
+  bool selected = false;
+  QObject::connect(m_page.get(), &RecordListPage::ContextMenuOpening, [&](bool itemSelected) {
+    ++opened;
+    selected = itemSelected;
+  });
+  auto closeMenuSoon = [] {
+    QTimer::singleShot(0, [] {
+      if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    });
+  };
+
+  const QPoint at = List()->visualRect(Model()->index(2, kPlayerName)).center();
+  QTest::mouseClick(List()->viewport(), Qt::RightButton, Qt::NoModifier, at);
+  EXPECT_EQ(m_page->SelectedRow(), 2);
+  closeMenuSoon();
+  QContextMenuEvent mouse(QContextMenuEvent::Mouse, at, List()->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(List()->viewport(), &mouse);
+  EXPECT_EQ(opened, 1);
+  EXPECT_TRUE(selected);
+
+  ClickRow(List(), -1);
+  closeMenuSoon();
+  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), List()->mapToGlobal(QPoint()));
+  QApplication::sendEvent(List(), &key);
+  EXPECT_EQ(opened, 2);
+  EXPECT_FALSE(selected);
 }
 
 // Widths the coach dragged are restored under "SpielerListe".

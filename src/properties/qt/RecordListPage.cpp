@@ -1,5 +1,7 @@
 #include "properties/qt/RecordListPage.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFontMetrics>

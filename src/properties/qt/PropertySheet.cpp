@@ -113,7 +113,7 @@ CMyPropertySheet::CMyPropertySheet(KrashballDoc* doc, QWidget* parent) : QTabWid
   setWindowTitle(QStringLiteral("Eigenschaftsblatt"));
   setIconSize(QSize(16, 16));
   setDocumentMode(false);
-  setUsesScrollButtons(true);
+  setUsesScrollButtons(false);  // all six tabs stay in sight: the sheet is never narrower than they are
 
   m_pPage1 = MakePage<CMyPropertyPage1>(doc, this, "#TEAM_PERSONAL");
   m_pPage2 = MakePage<CMyPropertyPage2>(doc, this, "#TEAM_PLAYER");

@@ -1,6 +1,7 @@
 #include "roster/qt/KrashballView.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -11,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QStyle>
+#include <QTabBar>
 #include <QToolButton>
 #include <QValidator>
 #include <QVBoxLayout>
@@ -64,8 +66,11 @@ void LookReadOnly(QLineEdit* field) {
 }
 
 // Writes the text only when it differs, so the cursor of a field being typed in stays put.
+// A field not being typed in shows the start of a long text.
 void SetFieldText(QLineEdit* field, const QString& text) {
-  if (field->text() != text) field->setText(text);
+  if (field->text() == text) return;
+  field->setText(text);
+  if (!field->hasFocus()) field->setCursorPosition(0);
 }
 
 }  // namespace
@@ -102,10 +107,13 @@ CKrashballView::CKrashballView(KrashballDoc* doc, QWidget* parent) : QWidget(par
 
   const QFontMetrics metrics(font());
   const int margin = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
-  m_pTeamwert->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("00000")) + margin);
-  m_pGold->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("-0.000.000.000")) + margin);
-  m_pMarken->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("00/00/00")) + margin);
-  m_pFanFaktor->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("0000")) + margin);
+  // Fields one above the other are equally wide: gold up to billions, re-rolls "nn/nn/nn".
+  const int goldWidth = metrics.horizontalAdvance(QStringLiteral("-0.000.000.000")) + margin;
+  const int rerollWidth = metrics.horizontalAdvance(QStringLiteral("00/00/00")) + margin;
+  m_pTeamwert->setFixedWidth(goldWidth);
+  m_pGold->setFixedWidth(goldWidth);
+  m_pMarken->setFixedWidth(rerollWidth);
+  m_pFanFaktor->setFixedWidth(rerollWidth);
   m_pName->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('x')) * 20);
   m_pRace->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('X')) * 12);
 
@@ -266,7 +274,18 @@ void CKrashballView::FitFrameIntoMainWindow() {
   // The window takes the size its content asks for; a window that would reach beyond the
   // main window's right or bottom edge goes to the top left corner.
   const QSize area = sub->mdiArea()->viewport()->size();
-  sub->resize(sub->sizeHint().expandedTo(sub->size()));
+  QSize wanted = sub->sizeHint();
+  if (m_pSheet) {
+    // A tab widget asks for little width when its tabs can scroll; the form shows all six.
+    const int decoration = wanted.width() - sizeHint().width();
+    const QMargins margins = layout()->contentsMargins();
+    const int tabs = m_pSheet->tabBar()->sizeHint().width() + margins.left() + margins.right() +
+                     2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+    // Wide enough, too, for the players' columns to start with and a long team name.
+    const int form = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 100;
+    wanted.setWidth(std::max({wanted.width(), tabs + decoration, form + decoration}));
+  }
+  sub->resize(wanted.expandedTo(sub->size()));
   const QRect frame = sub->geometry();
   if (frame.x() + frame.width() > area.width() || frame.y() + frame.height() > area.height()) {
     sub->move(0, 0);

@@ -263,6 +263,11 @@ TEST_F(KrashballViewTest, WindowPlacementRoundTripUnderTheTeamsName) {
   ASSERT_NE(other, nullptr);
   EXPECT_NE(other->geometry(), QRect(31, 42, 700, 520));
   EXPECT_NE(other->geometry(), QRect(5, 6, 640, 480));
+  // The program ends with the window open: its placement is kept as well.
+  other->setGeometry(12, 13, 600, 450);
+  ASSERT_TRUE(main.close());
+  EXPECT_EQ(AppSettings().value("Settings/MainWnd-Reikland Reaver/Top").toInt(), 13);
+  EXPECT_EQ(AppSettings().value("Settings/MainWnd-Reikland Reaver/SizeY").toInt(), 450);
   Discard(other);
 }
 
@@ -288,6 +293,22 @@ TEST_F(KrashballViewTest, PropertiesCommandShowsTheActiveTeamsStatistics) {
   });
   properties->trigger();
   EXPECT_TRUE(shown);
+  Discard(frame);
+}
+
+// Catches: a team whose creation never finished (race -1) getting a sheet, figures, questions
+// or an editable header.
+TEST_F(KrashballViewTest, TeamWithoutRaceStaysEmpty) {
+  auto team = test::MakeSampleTeam();
+  team->m_nRasse = -1;
+  team->m_nFanFaktor = 0;
+  auto* frame = new CChildFrame(test::NewDocumentWith(std::move(team)));
+  EXPECT_EQ(frame->View()->PropertySheet(), nullptr);
+  EXPECT_TRUE(Field(frame, "teamName")->text().isEmpty());
+  EXPECT_TRUE(Field(frame, "teamName")->isReadOnly());
+  EXPECT_FALSE(Child<QToolButton>(frame->View(), "raceButton")->isEnabled());
+  EXPECT_EQ(frame->Document()->Team().m_strTeamwert, "100");  // not recalculated
+  EXPECT_TRUE(m_messages.requests.empty());
   Discard(frame);
 }
 

@@ -223,14 +223,14 @@ void CKrashballView::OnRaceEdited(const QString& text) {
 
 void CKrashballView::HandOverTypedText() {
   if (!m_pDoc || !m_bBuilt) return;
+  // Only what the coach typed: a stored name longer than the field takes is not cut.
   CKRTeam& team = m_pDoc->Team();
   bool changed = false;
-  if (m_pName->text().toStdString() != team.m_strName) {
+  if (m_pName->isModified() && m_pName->text().toStdString() != team.m_strName) {
     team.m_strName = m_pName->text().toStdString();
     changed = true;
   }
-  if (team.m_nRasse == kEigeneRasse && !m_pRace->isReadOnly() &&
-      m_pRace->text() != FromStd(team.m_strRassenName).toUpper()) {
+  if (team.m_nRasse == kEigeneRasse && m_pRace->isModified() && m_pRace->text().toStdString() != team.m_strRassenName) {
     team.m_strRassenName = m_pRace->text().toStdString();
     changed = true;
   }

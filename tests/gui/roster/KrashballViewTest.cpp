@@ -312,5 +312,18 @@ TEST_F(KrashballViewTest, TeamWithoutRaceStaysEmpty) {
   Discard(frame);
 }
 
+// Catches: a stored name longer than the field takes being cut to the field's length when
+// the team is saved, though nobody typed in it.
+TEST_F(KrashballViewTest, LongStoredNameSurvivesSaving) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
+  auto team = test::MakeSampleTeam();
+  team->m_strName = std::string(120, 'L');
+  auto* frame = new CChildFrame(test::NewDocumentWith(std::move(team)));
+  const std::string path = Path("lang.krt");
+  ASSERT_TRUE(frame->Document()->DoSave(nullptr, QString::fromStdString(path), true));
+  EXPECT_EQ(LoadTeamFile(path)->m_strName, std::string(120, 'L'));
+  Discard(frame);
+}
+
 }  // namespace
 }  // namespace krv

@@ -9,9 +9,9 @@ namespace krv {
 
 CChildFrame::CChildFrame(KrashballDoc* doc, QWidget* parent) : QMdiSubWindow(parent), m_pDoc(doc) {
   setAttribute(Qt::WA_DeleteOnClose);
-  doc->setParent(this);
   m_pView = new CKrashballView(doc, this);
   setWidget(m_pView);
+  doc->setParent(this);  // after the view, so that the view goes first and the team last
   setWindowTitle(doc->Title());
   connect(doc, &KrashballDoc::TitleChanged, this, &QWidget::setWindowTitle);
   resize(560, 320);

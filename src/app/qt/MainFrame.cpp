@@ -50,6 +50,7 @@ CMainFrame::CMainFrame(CKrashballApp* app, QWidget* parent) : QMainWindow(parent
 
 CMainFrame::~CMainFrame() {
   // The team windows go with the base class; they must not call back into a frame half gone.
+  disconnect(m_mdi, nullptr, this, nullptr);
   for (CChildFrame* child : TeamWindows()) {
     disconnect(child, nullptr, this, nullptr);
     disconnect(child->Document(), nullptr, this, nullptr);
@@ -196,7 +197,9 @@ void CMainFrame::UpdateActions() {
   for (QAction* action : m_teamActions) action->setVisible(teamActive);
   const bool several = TeamWindows().size() > 1;
   for (const char* name : {"minimizeAll", "restoreAll", "closeAll"}) Action(name)->setEnabled(several);
-  for (const char* name : {"close", "save", "saveAs", "saveAll"}) Action(name)->setEnabled(teamActive);
+  for (const char* name : {"close", "saveAs", "saveAll"}) Action(name)->setEnabled(teamActive);
+  // "S&peichern" only while the active team has changes to save.
+  Action("save")->setEnabled(teamActive && ActiveTeamWindow()->Document()->IsModified());
 }
 
 void CMainFrame::UpdateTitle() {
@@ -207,7 +210,10 @@ void CMainFrame::UpdateTitle() {
 CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
   auto* child = new CChildFrame(doc);
   m_mdi->addSubWindow(child);
-  connect(doc, &KrashballDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
+  connect(doc, &KrashballDoc::TitleChanged, this, [this] {
+    UpdateTitle();
+    UpdateActions();
+  });
   connect(doc, &KrashballDoc::PathChanged, this, &CMainFrame::AddRecentFile);
   connect(child, &QObject::destroyed, this, [this] {
     UpdateActions();

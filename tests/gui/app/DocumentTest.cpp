@@ -162,6 +162,11 @@ TEST_F(DocumentTest, OpenShowsTeamAndSavesSameBytes) {
   reference->Recalculate();
   ASSERT_TRUE(child->Document()->Save(&frame));
   EXPECT_EQ(ReadWholeFile(path.toStdString()), SerializeTeam(*reference));
+
+  // "S&peichern" is offered only while there is something to save.
+  EXPECT_FALSE(frame.Action("save")->isEnabled());
+  child->Document()->Team().SetTeamModified();
+  EXPECT_TRUE(frame.Action("save")->isEnabled());
 }
 
 // "Alle speichern": an opened unmodified team is written again without a question, a new

@@ -15,30 +15,27 @@ constexpr int32_t kFirstVersionWithExpenseKind = 4;
 // Each record class: its archive name, the German name of its list, and its fields.
 template <typename T> struct RecordClass;
 
-template <> struct RecordClass<CKRCoTrainer> {
-  static constexpr const char* kName = "CKRCoTrainer";
-  static constexpr const char* kList = "Cotrainer";
-  static void Write(ArchiveWriter& w, const CKRCoTrainer& r) {
+// Assistant coaches and cheerleaders have the same two texts.
+template <typename Staff>
+struct StaffRecordFields {
+  static void Write(ArchiveWriter& w, const Staff& r) {
     w.WriteString(r.m_strName);
     w.WriteString(r.m_strLebenslauf);
   }
-  static void Read(ArchiveReader& a, int32_t, CKRCoTrainer& r) {
+  static void Read(ArchiveReader& a, int32_t, Staff& r) {
     r.m_strName = a.ReadString();
     r.m_strLebenslauf = a.ReadString();
   }
 };
 
-template <> struct RecordClass<CKRCheerleader> {
+template <> struct RecordClass<CKRCoTrainer> : StaffRecordFields<CKRCoTrainer> {
+  static constexpr const char* kName = "CKRCoTrainer";
+  static constexpr const char* kList = "Cotrainer";
+};
+
+template <> struct RecordClass<CKRCheerleader> : StaffRecordFields<CKRCheerleader> {
   static constexpr const char* kName = "CKRCheerleader";
   static constexpr const char* kList = "Cheerleader";
-  static void Write(ArchiveWriter& w, const CKRCheerleader& r) {
-    w.WriteString(r.m_strName);
-    w.WriteString(r.m_strLebenslauf);
-  }
-  static void Read(ArchiveReader& a, int32_t, CKRCheerleader& r) {
-    r.m_strName = a.ReadString();
-    r.m_strLebenslauf = a.ReadString();
-  }
 };
 
 // The fifteen numbers of a player, in file order.

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+#include "ui/AppSettings.h"
+
 namespace krv::test {
 
 // Polls every few milliseconds; gives up (and fails the test) after about ten seconds, so a
@@ -43,6 +45,22 @@ Widget* Child(const QObject* parent, const QString& name) {
   auto* child = parent->findChild<Widget*>(name);
   EXPECT_NE(child, nullptr) << "no child " << name.toStdString();
   return child;
+}
+
+// Shows a dialog made by `make`, resizes it and hides it; the next one made the same way must
+// come back in that size, stored under `layout`.
+template <typename Make>
+void ExpectSizeRemembered(Make make, const QString& layout, QSize size) {
+  {
+    auto dialog = make();
+    dialog->show();
+    dialog->resize(size);
+    dialog->hide();
+  }
+  EXPECT_TRUE(AppSettings().contains(layout + "/Right")) << layout.toStdString();
+  auto again = make();
+  again->show();
+  EXPECT_EQ(again->size(), size) << layout.toStdString();
 }
 
 }  // namespace krv::test

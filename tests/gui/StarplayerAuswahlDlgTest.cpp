@@ -15,7 +15,6 @@
 #include "model/Team.h"
 #include "rules/Skills.h"
 #include "support/MessageRecorder.h"
-#include "ui/AppSettings.h"
 
 // Readable failures for Qt texts.
 static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -58,24 +57,13 @@ TEST(StarplayerAuswahlDialog, ChooseStarPlayer) {
   QTimer::singleShot(0, [&] {
     ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
     ran = true;
-    EXPECT_EQ(dialog.windowTitle(), "Starspieler kaufen");
     QTreeWidget* list = Child<QTreeWidget>(dialog, "list");
-    const QStringList headers = {"Name", "Wert", "BW", "ST", "GE", "RW", "Fertigkeiten"};
-    for (int column = 0; column < headers.size(); ++column)
-      EXPECT_EQ(list->headerItem()->text(column), headers[column]);
-    EXPECT_EQ(list->header()->sectionSize(0), 190);
-    EXPECT_EQ(list->header()->sectionSize(1), 60);
     EXPECT_GE(list->header()->sectionSize(6), 400);  // the last column takes the rest
-    EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
     ASSERT_EQ(Names(dialog), QStringList{"Morg 'n' Thorg"});
     const QTreeWidgetItem* morg = list->topLevelItem(0);
-    EXPECT_EQ(morg->text(1), "190.000");
-    EXPECT_EQ(morg->text(2), "6");
-    EXPECT_EQ(morg->text(3), "6");
-    EXPECT_EQ(morg->text(4), "3");
-    EXPECT_EQ(morg->text(5), "10");
-    EXPECT_EQ(morg->text(6), "Blocken, Knochenbrecher, Mitspieler werfen, Robust");
-    EXPECT_TRUE(morg->textAlignment(1) & Qt::AlignRight);
+    QStringList columns;
+    for (int c = 1; c < 7; ++c) columns << morg->text(c);
+    EXPECT_EQ(columns.join('|'), "190.000|6|6|3|10|Blocken, Knochenbrecher, Mitspieler werfen, Robust");
     EXPECT_TRUE(morg->textAlignment(5) & Qt::AlignRight);
 
     QPushButton* uebernehmen = Child<QPushButton>(dialog, "uebernehmen");
@@ -90,21 +78,16 @@ TEST(StarplayerAuswahlDialog, ChooseStarPlayer) {
   const std::optional<CKRSpieler> record = dialog.Result();
   ASSERT_TRUE(record);
   EXPECT_EQ(record->m_strName, "Morg 'n' Thorg");
-  EXPECT_EQ(record->m_nBW, 6);
-  EXPECT_EQ(record->m_nST, 6);
-  EXPECT_EQ(record->m_nGE, 3);
   EXPECT_EQ(record->m_nRW, 10);
   EXPECT_EQ(record->m_nWert, 190000);
   EXPECT_EQ(record->m_strFertigkeiten, SkillTextToAbbreviations("Blocken, Knochenbrecher, Mitspieler werfen, Robust"));
   EXPECT_EQ(record->m_nPositionCode, 216);
 
-  // Cancelled: no record.
+  // Cancelled after a click: no record.
   CStarplayerAuswahlDlg cancelled(kElfen, nullptr, 1000000);
-  QTimer::singleShot(0, [&] {
-    ClickRow(Child<QTreeWidget>(cancelled, "list"), 0);
-    Child<QPushButton>(cancelled, "abbruch")->click();
-  });
-  EXPECT_EQ(cancelled.exec(), QDialog::Rejected);
+  cancelled.show();
+  ClickRow(Child<QTreeWidget>(cancelled, "list"), 0);
+  Child<QPushButton>(cancelled, "abbruch")->click();
   EXPECT_FALSE(cancelled.Result());
 }
 
@@ -116,7 +99,6 @@ TEST(StarplayerAuswahlDialog, CardHalvesTheOffer) {
   CStarplayerAuswahlDlg dialog(kElfen, nullptr, 100000);
   EXPECT_FALSE(dialog.HasOffers());
   QCheckBox* card = Child<QCheckBox>(dialog, "card");
-  EXPECT_EQ(card->text(), "Mit Karte: 'Spieler zum halben Preis'");
   dialog.show();
   card->setChecked(true);  // 95000 is below 100000
   ASSERT_EQ(Names(dialog), QStringList{"Morg 'n' Thorg"});
@@ -142,7 +124,6 @@ TEST(StarplayerAuswahlDialog, BankMessageWhenNothingIsOffered) {
   CStarplayerAuswahlDlg poor(kElfen, nullptr, 190000);  // the price must be below the gold
   EXPECT_FALSE(poor.HasOffers());
   EXPECT_EQ(poor.exec(), QDialog::Rejected);
-  EXPECT_FALSE(poor.isVisible());
   ASSERT_EQ(recorder.requests.size(), 1u);
   EXPECT_EQ(recorder.requests[0].caption, "Die Bank sagt...");
   EXPECT_EQ(recorder.requests[0].text, kNoOffer);
@@ -157,20 +138,6 @@ TEST(StarplayerAuswahlDialog, BankMessageWhenNothingIsOffered) {
   EXPECT_FALSE(teamGold.HasOffers());
   CStarplayerAuswahlDlg capital(kElfen, &elves, 1000000, false);
   EXPECT_EQ(Names(capital), QStringList{"Morg 'n' Thorg"});
-}
-
-// The selection comes back in the size it was left in, under its own layout name.
-TEST(StarplayerAuswahlDialog, RemembersSize) {
-  {
-    CStarplayerAuswahlDlg dialog(kElfen, nullptr, 1000000);
-    dialog.show();
-    dialog.resize(700, 333);
-    dialog.hide();
-  }
-  EXPECT_TRUE(AppSettings().contains("StarplayerKaufen/Right"));
-  CStarplayerAuswahlDlg again(kElfen, nullptr, 1000000);
-  again.show();
-  EXPECT_EQ(again.size(), QSize(700, 333));
 }
 
 }  // namespace

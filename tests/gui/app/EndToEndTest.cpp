@@ -3,20 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include "app/qt/ChildFrame.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "app/qt/MainFrame.h"
-#include "create/qt/CountSpinBox.h"
-#include "create/qt/RassenAuswahlDlg.h"
-#include "create/qt/TeamErstellenDlg.h"
-#include "gui/CreationDialogDriver.h"
+#include "gui/NewTeamDriver.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "support/MessageRecorder.h"
@@ -24,9 +17,6 @@
 
 namespace krv {
 namespace {
-
-using test::Child;
-using test::WhenModal;
 
 class EndToEnd : public test::TempFolderTest {};
 
@@ -38,20 +28,7 @@ TEST_F(EndToEnd, CreateSaveCloseReopen) {
   KrashballDoc::SetAskSavePathFunction([&](QWidget*, const QString&) { return target; });
   CMainFrame frame(&app);
 
-  WhenModal<CRassenAuswahlDlg>([](CRassenAuswahlDlg* dialog) {
-    Child<QComboBox>(dialog, QStringLiteral("race"))->setCurrentIndex(8);
-    Child<QPushButton>(dialog, QStringLiteral("uebernehmen"))->click();
-  });
-  WhenModal<CTeamErstellenDlg>([](CTeamErstellenDlg* dialog) {
-    QTest::keyClicks(Child<QLineEdit>(dialog, QStringLiteral("teamName")), QStringLiteral("Altdorfer Greifen"));
-    Child<CountSpinBox>(dialog, QStringLiteral("rowCount1"))->setValue(11);
-    Child<CountSpinBox>(dialog, QStringLiteral("rowCount3"))->setValue(2);
-    Child<CountSpinBox>(dialog, QStringLiteral("rowCount4"))->setValue(2);
-    Child<CountSpinBox>(dialog, QStringLiteral("rerolls"))->setValue(1);
-    Child<CountSpinBox>(dialog, QStringLiteral("fanFactor"))->setValue(3);
-    Child<CountSpinBox>(dialog, QStringLiteral("cheerleaders"))->setValue(5);
-    Child<QPushButton>(dialog, QStringLiteral("erstellen"))->click();
-  });
+  test::CreateMenschenTeam();
   CChildFrame* created = frame.OnFileNew();
   ASSERT_NE(created, nullptr);
   EXPECT_EQ(created->windowTitle(), "Altdorfer Greifen.krt *");
@@ -69,10 +46,7 @@ TEST_F(EndToEnd, CreateSaveCloseReopen) {
   ASSERT_NE(reopened, nullptr);
   CKRTeam& team = reopened->Document()->Team();
   EXPECT_EQ(team.m_strName, "Altdorfer Greifen");
-  EXPECT_EQ(team.m_nRasse, 8);
   EXPECT_EQ(team.m_Spieler.size(), 15u);
-  EXPECT_EQ(team.m_Cheerleader.size(), 5u);
-  EXPECT_EQ(team.m_strGold, "0");
   EXPECT_EQ(SerializeTeam(team), saved);  // the same team, to the byte
   EXPECT_TRUE(messages.requests.empty()) << messages.Texts().join("|").toStdString();
   KrashballDoc::SetAskSavePathFunction(nullptr);

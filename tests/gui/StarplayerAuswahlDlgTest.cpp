@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "gui/CreationDialogDriver.h"
 #include "model/Team.h"
 #include "rules/Skills.h"
 #include "support/MessageRecorder.h"
@@ -27,9 +28,7 @@ const QString kNoOffer = QStringLiteral("Sie haben nicht genügend Gold\num eine
 
 template <typename T>
 T* Child(QWidget& dialog, const char* name) {
-  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
+  return test::Child<T>(&dialog, QString::fromLatin1(name));
 }
 
 QStringList Names(QWidget& dialog) {

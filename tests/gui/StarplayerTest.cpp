@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 
 #include "create/OwnRace.h"
+#include "gui/CreationDialogDriver.h"
 #include "model/Team.h"
 #include "support/FakeTeamHost.h"
 #include "support/MessageRecorder.h"
@@ -29,9 +30,7 @@ constexpr int32_t kCapital = 1000000;
 
 template <typename T>
 T* Child(QWidget& dialog, const char* name) {
-  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
+  return test::Child<T>(&dialog, QString::fromLatin1(name));
 }
 
 // Types a number into a characteristic field and confirms it with Enter.

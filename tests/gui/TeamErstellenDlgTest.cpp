@@ -59,10 +59,7 @@ class Creation {
     for (int i = 0; i < SummaryList()->count(); ++i) lines << SummaryList()->item(i)->text();
     return lines;
   }
-  void SetName(const QString& name) {
-    QLineEdit* edit = Child<QLineEdit>(&dialog, QStringLiteral("teamName"));
-    edit->setText(name);
-  }
+  void SetName(const QString& name) { Child<QLineEdit>(&dialog, QStringLiteral("teamName"))->setText(name); }
   // Types the digits into a number field as the coach would: select all, type.
   void Type(CountSpinBox* box, const QString& digits) {
     box->setFocus();
@@ -206,9 +203,10 @@ TEST(TeamErstellenDlg, RefusesInOrder) {
 }
 
 // Values outside a field's range get the German range message (one staff field and one
-// position row stand for all); what lies above the range is set back by the recomputation, a fan factor of 0 stays for the coach to correct, and the
-// arrows never leave the range. A field that swallows the value silently, a message shown
-// again on every keystroke or arrows that run past the limit would show here.
+// position row stand for all); what lies above the range is set back by the recomputation,
+// a fan factor of 0 stays for the coach to correct, and the arrows never leave the range. A
+// field that swallows the value silently, a message shown again on every keystroke or arrows
+// that run past the limit would show here.
 TEST(TeamErstellenDlg, RangeMessages) {
   test::MessageRecorder recorder;
   Creation c(8);

@@ -166,13 +166,7 @@ TEST(EigenesTeamDialog, MutationReachesBuilderAndTeam) {
   CEigenesTeamDlg again(&team, kCapital);
   EXPECT_EQ(Text(again, 0), "6,3,3,8,50000,");  // the earlier round is shown and counts
   EXPECT_TRUE(MayAccept(again));
-  Child<QCheckBox>(again, "mutation")->setChecked(true);
-  Design(again, 0, [](CStarplayer& b) {
-    auto* list = b.findChild<QTreeWidget*>("skills");
-    EXPECT_FALSE(list->findItems("Stacheln", Qt::MatchExactly, 0).first()->data(0, Qt::UserRole).toBool());
-    EXPECT_TRUE(list->findItems("Zielsicher", Qt::MatchExactly, 0).first()->data(0, Qt::UserRole).toBool());
-    return true;
-  });
+  Child<QCheckBox>(again, "mutation")->setChecked(true);  // what the builder greys: StarplayerDialog
   Child<QPushButton>(again, "uebernehmen")->click();
   EXPECT_EQ(again.result(), QDialog::Accepted);
   EXPECT_TRUE(team.m_bMutation);

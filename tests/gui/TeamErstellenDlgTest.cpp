@@ -285,28 +285,19 @@ TEST(TeamErstellenDlg, OwnRaceRows) {
   test::MessageRecorder recorder;
   const char* names[] = {"Feldspieler", "Fänger", "Werfer", "Superspieler"};
   const int32_t costs[] = {60000, 80000, 90000, 110000};
-  {
-    Creation c(kEigeneRasse);
-    for (int k = 0; k < 4; ++k) DefineTemplate(c.team, k, names[k], costs[k]);
-    c.Open();
-    EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (Eigenes Team)");
-    EXPECT_EQ(c.EnabledRows(), 4);
-    c.Row(1)->setValue(2);
-    EXPECT_EQ(c.Restgold(), "870.000");
-  }
-  {
-    Creation c(kEigeneRasse);
-    for (int k = 0; k < 4; ++k) DefineTemplate(c.team, k, names[k], costs[k]);
-    DefineTemplate(c.team, 4, "Schleimer", 70000);
-    c.team.m_bMutation = true;
-    c.Open();
-    EXPECT_EQ(c.EnabledRows(), 5);
-    c.Row(5)->setValue(1);
-    c.Spin("rerolls")->setValue(1);
-    EXPECT_EQ(c.Restgold(), "850.000");
-    EXPECT_TRUE(c.Summary().contains("Schleimer : 1, Preis : 70000"));
-    EXPECT_EQ(c.Summary().first(), "Trainingsmarken : 1, Preis: 70000");  // mutants pay more
-  }
+  Creation c(kEigeneRasse);
+  for (int k = 0; k < 4; ++k) DefineTemplate(c.team, k, names[k], costs[k]);
+  DefineTemplate(c.team, 4, "Schleimer", 70000);  // Gen.1 defined, Gen.2 not
+  c.team.m_bMutation = true;
+  c.Open();
+  EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (Eigenes Team)");
+  EXPECT_EQ(c.EnabledRows(), 5);
+  c.Row(1)->setValue(2);
+  c.Row(5)->setValue(1);
+  c.Spin("rerolls")->setValue(1);
+  EXPECT_EQ(c.Restgold(), "730.000");  // 1,000,000 - 10,000 fans - 2 x 60,000 - 70,000 - 70,000
+  EXPECT_TRUE(c.Summary().contains("Schleimer : 1, Preis : 70000"));
+  EXPECT_EQ(c.Summary().first(), "Trainingsmarken : 1, Preis: 70000");  // mutants pay more
   EXPECT_TRUE(recorder.requests.empty());
 }
 

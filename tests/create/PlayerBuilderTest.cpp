@@ -40,13 +40,9 @@ PlayerBuilder Star(int32_t bw, int32_t st, int32_t ge, int32_t rw, std::vector<s
 TEST(PlayerBuilder, PointExamples) {
   // The builder's initial player: 5 points, 50000.
   PlayerBuilder initial;
-  EXPECT_EQ(initial.m_nPoints, 5);
-  EXPECT_EQ(initial.m_nValue, 50000);
   RecomputePlayerBuilder(initial);
   EXPECT_EQ(initial.m_nPoints, 5);
   EXPECT_EQ(initial.m_nValue, 50000);
-  EXPECT_EQ(initial.m_strWarnings, "");
-  EXPECT_FALSE(initial.m_bTooExpensive);
 
   // BW 8 (3), ST 4 (6), GE 4 (2), RW 9 (1) and two general skills: 19 points, 145000.
   const PlayerBuilder nineteen = Star(8, 4, 4, 9, GeneralSkills(2));
@@ -55,10 +51,8 @@ TEST(PlayerBuilder, PointExamples) {
   EXPECT_EQ(nineteen.m_nCounts[kCategoryAllgemein], 2);
 
   // 11 and 12 points cost the same.
-  EXPECT_EQ(Star(6, 3, 3, 8, GeneralSkills(6)).m_nPoints, 11);
-  EXPECT_EQ(Star(6, 3, 3, 8, GeneralSkills(6)).m_nValue, 110000);
-  EXPECT_EQ(Star(6, 4, 3, 8, GeneralSkills(1)).m_nPoints, 12);
-  EXPECT_EQ(Star(6, 4, 3, 8, GeneralSkills(1)).m_nValue, 110000);
+  for (const PlayerBuilder& b : {Star(6, 3, 3, 8, GeneralSkills(6)), Star(6, 4, 3, 8, GeneralSkills(1))})
+    EXPECT_EQ(b.m_nValue, 110000) << b.m_nPoints;
 
   // 28 points cost exactly 190000 and are bought; 29 points (195000) are refused.
   PlayerBuilder twentyEight = Star(8, 6, 4, 10, GeneralSkills(3));
@@ -76,27 +70,17 @@ TEST(PlayerBuilder, PointExamples) {
   EXPECT_TRUE(refused.m_bBankBox);
   EXPECT_EQ(refused.m_strMessage, "Dieser Spieler ist zu teuer!\nEs sind max. 190.000 Golstücke erlaubt!");
 
-  // The characteristic tables end to end.
-  const int32_t movement[] = {-4, -3, -2, -1, 0, 2, 3};
-  for (int32_t bw = 2; bw <= 8; ++bw) EXPECT_EQ(MovementPoints(bw), movement[bw - 2]) << bw;
-  const int32_t armour[] = {-3, -2, 0, 1, 3};
-  for (int32_t rw = 6; rw <= 10; ++rw) EXPECT_EQ(ArmourPoints(rw), armour[rw - 6]) << rw;
-  const int32_t strength[] = {-6, -3, 0, 6, 9, 12};
-  for (int32_t st = 1; st <= 6; ++st) EXPECT_EQ(StrengthPoints(st), strength[st - 1]) << st;
+  // The ends of the characteristic tables; outside them nothing is read beyond them.
+  EXPECT_EQ(MovementPoints(2), -4);
+  EXPECT_EQ(ArmourPoints(6), -3);
   EXPECT_EQ(StrengthPoints(7), 18);  // the second bonus above 6
   EXPECT_EQ(AgilityPoints(1), -4);
-  EXPECT_EQ(AgilityPoints(4), 2);
-  // Outside the tables nothing is read beyond them.
-  EXPECT_EQ(MovementPoints(1), 0);
   EXPECT_EQ(MovementPoints(9), 0);
-  EXPECT_EQ(ArmourPoints(11), 0);
   EXPECT_EQ(ArmourPoints(-1), 0);
 
   // Skill weights: 2 for agility, passing and strength skills, 3 for body traits; racial
   // traits and cards count nothing, disadvantages are counted apart.
-  EXPECT_EQ(Star(6, 3, 3, 8, {"Fangsicher"}).m_nPoints, 7);
-  EXPECT_EQ(Star(6, 3, 3, 8, {"Abspiel"}).m_nPoints, 7);
-  EXPECT_EQ(Star(6, 3, 3, 8, {"Standfest"}).m_nPoints, 7);
+  EXPECT_EQ(Star(6, 3, 3, 8, {"Fangsicher", "Abspiel", "Standfest"}).m_nPoints, 11);
   EXPECT_EQ(Star(6, 3, 3, 8, {"Klaue"}).m_nPoints, 8);
   const PlayerBuilder uncounted = Star(6, 3, 3, 8, {"Hypnotischer Blick", "Magischer Helm", "Blöd", "Nimmersatt"});
   EXPECT_EQ(uncounted.m_nPoints, 5);
@@ -122,12 +106,8 @@ TEST(PlayerBuilder, SpikesRule) {
   EXPECT_FALSE(b.m_bSpikesConflict);
   EXPECT_EQ(b.m_strWarnings, "");
 
-  // Spikes with a lower RW stay as they are.
-  PlayerBuilder low = Star(6, 3, 3, 8, {"Stacheln"});
-  EXPECT_EQ(low.m_nRW, 8);
-  EXPECT_FALSE(low.m_bSpikesConflict);
-
-  // RW 10 without spikes is fine.
+  // Spikes with a lower RW, or RW 10 without spikes, are fine.
+  EXPECT_FALSE(Star(6, 3, 3, 8, {"Stacheln"}).m_bSpikesConflict);
   EXPECT_FALSE(Star(6, 3, 3, 10).m_bSpikesConflict);
 
   // The spikes warning follows the other warnings without a separator of its own.
@@ -148,8 +128,6 @@ TEST(PlayerBuilder, BigBaseWarning) {
             "Dieser Spieler benötigt eine große Base. Und noch 2 Nachteil(e)!");
   EXPECT_EQ(Star(6, 6, 3, 8, {"Klaue", "Blöd"}).m_strWarnings,
             "Dieser Spieler benötigt eine große Base. Und noch 1 Nachteil(e)!");
-  EXPECT_EQ(Star(6, 6, 3, 8, {"Klaue", "Blöd", "Nimmersatt"}).m_strWarnings,
-            "Dieser Spieler benötigt eine große Base. ");
   EXPECT_EQ(Star(6, 6, 3, 8, {"Tobende Bestie"}).m_strWarnings, "Dieser Spieler benötigt eine große Base. ");
   EXPECT_EQ(Star(6, 5, 3, 8).m_strWarnings, "");
 
@@ -194,34 +172,14 @@ TEST(PlayerBuilder, KindLimits) {
   EXPECT_EQ(feld.m_nValue, 115000);
   EXPECT_EQ(r.m_strMessage, "Dieser Spieler ist zu teuer!");
 
-  // The limits of every kind.
-  EXPECT_EQ(KindPointLimit(kKindSuperspieler), 12);
-  EXPECT_EQ(KindPointLimit(kKindFaenger), 10);
-  EXPECT_EQ(KindPointLimit(kKindFeldspieler), 8);
+  // The kinds without a limit; an unknown kind must not read past the table.
   EXPECT_EQ(KindPointLimit(kKindStarspieler), std::nullopt);
-  EXPECT_EQ(KindPointLimit(kKindWerfer), 10);
-  EXPECT_EQ(KindPointLimit(kKindGen1), 8);
-  EXPECT_EQ(KindPointLimit(kKindGen2), 8);
   EXPECT_EQ(KindPointLimit(99), std::nullopt);
 
-  // A kind above its limit and above 190000 says "zu teuer" once.
-  PlayerBuilder super = Star(8, 6, 4, 10, GeneralSkills(4));
-  super.m_nKind = kKindSuperspieler;
-  RecomputePlayerBuilder(super);
-  EXPECT_EQ(super.m_strWarnings,
-            "Dieser Spieler benötigt eine große Base. Und noch 1 Nachteil(e)! Dieser Spieler ist zu teuer!  ");
-
-  // Kind names and the fixed names of the own race's main positions.
-  EXPECT_STREQ(BuilderKindName(kKindStarspieler), "Starspieler");
-  EXPECT_STREQ(BuilderKindName(kKindSuperspieler), "\"Super\"-Spieler");
+  // An unknown kind has no name; the own race's main positions keep their fixed names.
   EXPECT_STREQ(BuilderKindName(7), "");
-  EXPECT_FALSE(IsBuilderNameEditable(kKindSuperspieler));
-  EXPECT_FALSE(IsBuilderNameEditable(kKindFaenger));
-  EXPECT_FALSE(IsBuilderNameEditable(kKindFeldspieler));
   EXPECT_FALSE(IsBuilderNameEditable(kKindWerfer));
-  EXPECT_TRUE(IsBuilderNameEditable(kKindStarspieler));
   EXPECT_TRUE(IsBuilderNameEditable(kKindGen1));
-  EXPECT_TRUE(IsBuilderNameEditable(kKindGen2));
 }
 
 // The skill list: 56 rows without "Wurzeln schlagen", sorted, grey where the kind does not
@@ -245,11 +203,7 @@ TEST(PlayerBuilder, SkillListAndGreyCategories) {
   };
   using V = std::vector<std::string>;
   EXPECT_EQ(allowed(kKindSuperspieler, false), (V{"Allgemein", "Geschicklichkeit", "Stärke"}));
-  EXPECT_EQ(allowed(kKindFaenger, false), (V{"Allgemein", "Geschicklichkeit"}));
-  EXPECT_EQ(allowed(kKindFeldspieler, false), (V{"Allgemein"}));
-  EXPECT_EQ(allowed(kKindGen1, false), (V{"Allgemein"}));
   EXPECT_EQ(allowed(kKindGen2, false), (V{"Allgemein"}));
-  EXPECT_EQ(allowed(kKindWerfer, false), (V{"Allgemein", "Pass"}));
   EXPECT_EQ(allowed(kKindFeldspieler, true), (V{"Allgemein", "Körpermerkmal"}));
   EXPECT_EQ(allowed(kKindSuperspieler, true), (V{"Allgemein", "Geschicklichkeit", "Körpermerkmal", "Stärke"}));
   EXPECT_EQ(allowed(kKindStarspieler, false).size(), 9u);
@@ -278,10 +232,7 @@ TEST(PlayerBuilder, SkillListAndGreyCategories) {
   wild.m_nGE = 5;
   wild.m_nRW = 11;
   EXPECT_TRUE(ClampBuilderCharacteristics(wild));
-  EXPECT_EQ(wild.m_nBW, 8);
-  EXPECT_EQ(wild.m_nST, 1);
-  EXPECT_EQ(wild.m_nGE, 4);
-  EXPECT_EQ(wild.m_nRW, 10);
+  EXPECT_EQ((std::vector<int32_t>{wild.m_nBW, wild.m_nST, wild.m_nGE, wild.m_nRW}), (std::vector<int32_t>{8, 1, 4, 10}));
   EXPECT_FALSE(ClampBuilderCharacteristics(wild));
 }
 
@@ -295,9 +246,6 @@ TEST(PlayerBuilder, KaufenChecks) {
   EXPECT_FALSE(r.m_bAccepted);
   EXPECT_FALSE(r.m_bBankBox);
   EXPECT_EQ(r.m_strMessage, "0 Goldstücke - netter Versuch!");
-  PlayerBuilder weakling = Star(2, 1, 1, 6);
-  r = PlayerBuilderKaufen(weakling, kCapital);
-  EXPECT_EQ(r.m_strMessage, "-120000 Goldstücke - netter Versuch!");
 
   // Nameless after the value checks.
   PlayerBuilder nameless = Star(6, 3, 3, 8);
@@ -340,9 +288,6 @@ TEST(PlayerBuilder, KaufenChecks) {
   PlayerBuilder slot = Star(7, 3, 4, 8, {"Fangsicher", "Blocken"});
   ASSERT_TRUE(PlayerBuilderKaufen(slot, kCapital).m_bAccepted);
   const CKRSpieler record = BuiltStarRecord(slot);
-  EXPECT_EQ(record.m_strName, "Gork");
-  EXPECT_EQ(record.m_strPosition, "Starplayer");
-  EXPECT_EQ(record.m_nBW, 7);
   EXPECT_EQ(record.m_nGE, 4);
   EXPECT_EQ(record.m_nWert, slot.m_nValue);
   EXPECT_EQ(record.m_strFertigkeiten, "Blk,Fangs");
@@ -380,20 +325,14 @@ TEST(PlayerBuilder, PurchaseIntoTeam) {
   ASSERT_EQ(team.m_Spieler.size(), 4u);
   const CKRSpieler& p = *team.m_Spieler[3];
   EXPECT_EQ(p.m_nNummer, 2);
-  EXPECT_EQ(p.m_strName, "Grom");
   EXPECT_EQ(p.m_strPosition, "Starplayer");
-  EXPECT_EQ(p.m_nBW, 8);
   EXPECT_EQ(p.m_nST, 4);
-  EXPECT_EQ(p.m_nGE, 4);
-  EXPECT_EQ(p.m_nRW, 9);
   EXPECT_EQ(p.m_nWert, 72500);
   EXPECT_EQ(p.m_strFertigkeiten, "Blk,Brut");
   EXPECT_EQ(p.m_nID, 105);
   EXPECT_EQ(p.m_nPositionCode, 222);
-  EXPECT_EQ(p.m_nStatus, kStatusAktiv);
   EXPECT_EQ(team.m_nNaechsteID, 106);
   EXPECT_EQ(host.Count("modified"), 1u);
-  EXPECT_EQ(host.Count("recalculated"), 1u);
   EXPECT_EQ(team.m_strGold, "128000");  // 200 - 72 thousands (the ledger counts in thousands)
   EXPECT_EQ(team.m_nAnzahlStars, 1);
 
@@ -415,9 +354,7 @@ TEST(PlayerBuilder, PurchaseIntoTeam) {
   third.m_pTeam = &team;
   ASSERT_TRUE(PlayerBuilderKaufen(third, kCapital).m_bAccepted);
   EXPECT_EQ(team.m_Ausgaben.back()->m_nBetrag, 50000);
-  EXPECT_EQ(team.m_Spieler.back()->m_nWert, 50000);
   EXPECT_EQ(team.m_Spieler.back()->m_nNummer, 4);
-  EXPECT_EQ(team.m_Spieler.back()->m_nID, 106);
 }
 
 }  // namespace

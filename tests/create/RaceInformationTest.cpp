@@ -79,11 +79,7 @@ TEST(RaceInformation, EveryRace) {
     }
     EXPECT_EQ(shown, slice);
   }
-  EXPECT_EQ(RaceInformationRowsAdded(1)[2].m_strBezeichnung, "Alchemist");
-  EXPECT_EQ(RaceInformationRowsAdded(14)[2].m_strBezeichnung, "Alchemist");
   EXPECT_EQ(RaceInformationRowsAdded(6)[2].m_strBezeichnung, "Meisterkoch");
-  EXPECT_EQ(RaceInformationRowsAdded(0)[0].m_strKosten, "70000");
-  EXPECT_EQ(RaceInformationRowsAdded(14)[0].m_strKosten, "40000");
 
   // The insertion order of the Orks: 26, 27, 28, 29, 25, so shown as 25, 29, 28, 27, 26.
   const auto orks = RaceInformationRows(10);
@@ -99,12 +95,6 @@ TEST(RaceInformation, UntoteAndUnknownCodes) {
   const auto untote = RaceInformationRows(12);
   ASSERT_EQ(untote.size(), 6u);
   EXPECT_EQ(untote.back(), (Row{"Trainingsmarke", "8", "70000", "", "", "", "", "", ""}));
-  for (const Row& row : untote) {
-    EXPECT_NE(row.m_strBezeichnung, "Sani");
-    EXPECT_NE(row.m_strBezeichnung, "Zauberer");
-  }
-  EXPECT_EQ(untote[0].m_strPosition, "Zombies");
-
   EXPECT_EQ(PositionInformationRow(999), (Row{"????", "", "", "", "", "", "", "", ""}));
   EXPECT_EQ(PositionInformationRow(222), (Row{"????", "", "", "", "", "", "", "", ""}));
   EXPECT_EQ(PositionInformationRow(54), (Row{"", "6", "80000", "Saurus", "6", "4", "1", "9", ""}));

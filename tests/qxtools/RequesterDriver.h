@@ -130,6 +130,8 @@ inline void WriteFile(const QString& path, const QByteArray& bytes = "x") {
   file.write(bytes);
 }
 
+constexpr auto kTeamFilter = "Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||";
+
 // Every test starts with nothing remembered.
 class RequesterTest : public ::testing::Test {
  protected:
@@ -143,10 +145,16 @@ class RequesterTest : public ::testing::Test {
 
   QString Path(const QString& name) const { return folder + QLatin1Char('/') + name; }
 
+  // A requester for opening team files in the test's folder.
+  CCFileDialog OpenInFolder(int flags = 0) const {
+    CCFileDialog dlg(nullptr, false);
+    dlg.SetProperties(true, folder + QLatin1Char('/'), kTeamFilter, QString(), flags);
+    return dlg;
+  }
+
   QTemporaryDir dir;
   QString folder;
 };
 
-constexpr auto kTeamFilter = "Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||";
 
 }  // namespace qxtest

@@ -21,9 +21,7 @@ TEST(SortText, ComparesFoldedWindows1252Bytes) {
 
   // A prefix sorts first; the empty text before everything.
   EXPECT_LT(CompareSortText("Sprint", "Sprinten"), 0);
-  EXPECT_GT(CompareSortText("Sprinten", "Sprint"), 0);
   EXPECT_LT(CompareSortText("", " "), 0);
-  EXPECT_EQ(CompareSortText("", ""), 0);
 
   // Umlauts are not folded and sort after every ASCII letter; "Ä" (0xC4) before "ä" (0xE4).
   EXPECT_LT(CompareSortText("Zerq", "Ärger"), 0);
@@ -57,9 +55,6 @@ TEST(SortText, SortStringListIsTheExchangeSort) {
   std::vector<std::string> empty;
   SortStringList(empty);
   EXPECT_TRUE(empty.empty());
-  std::vector<std::string> one = {"Blk"};
-  SortStringList(one);
-  EXPECT_EQ(one, (std::vector<std::string>{"Blk"}));
 
   // A realistic abbreviation list: digits first, "." before letters, umlaut words after
   // their ASCII neighbours, case ignored.

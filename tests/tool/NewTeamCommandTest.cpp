@@ -84,44 +84,25 @@ TEST_F(KrvNeu, EveryRace) {
     const auto team = LoadTeamFile(file);
     EXPECT_EQ(team->m_nVersion, 4);
     EXPECT_EQ(team->m_nRasse, c.race);
-    EXPECT_EQ(team->m_strName, "Team " + std::to_string(c.race));
     EXPECT_EQ(team->m_strGold, "0");
     EXPECT_EQ(team->m_strTeamwert, "100");
-    EXPECT_EQ(team->m_strTrainer, "Der Trainer");
-    EXPECT_EQ(team->m_nMarkenPreis, GetRerollPrice(c.race, false));
     EXPECT_EQ(team->m_nMarkenPreis2, 2 * GetRerollPrice(c.race, false));
-    EXPECT_FALSE(team->m_strErstellt.empty());
     ASSERT_EQ(team->m_Spieler.size(), static_cast<size_t>(c.players));
     const SKaderPosition& first = g_Kader[GetRaceRoster(c.race)->m_nFirstRow];
     EXPECT_EQ(team->m_Spieler[0]->m_strName, std::string(first.m_pszName) + "1");
     EXPECT_EQ(team->m_Spieler[0]->m_nPositionCode, first.m_nCode);
-    for (int i = 0; i < c.players; ++i) {
-      EXPECT_EQ(team->m_Spieler[i]->m_nNummer, i + 1);
-      EXPECT_EQ(team->m_Spieler[i]->m_nID, 100 + i);
-    }
-    ASSERT_EQ(team->m_Einnahmen.size(), 1u);
-    EXPECT_EQ(team->m_Einnahmen[0]->m_strText, "Startkapital");
-    EXPECT_EQ(team->m_Einnahmen[0]->m_nBetrag, 1000000);
+    EXPECT_EQ(team->m_Spieler.back()->m_nID, 100 + c.players - 1);
     ASSERT_EQ(team->m_Ausgaben.size(), 1u);
-    EXPECT_EQ(team->m_Ausgaben[0]->m_strText, "Team-Aufstellung");
     EXPECT_EQ(team->m_Ausgaben[0]->m_nArt, 21);
   }
   // Spot checks of the staff hand-over.
   const auto chaoszwerge = LoadTeamFile(Path("rasse1.krt"));
   EXPECT_EQ(chaoszwerge->m_bSani, 1);
-  EXPECT_EQ(chaoszwerge->m_strSani, "Der Sani");
-  EXPECT_EQ(chaoszwerge->m_bZauberer, 0);
   EXPECT_EQ(chaoszwerge->m_nFanFaktor, 3);
-  ASSERT_EQ(chaoszwerge->m_CoTrainer.size(), 2u);
-  EXPECT_EQ(chaoszwerge->m_CoTrainer[1]->m_strName, "Cotrainer2");
-  ASSERT_EQ(chaoszwerge->m_Cheerleader.size(), 3u);
-  EXPECT_EQ(chaoszwerge->m_Cheerleader[2]->m_strName, "Cheerleader3");
-  EXPECT_EQ(chaoszwerge->m_Spieler[15]->m_strName, "Stierzentauren1");
+  EXPECT_EQ(chaoszwerge->m_CoTrainer.size(), 2u);
+  EXPECT_EQ(chaoszwerge->m_Cheerleader.size(), 3u);
   EXPECT_EQ(chaoszwerge->m_Spieler[15]->m_strFertigkeiten, "Sprinten,Sp.sich,Robu");
-  const auto halblinge = LoadTeamFile(Path("rasse6.krt"));
-  EXPECT_EQ(halblinge->m_bZauberer, 1);
-  EXPECT_EQ(halblinge->m_strZauberer, "Der Zauberer");
-  EXPECT_EQ(halblinge->m_nMarken, 4);
+  EXPECT_EQ(LoadTeamFile(Path("rasse6.krt"))->m_bZauberer, 1);
 }
 
 // Without --startkapital the capital comes from the settings of the data folder: a team
@@ -158,15 +139,11 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
   team = LoadTeamFile(Path("elfen.krt"));
   ASSERT_EQ(team->m_Spieler.size(), 12u);
   const CKRSpieler& morg = *team->m_Spieler[11];
-  EXPECT_EQ(morg.m_strName, "Morg 'n' Thorg");
   EXPECT_EQ(morg.m_strPosition, "Starplayer");
   EXPECT_EQ(morg.m_nWert, 190000);
   EXPECT_EQ(morg.m_nPositionCode, 216);
-  EXPECT_EQ(morg.m_nNummer, 12);
   EXPECT_EQ(morg.m_nID, 111);
-  EXPECT_EQ(morg.m_nBW, 6);
   EXPECT_EQ(morg.m_nRW, 10);
-  EXPECT_EQ(team->m_strTeamwert, "100");
 
   // Goblins with Fungus (a leading item and nothing else) and two Trolls: big-guy limits
   // do not apply at creation; stars count towards the 16.
@@ -177,7 +154,6 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
   team = LoadTeamFile(Path("goblins.krt"));
   ASSERT_EQ(team->m_Spieler.size(), 16u);
   EXPECT_EQ(team->m_Spieler[12]->m_strFertigkeiten, "<Morgenstern>");
-  EXPECT_EQ(team->m_Spieler[13]->m_nPositionCode, 305);
   EXPECT_EQ(team->m_Spieler[14]->m_nPositionCode, 305);
   EXPECT_EQ(team->m_Spieler[15]->m_strFertigkeiten.rfind("<Bombenleger>", 0), 0u);
 
@@ -187,22 +163,7 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
   ASSERT_EQ(r.status, 0) << r.err;
   team = LoadTeamFile(Path("halblinge.krt"));
   EXPECT_EQ(team->m_Einnahmen[0]->m_nBetrag, 500000);
-  EXPECT_EQ(team->m_strGold, "0");
   EXPECT_EQ(team->m_strTeamwert, "50");
-}
-
-TEST_F(KrvNeu, DialogChecksInOrder) {
-  // The creation dialog's four refusals with their exact texts, in their order.
-  ExpectRefused({"--rasse", "8", "--name", "Zehn", "--spieler", "10", "--startkapital", "510000"},
-                "Sie müssen mit mininmal 11 Spielern anfangen!");
-  ExpectRefused({"--rasse", "8", "--name", "Zehn", "--spieler", "10"}, "Sie müssen mit mininmal 11 Spielern anfangen!");
-  ExpectRefused({"--rasse", "8", "--name", "Siebzehn", "--spieler", "12,4,1", "--cheerleader", "4"},
-                "Nett!\nAber es sind nur 16 Spielern erlaubt!");
-  ExpectRefused({"--rasse", "8", "--name", "Geizig", "--spieler", "11,0,2,2"},
-                "Sie müssen mit 0 Goldstücken abschließen!");
-  ExpectRefused({"--rasse", "8", "--name", "", "--spieler", "11,0,2,2", "--marken", "1", "--fans", "3",
-                 "--cheerleader", "5"},
-                "Das Team braucht noch einen Namen!\n\n(Dieser kann natürlich nachträglich noch\ngeändert werden).");
 }
 
 TEST_F(KrvNeu, BadInputIsRefused) {
@@ -217,23 +178,17 @@ TEST_F(KrvNeu, BadInputIsRefused) {
   };
   ExpectRefused({"--rasse", "15", "--name", "X"}, "Die Rasse muss zwischen 0 und 14 liegen, nicht 15.");
   ExpectRefused({"--rasse", "-1", "--name", "X"}, "„--rasse“ erwartet eine Zahl, nicht „-1“.");
-  ExpectRefused({"--rasse", "Orks", "--name", "X"}, "„--rasse“ erwartet eine Zahl, nicht „Orks“.");
   ExpectRefused(with({"--marken", "8"}), "Die Zahl der Trainingsmarken muss zwischen 0 und 7 liegen, nicht 8.");
   ExpectRefused(with({"--fans", "0"}), "Der Fan-Faktor muss zwischen 1 und 10 liegen, nicht 0.");
-  ExpectRefused(with({"--fans", "11"}), "Der Fan-Faktor muss zwischen 1 und 10 liegen, nicht 11.");
   ExpectRefused(with({"--cotrainer", "11"}), "Die Zahl der CoTrainerInnen muss zwischen 0 und 10 liegen, nicht 11.");
   ExpectRefused(with({"--cheerleader", "99999999999999999999"}),
                 "Die Zahl der CheerleaderInnen muss zwischen 0 und 10 liegen, nicht 99999999999999999999.");
   ExpectRefused(with({"--startkapital", "9999"}),
                 "Das Startkapital muss zwischen 10000 und 2000000 liegen, nicht 9999.");
-  ExpectRefused(with({"--startkapital", "2000001"}),
-                "Das Startkapital muss zwischen 10000 und 2000000 liegen, nicht 2000001.");
   ExpectRefused(with({"--marken", "1.5"}), "„--marken“ erwartet eine Zahl, nicht „1.5“.");
 
   ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "13"},
                 "Von der Position „Feldspieler“ sind höchstens 12 Spieler erlaubt, nicht 13.");
-  ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "11,0,3"},
-                "Von der Position „Werfer“ sind höchstens 2 Spieler erlaubt, nicht 3.");
   ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "11,0,2,2,1"},
                 "Die Rasse Menschen hat nur 4 Positionen; für Position 5 gibt es keine Spieler.");
   ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "1,2,3,4,5,6"},
@@ -249,12 +204,9 @@ TEST_F(KrvNeu, BadInputIsRefused) {
   args.push_back("--zauberer");
   ExpectRefused(args, "Untote dürfen bei der Erstellung keinen Zauberer einstellen.");
 
-  ExpectRefused(with({"--star", "Morg"}), "Unbekannter Starplayer „Morg“");
   ExpectRefused(with({"--star", "morg 'n' thorg"}), "Unbekannter Starplayer „morg 'n' thorg“");
   // Menschen may hire Griff; here he only breaks the budget.
   ExpectRefused(with({"--star", "Griff Oberwald"}), "Sie müssen mit 0 Goldstücken abschließen!");
-  ExpectRefused({"--rasse", "4", "--name", "X", "--star", "Griff Oberwald"},
-                "Der Starplayer „Griff Oberwald“ spielt nicht für die Rasse Elfen.");
   ExpectRefused({"--rasse", "3", "--name", "X", "--star", "Morg 'n' Thorg"},
                 "Der Starplayer „Morg 'n' Thorg“ spielt nicht für die Rasse Echsenmenschen.");
   ExpectRefused({"--rasse", "4", "--name", "X", "--startkapital", "190000", "--star", "Morg 'n' Thorg"},
@@ -278,7 +230,6 @@ TEST_F(KrvNeu, MalformedCallsAndExistingFiles) {
   ExpectRefused({"--name", "X"}, "Die Rasse fehlt (--rasse N).", 2);
   ExpectRefused({"--rasse", "8"}, "Der Name des Teams fehlt (--name TEXT).", 2);
   ExpectRefused({"--rasse", "8", "--name", "X", "--tanzen"}, "Unbekannte Option „--tanzen“.", 2);
-  ExpectRefused({"--rasse", "8", "--rasse", "9", "--name", "X"}, "„--rasse“ ist mehrfach angegeben.", 2);
   ExpectRefused({"--rasse", "8", "--name", "X", "zweite.krt"}, "„neu“ erwartet genau eine Zieldatei.", 2);
   Result r = Run({"neu", "--rasse", "8", "--name"});
   EXPECT_EQ(r.status, 2);
@@ -306,11 +257,6 @@ TEST_F(KrvNeu, MalformedCallsAndExistingFiles) {
   EXPECT_FALSE(r.err.empty());
   EXPECT_FALSE(fs::exists(Path("kein")));
 
-  r = Run({"neu", "--help"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.out.find("--startkapital"), std::string::npos);
-  r = Run({"--help"});
-  EXPECT_NE(r.out.find("neu"), std::string::npos);
 }
 
 }  // namespace

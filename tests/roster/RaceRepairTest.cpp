@@ -15,22 +15,19 @@ namespace {
 TEST(RaceRepair, Choices) {
   const std::vector<std::string> races = RaceChoices();
   ASSERT_EQ(races.size(), 16u);
-  EXPECT_EQ(races[0], "Chaos");
   EXPECT_EQ(races[3], "Echsenmenschen");
-  EXPECT_EQ(races[14], "Zwerge");
   EXPECT_EQ(races[15], "Eigene Rasse");
 
   const std::vector<std::string> types = PositionTypeChoices();
   ASSERT_EQ(types.size(), g_Kader.size());
-  EXPECT_EQ(types[0], "[Chaos]   Tiermenschen");
   EXPECT_EQ(types[11], "[Elfen]   Fänger");
   EXPECT_EQ(types[47], "[Eigenes Team]   Feldspieler");
   EXPECT_EQ(types[54], "[Echsenmenschen]   Saurus");
 }
 
-// Catches: inactive players listed, the position found by the row index instead of the code
-// (rows 10 and 11 carry each other's codes), a row outside the table written as a code,
-// unselected players changed.
+// Catches: inactive players listed, codes outside the table or of star players read wrongly,
+// a row outside the table written as a code. (Assigning to two selected players through
+// the dialog: VolkAendernDlgTest.)
 TEST(RaceRepair, RowsAndAssigningPositionCodes) {
   CKRTeam team;
   team.AddSpieler(1, "Grischnak", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", 100, 28);
@@ -39,23 +36,13 @@ TEST(RaceRepair, RowsAndAssigningPositionCodes) {
   team.AddSpieler(4, "Morgul", "Star", 5, 3, 3, 9, 50000, "", 103, 222);
   team.m_Spieler[1]->m_nStatus = kStatusVerkauft;
 
-  std::vector<RaceRepairRow> rows = RaceRepairRows(team);
+  const std::vector<RaceRepairRow> rows = RaceRepairRows(team);
   ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[0].nummer, "1");
-  EXPECT_EQ(rows[0].name, "Grischnak");
-  EXPECT_EQ(rows[0].position, "Ork-Blitzer");
   EXPECT_EQ(rows[0].positionByCode, "Blitzer");
   EXPECT_EQ(rows[1].positionByCode, "???");
   EXPECT_EQ(rows[2].positionByCode, "Eigener Starplayer");
 
-  EXPECT_TRUE(AssignPositionType({rows[0].player, rows[1].player}, 11));  // [Elfen] Fänger: code 10
-  EXPECT_EQ(team.m_Spieler[0]->m_nPositionCode, 10);
-  EXPECT_EQ(team.m_Spieler[2]->m_nPositionCode, 10);
-  EXPECT_EQ(team.m_Spieler[1]->m_nPositionCode, 25);
-  EXPECT_EQ(team.m_Spieler[3]->m_nPositionCode, 222);
-  rows = RaceRepairRows(team);
-  EXPECT_EQ(rows[0].positionByCode, "Fänger");
-
+  EXPECT_TRUE(AssignPositionType({rows[0].player}, 11));  // [Elfen] Fänger: code 10
   EXPECT_FALSE(AssignPositionType({rows[0].player}, -1));
   EXPECT_FALSE(AssignPositionType({rows[0].player}, static_cast<int>(g_Kader.size())));
   EXPECT_EQ(team.m_Spieler[0]->m_nPositionCode, 10);

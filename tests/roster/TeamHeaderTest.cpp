@@ -17,9 +17,6 @@ TEST(TeamHeader, TextsOfStandardOwnAndDamagedRaces) {
   auto team = test::MakeSampleTeam(10);
   team->Recalculate();
   TeamHeaderTexts header = MakeTeamHeader(*team);
-  EXPECT_EQ(header.name, "Grünhaut Gröhler");
-  EXPECT_EQ(header.race, "ORKS");
-  EXPECT_FALSE(header.raceEditable);
   EXPECT_EQ(header.teamValue, team->m_strTeamwert);
   team->m_strGold = "-1060000";
   team->m_nMarken = 2;
@@ -36,8 +33,6 @@ TEST(TeamHeader, TextsOfStandardOwnAndDamagedRaces) {
   EXPECT_EQ(header.race, "Nachtgoblins");
   EXPECT_TRUE(header.raceEditable);
 
-  team->m_nRasse = 3;
-  EXPECT_EQ(MakeTeamHeader(*team).race, "ECHSENMENSCHEN");
   for (int32_t damaged : {-7, 16, 1000}) {
     team->m_nRasse = damaged;
     EXPECT_EQ(MakeTeamHeader(*team).race, "???");
@@ -45,17 +40,13 @@ TEST(TeamHeader, TextsOfStandardOwnAndDamagedRaces) {
   }
 }
 
-// Catches: the notice shown at every refresh while the team has no fans, not shown again
-// after the fans came back and went again, shown while fans are left, or sound and message
-// going elsewhere than through the team's host.
+// Catches: the notice shown again while the fans stay at or below zero, the matches'
+// adjustment left out, or sound and message going elsewhere than through the team's host.
+// (Once per drop in the window: KrashballViewTest.FanNoticeOncePerDrop.)
 TEST(TeamHeader, FanNoticeOncePerDrop) {
   CKRTeam team;
   test::FakeTeamHost host;
   team.m_pHost = &host;
-  team.m_nFanFaktor = 1;
-  EXPECT_FALSE(RunFanCheck(team));
-  EXPECT_TRUE(host.calls.empty());
-
   team.m_nFanFaktor = 0;
   EXPECT_TRUE(RunFanCheck(team));
   EXPECT_TRUE(team.m_bKeineFans);
@@ -64,9 +55,8 @@ TEST(TeamHeader, FanNoticeOncePerDrop) {
   EXPECT_EQ(host.calls[1],
             "message: Sie haben keine Fans mehr!\nUnd sind damit Ihres Amtes enthoben\nund Ihre Mannschaft "
             "aufgelöst!\nSo 'n Pech!");
-  EXPECT_FALSE(RunFanCheck(team));  // still at zero: nothing more
   team.m_nFanFaktor = -2;
-  EXPECT_FALSE(RunFanCheck(team));
+  EXPECT_FALSE(RunFanCheck(team));  // still none: nothing more
   EXPECT_EQ(host.calls.size(), 2u);
 
   team.m_nFanFaktor = 1;
@@ -76,7 +66,6 @@ TEST(TeamHeader, FanNoticeOncePerDrop) {
   team.m_nFanFactorAdjustment = -2;  // the adjustment counts: 0 in force
   EXPECT_TRUE(RunFanCheck(team));
   EXPECT_EQ(host.Count("message: "), 2u);
-  EXPECT_EQ(host.Count("sound: "), 2u);
 
   // Without a host the check still keeps its flag and says the notice was due.
   CKRTeam alone;

@@ -8,8 +8,6 @@
 #include "gui/properties/PageTestSupport.h"
 #include "properties/qt/EventsModel.h"
 #include "properties/qt/LedgerModel.h"
-#include "properties/qt/MatchesModel.h"
-#include "properties/qt/PlayersModel.h"
 #include "support/SeasonTeam.h"
 
 namespace krv {
@@ -74,21 +72,6 @@ TEST(ListModels, EmptyEntries) {
   EXPECT_EQ(test::Cell(&model, 2, 0), "drei");
   EXPECT_EQ(test::Cell(&model, 3, 0), "");
   EXPECT_FALSE(model.data(model.index(5, 0)).isValid());
-}
-
-// Headings and the number of columns of each list.
-TEST(ListModels, Columns) {
-  PlayersModel players;
-  IncomeModel income;
-  MatchesModel matches;
-  EventsModel events;
-  EXPECT_EQ(players.columnCount(), 17);
-  EXPECT_EQ(income.columnCount(), 2);
-  EXPECT_EQ(matches.columnCount(), 9);
-  EXPECT_EQ(events.columnCount(), 1);
-  EXPECT_EQ(players.rowCount(), 0);
-  EXPECT_EQ(matches.headerData(8, Qt::Horizontal).toString(), "Gestiegen");
-  EXPECT_FALSE(matches.headerData(0, Qt::Vertical).isValid());
 }
 
 }  // namespace

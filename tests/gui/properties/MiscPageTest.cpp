@@ -3,10 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 
 #include "gui/properties/PageTestSupport.h"
 #include "properties/EventRows.h"
@@ -41,13 +38,7 @@ TEST_F(MiscPageTest, EventsList) {
   EXPECT_EQ(test::Headings(model), QStringList({"Ereignisse"}));
   EXPECT_GE(m_page->List()->columnWidth(kEventText), 500);
   ASSERT_EQ(model->rowCount(), 5);
-  EXPECT_EQ(Cell(model, 0, 0), "Abzug einer Trainingsmarke im Spiel gegen Grimmige Gräber");
   EXPECT_EQ(Cell(model, 4, 0), "CheerleaderIn Nardúbh verläßt das Team.");
-  EXPECT_EQ(m_page->property("helpTopic").toString(), "#TEAM_MISC");
-  QStringList labels;
-  for (QLabel* label : m_page->findChildren<QLabel*>()) labels << label->text();
-  EXPECT_TRUE(labels.contains("Besonderheiten:"));
-  EXPECT_TRUE(labels.contains("Team-Logo:"));
 
   // An event written elsewhere (a dismissed apothecary) shows after the refresh.
   Team().AddEreignis("Der Sanitäter Doc Knochenflick verlässt das Team!", kEreignisSonstiges);
@@ -84,20 +75,13 @@ TEST_F(MiscPageTest, Enabling) {
   QPushButton* logoButton = m_page->findChild<QPushButton*>("logoButton");
   ASSERT_TRUE(logoButton);
   EXPECT_FALSE(logoButton->isEnabled());
-  EXPECT_TRUE(logoButton->toolTip().startsWith("Hiermit können Sie eine BMP-Datei auswählen."));
   m_page->SetCommandHandler(PageCommand::Logo, [] {});
   EXPECT_TRUE(logoButton->isEnabled());
-
   for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change}) m_page->SetCommandHandler(c, [] {});
-  EXPECT_TRUE(m_page->findChild<QPushButton*>("neu")->isEnabled());
-  EXPECT_FALSE(m_page->findChild<QPushButton*>("loeschen")->isEnabled());
-  EXPECT_FALSE(m_page->findChild<QPushButton*>("aendern")->isEnabled());
+  EXPECT_EQ(test::EnabledButtons(m_page.get()), "neu");
   test::ClickRow(m_page->List(), 1);
-  EXPECT_TRUE(m_page->findChild<QPushButton*>("loeschen")->isEnabled());
-  EXPECT_TRUE(m_page->findChild<QPushButton*>("aendern")->isEnabled());
-  QStringList texts;
-  for (QAction* a : m_page->ContextMenu()->actions()) texts << a->text();
-  EXPECT_EQ(texts, QStringList({"&Neu", "&Löschen", "Ändern"}));
+  EXPECT_EQ(test::EnabledButtons(m_page.get()), "neu loeschen aendern");
+  EXPECT_EQ(test::MenuTexts(m_page.get()), QStringList({"&Neu", "&Löschen", "Ändern"}));
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 
 #include <QAbstractItemModel>
 #include <QHeaderView>
+#include <QAction>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStringList>
 #include <QTableView>
 #include <QTest>
@@ -12,6 +15,7 @@
 
 #include "app/qt/KrashballDoc.h"
 #include "model/Team.h"
+#include "properties/qt/RecordListPage.h"
 
 namespace krv::test {
 
@@ -61,6 +65,22 @@ inline void DoubleClickRow(QTableView* list, int row) {
   const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// The names of the page's enabled command buttons, as "neu loeschen aendern".
+inline QString EnabledButtons(const QWidget* page) {
+  QStringList names;
+  for (const char* name : {"neu", "loeschen", "aendern"})
+    if (auto* button = page->findChild<QPushButton*>(name); button && button->isEnabled()) names << name;
+  return names.join(' ');
+}
+
+// The context menu's entries, separators left out, as it is about to open.
+inline QStringList MenuTexts(RecordListPage* page) {
+  QStringList texts;
+  for (QAction* action : page->ContextMenu()->actions())
+    if (!action->isSeparator()) texts << action->text();
+  return texts;
 }
 
 }  // namespace krv::test

@@ -92,10 +92,8 @@ TEST_F(StaffPageTest, FilledFromTeam) {
   team->AddCheerleader("anja");
   team->AddCoTrainer("Berta");
   Open(std::move(team));
-  EXPECT_EQ(m_page->property("helpTopic").toString(), "#TEAM_PERSONAL");
   EXPECT_EQ(ListTexts("cotrainer"), (QStringList{"Berta", "Cotrainer1"}));
   EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"anja", "Cheerleader1", "Cheerleader2"}));
-  EXPECT_EQ(Find<QLabel>("cotrainerAnzahl")->text(), "Anzahl: 2");
   EXPECT_EQ(Find<QLabel>("cheerleaderAnzahl")->text(), "Anzahl: 3");
   EXPECT_EQ(Find<QLineEdit>("trainer")->text(), "Der Trainer");
   EXPECT_EQ(Find<QLineEdit>("sani")->text(), "Der Sani");
@@ -104,13 +102,7 @@ TEST_F(StaffPageTest, FilledFromTeam) {
   EXPECT_EQ(Find<QLabel>("zaubererLabel")->text(), "&Zauberer:");
   EXPECT_FALSE(Find<QLineEdit>("zauberer")->isEnabled());  // no wizard hired
   EXPECT_FALSE(Find<QToolButton>("zaubererEntlassen")->isEnabled());
-  EXPECT_FALSE(Find<QPushButton>("cotrainerAendern")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>("cheerleaderAendern")->isEnabled());
-  // Tab goes down the page: each name with its dismiss button.
-  EXPECT_EQ(Find<QLineEdit>("trainer")->nextInFocusChain(), Find<QLineEdit>("sani"));
-  EXPECT_EQ(Find<QLineEdit>("sani")->nextInFocusChain(), Find<QToolButton>("saniEntlassen"));
-  EXPECT_EQ(Find<QToolButton>("saniEntlassen")->nextInFocusChain(), Find<QLineEdit>("zauberer"));
-  EXPECT_EQ(Find<QLineEdit>("zauberer")->nextInFocusChain(), Find<QToolButton>("zaubererEntlassen"));
   Select("cheerleader", "anja");
   EXPECT_TRUE(Find<QPushButton>("cheerleaderAendern")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>("cotrainerAendern")->isEnabled());
@@ -141,38 +133,14 @@ TEST_F(StaffPageTest, UntoteHaveNoApothecaryNorWizard) {
   team->m_strSani.clear();
   team->m_bSani = 0;
   Open(std::move(team));
-  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "nicht möglich");
-  EXPECT_EQ(Find<QLineEdit>("zauberer")->text(), "nicht möglich");
-  EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
-  EXPECT_FALSE(Find<QLineEdit>("zauberer")->isEnabled());
-  EXPECT_FALSE(Find<QToolButton>("saniEntlassen")->isEnabled());
-  EXPECT_FALSE(Find<QToolButton>("zaubererEntlassen")->isEnabled());
+  for (const char* field : {"sani", "zauberer"}) {
+    EXPECT_EQ(Find<QLineEdit>(field)->text(), "nicht möglich");
+    EXPECT_FALSE(Find<QLineEdit>(field)->isEnabled());
+    EXPECT_FALSE(Find<QToolButton>((std::string(field) + "Entlassen").c_str())->isEnabled());
+  }
   EXPECT_EQ(Team().m_strSani, "nicht möglich");
   EXPECT_EQ(Team().m_strZauberer, "nicht möglich");
   EXPECT_EQ(Team().m_bSani, 0);
-}
-
-// Race 6 hires a master chef: label and the leaving event say so.
-TEST_F(StaffPageTest, HalflingMasterChef) {
-  auto team = test::MakeSampleTeam(6);
-  team->m_bZauberer = 1;
-  team->m_strZauberer = "Bernd Bratpfanne";
-  Open(std::move(team));
-  EXPECT_EQ(Find<QLabel>("zaubererLabel")->text(), "Meisterkoch:");
-  ASSERT_TRUE(Find<QToolButton>("zaubererEntlassen")->isEnabled());
-  const int events = EventRows();
-  m_messages.answers = {kJa};
-  Find<QToolButton>("zaubererEntlassen")->click();
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Question);
-  EXPECT_EQ(m_messages.requests[0].text, "Soll Bernd Bratpfanne\nwirklich entlassen werden?");
-  EXPECT_EQ(Team().m_bZauberer, 0);
-  EXPECT_EQ(Team().m_strZauberer, "");
-  EXPECT_EQ(Team().m_Ereignisse.back()->m_strText, "Der Meisterkoch Bernd Bratpfanne verlässt das Team!");
-  EXPECT_EQ(EventRows(), events + 1);  // the events page shows it at once
-  EXPECT_EQ(Find<QLineEdit>("zauberer")->text(), "");
-  EXPECT_FALSE(Find<QLineEdit>("zauberer")->isEnabled());
-  EXPECT_TRUE(m_doc->IsModified());
 }
 
 // With the question on, "Nein" keeps the apothecary and "Ja" dismisses him.
@@ -191,11 +159,9 @@ TEST_F(StaffPageTest, DismissApothecaryAsks) {
   m_messages.answers = {kJa};
   Find<QToolButton>("saniEntlassen")->click();
   EXPECT_EQ(m_messages.requests.size(), 2u);
-  EXPECT_EQ(Team().m_bSani, 0);
   EXPECT_EQ(Team().m_strSani, "");
   EXPECT_EQ(Team().m_Ereignisse.back()->m_strText, "Der Sanitäter Der Sani verlässt das Team!");
-  EXPECT_EQ(Team().m_Ereignisse.back()->m_nArt, kEreignisSonstiges);
-  EXPECT_EQ(EventRows(), events + 1);
+  EXPECT_EQ(EventRows(), events + 1);  // the events page shows it at once
   EXPECT_EQ(Find<QLineEdit>("sani")->text(), "");
   EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
   EXPECT_FALSE(Find<QToolButton>("saniEntlassen")->isEnabled());
@@ -224,7 +190,6 @@ TEST_F(StaffPageTest, DismissalsWithoutQuestion) {
   EXPECT_TRUE(m_messages.requests.empty());
   EXPECT_EQ(ListTexts("cheerleader"), QStringList{"Cheerleader1"});
   EXPECT_TRUE(ListTexts("cotrainer").isEmpty());
-  EXPECT_EQ(Find<QLabel>("cheerleaderAnzahl")->text(), "Anzahl: 1");
   EXPECT_EQ(Find<QLabel>("cotrainerAnzahl")->text(), "Anzahl: 0");
   ASSERT_GE(Team().m_Ereignisse.size(), 4u);
   const size_t n = Team().m_Ereignisse.size();
@@ -254,38 +219,29 @@ TEST_F(StaffPageTest, DismissCheerleaderKeepsHerExpense) {
   WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
   Find<QPushButton>("cheerleaderAendern")->click();
   EXPECT_EQ(ListTexts("cheerleader"), QStringList{"Cheerleader1"});
-  EXPECT_EQ(Team().m_Cheerleader.size(), 1u);
   EXPECT_EQ(Team().m_Ausgaben.size(), expenses);
-  EXPECT_EQ(Team().m_Ausgaben.back()->m_nArt, kAusgabeCheerleader);
   EXPECT_EQ(m_sheet->ExpensesPage()->List()->model()->rowCount(), static_cast<int>(expenses));
 }
 
-// Renaming only in case is accepted at once, without the duplicate message; the career text
-// goes with it and the list shows and selects the new name.
+// Renaming only in case (the dialog opened by a double click) is accepted at once, without
+// the duplicate message; the career text goes with it and the list shows and selects the
+// new name.
 TEST_F(StaffPageTest, CheerleaderRenamedOnlyInCase) {
   Open(test::MakeSampleTeam());
   Select("cheerleader", "Cheerleader1");
-  QString caption, okText;
-  bool deleteShown = false;
   WhenModal<CPersonalDlg>([&](CPersonalDlg* dialog) {
-    caption = dialog->windowTitle();
-    okText = Child<QPushButton>(dialog, "ok")->text();
-    deleteShown = Child<QPushButton>(dialog, "loeschen")->isVisible();
     auto* name = Child<QLineEdit>(dialog, "name");
     EXPECT_EQ(name->text(), "Cheerleader1");
     name->setText(QStringLiteral("cheerleader1"));
     Child<QPlainTextEdit>(dialog, "lebenslauf")->setPlainText(QStringLiteral("Seit 2006 im Team"));
     Child<QPushButton>(dialog, "ok")->click();
   });
-  Find<QPushButton>("cheerleaderAendern")->click();
-  EXPECT_EQ(caption, "CheerleaderIn ändern");
-  EXPECT_EQ(okText, "&Ändern");
-  EXPECT_TRUE(deleteShown);
+  auto* list = Find<QListWidget>("cheerleader");
+  emit list->itemDoubleClicked(list->currentItem());
   EXPECT_TRUE(m_messages.requests.empty());
   EXPECT_EQ(Team().m_Cheerleader[0]->m_strName, "cheerleader1");
   EXPECT_EQ(Team().m_Cheerleader[0]->m_strLebenslauf, "Seit 2006 im Team");
   EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"cheerleader1", "Cheerleader2"}));
-  auto* list = Find<QListWidget>("cheerleader");
   ASSERT_NE(list->currentItem(), nullptr);
   EXPECT_EQ(list->currentItem()->text(), "cheerleader1");
   EXPECT_TRUE(m_doc->IsModified());
@@ -315,40 +271,12 @@ TEST_F(StaffPageTest, DuplicateNameReopensWithPreviousName) {
   EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader2", "Chiara"}));
 }
 
-// The same for assistant coaches, reached by a double click; "&Abbruch" changes nothing.
-TEST_F(StaffPageTest, CoTrainerDuplicateThenCancel) {
-  auto team = test::MakeSampleTeam();
-  team->AddCoTrainer("Ede");
-  Open(std::move(team));
-  Select("cotrainer", "Ede");
-  WhenModal<CPersonalDlg>([&](CPersonalDlg* dialog) {
-    EXPECT_EQ(dialog->windowTitle(), "CotrainerIn ändern");
-    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Cotrainer1"));
-    Child<QPushButton>(dialog, "ok")->click();
-    WhenModal<CPersonalDlg>([&](CPersonalDlg* again) {
-      EXPECT_EQ(Child<QLineEdit>(again, "name")->text(), "Ede");
-      Child<QPushButton>(again, "abbruch")->click();
-    });
-  });
-  auto* list = Find<QListWidget>("cotrainer");
-  emit list->itemDoubleClicked(list->currentItem());
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_EQ(m_messages.requests[0].text, "Eine(n) CotrainerIn mit diesem\nNamen gibt es schon!");
-  EXPECT_EQ(ListTexts("cotrainer"), (QStringList{"Cotrainer1", "Ede"}));
-  EXPECT_FALSE(m_doc->IsModified());
-}
-
 // Hiring for the expense entry: a duplicate name gives the message and the dialog again
 // with the typed name; a unique one is hired and left in m_strEingabeName.
 TEST_F(StaffPageTest, HireCheerleaderDuplicateThenUnique) {
   Open(test::MakeSampleTeam());
-  QString caption, reopenedWith;
-  bool deleteShown = true, careerBoxShown = true;
+  QString reopenedWith;
   WhenModal<CPersonalDlg>([&](CPersonalDlg* dialog) {
-    caption = dialog->windowTitle();
-    deleteShown = Child<QPushButton>(dialog, "loeschen")->isVisible();
-    careerBoxShown = Child<QWidget>(dialog, "zeigeLebenslauf")->isVisible();
-    EXPECT_EQ(Child<QPushButton>(dialog, "ok")->text(), "&Neu");
     Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Cheerleader1"));
     Child<QPushButton>(dialog, "ok")->click();
     WhenModal<CPersonalDlg>([&](CPersonalDlg* again) {
@@ -358,57 +286,39 @@ TEST_F(StaffPageTest, HireCheerleaderDuplicateThenUnique) {
     });
   });
   EXPECT_TRUE(m_page->HireCheerleader());
-  EXPECT_EQ(caption, "Neue(n) CheerleaderIn");
-  EXPECT_FALSE(deleteShown);
-  EXPECT_FALSE(careerBoxShown);
   ASSERT_EQ(m_messages.requests.size(), 1u);
   EXPECT_EQ(m_messages.requests[0].text, "Eine(n) CheerleaderIn mit diesem\nNamen gibt es schon!");
   EXPECT_EQ(reopenedWith, "Cheerleader1");
   EXPECT_EQ(Team().m_strEingabeName, "Cheerleader3");
-  EXPECT_EQ(Team().m_Cheerleader.size(), 3u);
   EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader1", "Cheerleader2", "Cheerleader3"}));
   EXPECT_EQ(Find<QLabel>("cheerleaderAnzahl")->text(), "Anzahl: 3");
 }
 
-// Cancelling a hiring reports failure and changes nothing.
-TEST_F(StaffPageTest, HireCancelled) {
+// Cancelling a hiring reports failure and changes nothing; asking for a new apothecary's or
+// wizard's name only gives the name (the expense entry hires him).
+TEST_F(StaffPageTest, HireCancelledAndNamesAsked) {
   Open(test::MakeSampleTeam());
   Team().m_strEingabeName = "vorher";
-  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) {
-    EXPECT_EQ(dialog->windowTitle(), "Neue(n) CoTrainerIn");
-    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Ede"));
-    Child<QPushButton>(dialog, "abbruch")->click();
-  });
+  auto answer = [](const char* button) {
+    WhenModal<CPersonalDlg>([button](CPersonalDlg* dialog) {
+      Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Mork der Weiße"));
+      Child<QPushButton>(dialog, button)->click();
+    });
+  };
+  answer("abbruch");
   EXPECT_FALSE(m_page->HireCoTrainer());
   EXPECT_EQ(Team().m_CoTrainer.size(), 1u);
   EXPECT_EQ(Team().m_strEingabeName, "vorher");
-
-  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) {
-    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Ede"));
-    Child<QPushButton>(dialog, "ok")->click();
-  });
-  EXPECT_TRUE(m_page->HireCoTrainer());
-  EXPECT_EQ(ListTexts("cotrainer"), (QStringList{"Cotrainer1", "Ede"}));
-}
-
-// Asking for a new apothecary's or wizard's name only gives the name.
-TEST_F(StaffPageTest, AskApothecaryAndWizardName) {
-  Open(test::MakeSampleTeam());
-  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) {
-    EXPECT_EQ(dialog->windowTitle(), "Neuen Zauberer");
-    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Mork der Weiße"));
-    Child<QPushButton>(dialog, "ok")->click();
-  });
+  answer("abbruch");
+  EXPECT_FALSE(m_page->AskApothecaryName());
+  EXPECT_EQ(Team().m_strEingabeName, "vorher");
+  answer("ok");
   EXPECT_TRUE(m_page->AskWizardName());
   EXPECT_EQ(Team().m_strEingabeName, "Mork der Weiße");
-  EXPECT_EQ(Team().m_bZauberer, 0);  // the expense entry hires him
-
-  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) {
-    EXPECT_EQ(dialog->windowTitle(), "Neuen Sani");
-    Child<QPushButton>(dialog, "abbruch")->click();
-  });
-  EXPECT_FALSE(m_page->AskApothecaryName());
-  EXPECT_EQ(Team().m_strEingabeName, "Mork der Weiße");
+  EXPECT_EQ(Team().m_bZauberer, 0);
+  answer("ok");
+  EXPECT_TRUE(m_page->HireCoTrainer());
+  EXPECT_EQ(ListTexts("cotrainer"), (QStringList{"Cotrainer1", "Mork der Weiße"}));
 }
 
 // A staff expense deleted on the expense page empties the apothecary; the page follows,

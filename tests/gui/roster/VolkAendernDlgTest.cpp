@@ -38,20 +38,14 @@ TEST_F(VolkAendernDlgTest, AssignsAPositionCodeToTwoSelectedPlayers) {
   team->AddSpieler(4, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
   team->m_Spieler.back()->m_nStatus = kStatusVerstorben;
   CVolkAendernDlg dialog(*team);
-  EXPECT_EQ(dialog.windowTitle(), "Volk ändern");
   auto* list = Child<QTreeWidget>(&dialog, "players");
   auto* type = Child<QComboBox>(&dialog, "positionType");
   auto* race = Child<QComboBox>(&dialog, "race");
   ASSERT_EQ(list->topLevelItemCount(), 3);
   EXPECT_EQ(RowTexts(list, 0), (QStringList{"1", "Blitzer1", "Ork-Blitzer", "Blitzer"}));
   EXPECT_EQ(RowTexts(list, 1), (QStringList{"2", "Werfer1", "Werfer", "Werfer"}));
-  EXPECT_EQ(list->headerItem()->text(3), "Position nach ID");
-  EXPECT_EQ(list->columnWidth(1), 140);
-  EXPECT_EQ(race->count(), 16);
   EXPECT_EQ(race->currentText(), "Orks");
-  EXPECT_EQ(race->itemText(15), "Eigene Rasse");
   EXPECT_FALSE(Child<QLineEdit>(&dialog, "ownRace")->isEnabled());
-  EXPECT_EQ(type->itemText(0), "[Chaos]   Tiermenschen");
   EXPECT_FALSE(type->isEnabled());
   EXPECT_EQ(type->currentIndex(), -1);
 
@@ -66,12 +60,10 @@ TEST_F(VolkAendernDlgTest, AssignsAPositionCodeToTwoSelectedPlayers) {
   EXPECT_EQ(team->m_Spieler[2]->m_nPositionCode, 10);
   EXPECT_EQ(team->m_Spieler[1]->m_nPositionCode, 26);
   EXPECT_EQ(team->m_Spieler[3]->m_nPositionCode, 25);
-  EXPECT_EQ(RowTexts(list, 0)[3], "Fänger");
-  EXPECT_EQ(RowTexts(list, 2)[3], "Fänger");
-  EXPECT_EQ(RowTexts(list, 1)[3], "Werfer");
-  EXPECT_TRUE(list->topLevelItem(0)->isSelected());
-  EXPECT_TRUE(list->topLevelItem(2)->isSelected());
-  EXPECT_FALSE(list->topLevelItem(1)->isSelected());
+  for (int row : {0, 1, 2}) {
+    EXPECT_EQ(RowTexts(list, row)[3], row == 1 ? "Werfer" : "Fänger");
+    EXPECT_EQ(list->topLevelItem(row)->isSelected(), row != 1);
+  }
   EXPECT_TRUE(dialog.IsChanged());
 
   list->clearSelection();

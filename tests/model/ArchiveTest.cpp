@@ -73,12 +73,6 @@ TEST(Archive, ImpossibleSizesFailEarly) {
   ArchiveReader text(hugeText, {});
   EXPECT_THROW(text.ReadString(), ArchiveError);
 
-  const std::string cutText = Bytes({5, 'a', 'b'});
-  ArchiveReader shortText(cutText, {});
-  EXPECT_THROW(shortText.ReadString(), ArchiveError);
-  const std::string cutInt = Bytes({1, 2, 3});
-  ArchiveReader shortInt(cutInt, {});
-  EXPECT_THROW(shortInt.ReadInt32(), ArchiveError);
   // The 16-bit character form is refused with a message, not misread.
   const std::string wideText = Bytes({0xFF, 0xFE, 0xFF, 0x01, 'a', 0});
   ArchiveReader wide(wideText, {});

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
 
 #include "model/Archive.h"
@@ -258,26 +257,6 @@ TEST_F(TempFolder, FailedSaveKeepsOldFile) {
   size_t files = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(m_dir)) ++files;
   EXPECT_EQ(files, 2u);  // team.krt and the folder, no leftovers
-}
-
-// Load errors name the file and the problem.
-TEST_F(TempFolder, LoadErrorsNameTheFile) {
-  try {
-    LoadTeamFile(Path("fehlt.krt"));
-    FAIL();
-  } catch (const FileError& e) {
-    EXPECT_NE(std::string(e.what()).find("fehlt.krt"), std::string::npos);
-    EXPECT_NE(std::string(e.what()).find("existiert nicht"), std::string::npos);
-  }
-  std::ofstream(Path("kaputt.krt")) << "Das ist keine Team-Datei, sondern Text.";
-  try {
-    LoadTeamFile(Path("kaputt.krt"));
-    FAIL();
-  } catch (const FileError& e) {
-    EXPECT_NE(std::string(e.what()).find("kaputt.krt"), std::string::npos);
-    EXPECT_NE(std::string(e.what()).find("Keine gültige Team-Datei"), std::string::npos);
-  }
-  EXPECT_THROW(LoadTeamFile(m_dir.string()), FileError);
 }
 
 }  // namespace

@@ -97,11 +97,9 @@ TEST(Skills, SkillTextToAbbreviations) {
   // Case-sensitive substring search: "Blöd" does not match inside "Saublöd", so both
   // appear once each.
   EXPECT_EQ(SkillTextToAbbreviations("Blöd, Saublöd"), "Blöd,Saublöd");
-  EXPECT_EQ(SkillTextToAbbreviations("Saublöd"), "Saublöd");
 
   // A name inside a longer name matches too; "." sorts before letters.
   EXPECT_EQ(SkillTextToAbbreviations("Tackle durchbrechen"), "T.durch,Tackle");
-  EXPECT_EQ(SkillTextToAbbreviations("Fliegender Tackle"), "Fl.T,Tackle");
 
   // A name given twice is added once.
   EXPECT_EQ(SkillTextToAbbreviations("Mitspieler werfen, Mitspieler werfen"), "Mit.werf");
@@ -114,7 +112,6 @@ TEST(Skills, SkillTextToAbbreviations) {
   // names inside the item count like any other text.
   EXPECT_EQ(SkillTextToAbbreviations("x<a>b>, Robust"), "x<a>,Robu");
   EXPECT_EQ(SkillTextToAbbreviations("<Blocken>"), "<Blocken>,Blk");
-  EXPECT_EQ(SkillTextToAbbreviations(">"), ">");
 
   // Windows-1252 order: "2Köpfe" (digit) first, "Hyp.Bl" before "Hörner".
   EXPECT_EQ(SkillTextToAbbreviations("Hörner, Hypnotischer Blick, Zwei Köpfe"),

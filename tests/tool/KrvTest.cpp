@@ -36,7 +36,6 @@ TEST_F(Krv, HelpListsCommands) {
   const Result wrong = Run({"tanzen"});
   EXPECT_EQ(wrong.status, 2);
   EXPECT_NE(wrong.err.find("Unbekannter Befehl"), std::string::npos);
-  EXPECT_EQ(Run({"json"}).status, 2);
 }
 
 // The JSON keys, stored texts next to the recomputed figures, and null for a list hole.

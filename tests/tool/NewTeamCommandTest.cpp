@@ -180,7 +180,6 @@ TEST_F(KrvNeu, BadInputIsRefused) {
   ExpectRefused({"--rasse", "-1", "--name", "X"}, "„--rasse“ erwartet eine Zahl, nicht „-1“.");
   ExpectRefused(with({"--marken", "8"}), "Die Zahl der Trainingsmarken muss zwischen 0 und 7 liegen, nicht 8.");
   ExpectRefused(with({"--fans", "0"}), "Der Fan-Faktor muss zwischen 1 und 10 liegen, nicht 0.");
-  ExpectRefused(with({"--cotrainer", "11"}), "Die Zahl der CoTrainerInnen muss zwischen 0 und 10 liegen, nicht 11.");
   ExpectRefused(with({"--cheerleader", "99999999999999999999"}),
                 "Die Zahl der CheerleaderInnen muss zwischen 0 und 10 liegen, nicht 99999999999999999999.");
   ExpectRefused(with({"--startkapital", "9999"}),

@@ -21,6 +21,15 @@ TeamBudget Opened(int32_t race, const CKRTeam* team = nullptr, int32_t startkapi
   return budget;
 }
 
+// A Menschen budget with these players per row, recomputed.
+TeamBudget Menschen(std::array<int32_t, 6> counts, const std::string& name = "", int32_t startkapital = 1000000) {
+  TeamBudget budget = Opened(8, nullptr, startkapital);
+  budget.m_Anzahl = counts;
+  budget.m_TeamName = name;
+  RecomputeTeamBudget(budget);
+  return budget;
+}
+
 CKRSpieler Star(const std::string& name, int32_t value, int32_t code) {
   CKRSpieler s;
   s.m_strName = name;
@@ -105,10 +114,8 @@ TEST(TeamBudget, ClampingToTheFieldRanges) {
 
   // A fan factor of 0 is not clamped; "&Erstellen" refuses it with the range message
   // before any other check, and the summary shows it as it is.
-  b = Opened(8);
+  b = Menschen({12, 0, 2, 4, 0, 0}, "Null Fans");
   b.m_FanFaktor = 0;
-  b.m_Anzahl = {12, 0, 2, 4, 0, 0};
-  b.m_TeamName = "Null Fans";
   RecomputeTeamBudget(b);
   EXPECT_EQ(b.m_FanFaktor, 0);
   EXPECT_EQ(BudgetSummaryLines(b)[1], "Fanfaktor : 0, Preis : 0");
@@ -132,10 +139,7 @@ TEST(TeamBudget, ErstellenChecksInOrder) {
       "Das Team braucht noch einen Namen!\n\n(Dieser kann natürlich nachträglich noch\ngeändert werden).";
 
   // 10 players and exactly 0 gold left.
-  TeamBudget b = Opened(8, nullptr, 510000);
-  b.m_Anzahl = {10, 0, 0, 0, 0, 0};
-  b.m_TeamName = "Zehn";
-  RecomputeTeamBudget(b);
+  TeamBudget b = Menschen({10, 0, 0, 0, 0, 0}, "Zehn", 510000);
   ASSERT_EQ(b.m_Restgold, 0);
   EXPECT_EQ(CheckTeamCreation(b), tooFew);
   // Too few wins over gold left and no name.
@@ -145,8 +149,7 @@ TEST(TeamBudget, ErstellenChecksInOrder) {
   EXPECT_EQ(CheckTeamCreation(b), tooFew);
 
   // 17 players and 0 gold left: the 16-player message, and the count line is marked.
-  b = Opened(8);
-  b.m_Anzahl = {12, 4, 1, 0, 0, 0};
+  b = Menschen({12, 4, 1, 0, 0, 0});
   b.m_Cheerleader = 4;
   RecomputeTeamBudget(b);
   ASSERT_EQ(b.m_Restgold, 0);
@@ -159,9 +162,7 @@ TEST(TeamBudget, ErstellenChecksInOrder) {
   EXPECT_EQ(BudgetSummaryLines(b)[7], "       16 Spieler");
 
   // 15 players and gold left (also without a name): the gold message.
-  b = Opened(8);
-  b.m_Anzahl = {11, 0, 2, 2, 0, 0};
-  RecomputeTeamBudget(b);
+  b = Menschen({11, 0, 2, 2, 0, 0});
   EXPECT_EQ(CheckTeamCreation(b), goldLeft);
   // Overspent is as wrong as underspent.
   b.m_Trainingsmarken = 7;
@@ -170,16 +171,13 @@ TEST(TeamBudget, ErstellenChecksInOrder) {
   EXPECT_EQ(CheckTeamCreation(b), goldLeft);
 
   // Star players count towards the 11 and the 16.
-  b = Opened(8, nullptr, 650000);
-  b.m_Anzahl = {10, 0, 0, 0, 0, 0};
+  b = Menschen({10, 0, 0, 0, 0, 0}, "Mit Star", 650000);
   SetStarSlot(b, 2, Star("Griff Oberwald", 140000, 214));
-  b.m_TeamName = "Mit Star";
   RecomputeTeamBudget(b);
   EXPECT_EQ(b.m_Spielerzahl, 11);
   EXPECT_EQ(b.m_Restgold, 0);
   EXPECT_EQ(CheckTeamCreation(b), std::nullopt);
-  b = Opened(8);
-  b.m_Anzahl = {12, 0, 0, 0, 0, 0};
+  b = Menschen({12, 0, 0, 0, 0, 0});
   for (int slot = 0; slot < 4; ++slot) SetStarSlot(b, slot, Star("Troll (Brocken)", 100000, 305));
   RecomputeTeamBudget(b);
   EXPECT_EQ(b.m_Spielerzahl, 16);

@@ -205,7 +205,7 @@ TEST_F(FileRequesterQXTest, NewFolder) {
     editor->setText("Liga");
     QTest::keyClick(editor, Qt::Key_Return);  // renames, does not press OK
     EXPECT_TRUE(d->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo(Path("Liga")).isDir(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo(Path("Liga")).isDir(); }, 10000));
     EXPECT_FALSE(QFileInfo(Path("Neuer Ordner (2)")).exists());
     EXPECT_TRUE(boxes.notices.isEmpty());
 

@@ -76,7 +76,7 @@ inline QStringList ShownNames(QDialog* dialog) {
 // Waits until the list shows exactly these names (the file system is read in the background).
 inline bool WaitForNames(QDialog* dialog, QStringList expected) {
   expected.sort();
-  return QTest::qWaitFor([&] { return ShownNames(dialog) == expected; }, 5000);
+  return QTest::qWaitFor([&] { return ShownNames(dialog) == expected; }, 10000);
 }
 
 // Runs DoModal; `drive` gets the open window and must close it. A window left open is a

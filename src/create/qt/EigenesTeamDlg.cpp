@@ -11,6 +11,7 @@
 #include "create/qt/Starplayer.h"
 #include "model/Team.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ReadOnlyLook.h"
 #include "ui/WindowPlacement.h"
 
 namespace krv {
@@ -32,10 +33,7 @@ CEigenesTeamDlg::CEigenesTeamDlg(CKRTeam* team, int32_t startingCapital, QWidget
     button->setAutoDefault(false);
     auto* text = new QLineEdit(this);
     text->setObjectName(QStringLiteral("text%1").arg(slot));
-    text->setReadOnly(true);
-    QPalette palette = text->palette();  // shown, not typed into
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    text->setPalette(palette);
+    SetReadOnlyLook(text);
     text->setMinimumWidth(360);
     grid->addWidget(button, slot + 1, 0);
     grid->addWidget(text, slot + 1, 1);

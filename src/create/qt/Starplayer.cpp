@@ -22,6 +22,7 @@
 #include "ui/ListColumns.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QuickHelp.h"
+#include "ui/ReadOnlyLook.h"
 #include "ui/WindowPlacement.h"
 
 namespace krv {
@@ -59,18 +60,10 @@ class CharacteristicSpin : public QSpinBox {
   int m_nHigh;
 };
 
-// Shown, not typed into: the field takes the window's colour so that it does not invite typing.
-void LookReadOnly(QLineEdit* field) {
-  field->setReadOnly(true);
-  QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-  field->setPalette(palette);
-}
-
 QLineEdit* ReadOnlyField(const QString& objectName, QWidget* parent, int widthChars = 0) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(objectName);
-  LookReadOnly(field);
+  SetReadOnlyLook(field);
   field->setFocusPolicy(Qt::NoFocus);
   field->setAlignment(Qt::AlignRight);
   if (widthChars > 0) {
@@ -116,7 +109,7 @@ void CStarplayer::BuildControls() {
   m_pKindLabel = new QLabel(QStringLiteral("A&rt: "), this);
   auto* kind = new QLineEdit(QString::fromUtf8(BuilderKindName(m_Builder.m_nKind)), this);
   kind->setObjectName(QStringLiteral("kind"));
-  LookReadOnly(kind);
+  SetReadOnlyLook(kind);
   kind->setFocusPolicy(Qt::NoFocus);
   m_pKindLabel->setBuddy(kind);
 

@@ -19,6 +19,7 @@
 #include "rules/StaffPrices.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QuickHelp.h"
+#include "ui/ReadOnlyLook.h"
 #include "ui/WindowPlacement.h"
 
 namespace krv {
@@ -56,11 +57,8 @@ QCheckBox* NewLeftTextCheckBox(const QString& text, QWidget* parent, const char*
 QLineEdit* NewReadOnly(QWidget* parent, const QString& objectName) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(objectName);
-  edit->setReadOnly(true);
+  SetReadOnlyLook(edit);
   edit->setFocusPolicy(Qt::NoFocus);
-  QPalette palette = edit->palette();  // shown, not typed into
-  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-  edit->setPalette(palette);
   return edit;
 }
 

@@ -30,6 +30,7 @@
 #include "roster/qt/VolkAendernDlg.h"
 #include "ui/AppSettings.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ReadOnlyLook.h"
 
 
 namespace krv {
@@ -58,12 +59,6 @@ QLineEdit* HeaderField(QWidget* parent, const char* objectName, Qt::Alignment al
   return field;
 }
 
-void LookReadOnly(QLineEdit* field) {
-  field->setReadOnly(true);
-  QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-  field->setPalette(palette);
-}
 
 // Writes the text only when it differs, so the cursor of a field being typed in stays put.
 // A field not being typed in shows the start of a long text.
@@ -82,9 +77,6 @@ CKrashballView::CKrashballView(KrashballDoc* doc, QWidget* parent) : QWidget(par
   // The header: name and race stretch to the left, the figures keep their width on the right.
   m_pName = HeaderField(this, "teamName");
   m_pName->setMaxLength(static_cast<int>(kMaxTeamNameLength));
-  m_editablePalette = m_pName->palette();
-  m_readOnlyPalette = m_editablePalette;
-  m_readOnlyPalette.setColor(QPalette::Base, m_readOnlyPalette.color(QPalette::Window));
   m_pRace = HeaderField(this, "race");
   m_pRace->setValidator(new UpperCaseValidator(m_pRace));
   m_pRaceButton = new QToolButton(this);
@@ -103,7 +95,7 @@ CKrashballView::CKrashballView(KrashballDoc* doc, QWidget* parent) : QWidget(par
                      "durch fiese Tricks verloren haben."));
   m_pFanFaktor = HeaderField(this, "fanFactor");
   m_pFanFaktor->setToolTip(QStringLiteral("Ihr momentaner Fan-Faktor."));
-  for (QLineEdit* field : {m_pTeamwert, m_pGold, m_pMarken, m_pFanFaktor}) LookReadOnly(field);
+  for (QLineEdit* field : {m_pTeamwert, m_pGold, m_pMarken, m_pFanFaktor}) SetReadOnlyLook(field);
 
   const QFontMetrics metrics(font());
   const int margin = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
@@ -153,7 +145,7 @@ CKrashballView::CKrashballView(KrashballDoc* doc, QWidget* parent) : QWidget(par
   // A team whose creation was cancelled has no race: the window stays empty.
   m_bBuilt = team.m_nRasse != -1;
   if (!m_bBuilt) {
-    for (QLineEdit* field : {m_pName, m_pRace}) LookReadOnly(field);
+    for (QLineEdit* field : {m_pName, m_pRace}) SetReadOnlyLook(field);
     m_pRaceButton->setEnabled(false);
     layout->addStretch(1);
     return;
@@ -204,8 +196,7 @@ void CKrashballView::UpdateTeamHeader() {
 }
 
 void CKrashballView::SetRaceEditable(bool editable) {
-  m_pRace->setReadOnly(!editable);
-  m_pRace->setPalette(editable ? m_editablePalette : m_readOnlyPalette);
+  SetReadOnlyLook(m_pRace, !editable);
 }
 
 void CKrashballView::OnNameEdited(const QString& text) {

@@ -4,7 +4,6 @@
 // The view checks the team when it is first shown and remembers the window's placement per
 // team name.
 
-#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 
@@ -67,8 +66,6 @@ class CKrashballView : public QWidget {
   QLineEdit* m_pGold = nullptr;
   QLineEdit* m_pMarken = nullptr;
   QLineEdit* m_pFanFaktor = nullptr;
-  QPalette m_editablePalette;
-  QPalette m_readOnlyPalette;
   QPointer<QWidget> m_pWatchedFrame;
   bool m_bBuilt = false;  // the team has a race: header and sheet exist
   bool m_bShownOnce = false;

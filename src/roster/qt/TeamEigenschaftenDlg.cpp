@@ -8,6 +8,7 @@
 
 #include "model/Team.h"
 #include "roster/TeamStatistics.h"
+#include "ui/ReadOnlyLook.h"
 
 namespace krv {
 namespace {
@@ -15,12 +16,9 @@ namespace {
 QLineEdit* ShownValue(QWidget* parent, const char* objectName, const QString& text, bool number) {
   auto* field = new QLineEdit(text, parent);
   field->setObjectName(QString::fromLatin1(objectName));
-  field->setReadOnly(true);
+  SetReadOnlyLook(field);
   field->setFocusPolicy(Qt::NoFocus);
   if (number) field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-  field->setPalette(palette);
   const QFontMetrics metrics(field->font());
   field->setMinimumWidth(metrics.horizontalAdvance(number ? QStringLiteral("00000") : QStringLiteral("(00.00.00) 00:00:00")) + 16);
   return field;

@@ -126,8 +126,8 @@ void CMainFrame::CreateMenus() {
   connect(quit, &QAction::triggered, this, &QWidget::close);
   m_teamActions = {close, save, saveAs, saveAll, teamSeparator, print, preview, properties, secondSeparator};
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
-  QAction* settings = AddAction(view, "settings", QStringLiteral("Einstellungen..."),
+  m_viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  QAction* settings = AddAction(m_viewMenu, "settings", QStringLiteral("Einstellungen..."),
                                 QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
                                 QKeySequence(Qt::CTRL | Qt::Key_G));
   settings->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
@@ -170,17 +170,14 @@ void CMainFrame::CreateToolBar() {
   bar->addSeparator();
   bar->addAction(Action("settings"));
   // "&Ansicht" switches the toolbar and the status bar on and off.
-  QMenu* view = Action("settings")->associatedObjects().isEmpty() ? nullptr
-                : qobject_cast<QMenu*>(Action("settings")->associatedObjects().constFirst());
-  if (!view) return;
   QAction* toolBarToggle = bar->toggleViewAction();
   toolBarToggle->setText(QStringLiteral("&Symbolleiste"));
   auto* statusToggle = new QAction(QStringLiteral("S&tatusleiste"), this);
   statusToggle->setCheckable(true);
   statusToggle->setChecked(true);
   connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
-  view->insertActions(Action("settings"), {toolBarToggle, statusToggle});
-  view->insertSeparator(Action("settings"));
+  m_viewMenu->insertActions(Action("settings"), {toolBarToggle, statusToggle});
+  m_viewMenu->insertSeparator(Action("settings"));
 }
 
 QList<CChildFrame*> CMainFrame::TeamWindows() const {

@@ -53,6 +53,7 @@ class CMainFrame : public QMainWindow {
   CKrashballApp* m_pApp;
   QMdiArea* m_mdi;
   QMenu* m_recentMenu = nullptr;
+  QMenu* m_viewMenu = nullptr;  // gets the toolbar and status bar switches
   QList<QAction*> m_teamActions;  // shown only while a team window is active
 };
 

@@ -59,6 +59,12 @@ KrashballDoc::KrashballDoc(QObject* parent) : QObject(parent), m_pTeam(std::make
   m_pTeam->m_pHost = this;
 }
 
+void KrashballDoc::AdoptTeam(std::unique_ptr<CKRTeam> team) {
+  m_pTeam->m_pHost = nullptr;
+  m_pTeam = std::move(team);
+  m_pTeam->m_pHost = this;
+}
+
 KrashballDoc::~KrashballDoc() { m_pTeam->m_pHost = nullptr; }
 
 QString KrashballDoc::Title() const {
@@ -83,9 +89,7 @@ bool KrashballDoc::OnNewDocument(QWidget* parent) {
   const int32_t startkapital = app ? app->m_Settings.m_nStartkapital : 1000000;
   std::unique_ptr<CKRTeam> team = CreateTeam(parent, startkapital);
   if (!team) return false;  // the creation has said that it was cancelled
-  m_pTeam->m_pHost = nullptr;
-  m_pTeam = std::move(team);
-  m_pTeam->m_pHost = this;
+  AdoptTeam(std::move(team));
   const QString folder = app ? app->DataFolder() : QDir::currentPath();
   QDir().mkpath(folder);
   m_strPathName = folder + "/" + QString::fromStdString(m_pTeam->m_strName) + kExtension;
@@ -100,9 +104,7 @@ bool KrashballDoc::OnOpenDocument(const QString& path, QString* error) {
   WaitCursor wait;
   try {
     std::unique_ptr<CKRTeam> team = LoadTeamFile(path.toStdString());
-    m_pTeam->m_pHost = nullptr;
-    m_pTeam = std::move(team);
-    m_pTeam->m_pHost = this;
+    AdoptTeam(std::move(team));
   } catch (const FileError& e) {
     if (error) *error = QString::fromStdString(e.what());
     return false;

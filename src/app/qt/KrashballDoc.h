@@ -65,6 +65,8 @@ class KrashballDoc : public QObject, public TeamHost {
 
  private:
   bool WriteTo(QWidget* parent, const QString& path);
+  // Takes over a created or loaded team; this document becomes its host.
+  void AdoptTeam(std::unique_ptr<CKRTeam> team);
   void SetPathName(const QString& path);
 
   std::unique_ptr<CKRTeam> m_pTeam;

@@ -1,10 +1,9 @@
 #include "properties/Staff.h"
 
-#include <algorithm>
-
 #include "model/Format.h"
 #include "model/TeamHost.h"
 #include "model/TextCase.h"
+#include "properties/NameOrder.h"
 #include "rules/Races.h"
 
 namespace krv {
@@ -15,44 +14,13 @@ constexpr const char* kSoundZaubererGeht = "Sounds/Za-geht.wav";
 constexpr const char* kSoundCotrainerGeht = "Sounds/Co-geht.wav";
 constexpr const char* kSoundCheerleaderGeht = "Sounds/Ch-geht.wav";
 
-// The order key of a name in the sorted staff lists: letters without case, German umlauts
-// beside their base letters and "ß" as "ss", the way a German reader expects the list.
-std::string SortKey(const std::string& name) {
-  std::string key;
-  key.reserve(name.size());
-  for (size_t i = 0; i < name.size(); ++i) {
-    const auto c = static_cast<unsigned char>(name[i]);
-    if (c == 0xC3 && i + 1 < name.size()) {
-      const auto next = static_cast<unsigned char>(name[i + 1]);
-      const char* folded = nullptr;
-      switch (next) {
-        case 0x84: case 0xA4: folded = "a"; break;   // Ä ä
-        case 0x96: case 0xB6: folded = "o"; break;   // Ö ö
-        case 0x9C: case 0xBC: folded = "u"; break;   // Ü ü
-        case 0x9F: folded = "ss"; break;             // ß
-        default: break;
-      }
-      if (folded) {
-        key += folded;
-        ++i;
-        continue;
-      }
-    }
-    key += AsciiLower(static_cast<char>(c));
-  }
-  return key;
-}
-
 template <typename Record>
 std::vector<std::string> SortedNames(const RecordList<Record>& list) {
-  std::vector<std::pair<std::string, std::string>> keyed;
-  keyed.reserve(list.size());
-  for (const auto& r : list)
-    if (r) keyed.emplace_back(SortKey(r->m_strName), r->m_strName);
-  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<std::string> names;
-  names.reserve(keyed.size());
-  for (auto& k : keyed) names.push_back(std::move(k.second));
+  names.reserve(list.size());
+  for (const auto& r : list)
+    if (r) names.push_back(r->m_strName);
+  SortNames(names);
   return names;
 }
 

@@ -9,6 +9,7 @@
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "tool/NewTeamCommand.h"
+#include "tool/SeasonCommand.h"
 #include "tool/TeamJson.h"
 #include "tool/TeamSummary.h"
 
@@ -24,10 +25,16 @@ constexpr const char* kUsage =
     "                     Version 4 nach AUS\n"
     "  neu OPTIONEN DATEI legt ein neues Team an, wie es der Erstellungsdialog täte,\n"
     "                     und schreibt es als Version 4 nach DATEI (krv neu --help)\n"
+    "  spiel DATEI ...    trägt ein Spiel ein (krv spiel --help)\n"
+    "  ausgabe DATEI ...  bucht eine Ausgabe: Personal, Trainingsmarken, Verluste\n"
+    "  einnahme DATEI ... trägt eine Einnahme ein\n"
+    "  ereignis DATEI ... trägt ein besonderes Ereignis ein, auch den Abzug einer Trainingsmarke\n"
+    "  loeschen DATEI LISTE N  löscht den N-ten Eintrag einer Liste\n"
     "  --help             zeigt diese Hilfe\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer unlesbaren oder fehlerhaften Datei,\n"
-    "2 bei falschem Aufruf; bei „neu“ 1 auch, wenn das Team so nicht erstellt werden kann.\n";
+    "2 bei falschem Aufruf; bei „neu“ und den Saisonbefehlen 1 auch, wenn der Dialog es\n"
+    "ablehnen würde (die Datei bleibt dann unverändert).\n";
 
 int UsageError(const std::string& message) {
   std::cerr << "krv: " << message << "\n\n" << kUsage;
@@ -71,6 +78,8 @@ int Run(const std::vector<std::string>& args) {
     if (args.size() != 3) return UsageError("„resave“ erwartet eine Eingabe- und eine Ausgabedatei.");
     return Resave(args[1], args[2]);
   }
+  if (auto status = krv::RunSeasonCommand(command, std::vector<std::string>(args.begin() + 1, args.end())))
+    return *status;
   if (command == "neu") return krv::RunNewTeamCommand(std::vector<std::string>(args.begin() + 1, args.end()));
   return UsageError("Unbekannter Befehl „" + command + "“.");
 }

@@ -1,6 +1,6 @@
 // The team window with a very long career (500 players, 10,000 matches, 20,000 ledger
 // entries, 2,000 events): opening it, one change with the refresh of header and pages,
-// and the five list pages on their own. Runs without a screen.
+// the five list pages on their own, and recording one match through the matches page. Runs without a screen.
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +18,8 @@
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "model/TeamFile.h"
+#include "properties/MatchEntry.h"
+#include "properties/qt/SeasonServices.h"
 #include "properties/qt/ExpensesPage.h"
 #include "properties/qt/IncomePage.h"
 #include "properties/qt/MatchesPage.h"
@@ -203,6 +205,36 @@ void BM_MatchDeletedAndShown(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MatchDeletedAndShown)->Unit(benchmark::kMicrosecond);
+
+// Recording one match as the matches page does after the dialog's OK: the match and its
+// income entry written, the team recalculated, then the lists, totals and header redrawn.
+// The matches page is in front.
+void BM_RecordMatchThroughPage(benchmark::State& state) {
+  QMdiArea area;
+  area.resize(1200, 800);
+  area.show();
+  auto* frame = new CChildFrame(LargeDocument().release(), &area);
+  area.addSubWindow(frame);
+  frame->resize(1100, 700);
+  ShowAndSettle(frame);
+  auto* sheet = frame->findChild<krv::CMyPropertySheet*>();
+  sheet->setCurrentIndex(4);
+  QApplication::processEvents();
+  krv::MatchEntry entry;
+  entry.gegner = "Orkland";
+  entry.eigeneTore = 2;
+  entry.gegnerTore = 1;
+  entry.einnahmen = 60000;
+  entry.fanFaktor = krv::kFanRises;
+  entry.datum = "02.06.07";
+  for (auto _ : state) {
+    krv::ShowOutcome(sheet, frame->Document(), krv::RecordMatch(frame->Document()->Team(), entry));
+    QApplication::processEvents();
+  }
+  frame->Document()->SetModifiedFlag(false);
+  delete frame;
+}
+BENCHMARK(BM_RecordMatchThroughPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

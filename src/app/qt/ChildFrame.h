@@ -22,8 +22,12 @@ class CChildFrame : public QMdiSubWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Another program changed the file: offers to load it again.
+  void OfferReload();
+
   KrashballDoc* m_pDoc;
   CKrashballView* m_pView;
+  bool m_bAskingReload = false;
 };
 
 }  // namespace krv

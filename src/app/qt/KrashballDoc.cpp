@@ -57,6 +57,10 @@ void KrashballDoc::SetAskSavePathFunction(AskSavePathFunction function) { AskSav
 KrashballDoc::KrashballDoc(QObject* parent) : QObject(parent), m_pTeam(std::make_unique<CKRTeam>()) {
   m_pTeam->m_nNaechsteID = kFirstPlayerIdentity;
   m_pTeam->m_pHost = this;
+  connect(&m_Watcher, &TeamFileWatcher::ChangedOnDisk, this, &KrashballDoc::FileChangedOnDisk);
+  // A file deleted behind the window's back is not forgotten: the team is marked modified,
+  // so closing asks to save it.
+  connect(&m_Watcher, &TeamFileWatcher::DeletedOnDisk, this, [this] { SetModifiedFlag(true); });
 }
 
 void KrashballDoc::AdoptTeam(std::unique_ptr<CKRTeam> team) {
@@ -80,6 +84,7 @@ void KrashballDoc::SetModifiedFlag(bool modified) {
 
 void KrashballDoc::SetPathName(const QString& path) {
   m_strPathName = QFileInfo(path).absoluteFilePath();
+  m_Watcher.Watch(m_strPathName);
   emit TitleChanged(Title());
   emit PathChanged(m_strPathName);
 }
@@ -111,6 +116,23 @@ bool KrashballDoc::OnOpenDocument(const QString& path, QString* error) {
   }
   m_bModified = false;
   SetPathName(path);
+  return true;
+}
+
+bool KrashballDoc::ReloadFromDisk(QString* error) {
+  std::unique_ptr<CKRTeam> team;
+  try {
+    team = LoadTeamFile(m_strPathName.toStdString());
+  } catch (const FileError& e) {
+    if (error) *error = QString::fromStdString(e.what());
+    return false;
+  }
+  AdoptTeam(std::move(team));
+  m_Watcher.Remember();
+  SetModifiedFlag(false);
+  // Every page and the header show the loaded team; nothing is marked modified.
+  emit StaffOrEventsChanged();
+  m_pTeam->Recalculate();
   return true;
 }
 
@@ -146,6 +168,7 @@ bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
     if (!QFileInfo(newName).fileName().contains('.')) newName += kExtension;
   }
   if (!WriteTo(parent, newName)) return false;
+  if (QFileInfo(newName).absoluteFilePath() == m_strPathName) m_Watcher.Remember();
   m_bModified = false;
   if (replace) SetPathName(newName);
   else emit TitleChanged(Title());

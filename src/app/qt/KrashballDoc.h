@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "model/Team.h"
+#include "app/qt/TeamFileWatcher.h"
 #include "model/TeamHost.h"
 
 class QWidget;
@@ -36,6 +37,10 @@ class KrashballDoc : public QObject, public TeamHost {
   // Asked before closing and by "Alle speichern"; false when the coach cancelled.
   bool SaveModified(QWidget* parent);
 
+  // Loads the team file again after another program changed it; unsaved changes are lost.
+  // False with a German message when it cannot be read (the window keeps its team).
+  bool ReloadFromDisk(QString* error);
+
   bool IsModified() const { return m_bModified; }
   void SetModifiedFlag(bool modified);
   QString PathName() const { return m_strPathName; }
@@ -62,6 +67,8 @@ class KrashballDoc : public QObject, public TeamHost {
   void TeamRecalculatedSignal();
   void StaffOrEventsChanged();
   void AboutToSave();  // the window hands over what is still being typed
+  // Another program changed the team's file; the window offers to load it again.
+  void FileChangedOnDisk();
 
  private:
   bool WriteTo(QWidget* parent, const QString& path);
@@ -72,6 +79,7 @@ class KrashballDoc : public QObject, public TeamHost {
   std::unique_ptr<CKRTeam> m_pTeam;
   QString m_strPathName;
   bool m_bModified = false;
+  TeamFileWatcher m_Watcher;
 };
 
 }  // namespace krv

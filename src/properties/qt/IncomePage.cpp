@@ -7,6 +7,7 @@
 
 #include "app/qt/KrashballDoc.h"
 #include "properties/LedgerRows.h"
+#include "properties/qt/LedgerCommands.h"
 #include "properties/qt/LedgerModel.h"
 #include "properties/qt/LedgerPageParts.h"
 
@@ -30,6 +31,9 @@ CMyPropertyPage4::CMyPropertyPage4(KrashballDoc* doc, QWidget* parent)
   layout->addWidget(List(), 1);
   layout->addLayout(bottom);
 
+  SetCommandHandler(PageCommand::New, [this] { NewIncome(this); });
+  SetCommandHandler(PageCommand::Change, [this] { ChangeLedgerRow(this, Ledger::Income); });
+  SetCommandHandler(PageCommand::Delete, [this] { DeleteLedgerRow(this, Ledger::Income); });
   RefreshPage();
 }
 

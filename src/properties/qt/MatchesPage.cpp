@@ -7,6 +7,7 @@
 
 #include "app/qt/KrashballDoc.h"
 #include "properties/MatchRows.h"
+#include "properties/qt/MatchCommands.h"
 #include "properties/qt/MatchesModel.h"
 
 namespace krv {
@@ -31,6 +32,9 @@ CMyPropertyPage5::CMyPropertyPage5(KrashballDoc* doc, QWidget* parent)
   layout->addWidget(List(), 1);
   layout->addLayout(bottom);
 
+  SetCommandHandler(PageCommand::New, [this] { NewMatch(this); });
+  SetCommandHandler(PageCommand::Change, [this] { ChangeSelectedMatch(this); });
+  SetCommandHandler(PageCommand::Delete, [this] { DeleteSelectedMatch(this); });
   RefreshPage();
 }
 

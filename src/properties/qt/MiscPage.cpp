@@ -10,6 +10,7 @@
 
 #include "app/qt/KrashballDoc.h"
 #include "properties/EventRows.h"
+#include "properties/qt/EventCommands.h"
 #include "properties/qt/EventsModel.h"
 #include "ui/QuickHelp.h"
 
@@ -87,6 +88,10 @@ CMyPropertyPage6::CMyPropertyPage6(KrashballDoc* doc, QWidget* parent)
   layout->addSpacing(6);
   layout->addLayout(logoRow);
 
+  SetCommandHandler(PageCommand::New, [this] { NewEvent(this); });
+  SetCommandHandler(PageCommand::Change, [this] { ChangeSelectedEvent(this); });
+  SetCommandHandler(PageCommand::Delete, [this] { DeleteSelectedEvent(this); });
+  SetCommandHandler(PageCommand::Logo, [this] { ChooseLogo(this); });
   RefreshPage();
 }
 

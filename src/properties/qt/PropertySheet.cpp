@@ -133,7 +133,6 @@ CMyPropertySheet::CMyPropertySheet(KrashballDoc* doc, QWidget* parent) : QTabWid
 }
 
 void CMyPropertySheet::RefreshAllPages() {
-  m_pPage1->StoreNamesIntoTeam();
   m_pPage2->RefreshPage();
   m_pPage3->RefreshPage();
   m_pPage4->RefreshPage();

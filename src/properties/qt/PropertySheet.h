@@ -22,8 +22,9 @@ class CMyPropertySheet : public QTabWidget {
   // calls RefreshAllPages() after every recalculation.
   explicit CMyPropertySheet(KrashballDoc* doc, QWidget* parent = nullptr);
 
-  // After every change: the staff page stores its three names into the team, then the
-  // pages "Spieler" to "Sonstiges" show the team again.
+  // After every change: the pages "Spieler" to "Sonstiges" show the team again. (The staff
+  // page writes its names into the team as they are typed, never on a refresh: a refresh
+  // would otherwise undo a name the expense entry or a deleted expense just set.)
   void RefreshAllPages();
   // Staff or events changed behind the pages' back (dismissal, a deleted staff expense).
   void RefreshStaffAndEventsPages();

@@ -1,0 +1,95 @@
+#include "properties/qt/LedgerCommands.h"
+
+#include <QApplication>
+
+#include "app/qt/KrashballDoc.h"
+#include "app/qt/TeamAuswahlDlg.h"
+#include "model/Gold.h"
+#include "properties/ExpenseEntry.h"
+#include "properties/qt/AusgabeDlg.h"
+#include "properties/qt/GelderDlg.h"
+#include "properties/qt/RecordListPage.h"
+#include "properties/qt/SeasonServices.h"
+#include "properties/qt/StaffNameDialog.h"
+#include "ui/MessageBoxes.h"
+
+namespace krv {
+namespace {
+
+// The staff dialog's kind for the choices that hire somebody.
+std::optional<PersonalArt> StaffKind(int choice) {
+  switch (choice) {
+    case kWahlCotrainer: return kPersonalCoTrainer;
+    case kWahlCheerleader: return kPersonalCheerleader;
+    case kWahlZauberer: return kPersonalZauberer;
+    case kWahlSani: return kPersonalSani;
+    default: return std::nullopt;
+  }
+}
+
+const CKRAusgaben* Expense(CKRTeam& team, size_t row) { return NthRecord(team.m_Ausgaben, row); }
+const CKREinnahmen* Income(CKRTeam& team, size_t row) { return NthRecord(team.m_Einnahmen, row); }
+
+}  // namespace
+
+void NewExpense(RecordListPage* page) {
+  KrashballDoc* doc = page->Document();
+  CKRTeam& team = doc->Team();
+  // Players and star players are bought on the players page once that purchase exists.
+  CAusgabeDlg dlg(team, false, page);
+  if (dlg.exec() != QDialog::Accepted) return;
+  RememberExpenseChoice(team, dlg.m_nWahl);
+  ExpenseBooking booking;
+  booking.choice = dlg.m_nWahl;
+  booking.text = dlg.m_strText.toStdString();
+  booking.value = static_cast<int32_t>(dlg.m_nWert);
+  if (const auto kind = StaffKind(booking.choice)) {
+    const auto name = AskNewStaffName(page, team, *kind);
+    if (!name) return;  // a cancelled hire books nothing
+    booking.name = *name;
+  }
+  ShowOutcome(page, doc, BookExpense(team, booking));
+}
+
+void NewIncome(RecordListPage* page) {
+  KrashballDoc* doc = page->Document();
+  CGelderDlg dlg(page);
+  dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList()); };
+  if (dlg.exec() != QDialog::Accepted) return;
+  ShowOutcome(page, doc, AddIncome(doc->Team(), dlg.m_strArt.toStdString(), static_cast<int32_t>(dlg.m_nWert)));
+}
+
+void ChangeLedgerRow(RecordListPage* page, Ledger ledger) {
+  KrashballDoc* doc = page->Document();
+  CKRTeam& team = doc->Team();
+  const int row = page->SelectedRow();
+  if (row < 0 || !LedgerRowEditable(team, ledger, static_cast<size_t>(row))) {
+    QApplication::beep();
+    return;
+  }
+  const auto index = static_cast<size_t>(row);
+  CGelderDlg dlg(page);
+  dlg.m_bNeu = false;
+  dlg.m_bAusgabe = ledger == Ledger::Expenses;
+  const std::string text = dlg.m_bAusgabe ? Expense(team, index)->m_strText : Income(team, index)->m_strText;
+  const int32_t amount = dlg.m_bAusgabe ? Expense(team, index)->m_nBetrag : Income(team, index)->m_nBetrag;
+  dlg.m_strArt = QString::fromStdString(text);
+  // The value as the list shows it, read back the way the field reads it.
+  dlg.m_nWert = ParseGold(FormatGoldNumber(amount));
+  if (!dlg.m_bAusgabe) dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList()); };
+  if (dlg.exec() != QDialog::Accepted) return;
+  ShowOutcome(page, doc,
+              ChangeLedgerEntry(team, ledger, index, dlg.m_strArt.toStdString(), static_cast<int32_t>(dlg.m_nWert)));
+}
+
+void DeleteLedgerRow(RecordListPage* page, Ledger ledger) {
+  KrashballDoc* doc = page->Document();
+  CKRTeam& team = doc->Team();
+  const int row = page->SelectedRow();
+  if (row < 0 || !LedgerRowEditable(team, ledger, static_cast<size_t>(row))) return;
+  const auto index = static_cast<size_t>(row);
+  if (DeleteConfirmBox(page, QString::fromStdString(DeleteLedgerQuestion(team, ledger, index))) != kIdYes) return;
+  ShowOutcome(page, doc, DeleteLedgerEntry(team, ledger, index));
+}
+
+}  // namespace krv

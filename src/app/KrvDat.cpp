@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "create/TeamBudget.h"
 #include "model/Archive.h"
 #include "model/FileIO.h"
 #include "model/Format.h"

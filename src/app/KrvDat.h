@@ -17,7 +17,6 @@ constexpr size_t kMaxKrvDatBytes = size_t{16} << 20;
 // The ranges the settings sheet allows; a value outside falls back to the default.
 constexpr int32_t kMinStartkapital = 10000;
 constexpr int32_t kMaxStartkapital = 2000000;
-constexpr int32_t kDefaultStartkapital = 1000000;
 constexpr int32_t kMinMaxSpieler = 1;
 constexpr int32_t kMaxMaxSpieler = 32;
 constexpr int32_t kDefaultMaxSpieler = 16;
@@ -25,7 +24,7 @@ constexpr int32_t kDefaultMaxSpieler = 16;
 // The settings kept in KRV.DAT, with the defaults a missing file leaves in force.
 struct ProgramSettings {
   CKRStringArray m_Teamliste;
-  int32_t m_nStartkapital = kDefaultStartkapital;
+  int32_t m_nStartkapital = 1000000;
   int32_t m_nMaxSpieler = kDefaultMaxSpieler;
   int32_t m_bSound = 1;
   int32_t m_bFragen = 1;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "support/TempFolder.h"
@@ -105,6 +106,13 @@ TEST_F(FileIO, SaveRefusesWhatIsNoWritableFile) {
   EXPECT_TRUE(S_ISFIFO(Mode(Path("pipe.krt"))));
   fs::create_directory(Path("ordner.krt"));
   EXPECT_NE(SaveRefusal(Path("ordner.krt"), "x").find("Ordner"), std::string::npos);
+  // A copy of /dev/null, as only root may make one and as root "krv resave x.krt /dev/null" replaced it.
+  const bool device = ::mknod(Path("null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+  if (device) {
+    EXPECT_NE(SaveRefusal(Path("null"), "x").find("Gerät, keine gewöhnliche Datei"), std::string::npos);
+    EXPECT_TRUE(S_ISCHR(Mode(Path("null"))));
+    fs::remove(Path("null"));
+  }
   EXPECT_TRUE(fs::is_directory(Path("ordner.krt")));
 
   WritePlain(Path("nurlesen.krt"), "alt");

@@ -12,7 +12,7 @@ TEST(FileNameText, BytesSurviveTheWindowForm) {
   EXPECT_EQ(FileNameToUtf16("Grünhaut 龍 \xf0\x9f\x8f\x88.krt"), u"Grünhaut 龍 \U0001F3C8.krt");
   EXPECT_EQ(FileNameFromUtf16(u"Grünhaut 龍 \U0001F3C8.krt"), "Grünhaut 龍 \xf0\x9f\x8f\x88.krt");
 
-  for (const std::string bytes : {std::string("/tmp/Orks-\xe4.krt"), std::string("\xc3"),  // cut sequence
+  for (const std::string& bytes : {std::string("/tmp/Orks-\xe4.krt"), std::string("\xc3"),  // cut sequence
                                   std::string("\xc0\xaf"),          // over-long "/"
                                   std::string("\xed\xa0\x80"),      // an encoded surrogate
                                   std::string("\xf4\x90\x80\x80"),  // beyond Unicode

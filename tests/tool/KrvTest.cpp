@@ -145,7 +145,7 @@ TEST_F(Krv, BadInputNeverHangsCrashesOrReplaces) {
   fs::create_symlink("privat.krt", Path("link.krt"));
   ASSERT_EQ(Run({"resave", in, Path("link.krt")}).status, 0);
   EXPECT_TRUE(fs::is_symlink(Path("link.krt")));
-  EXPECT_EQ(ReadWholeFile(Path("privat.krt")), ReadWholeFile(in));
+  EXPECT_EQ(LoadTeamFile(Path("privat.krt"))->m_strName, "Grünhaut Gröhler");
   EXPECT_EQ(fs::status(Path("privat.krt")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
   // Output to a full device or a closed stream fails instead of reporting success.

@@ -118,9 +118,8 @@ void FillFile(int fd, std::string_view bytes, const SaveTarget& target) {
   mode_t mode;
   if (target.exists) {
     mode = target.info.st_mode & 07777;
-    // Only the owner or the superuser can hand the file over; for anyone else it simply stays theirs.
-    if (::fchown(fd, target.info.st_uid, target.info.st_gid) != 0) {
-    }
+    // Only the superuser can hand the file back to another owner; anyone else's save makes it theirs.
+    [[maybe_unused]] const int ignored = ::fchown(fd, target.info.st_uid, target.info.st_gid);
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);

@@ -16,6 +16,7 @@
 #include "model/Windows1252.h"
 #include "rules/Races.h"
 #include "rules/StaffPrices.h"
+#include "tool/ToolSettings.h"
 
 namespace krv {
 
@@ -175,12 +176,7 @@ int CreateTeam(const NewTeamOptions& o) {
   const int32_t race = RangedNumber(o.rasse, "--rasse", 0, 0, kLastRosterRace, "Die Rasse");
   // Without the option, the starting capital the program's settings hold; what is wrong with
   // them is said as the program says it at its start.
-  int32_t fromSettings = kDefaultStartkapital;
-  if (!o.startkapital) {
-    std::string problem;
-    fromSettings = LoadProgramSettings(KrvDatPath(ExecutableFolder()), &problem).m_nStartkapital;
-    if (!problem.empty()) std::cerr << "krv: " << problem << "\n";
-  }
+  const int32_t fromSettings = o.startkapital ? kDefaultStartkapital : LoadToolSettings().m_nStartkapital;
   const int32_t startkapital = RangedNumber(o.startkapital, "--startkapital", fromSettings, kMinStartkapital,
                                             kMaxStartkapital, "Das Startkapital");
 

@@ -1,12 +1,12 @@
 // krv ausgabe: books one choice of the purchase dialog "Ausgabe".
 
-#include <iostream>
-
 #include "model/Format.h"
 #include "model/Gold.h"
 #include "properties/ExpenseEntry.h"
 #include "properties/Staff.h"
-#include "tool/SeasonCommand.h"
+#include "tool/SeasonCommandParts.h"
+#include "tool/SeasonCommands.h"
+#include "tool/TeamCommand.h"
 
 namespace krv {
 namespace {
@@ -24,7 +24,8 @@ constexpr const char* kUsage =
     "  --art sani           (50K) Sanitäter, mit --name\n"
     "  --art verlust        ein Verlust, mit --text und --wert (in Goldstücken)\n"
     "\n"
-    "Was die Kasse oder das Personal nicht erlaubt, wird mit dem Grund abgelehnt.\n"
+    "Spieler und Starplayer kauft „krv kaufen“. Was die Kasse oder das Personal nicht\n"
+    "erlaubt, wird mit dem Grund abgelehnt.\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer Ablehnung (die Datei bleibt unverändert),\n"
     "2 bei falschem Aufruf.\n";
 
@@ -42,50 +43,43 @@ bool NeedsName(int choice) {
   return choice == kWahlCotrainer || choice == kWahlCheerleader || choice == kWahlZauberer || choice == kWahlSani;
 }
 
-int Ausgabe(const std::vector<std::string>& args) {
-  const CommandLine line = ParseCommandLine(args, {"--art", "--name", "--text", "--wert"}, {});
-  if (line.positional.size() != 1) MisusedCommand("„ausgabe“ erwartet genau eine Teamdatei.");
-  const auto art = line.Value("--art");
-  if (!art) MisusedCommand("Die Art der Ausgabe fehlt (--art).");
-  int choice = -1;
-  for (const Art& a : kArts)
-    if (*art == a.name) choice = a.choice;
-  if (choice < 0) MisusedCommand("Unbekannte Art „" + *art + "“.");
-
+ExpenseBooking ReadBooking(const CommandOptions& options) {
+  const auto art = options.Value("--art");
+  if (!art) Misuse("Die Art der Ausgabe fehlt (--art).");
   ExpenseBooking booking;
-  booking.choice = choice;
-  if (NeedsName(choice)) {
-    if (!line.Has("--name")) MisusedCommand("Für „" + *art + "“ fehlt der Name (--name TEXT).");
-    booking.name = *line.Value("--name");
+  for (const Art& a : kArts)
+    if (*art == a.name) booking.choice = a.choice;
+  if (booking.choice < 0) Misuse("Unbekannte Art „" + *art + "“.");
+  if (NeedsName(booking.choice)) {
+    if (!options.Has("--name")) Misuse("Für „" + *art + "“ fehlt der Name (--name TEXT).");
+    booking.name = *options.Value("--name");
     CheckTextLength(booking.name, kMaxPersonalName, "Der Name");
-  } else if (line.Has("--name")) {
-    MisusedCommand("„--name“ gilt nur für Personal.");
+  } else if (options.Has("--name")) {
+    Misuse("„--name“ gilt nur für Personal.");
   }
-  if (choice == kWahlVerlust) {
-    if (!line.Has("--text") || !line.Has("--wert")) MisusedCommand("Ein Verlust braucht --text und --wert.");
-    booking.text = *line.Value("--text");
-    booking.value = NumberOption("--wert", *line.Value("--wert"));
-  } else if (line.Has("--text") || line.Has("--wert")) {
-    MisusedCommand("„--text“ und „--wert“ gelten nur für einen Verlust.");
+  if (booking.choice == kWahlVerlust) {
+    if (!options.Has("--text") || !options.Has("--wert")) Misuse("Ein Verlust braucht --text und --wert.");
+    booking.text = *options.Value("--text");
+    booking.value = *options.Number("--wert");
+  } else if (options.Has("--text") || options.Has("--wert")) {
+    Misuse("„--text“ und „--wert“ gelten nur für einen Verlust.");
   }
+  return booking;
+}
 
-  std::string booked;
-  const int status = ChangeTeamFile(line.positional[0], [&](CKRTeam& team) {
-    const SeasonOutcome outcome = BookExpense(team, booking);
-    if (outcome.changed) {
-      const CKRAusgaben& entry = *team.m_Ausgaben.back();
-      booked = Format("Ausgabe „%s“ zu %s Goldstücken gebucht; in der Kasse sind jetzt %s Goldstücke.",
-                      entry.m_strText.c_str(), FormatGoldNumber(entry.m_nBetrag).c_str(),
-                      FormatGold(team.m_strGold).c_str());
-    }
-    return outcome;
-  });
-  std::cout << booked << "\n";
-  return status;
+std::string Ausgabe(CKRTeam& team, const ProgramSettings&, const CommandOptions& options) {
+  const SeasonOutcome outcome = BookExpense(team, ReadBooking(options));
+  if (outcome.refused) Refuse(outcome.refusal);
+  const CKRAusgaben& entry = *team.m_Ausgaben.back();
+  return ReportOutcome(outcome, Format("Ausgabe „%s“ zu %s Goldstücken gebucht; in der Kasse sind jetzt %s Goldstücke.",
+                                       entry.m_strText.c_str(), FormatGoldNumber(entry.m_nBetrag).c_str(),
+                                       FormatGold(team.m_strGold).c_str()));
 }
 
 }  // namespace
 
-int RunAusgabeCommand(const std::vector<std::string>& args) { return RunCommandBody(kUsage, args, Ausgabe); }
+int RunAusgabeCommand(const std::vector<std::string>& args) {
+  return RunTeamCommand({kUsage, {"--art", "--name", "--text", "--wert"}, {}, {}, Ausgabe}, args);
+}
 
 }  // namespace krv

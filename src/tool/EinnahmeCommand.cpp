@@ -1,9 +1,9 @@
 // krv einnahme: adds an income entry as the dialog "Einnahmen" would.
 
-#include <iostream>
-
 #include "properties/LedgerEntries.h"
-#include "tool/SeasonCommand.h"
+#include "tool/SeasonCommandParts.h"
+#include "tool/SeasonCommands.h"
+#include "tool/TeamCommand.h"
 
 namespace krv {
 namespace {
@@ -15,20 +15,20 @@ constexpr const char* kUsage =
     "die Datei. Ein Wert von 0 trägt nichts ein, wie im Dialog.\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer Ablehnung, 2 bei falschem Aufruf.\n";
 
-int Einnahme(const std::vector<std::string>& args) {
-  const CommandLine line = ParseCommandLine(args, {"--text", "--wert"}, {});
-  if (line.positional.size() != 1) MisusedCommand("„einnahme“ erwartet genau eine Teamdatei.");
-  if (!line.Has("--text") || !line.Has("--wert")) MisusedCommand("Eine Einnahme braucht --text und --wert.");
-  const std::string text = *line.Value("--text");
-  const int32_t value = NumberOption("--wert", *line.Value("--wert"));
+std::string Einnahme(CKRTeam& team, const ProgramSettings&, const CommandOptions& options) {
+  if (!options.Has("--text") || !options.Has("--wert")) Misuse("Eine Einnahme braucht --text und --wert.");
+  const std::string text = *options.Value("--text");
+  const int32_t value = *options.Number("--wert");
   CheckTextLength(text, kMaxLedgerText, "Der Text");
-  const int status = ChangeTeamFile(line.positional[0], [&](CKRTeam& team) { return AddIncome(team, text, value); });
-  std::cout << (value > 0 ? "Einnahme „" + text + "“ eingetragen.\n" : std::string("Ein Wert von 0 trägt nichts ein.\n"));
-  return status;
+  const SeasonOutcome outcome = AddIncome(team, text, value);
+  if (!outcome.changed) NothingChanged("Ein Wert von 0 trägt nichts ein.");
+  return ReportOutcome(outcome, "Einnahme „" + text + "“ eingetragen.");
 }
 
 }  // namespace
 
-int RunEinnahmeCommand(const std::vector<std::string>& args) { return RunCommandBody(kUsage, args, Einnahme); }
+int RunEinnahmeCommand(const std::vector<std::string>& args) {
+  return RunTeamCommand({kUsage, {"--text", "--wert"}, {}, {}, Einnahme}, args);
+}
 
 }  // namespace krv

@@ -1,9 +1,9 @@
 // krv ereignis: records a special event as the dialog "Besondere Ereignisse" would.
 
-#include <iostream>
-
 #include "properties/EventEntry.h"
-#include "tool/SeasonCommand.h"
+#include "tool/SeasonCommandParts.h"
+#include "tool/SeasonCommands.h"
+#include "tool/TeamCommand.h"
 
 namespace krv {
 namespace {
@@ -16,20 +16,18 @@ constexpr const char* kUsage =
     "            keine Trainingsmarke mehr übrig ist\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer Ablehnung, 2 bei falschem Aufruf.\n";
 
-int Ereignis(const std::vector<std::string>& args) {
-  const CommandLine line = ParseCommandLine(args, {"--text"}, {"--abzug"});
-  if (line.positional.size() != 1) MisusedCommand("„ereignis“ erwartet genau eine Teamdatei.");
-  if (!line.Has("--text")) MisusedCommand("Der Text fehlt (--text TEXT).");
-  const std::string text = *line.Value("--text");
+std::string Ereignis(CKRTeam& team, const ProgramSettings&, const CommandOptions& options) {
+  if (!options.Has("--text")) Misuse("Der Text fehlt (--text TEXT).");
+  const std::string text = *options.Value("--text");
   CheckTextLength(text, kMaxEventText, "Der Text");
-  const int32_t kind = line.Flag("--abzug") ? kEreignisMarkenAbzug : kEreignisSonstiges;
-  const int status = ChangeTeamFile(line.positional[0], [&](CKRTeam& team) { return AddEvent(team, text, kind); });
-  std::cout << "Ereignis „" << text << "“ eingetragen.\n";
-  return status;
+  const int32_t kind = options.Flag("--abzug") ? kEreignisMarkenAbzug : kEreignisSonstiges;
+  return ReportOutcome(AddEvent(team, text, kind), "Ereignis „" + text + "“ eingetragen.");
 }
 
 }  // namespace
 
-int RunEreignisCommand(const std::vector<std::string>& args) { return RunCommandBody(kUsage, args, Ereignis); }
+int RunEreignisCommand(const std::vector<std::string>& args) {
+  return RunTeamCommand({kUsage, {"--text"}, {}, {"--abzug"}, Ereignis}, args);
+}
 
 }  // namespace krv

@@ -1,11 +1,12 @@
 // krv loeschen: deletes one entry of a list as answering "&Löschen" on its page would.
 
-#include <iostream>
-
+#include "model/Format.h"
 #include "properties/EventEntry.h"
 #include "properties/LedgerEntries.h"
 #include "properties/MatchEntry.h"
-#include "tool/SeasonCommand.h"
+#include "tool/SeasonCommandParts.h"
+#include "tool/SeasonCommands.h"
+#include "tool/TeamCommand.h"
 
 namespace krv {
 namespace {
@@ -19,28 +20,36 @@ constexpr const char* kUsage =
     "zurück. Der erste Eintrag der Ausgaben und Einnahmen bleibt.\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer Ablehnung, 2 bei falschem Aufruf.\n";
 
-int Loeschen(const std::vector<std::string>& args) {
-  const CommandLine line = ParseCommandLine(args, {}, {});
-  if (line.positional.size() != 3) MisusedCommand("„loeschen“ erwartet DATEI, die Liste und die Nummer.");
-  const std::string& list = line.positional[1];
-  const int32_t number = NumberOption("N", line.positional[2]);
-  if (number < 1) MisusedCommand("Die Nummer zählt ab 1.");
-  const auto row = static_cast<size_t>(number - 1);
-
-  SeasonChange change;
-  if (list == "ausgabe") change = [row](CKRTeam& team) { return DeleteLedgerEntry(team, Ledger::Expenses, row); };
-  else if (list == "einnahme") change = [row](CKRTeam& team) { return DeleteLedgerEntry(team, Ledger::Income, row); };
-  else if (list == "spiel") change = [row](CKRTeam& team) { return DeleteMatch(team, row); };
-  else if (list == "ereignis") change = [row](CKRTeam& team) { return DeleteEvent(team, row); };
-  else MisusedCommand("Unbekannte Liste „" + list + "“ (ausgabe, einnahme, spiel oder ereignis).");
-
-  const int status = ChangeTeamFile(line.positional[0], change);
-  std::cout << "Eintrag " << number << " der Liste „" << list << "“ gelöscht.\n";
-  return status;
+SeasonOutcome Delete(CKRTeam& team, const std::string& list, size_t row) {
+  if (list == "ausgabe") return DeleteLedgerEntry(team, Ledger::Expenses, row);
+  if (list == "einnahme") return DeleteLedgerEntry(team, Ledger::Income, row);
+  if (list == "spiel") return DeleteMatch(team, row);
+  if (list == "ereignis") return DeleteEvent(team, row);
+  Misuse("Unbekannte Liste „" + list + "“ (ausgabe, einnahme, spiel oder ereignis).");
 }
 
 }  // namespace
 
-int RunLoeschenCommand(const std::vector<std::string>& args) { return RunCommandBody(kUsage, args, Loeschen); }
+int RunLoeschenCommand(const std::vector<std::string>& args) {
+  // The list and the number follow the file; the team commands' frame takes only the file.
+  std::string list, number;
+  std::vector<std::string> file = args;
+  if (args.size() == 3) {
+    list = args[1];
+    number = args[2];
+    file = {args[0]};
+  }
+  return RunTeamCommand({kUsage, {}, {}, {},
+                         [&](CKRTeam& team, const ProgramSettings&, const CommandOptions&) {
+                           if (list.empty()) Misuse("„loeschen“ erwartet DATEI, die Liste und die Nummer.");
+                           if (number.empty() || number.size() > 9 ||
+                               number.find_first_not_of("0123456789") != std::string::npos || std::stol(number) < 1)
+                             Misuse("Die Nummer zählt ab 1, nicht „" + number + "“.");
+                           const long n = std::stol(number);
+                           return ReportOutcome(Delete(team, list, static_cast<size_t>(n - 1)),
+                                                Format("Eintrag %ld der Liste „%s“ gelöscht.", n, list.c_str()));
+                         }},
+                        file);
+}
 
 }  // namespace krv

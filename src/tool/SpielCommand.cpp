@@ -1,6 +1,7 @@
 // krv spiel: records a match as the dialog "Neues Spiel" and its OK would.
 
 #include <filesystem>
+#include <optional>
 #include <iostream>
 
 #include "app/KrvDat.h"
@@ -8,7 +9,9 @@
 #include "model/Gold.h"
 #include "properties/LedgerEntries.h"
 #include "properties/MatchEntry.h"
-#include "tool/SeasonCommand.h"
+#include "tool/SeasonCommandParts.h"
+#include "tool/SeasonCommands.h"
+#include "tool/TeamCommand.h"
 
 namespace krv {
 namespace {
@@ -39,68 +42,85 @@ constexpr const char* kUsage =
 // "A:B" into both scores; anything else is a malformed call.
 void ReadScore(const std::string& text, MatchEntry& entry) {
   const size_t colon = text.find(':');
-  if (colon == std::string::npos || colon == 0 || colon + 1 == text.size())
-    MisusedCommand("„--ergebnis“ erwartet zwei Zahlen wie 2:1, nicht „" + text + "“.");
-  entry.eigeneTore = NumberOption("--ergebnis", text.substr(0, colon));
-  entry.gegnerTore = NumberOption("--ergebnis", text.substr(colon + 1));
+  auto digits = [](const std::string& part) {
+    return !part.empty() && part.size() <= 9 && part.find_first_not_of("0123456789") == std::string::npos;
+  };
+  const std::string own = colon == std::string::npos ? "" : text.substr(0, colon);
+  const std::string other = colon == std::string::npos ? "" : text.substr(colon + 1);
+  if (!digits(own) || !digits(other)) Misuse("„--ergebnis“ erwartet zwei Zahlen wie 2:1, nicht „" + text + "“.");
+  entry.eigeneTore = static_cast<int32_t>(std::stol(own));
+  entry.gegnerTore = static_cast<int32_t>(std::stol(other));
 }
 
-int Spiel(const std::vector<std::string>& args) {
-  const CommandLine line = ParseCommandLine(
-      args,
-      {"--gegner", "--ergebnis", "--datum", "--zuschauer", "--einnahmen", "--fans", "--verletzungen", "--besonderheit"},
-      {"--liga", "--ohne-einnahme", "--in-teamliste"});
-  if (line.positional.size() != 1) MisusedCommand("„spiel“ erwartet genau eine Teamdatei.");
-  if (!line.Has("--gegner")) MisusedCommand("Der Gegner fehlt (--gegner TEXT).");
-  if (!line.Has("--ergebnis")) MisusedCommand("Das Ergebnis fehlt (--ergebnis A:B).");
-
+MatchEntry ReadMatch(const CommandOptions& options) {
+  if (!options.Has("--gegner")) Misuse("Der Gegner fehlt (--gegner TEXT).");
+  if (!options.Has("--ergebnis")) Misuse("Das Ergebnis fehlt (--ergebnis A:B).");
   MatchEntry entry;
-  entry.gegner = *line.Value("--gegner");
-  ReadScore(*line.Value("--ergebnis"), entry);
-  entry.datum = line.Value("--datum").value_or(TodayMatchDate());
-  if (auto n = line.Value("--zuschauer")) entry.zuschauer = NumberOption("--zuschauer", *n);
-  if (auto n = line.Value("--einnahmen")) entry.einnahmen = NumberOption("--einnahmen", *n);
-  entry.liga = line.Flag("--liga") ? 1 : 0;
-  if (auto fans = line.Value("--fans")) {
+  entry.gegner = *options.Value("--gegner");
+  ReadScore(*options.Value("--ergebnis"), entry);
+  entry.datum = options.Value("--datum").value_or(TodayMatchDate());
+  entry.zuschauer = options.Number("--zuschauer").value_or(0);
+  entry.einnahmen = options.Number("--einnahmen").value_or(0);
+  entry.liga = options.Flag("--liga") ? 1 : 0;
+  if (auto fans = options.Value("--fans")) {
     if (*fans == "steigt") entry.fanFaktor = kFanRises;
     else if (*fans == "sinkt") entry.fanFaktor = kFanFalls;
-    else MisusedCommand("„--fans“ erwartet „steigt“ oder „sinkt“, nicht „" + *fans + "“.");
+    else Misuse("„--fans“ erwartet „steigt“ oder „sinkt“, nicht „" + *fans + "“.");
   }
-  entry.verletzungen = line.Value("--verletzungen").value_or("");
-  entry.besonderheit = line.Value("--besonderheit").value_or("");
-  entry.inEinnahmen = !line.Flag("--ohne-einnahme");
+  entry.verletzungen = options.Value("--verletzungen").value_or("");
+  entry.besonderheit = options.Value("--besonderheit").value_or("");
+  entry.inEinnahmen = !options.Flag("--ohne-einnahme");
+  return entry;
+}
 
-  const std::string& path = line.positional[0];
-  const int status = ChangeTeamFile(path, [&](CKRTeam& team) { return RecordMatch(team, entry); });
-  std::cout << Format("Spiel gegen %s (%s, %s) eingetragen", entry.gegner.c_str(),
-                      ScoreText(entry.eigeneTore, entry.gegnerTore).c_str(),
-                      ResultWord(entry.eigeneTore, entry.gegnerTore).c_str());
-  if (entry.inEinnahmen) std::cout << ", " << FormatGoldNumber(entry.einnahmen) << " Goldstücke als Einnahme";
-  std::cout << ".\n";
-
-  // Only after the team was saved: the system team list, as the dialog's question would.
+// After the team was saved: an unknown opponent goes into KRV.DAT when the coach asked for
+// it, as "Ja" to the dialog's question would; otherwise he is told.
+void OfferOpponent(const std::string& opponent, bool add) {
   const std::string datPath = KrvDatPath(ExecutableFolder());
   std::string problem;
   ProgramSettings settings = LoadProgramSettings(datPath, &problem);
-  if (OpponentNeedsAdding(settings.m_Teamliste, entry.gegner)) {
-    if (line.Flag("--in-teamliste") && !problem.empty()) {
-      // A damaged KRV.DAT is left for the program to deal with, never overwritten here.
-      std::cerr << "krv: " << problem << "\nDer Gegner wurde nicht in die System-Teamliste aufgenommen.\n";
-    } else if (line.Flag("--in-teamliste")) {
-      settings.m_Teamliste.m_Items.push_back(entry.gegner);
-      std::error_code ignored;  // a missing folder is reported by the save
-      std::filesystem::create_directories(std::filesystem::path(datPath).parent_path(), ignored);
-      SaveProgramSettings(settings, datPath);
-      std::cout << "„" << entry.gegner << "“ in die System-Teamliste aufgenommen.\n";
-    } else {
-      std::cout << "„" << entry.gegner << "“ steht noch nicht in der System-Teamliste (--in-teamliste nimmt ihn auf).\n";
-    }
+  if (!OpponentNeedsAdding(settings.m_Teamliste, opponent)) return;
+  if (!add) {
+    std::cout << "„" << opponent << "“ steht noch nicht in der System-Teamliste (--in-teamliste nimmt ihn auf).\n";
+    return;
   }
-  return status;
+  if (!problem.empty()) {
+    // A damaged KRV.DAT is left for the program to deal with, never overwritten here.
+    std::cerr << "krv: " << problem << "\nDer Gegner wurde nicht in die System-Teamliste aufgenommen.\n";
+    return;
+  }
+  settings.m_Teamliste.m_Items.push_back(opponent);
+  std::error_code ignored;  // a missing folder is reported by the save
+  std::filesystem::create_directories(std::filesystem::path(datPath).parent_path(), ignored);
+  SaveProgramSettings(settings, datPath);
+  std::cout << "„" << opponent << "“ in die System-Teamliste aufgenommen.\n";
 }
 
 }  // namespace
 
-int RunSpielCommand(const std::vector<std::string>& args) { return RunCommandBody(kUsage, args, Spiel); }
+int RunSpielCommand(const std::vector<std::string>& args) {
+  std::optional<MatchEntry> recorded;
+  bool addOpponent = false;
+  const int status = RunTeamCommand(
+      {kUsage,
+       {"--gegner", "--ergebnis", "--datum", "--zuschauer", "--einnahmen", "--fans", "--verletzungen", "--besonderheit"},
+       {},
+       {"--liga", "--ohne-einnahme", "--in-teamliste"},
+       [&](CKRTeam& team, const ProgramSettings&, const CommandOptions& options) {
+         const MatchEntry entry = ReadMatch(options);
+         std::string done = ReportOutcome(
+             RecordMatch(team, entry),
+             Format("Spiel gegen %s (%s, %s) eingetragen", entry.gegner.c_str(),
+                    ScoreText(entry.eigeneTore, entry.gegnerTore).c_str(),
+                    ResultWord(entry.eigeneTore, entry.gegnerTore).c_str()));
+         if (entry.inEinnahmen) done += ", " + FormatGoldNumber(entry.einnahmen) + " Goldstücke als Einnahme";
+         recorded = entry;
+         addOpponent = options.Flag("--in-teamliste");
+         return done + ".";
+       }},
+      args);
+  if (status == 0 && recorded) OfferOpponent(recorded->gegner, addOpponent);
+  return status;
+}
 
 }  // namespace krv

@@ -51,7 +51,7 @@ class KrvSeason : public test::KrvToolTest {
 // into KRV.DAT only when asked. A dropped income entry or a list written without being
 // asked would show here.
 TEST_F(KrvSeason, SpielRecordsTheMatch) {
-  test::KrvResult r = RunOn("spiel", {"--gegner", "Orkland", "--ergebnis", "3:1", "--einnahmen", "60.000", "--liga",
+  test::KrvResult r = RunOn("spiel", {"--gegner", "Orkland", "--ergebnis", "3:1", "--einnahmen", "60000", "--liga",
                                       "--fans", "sinkt", "--datum", "01.05.07", "--zuschauer", "12000"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("steht noch nicht in der System-Teamliste"), std::string::npos) << r.out;
@@ -87,7 +87,7 @@ TEST_F(KrvSeason, SpielRefusals) {
   ExpectRefused("spiel", {"--gegner", "Orks", "--ergebnis", "2-1"}, "zwei Zahlen", 2);
   ExpectRefused("spiel", {"--gegner", "Orks", "--ergebnis", "2:1", "--fans", "hoch"}, "steigt", 2);
   ExpectRefused("spiel", {"--ergebnis", "2:1"}, "Der Gegner fehlt", 2);
-  ExpectRefused("spiel", {"--gegner", "Orks", "--ergebnis", "2:1", "--zuschauer", "viele"}, "ganze Zahl", 2);
+  ExpectRefused("spiel", {"--gegner", "Orks", "--ergebnis", "2:1", "--zuschauer", "viele"}, "erwartet eine Zahl", 2);
 }
 
 // Every kind of expense with its side effect, then the refusals that name their reason.

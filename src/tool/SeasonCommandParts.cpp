@@ -1,0 +1,21 @@
+#include "tool/SeasonCommandParts.h"
+
+#include "model/Format.h"
+#include "tool/TeamCommand.h"
+
+namespace krv {
+
+std::string ReportOutcome(const SeasonOutcome& outcome, std::string done) {
+  if (outcome.refused) Refuse(outcome.refusal);
+  for (const std::string& notice : outcome.notices) done += "\n" + notice;
+  return done;
+}
+
+void CheckTextLength(const std::string& text, size_t maxCharacters, const char* what) {
+  size_t characters = 0;  // UTF-8 characters, as the dialogs count them
+  for (unsigned char c : text) characters += (c & 0xC0) != 0x80 ? 1 : 0;
+  if (characters > maxCharacters)
+    Refuse(Format("%s darf höchstens %ld Zeichen lang sein.", what, static_cast<long>(maxCharacters)));
+}
+
+}  // namespace krv

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTableView>
 #include <QTest>
 #include <filesystem>
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -81,7 +82,7 @@ class SeasonPagesTest : public test::TempFolderTest {
 TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
   CMyPropertyPage3* page = m_sheet->ExpensesPage();
   WhenModal<CAusgabeDlg>([](CAusgabeDlg* d) {
-    QTest::mouseClick(d->Choice(kWahlZauberer), Qt::LeftButton);
+    d->Choice(kWahlZauberer)->click();
     WhenModal<CPersonalDlg>([](CPersonalDlg* p) {
       Child<QLineEdit>(p, "name")->setText("Bilbo");
       Child<QPushButton>(p, "ok")->click();
@@ -100,7 +101,7 @@ TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
   // A cancelled name books nothing.
   const int rows = Rows(page);
   WhenModal<CAusgabeDlg>([](CAusgabeDlg* d) {
-    QTest::mouseClick(d->Choice(kWahlCotrainer), Qt::LeftButton);
+    d->Choice(kWahlCotrainer)->click();
     WhenModal<CPersonalDlg>([](CPersonalDlg* p) { p->reject(); });
     d->OkButton()->click();
   });
@@ -136,7 +137,7 @@ TEST_F(SeasonPagesTest, ExpenseChangeAndDelete) {
   EXPECT_EQ(Child<QLineEdit>(m_sheet->StaffPage(), "sani")->text(), "");
   EXPECT_EQ(Cell(m_sheet->MiscPage()->List()->model(), Rows(m_sheet->MiscPage()) - 1, 0),
             "Der Sanitäter Der Sani verlässt das Team! (Nachträgliche Änderung)");
-  EXPECT_EQ(EnabledButtons(page), "neu");
+  EXPECT_EQ(test::EnabledButtons(page), "neu");
 }
 
 // Income: 0 adds nothing, the pick button fills the opponent, a change to 0 is stored.
@@ -218,7 +219,7 @@ TEST_F(SeasonPagesTest, EventsWithDeductions) {
   Team().m_nMarkenAbzug = 2;  // both re-rolls lost
   auto deduct = [] {
     WhenModal<CEreignisDlg>([](CEreignisDlg* d) {
-      QTest::mouseClick(d->AbzugRadio(), Qt::LeftButton);
+      d->AbzugRadio()->click();
       d->OkButton()->click();
     });
   };
@@ -231,7 +232,7 @@ TEST_F(SeasonPagesTest, EventsWithDeductions) {
   m_messages.answers = {kLoeschen};
   Click(page, "loeschen");
   EXPECT_EQ(Team().m_nMarkenAbzug, 1);
-  EXPECT_EQ(EnabledButtons(page), "neu");
+  EXPECT_EQ(test::EnabledButtons(page), "neu");
   deduct();
   Click(page, "neu");
   EXPECT_EQ(Team().m_nMarkenAbzug, 2);

@@ -14,6 +14,7 @@
 #include "model/Format.h"
 #include "properties/PlayerRows.h"
 #include "properties/qt/PlayersModel.h"
+#include "roster/qt/RosterCommands.h"
 #include "ui/QuickHelp.h"
 
 namespace krv {
@@ -55,6 +56,21 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
   ContextMenu()->addSeparator();
   AddMenuEntry(PageCommand::SortByNumber, QStringLiteral("Nach Nr. sortieren"));
   SetCommandHandler(PageCommand::SortByNumber, [this] { SortByNumber(); });
+  // The roster commands change the team through the core, whose modified routine refreshes
+  // every page; afterwards the figures are recomputed in any case.
+  SetCommandHandler(PageCommand::New, [this] { BuyPlayerCommand(this, Team(), ApplicationRosterServices()); });
+  SetCommandHandler(PageCommand::Zombie, [this] { ReviveZombieCommand(this, Team(), ApplicationRosterServices()); });
+  SetCommandHandler(PageCommand::Change, [this] {
+    if (CKRSpieler* player = SelectedPlayer()) ChangePlayerCommand(this, Team(), *player, ApplicationRosterServices());
+    Team().Recalculate();
+  });
+  SetCommandHandler(PageCommand::Delete, [this] {
+    bool removedEntirely = false;
+    if (CKRSpieler* player = SelectedPlayer())
+      RemovePlayerCommand(this, Team(), *player, ApplicationRosterServices(), &removedEntirely);
+    if (removedEntirely) List()->clearSelection();
+    Team().Recalculate();
+  });
 
   m_pSSPGesamt = new QLineEdit(this);
   m_pSSPGesamt->setObjectName(QStringLiteral("gesamtSSP"));

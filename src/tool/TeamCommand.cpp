@@ -5,6 +5,7 @@
 
 #include "model/Format.h"
 #include "model/TeamFile.h"
+#include "tool/ToolSettings.h"
 
 namespace krv {
 
@@ -79,7 +80,7 @@ int RunTeamCommand(const TeamCommand& command, const std::vector<std::string>& a
     auto team = LoadTeamFile(options.File());
     // As the team window at its first display.
     team->Recalculate();
-    const ProgramSettings settings = LoadProgramSettings(KrvDatPath(ExecutableFolder()));
+    const ProgramSettings settings = LoadToolSettings();
     const std::string done = command.change(*team, settings, options);
     team->Recalculate();
     team->CalcTeamwert();

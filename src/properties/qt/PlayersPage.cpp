@@ -57,19 +57,29 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
   AddMenuEntry(PageCommand::SortByNumber, QStringLiteral("Nach Nr. sortieren"));
   SetCommandHandler(PageCommand::SortByNumber, [this] { SortByNumber(); });
   // The roster commands change the team through the core, whose modified routine refreshes
-  // every page; afterwards the figures are recomputed in any case.
-  SetCommandHandler(PageCommand::New, [this] { BuyPlayerCommand(this, Team(), ApplicationRosterServices()); });
-  SetCommandHandler(PageCommand::Zombie, [this] { ReviveZombieCommand(this, Team(), ApplicationRosterServices()); });
-  SetCommandHandler(PageCommand::Change, [this] {
-    if (CKRSpieler* player = SelectedPlayer()) ChangePlayerCommand(this, Team(), *player, ApplicationRosterServices());
+  // the window; the page refills its list and the figures are recomputed in any case.
+  auto afterCommand = [this] {
     Team().Recalculate();
+    RefreshPage();
+  };
+  SetCommandHandler(PageCommand::New, [this, afterCommand] {
+    BuyPlayerCommand(this, Team(), ApplicationRosterServices());
+    afterCommand();
   });
-  SetCommandHandler(PageCommand::Delete, [this] {
+  SetCommandHandler(PageCommand::Zombie, [this, afterCommand] {
+    ReviveZombieCommand(this, Team(), ApplicationRosterServices());
+    afterCommand();
+  });
+  SetCommandHandler(PageCommand::Change, [this, afterCommand] {
+    if (CKRSpieler* player = SelectedPlayer()) ChangePlayerCommand(this, Team(), *player, ApplicationRosterServices());
+    afterCommand();
+  });
+  SetCommandHandler(PageCommand::Delete, [this, afterCommand] {
     bool removedEntirely = false;
     if (CKRSpieler* player = SelectedPlayer())
       RemovePlayerCommand(this, Team(), *player, ApplicationRosterServices(), &removedEntirely);
     if (removedEntirely) List()->clearSelection();
-    Team().Recalculate();
+    afterCommand();
   });
 
   m_pSSPGesamt = new QLineEdit(this);

@@ -36,6 +36,7 @@ QString Shown(const std::string& text) {
 CNeueFertigkeitenDlg::CNeueFertigkeitenDlg(const std::string& currentSkills, QWidget* parent)
     : QDialog(parent), m_strCurrentSkills(currentSkills) {
   setObjectName(QStringLiteral("CNeueFertigkeitenDlg"));
+  setProperty("helpTopic", QStringLiteral("#PLAYER_FERTIGKEITEN"));
   setWindowTitle(QStringLiteral("Neue Fertigkeiten"));
 
   m_pList = new QTreeWidget(this);

@@ -58,6 +58,7 @@ void CPlayerChangeSheet::SetAskTextFunction(AskTextFunction function) { AskText(
 CPlayerChangeSheet::CPlayerChangeSheet(CKRTeam& team, CKRSpieler& player, bool careerLogAuto, QWidget* parent)
     : QDialog(parent), m_Team(team), m_Player(player), m_bCareerLogAuto(careerLogAuto) {
   setObjectName(QStringLiteral("CPlayerChangeSheet"));
+  setProperty("helpTopic", QString::fromLatin1(kHelpTopic));
   setWindowTitle(QStringLiteral("Spielerwerte ändern"));
 
   m_pTabs = new QTabWidget(this);

@@ -15,6 +15,7 @@ namespace krv {
 
 CSpielerEntfernenDlg::CSpielerEntfernenDlg(const QString& playerName, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CSpielerEntfernenDlg"));
+  setProperty("helpTopic", QString::fromLatin1(kHelpTopic));
   setWindowTitle(QStringLiteral("Spieler '%1' entfernen").arg(playerName));
 
   auto* group = new QGroupBox(QStringLiteral("Was ist mit dem Spieler geschehen?"), this);

@@ -28,6 +28,7 @@ constexpr const char* kListTip =
 CSpielerKaufenDlg::CSpielerKaufenDlg(const CKRTeam& team, int32_t maxSpieler, QWidget* parent)
     : QDialog(parent), m_Team(team), m_nTreasury(PurchaseTreasury(team)) {
   setObjectName(QStringLiteral("CSpielerKaufenDlg"));
+  setProperty("helpTopic", QString::fromLatin1(kHelpTopic));
   setWindowTitle(QStringLiteral("Spielerkaufen"));
 
   m_pList = new QTreeWidget(this);

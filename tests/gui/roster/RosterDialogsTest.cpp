@@ -16,6 +16,9 @@
 #include <QTreeWidget>
 
 #include "gui/CreationDialogDriver.h"
+#include "gui/properties/PageTestSupport.h"
+#include "properties/qt/PlayersModel.h"
+#include "properties/qt/PlayersPage.h"
 #include "properties/qt/PersonalDlg.h"
 #include "roster/qt/NeueFertigkeitenDlg.h"
 #include "roster/qt/PlayerChangeSheet.h"
@@ -245,6 +248,35 @@ TEST(RosterCommands, Zombie) {
   ASSERT_TRUE(ReviveZombieCommand(nullptr, *undead, RosterServices{}));
   EXPECT_EQ(undead->m_Spieler.back()->m_strName, "Gregor");
   EXPECT_EQ(undead->m_Spieler.back()->m_nNummer, 2);
+}
+
+// Catches the players page's buttons not reaching the commands: a dead player taken out
+// entirely through "&Löschen" leaves the list, "&Neu" opens the purchase dialog.
+TEST(PlayersPageCommands, RemoveDeadAndBuy) {
+  test::MessageRecorder messages;
+  auto team = Team(10, 100000);
+  team->m_Spieler[0]->m_nStatus = kStatusVerstorben;
+  team->AddSpieler(2, "Bolg", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  auto doc = test::DocumentWith(std::move(team));
+  ASSERT_TRUE(doc);
+  CMyPropertyPage2 page(doc.get());
+  page.resize(1000, 400);
+  page.show();
+  test::ClickRow(page.List(), 0);
+  Click(&page, "loeschen");  // the question is answered with "&Ja"
+  ASSERT_EQ(messages.Texts(),
+            QStringList{"Grischnak ist kein aktiver Spieler mehr!\nSoll dieser Spieler komplett entfert werden?"});
+  ASSERT_EQ(page.Model()->rowCount(), 1);
+  EXPECT_EQ(test::Cell(page.Model(), 0, kPlayerName), "Bolg");
+
+  bool opened = false;
+  WhenModal<CSpielerKaufenDlg>([&opened](CSpielerKaufenDlg* dialog) {
+    opened = true;
+    Click(dialog, "abbruch");
+  });
+  Click(&page, "neu");
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(doc->Team().m_Spieler.size(), 1u);
 }
 
 }  // namespace

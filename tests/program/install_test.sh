@@ -29,8 +29,9 @@ done
 [ "$(ls "$usr/share/krashball/Sounds" | wc -l)" -ge 11 ] || fail "sounds are missing"
 [ -L "$libdir/libqxtools.so.1" ] || fail "libqxtools.so.1 (the soname link) is missing in $libdir"
 readelf -d "$libdir"/libqxtools.so.1 | grep -q 'SONAME.*\[libqxtools\.so\.1\]' || fail "QXTools has no soname libqxtools.so.1"
-ldd "$usr/bin/krashball" | grep -q "libqxtools.so.1 => $libdir/" ||
-  fail "the installed program does not take QXTools from its own prefix: $(ldd "$usr/bin/krashball" | grep qxtools)"
+found=$(ldd "$usr/bin/krashball" | sed -n 's/.*libqxtools\.so\.1 => \([^ ]*\).*/\1/p')
+[ -n "$found" ] && [ "$(readlink -f "$found")" = "$(readlink -f "$libdir/libqxtools.so.1")" ] ||
+  fail "the installed program does not take QXTools from its own prefix but from '$found'"
 
 # The validators the desktop's own tools run.
 desktop-file-validate "$usr/share/applications/krashball.desktop" || fail "desktop-file-validate refused the desktop entry"
@@ -38,11 +39,13 @@ grep -q '^Exec=krashball %F$' "$usr/share/applications/krashball.desktop" || fai
 appstreamcli validate --no-net --no-color "$usr/share/metainfo/de.krashball.krashball.metainfo.xml" >"$work/as.log" ||
   { cat "$work/as.log"; fail "appstreamcli refused the metainfo"; }
 xmllint --noout "$usr/share/mime/packages/krashball.xml" || fail "xmllint refused the MIME package"
-update-mime-database "$usr/share/mime" || fail "update-mime-database refused the MIME package"
+update-mime-database "$usr/share/mime" 2>/dev/null || fail "update-mime-database refused the MIME package"
 man --warnings -l "$usr/share/man/man1/krv.1" 2>&1 >/dev/null | grep . && fail "the man page has troff warnings"
 
 # The installed program, started without a screen, with its own settings and data folders.
-export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_DATA_DIRS=$usr/share
+export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_DATA_DIRS=$usr/share \
+       XDG_RUNTIME_DIR=$work/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset KRV_DATEN
 "$usr/bin/krashball" --version | grep -q '^Krashball-Verwaltung [0-9]' || fail "krashball --version"
 if ! "$usr/bin/krashball" --selbsttest >"$work/check.log" 2>&1; then fail "the self-check found the installation incomplete"; fi

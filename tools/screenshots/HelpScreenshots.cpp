@@ -17,6 +17,7 @@
 
 #include "app/qt/ChildFrame.h"
 #include "app/qt/KrashballApp.h"
+#include "app/qt/KrashballDoc.h"
 #include "app/qt/MainFrame.h"
 #include "app/qt/ProgramIcon.h"
 #include "create/TeamBuilder.h"
@@ -71,7 +72,7 @@ void TeamWindows(krv::CKrashballApp& app, const QString& work) {
   krv::SaveTeamFile(*team, file.toStdString());
 
   krv::CMainFrame frame(&app);
-  frame.resize(1180, 720);
+  frame.resize(1280, 720);
   frame.show();
   krv::CChildFrame* child = frame.OpenDocumentFile(file);
   if (!child) std::exit(1);
@@ -80,6 +81,7 @@ void TeamWindows(krv::CKrashballApp& app, const QString& work) {
 
   sheet->setCurrentIndex(1);
   Save(&frame, QStringLiteral("hauptfenster.png"));
+  frame.resize(1000, 600);  // the pages in the handbook's column width
   Save(child->View(), QStringLiteral("teamfenster-spieler.png"));
   const std::pair<int, const char*> pages[] = {
       {0, "seite-personal.png"}, {2, "seite-ausgaben.png"}, {4, "seite-spiele.png"}};

@@ -1,6 +1,7 @@
 #include "app/qt/StartOptions.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMimeDatabase>
 #include <cstdio>
 #include <cstring>

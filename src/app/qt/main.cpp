@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
+#include <string_view>
 
 #include "app/qt/ColourNotice.h"
 #include "app/qt/HelpKey.h"
@@ -17,6 +18,7 @@
 #include "app/qt/SingleInstance.h"
 #include "app/qt/StartOptions.h"
 #include "create/qt/NewTeamFlow.h"
+#include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
 
 int main(int argc, char** argv) {
@@ -43,10 +45,11 @@ int main(int argc, char** argv) {
   // Tryout of the team creation on its own: the dialogs, then a file to save the team in.
   if (args.contains(QStringLiteral("--neues-team"))) return krv::RunNewTeamDemo(app.m_Settings.m_nStartkapital);
 
-  // The file manager passes every selected team file.
+  // The file manager passes every selected team file, each taken from its bytes: a name
+  // that is not UTF-8 opens as well.
   QStringList files;
-  for (const QString& arg : args)
-    if (!arg.startsWith(QStringLiteral("--"))) files << QFileInfo(arg).absoluteFilePath();
+  for (int i = 1; i < argc; ++i)
+    if (std::string_view(argv[i]).substr(0, 2) != "--") files << QFileInfo(krv::FileNameFromBytes(argv[i])).absoluteFilePath();
 
   krv::SingleInstance instance(krv::DefaultInstanceName());
   if (instance.HandOverToRunningInstance(files.value(0))) {
@@ -67,8 +70,7 @@ int main(int argc, char** argv) {
   QTimer::singleShot(0, &frame, [&] { krv::ShowColourNotice(&frame, app, frame.screen()->depth()); });
   if (!app.m_strSettingsProblem.isEmpty())
     QTimer::singleShot(0, &frame, [&] {
-      krv::WarningBox(&frame, app.m_strSettingsProblem +
-                                  QStringLiteral("\nEs gelten die Standardeinstellungen; die Datei bleibt unverändert."));
+      krv::WarningBox(&frame, app.m_strSettingsProblem);
     });
   for (const QString& file : files) frame.OpenDocumentFile(file);
 

@@ -6,7 +6,8 @@ JOBS ?= $(shell nproc)
 
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-liberation
+            qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-liberation \
+            poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -41,6 +42,7 @@ test-asan: deps
 
 bench: build
 	$(BUILD)/teamfile_bench
+	$(BUILD)/printout_bench
 
 fuzz: deps
 	@dpkg-query -W -f='$${Status}\n' clang libclang-rt-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \

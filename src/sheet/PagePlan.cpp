@@ -4,6 +4,21 @@
 
 namespace krv {
 
+PrintModeTexts GetPrintModeTexts(PrintMode mode) {
+  switch (mode) {
+    case PrintMode::kSheetOnly:
+      return {"Nur Seite &1", "Es wird nur der Team-Bogen gedruckt.\nDie Liste der Spiele fällt hier weg."};
+    case PrintMode::kEvenPages:
+      return {"Seite &2, 4, 6, ...",
+              "Es wird die Liste der Spiele gedruckt.\nBeginnend bei Seite 2, darauf folgen alle geraden Seiten."};
+    case PrintMode::kOddPages:
+      return {"Seite &3, 5 ,7, ...",
+              "Es wird die Liste der Spiele gedruckt.\nBeginnend bei Seite 3, darauf folgen alle ungeraden Seiten."};
+    case PrintMode::kAllPages: break;
+  }
+  return {"All&e Seiten", "Es werden alle Seite hintereinander gedruckt."};
+}
+
 int PrintedPageCount(PrintMode mode, size_t matches) {
   size_t pages = 1;
   switch (mode) {

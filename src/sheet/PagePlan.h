@@ -15,6 +15,14 @@ enum class PrintMode : int32_t {
   kAllPages = 3,    // "All&e Seiten"
 };
 
+// The radio button text and the quick help of a mode in the page-choice dialog "Drucken".
+struct PrintModeTexts {
+  const char* label;
+  const char* quickHelp;
+};
+PrintModeTexts GetPrintModeTexts(PrintMode mode);
+constexpr int kPrintModeCount = 4;
+
 // Pages of a printout of `matches` matches; at least 1 (a job without pages prints one
 // blank page, as a printer expects at least one).
 int PrintedPageCount(PrintMode mode, size_t matches);

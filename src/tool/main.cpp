@@ -9,6 +9,9 @@
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "tool/NewTeamCommand.h"
+#ifdef KRV_WITH_PDF
+#include "tool/PdfCommand.h"
+#endif
 #include "tool/TeamJson.h"
 #include "tool/TeamSummary.h"
 
@@ -24,6 +27,7 @@ constexpr const char* kUsage =
     "                     Version 4 nach AUS\n"
     "  neu OPTIONEN DATEI legt ein neues Team an, wie es der Erstellungsdialog täte,\n"
     "                     und schreibt es als Version 4 nach DATEI (krv neu --help)\n"
+    "  pdf DATEI AUS.pdf  schreibt Team-Bogen und Spieleliste als PDF (krv pdf --help)\n"
     "  --help             zeigt diese Hilfe\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer unlesbaren oder fehlerhaften Datei,\n"
@@ -72,6 +76,13 @@ int Run(const std::vector<std::string>& args) {
     return Resave(args[1], args[2]);
   }
   if (command == "neu") return krv::RunNewTeamCommand(std::vector<std::string>(args.begin() + 1, args.end()));
+  if (command == "pdf") {
+#ifdef KRV_WITH_PDF
+    return krv::RunPdfCommand(std::vector<std::string>(args.begin() + 1, args.end()));
+#else
+    return UsageError("„pdf“ gibt es nur, wenn krv mit Qt gebaut wurde.");
+#endif
+  }
   return UsageError("Unbekannter Befehl „" + command + "“.");
 }
 

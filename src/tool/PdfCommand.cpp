@@ -9,12 +9,12 @@
 #include <iostream>
 #include <optional>
 
-#include "app/KrvDat.h"
 #include "model/FileIO.h"
 #include "model/Team.h"
 #include "model/TeamFile.h"
 #include "sheet/TeamPrintout.h"
 #include "sheet/render/PrintoutRenderer.h"
+#include "tool/ToolSettings.h"
 
 namespace krv {
 
@@ -116,8 +116,7 @@ int RunPdfCommand(const std::vector<std::string>& args) {
   }
   auto team = LoadTeamFile(options.input);
 
-  const ProgramSettings stored = LoadProgramSettings(KrvDatPath(ExecutableFolder()));
-  SheetPrintSettings settings = SheetPrintSettingsFrom(stored);
+  SheetPrintSettings settings = SheetPrintSettingsFrom(LoadToolSettings());
   if (options.skipZeroValues) settings.skipZeroValues = *options.skipZeroValues;
   if (options.skipValues) settings.skipValues = *options.skipValues;
   const TeamPrintout printout(*team, options.mode, settings);

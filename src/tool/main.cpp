@@ -1,17 +1,21 @@
 // krv: the team file tool of the Krashball-Verwaltung.
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "model/FileIO.h"
+#include "model/SystemErrors.h"
 #include "model/TeamFile.h"
 #include "tool/NewTeamCommand.h"
 #ifdef KRV_WITH_PDF
 #include "tool/PdfCommand.h"
 #endif
+#include "tool/RosterCommands.h"
 #include "tool/TeamJson.h"
 #include "tool/TeamSummary.h"
 
@@ -27,11 +31,16 @@ constexpr const char* kUsage =
     "                     Version 4 nach AUS\n"
     "  neu OPTIONEN DATEI legt ein neues Team an, wie es der Erstellungsdialog täte,\n"
     "                     und schreibt es als Version 4 nach DATEI (krv neu --help)\n"
+    "  kaufen DATEI ...   kauft einen Spieler oder Starplayer (krv kaufen --help)\n"
+    "  zombie DATEI ...   belebt einen Zombie wieder (krv zombie --help)\n"
+    "  spieler DATEI ...  ändert die Werte eines Spielers (krv spieler --help)\n"
+    "  entfernen DATEI ...  trägt ein, dass ein Spieler das Team verlässt (krv entfernen --help)\n"
     "  pdf DATEI AUS.pdf  schreibt Team-Bogen und Spieleliste als PDF (krv pdf --help)\n"
     "  --help             zeigt diese Hilfe\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer unlesbaren oder fehlerhaften Datei,\n"
-    "2 bei falschem Aufruf; bei „neu“ 1 auch, wenn das Team so nicht erstellt werden kann.\n";
+    "2 bei falschem Aufruf; bei „neu“ und den Befehlen, die ein Team ändern, 1 auch, wenn es\n"
+    "so nicht geht (die Datei bleibt dann unverändert).\n";
 
 int UsageError(const std::string& message) {
   std::cerr << "krv: " << message << "\n\n" << kUsage;
@@ -75,10 +84,15 @@ int Run(const std::vector<std::string>& args) {
     if (args.size() != 3) return UsageError("„resave“ erwartet eine Eingabe- und eine Ausgabedatei.");
     return Resave(args[1], args[2]);
   }
-  if (command == "neu") return krv::RunNewTeamCommand(std::vector<std::string>(args.begin() + 1, args.end()));
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (command == "neu") return krv::RunNewTeamCommand(rest);
+  if (command == "kaufen") return krv::RunKaufenCommand(rest);
+  if (command == "zombie") return krv::RunZombieCommand(rest);
+  if (command == "spieler") return krv::RunSpielerCommand(rest);
+  if (command == "entfernen") return krv::RunEntfernenCommand(rest);
   if (command == "pdf") {
 #ifdef KRV_WITH_PDF
-    return krv::RunPdfCommand(std::vector<std::string>(args.begin() + 1, args.end()));
+    return krv::RunPdfCommand(rest);
 #else
     return UsageError("„pdf“ gibt es nur, wenn krv mit Qt gebaut wurde.");
 #endif
@@ -86,16 +100,30 @@ int Run(const std::vector<std::string>& args) {
   return UsageError("Unbekannter Befehl „" + command + "“.");
 }
 
+// Output that cannot be written (a full disk, a closed pipe) is a failure, not success.
+// errno then still holds the cause of the failed write.
+int FinishOutput(int status) {
+  std::cout.flush();
+  if (std::cout && std::fflush(stdout) == 0) return status;
+  const int error = errno;
+  std::cerr << "krv: Die Ausgabe kann nicht geschrieben werden. "
+            << (error ? krv::SystemErrorText(error) : std::string("Schreibfehler.")) << "\n";
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   try {
-    return Run(std::vector<std::string>(argv + 1, argv + argc));
+    return FinishOutput(Run(std::vector<std::string>(argv + 1, argv + argc)));
   } catch (const krv::FileError& e) {
     std::cerr << "krv: " << e.what() << "\n";
-    return 1;
+  } catch (const std::bad_alloc&) {
+    std::cerr << "krv: Nicht genug Arbeitsspeicher für diese Datei.\n";
   } catch (const std::exception& e) {
     std::cerr << "krv: Unerwarteter Fehler: " << e.what() << "\n";
-    return 1;
+  } catch (...) {
+    std::cerr << "krv: Unerwarteter Fehler.\n";
   }
+  return 1;
 }

@@ -4,11 +4,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <unistd.h>
 
 #include "app/qt/KrashballApp.h"
 #include "create/qt/NewTeamFlow.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
+#include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
 #include "qxtools/CCFileDialog.h"
@@ -47,6 +49,10 @@ QString AskSavePath(QWidget* parent, const QString& proposed) {
   requester.SetProperties(false, proposed, kFilter, QString(), 0);
   if (requester.DoModal() != CCFileDialog::IDOK) return QString();
   return requester.GetPath(true);
+}
+
+QString UnexpectedFileError(const QString& path, const std::exception& e) {
+  return QString::fromStdString(UnexpectedFileErrorText(path.toStdString(), e));
 }
 
 }  // namespace
@@ -103,10 +109,14 @@ bool KrashballDoc::OnNewDocument(QWidget* parent) {
 bool KrashballDoc::OnOpenDocument(const QString& path, QString* error) {
   WaitCursor wait;
   try {
-    std::unique_ptr<CKRTeam> team = LoadTeamFile(path.toStdString());
+    std::unique_ptr<CKRTeam> team = LoadTeamFile(FileNameBytes(path));
     AdoptTeam(std::move(team));
   } catch (const FileError& e) {
     if (error) *error = QString::fromStdString(e.what());
+    return false;
+  } catch (const std::exception& e) {
+    // Whatever else goes wrong while reading (memory, say) refuses the file, never ends the program.
+    if (error) *error = UnexpectedFileError(path, e);
     return false;
   }
   m_bModified = false;
@@ -119,19 +129,23 @@ bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {
   emit AboutToSave();
   m_pTeam->Recalculate();  // the file holds the current figures
   try {
-    const SaveResult result = SaveTeamFile(*m_pTeam, path.toStdString());
+    const SaveResult result = SaveTeamFile(*m_pTeam, FileNameBytes(path));
     if (result.replacedCharacters)
       WarningBox(parent, QString::fromStdString(ReplacedCharactersNotice(path.toStdString(), result.replacedCharacters)));
   } catch (const FileError& e) {
     ErrorBox(parent, QString::fromStdString(e.what()));
+    return false;  // the team stays modified: nothing is lost
+  } catch (const std::exception& e) {
+    ErrorBox(parent, UnexpectedFileError(path, e));
     return false;
   }
   return true;
 }
 
 bool KrashballDoc::Save(QWidget* parent) {
-  const QFileInfo file(m_strPathName);
-  const bool writable = !m_strPathName.isEmpty() && file.exists() && file.isWritable();
+  // Checked on the name's bytes: a name that is not UTF-8 exists as well.
+  const std::string file = FileNameBytes(m_strPathName);
+  const bool writable = !m_strPathName.isEmpty() && ::access(file.c_str(), F_OK) == 0 && !IsReadOnlyFile(file);
   return DoSave(parent, writable ? m_strPathName : QString(), true);
 }
 

@@ -1,6 +1,5 @@
 #include "create/qt/NewTeamFlow.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <exception>
 
@@ -9,6 +8,7 @@
 #include "create/qt/TeamErstellenDlg.h"
 #include "model/Team.h"
 #include "model/TeamFile.h"
+#include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
 
 namespace krv {
@@ -60,7 +60,7 @@ int RunNewTeamDemo(int32_t startkapital) {
   team->Recalculate();
   team->CalcTeamwert();
   try {
-    const SaveResult result = SaveTeamFile(*team, QFile::encodeName(path).toStdString());
+    const SaveResult result = SaveTeamFile(*team, FileNameBytes(path));
     if (result.replacedCharacters)
       InformationBox(nullptr, QString::fromStdString(
                                   ReplacedCharactersNotice(path.toStdString(), result.replacedCharacters)));

@@ -72,7 +72,7 @@ void TeamWindows(krv::CKrashballApp& app, const QString& work) {
   krv::SaveTeamFile(*team, file.toStdString());
 
   krv::CMainFrame frame(&app);
-  frame.resize(1280, 720);
+  frame.resize(1000, 640);  // as wide as the help window shows pictures
   frame.show();
   krv::CChildFrame* child = frame.OpenDocumentFile(file);
   if (!child) std::exit(1);
@@ -81,7 +81,7 @@ void TeamWindows(krv::CKrashballApp& app, const QString& work) {
 
   sheet->setCurrentIndex(1);
   Save(&frame, QStringLiteral("hauptfenster.png"));
-  frame.resize(1000, 600);  // the pages in the handbook's column width
+  frame.resize(1000, 600);
   Save(child->View(), QStringLiteral("teamfenster-spieler.png"));
   const std::pair<int, const char*> pages[] = {
       {0, "seite-personal.png"}, {2, "seite-ausgaben.png"}, {4, "seite-spiele.png"}};

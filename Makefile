@@ -7,7 +7,8 @@ JOBS ?= $(shell nproc)
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-liberation \
-            desktop-file-utils appstream libxml2-utils shared-mime-info man-db dpkg-dev file
+            desktop-file-utils appstream libxml2-utils shared-mime-info man-db dpkg-dev file \
+            poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -51,6 +52,7 @@ package: build
 
 bench: build
 	$(BUILD)/teamfile_bench
+	$(BUILD)/printout_bench
 
 # Every fuzz target in turn, FUZZ_SECONDS each (default 60); new inputs go to build-fuzz/corpus-*,
 # crash inputs to the current folder (add them to fuzz/corpus/<target> with their fix).

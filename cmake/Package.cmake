@@ -7,15 +7,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Teamverwaltung für Trainer des Brettspiels Krashball")
+# CPack puts the summary above this text and indents its lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Teamverwaltung für Trainer des Brettspiels Krashball
- Die Krashball-Verwaltung führt die ganze Laufbahn eines Krashball-Teams in einer
- Team-Datei (.krt): Spieler mit Werten, Fertigkeiten und Starspielerpunkten, Personal,
- Ein- und Ausgaben, jedes Spiel und besondere Ereignisse. Teamwert und Schatzkammer
- rechnet das Programm jederzeit selbst aus.
- .
- Dazu gehört das Werkzeug krv, das Team-Dateien auf der Kommandozeile zeigt, prüft
- und anlegt.")
+    "Die Krashball-Verwaltung führt die ganze Laufbahn eines Krashball-Teams in einer
+Team-Datei (.krt): Spieler mit Werten, Fertigkeiten und Starspielerpunkten, Personal,
+Ein- und Ausgaben, jedes Spiel und besondere Ereignisse. Teamwert und Schatzkammer
+rechnet das Programm jederzeit selbst aus.
+
+Dazu gehört das Werkzeug krv, das Team-Dateien auf der Kommandozeile zeigt, prüft
+und anlegt.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Krashball-Verwaltung <krashball@users.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

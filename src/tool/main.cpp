@@ -12,6 +12,9 @@
 #include "model/SystemErrors.h"
 #include "model/TeamFile.h"
 #include "tool/NewTeamCommand.h"
+#ifdef KRV_WITH_PDF
+#include "tool/PdfCommand.h"
+#endif
 #include "tool/RosterCommands.h"
 #include "tool/TeamJson.h"
 #include "tool/TeamSummary.h"
@@ -32,6 +35,7 @@ constexpr const char* kUsage =
     "  zombie DATEI ...   belebt einen Zombie wieder (krv zombie --help)\n"
     "  spieler DATEI ...  ändert die Werte eines Spielers (krv spieler --help)\n"
     "  entfernen DATEI ...  trägt ein, dass ein Spieler das Team verlässt (krv entfernen --help)\n"
+    "  pdf DATEI AUS.pdf  schreibt Team-Bogen und Spieleliste als PDF (krv pdf --help)\n"
     "  --help             zeigt diese Hilfe\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer unlesbaren oder fehlerhaften Datei,\n"
@@ -86,6 +90,13 @@ int Run(const std::vector<std::string>& args) {
   if (command == "zombie") return krv::RunZombieCommand(rest);
   if (command == "spieler") return krv::RunSpielerCommand(rest);
   if (command == "entfernen") return krv::RunEntfernenCommand(rest);
+  if (command == "pdf") {
+#ifdef KRV_WITH_PDF
+    return krv::RunPdfCommand(rest);
+#else
+    return UsageError("„pdf“ gibt es nur, wenn krv mit Qt gebaut wurde.");
+#endif
+  }
   return UsageError("Unbekannter Befehl „" + command + "“.");
 }
 

@@ -1,5 +1,6 @@
 // Makes the pictures of the handbook and the README from the program's real windows: a team
-// after a season in the main window with its pages, and the two creation dialogs.
+// after a season in the main window with its pages, the two creation dialogs and the dialogs
+// of the players page.
 // Usage: help_screenshots FOLDER  (run by tools/screenshots.sh, which gives it a screen)
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTreeWidget>
 #include <cstdio>
 #include <cstdlib>
 
@@ -27,6 +29,10 @@
 #include "model/TeamFile.h"
 #include "properties/qt/PropertySheet.h"
 #include "roster/qt/KrashballView.h"
+#include "roster/qt/NeueFertigkeitenDlg.h"
+#include "roster/qt/PlayerChangeSheet.h"
+#include "roster/qt/SpielerEntfernenDlg.h"
+#include "roster/qt/SpielerKaufenDlg.h"
 #include "support/SeasonTeam.h"
 #include "ui/MessageBoxes.h"
 
@@ -72,7 +78,7 @@ void TeamWindows(krv::CKrashballApp& app, const QString& work) {
   krv::SaveTeamFile(*team, file.toStdString());
 
   krv::CMainFrame frame(&app);
-  frame.resize(1280, 720);
+  frame.resize(1000, 640);  // as wide as the help window shows pictures
   frame.show();
   krv::CChildFrame* child = frame.OpenDocumentFile(file);
   if (!child) std::exit(1);
@@ -81,7 +87,7 @@ void TeamWindows(krv::CKrashballApp& app, const QString& work) {
 
   sheet->setCurrentIndex(1);
   Save(&frame, QStringLiteral("hauptfenster.png"));
-  frame.resize(1000, 600);  // the pages in the handbook's column width
+  frame.resize(1000, 600);
   Save(child->View(), QStringLiteral("teamfenster-spieler.png"));
   const std::pair<int, const char*> pages[] = {
       {0, "seite-personal.png"}, {2, "seite-ausgaben.png"}, {4, "seite-spiele.png"}};
@@ -117,6 +123,36 @@ void CreationDialogs() {
   creation.hide();
 }
 
+// The dialogs of the players page, for the season team's thrower Lugbúrz.
+void RosterDialogs() {
+  auto team = krv::test::MakeSeasonTeam();
+  team->Recalculate();  // the treasury the purchase offers are measured against
+  krv::CSpielerKaufenDlg buy(*team, 16);
+  buy.show();
+  Save(&buy, QStringLiteral("spieler-kaufen.png"));
+  buy.hide();
+
+  krv::CKRSpieler& player = *team->m_Spieler[2];
+  krv::CPlayerChangeSheet change(*team, player, true);
+  change.show();
+  Save(&change, QStringLiteral("spielerwerte.png"));
+  change.hide();
+
+  krv::CNeueFertigkeitenDlg skills(player.m_strFertigkeiten);
+  skills.resize(820, 460);
+  skills.show();
+  auto* list = Child<QTreeWidget>(&skills, "skills");
+  const auto blocking = list->findItems(QStringLiteral("Blocken"), Qt::MatchExactly);
+  if (!blocking.isEmpty()) list->setCurrentItem(blocking.first());  // shows its description
+  Save(&skills, QStringLiteral("neue-fertigkeiten.png"));
+  skills.hide();
+
+  krv::CSpielerEntfernenDlg remove(QString::fromStdString(player.m_strName));
+  remove.show();
+  Save(&remove, QStringLiteral("spieler-entfernen.png"));
+  remove.hide();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,5 +182,6 @@ int main(int argc, char** argv) {
 
   TeamWindows(app, work.path());
   CreationDialogs();
+  RosterDialogs();
   return g_failures ? 1 : 0;
 }

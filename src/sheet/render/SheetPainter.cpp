@@ -35,15 +35,15 @@ QFont MakeFont(SheetFont which) {
   return font;
 }
 
-// The eight fonts, made once per program run.
-const QFont& Font(SheetFont which) {
-  static const std::array<QFont, 8> fonts = [] {
-    std::array<QFont, 8> made;
-    for (size_t i = 0; i < made.size(); ++i) made[i] = MakeFont(static_cast<SheetFont>(i));
-    return made;
-  }();
-  return fonts[static_cast<size_t>(which)];
-}
+// The eight fonts of a page. Made per page, not kept: a font must not outlive the GUI
+// application whose font database resolved it.
+struct PageFonts {
+  std::array<QFont, 8> fonts;
+  PageFonts() {
+    for (size_t i = 0; i < fonts.size(); ++i) fonts[i] = MakeFont(static_cast<SheetFont>(i));
+  }
+  const QFont& operator[](SheetFont which) const { return fonts[static_cast<size_t>(which)]; }
+};
 
 Qt::Alignment Alignment(TextAlign align) {
   switch (align) {
@@ -68,10 +68,10 @@ QTransform PageTransform(const QPageLayout& layout, int resolution) {
   return transform;
 }
 
-void DrawText(QPainter& painter, const DrawOp& op) {
+void DrawText(QPainter& painter, const DrawOp& op, const PageFonts& fonts) {
   if (op.text.empty() || op.text == " ") return;  // nothing to see
   const QRectF box = Box(op.rect);
-  const QFont& font = Font(op.font);
+  const QFont& font = fonts[op.font];
   painter.setFont(font);
   painter.save();
   // A long text ends at its box, as on the form; only whole lines are shown, never the top
@@ -101,6 +101,7 @@ void PaintSheetPage(QPainter& painter, const SheetPage& page, const QPageLayout&
   painter.setTransform(PageTransform(layout, resolution), true);
   painter.setBackgroundMode(Qt::TransparentMode);
   QPen pen(Qt::black, kFine, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);  // 0.1 mm
+  const PageFonts fonts;
   for (const DrawOp& op : page.ops) {
     switch (op.kind) {
       case DrawKind::kFill:
@@ -113,7 +114,7 @@ void PaintSheetPage(QPainter& painter, const SheetPage& page, const QPageLayout&
         break;
       case DrawKind::kText:
         painter.setPen(Qt::black);
-        DrawText(painter, op);
+        DrawText(painter, op, fonts);
         break;
       case DrawKind::kBitmap:
         DrawBitmap(painter, op, page);

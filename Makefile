@@ -6,11 +6,14 @@ JOBS ?= $(shell nproc)
 
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-liberation
+            qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-liberation \
+            xvfb xauth xdotool \
+            desktop-file-utils appstream libxml2-utils shared-mime-info man-db dpkg-dev file \
+            poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-asan bench fuzz clean
+.PHONY: all deps build run test test-asan bench fuzz install package clean
 
 all: build
 
@@ -39,8 +42,18 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# Installs into PREFIX (DESTDIR honoured), e.g. make install PREFIX=$$HOME/.local
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package $(BUILD)/krashball_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
+
 bench: build
 	$(BUILD)/teamfile_bench
+	$(BUILD)/printout_bench
 
 # Every fuzz target in turn, FUZZ_SECONDS each (default 60); new inputs go to build-fuzz/corpus-*,
 # crash inputs to the current folder (add them to fuzz/corpus/<target> with their fix).

@@ -12,6 +12,9 @@
 #include "model/SystemErrors.h"
 #include "model/TeamFile.h"
 #include "tool/NewTeamCommand.h"
+#ifdef KRV_WITH_PDF
+#include "tool/PdfCommand.h"
+#endif
 #include "tool/RosterCommands.h"
 #include "tool/SeasonCommands.h"
 #include "tool/TeamJson.h"
@@ -38,6 +41,7 @@ constexpr const char* kUsage =
     "  einnahme DATEI ... trägt eine Einnahme ein (krv einnahme --help)\n"
     "  ereignis DATEI ... trägt ein besonderes Ereignis ein (krv ereignis --help)\n"
     "  loeschen DATEI LISTE N  löscht den N-ten Eintrag einer Liste (krv loeschen --help)\n"
+    "  pdf DATEI AUS.pdf  schreibt Team-Bogen und Spieleliste als PDF (krv pdf --help)\n"
     "  --help             zeigt diese Hilfe\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer unlesbaren oder fehlerhaften Datei,\n"
@@ -97,6 +101,13 @@ int Run(const std::vector<std::string>& args) {
   if (command == "einnahme") return krv::RunEinnahmeCommand(rest);
   if (command == "ereignis") return krv::RunEreignisCommand(rest);
   if (command == "loeschen") return krv::RunLoeschenCommand(rest);
+  if (command == "pdf") {
+#ifdef KRV_WITH_PDF
+    return krv::RunPdfCommand(rest);
+#else
+    return UsageError("„pdf“ gibt es nur, wenn krv mit Qt gebaut wurde.");
+#endif
+  }
   return UsageError("Unbekannter Befehl „" + command + "“.");
 }
 

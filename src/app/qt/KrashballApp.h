@@ -46,8 +46,9 @@ class CKrashballApp : public QObject {
   QString m_strSettingsProblem;  // why KRV.DAT could not be read, for the start-up notice
   bool m_bDatGeaendert = false;
   bool m_bAlleSpeichern = false;
-  QString m_strVersion = QStringLiteral("1.6.0");
-  QString m_strTitel = QStringLiteral("Krashball-Verwaltung V1.6.0");
+  static constexpr const char* kVersion = "1.6.0";
+  QString m_strVersion = QString::fromLatin1(kVersion);
+  QString m_strTitel = QStringLiteral("Krashball-Verwaltung V") + m_strVersion;
 
  private:
   QString m_strProgrammOrdner;

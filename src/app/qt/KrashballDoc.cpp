@@ -1,22 +1,20 @@
 #include "app/qt/KrashballDoc.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/qt/KrashballApp.h"
 #include "create/qt/NewTeamFlow.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramServices.h"
 #include "ui/WaitCursor.h"
 #include "qxtools/CCFileDialog.h"
 
 namespace krv {
 namespace {
 
-constexpr int32_t kFirstPlayerIdentity = 100;
 const QString kExtension = QStringLiteral(".krt");
 const QString kFilter = QStringLiteral("Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||");
 
@@ -36,10 +34,9 @@ std::unique_ptr<CKRTeam> CreateTeam(QWidget* parent, int32_t startkapital) {
 }
 
 // The program's own file requester, or the system's dialog when the coach prefers that.
-QString AskSavePath(QWidget* parent, const QString& proposed) {
+QString AskSavePath(QWidget* parent, const ProgramServices& services, const QString& proposed) {
   if (AskSavePathOverride()) return AskSavePathOverride()(parent, proposed);
-  const CKrashballApp* app = CKrashballApp::Instance();
-  if (app && !app->m_Settings.m_bEigenerDateidialog)
+  if (!services.m_Settings.m_bEigenerDateidialog)
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Speichern unter"), proposed,
                                         QStringLiteral("Krashball-Team (*.krt);;Alle Dateien (*)"), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
@@ -54,8 +51,8 @@ QString AskSavePath(QWidget* parent, const QString& proposed) {
 void KrashballDoc::SetCreateTeamFunction(CreateTeamFunction function) { CreateTeamOverride() = std::move(function); }
 void KrashballDoc::SetAskSavePathFunction(AskSavePathFunction function) { AskSavePathOverride() = std::move(function); }
 
-KrashballDoc::KrashballDoc(QObject* parent) : QObject(parent), m_pTeam(std::make_unique<CKRTeam>()) {
-  m_pTeam->m_nNaechsteID = kFirstPlayerIdentity;
+KrashballDoc::KrashballDoc(ProgramServices& services, QObject* parent)
+    : QObject(parent), m_services(services), m_pTeam(std::make_unique<CKRTeam>()) {
   m_pTeam->m_pHost = this;
 }
 
@@ -85,12 +82,10 @@ void KrashballDoc::SetPathName(const QString& path) {
 }
 
 bool KrashballDoc::OnNewDocument(QWidget* parent) {
-  const CKrashballApp* app = CKrashballApp::Instance();
-  const int32_t startkapital = app ? app->m_Settings.m_nStartkapital : 1000000;
-  std::unique_ptr<CKRTeam> team = CreateTeam(parent, startkapital);
+  std::unique_ptr<CKRTeam> team = CreateTeam(parent, m_services.m_Settings.m_nStartkapital);
   if (!team) return false;  // the creation has said that it was cancelled
   AdoptTeam(std::move(team));
-  const QString folder = app ? app->DataFolder() : QDir::currentPath();
+  const QString folder = m_services.DataFolder();
   QDir().mkpath(folder);
   m_strPathName = folder + "/" + QString::fromStdString(m_pTeam->m_strName) + kExtension;
   m_bModified = true;
@@ -138,7 +133,7 @@ bool KrashballDoc::Save(QWidget* parent) {
 bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
   QString newName = path;
   if (newName.isEmpty()) {
-    newName = AskSavePath(parent, m_strPathName);
+    newName = AskSavePath(parent, m_services, m_strPathName);
     if (newName.isEmpty()) return false;
     if (QFileInfo::exists(newName) &&
         !QuestionBox(parent, QStringLiteral("%1\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?").arg(newName)))
@@ -152,9 +147,8 @@ bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
   return true;
 }
 
-bool KrashballDoc::SaveModified(QWidget* parent) {
-  const CKrashballApp* app = CKrashballApp::Instance();
-  if (app && app->m_bAlleSpeichern) {
+bool KrashballDoc::SaveModified(QWidget* parent, bool saveAll) {
+  if (saveAll) {
     // Save all: no questions; a team never saved asks for its file name every time.
     if (m_bNeu) DoSave(parent, QString(), true);
     else DoSave(parent, m_strPathName, false);
@@ -168,20 +162,6 @@ bool KrashballDoc::SaveModified(QWidget* parent) {
     default: return false;
   }
 }
-
-bool KrashballDoc::ConfirmDeletion(const std::string& question) {
-  return DeleteConfirmBox(QApplication::activeWindow(), QString::fromStdString(question)) == kIdYes;
-}
-
-void KrashballDoc::ShowMessage(const std::string& text) {
-  InformationBox(QApplication::activeWindow(), QString::fromStdString(text));
-}
-
-void KrashballDoc::PlaySoundFile(const std::string& path) {
-  if (CKrashballApp* app = CKrashballApp::Instance()) app->PlaySoundFile(QString::fromStdString(path));
-}
-
-void KrashballDoc::RefreshStaffAndEventsPages() { emit StaffOrEventsChanged(); }
 
 void KrashballDoc::MarkDocumentModified() { SetModifiedFlag(true); }
 

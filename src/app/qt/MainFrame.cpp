@@ -201,7 +201,7 @@ void CMainFrame::UpdateActions() {
 
 void CMainFrame::UpdateTitle() {
   CChildFrame* child = ActiveTeamWindow();
-  setWindowTitle(child ? m_pApp->Title() + QStringLiteral(" - ") + child->Document()->Title() : m_pApp->Title());
+  setWindowTitle(child ? CKrashballApp::Title() + QStringLiteral(" - ") + child->Document()->Title() : CKrashballApp::Title());
 }
 
 CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
@@ -224,7 +224,7 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
 }
 
 CChildFrame* CMainFrame::OnFileNew() {
-  auto* doc = new KrashballDoc;
+  auto* doc = new KrashballDoc(*m_pApp);
   if (!doc->OnNewDocument(this)) {
     delete doc;
     return nullptr;
@@ -240,7 +240,7 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
       m_mdi->setActiveSubWindow(child);
       return child;
     }
-  auto* doc = new KrashballDoc;
+  auto* doc = new KrashballDoc(*m_pApp);
   QString error;
   if (!doc->OnOpenDocument(absolute, &error)) {
     delete doc;
@@ -266,9 +266,7 @@ void CMainFrame::OnFileOpen() {
 }
 
 void CMainFrame::OnSaveAll() {
-  m_pApp->m_bAlleSpeichern = true;
-  for (CChildFrame* child : TeamWindows()) child->Document()->SaveModified(this);
-  m_pApp->m_bAlleSpeichern = false;
+  for (CChildFrame* child : TeamWindows()) child->Document()->SaveModified(this, true);
 }
 
 void CMainFrame::OnMinimizeAll() {

@@ -9,19 +9,19 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "ProgramVersion.h"
 #include "app/qt/ColourNotice.h"
 #include "app/qt/HelpKey.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/MainFrame.h"
 #include "app/qt/SingleInstance.h"
-#include "create/qt/NewTeamFlow.h"
 #include "ui/MessageBoxes.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Krashball"));
   QApplication::setApplicationName(QStringLiteral("Krashball-Verwaltung"));
-  QApplication::setApplicationVersion(QStringLiteral("1.6.0"));
+  QApplication::setApplicationVersion(QString::fromLatin1(krv::kProgramVersion));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("applications-games")));
 
   // The standard texts of Qt's own dialogs and shortcuts in German ("Strg+S").
@@ -34,9 +34,6 @@ int main(int argc, char** argv) {
   krv::CKrashballApp app(QApplication::applicationDirPath());
   app.LoadSettings();
   krv::InstallHelpKey(&app);
-
-  // Tryout of the team creation on its own: the dialogs, then a file to save the team in.
-  if (args.contains(QStringLiteral("--neues-team"))) return krv::RunNewTeamDemo(app.m_Settings.m_nStartkapital);
 
   QString file;
   for (const QString& arg : args)

@@ -20,7 +20,7 @@ QString CKrashballApp::Title() {
 
 void CKrashballApp::LoadSettings() {
   std::string problem;
-  m_Settings = LoadProgramSettings(KrvDatFile().toStdString(), &problem);
+  m_Settings = LoadProgramSettings(KrvDatFile().toStdString(), &problem, &m_bKeepCopyOfKrvDat);
   m_strSettingsProblem = QString::fromStdString(problem);
 }
 
@@ -28,7 +28,8 @@ void CKrashballApp::SaveSettingsIfChanged() {
   if (!m_bDatGeaendert) return;
   try {
     QDir().mkpath(DataFolder());
-    SaveProgramSettings(m_Settings, KrvDatFile().toStdString());
+    SaveProgramSettings(m_Settings, KrvDatFile().toStdString(), m_bKeepCopyOfKrvDat);
+    m_bKeepCopyOfKrvDat = false;
   } catch (const FileError&) {
     // Settings that cannot be written are skipped without a message.
   }

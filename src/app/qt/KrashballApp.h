@@ -26,6 +26,9 @@ class CKrashballApp : public ProgramServices {
   static QString Title();
 
   QString m_strSettingsProblem;  // why KRV.DAT could not be read, for the start-up notice
+
+ private:
+  bool m_bKeepCopyOfKrvDat = false;  // damaged or newer: copied to KRV.DAT.bak before the first write
 };
 
 }  // namespace krv

@@ -1,22 +1,19 @@
 #include "app/qt/KrashballDoc.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include "create/qt/NewTeamFlow.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
+#include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramServices.h"
 #include "ui/WaitCursor.h"
-#include "qxtools/CCFileDialog.h"
 
 namespace krv {
 namespace {
 
-const QString kExtension = QStringLiteral(".krt");
-const QString kFilter = QStringLiteral("Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||");
 
 // Replacements set by tests; empty: the real dialogs.
 KrashballDoc::CreateTeamFunction& CreateTeamOverride() {
@@ -33,17 +30,9 @@ std::unique_ptr<CKRTeam> CreateTeam(QWidget* parent, int32_t startkapital) {
   return RunTeamCreation(parent, startkapital);
 }
 
-// The program's own file requester, or the system's dialog when the coach prefers that.
 QString AskSavePath(QWidget* parent, const ProgramServices& services, const QString& proposed) {
   if (AskSavePathOverride()) return AskSavePathOverride()(parent, proposed);
-  if (!services.m_Settings.m_bEigenerDateidialog)
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Speichern unter"), proposed,
-                                        QStringLiteral("Krashball-Team (*.krt);;Alle Dateien (*)"), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
-  CCFileDialog requester(nullptr, false);
-  requester.SetProperties(false, proposed, kFilter, QString(), 0);
-  if (requester.DoModal() != CCFileDialog::IDOK) return QString();
-  return requester.GetPath(true);
+  return AskFileToSave(parent, services, TeamFileKind(), proposed);
 }
 
 }  // namespace
@@ -77,6 +66,7 @@ void KrashballDoc::SetModifiedFlag(bool modified) {
 
 void KrashballDoc::SetPathName(const QString& path) {
   m_strPathName = QFileInfo(path).absoluteFilePath();
+  m_bPathIsOwn = true;
   emit TitleChanged(Title());
   emit PathChanged(m_strPathName);
 }
@@ -87,7 +77,7 @@ bool KrashballDoc::OnNewDocument(QWidget* parent) {
   AdoptTeam(std::move(team));
   const QString folder = m_services.DataFolder();
   QDir().mkpath(folder);
-  m_strPathName = folder + "/" + QString::fromStdString(m_pTeam->m_strName) + kExtension;
+  m_strPathName = folder + "/" + QString::fromStdString(m_pTeam->m_strName) + TeamFileKind().extension;
   m_bModified = true;
   m_bNeu = true;
   emit TitleChanged(Title());
@@ -98,7 +88,7 @@ bool KrashballDoc::OnNewDocument(QWidget* parent) {
 bool KrashballDoc::OnOpenDocument(const QString& path, QString* error) {
   WaitCursor wait;
   try {
-    std::unique_ptr<CKRTeam> team = LoadTeamFile(path.toStdString());
+    std::unique_ptr<CKRTeam> team = LoadTeamFile(ToFilePath(path));
     AdoptTeam(std::move(team));
   } catch (const FileError& e) {
     if (error) *error = QString::fromStdString(e.what());
@@ -114,7 +104,7 @@ bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {
   emit AboutToSave();
   m_pTeam->Recalculate();  // the file holds the current figures
   try {
-    const SaveResult result = SaveTeamFile(*m_pTeam, path.toStdString());
+    const SaveResult result = SaveTeamFile(*m_pTeam, ToFilePath(path));
     if (result.replacedCharacters)
       WarningBox(parent, QString::fromStdString(ReplacedCharactersNotice(path.toStdString(), result.replacedCharacters)));
   } catch (const FileError& e) {
@@ -126,7 +116,9 @@ bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {
 
 bool KrashballDoc::Save(QWidget* parent) {
   const QFileInfo file(m_strPathName);
-  const bool writable = !m_strPathName.isEmpty() && file.exists() && file.isWritable();
+  // A new team's proposed path is only a proposal: a file there (last season's team of the
+  // same name) is replaced only after the overwrite question of "Speichern unter".
+  const bool writable = m_bPathIsOwn && !m_strPathName.isEmpty() && file.exists() && file.isWritable();
   return DoSave(parent, writable ? m_strPathName : QString(), true);
 }
 
@@ -135,10 +127,11 @@ bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
   if (newName.isEmpty()) {
     newName = AskSavePath(parent, m_services, m_strPathName);
     if (newName.isEmpty()) return false;
+    // The extension first: the question is about the file that would really be replaced.
+    if (!QFileInfo(newName).fileName().contains('.')) newName += TeamFileKind().extension;
     if (QFileInfo::exists(newName) &&
         !QuestionBox(parent, QStringLiteral("%1\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?").arg(newName)))
       return false;
-    if (!QFileInfo(newName).fileName().contains('.')) newName += kExtension;
   }
   if (!WriteTo(parent, newName)) return false;
   m_bModified = false;

@@ -72,6 +72,7 @@ class KrashballDoc : public QObject, public TeamHost {
   ProgramServices& m_services;
   std::unique_ptr<CKRTeam> m_pTeam;
   QString m_strPathName;
+  bool m_bPathIsOwn = false;  // the team was read from or written to m_strPathName
   bool m_bModified = false;
 };
 

@@ -47,12 +47,15 @@ bench: build
 	$(BUILD)/teamfile_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/teamwindow_bench
 
+# Every fuzz target in turn, FUZZ_SECONDS each (default 60); new inputs go to build-fuzz/corpus-*,
+# crash inputs to the current folder (add them to fuzz/corpus/<target> with their fix).
 fuzz: deps
 	@dpkg-query -W -f='$${Status}\n' clang libclang-rt-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends clang libclang-rt-dev
 	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRV_FUZZ=ON -DKRV_TESTS=OFF -DKRV_BENCH=OFF -DKRV_GUI=OFF
 	cmake --build build-fuzz -j $(JOBS)
-	for target in teamfile krvdat dib; do \
+	for source in fuzz/*_fuzz.cpp; do \
+	  target=$$(basename $$source _fuzz.cpp); \
 	  mkdir -p build-fuzz/corpus-$$target && \
 	  build-fuzz/$${target}_fuzz -max_total_time=$${FUZZ_SECONDS:-60} build-fuzz/corpus-$$target fuzz/corpus/$$target || exit 1; \
 	done

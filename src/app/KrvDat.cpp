@@ -6,9 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "create/TeamBudget.h"
 #include "model/Archive.h"
 #include "model/FileIO.h"
 #include "model/Format.h"
+#include "model/Gold.h"
 
 namespace krv {
 namespace {
@@ -46,7 +48,24 @@ bool IsWritableFolder(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && ::access(path.c_str(), W_OK) == 0;
 }
 
+// One range check: a note when the value had to be set back.
+std::string ClampSetting(int32_t& value, int32_t low, int32_t high, int32_t fallback, const char* what) {
+  if (value >= low && value <= high) return {};
+  const std::string note = Format("%s %s liegt nicht zwischen %s und %s; es gilt %s.\n", what,
+                                  FormatGoldNumber(value).c_str(), FormatGoldNumber(low).c_str(),
+                                  FormatGoldNumber(high).c_str(), FormatGoldNumber(fallback).c_str());
+  value = fallback;
+  return note;
+}
+
 }  // namespace
+
+std::string ClampSettingsRanges(ProgramSettings& s) {
+  return ClampSetting(s.m_nStartkapital, kMinStartkapital, kMaxStartkapital, kDefaultStartkapital,
+                      "Das Startkapital") +
+         ClampSetting(s.m_nMaxSpieler, kMinMaxSpieler, kMaxMaxSpieler, kDefaultMaxSpieler,
+                      "Die höchste Spielerzahl");
+}
 
 void ReadKrvDat(std::string_view bytes, ProgramSettings& settings) {
   ProgramSettings read = settings;
@@ -100,20 +119,25 @@ std::string ExecutableFolder() {
 std::string KrvDatPath(const std::string& programFolder) { return DataFolder(programFolder) + "/KRV.DAT"; }
 
 ProgramSettings LoadProgramSettings(const std::string& path, std::string* problem, bool* keepCopyBeforeWriting) {
+  constexpr const char* kDefaultsApply = "\nEs gelten die Standardeinstellungen; die Datei bleibt unverändert.";
   ProgramSettings settings;
+  std::string found;
   bool keepCopy = false;
   if (::access(path.c_str(), F_OK) == 0) {
     try {
-      ReadKrvDat(ReadWholeFile(path), settings);
+      ReadKrvDat(ReadWholeFile(path, kMaxKrvDatBytes), settings);
       keepCopy = settings.m_nDatVersion > kKrvDatVersion;
+      if (const std::string notes = ClampSettingsRanges(settings); !notes.empty())
+        found = FileMessage(path, "Einstellungen außerhalb des Erlaubten:\n" + notes.substr(0, notes.size() - 1));
     } catch (const FileError& e) {
-      if (problem) *problem = e.what();
+      found = e.what() + std::string(kDefaultsApply);
       keepCopy = true;
     } catch (const ArchiveError& e) {
-      if (problem) *problem = FileMessage(path, std::string("Die Einstellungen sind beschädigt. ") + e.what() + ".");
+      found = FileMessage(path, std::string("Die Einstellungen sind beschädigt. ") + e.what() + ".") + kDefaultsApply;
       keepCopy = true;
     }
   }
+  if (problem) *problem = found;
   if (keepCopyBeforeWriting) *keepCopyBeforeWriting = keepCopy;
   settings.m_nDatVersion = kKrvDatVersion;
   settings.m_nNewsVersion = kKrvDatVersion;

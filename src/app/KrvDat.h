@@ -13,12 +13,21 @@
 namespace krv {
 
 constexpr int32_t kKrvDatVersion = 14;
+// Far above any real KRV.DAT (a few kilobytes even with a long team list).
+constexpr size_t kMaxKrvDatBytes = size_t{16} << 20;
+
+// The ranges the settings sheet allows; a value outside falls back to the default.
+constexpr int32_t kMinStartkapital = 10000;
+constexpr int32_t kMaxStartkapital = 2000000;
+constexpr int32_t kMinMaxSpieler = 1;
+constexpr int32_t kMaxMaxSpieler = 32;
+constexpr int32_t kDefaultMaxSpieler = 16;
 
 // The settings kept in KRV.DAT, with the defaults a missing file leaves in force.
 struct ProgramSettings {
   CKRStringArray m_Teamliste;
   int32_t m_nStartkapital = 1000000;
-  int32_t m_nMaxSpieler = 16;
+  int32_t m_nMaxSpieler = kDefaultMaxSpieler;
   int32_t m_bSound = 1;
   int32_t m_bFragen = 1;
   int32_t m_bSpielerBehalten = 1;
@@ -48,9 +57,14 @@ std::string DataFolder(const std::string& programFolder);
 std::string ExecutableFolder();
 std::string KrvDatPath(const std::string& programFolder);
 
+// Puts a starting capital or player maximum outside the sheet's ranges back to its default
+// and returns a German note per value, one line each ("" when all were in range).
+std::string ClampSettingsRanges(ProgramSettings& settings);
+
 // Reads a KRV.DAT; a missing file gives the defaults. A damaged or unreadable file also gives
-// the defaults and is described in `problem` (German), so the caller can leave it untouched
-// until something changes. Versions are 14 afterwards, as after every start.
+// the defaults; values out of range are set back (ClampSettingsRanges). Either is described in
+// `problem` (German, complete sentences naming the file), so the caller can show it and leave
+// the file untouched until something changes. Versions are 14 afterwards, as after every start.
 // `keepCopyBeforeWriting` is set when the file must not be overwritten without a copy: it
 // is damaged, or of a newer version whose additions were not read.
 ProgramSettings LoadProgramSettings(const std::string& path, std::string* problem = nullptr,

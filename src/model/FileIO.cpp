@@ -1,34 +1,36 @@
 #include "model/FileIO.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <new>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "model/Format.h"
+#include "model/SystemErrors.h"
 
 namespace krv {
 namespace {
 
-std::string ErrnoText(int error) {
-  switch (error) {
-    case ENOENT: return "Die Datei oder der Ordner existiert nicht.";
-    case EACCES:
-    case EPERM: return "Keine Berechtigung.";
-    case EISDIR: return "Das ist ein Ordner, keine Datei.";
-    case ENOSPC: return "Der Datenträger ist voll.";
-    case EROFS: return "Der Datenträger ist schreibgeschützt.";
-    case EDQUOT: return "Das Speicherkontingent ist erschöpft.";
-    case ENAMETOOLONG: return "Der Dateiname ist zu lang.";
-    default: return Format("Systemfehler %d (%s).", error, std::strerror(error));
-  }
-}
+constexpr int kMaxLinkDepth = 40;  // as the kernel's own limit
+constexpr const char* kTempInfix = ".tmp-";
+constexpr size_t kTempSuffixLength = 6;
+
+bool g_useUnnamedFiles = true;
 
 std::string Folder(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseName(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 class FileDescriptor {
@@ -48,65 +50,217 @@ class FileDescriptor {
   int m_fd;
 };
 
+// Why a path that exists cannot be read or written as a file.
+std::string NotRegularText(mode_t mode) {
+  if (S_ISDIR(mode)) return SystemErrorText(EISDIR);
+  if (S_ISFIFO(mode)) return "Das ist eine Pipe, keine gewöhnliche Datei.";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "Das ist ein Gerät, keine gewöhnliche Datei.";
+  if (S_ISSOCK(mode)) return "Das ist ein Socket, keine gewöhnliche Datei.";
+  return "Das ist keine gewöhnliche Datei.";
+}
+
+std::string TooBigText(size_t maxBytes) {
+  return Format("Die Datei ist größer als %zu MB und wird nicht gelesen.", maxBytes >> 20);
+}
+
+// A save that fails raises this; the message says whether an earlier file is still there.
+struct SaveFailure {
+  std::string cause;
+};
+[[noreturn]] void FailSave(std::string cause) { throw SaveFailure{std::move(cause)}; }
+[[noreturn]] void FailSaveErrno(int error) { FailSave(SystemErrorText(error)); }
+
+// What a save finds at its path once symbolic links are followed.
+struct SaveTarget {
+  std::string path;
+  bool exists = false;
+  struct stat info{};
+};
+
+SaveTarget ResolveSaveTarget(const std::string& path) {
+  SaveTarget target{path};
+  for (int depth = 0;; ++depth) {
+    if (::lstat(target.path.c_str(), &target.info) != 0) {
+      if (errno == ENOENT) return target;  // a new file (or a link to a file still to come)
+      FailSaveErrno(errno);
+    }
+    if (!S_ISLNK(target.info.st_mode)) break;
+    if (depth == kMaxLinkDepth) FailSaveErrno(ELOOP);
+    std::string link(static_cast<size_t>(target.info.st_size > 0 ? target.info.st_size : 4096) + 1, '\0');
+    const ssize_t length = ::readlink(target.path.c_str(), link.data(), link.size());
+    if (length < 0) FailSaveErrno(errno);
+    link.resize(static_cast<size_t>(length));
+    target.path = link.starts_with('/') ? link : Folder(target.path) + "/" + link;
+  }
+  target.exists = true;
+  if (!S_ISREG(target.info.st_mode)) FailSave(NotRegularText(target.info.st_mode));
+  return target;
+}
+
+bool IsReadOnly(const std::string& path, const struct stat& info) {
+  return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+void WriteAll(int fd, std::string_view bytes) {
+  size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      FailSaveErrno(errno);
+    }
+    written += static_cast<size_t>(n);
+  }
+}
+
+// The bytes, the permission bits (and owner) the new file gets, flushed to disk.
+void FillFile(int fd, std::string_view bytes, const SaveTarget& target) {
+  mode_t mode;
+  if (target.exists) {
+    mode = target.info.st_mode & 07777;
+    // Only the superuser can hand the file back to another owner; anyone else's save makes it theirs.
+    [[maybe_unused]] const int ignored = ::fchown(fd, target.info.st_uid, target.info.st_gid);
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  WriteAll(fd, bytes);
+  if (::fchmod(fd, mode) != 0) FailSaveErrno(errno);
+  if (::fsync(fd) != 0) FailSaveErrno(errno);
+}
+
+std::string RandomTempName(const std::string& target) {
+  static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  static thread_local std::mt19937 random{std::random_device{}()};
+  std::string name = target + kTempInfix;
+  for (size_t i = 0; i < kTempSuffixLength; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
+  return name;
+}
+
+// Gives the finished unnamed file a temporary name beside the target; false where the system
+// cannot (no /proc and no privilege for a link by descriptor).
+bool LinkUnnamedFile(int fd, const std::string& target, std::string& temp) {
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp = RandomTempName(target);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    if (errno == EEXIST) continue;
+    if (errno != ENOENT) FailSaveErrno(errno);
+    if (::linkat(fd, "", AT_FDCWD, temp.c_str(), AT_EMPTY_PATH) == 0) return true;
+    if (errno == EEXIST) continue;
+    return false;
+  }
+  FailSaveErrno(EEXIST);
+}
+
+// Writes the new file and returns its temporary name, ready to be renamed over the target.
+std::string WriteTemporaryFile(const SaveTarget& target, std::string_view bytes) {
+  if (g_useUnnamedFiles) {
+    FileDescriptor unnamed(::open(Folder(target.path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (unnamed.Get() >= 0) {
+      FillFile(unnamed.Get(), bytes, target);
+      std::string temp;
+      if (LinkUnnamedFile(unnamed.Get(), target.path, temp)) return temp;
+    } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+      FailSaveErrno(errno);
+    }
+  }
+  // File systems without unnamed files: a named one, removed again on failure.
+  std::string temp = target.path + kTempInfix + std::string(kTempSuffixLength, 'X');
+  FileDescriptor named(::mkostemp(temp.data(), O_CLOEXEC));
+  if (named.Get() < 0) FailSaveErrno(errno);
+  try {
+    FillFile(named.Get(), bytes, target);
+    if (named.Close() != 0) FailSaveErrno(errno);
+  } catch (...) {
+    ::unlink(temp.c_str());
+    throw;
+  }
+  return temp;
+}
+
+// Temporary files of this target that a killed save left behind.
+void RemoveStaleTemporaryFiles(const std::string& target) {
+  const std::string prefix = BaseName(target) + kTempInfix;
+  DIR* folder = ::opendir(Folder(target).c_str());
+  if (!folder) return;
+  while (const dirent* entry = ::readdir(folder)) {
+    const std::string name = entry->d_name;
+    if (name.size() == prefix.size() + kTempSuffixLength && name.starts_with(prefix))
+      ::unlinkat(::dirfd(folder), name.c_str(), 0);
+  }
+  ::closedir(folder);
+}
+
 }  // namespace
 
 std::string FileMessage(const std::string& path, const std::string& what) {
   return Format("„%s“: %s", path.c_str(), what.c_str());
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.Get() < 0) throw FileError(FileMessage(path, "Kann nicht geöffnet werden. " + ErrnoText(errno)));
+std::string UnexpectedFileErrorText(const std::string& path, const std::exception& error) {
+  if (dynamic_cast<const std::bad_alloc*>(&error)) return FileMessage(path, "Nicht genug Arbeitsspeicher.");
+  return FileMessage(path, std::string("Unerwarteter Fehler: ") + error.what());
+}
+
+std::string ReadWholeFile(const std::string& path, size_t maxBytes) {
+  // Non-blocking, so that a pipe without a writer cannot stop the program before it is refused.
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (fd.Get() < 0)
+    throw FileError(FileMessage(path, "Kann nicht geöffnet werden. " + SystemErrorText(errno)));
   struct stat info{};
-  if (::fstat(fd.Get(), &info) != 0) throw FileError(FileMessage(path, ErrnoText(errno)));
-  if (S_ISDIR(info.st_mode)) throw FileError(FileMessage(path, ErrnoText(EISDIR)));
+  if (::fstat(fd.Get(), &info) != 0) throw FileError(FileMessage(path, SystemErrorText(errno)));
+  if (!S_ISREG(info.st_mode)) throw FileError(FileMessage(path, NotRegularText(info.st_mode)));
+  if (static_cast<uintmax_t>(info.st_size) > maxBytes) throw FileError(FileMessage(path, TooBigText(maxBytes)));
   std::string bytes;
-  if (S_ISREG(info.st_mode)) bytes.reserve(static_cast<size_t>(info.st_size));
+  bytes.reserve(static_cast<size_t>(info.st_size));
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw FileError(FileMessage(path, "Lesefehler. " + ErrnoText(errno)));
+      throw FileError(FileMessage(path, "Lesefehler. " + SystemErrorText(errno)));
     }
     if (n == 0) break;
     bytes.append(buffer, static_cast<size_t>(n));
+    if (bytes.size() > maxBytes) throw FileError(FileMessage(path, TooBigText(maxBytes)));  // grew while read
   }
   return bytes;
 }
 
+void UseUnnamedTemporaryFiles(bool use) { g_useUnnamedFiles = use; }
+
+bool IsReadOnlyFile(const std::string& path) {
+  struct stat info{};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && IsReadOnly(path, info);
+}
+
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  std::string temp = path + ".tmp-XXXXXX";
-  FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
-  if (fd.Get() < 0)
-    throw FileError(FileMessage(path, "Kann nicht gespeichert werden. " + ErrnoText(errno)));
+  // Beyond a file-size limit the system would end the program mid-write; a failed write with a
+  // message ("Datei zu groß") is what the coach should get instead.
+  static const bool fileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+  (void)fileSizeSignalIgnored;
 
-  auto fail = [&](int error) {
-    fd.Close();
-    ::unlink(temp.c_str());
-    throw FileError(FileMessage(path, "Kann nicht gespeichert werden. " + ErrnoText(error) +
-                                          " Die bisherige Datei ist unverändert."));
-  };
-
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  if (::fchmod(fd.Get(), 0666 & ~mask) != 0) fail(errno);
-  size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd.Get(), bytes.data() + written, bytes.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      fail(errno);
+  bool existed = false;
+  try {
+    const SaveTarget target = ResolveSaveTarget(path);
+    existed = target.exists;
+    if (existed && IsReadOnly(target.path, target.info)) FailSave("Die Datei ist schreibgeschützt.");
+    const std::string temp = WriteTemporaryFile(target, bytes);
+    if (::rename(temp.c_str(), target.path.c_str()) != 0) {
+      const int error = errno;
+      ::unlink(temp.c_str());
+      FailSaveErrno(error);
     }
-    written += static_cast<size_t>(n);
+    RemoveStaleTemporaryFiles(target.path);
+    // Make the rename itself durable.
+    FileDescriptor folder(::open(Folder(target.path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0) ::fsync(folder.Get());
+  } catch (const SaveFailure& failure) {
+    throw FileError(FileMessage(path, "Kann nicht gespeichert werden. " + failure.cause +
+                                          (existed ? " Die bisherige Datei ist unverändert." : "")));
   }
-  if (::fsync(fd.Get()) != 0) fail(errno);
-  if (fd.Close() != 0) fail(errno);
-  if (::rename(temp.c_str(), path.c_str()) != 0) fail(errno);
-
-  // Make the rename itself durable.
-  FileDescriptor folder(::open(Folder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (folder.Get() >= 0) ::fsync(folder.Get());
 }
 
 }  // namespace krv

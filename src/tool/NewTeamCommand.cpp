@@ -17,6 +17,7 @@
 #include "rules/Races.h"
 #include "rules/StaffPrices.h"
 #include "tool/ToolCommand.h"
+#include "tool/ToolSettings.h"
 
 namespace krv {
 
@@ -50,8 +51,6 @@ const char* const kNewTeamUsage =
 
 namespace {
 
-constexpr int32_t kMinStartkapital = 10000;
-constexpr int32_t kMaxStartkapital = 2000000;
 constexpr int kLastRosterRace = 14;
 
 // Ends the command with a status and a German message for stderr.
@@ -149,8 +148,9 @@ std::array<int32_t, kCreationRows> PlayerCounts(const std::optional<std::string>
     if (*value == 0) continue;
     const int row = static_cast<int>(k) + 1;
     if (row > roster.m_nPositions)
-      Refuse(Format("Die Rasse %s hat nur %ld Positionen; für Position %ld gibt es keine Spieler.",
-                    g_RassenAnzeige[race], static_cast<long>(roster.m_nPositions), static_cast<long>(row)));
+      Refuse(Format("Die Rasse %s hat nur %ld %s; für Position %ld gibt es keine Spieler.", g_RassenAnzeige[race],
+                    static_cast<long>(roster.m_nPositions), roster.m_nPositions == 1 ? "Position" : "Positionen",
+                    static_cast<long>(row)));
     const SKaderPosition& position = g_Kader[roster.m_nFirstRow + row - 1];
     if (*value > position.m_nMaxCount)
       Refuse(Format("Von der Position „%s“ sind höchstens %ld Spieler erlaubt, nicht %s.", position.m_pszName,
@@ -175,10 +175,11 @@ CKRSpieler StarForSlot(const std::string& name, int32_t race, int32_t startkapit
 
 int CreateTeam(const NewTeamOptions& o) {
   const int32_t race = RangedNumber(o.rasse, "--rasse", 0, 0, kLastRosterRace, "Die Rasse");
-  // Without the option, the starting capital the program's settings hold.
-  const int32_t startkapital =
-      RangedNumber(o.startkapital, "--startkapital", LoadProgramSettings(KrvDatPath(ExecutableFolder())).m_nStartkapital,
-                   kMinStartkapital, kMaxStartkapital, "Das Startkapital");
+  // Without the option, the starting capital the program's settings hold; what is wrong with
+  // them is said as the program says it at its start.
+  const int32_t fromSettings = o.startkapital ? kDefaultStartkapital : LoadToolSettings().m_nStartkapital;
+  const int32_t startkapital = RangedNumber(o.startkapital, "--startkapital", fromSettings, kMinStartkapital,
+                                            kMaxStartkapital, "Das Startkapital");
 
   CKRTeam team;
   PrepareNewTeam(team, race);

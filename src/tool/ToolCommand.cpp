@@ -58,8 +58,9 @@ std::string ToolUsage() {
   line("--version", "zeigt die Versionsnummer");
   line("--help", "zeigt diese Hilfe");
   usage +=
-      "\nRückgabewert: 0 bei Erfolg, 1 bei einer unlesbaren oder fehlerhaften Datei\n"
-      "oder einer Änderung, die die Regeln nicht erlauben, 2 bei falschem Aufruf.\n";
+      "\nRückgabewert: 0 bei Erfolg, 1 bei einer unlesbaren oder fehlerhaften Datei,\n"
+      "2 bei falschem Aufruf; bei „neu“ und den Befehlen, die ein Team ändern, 1 auch, wenn es\n"
+      "so nicht geht (die Datei bleibt dann unverändert).\n";
   return usage;
 }
 

@@ -1,12 +1,16 @@
 // krv: the team file tool of the Krashball-Verwaltung. The commands register themselves
 // (tool/ToolCommand.h); here they are only looked up and run.
 
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "ProgramVersion.h"
 #include "model/FileIO.h"
+#include "model/SystemErrors.h"
 #include "tool/ToolCommand.h"
 
 namespace {
@@ -27,16 +31,30 @@ int Run(const std::vector<std::string>& args) {
   return found->run(std::vector<std::string>(args.begin() + 1, args.end()));
 }
 
+// Output that cannot be written (a full disk, a closed pipe) is a failure, not success.
+// errno then still holds the cause of the failed write.
+int FinishOutput(int status) {
+  std::cout.flush();
+  if (std::cout && std::fflush(stdout) == 0) return status;
+  const int error = errno;
+  std::cerr << "krv: Die Ausgabe kann nicht geschrieben werden. "
+            << (error ? krv::SystemErrorText(error) : std::string("Schreibfehler.")) << "\n";
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   try {
-    return Run(std::vector<std::string>(argv + 1, argv + argc));
+    return FinishOutput(Run(std::vector<std::string>(argv + 1, argv + argc)));
   } catch (const krv::FileError& e) {
     std::cerr << "krv: " << e.what() << "\n";
-    return 1;
+  } catch (const std::bad_alloc&) {
+    std::cerr << "krv: Nicht genug Arbeitsspeicher für diese Datei.\n";
   } catch (const std::exception& e) {
     std::cerr << "krv: Unerwarteter Fehler: " << e.what() << "\n";
-    return 1;
+  } catch (...) {
+    std::cerr << "krv: Unerwarteter Fehler.\n";
   }
+  return 1;
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "model/Archive.h"
@@ -153,6 +154,78 @@ TEST(KrvDat, NewerVersionReadAndKept) {
   SaveProgramSettings(read, path, keepCopy);
   EXPECT_EQ(ReadWholeFile(SettingsCopyPath(path)), bytes);
   EXPECT_EQ(LoadProgramSettings(path).m_Teamliste.m_Items, newer.m_Teamliste.m_Items);
+  std::filesystem::remove_all(dir);
+}
+
+// A hand-edited or damaged KRV.DAT may hold any number; values outside what the settings
+// sheet allows would reach the team creation (a starting capital of 5) unchecked. They fall
+// back to the defaults with a note; the limits themselves are kept.
+TEST(KrvDat, OutOfRangeSettingsFallBackWithANote) {
+  ProgramSettings s;
+  s.m_nStartkapital = 5;
+  s.m_nMaxSpieler = 33;
+  EXPECT_EQ(ClampSettingsRanges(s),
+            "Das Startkapital 5 liegt nicht zwischen 10.000 und 2.000.000; es gilt 1.000.000.\n"
+            "Die höchste Spielerzahl 33 liegt nicht zwischen 1 und 32; es gilt 16.\n");
+  EXPECT_EQ(s.m_nStartkapital, 1000000);
+  EXPECT_EQ(s.m_nMaxSpieler, 16);
+  for (auto [capital, players] : {std::pair{10000, 1}, std::pair{2000000, 32}}) {
+    s.m_nStartkapital = capital;
+    s.m_nMaxSpieler = players;
+    EXPECT_EQ(ClampSettingsRanges(s), "");
+    EXPECT_EQ(s.m_nStartkapital, capital);
+  }
+  s.m_nStartkapital = -2147483647 - 1;
+  s.m_nMaxSpieler = 0;
+  ClampSettingsRanges(s);
+  EXPECT_EQ(s.m_nStartkapital, 1000000);
+  EXPECT_EQ(s.m_nMaxSpieler, 16);
+
+  // Through the file: the note names the file, which stays as it is.
+  const auto dir = std::filesystem::temp_directory_path() / ("krv-dat-range-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "KRV.DAT").string();
+  ProgramSettings hand;
+  hand.m_nMaxSpieler = -3;
+  SaveProgramSettings(hand, path);
+  std::string problem;
+  EXPECT_EQ(LoadProgramSettings(path, &problem).m_nMaxSpieler, 16);
+  EXPECT_NE(problem.find("KRV.DAT“: Einstellungen außerhalb des Erlaubten:\nDie höchste Spielerzahl -3"),
+            std::string::npos) << problem;
+  EXPECT_EQ(ReadWholeFile(path), WriteKrvDat(hand));
+  // A KRV.DAT far beyond any real one is not read at all.
+  std::filesystem::resize_file(path, kMaxKrvDatBytes + 1);
+  LoadProgramSettings(path, &problem);
+  EXPECT_NE(problem.find("größer als 16 MB"), std::string::npos) << problem;
+  std::filesystem::remove_all(dir);
+}
+
+// Settings written to a disk that takes no more (here: the file-size limit) must keep the
+// previous KRV.DAT whole and leave no partial file beside it.
+TEST(KrvDat, FailedWriteKeepsPreviousFile) {
+  const auto dir = std::filesystem::temp_directory_path() / ("krv-dat-full-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "KRV.DAT").string();
+  ProgramSettings settings;
+  SaveProgramSettings(settings, path);
+  const std::string before = ReadWholeFile(path);
+  for (int i = 0; i < 100; ++i) settings.m_Teamliste.m_Items.push_back("Gegner " + std::to_string(i));
+
+  struct rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  struct rlimit limited = saved;
+  limited.rlim_cur = before.size() + 16;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+  std::string message;
+  try {
+    SaveProgramSettings(settings, path);
+  } catch (const FileError& e) {
+    message = e.what();
+  }
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_NE(message.find("KRV.DAT“: Kann nicht gespeichert werden. Datei zu groß"), std::string::npos) << message;
+  EXPECT_EQ(ReadWholeFile(path), before);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 1);
   std::filesystem::remove_all(dir);
 }
 

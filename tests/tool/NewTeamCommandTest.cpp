@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -120,6 +121,34 @@ TEST_F(KrvNeu, StartingCapitalFromSettings) {
   EXPECT_EQ(LoadTeamFile(Path("reich.krt"))->m_Einnahmen[0]->m_nBetrag, 1100000);
 }
 
+// A hand-edited starting capital of 5 was used silently (no team can be made with it), and a
+// damaged KRV.DAT was ignored silently; both now warn on stderr as the program warns in a box,
+// and the default 1.000.000 applies.
+TEST_F(KrvNeu, DamagedOrOutOfRangeSettingsWarn) {
+  const std::vector<std::string> args = {"neu", "--rasse", "8", "--name", "Normal", "--spieler", "11,0,2,2",
+                                         "--marken", "1", "--fans", "3", "--cheerleader", "5"};
+  auto run = [&](const std::string& file) {
+    std::vector<std::string> withFile = args;
+    withFile.push_back(Path(file));
+    return Run(withFile);
+  };
+  fs::create_directories(m_dir / "Daten");
+  ProgramSettings settings;
+  settings.m_nStartkapital = 5;
+  SaveProgramSettings(settings, Path("Daten/KRV.DAT"));
+  Result r = run("klein.krt");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("Das Startkapital 5 liegt nicht zwischen 10.000 und 2.000.000; es gilt 1.000.000."),
+            std::string::npos) << r.err;
+  EXPECT_EQ(LoadTeamFile(Path("klein.krt"))->m_Einnahmen[0]->m_nBetrag, 1000000);
+
+  const std::string good = WriteKrvDat(ProgramSettings{});
+  std::ofstream(Path("Daten/KRV.DAT"), std::ios::binary) << good.substr(0, good.size() - 2);
+  r = run("kaputt.krt");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("Die Einstellungen sind beschädigt."), std::string::npos) << r.err;
+}
+
 TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
   // The worked example of the creation dialog, and star players taken as the selection
   // hands them over: position "Starplayer", catalogue value, abbreviations (a leading
@@ -190,6 +219,8 @@ TEST_F(KrvNeu, BadInputIsRefused) {
                 "Von der Position „Feldspieler“ sind höchstens 12 Spieler erlaubt, nicht 13.");
   ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "11,0,2,2,1"},
                 "Die Rasse Menschen hat nur 4 Positionen; für Position 5 gibt es keine Spieler.");
+  ExpectRefused({"--rasse", "6", "--name", "X", "--spieler", "11,1"},
+                "Die Rasse Halblinge hat nur 1 Position; für Position 2 gibt es keine Spieler.");
   ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "1,2,3,4,5,6"},
                 "„--spieler“ nimmt höchstens fünf Zahlen, eine je Position, nicht „1,2,3,4,5,6“.");
   ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "11,,2"},

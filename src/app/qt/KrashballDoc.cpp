@@ -2,11 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <unistd.h>
 
 #include "create/qt/NewTeamFlow.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "ui/FileChooser.h"
+#include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramServices.h"
 #include "ui/WaitCursor.h"
@@ -33,6 +35,10 @@ std::unique_ptr<CKRTeam> CreateTeam(QWidget* parent, int32_t startkapital) {
 QString AskSavePath(QWidget* parent, const ProgramServices& services, const QString& proposed) {
   if (AskSavePathOverride()) return AskSavePathOverride()(parent, proposed);
   return AskFileToSave(parent, services, TeamFileKind(), proposed);
+}
+
+QString UnexpectedFileError(const QString& path, const std::exception& e) {
+  return QString::fromStdString(UnexpectedFileErrorText(path.toStdString(), e));
 }
 
 }  // namespace
@@ -88,10 +94,14 @@ bool KrashballDoc::OnNewDocument(QWidget* parent) {
 bool KrashballDoc::OnOpenDocument(const QString& path, QString* error) {
   WaitCursor wait;
   try {
-    std::unique_ptr<CKRTeam> team = LoadTeamFile(ToFilePath(path));
+    std::unique_ptr<CKRTeam> team = LoadTeamFile(FileNameBytes(path));
     AdoptTeam(std::move(team));
   } catch (const FileError& e) {
     if (error) *error = QString::fromStdString(e.what());
+    return false;
+  } catch (const std::exception& e) {
+    // Whatever else goes wrong while reading (memory, say) refuses the file, never ends the program.
+    if (error) *error = UnexpectedFileError(path, e);
     return false;
   }
   m_bModified = false;
@@ -104,21 +114,26 @@ bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {
   emit AboutToSave();
   m_pTeam->Recalculate();  // the file holds the current figures
   try {
-    const SaveResult result = SaveTeamFile(*m_pTeam, ToFilePath(path));
+    const SaveResult result = SaveTeamFile(*m_pTeam, FileNameBytes(path));
     if (result.replacedCharacters)
       WarningBox(parent, QString::fromStdString(ReplacedCharactersNotice(path.toStdString(), result.replacedCharacters)));
   } catch (const FileError& e) {
     ErrorBox(parent, QString::fromStdString(e.what()));
+    return false;  // the team stays modified: nothing is lost
+  } catch (const std::exception& e) {
+    ErrorBox(parent, UnexpectedFileError(path, e));
     return false;
   }
   return true;
 }
 
 bool KrashballDoc::Save(QWidget* parent) {
-  const QFileInfo file(m_strPathName);
-  // A new team's proposed path is only a proposal: a file there (last season's team of the
-  // same name) is replaced only after the overwrite question of "Speichern unter".
-  const bool writable = m_bPathIsOwn && !m_strPathName.isEmpty() && file.exists() && file.isWritable();
+  // Checked on the name's bytes: a name that is not UTF-8 exists as well. A new team's
+  // proposed path is only a proposal: a file there (last season's team of the same name) is
+  // replaced only after the overwrite question of "Speichern unter".
+  const std::string file = FileNameBytes(m_strPathName);
+  const bool writable =
+      m_bPathIsOwn && !m_strPathName.isEmpty() && ::access(file.c_str(), F_OK) == 0 && !IsReadOnlyFile(file);
   return DoSave(parent, writable ? m_strPathName : QString(), true);
 }
 

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
+#include <string_view>
 
 #include "ProgramVersion.h"
 #include "app/qt/ColourNotice.h"
@@ -15,6 +16,7 @@
 #include "app/qt/KrashballApp.h"
 #include "app/qt/MainFrame.h"
 #include "app/qt/SingleInstance.h"
+#include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
 
 int main(int argc, char** argv) {
@@ -35,9 +37,10 @@ int main(int argc, char** argv) {
   app.LoadSettings();
   krv::InstallHelpKey(&app);
 
+  // The file named on the command line, from its bytes: a name that is not UTF-8 opens as well.
   QString file;
-  for (const QString& arg : args)
-    if (!arg.startsWith(QStringLiteral("--"))) file = QFileInfo(arg).absoluteFilePath();
+  for (int i = 1; i < argc; ++i)
+    if (std::string_view(argv[i]).substr(0, 2) != "--") file = QFileInfo(krv::FileNameFromBytes(argv[i])).absoluteFilePath();
 
   krv::SingleInstance instance(krv::DefaultInstanceName());
   if (instance.HandOverToRunningInstance(file)) {
@@ -57,8 +60,7 @@ int main(int argc, char** argv) {
   QTimer::singleShot(0, &frame, [&] { krv::ShowColourNotice(&frame, app, frame.screen()->depth()); });
   if (!app.m_strSettingsProblem.isEmpty())
     QTimer::singleShot(0, &frame, [&] {
-      krv::WarningBox(&frame, app.m_strSettingsProblem +
-                                  QStringLiteral("\nEs gelten die Standardeinstellungen; die Datei bleibt unverändert."));
+      krv::WarningBox(&frame, app.m_strSettingsProblem);
     });
   if (!file.isEmpty()) frame.OpenDocumentFile(file);
 

@@ -1,6 +1,5 @@
 #include "create/qt/NewTeamFlow.h"
 
-
 #include "create/TeamBuilder.h"
 #include "create/qt/RassenAuswahlDlg.h"
 #include "create/qt/TeamErstellenDlg.h"

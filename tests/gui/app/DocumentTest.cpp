@@ -11,6 +11,8 @@
 #include <QMdiArea>
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "app/qt/ChildFrame.h"
 #include "app/qt/ColourNotice.h"
@@ -24,6 +26,7 @@
 #include "support/SampleTeams.h"
 #include "support/TempFolder.h"
 #include "ui/AppSettings.h"
+#include "ui/FileNames.h"
 
 namespace krv {
 namespace {
@@ -175,6 +178,73 @@ TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
   EXPECT_EQ(m_messages.requests.back().kind, BoxKind::Error);
   EXPECT_TRUE(m_messages.requests.back().text.contains("Kann nicht gespeichert werden"));
   EXPECT_EQ(ReadWholeFile(path.toStdString()), before);
+  EXPECT_TRUE(doc.IsModified());
+
+  // A disk that takes no more (here: the file-size limit) names the file and the cause.
+  struct rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  struct rlimit limited = saved;
+  limited.rlim_cur = 64;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+  const bool saved64 = doc.DoSave(nullptr, path, true);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_FALSE(saved64);
+  EXPECT_EQ(m_messages.requests.back().text,
+            "„" + path + "“: Kann nicht gespeichert werden. Datei zu groß: Die Grenze für die Dateigröße ist erreicht. "
+                   "Die bisherige Datei ist unverändert.");
+  EXPECT_EQ(ReadWholeFile(path.toStdString()), before);
+  EXPECT_TRUE(doc.IsModified());
+}
+
+// Bad input never hangs or ends the program: a pipe (open() blocked forever) and /dev/zero
+// (read until memory ran out, then the program aborted) are refused with a message. A name
+// that is not UTF-8 opens and saves under its own bytes.
+TEST_F(DocumentTest, OpenRefusesPipesAndDevicesAndKeepsOddNames) {
+  ASSERT_EQ(::mkfifo(Path("pipe.krt").c_str(), 0644), 0);
+  KrashballDoc doc;
+  QString error;
+  EXPECT_FALSE(doc.OnOpenDocument(QString::fromStdString(Path("pipe.krt")), &error));
+  EXPECT_TRUE(error.contains("Pipe, keine gewöhnliche Datei")) << error.toStdString();
+  EXPECT_FALSE(doc.OnOpenDocument(QStringLiteral("/dev/zero"), &error));
+  EXPECT_TRUE(error.contains("Gerät")) << error.toStdString();
+
+  const std::string latin1 = Path("Orks-\xe4.krt");
+  fs::copy_file(WriteTeam("orks.krt", "Orks").toStdString(), latin1);
+  const QString shown = FileNameFromBytes(latin1);
+  ASSERT_TRUE(doc.OnOpenDocument(shown, &error)) << error.toStdString();
+  EXPECT_EQ(doc.Team().m_strName, "Orks");
+  doc.Team().m_strName = "Orks neu";
+  doc.Team().SetTeamModified();
+  ASSERT_TRUE(doc.Save(nullptr));
+  EXPECT_TRUE(m_proposed.isEmpty());  // the file was found: no requester
+  EXPECT_EQ(LoadTeamFile(latin1)->m_strName, "Orks neu");
+}
+
+// Saving through a symbolic link replaced the link by a plain file and left the real file
+// old; a private file became readable for all; a read-only file was overwritten. Now the link
+// stays, the bits stay, and a read-only file leads to "Speichern unter".
+TEST_F(DocumentTest, SaveRespectsLinksPermissionsAndReadOnlyFiles) {
+  const QString real = WriteTeam("echt.krt", "Echt");
+  fs::permissions(real.toStdString(), fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("echt.krt", Path("link.krt"));
+  KrashballDoc doc;
+  QString error;
+  ASSERT_TRUE(doc.OnOpenDocument(QString::fromStdString(Path("link.krt")), &error));
+  doc.Team().m_strName = "Durch den Link";
+  doc.Team().SetTeamModified();
+  ASSERT_TRUE(doc.Save(nullptr));
+  EXPECT_TRUE(fs::is_symlink(Path("link.krt")));
+  EXPECT_EQ(LoadTeamFile(real.toStdString())->m_strName, "Durch den Link");
+  EXPECT_EQ(fs::status(real.toStdString()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+  const QString readOnly = WriteTeam("fest.krt", "Fest");
+  const std::string before = ReadWholeFile(readOnly.toStdString());
+  fs::permissions(readOnly.toStdString(), fs::perms::owner_read);
+  ASSERT_TRUE(doc.OnOpenDocument(readOnly, &error));
+  doc.Team().SetTeamModified();
+  EXPECT_FALSE(doc.Save(nullptr));  // the requester is cancelled
+  EXPECT_EQ(m_proposed, QStringList{readOnly});
+  EXPECT_EQ(ReadWholeFile(readOnly.toStdString()), before);
   EXPECT_TRUE(doc.IsModified());
 }
 

@@ -1,0 +1,208 @@
+// Buying players: the offer list, the "&Starplayer" rule, the purchase and the star hire.
+
+#include "roster/PlayerPurchase.h"
+
+#include <gtest/gtest.h>
+
+#include "support/FakeTeamHost.h"
+
+namespace krv {
+namespace {
+
+// A team of the race with `gold` in its treasury and no players.
+std::unique_ptr<CKRTeam> TeamWithGold(int32_t race, int32_t gold) {
+  auto team = std::make_unique<CKRTeam>();
+  team->m_nNaechsteID = 100;
+  team->m_nRasse = race;
+  team->AddEinnahme("Startkapital", gold);
+  team->Recalculate();
+  return team;
+}
+
+void AddActive(CKRTeam& team, int32_t number, int32_t code, int32_t status = kStatusAktiv) {
+  team.AddSpieler(number, "S", "P", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, code);
+  team.m_Spieler.back()->m_nStatus = status;
+}
+
+// Catches a wrong comparison of the price with the treasury: a standard position costing
+// exactly the treasury is offered, an own-race position of that cost is not.
+TEST(PlayerPurchase, PriceComparedWithTreasury) {
+  auto humans = TeamWithGold(8, 90000);  // Menschen: Blitzer costs 90000
+  auto offers = PurchaseOffers(*humans, PurchaseTreasury(*humans), false);
+  ASSERT_NE(FindPurchaseOffer(offers, "Blitzer"), nullptr);
+  EXPECT_EQ(FindPurchaseOffer(offers, "Blitzer")->m_nCost, 90000);
+  EXPECT_EQ(offers.size(), 4u);  // 50000, 70000, 70000 and 90000: all affordable
+
+  auto own = TeamWithGold(kEigeneRasse, 90000);
+  own->m_Positionen[0].m_nCost = 90000;
+  own->m_Positionen[1].m_nCost = 89999;
+  own->m_Positionen[2].m_nCost = 0;  // undefined positions are never offered
+  for (int slot = 3; slot < 6; ++slot) own->m_Positionen[slot].m_nCost = 200000;
+  offers = PurchaseOffers(*own, PurchaseTreasury(*own), false);
+  ASSERT_EQ(offers.size(), 1u);
+  EXPECT_EQ(offers[0].m_strPosition, "Fänger");
+  EXPECT_EQ(offers[0].m_nCode, 48);
+  EXPECT_EQ(offers[0].m_nRemaining, 2);
+}
+
+// Catches the card halving the cost shown or the amount charged wrongly, or sticking to the
+// next purchase: 70000 offered from 35000 with the card, charged 35000, value 35000, and the
+// next purchase without the card costs 70000 again.
+TEST(PlayerPurchase, HalfPriceCard) {
+  auto team = TeamWithGold(8, 35000);  // Menschen: Werfer and Fänger cost 70000
+  EXPECT_EQ(FindPurchaseOffer(PurchaseOffers(*team, 35000, false), "Werfer"), nullptr);
+  auto offers = PurchaseOffers(*team, 35000, true);
+  const PurchaseOffer* werfer = FindPurchaseOffer(offers, "Werfer");
+  ASSERT_NE(werfer, nullptr);
+  EXPECT_EQ(werfer->m_nCost, 70000);  // the list shows the full cost
+
+  PurchaseOutcome bought = BuyPlayer(*team, {"Werfer", std::string("Hans"), true});
+  ASSERT_TRUE(bought.m_strRefusal.empty());
+  EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Hans als Werfer. zum halben Preis!");
+  EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 35000);
+  EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, kAusgabeSpieler);
+  EXPECT_EQ(bought.m_pPlayer->m_nWert, 35000);
+  EXPECT_EQ(team->m_strGold, "0");
+
+  team->AddEinnahme("Sponsor", 100000);
+  team->Recalculate();
+  bought = BuyPlayer(*team, {"Werfer", std::string("Franz"), false});
+  EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Franz als Werfer.");
+  EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 70000);
+  EXPECT_EQ(team->m_strGold, "30000");
+}
+
+// Catches a purchase that misses a field of the new player or of the team: the position's
+// values and abbreviations, the next identity, the position code, the lowest free number
+// (numbers of former players are free again) and the modified routine.
+TEST(PlayerPurchase, BoughtPlayerAndCancelledName) {
+  auto team = TeamWithGold(10, 1000000);
+  test::FakeTeamHost host;
+  team->m_pHost = &host;
+  AddActive(*team, 1, 25);
+  AddActive(*team, 2, 25, kStatusVerkauft);
+  AddActive(*team, 3, 25);
+  const int32_t nextId = team->m_nNaechsteID;
+
+  const PurchaseOutcome outcome = BuyPlayer(*team, {"Blitzer", std::nullopt, false});
+  ASSERT_NE(outcome.m_pPlayer, nullptr);
+  const CKRSpieler& p = *outcome.m_pPlayer;
+  EXPECT_EQ(p.m_strName, "Blitzer");  // a cancelled name dialog names him after his position
+  EXPECT_EQ(p.m_strPosition, "Blitzer");
+  EXPECT_EQ(p.m_nNummer, 2);
+  EXPECT_EQ(p.m_nID, nextId);
+  EXPECT_EQ(team->m_nNaechsteID, nextId + 1);
+  EXPECT_EQ(p.m_nPositionCode, 28);
+  EXPECT_EQ((std::array{p.m_nBW, p.m_nST, p.m_nGE, p.m_nRW}), (std::array{6, 3, 3, 9}));
+  EXPECT_EQ(p.m_strFertigkeiten, "Blk");
+  EXPECT_EQ(p.m_nWert, 80000);
+  EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Blitzer als Blitzer.");
+  EXPECT_EQ(host.Count("modified"), 1u);
+  EXPECT_FALSE(team->m_strGeaendert.empty());
+  team->m_pHost = nullptr;
+
+  // Own race: the template's skill text, the slot's code and the text without period.
+  auto own = TeamWithGold(kEigeneRasse, 1000000);
+  own->m_Positionen[4].m_strName = "Mutant";
+  own->m_Positionen[4].m_strSkills = "Blk,Klaue";
+  own->m_Positionen[4].m_nCost = 90000;
+  own->m_Positionen[4].m_nST = 4;
+  const PurchaseOutcome mutant = BuyPlayer(*own, {"Mutant", std::string("Grob"), true});
+  ASSERT_NE(mutant.m_pPlayer, nullptr);
+  EXPECT_EQ(mutant.m_pPlayer->m_nPositionCode, 51);
+  EXPECT_EQ(mutant.m_pPlayer->m_strFertigkeiten, "Blk,Klaue");
+  EXPECT_EQ(mutant.m_pPlayer->m_nST, 4);
+  EXPECT_EQ(own->m_Ausgaben.back()->m_strText, "Einstellung von Grob als Mutant");
+  EXPECT_EQ(own->m_Ausgaben.back()->m_nBetrag, 45000);
+
+  EXPECT_FALSE(BuyPlayer(*team, {"Mutant", std::nullopt, false}).m_strRefusal.empty());
+}
+
+// Catches a full team getting a taken number: with all numbers 1 to 99 carried by active
+// players the new player is bought with the number -1.
+TEST(PlayerPurchase, NoFreeNumberLeft) {
+  auto team = TeamWithGold(8, 1000000);
+  for (int32_t n = 1; n <= 99; ++n) AddActive(*team, n, 19);
+  const PurchaseOutcome outcome = BuyPlayer(*team, {"Feldspieler", std::string("Hundert"), false});
+  ASSERT_NE(outcome.m_pPlayer, nullptr);
+  EXPECT_EQ(outcome.m_pPlayer->m_nNummer, -1);
+}
+
+// Catches wrong counting for the remaining numbers and the player limit: only active players
+// of that code count, a position with none left is not offered, and 16 active players stop
+// the purchase while a sold one does not count.
+TEST(PlayerPurchase, RemainingAndRosterLimit) {
+  auto team = TeamWithGold(8, 1000000);
+  AddActive(*team, 1, 22);
+  AddActive(*team, 2, 22);
+  AddActive(*team, 3, 22);
+  AddActive(*team, 4, 22, kStatusVerstorben);
+  auto offers = PurchaseOffers(*team, 1000000, false);
+  ASSERT_NE(FindPurchaseOffer(offers, "Blitzer"), nullptr);
+  EXPECT_EQ(FindPurchaseOffer(offers, "Blitzer")->m_nRemaining, 1);
+  AddActive(*team, 5, 22);
+  EXPECT_EQ(FindPurchaseOffer(PurchaseOffers(*team, 1000000, false), "Blitzer"), nullptr);
+
+  for (int32_t n = 6; n <= 16; ++n) AddActive(*team, n, 19);
+  EXPECT_EQ(CountActivePlayers(*team), 15);
+  EXPECT_FALSE(RosterFullRefusal(*team, 16));
+  AddActive(*team, 17, 19);
+  EXPECT_EQ(RosterFullRefusal(*team, 16).value_or(""), kRosterFullMessage);
+  EXPECT_FALSE(RosterFullRefusal(*team, 17));
+}
+
+// Catches the "&Starplayer" rule mixing up its three conditions or the own race's big guys.
+TEST(PlayerPurchase, StarButtonRule) {
+  auto team = TeamWithGold(8, 500000);
+  EXPECT_TRUE(StarButtonEnabled(*team, 500000, 16));
+  EXPECT_FALSE(StarButtonEnabled(*team, 0, 16));
+  EXPECT_TRUE(StarButtonEnabled(*team, -10000, 16));
+  for (int32_t n = 1; n <= 4; ++n) AddActive(*team, n, 200 + n);
+  EXPECT_TRUE(StarButtonEnabled(*team, 500000, 16));  // a big guy may still come
+  AddActive(*team, 5, 300);
+  EXPECT_FALSE(StarButtonEnabled(*team, 500000, 16));
+  EXPECT_FALSE(StarButtonEnabled(*team, 500000, 5));
+
+  auto own = TeamWithGold(kEigeneRasse, 500000);
+  for (int32_t n = 1; n <= 4; ++n) AddActive(*own, n, 200 + n);
+  EXPECT_FALSE(StarButtonEnabled(*own, 500000, 16));
+  EXPECT_EQ(StarButtonBigGuyAllowance(5), 2);
+  EXPECT_EQ(StarButtonBigGuyAllowance(9), 0);
+}
+
+// Catches a star hire booked with the wrong kind or position text, or going through
+// although the bank says no.
+TEST(PlayerPurchase, StarPlayerHire) {
+  auto team = TeamWithGold(10, 200000);
+  CKRSpieler star;
+  star.m_strName = "Morri der Starke";
+  star.m_nWert = 190000;
+  star.m_nBW = 6;
+  star.m_strFertigkeiten = "Blk,Ausw";
+  star.m_nPositionCode = 212;
+  PurchaseOutcome outcome = HireStarPlayer(*team, star);
+  ASSERT_NE(outcome.m_pPlayer, nullptr);
+  EXPECT_EQ(outcome.m_pPlayer->m_strPosition, "Starplayer");
+  EXPECT_EQ(outcome.m_pPlayer->m_nPositionCode, 212);
+  EXPECT_EQ(outcome.m_pPlayer->m_nWert, 190000);
+  EXPECT_EQ(outcome.m_pPlayer->m_strFertigkeiten, "Blk,Ausw");
+  EXPECT_EQ(outcome.m_pPlayer->m_nNummer, 1);
+  EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Morri der Starke");
+  EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, kAusgabeStarplayer);
+  EXPECT_EQ(team->m_strGold, "10000");
+
+  star.m_nPositionCode = 301;
+  star.m_nWert = 10000;
+  outcome = HireStarPlayer(*team, star);
+  ASSERT_NE(outcome.m_pPlayer, nullptr);
+  EXPECT_EQ(outcome.m_pPlayer->m_strPosition, "Brocken");
+
+  const size_t players = team->m_Spieler.size();
+  star.m_nWert = 10001;
+  outcome = HireStarPlayer(*team, star);
+  EXPECT_EQ(outcome.m_strRefusal, kStarTooExpensiveMessage);
+  EXPECT_EQ(team->m_Spieler.size(), players);
+}
+
+}  // namespace
+}  // namespace krv

@@ -1,0 +1,88 @@
+// krv resave killed with SIGKILL at random moments: the target must always be the complete
+// old or the complete new file, and no temporary file may be left beside it.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <signal.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "model/FileIO.h"
+#include "model/TeamFile.h"
+#include "support/LargeTeam.h"
+#include "support/TempFolder.h"
+
+namespace krv {
+namespace {
+
+namespace fs = std::filesystem;
+using KilledSave = test::TempFolderTest;
+using Clock = std::chrono::steady_clock;
+
+pid_t StartResave(const std::string& in, const std::string& out) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::execl(KRV_BINARY, KRV_BINARY, "resave", in.c_str(), out.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  return child;
+}
+
+int WaitFor(pid_t child) {
+  int status = 0;
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  return status;
+}
+
+// Earlier saves replaced the target safely but left a full-size "target.krt.tmp-XXXXXX" in
+// about one kill of seven. The team is a few megabytes, so that a kill lands in every phase:
+// reading, computing, writing, flushing and putting in place.
+TEST_F(KilledSave, LeavesOldOrNewFileAndNothingElse) {
+  auto team = test::MakeLargeTeam();
+  team->m_Games.resize(1500);
+  team->m_Einnahmen.resize(1500);
+  team->m_Ausgaben.resize(1500);
+  const std::string in = Path("gross.krt"), target = Path("ziel.krt"), newPath = Path("neu.krt");
+  SaveTeamFile(*team, in);
+  team->m_strName = "Alte Fassung";
+  team->m_Games.resize(1000);
+  SaveTeamFile(*team, target);
+  const std::string oldBytes = ReadWholeFile(target);
+
+  // One undisturbed run gives the new bytes and how long a save takes.
+  const auto start = Clock::now();
+  ASSERT_EQ(WaitFor(StartResave(in, newPath)), 0);
+  const auto duration = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+  const std::string newBytes = ReadWholeFile(newPath);
+  fs::remove(newPath);
+  ASSERT_NE(newBytes, oldBytes);
+
+  std::mt19937 random(std::random_device{}());
+  std::uniform_int_distribution<int64_t> moment(0, duration.count() * 11 / 10);
+  int olds = 0, news = 0;
+  for (int kill = 0; kill < 30; ++kill) {
+    const pid_t child = StartResave(in, target);
+    std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+    ::kill(child, SIGKILL);
+    WaitFor(child);
+
+    const std::string now = ReadWholeFile(target);
+    ASSERT_TRUE(now == oldBytes || now == newBytes) << "kill " << kill << ": target has " << now.size() << " bytes";
+    (now == oldBytes ? olds : news)++;
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_dir)) names.push_back(entry.path().filename().string());
+    ASSERT_EQ(names.size(), 2u) << "kill " << kill << " left " << ::testing::PrintToString(names);
+    if (now == newBytes) std::ofstream(target, std::ios::binary | std::ios::trunc) << oldBytes;
+  }
+  std::printf("30 kills: %d old, %d new, no stray file\n", olds, news);
+}
+
+}  // namespace
+}  // namespace krv

@@ -201,7 +201,7 @@ TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
 // that is not UTF-8 opens and saves under its own bytes.
 TEST_F(DocumentTest, OpenRefusesPipesAndDevicesAndKeepsOddNames) {
   ASSERT_EQ(::mkfifo(Path("pipe.krt").c_str(), 0644), 0);
-  KrashballDoc doc;
+  KrashballDoc doc(*m_app);
   QString error;
   EXPECT_FALSE(doc.OnOpenDocument(QString::fromStdString(Path("pipe.krt")), &error));
   EXPECT_TRUE(error.contains("Pipe, keine gewöhnliche Datei")) << error.toStdString();
@@ -227,7 +227,7 @@ TEST_F(DocumentTest, SaveRespectsLinksPermissionsAndReadOnlyFiles) {
   const QString real = WriteTeam("echt.krt", "Echt");
   fs::permissions(real.toStdString(), fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("echt.krt", Path("link.krt"));
-  KrashballDoc doc;
+  KrashballDoc doc(*m_app);
   QString error;
   ASSERT_TRUE(doc.OnOpenDocument(QString::fromStdString(Path("link.krt")), &error));
   doc.Team().m_strName = "Durch den Link";

@@ -10,6 +10,7 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint16_t kBitmapType = 0x4D42;  // "BM"
+constexpr uint32_t kBitfields = 3;
 
 uint16_t Word(std::string_view b, size_t at) {
   return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | (static_cast<uint8_t>(b[at + 1]) << 8));
@@ -33,6 +34,7 @@ void CDib::Clear() {
   m_bitsPerPixel = 0;
   m_compression = 0;
   m_colors.clear();
+  m_masks = {};
   m_pixels.clear();
 }
 
@@ -94,6 +96,9 @@ void CDib::Load(std::string_view bytes) {
     m_colors[i] = {static_cast<uint8_t>(bytes[at]), static_cast<uint8_t>(bytes[at + 1]),
                    static_cast<uint8_t>(bytes[at + 2]), static_cast<uint8_t>(bytes[at + 3])};
   }
+  // The colour masks of a bit-field bitmap follow the header where a colour table would.
+  if (compression == kBitfields && colorEntries == 0 && pixelOffset >= kFileHeaderSize + kInfoHeaderSize + 12)
+    for (size_t i = 0; i < 3; ++i) m_masks[i] = DWord(bytes, kFileHeaderSize + kInfoHeaderSize + 4 * i);
   m_pixels.assign(bytes.begin() + pixelOffset, bytes.begin() + pixelOffset + static_cast<ptrdiff_t>(pixelBytes));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A device-independent bitmap read from a Windows .bmp file: the team logo.
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -31,6 +32,8 @@ class CDib {
   uint16_t BitsPerPixel() const { return m_bitsPerPixel; }
   uint32_t Compression() const { return m_compression; }
   const std::vector<DibColor>& ColorTable() const { return m_colors; }
+  // Red, green and blue masks of a bit-field bitmap (compression 3); zero for the others.
+  const std::array<uint32_t, 3>& ColorMasks() const { return m_masks; }
   const std::vector<uint8_t>& Pixels() const { return m_pixels; }
   // Bytes of one pixel row in the file (rows are padded to 4 bytes).
   uint32_t RowStride() const;
@@ -41,6 +44,7 @@ class CDib {
   uint16_t m_bitsPerPixel = 0;
   uint32_t m_compression = 0;
   std::vector<DibColor> m_colors;
+  std::array<uint32_t, 3> m_masks{};
   std::vector<uint8_t> m_pixels;
 };
 

@@ -15,7 +15,7 @@ void Show(const QString& helpFile, const QString& topic) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QStringLiteral("Krashball-Verwaltung – Hilfe"));
     window->setOpenExternalLinks(true);
-    window->resize(640, 560);
+    window->resize(1060, 720);  // the handbook's pictures are up to 1000 pixels wide
     RememberPlacement(window, QStringLiteral("Hilfe"));
   }
   QUrl url = QUrl::fromLocalFile(helpFile);

@@ -100,30 +100,33 @@ void CMainFrame::CreateMenus() {
   m_pSaveAll->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
   connect(m_pSaveAll, &QAction::triggered, this, &CMainFrame::OnSaveAll);
   QAction* teamSeparator = file->addSeparator();
-  // Printing comes with the team sheet; until then it is off.
-  m_pPrint = AddAction(file, "print", QStringLiteral("&Drucken..."), QStringLiteral("Team-Bogen ausdrucken.\nDrucken"),
-                             QKeySequence(Qt::CTRL | Qt::Key_P));
+  m_pPrint = AddAction(file, "print", QStringLiteral("&Drucken..."), QStringLiteral("Druckt das aktive Dokument.\nTeam-Bogen ausdrucken."),
+                       QKeySequence(Qt::CTRL | Qt::Key_P));
   m_pPrint->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-  m_pPreview = AddAction(file, "preview", QStringLiteral("Sei&tenansicht"),
-                               QStringLiteral("Zeigt den Team-Bogen als Seitenansicht.\nSeitenansicht"));
+  m_pPreview = AddAction(file, "preview", QStringLiteral("Sei&tenansicht"), QStringLiteral("Druck-Vorschau.\nSeitenansicht"));
   m_pPreview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  QAction* exportPdf = AddAction(file, "exportPdf", QStringLiteral("Als PDF &exportieren..."),
+                                 QStringLiteral("Speichert Team-Bogen und Spieleliste als PDF-Datei.\nAls PDF exportieren"));
+  connect(m_pPrint, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kPrint); });
+  connect(m_pPreview, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kPreview); });
+  connect(exportPdf, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kExportPdf); });
   QAction* properties = AddAction(file, "properties", QStringLiteral("&Eigenschaften"),
                                   QStringLiteral("Zeigt die Statistik des Teams.\nEigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_E));
   connect(properties, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->View()->OnTeamEigenschaften();
   });
-  for (QAction* unfinished : {m_pPrint, m_pPreview}) unfinished->setEnabled(false);
   QAction* secondSeparator = file->addSeparator();
   m_pPrintSetup = AddAction(file, "printSetup", QStringLiteral("Drucker&einrichtung..."),
                                   QStringLiteral("Wählt den Drucker und seine Einstellungen.\nDruckereinrichtung"));
-  m_pPrintSetup->setEnabled(false);
+  connect(m_pPrintSetup, &QAction::triggered, this, [this] { m_printing.PrinterSetup(this); });
   file->addSeparator();
   m_recentMenu = file->addMenu(QStringLiteral("&Zuletzt geöffnet"));
   FillRecentFiles();
   file->addSeparator();
   QAction* quit = AddAction(file, "quit", QStringLiteral("&Beenden"), QStringLiteral("Beendet die Krashball-Verwaltung.\nBeenden"));
   connect(quit, &QAction::triggered, this, &QWidget::close);
-  m_teamActions = {m_pClose, m_pSave, m_pSaveAs, m_pSaveAll, teamSeparator, m_pPrint, m_pPreview, properties, secondSeparator};
+  m_teamActions = {m_pClose, m_pSave, m_pSaveAs, m_pSaveAll, teamSeparator, m_pPrint, m_pPreview, exportPdf, properties,
+                   secondSeparator};
 
   m_viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
   m_pSettings = AddAction(m_viewMenu, "settings", QStringLiteral("Einstellungen..."),
@@ -253,6 +256,25 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
 void CMainFrame::OnFileOpen() {
   const QString path = AskFileToOpen(this, *m_pApp, TeamFileKind(), m_pApp->DataFolder() + "/");
   if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+void CMainFrame::OnPrint(PrintCommand command) {
+  CChildFrame* child = ActiveTeamWindow();
+  if (!child) return;
+  CKRTeam& team = child->Document()->Team();
+  if (team.m_nRasse < 0) return;  // a team whose creation was cancelled has nothing to print
+  const SheetPrintSettings settings = SheetPrintSettingsFrom(m_pApp->m_Settings);
+  switch (command) {
+    case PrintCommand::kPrint: m_printing.Print(this, team, settings); break;
+    case PrintCommand::kPreview: m_printing.Preview(this, team, settings); break;
+    case PrintCommand::kExportPdf: {
+      const QString path = child->Document()->PathName();
+      const QString proposed = path.isEmpty() ? m_pApp->DataFolder() + "/" + QString::fromStdString(team.m_strName) + ".pdf"
+                                              : QFileInfo(path).absolutePath() + "/" + QFileInfo(path).completeBaseName() + ".pdf";
+      m_printing.ExportPdf(this, team, settings, proposed, m_pApp->m_Settings.m_bEigenerDateidialog != 0);
+      break;
+    }
+  }
 }
 
 void CMainFrame::OnSaveAll() {

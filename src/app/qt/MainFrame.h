@@ -3,6 +3,8 @@
 
 #include <QMainWindow>
 
+#include "sheet/qt/TeamPrinting.h"
+
 class QAction;
 class QMdiArea;
 class QMenu;
@@ -28,6 +30,10 @@ class CMainFrame : public QMainWindow {
   void OnMinimizeAll();
   void OnRestoreAll();
   void OnCloseAll();
+  // "&Drucken...", "Sei&tenansicht" and "Als PDF &exportieren..." for the active team.
+  enum class PrintCommand { kPrint, kPreview, kExportPdf };
+  void OnPrint(PrintCommand command);
+  TeamPrinting& Printing() { return m_printing; }
 
   QList<CChildFrame*> TeamWindows() const;
   CChildFrame* ActiveTeamWindow() const;
@@ -69,6 +75,7 @@ class CMainFrame : public QMainWindow {
   QAction* m_pMinimizeAll = nullptr;
   QAction* m_pRestoreAll = nullptr;
   QAction* m_pCloseAll = nullptr;
+  TeamPrinting m_printing;        // printer and page choice, kept for the run
 };
 
 }  // namespace krv

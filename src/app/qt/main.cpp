@@ -15,16 +15,20 @@
 #include "app/qt/HelpKey.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/MainFrame.h"
+#include "app/qt/ProgramIcon.h"
 #include "app/qt/SingleInstance.h"
+#include "app/qt/StartOptions.h"
 #include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> answered = krv::AnswerInfoOption(argc, argv)) return *answered;
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Krashball"));
   QApplication::setApplicationName(QStringLiteral("Krashball-Verwaltung"));
   QApplication::setApplicationVersion(QString::fromLatin1(krv::kProgramVersion));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("applications-games")));
+  QApplication::setWindowIcon(krv::ProgramIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("krashball"));
 
   // The standard texts of Qt's own dialogs and shortcuts in German ("Strg+S").
   QTranslator qtGerman;
@@ -36,15 +40,18 @@ int main(int argc, char** argv) {
   krv::CKrashballApp app(QApplication::applicationDirPath());
   app.LoadSettings();
   krv::InstallHelpKey(&app);
+  if (args.contains(QStringLiteral("--selbsttest"))) return krv::RunSelfCheck(app);
 
-  // The file named on the command line, from its bytes: a name that is not UTF-8 opens as well.
-  QString file;
+  // The file manager passes every selected team file, each taken from its bytes: a name
+  // that is not UTF-8 opens as well.
+  QStringList files;
   for (int i = 1; i < argc; ++i)
-    if (std::string_view(argv[i]).substr(0, 2) != "--") file = QFileInfo(krv::FileNameFromBytes(argv[i])).absoluteFilePath();
+    if (std::string_view(argv[i]).substr(0, 2) != "--") files << QFileInfo(krv::FileNameFromBytes(argv[i])).absoluteFilePath();
 
   krv::SingleInstance instance(krv::DefaultInstanceName());
-  if (instance.HandOverToRunningInstance(file)) {
-    if (file.isEmpty()) krv::InformationBox(nullptr, QStringLiteral("Die Krashball-Verwaltung läuft bereits!"));
+  if (instance.HandOverToRunningInstance(files.value(0))) {
+    for (qsizetype i = 1; i < files.size(); ++i) instance.HandOverToRunningInstance(files[i]);
+    if (files.isEmpty()) krv::InformationBox(nullptr, QStringLiteral("Die Krashball-Verwaltung läuft bereits!"));
     return 0;
   }
   instance.Listen();
@@ -62,7 +69,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &frame, [&] {
       krv::WarningBox(&frame, app.m_strSettingsProblem);
     });
-  if (!file.isEmpty()) frame.OpenDocumentFile(file);
+  for (const QString& file : files) frame.OpenDocumentFile(file);
 
   const int result = QApplication::exec();
   app.SaveSettingsIfChanged();

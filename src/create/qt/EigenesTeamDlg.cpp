@@ -20,6 +20,7 @@ CEigenesTeamDlg::CEigenesTeamDlg(CKRTeam* team, int32_t startingCapital, QWidget
     : QDialog(parent), m_nStartingCapital(startingCapital) {
   m_Design.m_pTeam = team;
   setWindowTitle(QString::fromUtf8(kOwnRaceCaption));
+  setProperty("helpTopic", QString::fromLatin1(kHelpTopic));
   setObjectName(QStringLiteral("CEigenesTeamDlg"));
 
   auto* grid = new QGridLayout;

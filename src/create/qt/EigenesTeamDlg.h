@@ -30,6 +30,7 @@ class CEigenesTeamDlg : public QDialog {
   bool Mutation() const { return m_Design.m_bMutation; }
 
   static constexpr const char* kLayoutName = "EigeneSpieler";
+  static constexpr const char* kHelpTopic = "#OWN_TEAM";
 
  protected:
   void showEvent(QShowEvent* event) override;

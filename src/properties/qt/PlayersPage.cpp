@@ -14,6 +14,7 @@
 #include "model/Format.h"
 #include "properties/PlayerRows.h"
 #include "properties/qt/PlayersModel.h"
+#include "roster/qt/RosterCommands.h"
 #include "ui/QuickHelp.h"
 
 namespace krv {
@@ -55,6 +56,31 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
   ContextMenu()->addSeparator();
   AddMenuEntry(PageCommand::SortByNumber, QStringLiteral("Nach Nr. sortieren"));
   SetCommandHandler(PageCommand::SortByNumber, [this] { SortByNumber(); });
+  // The roster commands change the team through the core, whose modified routine refreshes
+  // the window; the page refills its list and the figures are recomputed in any case.
+  auto afterCommand = [this] {
+    Team().Recalculate();
+    RefreshPage();
+  };
+  SetCommandHandler(PageCommand::New, [this, afterCommand] {
+    BuyPlayerCommand(this, Team(), ApplicationRosterServices(Services()));
+    afterCommand();
+  });
+  SetCommandHandler(PageCommand::Zombie, [this, afterCommand] {
+    ReviveZombieCommand(this, Team(), ApplicationRosterServices(Services()));
+    afterCommand();
+  });
+  SetCommandHandler(PageCommand::Change, [this, afterCommand] {
+    if (CKRSpieler* player = SelectedPlayer()) ChangePlayerCommand(this, Team(), *player, ApplicationRosterServices(Services()));
+    afterCommand();
+  });
+  SetCommandHandler(PageCommand::Delete, [this, afterCommand] {
+    bool removedEntirely = false;
+    if (CKRSpieler* player = SelectedPlayer())
+      RemovePlayerCommand(this, Team(), *player, ApplicationRosterServices(Services()), &removedEntirely);
+    if (removedEntirely) List()->clearSelection();
+    afterCommand();
+  });
 
   m_pSSPGesamt = new QLineEdit(this);
   m_pSSPGesamt->setObjectName(QStringLiteral("gesamtSSP"));

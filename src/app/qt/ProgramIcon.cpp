@@ -1,0 +1,12 @@
+#include "app/qt/ProgramIcon.h"
+
+namespace krv {
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/krashball.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+}  // namespace krv

@@ -1,0 +1,283 @@
+// The roster dialogs driven through their buttons: the sheet "Spielerwerte ändern" with the
+// new-skills dialog, the purchase dialog, the remove dialog, and the commands that lead
+// through them to the core.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "gui/CreationDialogDriver.h"
+#include "gui/properties/PageTestSupport.h"
+#include "properties/qt/PlayersModel.h"
+#include "properties/qt/PlayersPage.h"
+#include "properties/qt/PersonalDlg.h"
+#include "roster/qt/NeueFertigkeitenDlg.h"
+#include "roster/qt/PlayerChangeSheet.h"
+#include "roster/qt/RosterCommands.h"
+#include "roster/qt/SpielerEntfernenDlg.h"
+#include "roster/qt/SpielerKaufenDlg.h"
+#include "support/MessageRecorder.h"
+
+namespace krv {
+namespace {
+
+using test::Child;
+using test::WhenModal;
+
+// A team of the race with `gold` and one active player "Grischnak" (number 1, "Blk").
+std::unique_ptr<CKRTeam> Team(int32_t race, int32_t gold, int32_t code = 28) {
+  auto team = std::make_unique<CKRTeam>();
+  team->m_nNaechsteID = 100;
+  team->m_nRasse = race;
+  team->AddEinnahme("Startkapital", gold);
+  team->AddSpieler(1, "Grischnak", "Blitzer", 6, 3, 3, 9, 80000, "Blk", team->m_nNaechsteID++, code);
+  team->Recalculate();
+  return team;
+}
+
+void SetText(QWidget* dialog, const char* field, const QString& text) {
+  auto* edit = Child<QLineEdit>(dialog, field);
+  edit->clear();
+  QTest::keyClicks(edit, text);
+}
+
+void Click(QWidget* dialog, const char* button) { QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton); }
+
+QTreeWidgetItem* Row(QTreeWidget* list, int column, const QString& text) {
+  const auto found = list->findItems(text, Qt::MatchExactly, column);
+  EXPECT_FALSE(found.isEmpty()) << text.toStdString();
+  return found.isEmpty() ? nullptr : found.first();
+}
+
+void ClickItem(QTreeWidget* list, QTreeWidgetItem* item, bool twice = false) {
+  list->scrollToItem(item);
+  const QPoint at = list->visualItemRect(item).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Catches the sheet storing values without the core's career-log entry, closing on a value
+// out of range, or losing the focus on the refused field.
+TEST(PlayerChangeSheet, ConfirmAndRangeRefusal) {
+  test::MessageRecorder messages;
+  auto team = Team(10, 0);
+  CKRSpieler& player = *team->m_Spieler[0];
+  CPlayerChangeSheet sheet(*team, player, true);
+  sheet.show();
+  SetText(&sheet, "st", "4");
+  SetText(&sheet, "ge", "4");
+  SetText(&sheet, "ssp", "701");
+  Click(&sheet, "ok");
+  ASSERT_EQ(messages.Texts(), QStringList{"„SSP“: Bitte eine ganze Zahl zwischen 0 und 700 eingeben."});
+  EXPECT_TRUE(sheet.isVisible());
+  EXPECT_EQ(sheet.focusWidget(), Child<QLineEdit>(&sheet, "ssp"));
+  EXPECT_EQ(player.m_nST, 3);
+
+  SetText(&sheet, "ssp", "375");
+  EXPECT_EQ(Child<QLineEdit>(&sheet, "steigerungen")->text(), "10");
+  SetText(&sheet, "ssp", "0");
+  Click(&sheet, "ok");
+  EXPECT_EQ(sheet.result(), QDialog::Accepted);
+  EXPECT_EQ(player.m_nST, 4);
+  EXPECT_NE(player.m_strLebenslauf.find("Stärke von 3 auf 4, Geschicklichkeit von 3 auf 4, \r\n\r\nGrischnak \r\n\r\n"),
+            std::string::npos);
+}
+
+// Catches "&Neu" adding skills unsorted, with empty entries, or for star players; and the
+// career page's text not being stored with the file's line breaks.
+TEST(PlayerChangeSheet, NewSkillsAndCareerPage) {
+  auto team = Team(10, 0);
+  CKRSpieler& player = *team->m_Spieler[0];
+  CPlayerChangeSheet sheet(*team, player, false);
+  sheet.show();
+  WhenModal<CNeueFertigkeitenDlg>([](CNeueFertigkeitenDlg* dialog) {
+    auto* list = Child<QTreeWidget>(dialog, "skills");
+    ClickItem(list, Row(list, 2, "Tackle"), true);
+    ClickItem(list, Row(list, 2, "Ausw"), true);
+    Click(dialog, "uebernehmen");
+  });
+  Click(&sheet, "neu");
+  EXPECT_EQ(Child<QPlainTextEdit>(&sheet, "fertigkeiten")->toPlainText(), "Ausw,Blk,Tackle");
+
+  Child<QTabWidget>(&sheet, QString())->setCurrentIndex(1);
+  Child<QPlainTextEdit>(&sheet, "lebenslauf")->setPlainText("Erste\nZweite");
+  Click(&sheet, "ok");
+  EXPECT_EQ(player.m_strFertigkeiten, "Ausw,Blk,Tackle");
+  EXPECT_EQ(player.m_strLebenslauf, "Erste\r\nZweite");
+
+  auto stars = Team(10, 0, 212);
+  CPlayerChangeSheet starSheet(*stars, *stars->m_Spieler[0], true);
+  EXPECT_FALSE(Child<QPushButton>(&starSheet, "neu")->isEnabled());
+  EXPECT_TRUE(Child<QLineEdit>(&starSheet, "ssp")->isReadOnly());
+}
+
+// Catches the context-menu commands waiting for OK: the changed skill text stays in the
+// player even when the sheet is cancelled.
+TEST(PlayerChangeSheet, SkillTextEditedAtOnce) {
+  auto team = Team(10, 0);
+  CKRSpieler& player = *team->m_Spieler[0];
+  CPlayerChangeSheet::SetAskTextFunction([](QWidget*, const QString& current) {
+    return std::optional<QString>(current + ",Eigen");
+  });
+  CPlayerChangeSheet sheet(*team, player, true);
+  sheet.show();
+  sheet.EditSkillTexts();
+  CPlayerChangeSheet::SetAskTextFunction(nullptr);
+  Click(&sheet, "cancel");
+  EXPECT_EQ(player.m_strFertigkeiten, "Blk,Eigen");
+}
+
+// Catches the refusals of the new-skills dialog not reaching the description field, and
+// "&Löschen" not emptying the choice and disabling "&Übernehmen".
+TEST(NeueFertigkeitenDlg, ChooseRefuseAndDelete) {
+  CNeueFertigkeitenDlg dialog("Ausw,MehrBlk");
+  dialog.show();
+  auto* list = Child<QTreeWidget>(&dialog, "skills");
+  EXPECT_EQ(list->topLevelItemCount(), 53);
+  auto* description = Child<QPlainTextEdit>(&dialog, "description");
+  ClickItem(list, Row(list, 2, "Blk"));
+  EXPECT_FALSE(description->toPlainText().isEmpty());
+  ClickItem(list, Row(list, 2, "Blk"), true);
+  EXPECT_EQ(description->toPlainText(), "\nDiese Fertigkeit hat der Spieler bereits!");
+  EXPECT_FALSE(Child<QPushButton>(&dialog, "uebernehmen")->isEnabled());
+  ClickItem(list, Row(list, 2, "Tackle"), true);
+  ClickItem(list, Row(list, 2, "Tackle"), true);
+  EXPECT_EQ(description->toPlainText(), "\nDiese Fertigkeit haben Sie bereits ausgewählt!");
+  EXPECT_TRUE(Child<QPushButton>(&dialog, "uebernehmen")->isEnabled());
+  EXPECT_EQ(dialog.Result(), ",Tackle");
+  Click(&dialog, "loeschen");
+  EXPECT_EQ(Child<QListWidget>(&dialog, "chosen")->count(), 0);
+  EXPECT_FALSE(Child<QPushButton>(&dialog, "uebernehmen")->isEnabled());
+}
+
+// Catches the card box not refilling the list, "&Kaufen" usable without a row, and the
+// purchase not going through the name dialog to the core.
+TEST(SpielerKaufenDlg, CardRefillsAndBuys) {
+  auto team = Team(8, 35000);  // Menschen
+  {
+    CSpielerKaufenDlg dialog(*team, 16);
+    dialog.show();
+    auto* list = Child<QTreeWidget>(&dialog, "list");
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_FALSE(Child<QPushButton>(&dialog, "kaufen")->isEnabled());
+    QTest::mouseClick(Child<QCheckBox>(&dialog, "card"), Qt::LeftButton);
+    ASSERT_EQ(list->topLevelItemCount(), 3);  // Feldspieler, Fänger, Werfer at half price
+    EXPECT_EQ(list->topLevelItem(1)->text(1), "70.000");
+  }
+  test::MessageRecorder messages;
+  WhenModal<CSpielerKaufenDlg>([](CSpielerKaufenDlg* dialog) {
+    QTest::mouseClick(Child<QCheckBox>(dialog, "card"), Qt::LeftButton);
+    auto* list = Child<QTreeWidget>(dialog, "list");
+    ClickItem(list, Row(list, 2, "Werfer"));
+    WhenModal<CPersonalDlg>([](CPersonalDlg* names) {
+      EXPECT_EQ(names->windowTitle(), "Neuen Spieler");
+      SetText(names, "name", "Hans");
+      Click(names, "ok");
+    });
+    Click(dialog, "kaufen");
+  });
+  ASSERT_TRUE(BuyPlayerCommand(nullptr, *team, RosterServices{}));
+  EXPECT_EQ(team->m_Spieler.back()->m_strName, "Hans");
+  EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 35000);
+  EXPECT_TRUE(messages.requests.empty());
+
+  // An own race offers its own positions.
+  auto own = Team(kEigeneRasse, 500000);
+  own->m_Positionen[0].m_nCost = 60000;
+  CSpielerKaufenDlg ownDialog(*own, 16);
+  auto* ownList = Child<QTreeWidget>(&ownDialog, "list");
+  ASSERT_EQ(ownList->topLevelItemCount(), 1);
+  EXPECT_EQ(ownList->topLevelItem(0)->text(2), "Feldspieler");
+}
+
+// Catches the remove dialog closing on an incomplete choice, and the removal as assistant
+// coach not adding him to the staff.
+TEST(SpielerEntfernenDlg, RefusalsAndCotrainer) {
+  test::MessageRecorder messages;
+  CSpielerEntfernenDlg dialog("Grischnak");
+  EXPECT_EQ(dialog.windowTitle(), "Spieler 'Grischnak' entfernen");
+  dialog.show();
+  EXPECT_TRUE(Child<QRadioButton>(&dialog, "verstorben")->isChecked());
+  EXPECT_FALSE(Child<QLineEdit>(&dialog, "text")->isEnabled());
+  Child<QRadioButton>(&dialog, "sonstiges")->click();
+  Click(&dialog, "aendern");
+  EXPECT_EQ(messages.Texts(), QStringList{"Sie müssen schon etwas im Feld Sonstiges eingeben!"});
+  EXPECT_TRUE(dialog.isVisible());
+  SetText(&dialog, "text", "Ausgewandert");
+  Click(&dialog, "aendern");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.Removal().m_strText, "Ausgewandert");
+
+  auto team = Team(10, 0);
+  WhenModal<CSpielerEntfernenDlg>([](CSpielerEntfernenDlg* remove) {
+    Child<QRadioButton>(remove, "cotrainer")->click();
+    Click(remove, "aendern");
+  });
+  ASSERT_TRUE(RemovePlayerCommand(nullptr, *team, *team->m_Spieler[0], RosterServices{}));
+  EXPECT_EQ(team->m_Spieler[0]->m_nStatus, kStatusCotrainer);
+  EXPECT_NE(team->FindCoTrainer("Grischnak"), nullptr);
+
+  // A former player only gets the message.
+  messages.requests.clear();
+  EXPECT_FALSE(RemovePlayerCommand(nullptr, *team, *team->m_Spieler[0], RosterServices{}));
+  EXPECT_EQ(messages.Texts(), QStringList{"Grischnak ist kein aktiver Spieler mehr!"});
+}
+
+// Catches the zombie command skipping its checks or its name dialog.
+TEST(RosterCommands, Zombie) {
+  test::MessageRecorder messages;
+  auto orcs = Team(10, 0);
+  EXPECT_FALSE(ReviveZombieCommand(nullptr, *orcs, RosterServices{}));
+  EXPECT_EQ(messages.Texts(), QStringList{"Das dürfen nur Untote"});
+
+  auto undead = Team(12, 0, 34);
+  WhenModal<CPersonalDlg>([](CPersonalDlg* names) {
+    EXPECT_EQ(names->windowTitle(), "Neuen Zombie");
+    SetText(names, "name", "Gregor");
+    Click(names, "ok");
+  });
+  ASSERT_TRUE(ReviveZombieCommand(nullptr, *undead, RosterServices{}));
+  EXPECT_EQ(undead->m_Spieler.back()->m_strName, "Gregor");
+  EXPECT_EQ(undead->m_Spieler.back()->m_nNummer, 2);
+}
+
+// Catches the players page's buttons not reaching the commands: a dead player taken out
+// entirely through "&Löschen" leaves the list, "&Neu" opens the purchase dialog.
+TEST(PlayersPageCommands, RemoveDeadAndBuy) {
+  test::MessageRecorder messages;
+  auto team = Team(10, 100000);
+  team->m_Spieler[0]->m_nStatus = kStatusVerstorben;
+  team->AddSpieler(2, "Bolg", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  auto doc = test::DocumentWith(std::move(team));
+  ASSERT_TRUE(doc);
+  CMyPropertyPage2 page(doc.get());
+  page.resize(1000, 400);
+  page.show();
+  test::ClickRow(page.List(), 0);
+  Click(&page, "loeschen");  // the question is answered with "&Ja"
+  ASSERT_EQ(messages.Texts(),
+            QStringList{"Grischnak ist kein aktiver Spieler mehr!\nSoll dieser Spieler komplett entfert werden?"});
+  ASSERT_EQ(page.Model()->rowCount(), 1);
+  EXPECT_EQ(test::Cell(page.Model(), 0, kPlayerName), "Bolg");
+
+  bool opened = false;
+  WhenModal<CSpielerKaufenDlg>([&opened](CSpielerKaufenDlg* dialog) {
+    opened = true;
+    Click(dialog, "abbruch");
+  });
+  Click(&page, "neu");
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(doc->Team().m_Spieler.size(), 1u);
+}
+
+}  // namespace
+}  // namespace krv

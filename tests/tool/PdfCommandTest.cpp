@@ -1,0 +1,154 @@
+// krv pdf: the printout as a PDF file, checked with the poppler tools a coach would use.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <algorithm>
+#include <fstream>
+#include <regex>
+
+#include "app/KrvDat.h"
+#include "model/FileIO.h"
+#include "model/TeamFile.h"
+#include "support/KrvRunner.h"
+#include "support/SeasonTeam.h"
+
+namespace krv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class KrvPdf : public test::KrvToolTest {
+ protected:
+  // The season team with `matches` matches in all and a player with 4711 star player points.
+  std::string WriteTeam(const std::string& name, int matches) const {
+    auto team = test::MakeSeasonTeam();
+    team->m_strLogo.clear();
+    for (int i = static_cast<int>(team->m_Games.size()); i < matches; ++i)
+      team->AddGame("Gegner " + std::to_string(i + 1), "1:0", "", "", 1000, 2000, 1, 1, 0, kFanNone, "01.01.08");
+    team->m_Games.resize(std::min(team->m_Games.size(), static_cast<size_t>(matches)));
+    team->m_Spieler.front()->m_nSSP = 4711;
+    SaveTeamFile(*team, Path(name));
+    return Path(name);
+  }
+
+  // The output of a poppler tool on the PDF.
+  std::string Tool(const std::string& command) const {
+    const std::string out = Path("tool.txt");
+    std::system((command + " > " + test::ShellQuoted(out) + " 2>&1").c_str());
+    return ReadWholeFile(out);
+  }
+  int Pages(const std::string& pdf) const {
+    std::smatch m;
+    const std::string info = Tool("pdfinfo " + test::ShellQuoted(pdf));
+    return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : -1;
+  }
+  std::string PageText(const std::string& pdf, int page) const {
+    const std::string p = std::to_string(page);
+    return Tool("pdftotext -f " + p + " -l " + p + " " + test::ShellQuoted(pdf) + " -");
+  }
+  static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+};
+
+// Pages per mode and what stands on them, as text a reader can search. Catches the wrong
+// page count, match pages in the wrong order, and text drawn as outlines (not searchable).
+TEST_F(KrvPdf, PagesPerModeWithSearchableText) {
+  const std::string team = WriteTeam("t.krt", 30);
+  const std::string pdf = Path("t.pdf");
+  test::KrvResult r = Run({"pdf", team, pdf});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_TRUE(r.err.empty()) << r.err;
+  ASSERT_EQ(Pages(pdf), 3);
+  const std::string sheet = PageText(pdf, 1);
+  for (const char* part : {"GESAMTWERT DES TEAMS", "Grünhaut Gröhler", "Trainingsmarken (x1)", "Hier kann Ihr Team-Logo"})
+    EXPECT_TRUE(Has(sheet, part)) << part << "\n" << sheet;
+  EXPECT_TRUE(Has(PageText(pdf, 2), "Zwergenstürmer"));
+  EXPECT_TRUE(Has(PageText(pdf, 3), "Gegner 30"));
+  EXPECT_FALSE(Has(PageText(pdf, 3), "Zwergenstürmer"));
+
+  const struct {
+    const char* mode;
+    int pages;
+    const char* onFirstPage;
+  } modes[] = {{"0", 1, "GESAMTWERT DES TEAMS"}, {"1", 1, "Zwergenstürmer"}, {"2", 1, "Gegner 30"}};
+  for (const auto& m : modes) {
+    r = Run({"pdf", team, pdf, "--seiten", m.mode});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Pages(pdf), m.pages) << m.mode;
+    EXPECT_TRUE(Has(PageText(pdf, 1), m.onFirstPage)) << m.mode;
+  }
+
+  // 100 matches: pages 2, 4, 6 of the full printout in mode 1, pages 3 and 5 in mode 2.
+  const std::string season = WriteTeam("lang.krt", 100);
+  ASSERT_EQ(Run({"pdf", season, pdf, "--seiten", "1"}).status, 0);
+  EXPECT_EQ(Pages(pdf), 3);
+  EXPECT_TRUE(Has(PageText(pdf, 3), "Gegner 97"));
+  ASSERT_EQ(Run({"pdf", season, pdf, "--seiten", "2"}).status, 0);
+  EXPECT_EQ(Pages(pdf), 2);
+  EXPECT_TRUE(Has(PageText(pdf, 2), "Gegner 73"));
+}
+
+// Landscape A4 by default, Letter on request, fonts embedded. Catches portrait output and
+// PDFs that look different on a machine without the fonts.
+TEST_F(KrvPdf, LandscapePaperAndEmbeddedFonts) {
+  const std::string team = WriteTeam("t.krt", 2);
+  const std::string pdf = Path("t.pdf");
+  ASSERT_EQ(Run({"pdf", team, pdf}).status, 0);
+  EXPECT_TRUE(Has(Tool("pdfinfo " + test::ShellQuoted(pdf)), "842 x 595 pts (A4)"));
+  const std::string fonts = Tool("pdffonts " + test::ShellQuoted(pdf));
+  EXPECT_TRUE(Has(fonts, "Liberation") || Has(fonts, "Times")) << fonts;
+  EXPECT_FALSE(std::regex_search(fonts, std::regex("\\bno\\s+(yes|no)\\s+(yes|no)\\s+\\d+"))) << fonts;  // every font embedded
+  ASSERT_EQ(Run({"pdf", team, pdf, "--papier", "Letter"}).status, 0);
+  EXPECT_TRUE(Has(Tool("pdfinfo " + test::ShellQuoted(pdf)), "792 x 612 pts (letter)"));
+}
+
+// The print settings come from KRV.DAT of the data folder unless the options say otherwise.
+// Catches settings ignored or the options overruled by the file.
+TEST_F(KrvPdf, PrintSettingsFromKrvDatAndOptions) {
+  const std::string team = WriteTeam("t.krt", 0);
+  const std::string pdf = Path("t.pdf");
+  ASSERT_EQ(Run({"pdf", team, pdf}).status, 0);
+  EXPECT_TRUE(Has(PageText(pdf, 1), "4711"));
+  EXPECT_EQ(Pages(pdf), 1);  // no matches: the sheet alone
+
+  ProgramSettings settings;
+  settings.m_nDruck2 = 1;  // "Werte nicht drucken"
+  fs::create_directories(Path("Daten"));
+  SaveProgramSettings(settings, Path("Daten/KRV.DAT"));
+  ASSERT_EQ(Run({"pdf", team, pdf}).status, 0);
+  EXPECT_FALSE(Has(PageText(pdf, 1), "4711"));
+  ASSERT_EQ(Run({"pdf", team, pdf, "--werte", "drucken"}).status, 0);
+  EXPECT_TRUE(Has(PageText(pdf, 1), "4711"));
+}
+
+// Failures: the usual message and status, and never an output file; the team file is never
+// written over. Catches half-written PDFs and a team destroyed by a slip of the keyboard.
+TEST_F(KrvPdf, FailuresLeaveNoOutput) {
+  std::ofstream(Path("kaputt.krt")) << "kein Team";
+  test::KrvResult r = Run({"pdf", Path("kaputt.krt"), Path("a.pdf")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(Has(r.err, "kaputt.krt")) << r.err;
+  EXPECT_FALSE(fs::exists(Path("a.pdf")));
+
+  const std::string team = WriteTeam("t.krt", 3);
+  r = Run({"pdf", team, Path("fehlt/a.pdf")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(Has(r.err, "a.pdf")) << r.err;
+
+  const std::string before = ReadWholeFile(team);
+  r = Run({"pdf", team, team});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(ReadWholeFile(team), before);
+
+  for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+           {"pdf", team}, {"pdf", team, Path("a.pdf"), "--seiten", "4"}, {"pdf", team, Path("a.pdf"), "--werte", "ja"}}) {
+    r = Run(wrong);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(Has(r.err, "Aufruf: krv pdf")) << r.err;
+  }
+  EXPECT_FALSE(fs::exists(Path("a.pdf")));
+}
+
+}  // namespace
+}  // namespace krv

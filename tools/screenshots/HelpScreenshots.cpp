@@ -1,0 +1,187 @@
+// Makes the pictures of the handbook and the README from the program's real windows: a team
+// after a season in the main window with its pages, the two creation dialogs and the dialogs
+// of the players page.
+// Usage: help_screenshots FOLDER  (run by tools/screenshots.sh, which gives it a screen)
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTreeWidget>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/qt/ChildFrame.h"
+#include "app/qt/KrashballApp.h"
+#include "app/qt/KrashballDoc.h"
+#include "app/qt/MainFrame.h"
+#include "app/qt/ProgramIcon.h"
+#include "create/TeamBuilder.h"
+#include "create/qt/CountSpinBox.h"
+#include "create/qt/RassenAuswahlDlg.h"
+#include "create/qt/TeamErstellenDlg.h"
+#include "model/TeamFile.h"
+#include "properties/qt/PropertySheet.h"
+#include "roster/qt/KrashballView.h"
+#include "roster/qt/NeueFertigkeitenDlg.h"
+#include "roster/qt/PlayerChangeSheet.h"
+#include "roster/qt/SpielerEntfernenDlg.h"
+#include "roster/qt/SpielerKaufenDlg.h"
+#include "support/SeasonTeam.h"
+#include "ui/MessageBoxes.h"
+
+namespace {
+
+QString g_folder;
+int g_failures = 0;
+
+// Lets layouts, deferred refreshes and the window system settle before a picture is taken.
+void Settle() {
+  for (int i = 0; i < 10; ++i) {
+    QApplication::processEvents();
+    QThread::msleep(20);
+  }
+}
+
+void Save(QWidget* widget, const QString& name) {
+  Settle();
+  const QString path = g_folder + "/" + name;
+  if (widget->grab().save(path)) {
+    std::printf("%s\n", qPrintable(path));
+  } else {
+    std::fprintf(stderr, "Kann %s nicht schreiben.\n", qPrintable(path));
+    ++g_failures;
+  }
+}
+
+template <typename Widget>
+Widget* Child(QWidget* parent, const char* name) {
+  auto* child = parent->findChild<Widget*>(QString::fromLatin1(name));
+  if (!child) {
+    std::fprintf(stderr, "Kein Element %s in %s.\n", name, parent->metaObject()->className());
+    std::exit(1);
+  }
+  return child;
+}
+
+// The main window with the season team, and the team window on the pages the handbook shows.
+void TeamWindows(krv::CKrashballApp& app, const QString& work) {
+  auto team = krv::test::MakeSeasonTeam();
+  team->m_strLogo.clear();  // the sample's logo path is long and points nowhere
+  const QString file = work + "/Gröhler.krt";
+  krv::SaveTeamFile(*team, file.toStdString());
+
+  krv::CMainFrame frame(&app);
+  frame.resize(1000, 640);  // as wide as the help window shows pictures
+  frame.show();
+  krv::CChildFrame* child = frame.OpenDocumentFile(file);
+  if (!child) std::exit(1);
+  child->showMaximized();
+  krv::CMyPropertySheet* sheet = child->View()->PropertySheet();
+
+  sheet->setCurrentIndex(1);
+  Save(&frame, QStringLiteral("hauptfenster.png"));
+  frame.resize(1000, 600);
+  Save(child->View(), QStringLiteral("teamfenster-spieler.png"));
+  const std::pair<int, const char*> pages[] = {
+      {0, "seite-personal.png"}, {2, "seite-ausgaben.png"}, {4, "seite-spiele.png"}};
+  for (const auto& [index, name] : pages) {
+    sheet->setCurrentIndex(index);
+    Save(child->View(), QString::fromLatin1(name));
+  }
+  child->Document()->SetModifiedFlag(false);
+}
+
+// "Auswahl der Teamrasse" with Menschen chosen, then "Neues Team erstellen" with the
+// Menschen team that spends the starting capital exactly.
+void CreationDialogs() {
+  krv::CRassenAuswahlDlg races;
+  races.resize(900, 420);
+  races.show();
+  Child<QComboBox>(&races, "race")->setCurrentIndex(8);
+  Save(&races, QStringLiteral("rassenauswahl.png"));
+  races.hide();
+
+  krv::CKRTeam team;
+  team.m_nNaechsteID = krv::kFirstPlayerId;
+  krv::PrepareNewTeam(team, 8);
+  krv::CTeamErstellenDlg creation;
+  creation.m_Rasse = 8;
+  creation.m_TheTeam = &team;
+  creation.show();
+  Child<QLineEdit>(&creation, "teamName")->setText(QStringLiteral("Altdorfer Greifen"));
+  const std::pair<const char*, int> fields[] = {{"rowCount1", 11}, {"rowCount3", 2}, {"rowCount4", 2},
+                                                {"rerolls", 1},    {"fanFactor", 3}, {"cheerleaders", 5}};
+  for (const auto& [name, value] : fields) Child<krv::CountSpinBox>(&creation, name)->setValue(value);
+  Save(&creation, QStringLiteral("team-erstellen.png"));
+  creation.hide();
+}
+
+// The dialogs of the players page, for the season team's thrower Lugbúrz.
+void RosterDialogs() {
+  auto team = krv::test::MakeSeasonTeam();
+  team->Recalculate();  // the treasury the purchase offers are measured against
+  krv::CSpielerKaufenDlg buy(*team, 16);
+  buy.show();
+  Save(&buy, QStringLiteral("spieler-kaufen.png"));
+  buy.hide();
+
+  krv::CKRSpieler& player = *team->m_Spieler[2];
+  krv::CPlayerChangeSheet change(*team, player, true);
+  change.show();
+  Save(&change, QStringLiteral("spielerwerte.png"));
+  change.hide();
+
+  krv::CNeueFertigkeitenDlg skills(player.m_strFertigkeiten);
+  skills.resize(820, 460);
+  skills.show();
+  auto* list = Child<QTreeWidget>(&skills, "skills");
+  const auto blocking = list->findItems(QStringLiteral("Blocken"), Qt::MatchExactly);
+  if (!blocking.isEmpty()) list->setCurrentItem(blocking.first());  // shows its description
+  Save(&skills, QStringLiteral("neue-fertigkeiten.png"));
+  skills.hide();
+
+  krv::CSpielerEntfernenDlg remove(QString::fromStdString(player.m_strName));
+  remove.show();
+  Save(&remove, QStringLiteral("spieler-entfernen.png"));
+  remove.hide();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "Aufruf: help_screenshots ORDNER\n");
+    return 2;
+  }
+  g_folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+  QDir().mkpath(g_folder);
+  QApplication::setWindowIcon(krv::ProgramIcon());
+
+  // Fresh settings and data, so remembered placements and column widths of the coach who
+  // runs this do not show up in the pictures.
+  QTemporaryDir work;
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, work.path());
+  qputenv("KRV_DATEN", (work.path() + "/Daten").toLocal8Bit());
+  krv::CKrashballApp app(work.path());
+  app.m_Settings.m_bSound = 0;
+  // Nobody sits at the screen: questions (such as the missing opponents) are answered "Nein".
+  krv::SetMessageInterceptor([](const krv::MessageRequest& request) {
+    std::fprintf(stderr, "Meldung: %s\n", qPrintable(request.text));
+    const qsizetype no = request.buttons.indexOf(QRegularExpression(QStringLiteral(".*Nein.*")));
+    return no >= 0 ? int(no) : 0;
+  });
+
+  TeamWindows(app, work.path());
+  CreationDialogs();
+  RosterDialogs();
+  return g_failures ? 1 : 0;
+}

@@ -149,11 +149,9 @@ bool RecomputePlayerBuilder(PlayerBuilder& builder) {
   return beep;
 }
 
-bool ShowBuilderSkill(PlayerBuilder& builder, std::string_view clickedName) {
-  const bool beep = RecomputePlayerBuilder(builder);
+void ShowBuilderSkill(PlayerBuilder& builder, std::string_view clickedName) {
   const SFertigkeit* skill = FindSkillByName(clickedName);
   builder.m_strDescription = skill ? skill->m_pszDescription : "";
-  return beep;
 }
 
 std::string BuilderAbbreviationText(const std::vector<std::string>& selectedSkills) {

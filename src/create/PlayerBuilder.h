@@ -76,8 +76,10 @@ bool ClampBuilderCharacteristics(PlayerBuilder& builder);
 // was out of its range or RW had to give way to the spikes.
 bool RecomputePlayerBuilder(PlayerBuilder& builder);
 
-// A click in the skill list: recompute and show the clicked skill's rule text.
-bool ShowBuilderSkill(PlayerBuilder& builder, std::string_view clickedName);
+// A click in the skill list shows the clicked skill's rule text. It does not recompute: the
+// selection change of the same click has done that, and a second pass would find RW already
+// lowered to 9 and drop the spikes warning.
+void ShowBuilderSkill(PlayerBuilder& builder, std::string_view clickedName);
 
 // The abbreviation text of the chosen skills, sorted.
 std::string BuilderAbbreviationText(const std::vector<std::string>& selectedSkills);

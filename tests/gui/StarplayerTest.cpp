@@ -136,14 +136,18 @@ TEST(StarplayerDialog, RangesSpikesAndDescription) {
   Child<QSpinBox>(dialog, "bw")->stepUp();  // the arrows stop at the borders too
   EXPECT_EQ(Child<QSpinBox>(dialog, "bw")->value(), 8);
 
-  Select(dialog, {"Stacheln"});
+  // Chosen with the mouse, as a coach does: the click must not recompute a second time and
+  // lose the warning once RW is down to 9.
+  QTreeWidget* list = Child<QTreeWidget>(dialog, "skills");
+  QTreeWidgetItem* spikes = SkillRow(dialog, "Stacheln");
+  list->scrollToItem(spikes);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(spikes).center());
   EXPECT_EQ(Child<QSpinBox>(dialog, "rw")->value(), 9);
   EXPECT_TRUE(Child<QLabel>(dialog, "warnings")->text().endsWith(
       "Stacheln und RW 10 ist nicht möglich! RW 10 ist das Maximum."));
   EXPECT_EQ(Field(dialog, "count2"), "1");  // a body trait
 
   // Clicking a skill shows its rule text.
-  QTreeWidget* list = Child<QTreeWidget>(dialog, "skills");
   QTreeWidgetItem* blocken = SkillRow(dialog, "Blocken");
   list->scrollToItem(blocken);
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(blocken).center());

@@ -150,5 +150,22 @@ TEST_F(KrvPdf, FailuresLeaveNoOutput) {
   EXPECT_FALSE(fs::exists(Path("a.pdf")));
 }
 
+// The PDF is written as the team files are: through a symbolic link (the link stays), never
+// over a read-only file or a pipe, and nothing beside it.
+TEST_F(KrvPdf, WrittenLikeEveryFile) {
+  const std::string team = WriteTeam("t.krt", 3);
+  std::ofstream(Path("echt.pdf")) << "alt";
+  fs::create_symlink("echt.pdf", Path("link.pdf"));
+  ASSERT_EQ(Run({"pdf", team, Path("link.pdf")}).status, 0);
+  EXPECT_TRUE(fs::is_symlink(Path("link.pdf")));
+  EXPECT_EQ(ReadWholeFile(Path("echt.pdf")).substr(0, 5), "%PDF-");
+
+  fs::permissions(Path("echt.pdf"), fs::perms::owner_read);
+  const test::KrvResult r = Run({"pdf", team, Path("echt.pdf")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(Has(r.err, "schreibgeschützt")) << r.err;
+  EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 5);  // t.krt, echt.pdf, link.pdf, stdout, stderr
+}
+
 }  // namespace
 }  // namespace krv

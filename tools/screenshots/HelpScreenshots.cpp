@@ -33,6 +33,7 @@
 #include "roster/qt/PlayerChangeSheet.h"
 #include "roster/qt/SpielerEntfernenDlg.h"
 #include "roster/qt/SpielerKaufenDlg.h"
+#include "sheet/qt/DruckenDlg.h"
 #include "support/SeasonTeam.h"
 #include "ui/MessageBoxes.h"
 
@@ -152,6 +153,14 @@ void RosterDialogs() {
   remove.hide();
 }
 
+// The print dialog's page choice.
+void PrintDialog() {
+  krv::CDruckenDlg print(krv::PrintMode::kAllPages);
+  print.show();
+  Save(&print, QStringLiteral("drucken.png"));
+  print.hide();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -182,5 +191,6 @@ int main(int argc, char** argv) {
   TeamWindows(app, work.path());
   CreationDialogs();
   RosterDialogs();
+  PrintDialog();
   return g_failures ? 1 : 0;
 }

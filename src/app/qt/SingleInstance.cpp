@@ -1,12 +1,16 @@
 #include "app/qt/SingleInstance.h"
 
+#include <QApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 #include <unistd.h>
 
 namespace krv {
 namespace {
 constexpr int kTimeoutMs = 1000;
+// How often a waiting hand-over looks again whether the open box has been answered.
+constexpr int kRetryMs = 100;
 }
 
 QString DefaultInstanceName() {
@@ -36,15 +40,32 @@ bool SingleInstance::Listen() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
       connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        if (!socket->canReadLine()) return;
-        const QString file = QString::fromUtf8(socket->readLine()).trimmed();
-        socket->write("ok\n");
+        // Only read here: opening a team may show a box whose event loop lets the other start
+        // disconnect and its socket be deleted while this handler would still be running.
+        while (socket->canReadLine()) {
+          m_pending.enqueue(QString::fromUtf8(socket->readLine()).trimmed());
+          socket->write("ok\n");
+        }
         socket->flush();
-        emit FileHandedOver(file);
+        QTimer::singleShot(0, this, &SingleInstance::DeliverPending);
       });
     }
   });
   return true;
+}
+
+void SingleInstance::DeliverPending() {
+  // One at a time, and never while a box or dialog waits for an answer: each hand-over waits
+  // its turn instead of piling up boxes.
+  if (m_pending.isEmpty()) return;
+  if (m_delivering || QApplication::activeModalWidget()) {
+    QTimer::singleShot(kRetryMs, this, &SingleInstance::DeliverPending);
+    return;
+  }
+  m_delivering = true;
+  emit FileHandedOver(m_pending.dequeue());
+  m_delivering = false;
+  if (!m_pending.isEmpty()) QTimer::singleShot(0, this, &SingleInstance::DeliverPending);
 }
 
 }  // namespace krv

@@ -3,6 +3,7 @@
 // first, which opens it and comes to the front.
 
 #include <QObject>
+#include <QQueue>
 #include <QString>
 
 class QLocalServer;
@@ -24,7 +25,11 @@ class SingleInstance : public QObject {
   void FileHandedOver(const QString& file);
 
  private:
+  void DeliverPending();
+
   QString m_name;
+  QQueue<QString> m_pending;  // handed-over files not yet opened
+  bool m_delivering = false;
   QLocalServer* m_server = nullptr;
 };
 

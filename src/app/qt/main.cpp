@@ -69,7 +69,10 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &frame, [&] {
       krv::WarningBox(&frame, app.m_strSettingsProblem);
     });
-  for (const QString& file : files) frame.OpenDocumentFile(file);
+  // Started only to open teams of which none can be read: the message was shown, nothing is left to do.
+  bool anyOpened = false;
+  for (const QString& file : files) anyOpened = frame.OpenDocumentFile(file) != nullptr || anyOpened;
+  if (!files.isEmpty() && !anyOpened) return 1;
 
   const int result = QApplication::exec();
   app.SaveSettingsIfChanged();

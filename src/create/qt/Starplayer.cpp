@@ -311,10 +311,8 @@ void CStarplayer::Recompute() {
 
 void CStarplayer::SkillClicked(QTreeWidgetItem* item) {
   if (m_bUpdating || !item) return;
-  ReadControls();
-  const bool beep = ShowBuilderSkill(m_Builder, item->text(kNameColumn).toStdString());
+  ShowBuilderSkill(m_Builder, item->text(kNameColumn).toStdString());
   ShowFields();
-  if (beep) QApplication::beep();
 }
 
 void CStarplayer::Kaufen() {

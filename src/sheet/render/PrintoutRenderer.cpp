@@ -1,14 +1,15 @@
 #include "sheet/render/PrintoutRenderer.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
 #include "model/FileIO.h"
+#include "model/FileNameText.h"
 #include "sheet/TeamPrintout.h"
 #include "sheet/render/SheetPainter.h"
 
@@ -36,12 +37,12 @@ void RenderPrintout(QPainter& painter, QPagedPaintDevice& device, int resolution
 
 void WritePrintoutPdf(const TeamPrintout& printout, const QString& path, const QString& title,
                       const QPageSize& pageSize) {
-  QSaveFile file(path);
-  const std::string target = path.toStdString();
-  if (!file.open(QIODevice::WriteOnly))
-    throw FileError(FileMessage(target, "Die Datei kann nicht angelegt werden: " + file.errorString().toStdString()));
+  // Rendered in memory, then written as every file of the program: crash-safe, through links,
+  // keeping permissions, refusing what is no writable file, with German messages.
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
     writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Landscape,
                                      QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
@@ -52,8 +53,10 @@ void WritePrintoutPdf(const TeamPrintout& printout, const QString& path, const Q
     RenderPrintout(painter, writer, kPdfResolution, printout);
     painter.end();
   }
-  if (!file.commit())
-    throw FileError(FileMessage(target, "Die Datei kann nicht geschrieben werden: " + file.errorString().toStdString()));
+  const QByteArray& bytes = buffer.data();
+  WriteFileAtomically(FileNameFromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(path.utf16()),
+                                                            static_cast<size_t>(path.size()))),
+                      std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 }  // namespace krv

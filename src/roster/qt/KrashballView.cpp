@@ -36,6 +36,8 @@
 namespace krv {
 namespace {
 
+bool IsNormal(const QWidget* frame) { return !frame->isMinimized() && !frame->isMaximized(); }
+
 // The race field is an upper-case field: whatever is typed into it comes out in capitals.
 class UpperCaseValidator : public QValidator {
  public:
@@ -284,8 +286,10 @@ void CKrashballView::RestoreWindowPlacement() {
 void CKrashballView::StoreWindowPlacement() {
   QWidget* frame = m_pWatchedFrame ? m_pWatchedFrame.data() : Frame();
   if (!m_pDoc || !frame) return;
-  if (frame->isMinimized() || frame->isMaximized()) return;
-  const QRect rect = frame->geometry();
+  // Minimised or maximised, the frame's geometry is the strip or the whole area: what is kept
+  // is the last geometry the window had in its normal state.
+  const QRect rect = IsNormal(frame) ? frame->geometry() : m_lastNormalGeometry;
+  if (!rect.isValid()) return;
   const FramePlacement placement{rect.x(), rect.y(), rect.width(), rect.height()};
   if (!IsStorablePlacement(placement)) return;
   QSettings settings = AppSettings();
@@ -297,9 +301,15 @@ void CKrashballView::StoreWindowPlacement() {
   settings.endGroup();
 }
 
+void CKrashballView::NoteNormalGeometry() {
+  if (m_pWatchedFrame && IsNormal(m_pWatchedFrame)) m_lastNormalGeometry = m_pWatchedFrame->geometry();
+}
+
 bool CKrashballView::eventFilter(QObject* watched, QEvent* event) {
   // The team window goes (closed, or the program ends): its placement is kept for next time.
   if (watched == m_pWatchedFrame && event->type() == QEvent::Hide) StoreWindowPlacement();
+  if (watched == m_pWatchedFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+    NoteNormalGeometry();
   return QWidget::eventFilter(watched, event);
 }
 

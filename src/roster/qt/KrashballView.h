@@ -43,6 +43,7 @@ class CKrashballView : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void NoteNormalGeometry();
 
  private:
   void OnInitialUpdate();
@@ -66,6 +67,7 @@ class CKrashballView : public QWidget {
   QLineEdit* m_pMarken = nullptr;
   QLineEdit* m_pFanFaktor = nullptr;
   QPointer<QWidget> m_pWatchedFrame;
+  QRect m_lastNormalGeometry;  // the team window's placement the last time it was neither minimised nor maximised
   bool m_bBuilt = false;  // the team has a race: header and sheet exist
   bool m_bShownOnce = false;
 };

@@ -258,6 +258,42 @@ TEST_F(KrashballViewTest, WindowPlacementRoundTripUnderTheTeamsName) {
   Discard(other);
 }
 
+// Catches: the placement taken from the minimised title strip ("Alle Minimieren", then
+// "Alle Maximieren", or closing while minimised), so the team reopened as a bare strip.
+TEST_F(KrashballViewTest, WindowPlacementIsTheLastNormalGeometry) {
+  auto team = test::MakeSampleTeam();
+  team->m_strName = "Altdorfer Greifen";
+  SaveTeamFile(*team, Path("greifen.krt"));
+  CMainFrame main(m_app.get());
+  main.resize(1100, 800);
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  const auto stored = [] {
+    QSettings settings = AppSettings();
+    settings.beginGroup("Settings/MainWnd-Altdorfer Greifen");
+    return QRect(settings.value("Left").toInt(), settings.value("Top").toInt(), settings.value("SizeX").toInt(),
+                 settings.value("SizeY").toInt());
+  };
+
+  CChildFrame* frame = main.OpenDocumentFile(QString::fromStdString(Path("greifen.krt")));
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(31, 42, 700, 520);
+  frame->showMinimized();
+  ASSERT_TRUE(frame->close());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(stored(), QRect(31, 42, 700, 520));
+
+  frame = main.OpenDocumentFile(QString::fromStdString(Path("greifen.krt")));
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(50, 60, 720, 530);
+  frame->showMinimized();
+  frame->showNormal();
+  frame->showMaximized();
+  ASSERT_TRUE(frame->close());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(stored(), QRect(50, 60, 720, 530));
+}
+
 // Catches: Strg+E still switched off, the statistics not opened modally, or opened for another
 // team than the active window's.
 TEST_F(KrashballViewTest, PropertiesCommandShowsTheActiveTeamsStatistics) {

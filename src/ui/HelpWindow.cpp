@@ -1,4 +1,4 @@
-#include "app/qt/HelpWindow.h"
+#include "ui/HelpWindow.h"
 
 #include <algorithm>
 

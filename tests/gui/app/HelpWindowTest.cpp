@@ -7,7 +7,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include "app/qt/HelpWindow.h"
+#include "ui/HelpWindow.h"
 #include "model/FileIO.h"
 #include "support/TempFolder.h"
 

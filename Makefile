@@ -51,9 +51,12 @@ install: build
 package: build
 	cmake --build $(BUILD) --target package
 
+# Every benchmark: the team file (load, save, recalculate), the team window and the printout
+# (both offscreen).
 bench: build
 	$(BUILD)/teamfile_bench
-	$(BUILD)/printout_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/teamwindow_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/printout_bench
 
 # Every fuzz target in turn, FUZZ_SECONDS each (default 60); new inputs go to build-fuzz/corpus-*,
 # crash inputs to the current folder (add them to fuzz/corpus/<target> with their fix).

@@ -38,11 +38,15 @@ using krv::KrashballDoc;
 
 QTemporaryDir* g_folder = nullptr;
 
+krv::ProgramServices* g_services = nullptr;  // the program's, over the folder above
+
+krv::ProgramServices& Services() { return *g_services; }
+
 // A document holding the big team, as after "Öffnen".
 std::unique_ptr<KrashballDoc> LargeDocument() {
   auto holder = std::make_shared<std::unique_ptr<CKRTeam>>(krv::test::MakeLargeTeam());
   KrashballDoc::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
-  auto doc = std::make_unique<KrashballDoc>();
+  auto doc = std::make_unique<KrashballDoc>(Services());
   doc->OnNewDocument(nullptr);
   KrashballDoc::SetCreateTeamFunction(nullptr);
   return doc;
@@ -93,7 +97,7 @@ void BM_OpenTeamFileIntoWindow(benchmark::State& state) {
   area.resize(1200, 800);
   area.show();
   for (auto _ : state) {
-    auto doc = std::make_unique<KrashballDoc>();
+    auto doc = std::make_unique<KrashballDoc>(Services());
     if (!doc->OnOpenDocument(path, nullptr)) {
       state.SkipWithError("team file not readable");
       break;
@@ -248,6 +252,8 @@ int main(int argc, char** argv) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
   qputenv("KRV_DATEN", QDir(folder.path()).filePath(QStringLiteral("Daten")).toLocal8Bit());
   krv::CKrashballApp krashball(folder.path());
+  krashball.m_Settings.m_bSound = 0;
+  g_services = &krashball;
   krv::SetMessageInterceptor([](const krv::MessageRequest&) { return 1; });  // "&Nein" to every question
 
   benchmark::Initialize(&argc, argv);

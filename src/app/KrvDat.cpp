@@ -1,5 +1,6 @@
 #include "app/KrvDat.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
@@ -70,14 +71,13 @@ void ReadKrvDat(std::string_view bytes, ProgramSettings& settings) {
   ProgramSettings read = settings;
   ArchiveReader a(bytes, {CKRStringArray::kClassName});
   read.m_nDatVersion = a.ReadInt32();
-  if (read.m_nDatVersion < 1 || read.m_nDatVersion > kKrvDatVersion)
-    throw ArchiveError(Format("Unbekannte Version %d", read.m_nDatVersion));
+  if (read.m_nDatVersion < 1) throw ArchiveError(Format("Unbekannte Version %d", read.m_nDatVersion));
   if (a.ReadObjectTag().empty()) throw ArchiveError("Die Teamliste fehlt");
   CKRStringArray teams;
   teams.Deserialize(a);
   for (auto& team : teams.m_Items) read.m_Teamliste.m_Items.push_back(std::move(team));
   if (read.m_nDatVersion <= kLastShortLayoutVersion) ReadShortLayout(a, read);
-  else ReadLongLayout(a, read.m_nDatVersion, read);
+  else ReadLongLayout(a, std::min(read.m_nDatVersion, kKrvDatVersion), read);
   settings = std::move(read);
 }
 
@@ -118,28 +118,36 @@ std::string ExecutableFolder() {
 
 std::string KrvDatPath(const std::string& programFolder) { return DataFolder(programFolder) + "/KRV.DAT"; }
 
-ProgramSettings LoadProgramSettings(const std::string& path, std::string* problem) {
+ProgramSettings LoadProgramSettings(const std::string& path, std::string* problem, bool* keepCopyBeforeWriting) {
   constexpr const char* kDefaultsApply = "\nEs gelten die Standardeinstellungen; die Datei bleibt unverändert.";
   ProgramSettings settings;
   std::string found;
+  bool keepCopy = false;
   if (::access(path.c_str(), F_OK) == 0) {
     try {
       ReadKrvDat(ReadWholeFile(path, kMaxKrvDatBytes), settings);
+      keepCopy = settings.m_nDatVersion > kKrvDatVersion;
       if (const std::string notes = ClampSettingsRanges(settings); !notes.empty())
         found = FileMessage(path, "Einstellungen außerhalb des Erlaubten:\n" + notes.substr(0, notes.size() - 1));
     } catch (const FileError& e) {
       found = e.what() + std::string(kDefaultsApply);
+      keepCopy = true;
     } catch (const ArchiveError& e) {
       found = FileMessage(path, std::string("Die Einstellungen sind beschädigt. ") + e.what() + ".") + kDefaultsApply;
+      keepCopy = true;
     }
   }
   if (problem) *problem = found;
+  if (keepCopyBeforeWriting) *keepCopyBeforeWriting = keepCopy;
   settings.m_nDatVersion = kKrvDatVersion;
   settings.m_nNewsVersion = kKrvDatVersion;
   return settings;
 }
 
-void SaveProgramSettings(const ProgramSettings& settings, const std::string& path) {
+std::string SettingsCopyPath(const std::string& path) { return path + ".bak"; }
+
+void SaveProgramSettings(const ProgramSettings& settings, const std::string& path, bool keepCopy) {
+  if (keepCopy && ::access(path.c_str(), F_OK) == 0) WriteFileAtomically(SettingsCopyPath(path), ReadWholeFile(path));
   WriteFileAtomically(path, WriteKrvDat(settings));
 }
 

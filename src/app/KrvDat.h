@@ -1,6 +1,8 @@
 #pragma once
 // KRV.DAT: the program's settings and the system team list, in the object archive.
-// Versions up to 14 are read (8 and below in the short layout); version 14 is written.
+// Versions up to 14 are read (8 and below in the short layout); version 14 is written. A
+// file of a newer version is read with the version-14 layout: what it holds beyond that is
+// not read (and is lost when the file is written again, so a copy is kept first).
 
 #include <cstdint>
 #include <string>
@@ -63,8 +65,14 @@ std::string ClampSettingsRanges(ProgramSettings& settings);
 // the defaults; values out of range are set back (ClampSettingsRanges). Either is described in
 // `problem` (German, complete sentences naming the file), so the caller can show it and leave
 // the file untouched until something changes. Versions are 14 afterwards, as after every start.
-ProgramSettings LoadProgramSettings(const std::string& path, std::string* problem = nullptr);
-// Writes crash-safely; throws FileError.
-void SaveProgramSettings(const ProgramSettings& settings, const std::string& path);
+// `keepCopyBeforeWriting` is set when the file must not be overwritten without a copy: it
+// is damaged, or of a newer version whose additions were not read.
+ProgramSettings LoadProgramSettings(const std::string& path, std::string* problem = nullptr,
+                                    bool* keepCopyBeforeWriting = nullptr);
+// Writes crash-safely; throws FileError. With `keepCopy` the file there is first copied to
+// "<path>.bak" (an existing copy is replaced).
+void SaveProgramSettings(const ProgramSettings& settings, const std::string& path, bool keepCopy = false);
+// The name of that copy: "KRV.DAT.bak" beside "KRV.DAT".
+std::string SettingsCopyPath(const std::string& path);
 
 }  // namespace krv

@@ -10,9 +10,6 @@ namespace krv {
 class CKRTeam;
 struct TeamBudget;
 
-// The identity of the first player of a team; the document gives every team this start.
-constexpr int32_t kFirstPlayerId = 100;
-
 // Before the creation dialog runs: the team takes the chosen race and is stamped with
 // the current time as its creation time.
 void PrepareNewTeam(CKRTeam& team, int32_t race);

@@ -3,19 +3,12 @@
 #include <ctime>
 
 #include "model/Format.h"
-#include "model/TeamHost.h"
 
 namespace krv {
 namespace {
 
 constexpr const char* kDefaultPositionNames[] = {"Feldspieler", "Fänger",  "Werfer", "Superspieler",
                                                  "Blocker",     "Blitzer", "?"};
-
-constexpr const char* kDeleteExpenseQuestion =
-    "%s zu %ld Goldstücken.\nWirklich löschen?\n\nAchtung!!!\nWenn Sie Ausgaben wie Cheerleader oder\n"
-    "Cotrainer löschen, müssen Sie diese manuell\naus den Listen löschen!\nDa Sie deren Namen "
-    "nachträglich ändern können,\nkann das Programm nicht willkürlich löschen.\n\nTrainermarken werden "
-    "nur abgezogen, wenn diese mit\nder Version 1.3++ der KRV erstellt wurden.";
 
 template <typename T>
 T* AppendRecord(RecordList<T>& list) {
@@ -137,50 +130,38 @@ int CKRTeam::ChangeEreignis(size_t index, const std::string& text, int32_t art) 
   return 1;
 }
 
-bool CKRTeam::ConfirmDeletion(const std::string& question) const {
-  // Without a window there is nobody to say "&Löschen": nothing is deleted.
-  return m_pHost && m_pHost->ConfirmDeletion(question);
-}
-
-bool CKRTeam::DeleteEinnahme(size_t index) {
+ChangeOutcome CKRTeam::DeleteEinnahme(size_t index) {
   CKREinnahmen* e = NthRecord(m_Einnahmen, index);
-  if (!e) return false;
-  if (!ConfirmDeletion(Format("%s\nzu %ld Goldstücken.\n\nWirklich löschen?", e->m_strText.c_str(),
-                              static_cast<long>(e->m_nBetrag))))
-    return false;
+  if (!e) return ChangeOutcome::Nothing();
   EraseRecord(m_Einnahmen, e);
   SetTeamModified();
-  return true;
+  return ChangeOutcome::Applied();
 }
 
-void CKRTeam::UndoStaffExpense(const char* sound, const std::string& leavingText, std::string& name,
-                               int32_t& flag) {
-  if (m_pHost) m_pHost->PlaySoundFile(sound);
+void CKRTeam::UndoStaffExpense(const std::string& leavingText, std::string& name, int32_t& flag) {
   flag = 0;
   name.clear();
   AddEreignis(leavingText, kEreignisSonstiges);
-  if (m_pHost) m_pHost->RefreshStaffAndEventsPages();
 }
 
-bool CKRTeam::DeleteAusgabe(size_t index) {
+ChangeOutcome CKRTeam::DeleteAusgabe(size_t index) {
   CKRAusgaben* a = NthRecord(m_Ausgaben, index);
-  if (!a) return false;
-  if (!ConfirmDeletion(Format(kDeleteExpenseQuestion, a->m_strText.c_str(), static_cast<long>(a->m_nBetrag))))
-    return false;
+  if (!a) return ChangeOutcome::Nothing();
 
-  auto takeBackReroll = [this](int32_t& count) {
+  ChangeOutcome outcome = ChangeOutcome::Applied();
+  auto takeBackReroll = [&outcome](int32_t& count) {
     if (--count < 0) {
       count = 0;
-      if (m_pHost) m_pHost->ShowMessage("Minuswerte?");
+      outcome.Notify("Minuswerte?");
     }
   };
   switch (a->m_nArt) {
     case kAusgabeMarke: takeBackReroll(m_nMarken); break;
     case kAusgabeMarkeDoppelt: takeBackReroll(m_nMarken2); break;
     case kAusgabeSani:
-      UndoStaffExpense("Sounds/Sa-geht.wav",
-                       Format("Der Sanitäter %s verlässt das Team! (Nachträgliche Änderung)", m_strSani.c_str()),
+      UndoStaffExpense(Format("Der Sanitäter %s verlässt das Team! (Nachträgliche Änderung)", m_strSani.c_str()),
                        m_strSani, m_bSani);
+      outcome.sound = "Sounds/Sa-geht.wav";
       break;
     case kAusgabeZauberer:
     case kAusgabeAlchemist:
@@ -188,35 +169,33 @@ bool CKRTeam::DeleteAusgabe(size_t index) {
       const char* title = a->m_nArt == kAusgabeAlchemist     ? "Alchemist"
                           : a->m_nArt == kAusgabeMeisterkoch ? "Meisterkoch"
                                                              : "Zauberer";
-      UndoStaffExpense("Sounds/Za-geht.wav",
-                       Format("Der %s %s verlässt das Team! (Nachträgliche Änderung)", title, m_strZauberer.c_str()),
+      UndoStaffExpense(Format("Der %s %s verlässt das Team! (Nachträgliche Änderung)", title, m_strZauberer.c_str()),
                        m_strZauberer, m_bZauberer);
+      outcome.sound = "Sounds/Za-geht.wav";
       break;
     }
     default: break;  // assistant coaches and cheerleaders stay; they are dismissed on the staff page
   }
   EraseRecord(m_Ausgaben, a);
   SetTeamModified();
-  return true;
+  return outcome;
 }
 
-bool CKRTeam::DeleteGame(size_t index) {
+ChangeOutcome CKRTeam::DeleteGame(size_t index) {
   CKRGames* g = NthRecord(m_Games, index);
-  if (!g) return false;
-  if (!ConfirmDeletion(Format("Das Spiel gegen %s wirklich löschen?", g->m_strGegner.c_str()))) return false;
+  if (!g) return ChangeOutcome::Nothing();
   EraseRecord(m_Games, g);
   SetTeamModified();
-  return true;
+  return ChangeOutcome::Applied();
 }
 
-bool CKRTeam::DeleteEreignis(size_t index) {
+ChangeOutcome CKRTeam::DeleteEreignis(size_t index) {
   CKREreignisse* e = NthRecord(m_Ereignisse, index);
-  if (!e) return false;
-  if (!ConfirmDeletion(Format("%s\nDiesen Eintrag wirklich löschen?", e->m_strText.c_str()))) return false;
+  if (!e) return ChangeOutcome::Nothing();
   if (e->m_nArt == kEreignisMarkenAbzug && m_nMarkenAbzug > 0) --m_nMarkenAbzug;
   EraseRecord(m_Ereignisse, e);
   SetTeamModified();
-  return true;
+  return ChangeOutcome::Applied();
 }
 
 CKRCheerleader* CKRTeam::FindCheerleader(const std::string& name) {

@@ -1,5 +1,38 @@
 #pragma once
 // The root of the object model: everything the program knows about one team.
+//
+// How a team is changed (every change, in the program and in krv, goes this one way):
+//
+//  1. A dialog edits a value struct, never the team. Nothing is written while it is open;
+//     a refused entry keeps the dialog open with what the coach typed.
+//  2. The page command asks its questions first (the deletion box, `Frage`). The core never
+//     asks and never plays anything.
+//  3. A Qt-free core function checks the struct, applies it, calls SetTeamModified() and
+//     returns a ChangeOutcome (model/ChangeOutcome.h): the refusal text when it changed
+//     nothing, else the notices to show and the sound to play.
+//  4. The command shows the outcome. SetTeamModified() has already marked the document
+//     and had the window refresh header and pages; a refresh only reads the team.
+//  5. krv calls the same core function and prints the outcome instead of showing it.
+//
+// Worked example, deleting an income entry on the page "Einnahmen":
+//
+//    void IncomePage::OnDelete() {                                   // src/properties/qt
+//      const CKREinnahmen* entry = NthRecord(Team().m_Einnahmen, row);
+//      if (!entry) return;
+//      if (DeleteConfirmBox(this, Q(DeleteIncomeQuestion(*entry))) != kIdYes) return;  // ask
+//      Services().ShowOutcome(this, Team().DeleteEinnahme(row));     // apply, show
+//    }
+//
+//    ChangeOutcome CKRTeam::DeleteEinnahme(size_t index) {           // src/model, no Qt
+//      CKREinnahmen* e = NthRecord(m_Einnahmen, index);
+//      if (!e) return ChangeOutcome::Nothing();
+//      EraseRecord(m_Einnahmen, e);
+//      SetTeamModified();        // document " *", time stamp, Recalculate, window refresh
+//      return ChangeOutcome::Applied();
+//    }
+//
+// A test calls DeleteEinnahme directly and checks team and outcome; a widget test only
+// checks that the page asks and shows.
 
 #include <array>
 #include <cstdint>
@@ -7,6 +40,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ChangeOutcome.h"
 #include "model/Records.h"
 #include "model/Spieler.h"
 
@@ -34,6 +68,8 @@ struct SEigenePosition {
 };
 
 constexpr int32_t kEigeneRasse = 15;
+// The identity of a team's first player; a file brings the next free one with it.
+constexpr int32_t kFirstPlayerIdentity = 100;
 constexpr int kEigenePositionen = 8;
 constexpr int32_t kFirstEigenePositionCode = 47;
 
@@ -56,15 +92,20 @@ class CKRTeam {
               int32_t gewonnen, int32_t nummer, int32_t fanFaktor, const std::string& datum);
   int AddEreignis(const std::string& text, int32_t art);
 
-  // Changing and deleting by index (indices count non-null entries).
+  // Changing and deleting by index (indices count non-null entries). Deleting does not ask:
+  // the command asks first (see properties/DeleteQuestions.h). Nothing is applied for an
+  // index beyond the list.
   int ChangeEinnahme(size_t index, const std::string& text, int32_t betrag);
   int ChangeAusgabe(size_t index, const std::string& text, int32_t betrag);
   CKREreignisse* GetEreignis(size_t index);
   int ChangeEreignis(size_t index, const std::string& text, int32_t art);
-  bool DeleteEinnahme(size_t index);
-  bool DeleteAusgabe(size_t index);
-  bool DeleteGame(size_t index);
-  bool DeleteEreignis(size_t index);
+  ChangeOutcome DeleteEinnahme(size_t index);
+  // Also undoes what the expense bought: a re-roll ("Minuswerte?" when none is left), the
+  // apothecary or the wizard (who leaves with an event and a sound).
+  ChangeOutcome DeleteAusgabe(size_t index);
+  ChangeOutcome DeleteGame(size_t index);
+  // A re-roll deduction event gives its re-roll back.
+  ChangeOutcome DeleteEreignis(size_t index);
 
   // Staff by exact name.
   CKRCheerleader* FindCheerleader(const std::string& name);
@@ -83,7 +124,7 @@ class CKRTeam {
   void CalcTeamwert();
   int32_t FanFactorInForce() const;
 
-  // The program around the team; null for a team without a window.
+  // The window around the team, told about the modified routine; null without a window.
   TeamHost* m_pHost = nullptr;
 
   std::string m_strName;
@@ -109,7 +150,7 @@ class CKRTeam {
   int32_t m_nTeamwert = 0;
   int32_t m_bSani = 0;
   int32_t m_bZauberer = 0;
-  int32_t m_nNaechsteID = 0;
+  int32_t m_nNaechsteID = kFirstPlayerIdentity;
   int32_t m_nEinnahmenK = 0;
   int32_t m_nAusgabenK = 0;
   int32_t m_nSSPGesamt = 0;
@@ -131,9 +172,7 @@ class CKRTeam {
   RecordList<CKREreignisse> m_Ereignisse;
 
  private:
-  bool ConfirmDeletion(const std::string& question) const;
-  void UndoStaffExpense(const char* sound, const std::string& leavingText, std::string& name,
-                        int32_t& flag);
+  void UndoStaffExpense(const std::string& leavingText, std::string& name, int32_t& flag);
 };
 
 // The n-th record of a list that is there, or null when the list is shorter.

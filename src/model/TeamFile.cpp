@@ -269,7 +269,6 @@ void DeserializeTeam(std::string_view bytes, CKRTeam& team) {
 std::unique_ptr<CKRTeam> LoadTeamFile(const std::string& path) {
   const std::string bytes = ReadWholeFile(path);
   auto team = std::make_unique<CKRTeam>();
-  team->m_nNaechsteID = 100;
   try {
     DeserializeTeam(bytes, *team);
   } catch (const ArchiveError& e) {

@@ -1,7 +1,6 @@
 #include "properties/Staff.h"
 
 #include "model/Format.h"
-#include "model/TeamHost.h"
 #include "model/TextCase.h"
 #include "properties/NameOrder.h"
 #include "rules/Races.h"
@@ -53,12 +52,11 @@ StaffChange ChangeStaff(CKRTeam& team, RecordList<Record>& list, const std::stri
   return StaffChange::kAccepted;
 }
 
-// The leaving of one staff member: event, pages, sound, modified routine.
-void StaffLeaves(CKRTeam& team, const std::string& eventText, const char* sound) {
+// The leaving of one staff member: event, modified routine, sound.
+ChangeOutcome StaffLeaves(CKRTeam& team, const std::string& eventText, const char* sound) {
   team.AddEreignis(eventText, kEreignisSonstiges);
-  if (team.m_pHost) team.m_pHost->RefreshStaffAndEventsPages();
-  if (team.m_pHost) team.m_pHost->PlaySoundFile(sound);
   team.SetTeamModified();
+  return ChangeOutcome::Applied(sound);
 }
 
 }  // namespace
@@ -125,35 +123,54 @@ bool SameStaffName(const std::string& a, const std::string& b) { return EqualsIg
 std::vector<std::string> SortedStaffNames(const RecordList<CKRCoTrainer>& list) { return SortedNames(list); }
 std::vector<std::string> SortedStaffNames(const RecordList<CKRCheerleader>& list) { return SortedNames(list); }
 
-void DismissApothecary(CKRTeam& team) {
+ChangeOutcome DismissApothecary(CKRTeam& team) {
+  if (!team.m_bSani || !RaceMayHaveApothecaryAndWizard(team.m_nRasse)) return ChangeOutcome::Nothing();
   const std::string text = ApothecaryLeavesText(team.m_strSani);
   team.m_bSani = 0;
   team.m_strSani.clear();
-  StaffLeaves(team, text, kSoundSaniGeht);
+  return StaffLeaves(team, text, kSoundSaniGeht);
 }
 
-void DismissWizard(CKRTeam& team) {
+ChangeOutcome DismissWizard(CKRTeam& team) {
+  if (!team.m_bZauberer || !RaceMayHaveApothecaryAndWizard(team.m_nRasse)) return ChangeOutcome::Nothing();
   const std::string text = WizardLeavesText(team.m_nRasse, team.m_strZauberer);
   team.m_bZauberer = 0;
   team.m_strZauberer.clear();
-  StaffLeaves(team, text, kSoundZaubererGeht);
+  return StaffLeaves(team, text, kSoundZaubererGeht);
 }
 
-bool DismissCoTrainer(CKRTeam& team, const std::string& name) {
+ChangeOutcome DismissCoTrainer(CKRTeam& team, const std::string& name) {
   // Only the one dismissed leaves, even when a file brought two of the same name.
   CKRCoTrainer* coach = team.FindCoTrainer(name);
-  if (!coach) return false;
+  if (!coach) return ChangeOutcome::Nothing();
   EraseRecord(team.m_CoTrainer, coach);
-  StaffLeaves(team, CoTrainerLeavesText(name), kSoundCotrainerGeht);
-  return true;
+  return StaffLeaves(team, CoTrainerLeavesText(name), kSoundCotrainerGeht);
 }
 
-bool DismissCheerleader(CKRTeam& team, const std::string& name) {
-  if (!team.FindCheerleader(name)) return false;
+ChangeOutcome DismissCheerleader(CKRTeam& team, const std::string& name) {
+  if (!team.FindCheerleader(name)) return ChangeOutcome::Nothing();
   team.RemoveCheerleader(name);
-  StaffLeaves(team, CheerleaderLeavesText(name), kSoundCheerleaderGeht);
-  return true;
+  return StaffLeaves(team, CheerleaderLeavesText(name), kSoundCheerleaderGeht);
 }
+
+ChangeOutcome ChangeStaffNames(CKRTeam& team, const StaffNames& names) {
+  bool changed = false;
+  auto take = [&changed](std::string& field, const std::string& typed) {
+    if (field == typed) return;
+    field = typed;
+    changed = true;
+  };
+  take(team.m_strTrainer, names.trainer);
+  if (RaceMayHaveApothecaryAndWizard(team.m_nRasse)) {
+    if (team.m_bSani) take(team.m_strSani, names.sani);
+    if (team.m_bZauberer) take(team.m_strZauberer, names.zauberer);
+  }
+  if (!changed) return ChangeOutcome::Nothing();
+  team.SetTeamModified();
+  return ChangeOutcome::Applied();
+}
+
+void RememberEnteredName(CKRTeam& team, const std::string& name) { team.m_strEingabeName = name; }
 
 StaffChange ChangeCoTrainer(CKRTeam& team, const std::string& oldName, const std::string& newName,
                             const std::string& career) {

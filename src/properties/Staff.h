@@ -3,8 +3,8 @@
 // wizard, the questions and event texts of dismissals, and the hiring, renaming and
 // dismissing of apothecary, wizard, assistant coaches and cheerleaders.
 //
-// The operations change the team and tell its host (sounds, refreshes) the way the staff
-// page does; asking the coach first is the caller's business.
+// The operations change the team and run its modified routine; the sound to play comes
+// back in the ChangeOutcome. Asking the coach first is the caller's business.
 
 #include <cstddef>
 #include <cstdint>
@@ -67,15 +67,30 @@ bool SameStaffName(const std::string& a, const std::string& b);
 std::vector<std::string> SortedStaffNames(const RecordList<CKRCoTrainer>& list);
 std::vector<std::string> SortedStaffNames(const RecordList<CKRCheerleader>& list);
 
-// Dismissals. Each records the leaving event (kind 1), has the host refresh the staff and
-// events pages, plays the leaving sound and runs the modified routine. Apothecary and
-// wizard: the flag goes to 0 and the name is emptied. Their expense entries stay.
-void DismissApothecary(CKRTeam& team);
-void DismissWizard(CKRTeam& team);
+// Dismissals. Each records the leaving event (kind 1) and runs the modified routine; the
+// outcome carries the leaving sound. Apothecary and wizard: the flag goes to 0 and the name
+// is emptied; their expense entries stay. Nothing is applied when there is nobody to go.
+ChangeOutcome DismissApothecary(CKRTeam& team);
+ChangeOutcome DismissWizard(CKRTeam& team);
 // Removes the one assistant coach or cheerleader the list shows under that exact name
-// (the first of that name); false, changing nothing, when there is none.
-bool DismissCoTrainer(CKRTeam& team, const std::string& name);
-bool DismissCheerleader(CKRTeam& team, const std::string& name);
+// (the first of that name).
+ChangeOutcome DismissCoTrainer(CKRTeam& team, const std::string& name);
+ChangeOutcome DismissCheerleader(CKRTeam& team, const std::string& name);
+
+// The three names typed on the staff page.
+struct StaffNames {
+  std::string trainer;
+  std::string sani;
+  std::string zauberer;
+};
+// Takes the typed names over. The apothecary's and wizard's names only while the team has
+// one (a race without them shows "nicht möglich" there, which is no name). Runs the
+// modified routine when a name changed.
+ChangeOutcome ChangeStaffNames(CKRTeam& team, const StaffNames& names);
+
+// Keeps the name the staff dialog gave a newly hired apothecary or wizard for the expense
+// entry that books the hire (`m_strEingabeName`).
+void RememberEnteredName(CKRTeam& team, const std::string& name);
 
 // Changing an assistant coach's or cheerleader's name and career text.
 enum class StaffChange {

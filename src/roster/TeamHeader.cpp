@@ -3,7 +3,6 @@
 #include "model/Format.h"
 #include "model/Gold.h"
 #include "model/Team.h"
-#include "model/TeamHost.h"
 #include "rules/Races.h"
 
 namespace krv {
@@ -41,13 +40,26 @@ bool FanNoticeDue(CKRTeam& team) {
   return true;
 }
 
-bool RunFanCheck(CKRTeam& team) {
-  if (!FanNoticeDue(team)) return false;
-  if (team.m_pHost) {
-    team.m_pHost->PlaySoundFile(kKeineFansSound);
-    team.m_pHost->ShowMessage(kKeineFansText);
-  }
-  return true;
+ChangeOutcome RunFanCheck(CKRTeam& team) {
+  if (!FanNoticeDue(team)) return ChangeOutcome::Nothing();
+  ChangeOutcome outcome;
+  outcome.sound = kKeineFansSound;
+  outcome.Notify(kKeineFansText);
+  return outcome;
+}
+
+ChangeOutcome RenameTeam(CKRTeam& team, const std::string& name) {
+  if (team.m_strName == name) return ChangeOutcome::Nothing();
+  team.m_strName = name;
+  team.SetTeamModified();
+  return ChangeOutcome::Applied();
+}
+
+ChangeOutcome RenameOwnRace(CKRTeam& team, const std::string& raceName) {
+  if (team.m_nRasse != kEigeneRasse || team.m_strRassenName == raceName) return ChangeOutcome::Nothing();
+  team.m_strRassenName = raceName;
+  team.SetTeamModified();
+  return ChangeOutcome::Applied();
 }
 
 }  // namespace krv

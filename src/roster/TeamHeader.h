@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "model/ChangeOutcome.h"
+
 namespace krv {
 
 class CKRTeam;
@@ -30,8 +32,13 @@ extern const char* const kKeineFansSound;
 // (the notice is due: sound and message) once per drop and sets the flag.
 bool FanNoticeDue(CKRTeam& team);
 
-// The fan check with its effects through the team's host: plays "Sounds/KeineFans.wav" and
-// shows the notice when due. Returns whether it did.
-bool RunFanCheck(CKRTeam& team);
+// The fan check after every recalculation: when due, the outcome carries the notice and the
+// sound "Sounds/KeineFans.wav"; else it is empty.
+ChangeOutcome RunFanCheck(CKRTeam& team);
+
+// The two header fields the coach types in. Each takes the text over and runs the modified
+// routine when it differs; the race name only for the own race (15), which names itself.
+ChangeOutcome RenameTeam(CKRTeam& team, const std::string& name);
+ChangeOutcome RenameOwnRace(CKRTeam& team, const std::string& raceName);
 
 }  // namespace krv

@@ -6,6 +6,7 @@
 #include "properties/Staff.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
+#include "tool/ToolCommand.h"
 #include "tool/TeamCommand.h"
 
 namespace krv {
@@ -81,5 +82,9 @@ std::string Ausgabe(CKRTeam& team, const ProgramSettings&, const CommandOptions&
 int RunAusgabeCommand(const std::vector<std::string>& args) {
   return RunTeamCommand({kUsage, {"--art", "--name", "--text", "--wert"}, {}, {}, Ausgabe}, args);
 }
+
+namespace {
+const ToolCommandRegistration kRegistration({"ausgabe", "DATEI ...", "bucht eine Ausgabe: Personal, Trainingsmarken, Verluste\n(krv ausgabe --help)", 100, RunAusgabeCommand});
+}  // namespace
 
 }  // namespace krv

@@ -3,6 +3,7 @@
 #include "properties/LedgerEntries.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
+#include "tool/ToolCommand.h"
 #include "tool/TeamCommand.h"
 
 namespace krv {
@@ -30,5 +31,9 @@ std::string Einnahme(CKRTeam& team, const ProgramSettings&, const CommandOptions
 int RunEinnahmeCommand(const std::vector<std::string>& args) {
   return RunTeamCommand({kUsage, {"--text", "--wert"}, {}, {}, Einnahme}, args);
 }
+
+namespace {
+const ToolCommandRegistration kRegistration({"einnahme", "DATEI ...", "trägt eine Einnahme ein (krv einnahme --help)", 110, RunEinnahmeCommand});
+}  // namespace
 
 }  // namespace krv

@@ -5,6 +5,7 @@
 #include "roster/PlayerRemoval.h"
 #include "tool/RosterCommands.h"
 #include "tool/TeamCommand.h"
+#include "tool/ToolCommand.h"
 
 namespace krv {
 namespace {
@@ -65,5 +66,9 @@ std::string Entfernen(CKRTeam& team, const ProgramSettings& settings, const Comm
 int RunEntfernenCommand(const std::vector<std::string>& args) {
   return RunTeamCommand({kUsage, {"--nr", "--id", "--grund", "--text"}, {}, {"--endgueltig"}, Entfernen}, args);
 }
+
+namespace {
+const ToolCommandRegistration kRegistration({"entfernen", "DATEI ...", "trägt ein, dass ein Spieler das Team verlässt\n(krv entfernen --help)", 80, RunEntfernenCommand});
+}  // namespace
 
 }  // namespace krv

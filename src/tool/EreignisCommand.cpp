@@ -3,6 +3,7 @@
 #include "properties/EventEntry.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
+#include "tool/ToolCommand.h"
 #include "tool/TeamCommand.h"
 
 namespace krv {
@@ -29,5 +30,9 @@ std::string Ereignis(CKRTeam& team, const ProgramSettings&, const CommandOptions
 int RunEreignisCommand(const std::vector<std::string>& args) {
   return RunTeamCommand({kUsage, {"--text"}, {}, {"--abzug"}, Ereignis}, args);
 }
+
+namespace {
+const ToolCommandRegistration kRegistration({"ereignis", "DATEI ...", "trägt ein besonderes Ereignis ein (krv ereignis --help)", 120, RunEreignisCommand});
+}  // namespace
 
 }  // namespace krv

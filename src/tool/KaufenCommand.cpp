@@ -9,6 +9,7 @@
 #include "rules/Races.h"
 #include "tool/RosterCommands.h"
 #include "tool/TeamCommand.h"
+#include "tool/ToolCommand.h"
 
 namespace krv {
 namespace {
@@ -96,5 +97,9 @@ std::string Kaufen(CKRTeam& team, const ProgramSettings& settings, const Command
 int RunKaufenCommand(const std::vector<std::string>& args) {
   return RunTeamCommand({kUsage, {"--position", "--name", "--star"}, {}, {"--karte"}, Kaufen}, args);
 }
+
+namespace {
+const ToolCommandRegistration kRegistration({"kaufen", "DATEI ...", "kauft einen Spieler oder Starplayer (krv kaufen --help)", 50, RunKaufenCommand});
+}  // namespace
 
 }  // namespace krv

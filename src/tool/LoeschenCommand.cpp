@@ -6,6 +6,7 @@
 #include "properties/MatchEntry.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
+#include "tool/ToolCommand.h"
 #include "tool/TeamCommand.h"
 
 namespace krv {
@@ -51,5 +52,9 @@ int RunLoeschenCommand(const std::vector<std::string>& args) {
                          }},
                         file);
 }
+
+namespace {
+const ToolCommandRegistration kRegistration({"loeschen", "DATEI LISTE N", "löscht den N-ten Eintrag einer Liste (krv loeschen --help)", 130, RunLoeschenCommand});
+}  // namespace
 
 }  // namespace krv

@@ -16,6 +16,7 @@
 #include "model/Windows1252.h"
 #include "rules/Races.h"
 #include "rules/StaffPrices.h"
+#include "tool/ToolCommand.h"
 #include "tool/ToolSettings.h"
 
 namespace krv {
@@ -181,7 +182,6 @@ int CreateTeam(const NewTeamOptions& o) {
                                             kMaxStartkapital, "Das Startkapital");
 
   CKRTeam team;
-  team.m_nNaechsteID = kFirstPlayerId;
   PrepareNewTeam(team, race);
 
   TeamBudget budget;
@@ -250,5 +250,12 @@ int RunNewTeamCommand(const std::vector<std::string>& args) {
     return refusal.status;
   }
 }
+
+namespace {
+const ToolCommandRegistration kNeu({"neu", "OPTIONEN DATEI",
+                                    "legt ein neues Team an, wie es der Erstellungsdialog täte,\n"
+                                    "und schreibt es als Version 4 nach DATEI (krv neu --help)",
+                                    40, RunNewTeamCommand});
+}  // namespace
 
 }  // namespace krv

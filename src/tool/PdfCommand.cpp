@@ -14,6 +14,7 @@
 #include "model/TeamFile.h"
 #include "sheet/TeamPrintout.h"
 #include "sheet/render/PrintoutRenderer.h"
+#include "tool/ToolCommand.h"
 #include "tool/ToolSettings.h"
 
 namespace krv {
@@ -135,5 +136,10 @@ int RunPdfCommand(const std::vector<std::string>& args) {
                    options.pageSize);
   return 0;
 }
+
+namespace {
+const ToolCommandRegistration kRegistration(
+    {"pdf", "DATEI AUS.pdf", "schreibt Team-Bogen und Spieleliste als PDF (krv pdf --help)", 45, RunPdfCommand});
+}  // namespace
 
 }  // namespace krv

@@ -11,6 +11,7 @@
 #include "properties/MatchEntry.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
+#include "tool/ToolCommand.h"
 #include "tool/TeamCommand.h"
 
 namespace krv {
@@ -122,5 +123,9 @@ int RunSpielCommand(const std::vector<std::string>& args) {
   if (status == 0 && recorded) OfferOpponent(recorded->gegner, addOpponent);
   return status;
 }
+
+namespace {
+const ToolCommandRegistration kRegistration({"spiel", "DATEI ...", "trägt ein Spiel ein (krv spiel --help)", 90, RunSpielCommand});
+}  // namespace
 
 }  // namespace krv

@@ -6,6 +6,7 @@
 #include "roster/PlayerChange.h"
 #include "tool/RosterCommands.h"
 #include "tool/TeamCommand.h"
+#include "tool/ToolCommand.h"
 
 namespace krv {
 namespace {
@@ -98,5 +99,9 @@ int RunSpielerCommand(const std::vector<std::string>& args) {
                          Spieler},
                         args);
 }
+
+namespace {
+const ToolCommandRegistration kRegistration({"spieler", "DATEI ...", "ändert die Werte eines Spielers (krv spieler --help)", 70, RunSpielerCommand});
+}  // namespace
 
 }  // namespace krv

@@ -4,6 +4,7 @@
 #include "roster/ZombieRevival.h"
 #include "tool/RosterCommands.h"
 #include "tool/TeamCommand.h"
+#include "tool/ToolCommand.h"
 
 namespace krv {
 namespace {
@@ -30,5 +31,9 @@ std::string Zombie(CKRTeam& team, const ProgramSettings& settings, const Command
 int RunZombieCommand(const std::vector<std::string>& args) {
   return RunTeamCommand({kUsage, {"--name"}, {}, {}, Zombie}, args);
 }
+
+namespace {
+const ToolCommandRegistration kRegistration({"zombie", "DATEI ...", "belebt einen Zombie wieder (krv zombie --help)", 60, RunZombieCommand});
+}  // namespace
 
 }  // namespace krv

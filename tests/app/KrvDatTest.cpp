@@ -105,17 +105,55 @@ TEST(KrvDat, DamagedFileGivesDefaults) {
   ProgramSettings custom;
   custom.m_bSound = 0;
   const std::string good = WriteKrvDat(custom);
-  std::ofstream(path, std::ios::binary) << good.substr(0, good.size() - 3);
-  const ProgramSettings s = LoadProgramSettings(path, &problem);
+  const std::string damaged = good.substr(0, good.size() - 3);
+  std::ofstream(path, std::ios::binary) << damaged;
+  bool keepCopy = false;
+  const ProgramSettings s = LoadProgramSettings(path, &problem, &keepCopy);
   EXPECT_EQ(s.m_bSound, 1);
   EXPECT_NE(problem.find("KRV.DAT"), std::string::npos);
   EXPECT_NE(problem.find("beschädigt"), std::string::npos);
-  EXPECT_EQ(ReadWholeFile(path), good.substr(0, good.size() - 3));  // left as it was
+  EXPECT_EQ(ReadWholeFile(path), damaged);  // left as it was
+  EXPECT_TRUE(keepCopy);
 
-  SaveProgramSettings(custom, path);
+  // The first write keeps the damaged file beside the new one.
+  SaveProgramSettings(custom, path, keepCopy);
+  EXPECT_EQ(ReadWholeFile(SettingsCopyPath(path)), damaged);
   problem.clear();
-  EXPECT_EQ(LoadProgramSettings(path, &problem).m_bSound, 0);
+  EXPECT_EQ(LoadProgramSettings(path, &problem, &keepCopy).m_bSound, 0);
   EXPECT_TRUE(problem.empty());
+  EXPECT_FALSE(keepCopy);
+  std::filesystem::remove_all(dir);
+}
+
+// Catches a KRV.DAT of a newer program refused as damaged (and its team list then lost at
+// the next write): it is read with the version-14 layout, items it has in addition are not
+// read, and a copy of it is kept before it is first overwritten.
+TEST(KrvDat, NewerVersionReadAndKept) {
+  const auto dir = std::filesystem::temp_directory_path() / ("krv-dat-newer-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "KRV.DAT").string();
+  ProgramSettings newer;
+  newer.m_Teamliste.m_Items = {"Orkland Raiders", "Zwergenstürmer"};
+  newer.m_nStartkapital = 1200000;
+  newer.m_nDatVersion = 15;
+  ArchiveWriter extra;
+  extra.WriteInt32(77);  // what version 15 has in addition
+  extra.WriteString("neu");
+  const std::string bytes = WriteKrvDat(newer) + extra.TakeBytes();
+  std::ofstream(path, std::ios::binary) << bytes;
+
+  std::string problem;
+  bool keepCopy = false;
+  ProgramSettings read = LoadProgramSettings(path, &problem, &keepCopy);
+  EXPECT_TRUE(problem.empty()) << problem;
+  EXPECT_EQ(read.m_Teamliste.m_Items, newer.m_Teamliste.m_Items);
+  EXPECT_EQ(read.m_nStartkapital, 1200000);
+  EXPECT_EQ(read.m_nDatVersion, kKrvDatVersion);
+  EXPECT_TRUE(keepCopy);
+
+  SaveProgramSettings(read, path, keepCopy);
+  EXPECT_EQ(ReadWholeFile(SettingsCopyPath(path)), bytes);
+  EXPECT_EQ(LoadProgramSettings(path).m_Teamliste.m_Items, newer.m_Teamliste.m_Items);
   std::filesystem::remove_all(dir);
 }
 

@@ -13,7 +13,6 @@ namespace {
 // A team as the document has it before the creation dialog: identities from 100.
 std::unique_ptr<CKRTeam> FreshTeam(int32_t race) {
   auto team = std::make_unique<CKRTeam>();
-  team->m_nNaechsteID = kFirstPlayerId;
   PrepareNewTeam(*team, race);
   return team;
 }

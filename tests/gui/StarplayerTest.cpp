@@ -66,7 +66,7 @@ TEST(StarplayerDialog, PointsValueAndKaufen) {
   dialog.show();
   EXPECT_EQ(Field(dialog, "kind"), "Starspieler");
   EXPECT_EQ(Field(dialog, "points"), "5");
-  EXPECT_EQ(Field(dialog, "value"), "50000");
+  EXPECT_EQ(Field(dialog, "value"), "50.000");  // money with thousands points
 
   // BW 8 (3), ST 4 (6), GE 4 (2), RW 9 (1) and two general skills: 19 points, 145000.
   Type(dialog, "bw", 8);
@@ -75,7 +75,7 @@ TEST(StarplayerDialog, PointsValueAndKaufen) {
   Type(dialog, "rw", 9);
   Select(dialog, {"Blocken", "Brutal"});
   EXPECT_EQ(Field(dialog, "points"), "19");
-  EXPECT_EQ(Field(dialog, "value"), "145000");
+  EXPECT_EQ(Field(dialog, "value"), "145.000");
   EXPECT_EQ(Field(dialog, "count0"), "2");  // Allgemein
   EXPECT_EQ(Field(dialog, "count1"), "0");
   EXPECT_EQ(Child<QLabel>(dialog, "warnings")->text(), "");
@@ -85,7 +85,7 @@ TEST(StarplayerDialog, PointsValueAndKaufen) {
   Type(dialog, "rw", 10);
   Select(dialog, {"Team-Kapitän", "Tackle"});
   EXPECT_EQ(Field(dialog, "points"), "29");
-  EXPECT_EQ(Field(dialog, "value"), "195000");
+  EXPECT_EQ(Field(dialog, "value"), "195.000");
   EXPECT_EQ(Child<QLabel>(dialog, "warnings")->text(),
             "Dieser Spieler benötigt eine große Base. Und noch 1 Nachteil(e)! Dieser Spieler ist zu teuer! ");
   Child<QPushButton>(dialog, "kaufen")->click();
@@ -98,7 +98,7 @@ TEST(StarplayerDialog, PointsValueAndKaufen) {
   // One skill less: 28 points cost exactly 190000 and still need a name.
   SkillRow(dialog, "Tackle")->setSelected(false);
   EXPECT_EQ(Field(dialog, "points"), "28");
-  EXPECT_EQ(Field(dialog, "value"), "190000");
+  EXPECT_EQ(Field(dialog, "value"), "190.000");
   Child<QPushButton>(dialog, "kaufen")->click();
   ASSERT_EQ(recorder.requests.size(), 2u);
   EXPECT_EQ(recorder.requests[1].kind, BoxKind::Information);

@@ -33,7 +33,6 @@ const QString kSeparator(74, QLatin1Char('-'));
 class Creation {
  public:
   explicit Creation(int32_t race, int32_t startkapital = 1000000) {
-    team.m_nNaechsteID = kFirstPlayerId;
     PrepareNewTeam(team, race);
     dialog.m_Rasse = race;
     dialog.m_TheTeam = &team;

@@ -23,6 +23,7 @@ class TeamWithWindow : public ::testing::Test {
 TEST(Team, ConstructedValues) {
   CKRTeam team;
   EXPECT_EQ(team.m_nLetzteAusgabeArt, -1);  // would preselect a purchase kind in a new dialog
+  EXPECT_EQ(team.m_nNaechsteID, 100);       // every new team's first player is identity 100
   // Templates 0 to 6 carry preset names and the standard characteristics.
   EXPECT_EQ(team.m_Positionen[5].m_strSecondName, "Blitzer");
   EXPECT_EQ(team.m_Positionen[6].m_strName, "?");
@@ -113,36 +114,27 @@ TEST(Team, ChangeByIndex) {
   EXPECT_EQ(team.ChangeEreignis(3, "x", 0), 0);
 }
 
-// Deleting asks in the deletion box; only "&Löschen" deletes.
-TEST_F(TeamWithWindow, DeleteAsksFirst) {
+// Deleting never asks (the page asks first): it removes exactly the entry at the index,
+// runs the modified routine once, and applies nothing for an index beyond the list.
+TEST_F(TeamWithWindow, DeleteRemovesWithoutAsking) {
   team.AddEinnahme("Spiel gegen: Orks", 20000);
+  team.AddEinnahme("Sponsor", 5000);
   team.AddGame("Orks", "1:1", "", "", 1000, 20000, 1, 0, 1, kFanFalls, "01.01.07");
   team.AddEreignis("Fest", kEreignisSonstiges);
 
-  host.answers = {false, false, false};
-  EXPECT_FALSE(team.DeleteEinnahme(0));
-  EXPECT_FALSE(team.DeleteGame(0));
-  EXPECT_FALSE(team.DeleteEreignis(0));
-  EXPECT_EQ(team.m_Einnahmen.size() + team.m_Games.size() + team.m_Ereignisse.size(), 3u);
-  ASSERT_EQ(host.calls.size(), 3u);
-  EXPECT_EQ(host.calls[0], "confirm: Spiel gegen: Orks\nzu 20000 Goldstücken.\n\nWirklich löschen?");
-  EXPECT_EQ(host.calls[1], "confirm: Das Spiel gegen Orks wirklich löschen?");
-  EXPECT_EQ(host.calls[2], "confirm: Fest\nDiesen Eintrag wirklich löschen?");
-
-  host.answers = {true, true, true};
-  EXPECT_TRUE(team.DeleteEinnahme(0));
-  EXPECT_TRUE(team.DeleteGame(0));
-  EXPECT_TRUE(team.DeleteEreignis(0));
-  EXPECT_TRUE(team.m_Einnahmen.empty() && team.m_Games.empty() && team.m_Ereignisse.empty());
+  EXPECT_TRUE(team.DeleteEinnahme(1).applied);
+  ASSERT_EQ(team.m_Einnahmen.size(), 1u);
+  EXPECT_EQ(team.m_Einnahmen[0]->m_strText, "Spiel gegen: Orks");
+  EXPECT_TRUE(team.DeleteGame(0).applied);
+  EXPECT_TRUE(team.DeleteEreignis(0).applied);
+  EXPECT_TRUE(team.m_Games.empty() && team.m_Ereignisse.empty());
+  EXPECT_EQ(team.m_nFanFactorAdjustment, 0);  // the deleted match's fan change is gone
   EXPECT_EQ(host.Count("modified"), 3u);
-  EXPECT_FALSE(team.DeleteGame(0));  // nothing left: no question
-  EXPECT_EQ(host.Count("confirm"), 6u);
 
-  // Without a window nobody can confirm, so nothing is deleted.
-  CKRTeam alone;
-  alone.AddEinnahme("x", 1);
-  EXPECT_FALSE(alone.DeleteEinnahme(0));
-  EXPECT_EQ(alone.m_Einnahmen.size(), 1u);
+  const ChangeOutcome nothing = team.DeleteGame(0);
+  EXPECT_FALSE(nothing.applied);
+  EXPECT_FALSE(nothing.Refused());
+  EXPECT_EQ(host.Count("modified"), 3u);
 }
 
 // Deleting an expense undoes what it bought, by kind.
@@ -151,18 +143,17 @@ TEST_F(TeamWithWindow, DeleteAusgabeUndoesPurchase) {
   team.AddAusgabe("Trainningsmarke", 60000, kAusgabeMarke);
   team.AddAusgabe("Trainningsmarke", 60000, kAusgabeMarke);
   team.AddAusgabe("Trainningsmarke", 120000, kAusgabeMarkeDoppelt);
-  host.answers = {true, true, true};
-  EXPECT_TRUE(team.DeleteAusgabe(0));
+  ChangeOutcome outcome = team.DeleteAusgabe(0);
+  EXPECT_TRUE(outcome.applied);
   EXPECT_EQ(team.m_nMarken, 0);
-  EXPECT_EQ(host.Count("message"), 0u);
-  EXPECT_TRUE(team.DeleteAusgabe(0));  // count already 0: stays 0, with a notice
+  EXPECT_TRUE(outcome.notices.empty());
+  outcome = team.DeleteAusgabe(0);  // count already 0: stays 0, with a notice
   EXPECT_EQ(team.m_nMarken, 0);
-  EXPECT_EQ(host.Count("message: Minuswerte?"), 1u);
-  EXPECT_TRUE(team.DeleteAusgabe(0));
+  EXPECT_EQ(outcome.notices, (std::vector<Notice>{{NoticeKind::Information, "Minuswerte?"}}));
+  outcome = team.DeleteAusgabe(0);
   EXPECT_EQ(team.m_nMarken2, 0);
-  EXPECT_EQ(host.Count("message: Minuswerte?"), 2u);
-  EXPECT_TRUE(host.calls[0].find("confirm: Trainningsmarke zu 60000 Goldstücken.\nWirklich löschen?\n\nAchtung!!!") == 0);
-  EXPECT_NE(host.calls[0].find("der Version 1.3++ der KRV erstellt wurden."), std::string::npos);
+  EXPECT_EQ(outcome.notices.size(), 1u);
+  EXPECT_TRUE(outcome.sound.empty());
 }
 
 TEST_F(TeamWithWindow, DeleteStaffExpenses) {
@@ -178,26 +169,22 @@ TEST_F(TeamWithWindow, DeleteStaffExpenses) {
   team.AddAusgabe("CotrainerIn Co unter Vertrag genommen.", 10000, kAusgabeCotrainer);
   team.AddAusgabe("Einstellung von Neu als Blitzer.", 90000, kAusgabeSpieler);
   team.AddAusgabe("Alt", 5000, kAusgabeUnbekannt);
-  host.answers = {true, true, true, true, true};
-
-  EXPECT_TRUE(team.DeleteAusgabe(0));
+  ChangeOutcome outcome = team.DeleteAusgabe(0);
+  EXPECT_TRUE(outcome.applied);
   EXPECT_EQ(team.m_bSani, 0);
   EXPECT_TRUE(team.m_strSani.empty());
   ASSERT_EQ(team.m_Ereignisse.size(), 1u);
   EXPECT_EQ(team.m_Ereignisse[0]->m_strText, "Der Sanitäter Doc verlässt das Team! (Nachträgliche Änderung)");
   EXPECT_EQ(team.m_Ereignisse[0]->m_nArt, kEreignisSonstiges);
-  EXPECT_EQ(host.Count("sound: Sounds/Sa-geht.wav"), 1u);
-  EXPECT_EQ(host.Count("refresh pages"), 1u);
+  EXPECT_EQ(outcome.sound, "Sounds/Sa-geht.wav");
 
-  EXPECT_TRUE(team.DeleteAusgabe(0));
+  outcome = team.DeleteAusgabe(0);
   EXPECT_EQ(team.m_bZauberer, 0);
   EXPECT_EQ(team.m_Ereignisse[1]->m_strText, "Der Meisterkoch Koch verlässt das Team! (Nachträgliche Änderung)");
-  EXPECT_EQ(host.Count("sound: Sounds/Za-geht.wav"), 1u);
+  EXPECT_EQ(outcome.sound, "Sounds/Za-geht.wav");
 
   // Staff, players and old entries without a kind stay as they are.
-  EXPECT_TRUE(team.DeleteAusgabe(0));
-  EXPECT_TRUE(team.DeleteAusgabe(0));
-  EXPECT_TRUE(team.DeleteAusgabe(0));
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(team.DeleteAusgabe(0).sound.empty());
   EXPECT_EQ(team.m_CoTrainer.size(), 1u);
   EXPECT_EQ(team.m_Spieler.size(), 1u);
   EXPECT_EQ(team.m_Ereignisse.size(), 2u);
@@ -207,13 +194,10 @@ TEST_F(TeamWithWindow, DeleteStaffExpenses) {
 TEST(Team, DeleteAlchemistAndWizardTitles) {
   for (auto [kind, title] : {std::pair{kAusgabeZauberer, "Zauberer"}, std::pair{kAusgabeAlchemist, "Alchemist"}}) {
     CKRTeam team;
-    FakeTeamHost host;
-    team.m_pHost = &host;
     team.m_bZauberer = 1;
     team.m_strZauberer = "Merlin";
     team.AddAusgabe("Zauberer Merlin angeworben.", 150000, kind);
-    host.answers = {true};
-    ASSERT_TRUE(team.DeleteAusgabe(0));
+    ASSERT_TRUE(team.DeleteAusgabe(0).applied);
     EXPECT_EQ(team.m_Ereignisse[0]->m_strText,
               std::string("Der ") + title + " Merlin verlässt das Team! (Nachträgliche Änderung)");
   }
@@ -225,7 +209,6 @@ TEST_F(TeamWithWindow, DeleteRerollDeduction) {
   team.AddEreignis("Abzug einer Trainingsmarke im Spiel gegen Orks", kEreignisMarkenAbzug);
   team.AddEreignis("Abzug einer Trainingsmarke im Spiel gegen Zwerge", kEreignisMarkenAbzug);
   team.AddEreignis("Feier", kEreignisSonstiges);
-  host.answers = {true, true, true};
   team.DeleteEreignis(0);
   EXPECT_EQ(team.m_nMarkenAbzug, 0);
   team.DeleteEreignis(0);

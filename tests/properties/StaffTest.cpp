@@ -51,48 +51,66 @@ class StaffOperations : public ::testing::Test {
   test::FakeTeamHost m_host;
 };
 
-// Dismissals: the host gets refresh, sound and modified routine once; the expense that paid
-// for the staff member stays. (Flags, names and event texts as the page shows them:
-// StaffPageTest.)
+// Dismissals: the modified routine runs once and the outcome carries the leaving sound; the
+// expense that paid for the staff member stays; nobody to dismiss changes nothing. (Flags,
+// names and event texts as the page shows them: StaffPageTest.)
 TEST_F(StaffOperations, DismissApothecaryAndMasterChef) {
   m_team->AddAusgabe("Sani Der Sani angeworben.", 50000, kAusgabeSani);
   const size_t expenses = m_team->m_Ausgaben.size();
-  DismissApothecary(*m_team);
+  EXPECT_EQ(DismissApothecary(*m_team).sound, "Sounds/Sa-geht.wav");
   EXPECT_EQ(m_team->m_bSani, 0);
   EXPECT_EQ(m_team->m_Ausgaben.size(), expenses);
-  EXPECT_EQ(m_host.Count("refresh pages"), 1u);
-  EXPECT_EQ(m_host.Count("sound: Sounds/Sa-geht.wav"), 1u);
   EXPECT_EQ(m_host.Count("modified"), 1u);
   EXPECT_EQ(m_host.Count("recalculated"), 1u);
+  EXPECT_FALSE(DismissApothecary(*m_team).applied);
+  EXPECT_EQ(m_host.Count("modified"), 1u);
 
   m_team->m_nRasse = 6;
   m_team->m_bZauberer = 1;
   m_team->m_strZauberer = "Bernd Bratpfanne";
-  DismissWizard(*m_team);
+  EXPECT_EQ(DismissWizard(*m_team).sound, "Sounds/Za-geht.wav");
   EXPECT_EQ(m_team->m_strZauberer, "");
   EXPECT_EQ(m_team->m_Ereignisse.back()->m_strText, "Der Meisterkoch Bernd Bratpfanne verlässt das Team!");
-  EXPECT_EQ(m_host.Count("sound: Sounds/Za-geht.wav"), 1u);
   EXPECT_EQ(m_host.Count("modified"), 2u);
+}
+
+// Catches the staff page writing "nicht möglich" (what it shows for the Untote) or a name
+// into a post the team does not have, and a keystroke that changes nothing marking the
+// team modified.
+TEST_F(StaffOperations, ChangeStaffNamesOnlyWhereThereIsSomeone) {
+  m_team->m_bSani = 1;
+  m_team->m_strSani = "Doc";
+  m_team->m_bZauberer = 0;
+  m_team->m_strZauberer.clear();
+  EXPECT_TRUE(ChangeStaffNames(*m_team, {"Trainer X", "Doc Holle", "Merlin"}).applied);
+  EXPECT_EQ(m_team->m_strTrainer, "Trainer X");
+  EXPECT_EQ(m_team->m_strSani, "Doc Holle");
+  EXPECT_EQ(m_team->m_strZauberer, "");
+  EXPECT_FALSE(ChangeStaffNames(*m_team, {"Trainer X", "Doc Holle", ""}).applied);
+  EXPECT_EQ(m_host.Count("modified"), 1u);
+
+  m_team->m_nRasse = 12;  // Untote
+  EXPECT_TRUE(ChangeStaffNames(*m_team, {"Nekro", kNichtMoeglich, kNichtMoeglich}).applied);
+  EXPECT_EQ(m_team->m_strTrainer, "Nekro");
+  EXPECT_EQ(m_team->m_strSani, "Doc Holle");
 }
 
 // Catches: a cheerleader found by a name in another case, a name nobody has changing
 // anything, both assistant coaches of one name (a file may bring two) dismissed at once.
 TEST_F(StaffOperations, DismissCheerleaderAndCoTrainerByExactName) {
-  EXPECT_FALSE(DismissCheerleader(*m_team, "cheerleader2"));
+  EXPECT_FALSE(DismissCheerleader(*m_team, "cheerleader2").applied);
   EXPECT_TRUE(m_host.calls.empty());
-  EXPECT_TRUE(DismissCheerleader(*m_team, "Cheerleader2"));
+  EXPECT_EQ(DismissCheerleader(*m_team, "Cheerleader2").sound, "Sounds/Ch-geht.wav");
   ASSERT_EQ(m_team->m_Cheerleader.size(), 1u);
-  EXPECT_EQ(m_host.Count("sound: Sounds/Ch-geht.wav"), 1u);
 
   m_team->AddCoTrainer("Ede");
   m_team->m_CoTrainer.back()->m_strLebenslauf = "der erste";
   m_team->AddCoTrainer("Ede");
-  EXPECT_TRUE(DismissCoTrainer(*m_team, "Ede"));
+  EXPECT_EQ(DismissCoTrainer(*m_team, "Ede").sound, "Sounds/Co-geht.wav");
   ASSERT_EQ(m_team->m_CoTrainer.size(), 2u);
   EXPECT_EQ(m_team->m_CoTrainer[1]->m_strName, "Ede");
   EXPECT_EQ(m_team->m_CoTrainer[1]->m_strLebenslauf, "");
   EXPECT_EQ(m_team->m_Ereignisse.back()->m_strText, "CotrainerIn Ede verläßt das Team.");
-  EXPECT_EQ(m_host.Count("sound: Sounds/Co-geht.wav"), 1u);
 }
 
 // Renaming: a change only in case is taken, but must not give two staff members exactly the

@@ -41,36 +41,50 @@ TEST(TeamHeader, TextsOfStandardOwnAndDamagedRaces) {
 }
 
 // Catches: the notice shown again while the fans stay at or below zero, the matches'
-// adjustment left out, or sound and message going elsewhere than through the team's host.
+// adjustment left out, or sound and message missing from the outcome.
 // (Once per drop in the window: KrashballViewTest.FanNoticeOncePerDrop.)
 TEST(TeamHeader, FanNoticeOncePerDrop) {
   CKRTeam team;
-  test::FakeTeamHost host;
-  team.m_pHost = &host;
   team.m_nFanFaktor = 0;
-  EXPECT_TRUE(RunFanCheck(team));
+  ChangeOutcome outcome = RunFanCheck(team);
   EXPECT_TRUE(team.m_bKeineFans);
-  ASSERT_EQ(host.calls.size(), 2u);
-  EXPECT_EQ(host.calls[0], "sound: Sounds/KeineFans.wav");
-  EXPECT_EQ(host.calls[1],
-            "message: Sie haben keine Fans mehr!\nUnd sind damit Ihres Amtes enthoben\nund Ihre Mannschaft "
+  EXPECT_EQ(outcome.sound, "Sounds/KeineFans.wav");
+  ASSERT_EQ(outcome.notices.size(), 1u);
+  EXPECT_EQ(outcome.notices[0].text,
+            "Sie haben keine Fans mehr!\nUnd sind damit Ihres Amtes enthoben\nund Ihre Mannschaft "
             "aufgelöst!\nSo 'n Pech!");
   team.m_nFanFaktor = -2;
-  EXPECT_FALSE(RunFanCheck(team));  // still none: nothing more
-  EXPECT_EQ(host.calls.size(), 2u);
+  EXPECT_TRUE(RunFanCheck(team).notices.empty());  // still none: nothing more
 
   team.m_nFanFaktor = 1;
-  EXPECT_FALSE(RunFanCheck(team));
+  EXPECT_TRUE(RunFanCheck(team).notices.empty());
   EXPECT_FALSE(team.m_bKeineFans);
   team.m_nFanFaktor = 2;
   team.m_nFanFactorAdjustment = -2;  // the adjustment counts: 0 in force
-  EXPECT_TRUE(RunFanCheck(team));
-  EXPECT_EQ(host.Count("message: "), 2u);
+  EXPECT_EQ(RunFanCheck(team).notices.size(), 1u);
 
-  // Without a host the check still keeps its flag and says the notice was due.
   CKRTeam alone;
   EXPECT_TRUE(FanNoticeDue(alone));
   EXPECT_FALSE(FanNoticeDue(alone));
+}
+
+// Catches: the race name of a standard race changed by typing (only the own race names
+// itself), or an unchanged text marking the team modified.
+TEST(TeamHeader, RenameTeamAndOwnRace) {
+  CKRTeam team;
+  test::FakeTeamHost host;
+  team.m_pHost = &host;
+  team.m_nRasse = 10;
+  team.m_strName = "Orks";
+  EXPECT_FALSE(RenameTeam(team, "Orks").applied);
+  EXPECT_TRUE(RenameTeam(team, "Orkse").applied);
+  EXPECT_EQ(team.m_strName, "Orkse");
+  EXPECT_FALSE(RenameOwnRace(team, "SUMPFLER").applied);
+  EXPECT_TRUE(team.m_strRassenName.empty());
+  team.m_nRasse = kEigeneRasse;
+  EXPECT_TRUE(RenameOwnRace(team, "SUMPFLER").applied);
+  EXPECT_EQ(team.m_strRassenName, "SUMPFLER");
+  EXPECT_EQ(host.Count("modified"), 2u);
 }
 
 }  // namespace

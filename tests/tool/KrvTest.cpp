@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "ProgramVersion.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "support/KrvRunner.h"
@@ -31,10 +32,17 @@ class Krv : public test::KrvToolTest {
   }
 };
 
+// Catches a command missing from the help (they register themselves), an unknown command
+// taken for a file, and a version other than the program's.
 TEST_F(Krv, HelpListsCommands) {
   const Result r = Run({"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* command : {"json", "show", "resave"}) EXPECT_NE(r.out.find(command), std::string::npos);
+  for (const char* line : {"\n  json DATEI         gibt", "\n  resave EIN AUS     liest", "\n  neu OPTIONEN DATEI legt",
+                           "\n                     Version 4 nach AUS\n"})
+    EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+  const Result version = Run({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, std::string("krv ") + kProgramVersion + "\n");
   const Result wrong = Run({"tanzen"});
   EXPECT_EQ(wrong.status, 2);
   EXPECT_NE(wrong.err.find("Unbekannter Befehl"), std::string::npos);

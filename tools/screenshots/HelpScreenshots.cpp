@@ -110,7 +110,6 @@ void CreationDialogs() {
   races.hide();
 
   krv::CKRTeam team;
-  team.m_nNaechsteID = krv::kFirstPlayerId;
   krv::PrepareNewTeam(team, 8);
   krv::CTeamErstellenDlg creation;
   creation.m_Rasse = 8;

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/qt/KrashballApp.h"
+#include "ui/ProgramServices.h"
 
 namespace krv {
 
 long long ColourCount(int bitsPerPixel) { return bitsPerPixel >= 32 ? 1LL << 30 : 1LL << bitsPerPixel; }
 
-bool ShowColourNotice(QWidget* parent, CKrashballApp& app, int bitsPerPixel) {
+bool ShowColourNotice(QWidget* parent, ProgramServices& app, int bitsPerPixel) {
   const long long colours = ColourCount(bitsPerPixel);
   if (colours > 256 || app.m_Settings.m_bKeine256Warnung) return false;
   QDialog notice(parent);

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "app/qt/KrashballApp.h"
+#include "ui/ProgramServices.h"
 
 namespace krv {
 namespace {
@@ -20,7 +20,7 @@ QString TopicAt(QWidget* widget) {
 
 class HelpKeyFilter : public QObject {
  public:
-  HelpKeyFilter(CKrashballApp* app, QObject* parent) : QObject(parent), m_app(app) {}
+  HelpKeyFilter(ProgramServices* app, QObject* parent) : QObject(parent), m_app(app) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     const bool override = event->type() == QEvent::ShortcutOverride;
@@ -40,11 +40,11 @@ class HelpKeyFilter : public QObject {
   }
 
  private:
-  CKrashballApp* m_app;
+  ProgramServices* m_app;
 };
 
 }  // namespace
 
-void InstallHelpKey(CKrashballApp* app) { qApp->installEventFilter(new HelpKeyFilter(app, qApp)); }
+void InstallHelpKey(ProgramServices* app) { qApp->installEventFilter(new HelpKeyFilter(app, qApp)); }
 
 }  // namespace krv

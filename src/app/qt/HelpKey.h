@@ -6,9 +6,9 @@ class QObject;
 
 namespace krv {
 
-class CKrashballApp;
+class ProgramServices;
 
 // Installs the F1 handling on the whole application.
-void InstallHelpKey(CKrashballApp* app);
+void InstallHelpKey(ProgramServices* app);
 
 }  // namespace krv

@@ -1,26 +1,21 @@
 #include "app/qt/KrashballDoc.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <unistd.h>
 
-#include "app/qt/KrashballApp.h"
 #include "create/qt/NewTeamFlow.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
+#include "ui/FileChooser.h"
 #include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramServices.h"
 #include "ui/WaitCursor.h"
-#include "qxtools/CCFileDialog.h"
 
 namespace krv {
 namespace {
 
-constexpr int32_t kFirstPlayerIdentity = 100;
-const QString kExtension = QStringLiteral(".krt");
-const QString kFilter = QStringLiteral("Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||");
 
 // Replacements set by tests; empty: the real dialogs.
 KrashballDoc::CreateTeamFunction& CreateTeamOverride() {
@@ -37,18 +32,9 @@ std::unique_ptr<CKRTeam> CreateTeam(QWidget* parent, int32_t startkapital) {
   return RunTeamCreation(parent, startkapital);
 }
 
-// The program's own file requester, or the system's dialog when the coach prefers that.
-QString AskSavePath(QWidget* parent, const QString& proposed) {
+QString AskSavePath(QWidget* parent, const ProgramServices& services, const QString& proposed) {
   if (AskSavePathOverride()) return AskSavePathOverride()(parent, proposed);
-  const CKrashballApp* app = CKrashballApp::Instance();
-  if (app && !app->m_Settings.m_bEigenerDateidialog)
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Speichern unter"), proposed,
-                                        QStringLiteral("Krashball-Team (*.krt);;Alle Dateien (*)"), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
-  CCFileDialog requester(nullptr, false);
-  requester.SetProperties(false, proposed, kFilter, QString(), 0);
-  if (requester.DoModal() != CCFileDialog::IDOK) return QString();
-  return requester.GetPath(true);
+  return AskFileToSave(parent, services, TeamFileKind(), proposed);
 }
 
 QString UnexpectedFileError(const QString& path, const std::exception& e) {
@@ -60,8 +46,8 @@ QString UnexpectedFileError(const QString& path, const std::exception& e) {
 void KrashballDoc::SetCreateTeamFunction(CreateTeamFunction function) { CreateTeamOverride() = std::move(function); }
 void KrashballDoc::SetAskSavePathFunction(AskSavePathFunction function) { AskSavePathOverride() = std::move(function); }
 
-KrashballDoc::KrashballDoc(QObject* parent) : QObject(parent), m_pTeam(std::make_unique<CKRTeam>()) {
-  m_pTeam->m_nNaechsteID = kFirstPlayerIdentity;
+KrashballDoc::KrashballDoc(ProgramServices& services, QObject* parent)
+    : QObject(parent), m_services(services), m_pTeam(std::make_unique<CKRTeam>()) {
   m_pTeam->m_pHost = this;
   connect(&m_Watcher, &TeamFileWatcher::ChangedOnDisk, this, &KrashballDoc::FileChangedOnDisk);
   // A file deleted behind the window's back is not forgotten: the team is marked modified,
@@ -90,20 +76,19 @@ void KrashballDoc::SetModifiedFlag(bool modified) {
 
 void KrashballDoc::SetPathName(const QString& path) {
   m_strPathName = QFileInfo(path).absoluteFilePath();
+  m_bPathIsOwn = true;
   m_Watcher.Watch(m_strPathName);
   emit TitleChanged(Title());
   emit PathChanged(m_strPathName);
 }
 
 bool KrashballDoc::OnNewDocument(QWidget* parent) {
-  const CKrashballApp* app = CKrashballApp::Instance();
-  const int32_t startkapital = app ? app->m_Settings.m_nStartkapital : 1000000;
-  std::unique_ptr<CKRTeam> team = CreateTeam(parent, startkapital);
+  std::unique_ptr<CKRTeam> team = CreateTeam(parent, m_services.m_Settings.m_nStartkapital);
   if (!team) return false;  // the creation has said that it was cancelled
   AdoptTeam(std::move(team));
-  const QString folder = app ? app->DataFolder() : QDir::currentPath();
+  const QString folder = m_services.DataFolder();
   QDir().mkpath(folder);
-  m_strPathName = folder + "/" + QString::fromStdString(m_pTeam->m_strName) + kExtension;
+  m_strPathName = folder + "/" + QString::fromStdString(m_pTeam->m_strName) + TeamFileKind().extension;
   m_bModified = true;
   m_bNeu = true;
   emit TitleChanged(Title());
@@ -140,8 +125,8 @@ bool KrashballDoc::ReloadFromDisk(QString* error) {
   AdoptTeam(std::move(team));
   m_Watcher.Remember();
   SetModifiedFlag(false);
-  // Every page and the header show the loaded team; nothing is marked modified.
-  emit StaffOrEventsChanged();
+  // Every page and the header show the loaded team (the recalculation refreshes them);
+  // nothing is marked modified.
   m_pTeam->Recalculate();
   return true;
 }
@@ -165,21 +150,25 @@ bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {
 }
 
 bool KrashballDoc::Save(QWidget* parent) {
-  // Checked on the name's bytes: a name that is not UTF-8 exists as well.
+  // Checked on the name's bytes: a name that is not UTF-8 exists as well. A new team's
+  // proposed path is only a proposal: a file there (last season's team of the same name) is
+  // replaced only after the overwrite question of "Speichern unter".
   const std::string file = FileNameBytes(m_strPathName);
-  const bool writable = !m_strPathName.isEmpty() && ::access(file.c_str(), F_OK) == 0 && !IsReadOnlyFile(file);
+  const bool writable =
+      m_bPathIsOwn && !m_strPathName.isEmpty() && ::access(file.c_str(), F_OK) == 0 && !IsReadOnlyFile(file);
   return DoSave(parent, writable ? m_strPathName : QString(), true);
 }
 
 bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
   QString newName = path;
   if (newName.isEmpty()) {
-    newName = AskSavePath(parent, m_strPathName);
+    newName = AskSavePath(parent, m_services, m_strPathName);
     if (newName.isEmpty()) return false;
+    // The extension first: the question is about the file that would really be replaced.
+    if (!QFileInfo(newName).fileName().contains('.')) newName += TeamFileKind().extension;
     if (QFileInfo::exists(newName) &&
         !QuestionBox(parent, QStringLiteral("%1\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?").arg(newName)))
       return false;
-    if (!QFileInfo(newName).fileName().contains('.')) newName += kExtension;
   }
   if (!WriteTo(parent, newName)) return false;
   if (QFileInfo(newName).absoluteFilePath() == m_strPathName) m_Watcher.Remember();
@@ -189,9 +178,8 @@ bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
   return true;
 }
 
-bool KrashballDoc::SaveModified(QWidget* parent) {
-  const CKrashballApp* app = CKrashballApp::Instance();
-  if (app && app->m_bAlleSpeichern) {
+bool KrashballDoc::SaveModified(QWidget* parent, bool saveAll) {
+  if (saveAll) {
     // Save all: no questions; a team never saved asks for its file name every time.
     if (m_bNeu) DoSave(parent, QString(), true);
     else DoSave(parent, m_strPathName, false);
@@ -205,20 +193,6 @@ bool KrashballDoc::SaveModified(QWidget* parent) {
     default: return false;
   }
 }
-
-bool KrashballDoc::ConfirmDeletion(const std::string& question) {
-  return DeleteConfirmBox(QApplication::activeWindow(), QString::fromStdString(question)) == kIdYes;
-}
-
-void KrashballDoc::ShowMessage(const std::string& text) {
-  InformationBox(QApplication::activeWindow(), QString::fromStdString(text));
-}
-
-void KrashballDoc::PlaySoundFile(const std::string& path) {
-  if (CKrashballApp* app = CKrashballApp::Instance()) app->PlaySoundFile(QString::fromStdString(path));
-}
-
-void KrashballDoc::RefreshStaffAndEventsPages() { emit StaffOrEventsChanged(); }
 
 void KrashballDoc::MarkDocumentModified() { SetModifiedFlag(true); }
 

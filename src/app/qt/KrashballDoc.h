@@ -15,13 +15,17 @@ class QWidget;
 
 namespace krv {
 
+class ProgramServices;
+
 class KrashballDoc : public QObject, public TeamHost {
   Q_OBJECT
  public:
-  explicit KrashballDoc(QObject* parent = nullptr);
+  // `services` outlives the document; its view, sheet and pages use them through Services().
+  explicit KrashballDoc(ProgramServices& services, QObject* parent = nullptr);
   ~KrashballDoc() override;
 
   CKRTeam& Team() { return *m_pTeam; }
+  ProgramServices& Services() const { return m_services; }
 
   // "Neu": runs the creation dialogs and builds the team. False when the coach cancelled.
   bool OnNewDocument(QWidget* parent);
@@ -34,8 +38,9 @@ class KrashballDoc : public QObject, public TeamHost {
   // "Speichern unter..." (`path` empty) or a save to `path`; `replace` makes the saved
   // path the document's path.
   bool DoSave(QWidget* parent, const QString& path, bool replace);
-  // Asked before closing and by "Alle speichern"; false when the coach cancelled.
-  bool SaveModified(QWidget* parent);
+  // Asked before closing; false when the coach cancelled. `saveAll` ("Alle speichern"):
+  // no question, every team is written, a team never saved asks for its file name.
+  bool SaveModified(QWidget* parent, bool saveAll = false);
 
   // Loads the team file again after another program changed it; unsaved changes are lost.
   // False with a German message when it cannot be read (the window keeps its team).
@@ -54,10 +59,6 @@ class KrashballDoc : public QObject, public TeamHost {
   static void SetAskSavePathFunction(AskSavePathFunction function);
 
   // TeamHost
-  bool ConfirmDeletion(const std::string& question) override;
-  void ShowMessage(const std::string& text) override;
-  void PlaySoundFile(const std::string& path) override;
-  void RefreshStaffAndEventsPages() override;
   void MarkDocumentModified() override;
   void TeamRecalculated() override;
 
@@ -65,7 +66,6 @@ class KrashballDoc : public QObject, public TeamHost {
   void TitleChanged(const QString& title);
   void PathChanged(const QString& path);  // a new path to remember in the recent-file list
   void TeamRecalculatedSignal();
-  void StaffOrEventsChanged();
   void AboutToSave();  // the window hands over what is still being typed
   // Another program changed the team's file; the window offers to load it again.
   void FileChangedOnDisk();
@@ -76,8 +76,10 @@ class KrashballDoc : public QObject, public TeamHost {
   void AdoptTeam(std::unique_ptr<CKRTeam> team);
   void SetPathName(const QString& path);
 
+  ProgramServices& m_services;
   std::unique_ptr<CKRTeam> m_pTeam;
   QString m_strPathName;
+  bool m_bPathIsOwn = false;  // the team was read from or written to m_strPathName
   bool m_bModified = false;
   TeamFileWatcher m_Watcher;
 };

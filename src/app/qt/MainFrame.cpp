@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
@@ -18,8 +17,8 @@
 #include "app/qt/KrashballDoc.h"
 #include "roster/qt/KrashballView.h"
 #include "ui/AppSettings.h"
+#include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
-#include "qxtools/CCFileDialog.h"
 
 namespace krv {
 namespace {
@@ -72,45 +71,44 @@ QAction* CMainFrame::Action(const QString& objectName) const { return findChild<
 
 void CMainFrame::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
-  QAction* newTeam = AddAction(file, "new", QStringLiteral("&Neu"), QStringLiteral("Erstellt ein neues Team.\nNeues Team"),
+  m_pNew = AddAction(file, "new", QStringLiteral("&Neu"), QStringLiteral("Erstellt ein neues Team.\nNeues Team"),
                                QKeySequence(Qt::CTRL | Qt::Key_N));
-  newTeam->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-  connect(newTeam, &QAction::triggered, this, &CMainFrame::OnFileNew);
-  QAction* open = AddAction(file, "open", QStringLiteral("Ö&ffnen..."),
+  m_pNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  connect(m_pNew, &QAction::triggered, this, &CMainFrame::OnFileNew);
+  m_pOpen = AddAction(file, "open", QStringLiteral("Ö&ffnen..."),
                             QStringLiteral("Öffnet ein gespeichertes Team.\nTeam öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O));
-  open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  connect(open, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+  m_pOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  connect(m_pOpen, &QAction::triggered, this, &CMainFrame::OnFileOpen);
 
-  QAction* close = AddAction(file, "close", QStringLiteral("&Schliessen"), QStringLiteral("Schliesst das aktive Team.\nSchliessen"));
-  connect(close, &QAction::triggered, this, [this] {
+  m_pClose = AddAction(file, "close", QStringLiteral("&Schliessen"), QStringLiteral("Schliesst das aktive Team.\nSchliessen"));
+  connect(m_pClose, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->close();
   });
-  QAction* save = AddAction(file, "save", QStringLiteral("S&peichern"), QStringLiteral("Speichert das aktive Team.\nSpeichern"),
+  m_pSave = AddAction(file, "save", QStringLiteral("S&peichern"), QStringLiteral("Speichert das aktive Team.\nSpeichern"),
                             QKeySequence(Qt::CTRL | Qt::Key_S));
-  save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  connect(save, &QAction::triggered, this, [this] {
+  m_pSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  connect(m_pSave, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Save(this);
   });
-  QAction* saveAs = AddAction(file, "saveAs", QStringLiteral("Speichern &unter..."),
+  m_pSaveAs = AddAction(file, "saveAs", QStringLiteral("Speichern &unter..."),
                               QStringLiteral("Speichert das aktive Team unter einem neuen Namen.\nSpeichern unter"));
-  connect(saveAs, &QAction::triggered, this, [this] {
+  connect(m_pSaveAs, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->Document()->DoSave(this, QString(), true);
   });
-  QAction* saveAll = AddAction(file, "saveAll", QStringLiteral("Alle speichern"),
+  m_pSaveAll = AddAction(file, "saveAll", QStringLiteral("Alle speichern"),
                                QStringLiteral("Speichert alle geöffneten Teams.\nSpeichert alle geöffneten Krashball-Team."));
-  saveAll->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
-  connect(saveAll, &QAction::triggered, this, &CMainFrame::OnSaveAll);
+  m_pSaveAll->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
+  connect(m_pSaveAll, &QAction::triggered, this, &CMainFrame::OnSaveAll);
   QAction* teamSeparator = file->addSeparator();
-  QAction* print = AddAction(file, "print", QStringLiteral("&Drucken..."), QStringLiteral("Druckt das aktive Dokument.\nTeam-Bogen ausdrucken."),
-                             QKeySequence(Qt::CTRL | Qt::Key_P));
-  print->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-  QAction* preview = AddAction(file, "preview", QStringLiteral("Sei&tenansicht"),
-                               QStringLiteral("Druck-Vorschau.\nSeitenansicht"));
-  preview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  m_pPrint = AddAction(file, "print", QStringLiteral("&Drucken..."), QStringLiteral("Druckt das aktive Dokument.\nTeam-Bogen ausdrucken."),
+                       QKeySequence(Qt::CTRL | Qt::Key_P));
+  m_pPrint->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  m_pPreview = AddAction(file, "preview", QStringLiteral("Sei&tenansicht"), QStringLiteral("Druck-Vorschau.\nSeitenansicht"));
+  m_pPreview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
   QAction* exportPdf = AddAction(file, "exportPdf", QStringLiteral("Als PDF &exportieren..."),
                                  QStringLiteral("Speichert Team-Bogen und Spieleliste als PDF-Datei.\nAls PDF exportieren"));
-  connect(print, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kPrint); });
-  connect(preview, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kPreview); });
+  connect(m_pPrint, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kPrint); });
+  connect(m_pPreview, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kPreview); });
   connect(exportPdf, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kExportPdf); });
   QAction* properties = AddAction(file, "properties", QStringLiteral("&Eigenschaften"),
                                   QStringLiteral("Zeigt die Statistik des Teams.\nEigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -118,24 +116,24 @@ void CMainFrame::CreateMenus() {
     if (CChildFrame* child = ActiveTeamWindow()) child->View()->OnTeamEigenschaften();
   });
   QAction* secondSeparator = file->addSeparator();
-  QAction* printSetup = AddAction(file, "printSetup", QStringLiteral("Drucker&einrichtung..."),
+  m_pPrintSetup = AddAction(file, "printSetup", QStringLiteral("Drucker&einrichtung..."),
                                   QStringLiteral("Wählt den Drucker und seine Einstellungen.\nDruckereinrichtung"));
-  connect(printSetup, &QAction::triggered, this, [this] { m_printing.PrinterSetup(this); });
+  connect(m_pPrintSetup, &QAction::triggered, this, [this] { m_printing.PrinterSetup(this); });
   file->addSeparator();
   m_recentMenu = file->addMenu(QStringLiteral("&Zuletzt geöffnet"));
   FillRecentFiles();
   file->addSeparator();
   QAction* quit = AddAction(file, "quit", QStringLiteral("&Beenden"), QStringLiteral("Beendet die Krashball-Verwaltung.\nBeenden"));
   connect(quit, &QAction::triggered, this, &QWidget::close);
-  m_teamActions = {close, save, saveAs, saveAll, teamSeparator, print, preview, exportPdf, properties,
+  m_teamActions = {m_pClose, m_pSave, m_pSaveAs, m_pSaveAll, teamSeparator, m_pPrint, m_pPreview, exportPdf, properties,
                    secondSeparator};
 
   m_viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
-  QAction* settings = AddAction(m_viewMenu, "settings", QStringLiteral("Einstellungen..."),
+  m_pSettings = AddAction(m_viewMenu, "settings", QStringLiteral("Einstellungen..."),
                                 QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
                                 QKeySequence(Qt::CTRL | Qt::Key_G));
-  settings->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-  settings->setEnabled(false);  // the settings sheet is still to come
+  m_pSettings->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+  m_pSettings->setEnabled(false);  // the settings sheet is still to come
 
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
   connect(AddAction(window, "cascade", QStringLiteral("Über&lappend"), QStringLiteral("Ordnet die Fenster überlappend an.")),
@@ -146,13 +144,13 @@ void CMainFrame::CreateMenus() {
           &QAction::triggered, this, [this] {
             if (CChildFrame* child = ActiveTeamWindow()) child->showMinimized();
           });
-  connect(AddAction(window, "minimizeAll", QStringLiteral("Alle Minimieren"), QStringLiteral("Minimiert alle Teamfenster.")),
-          &QAction::triggered, this, &CMainFrame::OnMinimizeAll);
-  connect(AddAction(window, "restoreAll", QStringLiteral("Alle Maximieren"),
-                    QStringLiteral("Stellt alle minimierten Teamfenster wieder her.")),
-          &QAction::triggered, this, &CMainFrame::OnRestoreAll);
-  connect(AddAction(window, "closeAll", QStringLiteral("Alle schliessen"), QStringLiteral("Schliesst alle Teamfenster.")),
-          &QAction::triggered, this, &CMainFrame::OnCloseAll);
+  m_pMinimizeAll = AddAction(window, "minimizeAll", QStringLiteral("Alle Minimieren"), QStringLiteral("Minimiert alle Teamfenster."));
+  connect(m_pMinimizeAll, &QAction::triggered, this, &CMainFrame::OnMinimizeAll);
+  m_pRestoreAll = AddAction(window, "restoreAll", QStringLiteral("Alle Maximieren"),
+                            QStringLiteral("Stellt alle minimierten Teamfenster wieder her."));
+  connect(m_pRestoreAll, &QAction::triggered, this, &CMainFrame::OnRestoreAll);
+  m_pCloseAll = AddAction(window, "closeAll", QStringLiteral("Alle schliessen"), QStringLiteral("Schliesst alle Teamfenster."));
+  connect(m_pCloseAll, &QAction::triggered, this, &CMainFrame::OnCloseAll);
   m_teamActions << window->menuAction();
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
@@ -168,11 +166,11 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolBar() {
   QToolBar* bar = addToolBar(QStringLiteral("Symbolleiste"));
   bar->setObjectName("toolBar");
-  bar->addActions({Action("new"), Action("open"), Action("save"), Action("saveAll")});
+  bar->addActions({m_pNew, m_pOpen, m_pSave, m_pSaveAll});
   bar->addSeparator();
-  bar->addActions({Action("print"), Action("preview")});
+  bar->addActions({m_pPrint, m_pPreview});
   bar->addSeparator();
-  bar->addAction(Action("settings"));
+  bar->addAction(m_pSettings);
   // "&Ansicht" switches the toolbar and the status bar on and off.
   QAction* toolBarToggle = bar->toggleViewAction();
   toolBarToggle->setText(QStringLiteral("&Symbolleiste"));
@@ -180,8 +178,8 @@ void CMainFrame::CreateToolBar() {
   statusToggle->setCheckable(true);
   statusToggle->setChecked(true);
   connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
-  m_viewMenu->insertActions(Action("settings"), {toolBarToggle, statusToggle});
-  m_viewMenu->insertSeparator(Action("settings"));
+  m_viewMenu->insertActions(m_pSettings, {toolBarToggle, statusToggle});
+  m_viewMenu->insertSeparator(m_pSettings);
 }
 
 QList<CChildFrame*> CMainFrame::TeamWindows() const {
@@ -197,15 +195,15 @@ void CMainFrame::UpdateActions() {
   const bool teamActive = ActiveTeamWindow() != nullptr;
   for (QAction* action : m_teamActions) action->setVisible(teamActive);
   const bool several = TeamWindows().size() > 1;
-  for (const char* name : {"minimizeAll", "restoreAll", "closeAll"}) Action(name)->setEnabled(several);
-  for (const char* name : {"close", "saveAs", "saveAll"}) Action(name)->setEnabled(teamActive);
+  for (QAction* action : {m_pMinimizeAll, m_pRestoreAll, m_pCloseAll}) action->setEnabled(several);
+  for (QAction* action : {m_pClose, m_pSaveAs, m_pSaveAll}) action->setEnabled(teamActive);
   // "S&peichern" only while the active team has changes to save.
-  Action("save")->setEnabled(teamActive && ActiveTeamWindow()->Document()->IsModified());
+  m_pSave->setEnabled(teamActive && ActiveTeamWindow()->Document()->IsModified());
 }
 
 void CMainFrame::UpdateTitle() {
   CChildFrame* child = ActiveTeamWindow();
-  setWindowTitle(child ? m_pApp->Title() + QStringLiteral(" - ") + child->Document()->Title() : m_pApp->Title());
+  setWindowTitle(child ? CKrashballApp::Title() + QStringLiteral(" - ") + child->Document()->Title() : CKrashballApp::Title());
 }
 
 CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
@@ -228,7 +226,7 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
 }
 
 CChildFrame* CMainFrame::OnFileNew() {
-  auto* doc = new KrashballDoc;
+  auto* doc = new KrashballDoc(*m_pApp);
   if (!doc->OnNewDocument(this)) {
     delete doc;
     return nullptr;
@@ -244,7 +242,7 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
       m_mdi->setActiveSubWindow(child);
       return child;
     }
-  auto* doc = new KrashballDoc;
+  auto* doc = new KrashballDoc(*m_pApp);
   QString error;
   if (!doc->OnOpenDocument(absolute, &error)) {
     delete doc;
@@ -256,16 +254,7 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
 }
 
 void CMainFrame::OnFileOpen() {
-  const QString folder = m_pApp->DataFolder() + "/";
-  QString path;
-  if (m_pApp->m_Settings.m_bEigenerDateidialog) {
-    CCFileDialog requester(nullptr, false);
-    requester.SetProperties(true, folder, QStringLiteral("Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||"), QString(), 0);
-    if (requester.DoModal() == CCFileDialog::IDOK) path = requester.GetPath(true);
-  } else {
-    path = QFileDialog::getOpenFileName(this, QStringLiteral("Öffnen"), folder,
-                                        QStringLiteral("Krashball-Team (*.krt);;Alle Dateien (*)"));
-  }
+  const QString path = AskFileToOpen(this, *m_pApp, TeamFileKind(), m_pApp->DataFolder() + "/");
   if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
@@ -289,9 +278,7 @@ void CMainFrame::OnPrint(PrintCommand command) {
 }
 
 void CMainFrame::OnSaveAll() {
-  m_pApp->m_bAlleSpeichern = true;
-  for (CChildFrame* child : TeamWindows()) child->Document()->SaveModified(this);
-  m_pApp->m_bAlleSpeichern = false;
+  for (CChildFrame* child : TeamWindows()) child->Document()->SaveModified(this, true);
 }
 
 void CMainFrame::OnMinimizeAll() {

@@ -38,6 +38,7 @@ class CMainFrame : public QMainWindow {
   QList<CChildFrame*> TeamWindows() const;
   CChildFrame* ActiveTeamWindow() const;
   QMdiArea* MdiArea() const { return m_mdi; }
+  // An action by its object name ("save", "closeAll", ...), for tests.
   QAction* Action(const QString& objectName) const;
 
  protected:
@@ -61,6 +62,19 @@ class CMainFrame : public QMainWindow {
   QMenu* m_recentMenu = nullptr;
   QMenu* m_viewMenu = nullptr;  // gets the toolbar and status bar switches
   QList<QAction*> m_teamActions;  // shown only while a team window is active
+  QAction* m_pNew = nullptr;
+  QAction* m_pOpen = nullptr;
+  QAction* m_pClose = nullptr;
+  QAction* m_pSave = nullptr;
+  QAction* m_pSaveAs = nullptr;
+  QAction* m_pSaveAll = nullptr;
+  QAction* m_pPrint = nullptr;
+  QAction* m_pPreview = nullptr;
+  QAction* m_pPrintSetup = nullptr;
+  QAction* m_pSettings = nullptr;
+  QAction* m_pMinimizeAll = nullptr;
+  QAction* m_pRestoreAll = nullptr;
+  QAction* m_pCloseAll = nullptr;
   TeamPrinting m_printing;        // printer and page choice, kept for the run
 };
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ProgramVersion.h"
 #include "app/ProgramFiles.h"
 #include "app/qt/KrashballApp.h"
 
@@ -30,7 +31,7 @@ void PrintLine(const QString& text) { std::printf("%s\n", text.toLocal8Bit().con
 std::optional<int> AnswerInfoOption(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--version") == 0) {
-      std::printf("Krashball-Verwaltung %s\n", CKrashballApp::kVersion);
+      std::printf("Krashball-Verwaltung %s\n", kProgramVersion);
       return 0;
     }
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {

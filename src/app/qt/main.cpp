@@ -10,6 +10,7 @@
 #include <QTranslator>
 #include <string_view>
 
+#include "ProgramVersion.h"
 #include "app/qt/ColourNotice.h"
 #include "app/qt/HelpKey.h"
 #include "app/qt/KrashballApp.h"
@@ -17,7 +18,6 @@
 #include "app/qt/ProgramIcon.h"
 #include "app/qt/SingleInstance.h"
 #include "app/qt/StartOptions.h"
-#include "create/qt/NewTeamFlow.h"
 #include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
 
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Krashball"));
   QApplication::setApplicationName(QStringLiteral("Krashball-Verwaltung"));
-  QApplication::setApplicationVersion(QString::fromLatin1(krv::CKrashballApp::kVersion));
+  QApplication::setApplicationVersion(QString::fromLatin1(krv::kProgramVersion));
   QApplication::setWindowIcon(krv::ProgramIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("krashball"));
 
@@ -41,9 +41,6 @@ int main(int argc, char** argv) {
   app.LoadSettings();
   krv::InstallHelpKey(&app);
   if (args.contains(QStringLiteral("--selbsttest"))) return krv::RunSelfCheck(app);
-
-  // Tryout of the team creation on its own: the dialogs, then a file to save the team in.
-  if (args.contains(QStringLiteral("--neues-team"))) return krv::RunNewTeamDemo(app.m_Settings.m_nStartkapital);
 
   // The file manager passes every selected team file, each taken from its bytes: a name
   // that is not UTF-8 opens as well.

@@ -19,9 +19,4 @@ extern const char* const kCreationCancelledMessage;  // "Sie haben die Team-\nEr
 // was cancelled.
 std::unique_ptr<CKRTeam> RunTeamCreation(QWidget* parent, int32_t startkapital);
 
-// Creates a team and writes it to a team file the coach names (".krt" is added when the
-// name lacks it). Returns 0 when the file was written, 1 when the coach cancelled or the
-// file could not be written (the reason is shown).
-int RunNewTeamDemo(int32_t startkapital);
-
 }  // namespace krv

@@ -294,7 +294,7 @@ void CStarplayer::ShowFields() {
     m_pCounts[i]->setText(QString::number(m_Builder.m_nCounts[static_cast<size_t>(i)]));
   m_pDisadvantages->setText(QString::number(m_Builder.m_nDisadvantages));
   m_pPoints->setText(QString::number(m_Builder.m_nPoints));
-  m_pValue->setText(QString::number(m_Builder.m_nValue));
+  m_pValue->setText(Utf8(FormatGoldNumber(m_Builder.m_nValue)));
   m_pWarnings->setText(Utf8(m_Builder.m_strWarnings));
   if (m_pDescription->toPlainText() != Utf8(m_Builder.m_strDescription))
     m_pDescription->setPlainText(Utf8(m_Builder.m_strDescription));

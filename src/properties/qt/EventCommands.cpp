@@ -19,10 +19,10 @@ ChooseLogoFunction& LogoFunction() {
   return function;
 }
 
-std::optional<QString> AskLogoFile(QWidget* parent, const QString& start) {
+std::optional<QString> AskLogoFile(RecordListPage* parent, const QString& start) {
   if (LogoFunction()) return LogoFunction()(parent, start);
   QString path;
-  if (UseOwnFileRequester()) {
+  if (UseOwnFileRequester(parent->Document())) {
     CCFileDialog requester(parent, false);
     requester.SetProperties(true, start, QStringLiteral("Bitmap-Dateien (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*||"),
                             QStringLiteral("IMPORT"), CCFileDialog::kFlagPreview);
@@ -41,7 +41,7 @@ void SetChooseLogoFunction(ChooseLogoFunction function) { LogoFunction() = std::
 
 void NewEvent(RecordListPage* page) {
   CEreignisDlg dlg(page);
-  dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList()); };
+  dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList(page->Document())); };
   if (dlg.exec() != QDialog::Accepted) return;
   ShowOutcome(page, page->Document(), AddEvent(page->Document()->Team(), dlg.m_strText.toStdString(), dlg.m_nArt));
 }
@@ -71,7 +71,7 @@ void DeleteSelectedEvent(RecordListPage* page) {
 void ChooseLogo(RecordListPage* page) {
   CKRTeam& team = page->Document()->Team();
   const QString current = QString::fromStdString(team.m_strLogo);
-  const QString start = current.isEmpty() ? DataFolderPath() + QStringLiteral("/") : current;
+  const QString start = current.isEmpty() ? DataFolderPath(page->Document()) + QStringLiteral("/") : current;
   if (const auto path = AskLogoFile(page, start)) {
     ShowOutcome(page, page->Document(), SetLogo(team, path->toStdString()));
   } else if (!team.m_strLogo.empty() && QuestionBox(page, QString::fromUtf8(kRemoveLogoQuestion))) {

@@ -54,7 +54,7 @@ void NewExpense(RecordListPage* page) {
 void NewIncome(RecordListPage* page) {
   KrashballDoc* doc = page->Document();
   CGelderDlg dlg(page);
-  dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList()); };
+  dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList(page->Document())); };
   if (dlg.exec() != QDialog::Accepted) return;
   ShowOutcome(page, doc, AddIncome(doc->Team(), dlg.m_strArt.toStdString(), static_cast<int32_t>(dlg.m_nWert)));
 }
@@ -76,7 +76,7 @@ void ChangeLedgerRow(RecordListPage* page, Ledger ledger) {
   dlg.m_strArt = QString::fromStdString(text);
   // The value as the list shows it, read back the way the field reads it.
   dlg.m_nWert = ParseGold(FormatGoldNumber(amount));
-  if (!dlg.m_bAusgabe) dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList()); };
+  if (!dlg.m_bAusgabe) dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList(page->Document())); };
   if (dlg.exec() != QDialog::Accepted) return;
   ShowOutcome(page, doc,
               ChangeLedgerEntry(team, ledger, index, dlg.m_strArt.toStdString(), static_cast<int32_t>(dlg.m_nWert)));

@@ -17,19 +17,19 @@ constexpr const char* kAddOpponentQuestion =
 
 // Runs the dialog; after OK offers an unknown opponent for the system team list.
 bool RunMatchDialog(RecordListPage* page, CNeuesSpielDlg& dlg) {
-  dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList()); };
+  dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList(page->Document())); };
   if (dlg.exec() != QDialog::Accepted) return false;
   CKRStringArray known;
-  known.m_Items = SystemTeamList();
+  known.m_Items = SystemTeamList(page->Document());
   if (OpponentNeedsAdding(known, dlg.m_Entry.gegner) && QuestionBox(page, QString::fromUtf8(kAddOpponentQuestion)))
-    AppendToSystemTeamList(dlg.m_Entry.gegner);
+    AppendToSystemTeamList(page->Document(), dlg.m_Entry.gegner);
   return true;
 }
 
 }  // namespace
 
 void NewMatch(RecordListPage* page) {
-  CNeuesSpielDlg dlg(SystemTeamList(), page);
+  CNeuesSpielDlg dlg(SystemTeamList(page->Document()), page);
   if (!RunMatchDialog(page, dlg)) return;
   ShowOutcome(page, page->Document(), RecordMatch(page->Document()->Team(), dlg.m_Entry));
 }
@@ -39,7 +39,7 @@ void ChangeSelectedMatch(RecordListPage* page) {
   const int row = page->SelectedRow();
   const CKRGames* game = row < 0 ? nullptr : NthRecord(team.m_Games, static_cast<size_t>(row));
   if (!game) return;
-  CNeuesSpielDlg dlg(SystemTeamList(), page);
+  CNeuesSpielDlg dlg(SystemTeamList(page->Document()), page);
   dlg.m_Entry = MatchEntryFromGame(*game);
   dlg.m_bEditMode = true;
   if (!RunMatchDialog(page, dlg)) return;

@@ -20,15 +20,6 @@ const CKRSpieler* PlayersModel::Player(int row) const {
   return Record(static_cast<int>(m_order[static_cast<size_t>(row)]));
 }
 
-int PlayersModel::RowOfId(int32_t id) const {
-  const int rows = rowCount();
-  for (int row = 0; row < rows; ++row) {
-    const CKRSpieler* player = Player(row);
-    if (player && player->m_nID == id) return row;
-  }
-  return -1;
-}
-
 QString PlayersModel::CellText(int row, int column) const {
   const CKRSpieler* player = Player(row);
   return player ? QString::fromStdString(PlayerCellText(*player, column)) : QString();

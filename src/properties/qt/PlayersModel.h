@@ -14,8 +14,6 @@ class PlayersModel : public RecordListModel<CKRSpieler> {
 
   // The player shown in `row` (in the order shown), or null.
   const CKRSpieler* Player(int row) const;
-  // The row showing the player with this identity, or -1.
-  int RowOfId(int32_t id) const;
 
   // "Nach Nr. sortieren": rows by number, ascending, until the list is filled again.
   void SortByNumber();

@@ -63,21 +63,21 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
     RefreshPage();
   };
   SetCommandHandler(PageCommand::New, [this, afterCommand] {
-    BuyPlayerCommand(this, Team(), ApplicationRosterServices());
+    BuyPlayerCommand(this, Team(), ApplicationRosterServices(Services()));
     afterCommand();
   });
   SetCommandHandler(PageCommand::Zombie, [this, afterCommand] {
-    ReviveZombieCommand(this, Team(), ApplicationRosterServices());
+    ReviveZombieCommand(this, Team(), ApplicationRosterServices(Services()));
     afterCommand();
   });
   SetCommandHandler(PageCommand::Change, [this, afterCommand] {
-    if (CKRSpieler* player = SelectedPlayer()) ChangePlayerCommand(this, Team(), *player, ApplicationRosterServices());
+    if (CKRSpieler* player = SelectedPlayer()) ChangePlayerCommand(this, Team(), *player, ApplicationRosterServices(Services()));
     afterCommand();
   });
   SetCommandHandler(PageCommand::Delete, [this, afterCommand] {
     bool removedEntirely = false;
     if (CKRSpieler* player = SelectedPlayer())
-      RemovePlayerCommand(this, Team(), *player, ApplicationRosterServices(), &removedEntirely);
+      RemovePlayerCommand(this, Team(), *player, ApplicationRosterServices(Services()), &removedEntirely);
     if (removedEntirely) List()->clearSelection();
     afterCommand();
   });

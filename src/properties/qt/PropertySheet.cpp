@@ -129,19 +129,14 @@ CMyPropertySheet::CMyPropertySheet(KrashballDoc* doc, QWidget* parent) : QTabWid
   addTab(m_pPage6, DrawTabPicture(TabPicture::Sonstiges), QStringLiteral("Sonstiges"));
 
   setCurrentIndex(0);
-  connect(doc, &KrashballDoc::StaffOrEventsChanged, this, &CMyPropertySheet::RefreshStaffAndEventsPages);
 }
 
 void CMyPropertySheet::RefreshAllPages() {
+  m_pPage1->RefreshPage();
   m_pPage2->RefreshPage();
   m_pPage3->RefreshPage();
   m_pPage4->RefreshPage();
   m_pPage5->RefreshPage();
-  m_pPage6->RefreshPage();
-}
-
-void CMyPropertySheet::RefreshStaffAndEventsPages() {
-  m_pPage1->RefreshPage();
   m_pPage6->RefreshPage();
 }
 

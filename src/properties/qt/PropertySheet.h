@@ -17,17 +17,12 @@ class CMyPropertyPage6;
 class CMyPropertySheet : public QTabWidget {
   Q_OBJECT
  public:
-  // Builds all six pages over the document's team; "Personal" is in front. The sheet
-  // refreshes the staff and events pages when the document says they changed; the view
-  // calls RefreshAllPages() after every recalculation.
+  // Builds all six pages over the document's team; "Personal" is in front. The view calls
+  // RefreshAllPages() after every recalculation.
   explicit CMyPropertySheet(KrashballDoc* doc, QWidget* parent = nullptr);
 
-  // After every change: the pages "Spieler" to "Sonstiges" show the team again. (The staff
-  // page writes its names into the team as they are typed, never on a refresh: a refresh
-  // would otherwise undo a name the expense entry or a deleted expense just set.)
+  // After every change: all six pages show the team again. Reads only.
   void RefreshAllPages();
-  // Staff or events changed behind the pages' back (dismissal, a deleted staff expense).
-  void RefreshStaffAndEventsPages();
 
   CMyPropertyPage1* StaffPage() const { return m_pPage1; }
   CMyPropertyPage2* PlayersPage() const { return m_pPage2; }

@@ -63,6 +63,8 @@ RecordListPage::RecordListPage(KrashballDoc* doc, const char* helpTopic, QWidget
 
 CKRTeam& RecordListPage::Team() const { return m_pDoc->Team(); }
 
+ProgramServices& RecordListPage::Services() const { return m_pDoc->Services(); }
+
 void RecordListPage::SetUpList(TeamListModel* model, const ListColumn* columns, int columnCount, const char* listName) {
   m_pModel = model;
   m_pList = new PageListView(this);

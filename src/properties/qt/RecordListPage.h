@@ -22,12 +22,15 @@ namespace krv {
 
 class KrashballDoc;
 class CKRTeam;
+class ProgramServices;
 class TeamListModel;
 
 class RecordListPage : public QWidget {
   Q_OBJECT
  public:
   KrashballDoc* Document() const { return m_pDoc; }
+  // Settings, questions, sounds and help, as the document was given them.
+  ProgramServices& Services() const;
   QTableView* List() const { return m_pList; }
 
   // Shows what the team holds now; cheap when nothing changed.

@@ -2,34 +2,28 @@
 
 #include <QApplication>
 
-#include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "properties/SeasonOutcome.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramServices.h"
 
 namespace krv {
 
-std::vector<std::string> SystemTeamList() {
-  const CKrashballApp* app = CKrashballApp::Instance();
-  return app ? app->m_Settings.m_Teamliste.m_Items : std::vector<std::string>{};
+std::vector<std::string> SystemTeamList(const KrashballDoc* doc) {
+  return doc->Services().m_Settings.m_Teamliste.m_Items;
 }
 
-void AppendToSystemTeamList(const std::string& name) {
-  CKrashballApp* app = CKrashballApp::Instance();
-  if (!app) return;
-  app->m_Settings.m_Teamliste.m_Items.push_back(name);
-  app->SetSettingsChanged();
+void AppendToSystemTeamList(KrashballDoc* doc, const std::string& name) {
+  ProgramServices& services = doc->Services();
+  services.m_Settings.m_Teamliste.m_Items.push_back(name);
+  services.SetSettingsChanged();
 }
 
-bool UseOwnFileRequester() {
-  const CKrashballApp* app = CKrashballApp::Instance();
-  return !app || app->m_Settings.m_bEigenerDateidialog != 0;
+bool UseOwnFileRequester(const KrashballDoc* doc) {
+  return doc->Services().m_Settings.m_bEigenerDateidialog != 0;
 }
 
-QString DataFolderPath() {
-  const CKrashballApp* app = CKrashballApp::Instance();
-  return app ? app->DataFolder() : QString();
-}
+QString DataFolderPath(const KrashballDoc* doc) { return doc->Services().DataFolder(); }
 
 bool ShowOutcome(QWidget* parent, KrashballDoc* doc, const SeasonOutcome& outcome) {
   if (outcome.refused) {
@@ -37,9 +31,8 @@ bool ShowOutcome(QWidget* parent, KrashballDoc* doc, const SeasonOutcome& outcom
     else ErrorBox(parent, QString::fromStdString(outcome.refusal));
     return false;
   }
-  if (outcome.staffOrEventsChanged) doc->RefreshStaffAndEventsPages();
   for (const std::string& notice : outcome.notices) InformationBox(parent, QString::fromStdString(notice));
-  if (!outcome.sound.empty()) doc->PlaySoundFile(outcome.sound);
+  if (!outcome.sound.empty()) doc->Services().PlaySoundFile(QString::fromStdString(outcome.sound));
   return outcome.changed;
 }
 

@@ -14,17 +14,17 @@ namespace krv {
 class KrashballDoc;
 struct SeasonOutcome;
 
-// The system team list in its stored order (empty without a running program).
-std::vector<std::string> SystemTeamList();
+// The system team list in its stored order.
+std::vector<std::string> SystemTeamList(const KrashballDoc* doc);
 // Appends a name at its end and marks KRV.DAT changed, so it is written at exit.
-void AppendToSystemTeamList(const std::string& name);
+void AppendToSystemTeamList(KrashballDoc* doc, const std::string& name);
 // The setting "Eigenen Datei-Dialog nutzen".
-bool UseOwnFileRequester();
+bool UseOwnFileRequester(const KrashballDoc* doc);
 // The data folder ("Daten").
-QString DataFolderPath();
+QString DataFolderPath(const KrashballDoc* doc);
 
 // Shows what a change did: a refusal (an error box, or only the warning beep when it has no
-// text), its notices, its sound, and the staff and events pages when those lists changed.
+// text), its notices and its sound; the pages follow through the team's recalculation.
 // Returns whether the team changed.
 bool ShowOutcome(QWidget* parent, KrashballDoc* doc, const SeasonOutcome& outcome);
 

@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-#include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "properties/qt/PersonalDlg.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramServices.h"
 
 namespace krv {
 namespace {
@@ -165,13 +165,6 @@ void CMyPropertyPage1::FillList(QListWidget* list, const std::vector<std::string
   UpdateButtons();
 }
 
-void CMyPropertyPage1::StoreNamesIntoTeam() {
-  CKRTeam& team = Team();
-  team.m_strTrainer = m_pTrainer->text().toStdString();
-  team.m_strSani = m_pSani->text().toStdString();
-  team.m_strZauberer = m_pZauberer->text().toStdString();
-}
-
 void CMyPropertyPage1::SetLabelsAndEnabling() {
   const CKRTeam& team = Team();
   const QString label = Q(WizardLabel(team.m_nRasse));
@@ -200,37 +193,27 @@ void CMyPropertyPage1::UpdateButtons() {
   m_pCheerleaderAendern->setEnabled(!m_pCheerleader->selectedItems().isEmpty());
 }
 
-void CMyPropertyPage1::SetApothecaryName(const QString& name) { SetTextIfDifferent(m_pSani, name); }
-
-void CMyPropertyPage1::SetWizardName(const QString& name) { SetTextIfDifferent(m_pZauberer, name); }
-
 void CMyPropertyPage1::NameEdited() {
-  // The sheet's refresh that follows stores the names into the team.
-  StoreNamesIntoTeam();
-  Team().SetTeamModified();
+  ChangeStaffNames(Team(), {m_pTrainer->text().toStdString(), m_pSani->text().toStdString(),
+                            m_pZauberer->text().toStdString()});
 }
 
-bool CMyPropertyPage1::Ask(const std::string& question) {
-  if (CKrashballApp* app = CKrashballApp::Instance()) return app->Frage(this, Q(question));
-  return QuestionBox(this, Q(question));
-}
+bool CMyPropertyPage1::Ask(const std::string& question) { return m_pDoc->Services().Frage(this, Q(question)); }
+
+void CMyPropertyPage1::ShowOutcome(const ChangeOutcome& outcome) { m_pDoc->Services().ShowOutcome(this, outcome); }
 
 void CMyPropertyPage1::DismissApothecary() {
-  StoreNamesIntoTeam();
-  CKRTeam& team = Team();
+  const CKRTeam& team = Team();
   if (!team.m_bSani || !RaceMayHaveApothecaryAndWizard(team.m_nRasse)) return;
   if (!Ask(DismissQuestion(team.m_strSani))) return;
-  krv::DismissApothecary(team);
-  RefreshPage();
+  ShowOutcome(krv::DismissApothecary(Team()));
 }
 
 void CMyPropertyPage1::DismissWizard() {
-  StoreNamesIntoTeam();
-  CKRTeam& team = Team();
+  const CKRTeam& team = Team();
   if (!team.m_bZauberer || !RaceMayHaveApothecaryAndWizard(team.m_nRasse)) return;
   if (!Ask(DismissQuestion(team.m_strZauberer))) return;
-  krv::DismissWizard(team);
-  RefreshPage();
+  ShowOutcome(krv::DismissWizard(Team()));
 }
 
 void CMyPropertyPage1::ChangeCoTrainer() { ChangeStaff(kPersonalCoTrainer); }
@@ -264,10 +247,8 @@ void CMyPropertyPage1::ChangeStaff(PersonalArt art) {
     dlg.m_strLebenslauf = Q(career);
     const int result = dlg.exec();
     if (result == CPersonalDlg::kIdLoeschen) {
-      if (Ask(DismissFromListQuestion(name))) {
-        if (coach) krv::DismissCoTrainer(team, name);
-        else krv::DismissCheerleader(team, name);
-      }
+      if (Ask(DismissFromListQuestion(name)))
+        ShowOutcome(coach ? krv::DismissCoTrainer(team, name) : krv::DismissCheerleader(team, name));
       break;
     }
     if (result != CPersonalDlg::kIdOk) break;
@@ -321,7 +302,7 @@ bool CMyPropertyPage1::AskName(PersonalArt art) {
   dlg.m_bNeu = true;
   dlg.m_nArt = art;
   if (dlg.exec() != CPersonalDlg::kIdOk) return false;
-  Team().m_strEingabeName = dlg.m_strName.toStdString();
+  RememberEnteredName(Team(), dlg.m_strName.toStdString());
   return true;
 }
 

@@ -30,14 +30,9 @@ class CMyPropertyPage1 : public QWidget {
 
   // Shows what the team holds now: both lists, the three names, labels, enabling, counts.
   void RefreshPage();
-  // Writes the head coach, apothecary and wizard fields into the team (every sheet refresh).
-  void StoreNamesIntoTeam();
   // The wizard label by race, "nicht möglich" for race 12, enabling by the staff flags.
   void SetLabelsAndEnabling();
   void UpdateCounts();
-  // The expense entry puts a newly hired apothecary's or wizard's name into the page.
-  void SetApothecaryName(const QString& name);
-  void SetWizardName(const QString& name);
 
   // The page's commands.
   void DismissApothecary();
@@ -57,6 +52,7 @@ class CMyPropertyPage1 : public QWidget {
  private:
   CKRTeam& Team() const;
   bool Ask(const std::string& question);
+  void ShowOutcome(const ChangeOutcome& outcome);
   void FillList(QListWidget* list, const std::vector<std::string>& names);
   void NameEdited();
   void ChangeStaff(PersonalArt art);

@@ -17,7 +17,6 @@
 #include <QValidator>
 #include <QVBoxLayout>
 
-#include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "create/TeamBudget.h"
 #include "model/Team.h"
@@ -30,6 +29,7 @@
 #include "roster/qt/VolkAendernDlg.h"
 #include "ui/AppSettings.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramServices.h"
 #include "ui/ReadOnlyLook.h"
 
 
@@ -158,8 +158,6 @@ CKrashballView::CKrashballView(KrashballDoc* doc, QWidget* parent) : QWidget(par
 
 CKrashballView::~CKrashballView() = default;
 
-KrashballDoc* CKrashballView::GetDocument() const { return m_pDoc.data(); }
-
 void CKrashballView::OnInitialUpdate() {
   KrashballDoc* doc = m_pDoc.data();
   CKRTeam& team = doc->Team();
@@ -180,12 +178,15 @@ void CKrashballView::OnInitialUpdate() {
 void CKrashballView::OnTeamRecalculated() {
   if (m_pSheet) m_pSheet->RefreshAllPages();
   UpdateTeamHeader();
+  if (!m_pDoc || !m_bBuilt) return;
+  // The end of the modified routine: the notice once per drop below one fan.
+  const ChangeOutcome fans = RunFanCheck(m_pDoc->Team());
+  if (!fans.notices.empty()) m_pDoc->Services().ShowOutcome(MessageParent(), fans);
 }
 
 void CKrashballView::UpdateTeamHeader() {
   if (!m_pDoc || !m_bBuilt) return;
-  CKRTeam& team = m_pDoc->Team();
-  const TeamHeaderTexts texts = MakeTeamHeader(team);
+  const TeamHeaderTexts texts = MakeTeamHeader(m_pDoc->Team());
   SetFieldText(m_pName, FromStd(texts.name));
   SetRaceEditable(texts.raceEditable);
   SetFieldText(m_pRace, FromStd(texts.race).toUpper());
@@ -193,53 +194,32 @@ void CKrashballView::UpdateTeamHeader() {
   SetFieldText(m_pTeamwert, FromStd(texts.teamValue));
   SetFieldText(m_pFanFaktor, FromStd(texts.fanFactor));
   SetFieldText(m_pMarken, FromStd(texts.rerolls));
-  RunFanCheck(team);  // sound and notice through the document, once per drop below one fan
-  team.CountSpielerArten();
 }
 
 void CKrashballView::SetRaceEditable(bool editable) {
   SetReadOnlyLook(m_pRace, !editable);
 }
 
-void CKrashballView::OnNameEdited(const QString& text) {
-  CKRTeam& team = m_pDoc->Team();
-  team.m_strName = text.toStdString();
-  team.SetTeamModified();
-}
+void CKrashballView::OnNameEdited(const QString& text) { RenameTeam(m_pDoc->Team(), text.toStdString()); }
 
-void CKrashballView::OnRaceEdited(const QString& text) {
-  CKRTeam& team = m_pDoc->Team();
-  if (team.m_nRasse != kEigeneRasse) return;  // only the own race names itself
-  team.m_strRassenName = text.toStdString();
-  team.SetTeamModified();
-}
+void CKrashballView::OnRaceEdited(const QString& text) { RenameOwnRace(m_pDoc->Team(), text.toStdString()); }
 
 void CKrashballView::HandOverTypedText() {
   if (!m_pDoc || !m_bBuilt) return;
   // Only what the coach typed: a stored name longer than the field takes is not cut.
-  CKRTeam& team = m_pDoc->Team();
-  bool changed = false;
-  if (m_pName->isModified() && m_pName->text().toStdString() != team.m_strName) {
-    team.m_strName = m_pName->text().toStdString();
-    changed = true;
-  }
-  if (team.m_nRasse == kEigeneRasse && m_pRace->isModified() && m_pRace->text().toStdString() != team.m_strRassenName) {
-    team.m_strRassenName = m_pRace->text().toStdString();
-    changed = true;
-  }
-  if (changed) team.SetTeamModified();
+  if (m_pName->isModified()) RenameTeam(m_pDoc->Team(), m_pName->text().toStdString());
+  if (m_pRace->isModified()) RenameOwnRace(m_pDoc->Team(), m_pRace->text().toStdString());
 }
 
 QWidget* CKrashballView::MessageParent() { return isVisible() ? window() : nullptr; }
 
 void CKrashballView::AskForMissingOpponents() {
-  CKrashballApp* app = CKrashballApp::Instance();
-  if (!app) return;  // no program, no system team list
-  const std::vector<std::string> missing = MissingOpponents(m_pDoc->Team(), app->m_Settings.m_Teamliste);
+  ProgramServices& services = m_pDoc->Services();
+  const std::vector<std::string> missing = MissingOpponents(m_pDoc->Team(), services.m_Settings.m_Teamliste);
   if (missing.empty()) return;
   if (!QuestionBox(MessageParent(), FromStd(MissingOpponentsQuestion(missing)))) return;
-  AppendTeams(app->m_Settings.m_Teamliste, missing);
-  app->SetSettingsChanged();
+  AppendTeams(services.m_Settings.m_Teamliste, missing);
+  services.SetSettingsChanged();
 }
 
 QWidget* CKrashballView::Frame() const {

@@ -23,11 +23,10 @@ class CKrashballView : public QWidget {
   explicit CKrashballView(KrashballDoc* doc, QWidget* parent = nullptr);
   ~CKrashballView() override;
 
-  KrashballDoc* GetDocument() const;
   // The embedded sheet; null for a team whose creation was cancelled (race -1).
   CMyPropertySheet* PropertySheet() const { return m_pSheet; }
 
-  // Refills the six header fields from the team and runs the fan check.
+  // Refills the six header fields from the team; reads only.
   void UpdateTeamHeader();
 
   // Writes the frame's placement under the team's current name (done when the window goes).

@@ -1,6 +1,5 @@
 #include "roster/qt/RosterCommands.h"
 
-#include "app/qt/KrashballApp.h"
 #include "create/qt/Starplayer.h"
 #include "create/qt/StarplayerAuswahlDlg.h"
 #include "model/TeamHost.h"
@@ -13,6 +12,7 @@
 #include "roster/qt/SpielerEntfernenDlg.h"
 #include "roster/qt/SpielerKaufenDlg.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramServices.h"
 
 namespace krv {
 namespace {
@@ -35,9 +35,10 @@ std::optional<std::string> AskNewName(QWidget* parent, PersonalArt art, const st
 
 }  // namespace
 
-RosterServices ApplicationRosterServices() {
+RosterServices ApplicationRosterServices(ProgramServices& program) {
   RosterServices services;
-  if (CKrashballApp* app = CKrashballApp::Instance()) {
+  {
+    ProgramServices* app = &program;
     const ProgramSettings& s = app->m_Settings;
     services.m_nMaxSpieler = s.m_nMaxSpieler;
     services.m_nStartkapital = s.m_nStartkapital;
@@ -94,8 +95,7 @@ bool ReviveZombieCommand(QWidget* parent, CKRTeam& team, const RosterServices& s
   }
   const std::optional<std::string> name = AskNewName(parent, kPersonalZombie, std::string());
   if (!name) return false;
-  ReviveZombie(team, *name);
-  if (team.m_pHost) team.m_pHost->RefreshStaffAndEventsPages();  // the new event
+  ReviveZombie(team, *name);  // its modified routine refreshes every page, the events too
   return true;
 }
 
@@ -120,7 +120,6 @@ bool RemovePlayerCommand(QWidget* parent, CKRTeam& team, CKRSpieler& player, con
         return false;
       }
       Play(services, outcome.m_strSound);
-      if (outcome.m_bStaffChanged && team.m_pHost) team.m_pHost->RefreshStaffAndEventsPages();
       return true;
     }
   }

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace krv {
 
+class ProgramServices;
+
 // What the roster commands take from the program's settings and services.
 struct RosterServices {
   int32_t m_nMaxSpieler = 16;         // "Maximale Anzahl der Spieler"
@@ -23,8 +25,8 @@ struct RosterServices {
   std::function<void(const QString& relativePath)> m_PlaySound;
 };
 
-// The services as the running program has them (defaults without one).
-RosterServices ApplicationRosterServices();
+// The roster commands' part of the program services.
+RosterServices ApplicationRosterServices(ProgramServices& program);
 
 // "&Neu": the player limit, the purchase dialog and what it leads to.
 bool BuyPlayerCommand(QWidget* parent, CKRTeam& team, const RosterServices& services);

@@ -76,7 +76,7 @@ class DocumentTest : public test::TempFolderTest {
 // A new team proposes data folder + name + ".krt", is modified and titled with " *";
 // "Speichern unter" to a name without extension writes "<name>.krt".
 TEST_F(DocumentTest, NewTeamAndSaveAsAppendsExtension) {
-  KrashballDoc doc;
+  KrashballDoc doc(*m_app);
   ASSERT_TRUE(doc.OnNewDocument(nullptr));
   EXPECT_TRUE(doc.m_bNeu);
   EXPECT_TRUE(doc.IsModified());
@@ -102,7 +102,7 @@ TEST_F(DocumentTest, NewTeamAndSaveAsAppendsExtension) {
 TEST_F(DocumentTest, OverwriteRefusedLeavesFile) {
   const QString existing = WriteTeam("alt.krt", "Alte Garde");
   const std::string before = ReadWholeFile(existing.toStdString());
-  KrashballDoc doc;
+  KrashballDoc doc(*m_app);
   ASSERT_TRUE(doc.OnNewDocument(nullptr));
   m_savePaths << existing;
   m_messages.answers = {1};  // "&Nein"
@@ -114,11 +114,53 @@ TEST_F(DocumentTest, OverwriteRefusedLeavesFile) {
   EXPECT_TRUE(doc.PathName().endsWith("Daten/Neu1.krt"));
 }
 
+// Catches a new team's first "S&peichern" replacing last season's file of the same name
+// without a word: it goes through the requester and the overwrite question; "&Nein"
+// leaves the old file. Once saved, the next "S&peichern" writes without asking.
+TEST_F(DocumentTest, NewTeamDoesNotReplaceFileOfSameName) {
+  fs::create_directories(Path("Daten"));
+  const QString existing = WriteTeam("Daten/Neu1.krt", "Vorige Saison");
+  const std::string before = ReadWholeFile(existing.toStdString());
+  KrashballDoc doc(*m_app);
+  ASSERT_TRUE(doc.OnNewDocument(nullptr));
+  ASSERT_EQ(doc.PathName(), existing);
+  m_savePaths << existing;
+  m_messages.answers = {1};  // "&Nein"
+  EXPECT_FALSE(doc.Save(nullptr));
+  EXPECT_EQ(m_proposed.size(), 1);
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_TRUE(m_messages.requests[0].text.endsWith("Diese Datei ist bereits vorhanden.\nDatei überschrieben?"));
+  EXPECT_EQ(ReadWholeFile(existing.toStdString()), before);
+
+  m_savePaths << existing;
+  m_messages.answers = {0};  // "&Ja"
+  EXPECT_TRUE(doc.Save(nullptr));
+  EXPECT_EQ(LoadTeamFile(existing.toStdString())->m_strName, "Neu1");
+  doc.Team().SetTeamModified();
+  EXPECT_TRUE(doc.Save(nullptr));
+  EXPECT_EQ(m_proposed.size(), 2);  // its own file now: no requester
+}
+
+// Catches "Speichern unter" with a name typed without extension replacing "<name>.krt"
+// unasked: the question names the file with the extension that would be replaced.
+TEST_F(DocumentTest, SaveAsWithoutExtensionAsksAboutTheRealFile) {
+  const QString existing = WriteTeam("Orks.krt", "Orks");
+  const std::string before = ReadWholeFile(existing.toStdString());
+  KrashballDoc doc(*m_app);
+  ASSERT_TRUE(doc.OnNewDocument(nullptr));
+  m_savePaths << QString::fromStdString(Path("Orks"));
+  m_messages.answers = {1};  // "&Nein"
+  EXPECT_FALSE(doc.DoSave(nullptr, QString(), true));
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, existing + "\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?");
+  EXPECT_EQ(ReadWholeFile(existing.toStdString()), before);
+}
+
 // A save that fails says so, leaves the old file as it was and keeps the team modified.
 TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
   const QString path = WriteTeam("team.krt", "Fest");
   const std::string before = ReadWholeFile(path.toStdString());
-  KrashballDoc doc;
+  KrashballDoc doc(*m_app);
   QString error;
   ASSERT_TRUE(doc.OnOpenDocument(path, &error));
   doc.Team().m_strName = "Geändert";
@@ -159,7 +201,7 @@ TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
 // that is not UTF-8 opens and saves under its own bytes.
 TEST_F(DocumentTest, OpenRefusesPipesAndDevicesAndKeepsOddNames) {
   ASSERT_EQ(::mkfifo(Path("pipe.krt").c_str(), 0644), 0);
-  KrashballDoc doc;
+  KrashballDoc doc(*m_app);
   QString error;
   EXPECT_FALSE(doc.OnOpenDocument(QString::fromStdString(Path("pipe.krt")), &error));
   EXPECT_TRUE(error.contains("Pipe, keine gewöhnliche Datei")) << error.toStdString();
@@ -185,7 +227,7 @@ TEST_F(DocumentTest, SaveRespectsLinksPermissionsAndReadOnlyFiles) {
   const QString real = WriteTeam("echt.krt", "Echt");
   fs::permissions(real.toStdString(), fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("echt.krt", Path("link.krt"));
-  KrashballDoc doc;
+  KrashballDoc doc(*m_app);
   QString error;
   ASSERT_TRUE(doc.OnOpenDocument(QString::fromStdString(Path("link.krt")), &error));
   doc.Team().m_strName = "Durch den Link";
@@ -254,7 +296,6 @@ TEST_F(DocumentTest, SaveAll) {
   EXPECT_GT(fs::last_write_time(path.toStdString()), before);
   EXPECT_EQ(m_proposed.size(), 1);
   EXPECT_TRUE(fs::exists(Path("neu.krt")));
-  EXPECT_FALSE(m_app->m_bAlleSpeichern);
 }
 
 // "Alle schliessen" asks for each modified team; cancelling stops with both windows open.
@@ -318,7 +359,7 @@ TEST_F(DocumentTest, ColourNotice) {
   });
   EXPECT_TRUE(ShowColourNotice(nullptr, *m_app, 4));
   EXPECT_EQ(m_app->m_Settings.m_bKeine256Warnung, 1);
-  EXPECT_TRUE(m_app->m_bDatGeaendert);
+  EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
   EXPECT_FALSE(ShowColourNotice(nullptr, *m_app, 4));
 }
 

@@ -30,7 +30,7 @@ class ReloadTest : public test::KrvToolTest {
     m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland"};
     SaveTeamFile(*test::MakeSampleTeam(), Path("team.krt"));
-    auto* doc = new KrashballDoc;
+    auto* doc = new KrashballDoc(*m_app);
     QString error;
     ASSERT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("team.krt")), &error)) << error.toStdString();
     m_frame = std::make_unique<CChildFrame>(doc);

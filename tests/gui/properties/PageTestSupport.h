@@ -16,6 +16,7 @@
 #include "app/qt/KrashballDoc.h"
 #include "model/Team.h"
 #include "properties/qt/RecordListPage.h"
+#include "gui/TestServices.h"
 
 namespace krv::test {
 
@@ -23,7 +24,7 @@ namespace krv::test {
 inline std::unique_ptr<KrashballDoc> DocumentWith(std::unique_ptr<CKRTeam> team) {
   auto holder = std::make_shared<std::unique_ptr<CKRTeam>>(std::move(team));
   KrashballDoc::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
-  auto doc = std::make_unique<KrashballDoc>();
+  auto doc = std::make_unique<KrashballDoc>(TestServices());
   const bool created = doc->OnNewDocument(nullptr);
   KrashballDoc::SetCreateTeamFunction(nullptr);
   return created ? std::move(doc) : nullptr;

@@ -41,13 +41,15 @@ TEST(PropertySheet, SixPagesInOrder) {
   EXPECT_EQ(sheet.currentIndex(), 0);
 }
 
-// The refresh after a change: the staff names go into the team, the other pages show the
-// team's lists as they are now.
+// The refresh after a change shows the team's lists as they are now, and only reads: a
+// text left in a staff field that the team does not hold is replaced, not written back.
 TEST(PropertySheet, RefreshAllPages) {
   auto doc = test::DocumentWith(test::MakeSampleTeam());
   CMyPropertySheet sheet(doc.get());
   CKRTeam& team = doc->Team();
-  sheet.StaffPage()->findChild<QLineEdit*>("trainer")->setText(QStringLiteral("Grischnakh"));
+  const std::string trainer = team.m_strTrainer;
+  auto* trainerField = sheet.StaffPage()->findChild<QLineEdit*>("trainer");
+  trainerField->setText(QStringLiteral("Grischnakh"));
   const RecordListPage* pages[] = {sheet.PlayersPage(), sheet.ExpensesPage(), sheet.IncomePage(), sheet.MatchesPage(),
                                    sheet.MiscPage()};
   std::vector<int> rows;
@@ -58,13 +60,13 @@ TEST(PropertySheet, RefreshAllPages) {
   team.AddGame("Zwerge", "0:0", "", "", 9000, 40000, 0, 0, 0, kFanNone, "01.05.07");
   team.AddEreignis("Zaun kaputt", kEreignisSonstiges);
   sheet.RefreshAllPages();
-  EXPECT_EQ(team.m_strTrainer, "Grischnakh");
+  EXPECT_EQ(team.m_strTrainer, trainer);
+  EXPECT_EQ(trainerField->text().toStdString(), trainer);
   for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(pages[i]->List()->model()->rowCount(), rows[i] + 1) << i;
 }
 
-// When the document says staff or events changed, the staff page and the events page show
-// the team again.
-TEST(PropertySheet, StaffAndEventsFollowTheDocument) {
+// Every refresh shows staff and events again too (a dismissal changes both).
+TEST(PropertySheet, StaffAndEventsFollowTheTeam) {
   auto doc = test::DocumentWith(test::MakeSampleTeam());
   CMyPropertySheet sheet(doc.get());
   CKRTeam& team = doc->Team();
@@ -72,7 +74,7 @@ TEST(PropertySheet, StaffAndEventsFollowTheDocument) {
   team.m_strSani.clear();
   team.m_bSani = 0;
   team.AddEreignis("Der Sanitäter Der Sani verlässt das Team!", kEreignisSonstiges);
-  doc->RefreshStaffAndEventsPages();
+  sheet.RefreshAllPages();
   auto* sani = sheet.StaffPage()->findChild<QLineEdit*>("sani");
   EXPECT_EQ(sani->text(), "");
   EXPECT_FALSE(sani->isEnabled());

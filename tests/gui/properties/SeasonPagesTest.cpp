@@ -48,6 +48,7 @@ class SeasonPagesTest : public test::TempFolderTest {
     m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
     m_app->m_Settings.m_bSound = 0;
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland"};
+    test::ServicesOverride() = m_app.get();  // the document uses this program's settings
     auto team = test::MakeSampleTeam();
     team->AddEinnahme("Sponsor", 500000);  // a treasury of 440000
     m_doc = test::DocumentWith(std::move(team));
@@ -64,6 +65,7 @@ class SeasonPagesTest : public test::TempFolderTest {
     SetChooseLogoFunction(nullptr);
     m_sheet.reset();
     m_doc.reset();
+    test::ServicesOverride() = nullptr;
     m_app.reset();
     TempFolderTest::TearDown();
   }
@@ -187,7 +189,7 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   EXPECT_EQ(Cell(page->List()->model(), 1, 4), "60.000");
   EXPECT_EQ(Team().m_Einnahmen.size(), incomes + 1);
   EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items.back(), "Ogerfaust");
-  EXPECT_TRUE(m_app->m_bDatGeaendert);
+  EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
 
   // Known in other case: no question; a change adds no income.
   m_messages.requests.clear();

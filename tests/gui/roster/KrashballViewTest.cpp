@@ -70,7 +70,7 @@ TEST_F(KrashballViewTest, HeaderAfterCreationAndAfterLoading) {
   Discard(created);
 
   SaveTeamFile(*test::MakeSampleTeam(), Path("orks.krt"));
-  auto* doc = new KrashballDoc;
+  auto* doc = new KrashballDoc(test::TestServices());
   QString error;
   ASSERT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("orks.krt")), &error)) << error.toStdString();
   auto* loaded = new CChildFrame(doc);
@@ -145,7 +145,7 @@ TEST_F(KrashballViewTest, FanNoticeOncePerDrop) {
   empty->m_Games.clear();
   empty->m_nFanFaktor = 0;
   SaveTeamFile(*empty, Path("ohne-fans.krt"));
-  auto* doc = new KrashballDoc;
+  auto* doc = new KrashballDoc(test::TestServices());
   ASSERT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("ohne-fans.krt")), nullptr));
   auto* reopened = new CChildFrame(doc);
   ASSERT_EQ(m_messages.requests.size(), 3u);
@@ -165,7 +165,7 @@ TEST_F(KrashballViewTest, MissingOpponentsQuestion) {
   SaveTeamFile(*team, Path("gegner.krt"));
 
   auto open = [&] {
-    auto* doc = new KrashballDoc;
+    auto* doc = new KrashballDoc(test::TestServices());
     EXPECT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("gegner.krt")), nullptr));
     return new CChildFrame(doc);
   };
@@ -180,7 +180,7 @@ TEST_F(KrashballViewTest, MissingOpponentsQuestion) {
   EXPECT_EQ(m_messages.requests[0].text, question);
   EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Question);
   EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items.size(), 2u);
-  EXPECT_FALSE(m_app->m_bDatGeaendert);
+  EXPECT_FALSE(m_app->SettingsChangedSinceLoad());
   Discard(frame);
 
   m_messages.answers = {0};  // "&Ja"
@@ -190,7 +190,7 @@ TEST_F(KrashballViewTest, MissingOpponentsQuestion) {
   EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items,
             (std::vector<std::string>{"Zwergenstürmer", "Orkland", "Altdorfer Greifen", "Elfenpracht", "Nurgles Faule",
                                       "Echsen vom Sumpf", "Skavenbrut"}));
-  EXPECT_TRUE(m_app->m_bDatGeaendert);
+  EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
   Discard(frame);
 
   frame = open();  // all known now: no question

@@ -14,6 +14,7 @@
 #include "app/qt/ChildFrame.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
+#include "gui/TestServices.h"
 #include "model/Team.h"
 #include "support/MessageRecorder.h"
 #include "support/TempFolder.h"
@@ -24,7 +25,7 @@ namespace krv::test {
 inline KrashballDoc* NewDocumentWith(std::unique_ptr<CKRTeam> team) {
   auto holder = std::make_shared<std::unique_ptr<CKRTeam>>(std::move(team));
   KrashballDoc::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
-  auto* doc = new KrashballDoc;
+  auto* doc = new KrashballDoc(TestServices());
   const bool created = doc->OnNewDocument(nullptr);
   KrashballDoc::SetCreateTeamFunction(nullptr);
   EXPECT_TRUE(created);
@@ -47,8 +48,10 @@ class ProgramTest : public TempFolderTest {
     ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
     m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
     m_app->m_Settings.m_bSound = 0;
+    ServicesOverride() = m_app.get();
   }
   void TearDown() override {
+    ServicesOverride() = nullptr;
     m_app.reset();
     TempFolderTest::TearDown();
   }

@@ -1,0 +1,92 @@
+#include "ui/ProgramServices.h"
+
+#include <QAudioDevice>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include "model/ChangeOutcome.h"
+#include "ui/HelpWindow.h"
+#include "ui/MessageBoxes.h"
+
+namespace krv {
+
+ProgramServices::ProgramServices(const QString& programFolder, QObject* parent)
+    : QObject(parent), m_strProgrammOrdner(programFolder) {}
+
+ProgramServices::~ProgramServices() = default;
+
+void ProgramServices::SetSettingsChanged() {
+  m_bDatGeaendert = true;
+  emit settingsChanged();
+}
+
+QString ProgramServices::DataFolder() const {
+  return QString::fromStdString(krv::DataFolder(m_strProgrammOrdner.toStdString()));
+}
+
+QString ProgramServices::KrvDatFile() const { return DataFolder() + QStringLiteral("/KRV.DAT"); }
+
+QString ProgramServices::ResourceFolder(const QString& name) const {
+  // Beside the program (portable use, the build tree) or where the package installs it.
+  for (const QString& base : {m_strProgrammOrdner, m_strProgrammOrdner + "/../share/krashball",
+                              m_strProgrammOrdner + "/share", m_strProgrammOrdner + "/../share"}) {
+    const QString folder = QDir::cleanPath(base + "/" + name);
+    if (QFileInfo(folder).isDir()) return folder;
+  }
+  return QDir::cleanPath(m_strProgrammOrdner + "/" + name);
+}
+
+void ProgramServices::PlaySoundFile(const QString& relativePath) {
+  if (!m_Settings.m_bSound || relativePath.isEmpty()) return;
+  if (QMediaDevices::audioOutputs().isEmpty()) return;  // no audio device: silent
+  const QString path = ResourceFolder("Sounds") + "/" + QFileInfo(relativePath).fileName();
+  if (!QFileInfo::exists(path)) return;
+  if (!m_sound) m_sound = new QSoundEffect(this);
+  m_sound->setSource(QUrl::fromLocalFile(path));
+  m_sound->play();
+}
+
+bool ProgramServices::Frage(QWidget* parent, const QString& text) {
+  if (!m_Settings.m_bFragen) return true;
+  return QuestionBox(parent, text);
+}
+
+void ProgramServices::ShowHelp(const QString& topic) {
+  const QString helpFile = ResourceFolder("Dok") + "/Hilfe.html";
+  if (!QFileInfo::exists(helpFile)) {
+    ErrorBox(nullptr, QStringLiteral("Kann die Datei:\n%1\nnicht öffnen!!!!").arg(helpFile));
+    return;
+  }
+  // The built-in help window, or the system's browser when the coach prefers it.
+  if (m_Settings.m_bHilfeBrowser && !m_Settings.m_bCHM) {
+    QUrl url = QUrl::fromLocalFile(helpFile);
+    if (topic.startsWith('#')) url.setFragment(topic.mid(1));
+    QDesktopServices::openUrl(url);
+    return;
+  }
+  HelpWindow::Show(helpFile, topic);
+}
+
+void ProgramServices::ShowOutcome(QWidget* parent, const ChangeOutcome& outcome) {
+  auto show = [parent](const Notice& notice) {
+    const QString text = QString::fromStdString(notice.text);
+    switch (notice.kind) {
+      case NoticeKind::Rules: RulesMessageBox(parent, text); break;
+      case NoticeKind::Bank: BankMessageBox(parent, text); break;
+      case NoticeKind::Error: ErrorBox(parent, text); break;
+      case NoticeKind::Information: InformationBox(parent, text); break;
+    }
+  };
+  if (outcome.Refused()) {
+    show(outcome.refusal);
+    return;
+  }
+  PlaySoundFile(QString::fromStdString(outcome.sound));
+  for (const Notice& notice : outcome.notices) show(notice);
+}
+
+}  // namespace krv

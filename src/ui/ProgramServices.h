@@ -1,0 +1,58 @@
+#pragma once
+// What every window of the program may use: the settings and the system team list (both
+// kept in KRV.DAT), questions, sounds, the help and the folders. One object is made at
+// start-up and handed to each document, which hands it on to its view, sheet and pages;
+// nothing fetches it from a global. Tests make their own over a folder of their choice.
+
+#include <QObject>
+#include <QString>
+
+#include "app/KrvDat.h"
+
+class QSoundEffect;
+class QWidget;
+
+namespace krv {
+
+struct ChangeOutcome;
+
+class ProgramServices : public QObject {
+  Q_OBJECT
+ public:
+  // `programFolder`: where the program file lies; Dok/, Sounds/ and maybe Daten/ are there.
+  explicit ProgramServices(const QString& programFolder, QObject* parent = nullptr);
+  ~ProgramServices() override;
+
+  // The settings and the system team list (`m_Settings.m_Teamliste`). Whoever changes them
+  // calls SetSettingsChanged(), so that they are written at exit and open windows follow.
+  ProgramSettings m_Settings;
+  void SetSettingsChanged();
+  bool SettingsChangedSinceLoad() const { return m_bDatGeaendert; }
+
+  // Plays a file like "Sounds/Sa-geht.wav" when sounds are on and there is an audio device.
+  void PlaySoundFile(const QString& relativePath);
+  // A question that answers Yes at once when asking before deletions is switched off.
+  bool Frage(QWidget* parent, const QString& text);
+  // Opens the help at a topic key such as "#TEAM_GAME" (empty: the start page).
+  void ShowHelp(const QString& topic = QString());
+  // Shows what a change to a team reported: refusal, sound, notices.
+  void ShowOutcome(QWidget* parent, const ChangeOutcome& outcome);
+
+  QString ProgramFolder() const { return m_strProgrammOrdner; }
+  QString DataFolder() const;
+  QString KrvDatFile() const;
+  QString ResourceFolder(const QString& name) const;  // "Dok", "Sounds"
+
+ signals:
+  // A setting or the system team list changed; open windows show it at once.
+  void settingsChanged();
+
+ protected:
+  bool m_bDatGeaendert = false;
+
+ private:
+  QString m_strProgrammOrdner;
+  QSoundEffect* m_sound = nullptr;
+};
+
+}  // namespace krv

@@ -11,6 +11,7 @@
 #include "properties/qt/RecordListPage.h"
 #include "properties/qt/SeasonServices.h"
 #include "properties/qt/StaffNameDialog.h"
+#include "roster/qt/RosterCommands.h"
 #include "ui/MessageBoxes.h"
 
 namespace krv {
@@ -35,10 +36,16 @@ const CKREinnahmen* Income(CKRTeam& team, size_t row) { return NthRecord(team.m_
 void NewExpense(RecordListPage* page) {
   KrashballDoc* doc = page->Document();
   CKRTeam& team = doc->Team();
-  // Players and star players are bought on the players page once that purchase exists.
-  CAusgabeDlg dlg(team, false, page);
+  CAusgabeDlg dlg(team, true, page);
   if (dlg.exec() != QDialog::Accepted) return;
   RememberExpenseChoice(team, dlg.m_nWahl);
+  // Players and star players are bought as on the players page, which books their expense.
+  if (dlg.m_nWahl == kWahlStarspieler || dlg.m_nWahl == kWahlSpieler) {
+    const RosterServices services = ApplicationRosterServices(doc->Services());
+    if (dlg.m_nWahl == kWahlStarspieler) HireStarPlayerCommand(page, team, services);
+    else BuyPlayerCommand(page, team, services);
+    return;
+  }
   ExpenseBooking booking;
   booking.choice = dlg.m_nWahl;
   booking.text = dlg.m_strText.toStdString();

@@ -24,6 +24,7 @@
 #include "properties/qt/PersonalDlg.h"
 #include "properties/qt/PropertySheet.h"
 #include "properties/qt/StaffPage.h"
+#include "roster/qt/SpielerKaufenDlg.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "support/TempFolder.h"
@@ -108,6 +109,22 @@ TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
     d->OkButton()->click();
   });
   Click(page, "neu");
+  EXPECT_EQ(Rows(page), rows);
+
+  // "Spieler" is the players page's purchase (it books its own expense); a cancelled purchase
+  // books nothing. Catches the choice left disabled or booked as a plain expense.
+  bool purchaseOffered = false;
+  WhenModal<CAusgabeDlg>([&purchaseOffered](CAusgabeDlg* d) {
+    ASSERT_TRUE(d->Choice(kWahlSpieler)->isEnabled());
+    d->Choice(kWahlSpieler)->click();
+    WhenModal<CSpielerKaufenDlg>([&purchaseOffered](CSpielerKaufenDlg* k) {
+      purchaseOffered = true;
+      k->reject();
+    });
+    d->OkButton()->click();
+  });
+  Click(page, "neu");
+  EXPECT_TRUE(purchaseOffered);
   EXPECT_EQ(Rows(page), rows);
 }
 

@@ -1,8 +1,7 @@
 #include "model/Team.h"
 
-#include <ctime>
-
 #include "model/Format.h"
+#include "model/LocalTime.h"
 
 namespace krv {
 namespace {
@@ -18,14 +17,7 @@ T* AppendRecord(RecordList<T>& list) {
 
 }  // namespace
 
-std::string CurrentTimeStamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char buffer[32];
-  std::strftime(buffer, sizeof buffer, "(%d.%m.%y) %H:%M:%S", &local);
-  return buffer;
-}
+std::string CurrentTimeStamp() { return LocalTimeText("(%d.%m.%y) %H:%M:%S"); }
 
 CKRTeam::CKRTeam() {
   for (int i = 0; i < 7; ++i) InitEigenePosition(i, kDefaultPositionNames[i]);

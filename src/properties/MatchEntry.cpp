@@ -1,9 +1,9 @@
 #include "properties/MatchEntry.h"
 
 #include <cstdlib>
-#include <ctime>
 
 #include "model/Format.h"
+#include "model/LocalTime.h"
 #include "model/StringArray.h"
 #include "model/TextCase.h"
 #include "properties/LedgerEntries.h"
@@ -52,14 +52,7 @@ std::string ResultSound(int32_t own, int32_t other) {
   return own > other ? "Sounds/Gewonnen.wav" : "Sounds/Verloren.wav";
 }
 
-std::string TodayMatchDate() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char buffer[16];
-  std::strftime(buffer, sizeof buffer, "%d.%m.%y", &local);
-  return buffer;
-}
+std::string TodayMatchDate() { return LocalTimeText("%d.%m.%y"); }
 
 std::string ScoreRangeMessage() {
   return Format("Bitte geben Sie für das Ergebnis eine ganze Zahl zwischen 0 und %ld ein.", static_cast<long>(kMaxScore));

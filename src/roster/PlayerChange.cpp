@@ -2,9 +2,9 @@
 
 #include <array>
 #include <cstdlib>
-#include <ctime>
 
 #include "model/Format.h"
+#include "model/LocalTime.h"
 
 namespace krv {
 namespace {
@@ -144,14 +144,7 @@ std::string CareerLogEntry(const CKRSpieler& before, const CKRSpieler& after, co
   return e;
 }
 
-std::string CareerLogDate() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char buffer[16];
-  std::strftime(buffer, sizeof buffer, "%d.%m.%y", &local);
-  return buffer;
-}
+std::string CareerLogDate() { return LocalTimeText("%d.%m.%y"); }
 
 PlayerChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const PlayerChange& change,
                                       bool careerLogAuto, const std::string& date) {

@@ -5,23 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/HostedSampleTeam.h"
 #include "support/FakeTeamHost.h"
 #include "support/SampleTeams.h"
 
 namespace krv {
 namespace {
 
-class LedgerEntries : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_team = test::MakeSampleTeam();
-    m_team->m_pHost = &m_host;
-    m_team->Recalculate();
-  }
-  CKRTeam& Team() { return *m_team; }
-  std::unique_ptr<CKRTeam> m_team;
-  test::FakeTeamHost m_host;
-};
+class LedgerEntries : public test::HostedSampleTeamTest {};
 
 // Each ledger is cut to thousands on its own: summing the amounts as they come, or rounding,
 // would give 1 after 500 + 400. Value 0 must add no entry.

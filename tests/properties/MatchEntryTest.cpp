@@ -6,6 +6,7 @@
 
 #include "model/StringArray.h"
 #include "properties/MatchRows.h"
+#include "support/HostedSampleTeam.h"
 #include "support/FakeTeamHost.h"
 #include "support/SampleTeams.h"
 
@@ -55,17 +56,7 @@ TEST(MatchResult, FieldChecks) {
   EXPECT_EQ(TodayMatchDate().size(), 8u);
 }
 
-class Matches : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_team = test::MakeSampleTeam();
-    m_team->m_pHost = &m_host;
-    m_team->Recalculate();
-  }
-  CKRTeam& Team() { return *m_team; }
-  std::unique_ptr<CKRTeam> m_team;
-  test::FakeTeamHost m_host;
-};
+class Matches : public test::HostedSampleTeamTest {};
 
 // A new match gets the next number and, when asked, its takings as income: the treasury
 // rises by exactly the takings. Changing it later must not add income a second time.

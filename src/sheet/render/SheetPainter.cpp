@@ -26,11 +26,11 @@ QRectF Box(const PageRect& r) {
 }
 
 QFont MakeFont(SheetFont which) {
-  const FontSpec spec = GetFontSpec(which);
+  const FontSpec look = GetFontSpec(which);
   QFont font(QString::fromLatin1(kSheetFontFamily));
   font.setStyleHint(QFont::Serif);
-  font.setPixelSize(static_cast<int>(spec.height * kFine));  // the character height
-  font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
+  font.setPixelSize(static_cast<int>(look.height * kFine));  // the character height
+  font.setWeight(look.weight >= 700 ? QFont::Bold : QFont::Normal);
   font.setHintingPreference(QFont::PreferNoHinting);  // scaled to paper, not fitted to pixels
   return font;
 }

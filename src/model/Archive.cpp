@@ -1,5 +1,6 @@
 #include "model/Archive.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "model/Format.h"
@@ -37,7 +38,13 @@ void ArchiveWriter::WriteUInt32(uint32_t value) {
 }
 
 void ArchiveWriter::WriteString(std::string_view utf8) {
-  const std::string bytes = Utf8ToWindows1252(utf8, &m_replaced);
+  // ASCII texts are the same bytes in the file; only others are converted.
+  std::string_view bytes = utf8;
+  if (AsciiPrefixLength(utf8) != utf8.size()) {
+    m_converted.clear();
+    m_replaced += AppendUtf8AsWindows1252(utf8, m_converted);
+    bytes = m_converted;
+  }
   const size_t n = bytes.size();
   if (n < 0xFF) {
     m_bytes += static_cast<char>(n);
@@ -50,7 +57,7 @@ void ArchiveWriter::WriteString(std::string_view utf8) {
       WriteUInt32(static_cast<uint32_t>(n));
     }
   }
-  m_bytes += bytes;
+  m_bytes.append(bytes.data(), bytes.size());
 }
 
 void ArchiveWriter::WriteCount(uint64_t count) {
@@ -92,9 +99,7 @@ void ArchiveWriter::WriteObjectTag(std::string_view className, uint16_t schema) 
 // ---- reading ----
 
 ArchiveReader::ArchiveReader(std::string_view data, std::vector<std::string_view> knownClasses)
-    : m_data(data), m_knownClasses(std::move(knownClasses)) {
-  m_table.push_back(kObjectEntry);  // index 0 stands for null
-}
+    : m_data(data), m_knownClasses(std::move(knownClasses)) {}
 
 void ArchiveReader::Fail(const std::string& what) const {
   throw ArchiveError(Format("%s (bei Byte %zu)", what.c_str(), m_pos));
@@ -120,6 +125,12 @@ uint32_t ArchiveReader::ReadUInt32() {
 int32_t ArchiveReader::ReadInt32() { return static_cast<int32_t>(ReadUInt32()); }
 
 std::string ArchiveReader::ReadString() {
+  std::string text;
+  ReadString(text);
+  return text;
+}
+
+void ArchiveReader::ReadString(std::string& into) {
   uint64_t length = static_cast<unsigned char>(*Take(1));
   if (length == 0xFF) {
     length = ReadWord();
@@ -128,7 +139,7 @@ std::string ArchiveReader::ReadString() {
   }
   if (length > Remaining()) Fail(Format("Ein Text von %llu Zeichen passt nicht mehr in die Datei",
                                         static_cast<unsigned long long>(length)));
-  return Windows1252ToUtf8(std::string_view(Take(length), length));
+  AssignWindows1252AsUtf8(std::string_view(Take(length), length), into);
 }
 
 uint32_t ArchiveReader::ReadCount(size_t minEntrySize) {
@@ -143,30 +154,31 @@ std::string_view ArchiveReader::ReadObjectTag() {
   const uint16_t tag = ReadWord();
   if (tag == kNullTag) return {};
 
-  int32_t classSlot;
+  size_t classSlot;
   if (tag == kNewClassTag) {
     ReadWord();  // schema: the record classes are versionable, any number is accepted
     const uint16_t nameLength = ReadWord();
     const std::string_view name(Take(nameLength), nameLength);
-    classSlot = -1;
-    for (size_t i = 0; i < m_knownClasses.size(); ++i)
-      if (m_knownClasses[i] == name) classSlot = static_cast<int32_t>(i);
-    if (classSlot < 0) Fail(Format("Unbekannte Klasse \"%s\"", Windows1252ToUtf8(name).c_str()));
-    if (m_table.size() > kMaxMapCount) Fail("Zu viele Objekte in der Datei");
-    m_table.push_back(classSlot);
+    const auto known = std::find(m_knownClasses.begin(), m_knownClasses.end(), name);
+    if (known == m_knownClasses.end()) Fail(Format("Unbekannte Klasse \"%s\"", Windows1252ToUtf8(name).c_str()));
+    classSlot = static_cast<size_t>(known - m_knownClasses.begin());
+    if (m_nextIndex > kMaxMapCount) Fail("Zu viele Objekte in der Datei");
+    m_classes.push_back({m_nextIndex++, classSlot});
   } else {
     const uint32_t objectTag = tag == kBigObjectTag ? ReadUInt32()
                                                      : ((uint32_t{tag} & kClassTag) << 16) | (tag & ~kClassTag);
     const uint32_t index = objectTag & ~kBigClassTag;
-    if (index == 0 || index >= m_table.size()) Fail(Format("Ungültiger Verweis auf Eintrag %u", index));
+    if (index == 0 || index >= m_nextIndex) Fail(Format("Ungültiger Verweis auf Eintrag %u", index));
     if (!(objectTag & kBigClassTag))
       Fail("Ein Datensatz steht zweimal in der Datei (Verweis auf einen schon gelesenen Eintrag)");
-    classSlot = m_table[index];
-    if (classSlot == kObjectEntry) Fail(Format("Eintrag %u ist keine Klasse", index));
+    const auto entry = std::lower_bound(m_classes.begin(), m_classes.end(), index,
+                                        [](const ClassEntry& e, uint32_t i) { return e.index < i; });
+    if (entry == m_classes.end() || entry->index != index) Fail(Format("Eintrag %u ist keine Klasse", index));
+    classSlot = entry->slot;
   }
-  if (m_table.size() > kMaxMapCount) Fail("Zu viele Objekte in der Datei");
-  m_table.push_back(kObjectEntry);
-  return m_knownClasses[static_cast<size_t>(classSlot)];
+  if (m_nextIndex > kMaxMapCount) Fail("Zu viele Objekte in der Datei");
+  ++m_nextIndex;
+  return m_knownClasses[classSlot];
 }
 
 }  // namespace krv

@@ -25,6 +25,8 @@ class ArchiveWriter {
   void WriteString(std::string_view utf8);
   void WriteCount(uint64_t count);
   void WriteNullTag();
+  // Room for a file of about this size, so that writing it grows the buffer at most once.
+  void Reserve(size_t bytes) { m_bytes.reserve(bytes); }
   // Starts a new object: the class block the first time a class is written, else its tag.
   void WriteObjectTag(std::string_view className, uint16_t schema);
 
@@ -37,6 +39,7 @@ class ArchiveWriter {
   uint32_t NextIndex();
 
   std::string m_bytes;
+  std::string m_converted;  // a text that is not ASCII, converted before it is written
   uint32_t m_nextIndex = 1;
   size_t m_replaced = 0;
   std::vector<std::pair<std::string, uint32_t>> m_classes;
@@ -53,6 +56,8 @@ class ArchiveReader {
   uint16_t ReadWord();
   uint32_t ReadUInt32();
   std::string ReadString();  // UTF-8
+  // The same into an existing text, which keeps its storage when the new text fits.
+  void ReadString(std::string& into);
   // A list or array count; fails at once when the rest of the file cannot hold that many
   // entries of at least `minEntrySize` bytes.
   uint32_t ReadCount(size_t minEntrySize);
@@ -70,9 +75,15 @@ class ArchiveReader {
   std::string_view m_data;
   size_t m_pos = 0;
   std::vector<std::string_view> m_knownClasses;
-  // Tag table: for each index the known-class slot, or kObjectEntry for an object.
-  static constexpr int32_t kObjectEntry = -1;
-  std::vector<int32_t> m_table;
+  // The tag table: the index the next class or object gets, and for each class index (in
+  // rising order) its known-class slot. A file has few classes and many objects, so only
+  // the classes are kept.
+  uint32_t m_nextIndex = 1;
+  struct ClassEntry {
+    uint32_t index;
+    size_t slot;
+  };
+  std::vector<ClassEntry> m_classes;
 };
 
 }  // namespace krv

@@ -18,13 +18,14 @@ template <typename T> struct RecordClass;
 // Assistant coaches and cheerleaders have the same two texts.
 template <typename Staff>
 struct StaffRecordFields {
-  static void Write(ArchiveWriter& w, const Staff& r) {
+  template <typename Writer>
+  static void Write(Writer& w, const Staff& r) {
     w.WriteString(r.m_strName);
     w.WriteString(r.m_strLebenslauf);
   }
   static void Read(ArchiveReader& a, int32_t, Staff& r) {
-    r.m_strName = a.ReadString();
-    r.m_strLebenslauf = a.ReadString();
+    a.ReadString(r.m_strName);
+    a.ReadString(r.m_strLebenslauf);
   }
 };
 
@@ -49,7 +50,8 @@ void ForEachPlayerNumber(Player& s, F&& f) {
 template <> struct RecordClass<CKRSpieler> {
   static constexpr const char* kName = "CKRSpieler";
   static constexpr const char* kList = "Spieler";
-  static void Write(ArchiveWriter& w, const CKRSpieler& s) {
+  template <typename Writer>
+  static void Write(Writer& w, const CKRSpieler& s) {
     for (const auto* t : {&s.m_strName, &s.m_strPosition, &s.m_strFertigkeiten, &s.m_strExtra, &s.m_strVerletzung})
       w.WriteString(*t);
     ForEachPlayerNumber(s, [&](int32_t n) { w.WriteInt32(n); });
@@ -57,22 +59,23 @@ template <> struct RecordClass<CKRSpieler> {
   }
   static void Read(ArchiveReader& a, int32_t, CKRSpieler& s) {
     for (auto* t : {&s.m_strName, &s.m_strPosition, &s.m_strFertigkeiten, &s.m_strExtra, &s.m_strVerletzung})
-      *t = a.ReadString();
+      a.ReadString(*t);
     ForEachPlayerNumber(s, [&](int32_t& n) { n = a.ReadInt32(); });
-    s.m_strLebenslauf = a.ReadString();
+    a.ReadString(s.m_strLebenslauf);
   }
 };
 
 template <> struct RecordClass<CKRAusgaben> {
   static constexpr const char* kName = "CKRAusgaben";
   static constexpr const char* kList = "Ausgaben";
-  static void Write(ArchiveWriter& w, const CKRAusgaben& r) {
+  template <typename Writer>
+  static void Write(Writer& w, const CKRAusgaben& r) {
     w.WriteString(r.m_strText);
     w.WriteInt32(r.m_nBetrag);
     w.WriteInt32(r.m_nArt);
   }
   static void Read(ArchiveReader& a, int32_t version, CKRAusgaben& r) {
-    r.m_strText = a.ReadString();
+    a.ReadString(r.m_strText);
     r.m_nBetrag = a.ReadInt32();
     r.m_nArt = version >= kFirstVersionWithExpenseKind ? a.ReadInt32() : kAusgabeUnbekannt;
   }
@@ -81,12 +84,13 @@ template <> struct RecordClass<CKRAusgaben> {
 template <> struct RecordClass<CKREinnahmen> {
   static constexpr const char* kName = "CKREinnahmen";
   static constexpr const char* kList = "Einnahmen";
-  static void Write(ArchiveWriter& w, const CKREinnahmen& r) {
+  template <typename Writer>
+  static void Write(Writer& w, const CKREinnahmen& r) {
     w.WriteString(r.m_strText);
     w.WriteInt32(r.m_nBetrag);
   }
   static void Read(ArchiveReader& a, int32_t, CKREinnahmen& r) {
-    r.m_strText = a.ReadString();
+    a.ReadString(r.m_strText);
     r.m_nBetrag = a.ReadInt32();
   }
 };
@@ -94,7 +98,8 @@ template <> struct RecordClass<CKREinnahmen> {
 template <> struct RecordClass<CKRGames> {
   static constexpr const char* kName = "CKRGames";
   static constexpr const char* kList = "Spiele";
-  static void Write(ArchiveWriter& w, const CKRGames& g) {
+  template <typename Writer>
+  static void Write(Writer& w, const CKRGames& g) {
     w.WriteString(g.m_strGegner);
     w.WriteString(g.m_strErgebnis);
     w.WriteString(g.m_strBesonderheit);
@@ -107,34 +112,35 @@ template <> struct RecordClass<CKRGames> {
     w.WriteString(g.m_strDatum);
   }
   static void Read(ArchiveReader& a, int32_t, CKRGames& g) {
-    g.m_strGegner = a.ReadString();
-    g.m_strErgebnis = a.ReadString();
-    g.m_strBesonderheit = a.ReadString();
+    a.ReadString(g.m_strGegner);
+    a.ReadString(g.m_strErgebnis);
+    a.ReadString(g.m_strBesonderheit);
     g.m_nZuschauer = a.ReadInt32();
     g.m_nEinnahmen = a.ReadInt32();
-    g.m_strVerletzungen = a.ReadString();
+    a.ReadString(g.m_strVerletzungen);
     g.m_bLiga = a.ReadInt32();
     g.m_bGewonnen = a.ReadInt32();
     g.m_nFanFaktor = a.ReadInt32();
-    g.m_strDatum = a.ReadString();
+    a.ReadString(g.m_strDatum);
   }
 };
 
 template <> struct RecordClass<CKREreignisse> {
   static constexpr const char* kName = "CKREreignisse";
   static constexpr const char* kList = "Ereignisse";
-  static void Write(ArchiveWriter& w, const CKREreignisse& r) {
+  template <typename Writer>
+  static void Write(Writer& w, const CKREreignisse& r) {
     w.WriteString(r.m_strText);
     w.WriteInt32(r.m_nArt);
   }
   static void Read(ArchiveReader& a, int32_t, CKREreignisse& r) {
-    r.m_strText = a.ReadString();
+    a.ReadString(r.m_strText);
     r.m_nArt = a.ReadInt32();
   }
 };
 
-template <typename T>
-void WriteList(ArchiveWriter& w, const RecordList<T>& list) {
+template <typename Writer, typename T>
+void WriteList(Writer& w, const RecordList<T>& list) {
   w.WriteCount(list.size());
   for (const auto& record : list) {
     if (!record) {
@@ -168,7 +174,8 @@ void ReadList(ArchiveReader& a, int32_t version, RecordList<T>& list) {
   }
 }
 
-void WriteOwnRace(ArchiveWriter& w, const CKRTeam& team) {
+template <typename Writer>
+void WriteOwnRace(Writer& w, const CKRTeam& team) {
   for (const SEigenePosition& p : team.m_Positionen) {
     w.WriteInt32(p.m_nBW);
     w.WriteInt32(p.m_nST);
@@ -189,13 +196,13 @@ void ReadOwnRace(ArchiveReader& a, CKRTeam& team) {
     p.m_nST = a.ReadInt32();
     p.m_nGE = a.ReadInt32();
     p.m_nRW = a.ReadInt32();
-    p.m_strName = a.ReadString();
-    p.m_strSecondName = a.ReadString();
-    p.m_strSkills = a.ReadString();
-    p.m_strNameCopy = a.ReadString();
+    a.ReadString(p.m_strName);
+    a.ReadString(p.m_strSecondName);
+    a.ReadString(p.m_strSkills);
+    a.ReadString(p.m_strNameCopy);
     p.m_nCost = a.ReadInt32();
   }
-  team.m_strRassenName = a.ReadString();
+  a.ReadString(team.m_strRassenName);
 }
 
 const std::vector<std::string_view>& TeamFileClasses() {
@@ -206,11 +213,9 @@ const std::vector<std::string_view>& TeamFileClasses() {
   return classes;
 }
 
-}  // namespace
-
-std::string SerializeTeam(CKRTeam& team, size_t* replacedCharacters) {
-  team.m_nVersion = kTeamFileVersion;
-  ArchiveWriter w;
+// Items 1 to 28 in file order, to the archive or to the size bound below.
+template <typename Writer>
+void WriteTeam(Writer& w, const CKRTeam& team) {
   w.WriteInt32(team.m_nVersion);
   w.WriteString(team.m_strName);
   w.WriteString(team.m_strTeamwert);
@@ -233,6 +238,29 @@ std::string SerializeTeam(CKRTeam& team, size_t* replacedCharacters) {
   w.WriteString(team.m_strLogo);
   w.WriteString(team.m_strErstellt);
   w.WriteString(team.m_strGeaendert);
+}
+
+// At least as many bytes as the file will take (a text is never longer in Windows-1252
+// than in UTF-8; every prefix and tag counted at its longest), so that the whole file is
+// written into one buffer allocated once.
+struct FileSizeBound {
+  size_t bytes = 0;
+  void WriteInt32(int32_t) { bytes += 4; }
+  void WriteString(std::string_view text) { bytes += 7 + text.size(); }
+  void WriteCount(uint64_t) { bytes += 6; }
+  void WriteNullTag() { bytes += 2; }
+  void WriteObjectTag(std::string_view className, uint16_t) { bytes += 6 + 6 + className.size(); }
+};
+
+}  // namespace
+
+std::string SerializeTeam(CKRTeam& team, size_t* replacedCharacters) {
+  team.m_nVersion = kTeamFileVersion;
+  FileSizeBound bound;
+  WriteTeam(bound, team);
+  ArchiveWriter w;
+  w.Reserve(bound.bytes);
+  WriteTeam(w, team);
   if (replacedCharacters) *replacedCharacters = w.ReplacedCharacters();
   return w.TakeBytes();
 }
@@ -243,13 +271,13 @@ void DeserializeTeam(std::string_view bytes, CKRTeam& team) {
   if (version < 1 || version > kTeamFileVersion)
     throw ArchiveError(Format("Unbekannte Dateiversion %d; gelesen werden die Versionen 1 bis 4", version));
   team.m_nVersion = version;
-  team.m_strName = a.ReadString();
-  team.m_strTeamwert = a.ReadString();
+  a.ReadString(team.m_strName);
+  a.ReadString(team.m_strTeamwert);
   team.m_nRasse = a.ReadInt32();
-  team.m_strGold = a.ReadString();
-  team.m_strTrainer = a.ReadString();
-  team.m_strSani = a.ReadString();
-  team.m_strZauberer = a.ReadString();
+  a.ReadString(team.m_strGold);
+  a.ReadString(team.m_strTrainer);
+  a.ReadString(team.m_strSani);
+  a.ReadString(team.m_strZauberer);
   for (int32_t* n : {&team.m_bSani, &team.m_bZauberer, &team.m_nFanFaktor, &team.m_nMarken, &team.m_nMarkenPreis,
                      &team.m_nMarken2, &team.m_nMarkenPreis2, &team.m_nMarkenAbzug, &team.m_nNaechsteID})
     *n = a.ReadInt32();
@@ -261,9 +289,9 @@ void DeserializeTeam(std::string_view bytes, CKRTeam& team) {
   ReadList(a, version, team.m_Games);
   ReadList(a, version, team.m_Ereignisse);
   if (team.m_nRasse == kEigeneRasse) ReadOwnRace(a, team);
-  team.m_strLogo = a.ReadString();
-  team.m_strErstellt = a.ReadString();
-  team.m_strGeaendert = a.ReadString();
+  a.ReadString(team.m_strLogo);
+  a.ReadString(team.m_strErstellt);
+  a.ReadString(team.m_strGeaendert);
 }
 
 std::unique_ptr<CKRTeam> LoadTeamFile(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace krv {
 namespace {
@@ -13,22 +14,42 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+// The UTF-8 form of each byte 0x80 to 0xFF: two or three bytes.
+struct Utf8Form {
+  std::array<char, 3> bytes;
+  uint8_t length;
+};
+
+constexpr std::array<Utf8Form, 128> MakeHighHalf() {
+  std::array<Utf8Form, 128> table{};
+  for (size_t i = 0; i < table.size(); ++i) {
+    const char32_t cp = i < kHighControls.size() ? kHighControls[i] : static_cast<char32_t>(0x80 + i);
+    if (cp < 0x800) {
+      table[i] = {{static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0}, 2};
+    } else {
+      table[i] = {{static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                   static_cast<char>(0x80 | (cp & 0x3F))},
+                  3};
+    }
   }
+  return table;
 }
+constexpr std::array<Utf8Form, 128> kHighHalf = MakeHighHalf();
+
+// Windows-1252 byte of each code point below 0x100, or -1 for the C1 controls that
+// Windows-1252 uses for other characters.
+constexpr std::array<int16_t, 256> MakeLatinBytes() {
+  std::array<int16_t, 256> table{};
+  for (size_t cp = 0; cp < table.size(); ++cp) table[cp] = static_cast<int16_t>(cp);
+  for (size_t i = 0; i < kHighControls.size(); ++i)
+    if (kHighControls[i] != 0x80 + i) table[0x80 + i] = -1;
+  return table;
+}
+constexpr std::array<int16_t, 256> kLatinBytes = MakeLatinBytes();
 
 // Windows-1252 byte for a code point, or -1 when there is none.
 int ByteForCodePoint(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+  if (cp < kLatinBytes.size()) return kLatinBytes[cp];
   for (size_t i = 0; i < kHighControls.size(); ++i)
     if (kHighControls[i] == cp) return static_cast<int>(0x80 + i);
   return -1;
@@ -55,34 +76,79 @@ bool DecodeUtf8(std::string_view s, size_t& pos, char32_t& cp) {
 
 }  // namespace
 
+size_t AsciiPrefixLength(std::string_view text) {
+  constexpr uint64_t kHighBits = 0x8080808080808080ull;
+  const char* p = text.data();
+  const size_t n = text.size();
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t word;
+    std::memcpy(&word, p + i, 8);
+    if (word & kHighBits) break;
+  }
+  while (i < n && !(static_cast<unsigned char>(p[i]) & 0x80)) ++i;
+  return i;
+}
+
+void AssignWindows1252AsUtf8(std::string_view bytes, std::string& out) {
+  const size_t ascii = AsciiPrefixLength(bytes);
+  if (ascii == bytes.size()) {
+    out.assign(bytes.data(), bytes.size());
+    return;
+  }
+  // Sized once: each byte from 0x80 on grows by one or two bytes.
+  size_t length = bytes.size();
+  for (size_t i = ascii; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b >= 0x80) length += kHighHalf[b - 0x80].length - 1u;
+  }
+  out.resize(length);
+  char* p = out.data();
+  std::memcpy(p, bytes.data(), ascii);
+  p += ascii;
+  for (size_t i = ascii; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) {
+      *p++ = static_cast<char>(b);
+      continue;
+    }
+    const Utf8Form& form = kHighHalf[b - 0x80];
+    std::memcpy(p, form.bytes.data(), form.length);
+    p += form.length;
+  }
+}
+
 std::string Windows1252ToUtf8(std::string_view bytes) {
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 8);
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x80) out += c;
-    else if (b < 0xA0) AppendUtf8(out, kHighControls[b - 0x80]);
-    else AppendUtf8(out, b);
-  }
+  AssignWindows1252AsUtf8(bytes, out);
   return out;
+}
+
+size_t AppendUtf8AsWindows1252(std::string_view utf8, std::string& out) {
+  size_t replaced = 0;
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    const size_t ascii = AsciiPrefixLength(utf8.substr(pos));
+    out.append(utf8.data() + pos, ascii);
+    pos += ascii;
+    if (pos == utf8.size()) break;
+    char32_t cp = 0;
+    const int byte = DecodeUtf8(utf8, pos, cp) ? ByteForCodePoint(cp) : -1;
+    if (byte < 0) {
+      out += '?';
+      ++replaced;
+    } else {
+      out += static_cast<char>(byte);
+    }
+  }
+  return replaced;
 }
 
 std::string Utf8ToWindows1252(std::string_view utf8, size_t* replaced) {
   std::string out;
   out.reserve(utf8.size());
-  size_t pos = 0;
-  while (pos < utf8.size()) {
-    const auto b0 = static_cast<unsigned char>(utf8[pos]);
-    if (b0 < 0x80) { out += utf8[pos++]; continue; }
-    char32_t cp = 0;
-    const int byte = DecodeUtf8(utf8, pos, cp) ? ByteForCodePoint(cp) : -1;
-    if (byte < 0) {
-      out += '?';
-      if (replaced) ++*replaced;
-    } else {
-      out += static_cast<char>(byte);
-    }
-  }
+  const size_t count = AppendUtf8AsWindows1252(utf8, out);
+  if (replaced) *replaced += count;
   return out;
 }
 

@@ -9,6 +9,7 @@
 #include "model/FileIO.h"
 #include "support/SampleTeams.h"
 #include "support/TempFolder.h"
+#include "support/VariedLargeTeam.h"
 
 namespace krv {
 namespace {
@@ -54,6 +55,37 @@ TEST(TeamFile, RoundTrip) {
   EXPECT_EQ(read.m_Spieler[2]->m_strLebenslauf, "01.03.07 Neue Fertigkeit: Pass\r\nZweite Zeile");
   EXPECT_EQ(read.m_Games[0]->m_nFanFaktor, kFanRises);
   EXPECT_EQ(SerializeTeam(read), bytes);
+}
+
+// A big team that uses every text form, its own race and empty entries is written to the
+// very bytes it has always been written to (fingerprint and size taken from the writer
+// before it was made faster), and reads back to texts and bytes that are unchanged. Catches
+// any byte a faster writer or reader alters, in particular around the length prefixes and
+// the characters converted by table.
+TEST(TeamFile, LargeTeamBytesUnchanged) {
+  auto team = test::MakeVariedLargeTeam();
+  size_t replaced = 0;
+  const std::string bytes = SerializeTeam(*team, &replaced);
+  EXPECT_EQ(bytes.size(), 2107358u);
+  EXPECT_EQ(test::Fingerprint(bytes), 0x6d66d1ff1fe57008ull);
+  EXPECT_EQ(replaced, 5u);  // three characters outside Windows-1252, two bytes that are not UTF-8
+
+  // Read into a team whose texts already hold longer texts: nothing of them may remain.
+  CKRTeam read;
+  read.m_strTrainer = std::string(400, 'x');
+  DeserializeTeam(bytes, read);
+  EXPECT_EQ(read.m_strTrainer, team->m_strTrainer);
+  EXPECT_EQ(read.m_strRassenName, team->m_strRassenName);
+  EXPECT_EQ(read.m_strGeaendert, team->m_strGeaendert);
+  ASSERT_EQ(read.m_Spieler.size(), team->m_Spieler.size());
+  EXPECT_EQ(read.m_Spieler[2], nullptr);
+  EXPECT_EQ(read.m_Spieler[5]->m_strLebenslauf, team->m_Spieler[5]->m_strLebenslauf);
+  EXPECT_EQ(read.m_Games[7]->m_strBesonderheit, team->m_Games[7]->m_strBesonderheit);
+  EXPECT_EQ(read.m_Positionen[7].m_strName, "Fänger 7");
+  EXPECT_EQ(SerializeTeam(read), bytes);
+
+  // The benchmarks' team as it is measured.
+  EXPECT_EQ(test::Fingerprint(SerializeTeam(*test::MakeLargeTeam())), 0x51f4772ca74e4ad7ull);
 }
 
 // Own-race templates and the own race name are in the file only for race 15.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "model/Archive.h"
 #include "model/StringArray.h"
 
@@ -29,6 +31,73 @@ TEST(Windows1252, UnrepresentableCharactersAreCounted) {
   EXPECT_EQ(replaced, 4u);
   EXPECT_TRUE(IsWindows1252Representable("Grün € Œ"));
   EXPECT_FALSE(IsWindows1252Representable("Ğ"));
+}
+
+// Conversion both ways with the non-ASCII character at every place of texts up to 24 bytes
+// long: the ASCII fast path looks at eight bytes at a time and must hand over to the
+// character-wise conversion exactly where the first non-ASCII byte stands.
+TEST(Windows1252, NonAsciiAtEveryPlace) {
+  for (size_t length = 0; length <= 24; ++length) {
+    const std::string ascii(length, 'k');
+    EXPECT_EQ(Windows1252ToUtf8(ascii), ascii);
+    EXPECT_EQ(Utf8ToWindows1252(ascii), ascii);
+    EXPECT_EQ(AsciiPrefixLength(ascii), length);
+    for (size_t at = 0; at < length; ++at) {
+      const std::string bytes = ascii.substr(0, at) + "\xE4" + ascii.substr(at + 1) + "\x80";
+      const std::string utf8 = ascii.substr(0, at) + "ä" + ascii.substr(at + 1) + "€";
+      EXPECT_EQ(AsciiPrefixLength(bytes), at);
+      EXPECT_EQ(Windows1252ToUtf8(bytes), utf8) << length << " " << at;
+      EXPECT_EQ(Utf8ToWindows1252(utf8), bytes) << length << " " << at;
+    }
+  }
+}
+
+// Every code point (below U+3000, sampled above), written as UTF-8, becomes its Windows-1252 byte when it has one and "?"
+// otherwise; the table that writes and the table that reads must agree character for
+// character, or a saved text would come back as another.
+TEST(Windows1252, EveryCodePointMapsAsTheReaderReadsIt) {
+  std::map<std::string, char> byteOfCharacter;
+  for (int b = 0; b < 256; ++b) byteOfCharacter[Windows1252ToUtf8(std::string(1, static_cast<char>(b)))] = static_cast<char>(b);
+  ASSERT_EQ(byteOfCharacter.size(), 256u);
+  auto utf8Of = [](char32_t cp) {
+    std::string s;
+    if (cp < 0x80) s += static_cast<char>(cp);
+    else if (cp < 0x800) s += {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))};
+    else if (cp < 0x10000)
+      s += {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+            static_cast<char>(0x80 | (cp & 0x3F))};
+    else
+      s += {static_cast<char>(0xF0 | (cp >> 18)), static_cast<char>(0x80 | ((cp >> 12) & 0x3F)),
+            static_cast<char>(0x80 | ((cp >> 6) & 0x3F)), static_cast<char>(0x80 | (cp & 0x3F))};
+    return s;
+  };
+  size_t mismatches = 0;
+  size_t representable = 0;
+  // Every character Windows-1252 holds lies below U+2200; above it a sample suffices.
+  for (char32_t cp = 0; cp <= 0x10FFFF; cp += cp < 0x3000 ? 1 : 0x3FF) {
+    const std::string utf8 = utf8Of(cp);
+    const auto known = byteOfCharacter.find(utf8);
+    size_t replaced = 0;
+    const std::string written = Utf8ToWindows1252(utf8, &replaced);
+    const std::string expected = known != byteOfCharacter.end() ? std::string(1, known->second) : "?";
+    if (written != expected || replaced != (known == byteOfCharacter.end() ? 1u : 0u)) ++mismatches;
+    if (replaced == 0) ++representable;
+  }
+  EXPECT_EQ(mismatches, 0u);
+  EXPECT_EQ(representable, 256u);
+}
+
+// Reading into a text that held a longer one replaces it completely; appending keeps what
+// was there. Catches a reused buffer leaving old bytes behind.
+TEST(Windows1252, IntoExistingTexts) {
+  std::string text(50, 'z');
+  AssignWindows1252AsUtf8("Gr\xFCn", text);
+  EXPECT_EQ(text, "Grün");
+  AssignWindows1252AsUtf8("Ork", text);
+  EXPECT_EQ(text, "Ork");
+  std::string out = "vorher ";
+  EXPECT_EQ(AppendUtf8AsWindows1252("Grün 龍", out), 1u);
+  EXPECT_EQ(out, "vorher Gr\xFCn ?");
 }
 
 // The system team list finds names whatever the case of ASCII letters, but umlauts must match.

@@ -37,15 +37,15 @@ int32_t LedgerThousands(const RecordList<T>& ledger) {
 
 }  // namespace
 
-void CKRTeam::SetTeamModified() {
+void CKRTeam::SetTeamModified(const TeamChange& change) {
   if (m_pHost) m_pHost->MarkDocumentModified();
   m_strGeaendert = CurrentTimeStamp();
-  Recalculate();
+  Recalculate(change);
 }
 
 int32_t CKRTeam::FanFactorInForce() const { return Saturate(int64_t{m_nFanFaktor} + m_nFanFactorAdjustment); }
 
-void CKRTeam::Recalculate() {
+void CKRTeam::Recalculate(const TeamChange& change) {
   m_nAusgabenK = LedgerThousands(m_Ausgaben);
   m_nEinnahmenK = LedgerThousands(m_Einnahmen);
 
@@ -65,7 +65,7 @@ void CKRTeam::Recalculate() {
   m_strGold = std::to_string((int64_t{m_nEinnahmenK} - m_nAusgabenK) * kLedgerDivisor);
   CalcTeamwert();
   CountSpielerArten();
-  if (m_pHost) m_pHost->TeamRecalculated();
+  if (m_pHost) m_pHost->TeamRecalculated(change);
 }
 
 void CKRTeam::CalcTeamwert() {

@@ -97,7 +97,7 @@ int CKRTeam::ChangeEinnahme(size_t index, const std::string& text, int32_t betra
   if (!e) return 0;
   e->m_strText = text;
   e->m_nBetrag = betrag;
-  SetTeamModified();
+  SetTeamModified(TeamChange::Record(*e));
   return 1;
 }
 
@@ -107,7 +107,7 @@ int CKRTeam::ChangeAusgabe(size_t index, const std::string& text, int32_t betrag
   if (!a) return 0;
   a->m_strText = text;
   a->m_nBetrag = betrag;
-  SetTeamModified();
+  SetTeamModified(TeamChange::Record(*a));
   return 1;
 }
 
@@ -118,7 +118,7 @@ int CKRTeam::ChangeEreignis(size_t index, const std::string& text, int32_t art) 
   if (!e) return 0;
   e->m_strText = text;
   e->m_nArt = art;
-  SetTeamModified();
+  SetTeamModified(TeamChange::Record(*e));
   return 1;
 }
 

@@ -43,6 +43,7 @@
 #include "model/ChangeOutcome.h"
 #include "model/Records.h"
 #include "model/Spieler.h"
+#include "model/TeamChange.h"
 
 namespace krv {
 
@@ -119,8 +120,9 @@ class CKRTeam {
   void InitEigenePosition(int index, const std::string& name);
 
   // Bookkeeping.
-  void SetTeamModified();
-  void Recalculate();
+  // `change` says what the change did, so that the window redraws only that.
+  void SetTeamModified(const TeamChange& change = TeamChange::Everything());
+  void Recalculate(const TeamChange& change = TeamChange::Everything());
   void CalcTeamwert();
   int32_t FanFactorInForce() const;
 

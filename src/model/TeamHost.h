@@ -3,6 +3,8 @@
 // never decides: questions come before a change (from the command), notices and sounds
 // after it (from the change's ChangeOutcome). Tests use a fake that records every call.
 
+#include "model/TeamChange.h"
+
 namespace krv {
 
 class TeamHost {
@@ -11,8 +13,9 @@ class TeamHost {
 
   // The document is now modified: its title gets " *".
   virtual void MarkDocumentModified() = 0;
-  // The derived figures were recomputed: header and pages show the team again.
-  virtual void TeamRecalculated() = 0;
+  // The derived figures were recomputed: header and pages show the team again, redrawing
+  // what `change` says the change touched.
+  virtual void TeamRecalculated(const TeamChange& change) = 0;
 };
 
 }  // namespace krv

@@ -97,7 +97,7 @@ SeasonOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry) {
   team.AddGame({}, {}, {}, {}, 0, 0, 0, 0, number, 0, {});
   WriteGame(*team.m_Games.back(), entry);
   if (entry.inEinnahmen) team.AddEinnahme(GameIncomeText(entry.gegner), entry.einnahmen);
-  team.SetTeamModified();
+  team.SetTeamModified(TeamChange::TeamFields());  // the match and its income are appended
   SeasonOutcome outcome;
   outcome.changed = true;
   outcome.sound = ResultSound(entry.eigeneTore, entry.gegnerTore);
@@ -109,7 +109,7 @@ SeasonOutcome ChangeMatch(CKRTeam& team, size_t row, const MatchEntry& entry) {
   if (!game) return SeasonOutcome::Refused("Dieses Spiel gibt es nicht.");
   if (std::string refusal = CheckMatchEntry(entry); !refusal.empty()) return SeasonOutcome::Refused(refusal);
   WriteGame(*game, entry);
-  team.SetTeamModified();
+  team.SetTeamModified(TeamChange::Record(*game));
   SeasonOutcome outcome;
   outcome.changed = true;
   outcome.sound = ResultSound(entry.eigeneTore, entry.gegnerTore);

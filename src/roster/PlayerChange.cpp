@@ -173,13 +173,13 @@ PlayerChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const P
   int items = 0;
   const std::string entry = CareerLogEntry(before, player, date, items);
   if (careerLogAuto && items >= 1) player.m_strLebenslauf += entry;
-  team.SetTeamModified();
+  team.SetTeamModified(TeamChange::Record(player));
   return outcome;
 }
 
 void SetSkillsAtOnce(CKRTeam& team, CKRSpieler& player, const std::string& skills) {
   player.m_strFertigkeiten = skills;
-  team.SetTeamModified();
+  team.SetTeamModified(TeamChange::Record(player));
 }
 
 }  // namespace krv

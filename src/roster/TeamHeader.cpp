@@ -51,14 +51,14 @@ ChangeOutcome RunFanCheck(CKRTeam& team) {
 ChangeOutcome RenameTeam(CKRTeam& team, const std::string& name) {
   if (team.m_strName == name) return ChangeOutcome::Nothing();
   team.m_strName = name;
-  team.SetTeamModified();
+  team.SetTeamModified(TeamChange::TeamFields());
   return ChangeOutcome::Applied();
 }
 
 ChangeOutcome RenameOwnRace(CKRTeam& team, const std::string& raceName) {
   if (team.m_nRasse != kEigeneRasse || team.m_strRassenName == raceName) return ChangeOutcome::Nothing();
   team.m_strRassenName = raceName;
-  team.SetTeamModified();
+  team.SetTeamModified(TeamChange::TeamFields());
   return ChangeOutcome::Applied();
 }
 

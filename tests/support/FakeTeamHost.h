@@ -14,7 +14,7 @@ class FakeTeamHost : public TeamHost {
   std::vector<std::string> calls;
 
   void MarkDocumentModified() override { calls.push_back("modified"); }
-  void TeamRecalculated() override { calls.push_back("recalculated"); }
+  void TeamRecalculated(const TeamChange&) override { calls.push_back("recalculated"); }
 
   size_t Count(const std::string& prefix) const {
     size_t n = 0;

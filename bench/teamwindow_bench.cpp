@@ -1,6 +1,7 @@
 // The team window with a very long career (500 players, 10,000 matches, 20,000 ledger
 // entries, 2,000 events): opening it, one change with the refresh of header and pages,
-// the five list pages on their own, and recording one match through the matches page. Runs without a screen.
+// the five list pages on their own, recording one match through the matches page and
+// changing one player. Runs without a screen.
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +26,7 @@
 #include "properties/qt/MiscPage.h"
 #include "properties/qt/PlayersPage.h"
 #include "properties/qt/PropertySheet.h"
+#include "roster/PlayerChange.h"
 #include "roster/qt/KrashballView.h"
 #include "support/LargeTeam.h"
 #include "ui/MessageBoxes.h"
@@ -149,7 +151,7 @@ void BM_NameEditWithRefresh(benchmark::State& state) {
   frame->Document()->SetModifiedFlag(false);
   delete frame;
 }
-BENCHMARK(BM_NameEditWithRefresh)->Arg(0)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NameEditWithRefresh)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 // The whole refresh of the pages without the window around them.
 void BM_RefreshAllPages(benchmark::State& state) {
@@ -176,7 +178,8 @@ void BM_ListPagesBuilt(benchmark::State& state) {
 }
 BENCHMARK(BM_ListPagesBuilt)->Unit(benchmark::kMillisecond);
 
-// A match appended and the matches page refreshed (the new row added at the end).
+// A match appended and the matches page shown again as after recording it (the new row
+// added at the end, the rows already there left alone).
 void BM_MatchAppendedAndShown(benchmark::State& state) {
   std::unique_ptr<KrashballDoc> doc = LargeDocument();
   krv::CMyPropertyPage5 page(doc.get());
@@ -184,11 +187,37 @@ void BM_MatchAppendedAndShown(benchmark::State& state) {
   ShowAndSettle(&page);
   for (auto _ : state) {
     doc->Team().AddGame("Orkland", "1:0", "", "", 9000, 30000, 1, 1, 0, 1, "02.06.07");
-    page.RefreshPage();
+    page.ShowChange(krv::TeamChange::TeamFields());
     QApplication::processEvents();
   }
 }
 BENCHMARK(BM_MatchAppendedAndShown)->Unit(benchmark::kMicrosecond);
+
+// One player changed through the core with the players page in front: his row is redrawn,
+// the other rows and lists are left alone.
+void BM_PlayerChangedAndShown(benchmark::State& state) {
+  QMdiArea area;
+  area.resize(1200, 800);
+  area.show();
+  auto* frame = new CChildFrame(LargeDocument().release(), &area);
+  area.addSubWindow(frame);
+  frame->resize(1100, 700);
+  ShowAndSettle(frame);
+  auto* sheet = frame->findChild<krv::CMyPropertySheet*>();
+  sheet->setCurrentIndex(1);
+  QApplication::processEvents();
+  CKRTeam& team = frame->Document()->Team();
+  krv::CKRSpieler& player = *team.m_Spieler.back();
+  krv::PlayerChange change = krv::PlayerChangeFrom(player);
+  for (auto _ : state) {
+    ++change.m_nTD;
+    krv::ApplyPlayerChange(team, player, change, false, "02.06.07");
+    QApplication::processEvents();
+  }
+  frame->Document()->SetModifiedFlag(false);
+  delete frame;
+}
+BENCHMARK(BM_PlayerChangedAndShown)->Unit(benchmark::kMillisecond);
 
 // A match deleted (the list is read afresh) and the matches page refreshed.
 void BM_MatchDeletedAndShown(benchmark::State& state) {

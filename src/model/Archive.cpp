@@ -24,19 +24,6 @@ void ArchiveWriter::Append(const void* data, size_t size) {
   m_bytes.append(static_cast<const char*>(data), size);
 }
 
-void ArchiveWriter::WriteInt32(int32_t value) { WriteUInt32(static_cast<uint32_t>(value)); }
-
-void ArchiveWriter::WriteWord(uint16_t value) {
-  const unsigned char b[2] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8)};
-  Append(b, 2);
-}
-
-void ArchiveWriter::WriteUInt32(uint32_t value) {
-  const unsigned char b[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-                              static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
-  Append(b, 4);
-}
-
 void ArchiveWriter::WriteString(std::string_view utf8) {
   // ASCII texts are the same bytes in the file; only others are converted.
   std::string_view bytes = utf8;
@@ -105,24 +92,7 @@ void ArchiveReader::Fail(const std::string& what) const {
   throw ArchiveError(Format("%s (bei Byte %zu)", what.c_str(), m_pos));
 }
 
-const char* ArchiveReader::Take(size_t size) {
-  if (size > Remaining()) Fail("Die Datei ist zu kurz");
-  const char* p = m_data.data() + m_pos;
-  m_pos += size;
-  return p;
-}
-
-uint16_t ArchiveReader::ReadWord() {
-  const auto* b = reinterpret_cast<const unsigned char*>(Take(2));
-  return static_cast<uint16_t>(b[0] | (b[1] << 8));
-}
-
-uint32_t ArchiveReader::ReadUInt32() {
-  const auto* b = reinterpret_cast<const unsigned char*>(Take(4));
-  return uint32_t{b[0]} | (uint32_t{b[1]} << 8) | (uint32_t{b[2]} << 16) | (uint32_t{b[3]} << 24);
-}
-
-int32_t ArchiveReader::ReadInt32() { return static_cast<int32_t>(ReadUInt32()); }
+void ArchiveReader::FailShort() const { Fail("Die Datei ist zu kurz"); }
 
 std::string ArchiveReader::ReadString() {
   std::string text;

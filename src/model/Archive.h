@@ -18,9 +18,16 @@ class ArchiveError : public std::runtime_error {
 
 class ArchiveWriter {
  public:
-  void WriteInt32(int32_t value);
-  void WriteWord(uint16_t value);
-  void WriteUInt32(uint32_t value);
+  // The numbers are written byte by byte into the buffer: most of a file is small numbers.
+  void WriteInt32(int32_t value) { WriteUInt32(static_cast<uint32_t>(value)); }
+  void WriteWord(uint16_t value) {
+    m_bytes.push_back(static_cast<char>(value));
+    m_bytes.push_back(static_cast<char>(value >> 8));
+  }
+  void WriteUInt32(uint32_t value) {
+    WriteWord(static_cast<uint16_t>(value));
+    WriteWord(static_cast<uint16_t>(value >> 16));
+  }
   // Texts are converted to Windows-1252; characters it cannot hold become "?" and are counted.
   void WriteString(std::string_view utf8);
   void WriteCount(uint64_t count);
@@ -52,9 +59,15 @@ class ArchiveReader {
   // The reader keeps a view of the bytes: they must outlive it.
   ArchiveReader(std::string&& data, std::vector<std::string_view> knownClasses) = delete;
 
-  int32_t ReadInt32();
-  uint16_t ReadWord();
-  uint32_t ReadUInt32();
+  int32_t ReadInt32() { return static_cast<int32_t>(ReadUInt32()); }
+  uint16_t ReadWord() {
+    const auto* b = reinterpret_cast<const unsigned char*>(Take(2));
+    return static_cast<uint16_t>(b[0] | (b[1] << 8));
+  }
+  uint32_t ReadUInt32() {
+    const auto* b = reinterpret_cast<const unsigned char*>(Take(4));
+    return uint32_t{b[0]} | (uint32_t{b[1]} << 8) | (uint32_t{b[2]} << 16) | (uint32_t{b[3]} << 24);
+  }
   std::string ReadString();  // UTF-8
   // The same into an existing text, which keeps its storage when the new text fits.
   void ReadString(std::string& into);
@@ -69,7 +82,13 @@ class ArchiveReader {
   size_t Remaining() const { return m_data.size() - m_pos; }
 
  private:
-  const char* Take(size_t size);
+  const char* Take(size_t size) {
+    if (size > Remaining()) FailShort();
+    const char* p = m_data.data() + m_pos;
+    m_pos += size;
+    return p;
+  }
+  [[noreturn]] void FailShort() const;
   [[noreturn]] void Fail(const std::string& what) const;
 
   std::string_view m_data;

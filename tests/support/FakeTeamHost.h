@@ -14,7 +14,13 @@ class FakeTeamHost : public TeamHost {
   std::vector<std::string> calls;
 
   void MarkDocumentModified() override { calls.push_back("modified"); }
-  void TeamRecalculated(const TeamChange&) override { calls.push_back("recalculated"); }
+  // What each recalculation was told the change touched.
+  std::vector<TeamChange> changes;
+
+  void TeamRecalculated(const TeamChange& change) override {
+    calls.push_back("recalculated");
+    changes.push_back(change);
+  }
 
   size_t Count(const std::string& prefix) const {
     size_t n = 0;

@@ -196,6 +196,6 @@ bool KrashballDoc::SaveModified(QWidget* parent, bool saveAll) {
 
 void KrashballDoc::MarkDocumentModified() { SetModifiedFlag(true); }
 
-void KrashballDoc::TeamRecalculated() { emit TeamRecalculatedSignal(); }
+void KrashballDoc::TeamRecalculated(const TeamChange& change) { emit TeamRecalculatedSignal(change); }
 
 }  // namespace krv

@@ -60,12 +60,13 @@ class KrashballDoc : public QObject, public TeamHost {
 
   // TeamHost
   void MarkDocumentModified() override;
-  void TeamRecalculated() override;
+  void TeamRecalculated(const TeamChange& change) override;
 
  signals:
   void TitleChanged(const QString& title);
   void PathChanged(const QString& path);  // a new path to remember in the recent-file list
-  void TeamRecalculatedSignal();
+  // The team was recalculated after `change`; header and pages show it.
+  void TeamRecalculatedSignal(const krv::TeamChange& change);
   void AboutToSave();  // the window hands over what is still being typed
   // Another program changed the team's file; the window offers to load it again.
   void FileChangedOnDisk();

@@ -71,8 +71,7 @@ LedgerPage::LedgerPage(KrashballDoc* doc, const LedgerPageDescription& descripti
   RefreshPage();
 }
 
-void LedgerPage::RefreshPage() {
-  RefreshList();
+void LedgerPage::ShowFields() {
   m_pTotal->setText(QString::fromStdString(LedgerTotalText(Team().*m_description.total)));
 }
 

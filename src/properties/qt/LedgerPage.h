@@ -32,8 +32,9 @@ class LedgerPage : public RecordListPage {
  public:
   LedgerPage(KrashballDoc* doc, const LedgerPageDescription& description, QWidget* parent = nullptr);
 
-  // Shows the entries and the total as the team has them now.
-  void RefreshPage() override;
+ protected:
+  // The total as the team has it now.
+  void ShowFields() override;
 
  private:
   const LedgerPageDescription& m_description;

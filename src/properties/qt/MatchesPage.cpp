@@ -38,6 +38,4 @@ CMyPropertyPage5::CMyPropertyPage5(KrashballDoc* doc, QWidget* parent)
   RefreshPage();
 }
 
-void CMyPropertyPage5::RefreshPage() { RefreshList(); }
-
 }  // namespace krv

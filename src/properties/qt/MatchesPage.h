@@ -14,9 +14,6 @@ class CMyPropertyPage5 : public RecordListPage {
  public:
   explicit CMyPropertyPage5(KrashballDoc* doc, QWidget* parent = nullptr);
 
-  // Shows the matches as the team has them now (numbering them 1 to n).
-  void RefreshPage() override;
-
   MatchesModel* Model() const { return m_pModel; }
 
  private:

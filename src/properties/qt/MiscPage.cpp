@@ -95,8 +95,7 @@ CMyPropertyPage6::CMyPropertyPage6(KrashballDoc* doc, QWidget* parent)
   RefreshPage();
 }
 
-void CMyPropertyPage6::RefreshPage() {
-  RefreshList();
+void CMyPropertyPage6::ShowFields() {
   const QString logo = QString::fromStdString(Team().m_strLogo);
   if (logo != m_strLogo || static_cast<ElidedLine*>(m_pLogo)->FullText() != logo) {
     m_strLogo = logo;

@@ -16,12 +16,13 @@ class CMyPropertyPage6 : public RecordListPage {
  public:
   explicit CMyPropertyPage6(KrashballDoc* doc, QWidget* parent = nullptr);
 
-  // Shows the events and the logo path as the team has them now.
-  void RefreshPage() override;
-
   EventsModel* Model() const { return m_pModel; }
   // The logo path as the page keeps it (the field shows it cut to fit, ending in "…").
   QString LogoPath() const { return m_strLogo; }
+
+ protected:
+  // The logo path as the team has it now.
+  void ShowFields() override;
 
  private:
   EventsModel* m_pModel;

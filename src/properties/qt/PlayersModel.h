@@ -25,6 +25,7 @@ class PlayersModel : public RecordListModel<CKRSpieler> {
   QVariant ExtraData(int row, int column, int role) const override;
   void RowsTaken(Update update) override;
   bool Reordered() const override { return IsSortedByNumber(); }
+  const void* ShownRecord(int row) const override { return Player(row); }
 
  private:
   std::vector<size_t> m_order;  // row -> row in list order; empty: list order

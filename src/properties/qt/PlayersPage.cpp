@@ -57,29 +57,38 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
   AddMenuEntry(PageCommand::SortByNumber, QStringLiteral("Nach Nr. sortieren"));
   SetCommandHandler(PageCommand::SortByNumber, [this] { SortByNumber(); });
   // The roster commands change the team through the core, whose modified routine refreshes
-  // the window; the page refills its list and the figures are recomputed in any case.
-  auto afterCommand = [this] {
-    Team().Recalculate();
-    RefreshPage();
+  // the window; the page shows the list and the figures again in any case. What a command
+  // can have done: append players (and ledger entries), change the player it was given,
+  // or take that player out of the list.
+  auto afterCommand = [this](const TeamChange& change) {
+    Team().Recalculate(change);
+    ShowChange(change);
   };
   SetCommandHandler(PageCommand::New, [this, afterCommand] {
     BuyPlayerCommand(this, Team(), ApplicationRosterServices(Services()));
-    afterCommand();
+    afterCommand(TeamChange::TeamFields());
   });
   SetCommandHandler(PageCommand::Zombie, [this, afterCommand] {
     ReviveZombieCommand(this, Team(), ApplicationRosterServices(Services()));
-    afterCommand();
+    afterCommand(TeamChange::TeamFields());
   });
   SetCommandHandler(PageCommand::Change, [this, afterCommand] {
-    if (CKRSpieler* player = SelectedPlayer()) ChangePlayerCommand(this, Team(), *player, ApplicationRosterServices(Services()));
-    afterCommand();
+    CKRSpieler* player = SelectedPlayer();
+    if (!player) return afterCommand(TeamChange::TeamFields());
+    ChangePlayerCommand(this, Team(), *player, ApplicationRosterServices(Services()));
+    afterCommand(TeamChange::Record(*player));
   });
   SetCommandHandler(PageCommand::Delete, [this, afterCommand] {
+    CKRSpieler* player = SelectedPlayer();
+    if (!player) return afterCommand(TeamChange::TeamFields());
     bool removedEntirely = false;
-    if (CKRSpieler* player = SelectedPlayer())
-      RemovePlayerCommand(this, Team(), *player, ApplicationRosterServices(Services()), &removedEntirely);
-    if (removedEntirely) List()->clearSelection();
-    afterCommand();
+    RemovePlayerCommand(this, Team(), *player, ApplicationRosterServices(Services()), &removedEntirely);
+    if (removedEntirely) {
+      // The record is gone and the list shorter: it is read afresh.
+      List()->clearSelection();
+      return afterCommand(TeamChange::TeamFields());
+    }
+    afterCommand(TeamChange::Record(*player));
   });
 
   m_pSSPGesamt = new QLineEdit(this);
@@ -103,8 +112,7 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
   RefreshPage();
 }
 
-void CMyPropertyPage2::RefreshPage() {
-  RefreshList();
+void CMyPropertyPage2::ShowFields() {
   const CKRTeam& team = Team();
   m_pSSPGesamt->setText(QString::fromStdString(Format("%ld", static_cast<long>(team.m_nSSPGesamt))));
   CommandButton(PageCommand::Zombie)->setVisible(ZombieButtonVisible(team.m_nRasse));

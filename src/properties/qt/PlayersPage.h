@@ -18,8 +18,6 @@ class CMyPropertyPage2 : public RecordListPage {
  public:
   explicit CMyPropertyPage2(KrashballDoc* doc, QWidget* parent = nullptr);
 
-  // Shows the players, "Gesamt SSP:" and the zombie button as the team has them now.
-  void RefreshPage() override;
 
   PlayersModel* Model() const { return m_pModel; }
 
@@ -28,6 +26,10 @@ class CMyPropertyPage2 : public RecordListPage {
 
   // The player of the selected row, or null.
   CKRSpieler* SelectedPlayer() const;
+
+ protected:
+  // "Gesamt SSP:" and the zombie button as the team has them now.
+  void ShowFields() override;
 
  private:
   PlayersModel* m_pModel;

@@ -130,13 +130,15 @@ CMyPropertySheet::CMyPropertySheet(KrashballDoc* doc, QWidget* parent) : QTabWid
   setCurrentIndex(0);
 }
 
-void CMyPropertySheet::RefreshAllPages() {
-  m_pPage1->RefreshPage();
-  m_pPage2->RefreshPage();
-  m_pPage3->RefreshPage();
-  m_pPage4->RefreshPage();
-  m_pPage5->RefreshPage();
-  m_pPage6->RefreshPage();
+void CMyPropertySheet::RefreshAllPages() { ShowChange(TeamChange::Everything()); }
+
+void CMyPropertySheet::ShowChange(const TeamChange& change) {
+  m_pPage1->RefreshPage();  // a few names and fields
+  m_pPage2->ShowChange(change);
+  m_pPage3->ShowChange(change);
+  m_pPage4->ShowChange(change);
+  m_pPage5->ShowChange(change);
+  m_pPage6->ShowChange(change);
 }
 
 }  // namespace krv

@@ -4,6 +4,8 @@
 
 #include <QTabWidget>
 
+#include "model/TeamChange.h"
+
 namespace krv {
 
 class KrashballDoc;
@@ -21,8 +23,11 @@ class CMyPropertySheet : public QTabWidget {
   // RefreshAllPages() after every recalculation.
   explicit CMyPropertySheet(KrashballDoc* doc, QWidget* parent = nullptr);
 
-  // After every change: all six pages show the team again. Reads only.
+  // All six pages show the team again, every list drawn anew. Reads only.
   void RefreshAllPages();
+  // After a change: the pages show the team again, their lists drawing only what `change`
+  // touched. Reads only.
+  void ShowChange(const TeamChange& change);
 
   CMyPropertyPage1* StaffPage() const { return m_pPage1; }
   CMyPropertyPage2* PlayersPage() const { return m_pPage2; }

@@ -1,6 +1,7 @@
 #include "properties/qt/RecordListPage.h"
 
 #include <algorithm>
+#include <limits>
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -29,6 +30,23 @@ class PageListView : public QTableView {
  public:
   using QTableView::QTableView;
 
+  void setModel(QAbstractItemModel* model) override {
+    QTableView::setModel(model);
+    if (!model) return;
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& parent, int first, int last) {
+      const bool atEnd = !parent.isValid() && last == this->model()->rowCount() - 1;
+      m_nAppendedFrom = atEnd && m_nAppendedFrom != kRedrawAll ? std::min(first, m_nAppendedFrom) : kRedrawAll;
+    });
+    // Anything else that changes the rows asks for the whole list to be drawn again.
+    auto redrawAll = [this] { m_nAppendedFrom = kRedrawAll; };
+    connect(model, &QAbstractItemModel::modelReset, this, redrawAll);
+    connect(model, &QAbstractItemModel::layoutChanged, this, redrawAll);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, redrawAll);
+    connect(model, &QAbstractItemModel::rowsMoved, this, redrawAll);
+    connect(model, &QAbstractItemModel::columnsInserted, this, redrawAll);
+    connect(model, &QAbstractItemModel::columnsRemoved, this, redrawAll);
+  }
+
  protected:
   void mousePressEvent(QMouseEvent* event) override {
     if (!indexAt(event->position().toPoint()).isValid()) {
@@ -38,6 +56,28 @@ class PageListView : public QTableView {
     }
     QTableView::mousePressEvent(event);
   }
+
+  // Rows appended at the end (a recorded match, a new ledger entry) leave the rows above them
+  // as they are: only the scroll bars follow and the new rows' place is drawn, when it is in
+  // sight. Drawing every visible row again costs as much as the rest of the change.
+  void doItemsLayout() override {
+    const int appendedFrom = m_nAppendedFrom;
+    m_nAppendedFrom = kNothingAppended;
+    if (appendedFrom < 0 || !model() || appendedFrom >= model()->rowCount()) {
+      QTableView::doItemsLayout();
+      return;
+    }
+    updateGeometries();
+    const int top = rowViewportPosition(appendedFrom);
+    if (top >= 0 && top < viewport()->height())
+      viewport()->update(QRect(0, top, viewport()->width(), viewport()->height() - top));
+  }
+
+ private:
+  static constexpr int kNothingAppended = std::numeric_limits<int>::max();
+  static constexpr int kRedrawAll = -1;
+  // The first row appended since the rows were last laid out, or one of the two above.
+  int m_nAppendedFrom = kNothingAppended;
 };
 
 // Rows are chosen whole: no cell gets a focus frame of its own.
@@ -180,9 +220,14 @@ QMenu* RecordListPage::ContextMenu() {
   return m_pMenu;
 }
 
-void RecordListPage::RefreshList() {
+void RecordListPage::ShowChange(const TeamChange& change) {
+  RefreshList(change);
+  ShowFields();
+}
+
+void RecordListPage::RefreshList(const TeamChange& change) {
   m_pModel->SetTeam(&Team());
-  m_pModel->Refresh();
+  m_pModel->Refresh(change);
   UpdateCommandStates();
 }
 

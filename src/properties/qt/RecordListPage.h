@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "properties/ListColumn.h"
+#include "model/TeamChange.h"
 #include "properties/PageCommands.h"
 
 class QAbstractButton;
@@ -33,8 +34,11 @@ class RecordListPage : public QWidget {
   ProgramServices& Services() const;
   QTableView* List() const { return m_pList; }
 
-  // Shows what the team holds now; cheap when nothing changed.
-  virtual void RefreshPage() = 0;
+  // Shows what the team holds now, every row drawn again.
+  void RefreshPage() { ShowChange(TeamChange::Everything()); }
+  // After a change: the list draws again only what `change` touched (and rows appended),
+  // the page's other fields show the team's figures.
+  void ShowChange(const TeamChange& change);
 
   // The selected row in the order shown, or -1.
   int SelectedRow() const;
@@ -73,7 +77,9 @@ class RecordListPage : public QWidget {
   QHBoxLayout* AddListButtons(const QString& newToolTip = QString(), const QString& deleteToolTip = QString(),
                               const QString& changeToolTip = QString());
   // Brings the list up to date with the team and the buttons with the selection.
-  void RefreshList();
+  void RefreshList(const TeamChange& change);
+  // Shows the page's fields beside the list (totals, the logo); cheap.
+  virtual void ShowFields() {}
   // Sets every button and menu entry by the selection and the actions offered.
   void UpdateCommandStates();
 

@@ -23,12 +23,9 @@ void TeamListModel::ResetRows() {
   RowsTaken(Update::Reset);
 }
 
-TeamListModel::Update TeamListModel::Refresh() {
+TeamListModel::Update TeamListModel::Refresh(const TeamChange& change) {
   const size_t length = ListLength();
-  if (length == m_nListLength) {
-    if (Rows() > 0) emit dataChanged(index(0, 0), index(static_cast<int>(Rows()) - 1, m_nColumns - 1));
-    return Update::Redrawn;
-  }
+  if (length == m_nListLength) return RedrawChanged(change, Rows());
   const size_t before = Rows();
   if (length > m_nListLength && !Reordered()) {
     // Records were appended: the rows already shown stay, new ones follow.
@@ -37,12 +34,29 @@ TeamListModel::Update TeamListModel::Refresh() {
     TakeList();
     m_nListLength = length;
     if (added > 0) endInsertRows();
-    if (before > 0) emit dataChanged(index(0, 0), index(static_cast<int>(before) - 1, m_nColumns - 1));
+    RedrawChanged(change, before);
     RowsTaken(Update::Appended);
     return Update::Appended;
   }
   ResetRows();
   return Update::Reset;
+}
+
+TeamListModel::Update TeamListModel::RedrawChanged(const TeamChange& change, size_t rows) {
+  if (rows == 0) return Update::Unchanged;
+  const TeamList list = ShownList();
+  if (change.MayHaveChangedAll(list)) {
+    emit dataChanged(index(0, 0), index(static_cast<int>(rows) - 1, m_nColumns - 1));
+    return Update::Redrawn;
+  }
+  const void* record = change.ChangedRecord(list);
+  if (!record) return Update::Unchanged;
+  for (int row = 0; row < static_cast<int>(rows); ++row) {
+    if (ShownRecord(row) != record) continue;
+    emit dataChanged(index(row, 0), index(row, m_nColumns - 1));
+    return Update::RowRedrawn;
+  }
+  return Update::Unchanged;
 }
 
 int TeamListModel::rowCount(const QModelIndex& parent) const {

@@ -15,18 +15,21 @@ namespace krv {
 
 class TeamListModel : public QAbstractTableModel {
  public:
-  // How the last Refresh brought the rows up to date.
-  enum class Update { Redrawn, Appended, Reset };
+  // How the last Refresh brought the rows up to date: nothing to do, one row redrawn, every
+  // row redrawn, rows added at the end, or everything read afresh.
+  enum class Update { Unchanged, RowRedrawn, Redrawn, Appended, Reset };
 
   // The team whose list is shown; a different team reads the list afresh.
   void SetTeam(CKRTeam* team);
   CKRTeam* Team() const { return m_pTeam; }
 
   // Shows what the team's list holds now. The team only appends records and removes them
-  // one at a time, each change followed by a refresh: a list of the same length is redrawn
-  // (its records may have new values), a longer one gets its new rows at the end (the
-  // selection stays), anything else is read afresh.
-  Update Refresh();
+  // one at a time, each change followed by a refresh: a longer list gets its new rows at
+  // the end (the selection stays), a shorter one is read afresh. Rows already shown are
+  // redrawn as `change` says: all of them, the row of the one record changed, or none.
+  Update Refresh(const TeamChange& change);
+  // The same for a change that may have touched every record.
+  Update Refresh() { return Refresh(TeamChange::Everything()); }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -55,8 +58,14 @@ class TeamListModel : public QAbstractTableModel {
   virtual void RowsTaken(Update update);
   // Whether the rows are shown in an order of their own (then new rows need a fresh read).
   virtual bool Reordered() const { return false; }
+  // The team's list these rows show.
+  virtual TeamList ShownList() const = 0;
+  // The record shown in `row` (any order of its own applied), or null.
+  virtual const void* ShownRecord(int row) const = 0;
 
   void ResetRows();
+  // Redraws what `change` altered in place among the first `rows` rows.
+  Update RedrawChanged(const TeamChange& change, size_t rows);
 
  private:
   const ListColumn* m_pColumns;
@@ -94,6 +103,8 @@ class RecordListModel : public TeamListModel {
     else m_Rows = RecordRows<T>();
   }
   size_t Rows() const override { return m_Rows.Count(); }
+  TeamList ShownList() const override { return kListOf<T>; }
+  const void* ShownRecord(int row) const override { return Record(row); }
 
  private:
   RecordRows<T> m_Rows;

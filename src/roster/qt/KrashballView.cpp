@@ -175,8 +175,8 @@ void CKrashballView::OnInitialUpdate() {
   AskForMissingOpponents();
 }
 
-void CKrashballView::OnTeamRecalculated() {
-  if (m_pSheet) m_pSheet->RefreshAllPages();
+void CKrashballView::OnTeamRecalculated(const TeamChange& change) {
+  if (m_pSheet) m_pSheet->ShowChange(change);
   UpdateTeamHeader();
   if (!m_pDoc || !m_bBuilt) return;
   // The end of the modified routine: the notice once per drop below one fan.

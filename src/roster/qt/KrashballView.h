@@ -15,6 +15,7 @@ namespace krv {
 
 class KrashballDoc;
 class CMyPropertySheet;
+class TeamChange;
 
 class CKrashballView : public QWidget {
   Q_OBJECT
@@ -56,7 +57,7 @@ class CKrashballView : public QWidget {
   void AskForMissingOpponents();
   bool RestoreWindowPlacement();
   void CascadeFrame(const std::optional<QRect>& previous);
-  void OnTeamRecalculated();
+  void OnTeamRecalculated(const TeamChange& change);
   void OnNameEdited(const QString& text);
   void OnRaceEdited(const QString& text);
   void HandOverTypedText();

@@ -1,0 +1,252 @@
+// After a change the team window redraws only what the change touched: a keystroke in the
+// team name no list, a changed player its row, a recorded match one new row in the matches
+// and income lists. What the screen shows must still be the team as it is now: every test
+// compares the window's screen image with the same window drawn anew from the team.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "gui/CreationDialogDriver.h"
+#include "gui/properties/PageTestSupport.h"
+#include "properties/LedgerRows.h"
+#include "properties/MatchEntry.h"
+#include "properties/qt/LedgerPage.h"
+#include "properties/qt/MatchesPage.h"
+#include "properties/qt/MiscPage.h"
+#include "properties/qt/PlayersModel.h"
+#include "properties/qt/PlayersPage.h"
+#include "properties/qt/PropertySheet.h"
+#include "roster/PlayerChange.h"
+#include "roster/qt/KrashballView.h"
+#include "support/SeasonTeam.h"
+
+namespace krv {
+namespace {
+
+// The sheet's pages in tab order.
+enum Tab { kStaffTab, kPlayersTab, kExpensesTab, kIncomeTab, kMatchesTab, kEventsTab };
+
+// What the screen shows of a widget: its window's backing store once pending paints ran.
+QImage OnScreen(QWidget* widget) {
+  QApplication::processEvents();
+  QWidget* window = widget->window();
+  const QPoint at = widget->mapTo(window, QPoint(0, 0));
+  return window->screen()->grabWindow(window->winId(), at.x(), at.y(), widget->width(), widget->height()).toImage();
+}
+
+// The same after the whole window was drawn anew from the team.
+QImage DrawnAnew(QWidget* widget) {
+  widget->window()->repaint();
+  return OnScreen(widget);
+}
+
+// Counts what a list model announced to its view.
+struct ModelSignals {
+  explicit ModelSignals(QAbstractItemModel* model)
+      : changed(model, &QAbstractItemModel::dataChanged),
+        inserted(model, &QAbstractItemModel::rowsInserted),
+        reset(model, &QAbstractItemModel::modelReset) {}
+  int Total() const { return static_cast<int>(changed.count() + inserted.count() + reset.count()); }
+  QSignalSpy changed;
+  QSignalSpy inserted;
+  QSignalSpy reset;
+};
+
+class RefreshByChangeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_doc = test::DocumentWith(test::MakeSeasonTeam());
+    ASSERT_NE(m_doc, nullptr);
+    m_view = std::make_unique<CKrashballView>(m_doc.get());
+    m_view->resize(1000, 800);
+    m_view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_view.get()));
+    m_sheet = m_view->PropertySheet();
+    ASSERT_NE(m_sheet, nullptr);
+  }
+  void TearDown() override {
+    if (m_doc) m_doc->SetModifiedFlag(false);
+    m_view.reset();
+    m_doc.reset();
+  }
+
+  CKRTeam& Team() { return m_doc->Team(); }
+  QTableView* List(int tab) { return static_cast<RecordListPage*>(m_sheet->widget(tab))->List(); }
+  QAbstractItemModel* Model(int tab) { return List(tab)->model(); }
+  void Bring(int tab) {
+    m_sheet->setCurrentIndex(tab);
+    QApplication::processEvents();
+  }
+  QString Field(const char* name) { return test::Child<QLineEdit>(m_view.get(), QString::fromLatin1(name))->text(); }
+
+  std::unique_ptr<KrashballDoc> m_doc;
+  std::unique_ptr<CKrashballView> m_view;
+  CMyPropertySheet* m_sheet = nullptr;
+};
+
+// The comparison itself: a player renamed behind the window's back (no refresh at all) makes
+// the screen differ from the window drawn anew. Without this the other tests could pass on
+// images that show nothing.
+TEST_F(RefreshByChangeTest, StaleRowsAreSeen) {
+  Bring(kPlayersTab);
+  QTableView* list = List(kPlayersTab);
+  const QImage before = OnScreen(list->viewport());
+  ASSERT_FALSE(before.isNull());
+  EXPECT_EQ(before, DrawnAnew(list->viewport()));
+  Team().m_Spieler[0]->m_strName = "Umbenannt ohne Auffrischen";
+  EXPECT_EQ(OnScreen(list->viewport()), before);
+  EXPECT_NE(DrawnAnew(list->viewport()), before);
+}
+
+// Catches: a keystroke in the team name redrawing, extending or re-reading a list (then its
+// cost grows with the rows of the page in front), or the header and the totals not showing
+// the team afterwards.
+TEST_F(RefreshByChangeTest, TeamNameTouchesNoList) {
+  for (const int tab : {kPlayersTab, kMatchesTab}) {
+    Bring(tab);
+    std::vector<std::unique_ptr<ModelSignals>> spies;
+    for (const int listTab : {kPlayersTab, kExpensesTab, kIncomeTab, kMatchesTab, kEventsTab})
+      spies.push_back(std::make_unique<ModelSignals>(Model(listTab)));
+    auto* name = test::Child<QLineEdit>(m_view.get(), QStringLiteral("teamName"));
+    name->setFocus();
+    name->end(false);
+    QTest::keyClick(name, Qt::Key_X);
+    EXPECT_EQ(Team().m_strName, "Grünhaut Gröhlerx");
+    EXPECT_TRUE(m_doc->IsModified());
+    for (const auto& spy : spies) EXPECT_EQ(spy->Total(), 0) << tab;
+    EXPECT_EQ(OnScreen(m_sheet), DrawnAnew(m_sheet)) << tab;
+    QTest::keyClick(name, Qt::Key_Backspace);
+    EXPECT_EQ(Team().m_strName, "Grünhaut Gröhler");
+  }
+  EXPECT_EQ(Field("gesamtSSP"), QString::number(Team().m_nSSPGesamt));
+}
+
+// Catches: a changed player's row left as it was (or another row redrawn instead, e.g. the
+// row of his place in the list while the rows are sorted by number), the whole list redrawn,
+// or "Gesamt SSP:" and the header figures not following the change.
+TEST_F(RefreshByChangeTest, ChangedPlayerRedrawsHisRow) {
+  Bring(kPlayersTab);
+  auto* page = m_sheet->PlayersPage();
+  page->SortByNumber();
+  QApplication::processEvents();
+  PlayersModel* model = page->Model();
+  // The active player shown furthest from his place in the list.
+  int row = -1;
+  for (int r = 0; r < model->rowCount(); ++r)
+    if (model->Player(r)->IsActive() && model->Player(r) != model->Record(r)) row = r;
+  ASSERT_GE(row, 0);
+  CKRSpieler& player = *const_cast<CKRSpieler*>(model->Player(row));
+  const int32_t total = Team().m_nSSPGesamt;
+  const QString valueBefore = Field("teamValue");
+
+  ModelSignals players(model);
+  ModelSignals matches(Model(kMatchesTab));
+  PlayerChange change = PlayerChangeFrom(player);
+  change.m_strName = "Schädelspalter";
+  change.m_nSSP += 30;
+  change.m_nST += 1;
+  ASSERT_FALSE(ApplyPlayerChange(Team(), player, change, false, "01.06.07").m_Refusal);
+
+  ASSERT_EQ(players.changed.count(), 1);
+  EXPECT_EQ(players.changed[0][0].value<QModelIndex>().row(), row);
+  EXPECT_EQ(players.changed[0][1].value<QModelIndex>().row(), row);
+  EXPECT_EQ(players.inserted.count() + players.reset.count(), 0);
+  EXPECT_EQ(matches.Total(), 0);
+  EXPECT_EQ(test::Cell(model, row, kPlayerName), "Schädelspalter");
+  EXPECT_EQ(Field("gesamtSSP"), QString::number(total + 30));
+  EXPECT_NE(Field("teamValue"), valueBefore);  // thirty more star player points: six more
+  QTableView* list = List(kPlayersTab);
+  ASSERT_TRUE(list->viewport()->rect().intersects(list->visualRect(model->index(row, 0))));
+  EXPECT_EQ(OnScreen(m_sheet), DrawnAnew(m_sheet));
+}
+
+// Catches: a recorded match not appearing as the last row with the next number (or appearing
+// only after a full re-read that loses the selection), the income entry missing from its
+// page, totals and treasury not following, or the rows already shown being redrawn.
+TEST_F(RefreshByChangeTest, RecordedMatchAppendsOneRow) {
+  Bring(kMatchesTab);
+  QTableView* matchList = List(kMatchesTab);
+  QAbstractItemModel* matches = Model(kMatchesTab);
+  QAbstractItemModel* income = Model(kIncomeTab);
+  const int matchRows = matches->rowCount();
+  const int incomeRows = income->rowCount();
+  matchList->selectRow(2);
+  const QString goldBefore = Field("gold");
+
+  ModelSignals matchSignals(matches);
+  ModelSignals incomeSignals(income);
+  ModelSignals players(Model(kPlayersTab));
+  MatchEntry entry;
+  entry.gegner = "Orkland";
+  entry.eigeneTore = 2;
+  entry.gegnerTore = 1;
+  entry.liga = 1;
+  entry.einnahmen = 60000;
+  entry.fanFaktor = kFanRises;
+  entry.datum = "02.06.07";
+  ASSERT_TRUE(RecordMatch(Team(), entry).changed);
+
+  ASSERT_EQ(matchSignals.inserted.count(), 1);
+  EXPECT_EQ(matchSignals.inserted[0][1].toInt(), matchRows);
+  EXPECT_EQ(matchSignals.inserted[0][2].toInt(), matchRows);
+  EXPECT_EQ(matchSignals.changed.count() + matchSignals.reset.count(), 0);
+  EXPECT_EQ(test::Cell(matches, matchRows, 0), QString::number(matchRows + 1) + "L");
+  EXPECT_EQ(test::Cell(matches, matchRows, 1), "Orkland");
+  EXPECT_EQ(matchList->selectionModel()->selectedRows().value(0).row(), 2);  // the selection stays
+
+  ASSERT_EQ(incomeSignals.inserted.count(), 1);
+  EXPECT_EQ(income->rowCount(), incomeRows + 1);
+  EXPECT_EQ(test::Cell(income, incomeRows, 0), "Spiel gegen: Orkland");
+  EXPECT_EQ(incomeSignals.changed.count() + incomeSignals.reset.count(), 0);
+  EXPECT_EQ(players.Total(), 0);
+
+  EXPECT_EQ(test::Child<QLineEdit>(m_sheet->IncomePage(), QStringLiteral("einnahmenK"))->text(),
+            QString::fromStdString(LedgerTotalText(Team().m_nEinnahmenK)));
+  EXPECT_NE(Field("gold"), goldBefore);
+  EXPECT_EQ(Field("fanFactor"), QString::number(Team().FanFactorInForce()));
+  // The new rows stand in the lists' free space below the rows: they must be drawn there.
+  ASSERT_TRUE(matchList->viewport()->rect().contains(matchList->visualRect(matches->index(matchRows, 0))));
+  EXPECT_EQ(OnScreen(m_sheet), DrawnAnew(m_sheet));
+  Bring(kIncomeTab);
+  EXPECT_EQ(OnScreen(m_sheet), DrawnAnew(m_sheet));
+}
+
+// Catches: rows appended and then sorted before the list was drawn being drawn as if only
+// appended (the rows above would keep their old order on the screen).
+TEST_F(RefreshByChangeTest, AppendedThenSortedIsDrawnWhole) {
+  Bring(kPlayersTab);
+  Team().AddSpieler(1, "Neuling", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", Team().m_nNaechsteID++, 28);
+  m_sheet->ShowChange(TeamChange::TeamFields());
+  m_sheet->PlayersPage()->SortByNumber();
+  EXPECT_EQ(OnScreen(m_sheet), DrawnAnew(m_sheet));
+}
+
+// Catches: a change that does not say what it touched (most of the program's changes) being
+// taken as touching nothing: every list must then draw all its rows again.
+TEST_F(RefreshByChangeTest, UnsaidChangeRedrawsEveryList) {
+  Bring(kPlayersTab);
+  std::vector<std::unique_ptr<ModelSignals>> spies;
+  for (const int tab : {kPlayersTab, kExpensesTab, kIncomeTab, kMatchesTab, kEventsTab})
+    spies.push_back(std::make_unique<ModelSignals>(Model(tab)));
+  Team().m_Spieler[1]->m_nNummer = 77;  // as any core operation might, then:
+  Team().SetTeamModified();
+  for (size_t i = 0; i < spies.size(); ++i) {
+    ASSERT_EQ(spies[i]->changed.count(), 1) << i;
+    EXPECT_EQ(spies[i]->changed[0][0].value<QModelIndex>().row(), 0);
+    const QAbstractItemModel* model = spies[i]->changed[0][1].value<QModelIndex>().model();
+    EXPECT_EQ(spies[i]->changed[0][1].value<QModelIndex>().row(), model->rowCount() - 1);
+  }
+  EXPECT_EQ(OnScreen(m_sheet), DrawnAnew(m_sheet));
+}
+
+}  // namespace
+}  // namespace krv

@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include "app/qt/ChildFrame.h"
+#include "app/qt/EinstellungsSheet.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "roster/qt/KrashballView.h"
@@ -133,7 +134,7 @@ void CMainFrame::CreateMenus() {
                                 QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
                                 QKeySequence(Qt::CTRL | Qt::Key_G));
   m_pSettings->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-  m_pSettings->setEnabled(false);  // the settings sheet is still to come
+  connect(m_pSettings, &QAction::triggered, this, [this] { RunSettingsSheet(this, *m_pApp); });
 
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
   connect(AddAction(window, "cascade", QStringLiteral("Über&lappend"), QStringLiteral("Ordnet die Fenster überlappend an.")),

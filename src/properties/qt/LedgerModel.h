@@ -1,27 +1,32 @@
 #pragma once
 // The expense and income lists: text and amount of every entry, in order of entry.
 
+#include "properties/LedgerEntries.h"
 #include "properties/LedgerRows.h"
 #include "properties/qt/TeamListModel.h"
 
 namespace krv {
 
-class ExpensesModel : public RecordListModel<CKRAusgaben> {
+template <typename Entry>
+class LedgerModel : public RecordListModel<Entry> {
  public:
-  explicit ExpensesModel(QObject* parent = nullptr);
+  LedgerModel(const ListColumn* columns, RecordList<Entry> CKRTeam::*entries, QObject* parent)
+      : RecordListModel<Entry>(columns, kLedgerColumnCount, parent), m_entries(entries) {}
 
  protected:
-  const RecordList<CKRAusgaben>& Records(const CKRTeam& team) const override { return team.m_Ausgaben; }
-  QString CellText(int row, int column) const override;
+  const RecordList<Entry>& Records(const CKRTeam& team) const override { return team.*m_entries; }
+  QString CellText(int row, int column) const override {
+    const Entry* entry = this->Record(row);
+    if (!entry) return {};
+    if (column == kLedgerText) return QString::fromStdString(entry->m_strText);
+    return QString::fromStdString(LedgerAmountText(entry->m_nBetrag));
+  }
+
+ private:
+  RecordList<Entry> CKRTeam::*m_entries;
 };
 
-class IncomeModel : public RecordListModel<CKREinnahmen> {
- public:
-  explicit IncomeModel(QObject* parent = nullptr);
-
- protected:
-  const RecordList<CKREinnahmen>& Records(const CKRTeam& team) const override { return team.m_Einnahmen; }
-  QString CellText(int row, int column) const override;
-};
+// The list model of one ledger.
+TeamListModel* MakeLedgerModel(Ledger ledger, QObject* parent);
 
 }  // namespace krv

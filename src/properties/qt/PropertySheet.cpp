@@ -6,8 +6,7 @@
 #include <QPixmap>
 
 #include "app/qt/KrashballDoc.h"
-#include "properties/qt/ExpensesPage.h"
-#include "properties/qt/IncomePage.h"
+#include "properties/qt/LedgerPage.h"
 #include "properties/qt/MatchesPage.h"
 #include "properties/qt/MiscPage.h"
 #include "properties/qt/PlayersPage.h"

@@ -8,8 +8,7 @@
 
 #include "gui/properties/PageTestSupport.h"
 #include "properties/LedgerRows.h"
-#include "properties/qt/ExpensesPage.h"
-#include "properties/qt/IncomePage.h"
+#include "properties/qt/LedgerPage.h"
 #include "support/MessageRecorder.h"
 #include "support/SeasonTeam.h"
 

@@ -19,7 +19,8 @@ using Update = TeamListModel::Update;
 // longer one gets rows at the end; a shorter one is read afresh.
 TEST(ListModels, RefreshKinds) {
   auto team = test::MakeSeasonTeam();
-  ExpensesModel model;
+  std::unique_ptr<TeamListModel> owned(MakeLedgerModel(Ledger::Expenses, nullptr));
+  TeamListModel& model = *owned;
   model.SetTeam(team.get());
   ASSERT_EQ(model.rowCount(), 13);
   QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
@@ -37,13 +38,13 @@ TEST(ListModels, RefreshKinds) {
   EXPECT_EQ(inserts[0][1].toInt(), 13);
   EXPECT_EQ(inserts[0][2].toInt(), 14);
   EXPECT_EQ(model.rowCount(), 15);
-  EXPECT_EQ(test::Cell(&model, 14, 1), "2.000");
+  EXPECT_EQ(test::Cell(owned.get(), 14, 1), "2.000");
 
   team->m_Ausgaben.erase(team->m_Ausgaben.begin() + 1);
   EXPECT_EQ(model.Refresh(), Update::Reset);
   EXPECT_EQ(resets.count(), 1);
   EXPECT_EQ(model.rowCount(), 14);
-  EXPECT_EQ(test::Cell(&model, 1, 0), "Trainningsmarke");
+  EXPECT_EQ(test::Cell(owned.get(), 1, 0), "Trainningsmarke");
 
   // Another team is read afresh.
   auto other = test::MakeSeasonTeam();

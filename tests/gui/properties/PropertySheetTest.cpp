@@ -9,8 +9,7 @@
 
 #include "app/qt/KrashballDoc.h"
 #include "gui/properties/PageTestSupport.h"
-#include "properties/qt/ExpensesPage.h"
-#include "properties/qt/IncomePage.h"
+#include "properties/qt/LedgerPage.h"
 #include "properties/qt/MatchesPage.h"
 #include "properties/qt/MiscPage.h"
 #include "properties/qt/PlayersPage.h"

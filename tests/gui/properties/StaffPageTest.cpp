@@ -16,7 +16,7 @@
 #include "app/qt/KrashballDoc.h"
 #include "gui/CreationDialogDriver.h"
 #include "gui/properties/PageTestSupport.h"
-#include "properties/qt/ExpensesPage.h"
+#include "properties/qt/LedgerPage.h"
 #include "properties/qt/MiscPage.h"
 #include "properties/qt/PersonalDlg.h"
 #include "properties/qt/PropertySheet.h"

@@ -21,6 +21,7 @@
 #include "ui/AppSettings.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
+#include "update/qt/UpdateCommand.h"
 
 namespace krv {
 namespace {
@@ -163,8 +164,9 @@ void CMainFrame::CreateMenus() {
           &QAction::triggered, this, [this] { m_pApp->ShowAbout(this); });
   connect(AddAction(help, "help", QStringLiteral("Hilfe...."), QStringLiteral("Öffnet die Hilfe.\nHilfe"), QKeySequence(Qt::Key_F1)),
           &QAction::triggered, this, [this] { m_pApp->ShowHelp(); });
-  AddAction(help, "update", QStringLiteral("Test auf neue Version..."),
-            QStringLiteral("Fragt nach, ob es eine neue Version gibt.\nNeue Version"))->setEnabled(false);
+  connect(AddAction(help, "update", QStringLiteral("Test auf neue Version..."),
+                    QStringLiteral("Fragt nach, ob es eine neue Version gibt.\nNeue Version")),
+          &QAction::triggered, this, [this] { OnCheckForUpdate(this, *m_pApp); });
 }
 
 void CMainFrame::CreateToolBar() {

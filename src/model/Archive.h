@@ -18,15 +18,15 @@ class ArchiveError : public std::runtime_error {
 
 class ArchiveWriter {
  public:
-  // The numbers are written byte by byte into the buffer: most of a file is small numbers.
   void WriteInt32(int32_t value) { WriteUInt32(static_cast<uint32_t>(value)); }
   void WriteWord(uint16_t value) {
-    m_bytes.push_back(static_cast<char>(value));
-    m_bytes.push_back(static_cast<char>(value >> 8));
+    const char b[2] = {static_cast<char>(value), static_cast<char>(value >> 8)};
+    m_bytes.append(b, 2);
   }
   void WriteUInt32(uint32_t value) {
-    WriteWord(static_cast<uint16_t>(value));
-    WriteWord(static_cast<uint16_t>(value >> 16));
+    const char b[4] = {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
+                       static_cast<char>(value >> 24)};
+    m_bytes.append(b, 4);
   }
   // Texts are converted to Windows-1252; characters it cannot hold become "?" and are counted.
   void WriteString(std::string_view utf8);

@@ -27,6 +27,7 @@
 #include "properties/qt/PropertySheet.h"
 #include "roster/PlayerChange.h"
 #include "roster/qt/KrashballView.h"
+#include "support/MessageRecorder.h"
 #include "support/SeasonTeam.h"
 
 namespace krv {
@@ -88,6 +89,7 @@ class RefreshByChangeTest : public ::testing::Test {
   }
   QString Field(const char* name) { return test::Child<QLineEdit>(m_view.get(), QString::fromLatin1(name))->text(); }
 
+  test::MessageRecorder m_messages;  // the missing-opponents question at the first display
   std::unique_ptr<KrashballDoc> m_doc;
   std::unique_ptr<CKrashballView> m_view;
   CMyPropertySheet* m_sheet = nullptr;

@@ -11,7 +11,8 @@ namespace krv {
 
 // The box a refusal or notice belongs in.
 enum class NoticeKind {
-  Information,  // a plain notice
+  Information,  // a notice with the information sign
+  Plain,        // a notice with the program's name as caption, "OK" and no sign
   Rules,        // "Hey Trainer! So nicht!": a rule of the game
   Bank,         // "Die Bank sagt...": not enough gold
   Error,        // something that could not be done

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <cstdlib>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,6 +132,23 @@ TEST(TeamErstellenDlg, CreatesTheMenschenWorkedExample) {
   EXPECT_EQ(c.dialog.m_TeamName, "Altdorfer Greifen");
   EXPECT_EQ(c.dialog.m_Anzahl, (std::array<int32_t, 6>{11, 0, 2, 2, 0, 0}));
   EXPECT_EQ(c.dialog.m_Restgold, 0);
+}
+
+// Catches: a large empty area at the bottom left of the dialog (the left column ending well
+// above the cost summary beside it), also after the dialog was made taller.
+TEST(TeamErstellenDlg, NoEmptyCorner) {
+  Creation c(10);
+  c.Open();
+  for (int height : {0, 900}) {
+    if (height) c.dialog.resize(c.dialog.width(), height);
+    QCoreApplication::processEvents();
+    const QRect players = Child<QWidget>(&c.dialog, QStringLiteral("players"))->geometry();
+    const QRect stars = Child<QWidget>(&c.dialog, QStringLiteral("stars"))->geometry();
+    const QRect expenses = Child<QWidget>(&c.dialog, QStringLiteral("expenses"))->geometry();
+    EXPECT_EQ(players.top(), expenses.top()) << height;
+    EXPECT_LE(std::abs(stars.bottom() - expenses.bottom()), 4) << height;
+    EXPECT_LT(stars.right(), expenses.left()) << height;
+  }
 }
 
 // "&Erstellen" refuses in a fixed order and stays open: a field out of range, fewer than

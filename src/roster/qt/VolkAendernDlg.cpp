@@ -25,6 +25,7 @@ QString FromStd(const std::string& text) { return QString::fromStdString(text); 
 
 CVolkAendernDlg::CVolkAendernDlg(CKRTeam& team, QWidget* parent) : QDialog(parent), m_team(team) {
   setWindowTitle(QStringLiteral("Volk ändern"));
+  setProperty("helpTopic", QStringLiteral("#VOLK_AENDERN"));
   setObjectName(QStringLiteral("VolkAendernDlg"));
 
   auto* explanation = new QLabel(

@@ -32,9 +32,6 @@ EinstellungsSheet::EinstellungsSheet(ProgramServices& services, QWidget* parent)
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
-  // Return in the team name field adds the name; it must not close the sheet as well.
-  for (QAbstractButton* button : buttons->buttons())
-    if (auto* push = qobject_cast<QPushButton*>(button)) push->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

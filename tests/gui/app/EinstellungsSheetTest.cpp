@@ -9,9 +9,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include "app/qt/EinstellungsSheet.h"
 #include "app/qt/KrashballApp.h"
+#include "app/qt/MainFrame.h"
+#include "gui/CreationDialogDriver.h"
 #include "model/FileIO.h"
 #include "support/MessageRecorder.h"
 #include "support/TempFolder.h"
@@ -161,7 +164,8 @@ TEST_F(EinstellungsSheetTest, TeamListPage) {
     list->clearSelection();
   }
   name->setText("Bretonische Ritter");
-  add->click();
+  QTest::keyClick(name, Qt::Key_Return);  // adds, and does not close the sheet
+  EXPECT_TRUE(sheet->isVisible());
   EXPECT_EQ(Shown(list), QStringList({"Altdorfer Greifen", "Bretonische Ritter", "Orkland", "Zwergenstürmer"}));
   EXPECT_TRUE(name->text().isEmpty());
   EXPECT_EQ(count->text(), "4 Teams");
@@ -239,6 +243,24 @@ TEST_F(EinstellungsSheetTest, RemembersLastPage) {
   sheet->Tabs()->setCurrentIndex(2);
   Find<QPushButton>(sheet.get(), "cancel")->click();
   EXPECT_EQ(Open()->Tabs()->currentIndex(), 2);
+}
+
+// The menu command and toolbar button open the sheet; its OK reaches the program's settings.
+// Catches an action left disabled or wired to a sheet over other settings.
+TEST_F(EinstellungsSheetTest, OpensFromMainWindow) {
+  CMainFrame frame(m_app.get());
+  QAction* settings = frame.Action("settings");
+  ASSERT_NE(settings, nullptr);
+  EXPECT_TRUE(settings->isEnabled());
+  EXPECT_EQ(settings->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+  EXPECT_TRUE(frame.Action("update")->isEnabled());
+  test::WhenModal<EinstellungsSheet>([](EinstellungsSheet* sheet) {
+    sheet->findChild<QCheckBox*>("druck2")->setChecked(true);
+    sheet->findChild<QPushButton*>("ok")->click();
+  });
+  settings->trigger();
+  EXPECT_EQ(m_app->m_Settings.m_nDruck2, 1);
+  EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
 }
 
 }  // namespace

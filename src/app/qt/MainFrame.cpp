@@ -11,14 +11,17 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <optional>
 
 #include "app/qt/ChildFrame.h"
+#include "app/qt/EinstellungsSheet.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "roster/qt/KrashballView.h"
 #include "ui/AppSettings.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
+#include "update/qt/UpdateCommand.h"
 
 namespace krv {
 namespace {
@@ -133,7 +136,7 @@ void CMainFrame::CreateMenus() {
                                 QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
                                 QKeySequence(Qt::CTRL | Qt::Key_G));
   m_pSettings->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-  m_pSettings->setEnabled(false);  // the settings sheet is still to come
+  connect(m_pSettings, &QAction::triggered, this, [this] { RunSettingsSheet(this, *m_pApp); });
 
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
   connect(AddAction(window, "cascade", QStringLiteral("Über&lappend"), QStringLiteral("Ordnet die Fenster überlappend an.")),
@@ -151,6 +154,8 @@ void CMainFrame::CreateMenus() {
   connect(m_pRestoreAll, &QAction::triggered, this, &CMainFrame::OnRestoreAll);
   m_pCloseAll = AddAction(window, "closeAll", QStringLiteral("Alle schliessen"), QStringLiteral("Schliesst alle Teamfenster."));
   connect(m_pCloseAll, &QAction::triggered, this, &CMainFrame::OnCloseAll);
+  m_windowMenu = window;
+  connect(window, &QMenu::aboutToShow, this, &CMainFrame::FillWindowList);
   m_teamActions << window->menuAction();
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
@@ -159,8 +164,9 @@ void CMainFrame::CreateMenus() {
           &QAction::triggered, this, [this] { m_pApp->ShowAbout(this); });
   connect(AddAction(help, "help", QStringLiteral("Hilfe...."), QStringLiteral("Öffnet die Hilfe.\nHilfe"), QKeySequence(Qt::Key_F1)),
           &QAction::triggered, this, [this] { m_pApp->ShowHelp(); });
-  AddAction(help, "update", QStringLiteral("Test auf neue Version..."),
-            QStringLiteral("Fragt nach, ob es eine neue Version gibt.\nNeue Version"))->setEnabled(false);
+  connect(AddAction(help, "update", QStringLiteral("Test auf neue Version..."),
+                    QStringLiteral("Fragt nach, ob es eine neue Version gibt.\nNeue Version")),
+          &QAction::triggered, this, [this] { OnCheckForUpdate(this, *m_pApp); });
 }
 
 void CMainFrame::CreateToolBar() {
@@ -199,14 +205,53 @@ void CMainFrame::UpdateActions() {
   for (QAction* action : {m_pClose, m_pSaveAs, m_pSaveAll}) action->setEnabled(teamActive);
   // "S&peichern" only while the active team has changes to save.
   m_pSave->setEnabled(teamActive && ActiveTeamWindow()->Document()->IsModified());
+  FillWindowList();
+}
+
+void CMainFrame::FillWindowList() {
+  // "&Fenster" ends with the open team windows, numbered, the active one ticked.
+  for (QAction* action : std::as_const(m_windowListActions)) delete action;
+  m_windowListActions.clear();
+  const QList<CChildFrame*> windows = TeamWindows();
+  if (windows.isEmpty()) return;
+  m_windowListActions << m_windowMenu->addSeparator();
+  CChildFrame* active = ActiveTeamWindow();
+  for (qsizetype i = 0; i < windows.size(); ++i) {
+    CChildFrame* child = windows[i];
+    const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+    QAction* action = m_windowMenu->addAction(number + ' ' + child->windowTitle());
+    action->setObjectName(QStringLiteral("window%1").arg(i + 1));
+    action->setStatusTip(QStringLiteral("Aktiviert dieses Fenster."));
+    action->setCheckable(true);
+    action->setChecked(child == active);
+    connect(action, &QAction::triggered, this, [this, child] {
+      if (child->isMinimized()) child->showNormal();
+      m_mdi->setActiveSubWindow(child);
+    });
+    m_windowListActions << action;
+  }
 }
 
 void CMainFrame::UpdateTitle() {
   CChildFrame* child = ActiveTeamWindow();
-  setWindowTitle(child ? CKrashballApp::Title() + QStringLiteral(" - ") + child->Document()->Title() : CKrashballApp::Title());
+  if (!child) {
+    setWindowTitle(CKrashballApp::Title());
+    return;
+  }
+  // A maximised team window has no title bar of its own: the main window's title names it in
+  // brackets, the form the toolkit keeps as it is, so the name is not added twice.
+  const QString team = child->Document()->Title();
+  setWindowTitle(CKrashballApp::Title() + (child->isMaximized() ? QStringLiteral(" - [%1]").arg(team) : " - " + team));
 }
 
 CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
+  // As in every MDI program, a new window comes up maximised while the active one is; its
+  // placement is then the one it returns to when restored.
+  const CChildFrame* active = ActiveTeamWindow();
+  const bool maximised = active && active->isMaximized();
+  std::optional<QRect> previous;
+  if (const QList<CChildFrame*> open = TeamWindows(); !open.isEmpty() && open.last()->View()->NormalGeometry().isValid())
+    previous = open.last()->View()->NormalGeometry();
   auto* child = new CChildFrame(doc);
   m_mdi->addSubWindow(child);
   connect(doc, &KrashballDoc::TitleChanged, this, [this] {
@@ -214,11 +259,14 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
     UpdateActions();
   });
   connect(doc, &KrashballDoc::PathChanged, this, &CMainFrame::AddRecentFile);
+  connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
   connect(child, &QObject::destroyed, this, [this] {
     UpdateActions();
     UpdateTitle();
   });
-  child->show();
+  child->View()->PlaceFrame(previous);
+  if (maximised) child->showMaximized();
+  else child->show();
   m_mdi->setActiveSubWindow(child);
   UpdateActions();
   UpdateTitle();

@@ -53,6 +53,7 @@ class CMainFrame : public QMainWindow {
   void CreateToolBar();
   void UpdateActions();
   void UpdateTitle();
+  void FillWindowList();
   CChildFrame* AddTeamWindow(class KrashballDoc* doc);
   void AddRecentFile(const QString& path);
   void FillRecentFiles();
@@ -61,6 +62,8 @@ class CMainFrame : public QMainWindow {
   QMdiArea* m_mdi;
   QMenu* m_recentMenu = nullptr;
   QMenu* m_viewMenu = nullptr;  // gets the toolbar and status bar switches
+  QMenu* m_windowMenu = nullptr;
+  QList<QAction*> m_windowListActions;  // the open team windows at the end of "&Fenster"
   QList<QAction*> m_teamActions;  // shown only while a team window is active
   QAction* m_pNew = nullptr;
   QAction* m_pOpen = nullptr;

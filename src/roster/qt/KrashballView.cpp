@@ -230,23 +230,30 @@ QWidget* CKrashballView::Frame() const {
 
 void CKrashballView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (m_bShownOnce || !m_bBuilt) return;
-  m_bShownOnce = true;
-  QWidget* frame = Frame();
-  if (!frame) return;
-  m_pWatchedFrame = frame;
-  frame->installEventFilter(this);
-  FitFrameIntoMainWindow();
-  RestoreWindowPlacement();
+  PlaceFrame();
 }
 
-void CKrashballView::FitFrameIntoMainWindow() {
+void CKrashballView::PlaceFrame(const std::optional<QRect>& previous) {
+  if (m_bPlaced || !m_bBuilt) return;
+  QWidget* frame = Frame();
+  if (!frame) return;
+  m_bPlaced = true;
+  m_pWatchedFrame = frame;
+  frame->installEventFilter(this);
+  if (!RestoreWindowPlacement()) CascadeFrame(previous);
+  // A hidden window gets its move and resize events only when shown, perhaps maximised.
+  if (IsNormal(frame)) m_lastNormalGeometry = frame->geometry();
+}
+
+QRect CKrashballView::NormalGeometry() const {
+  if (m_pWatchedFrame && IsNormal(m_pWatchedFrame)) return m_pWatchedFrame->geometry();
+  return m_lastNormalGeometry;
+}
+
+void CKrashballView::CascadeFrame(const std::optional<QRect>& previous) {
   auto* sub = qobject_cast<QMdiSubWindow*>(Frame());
   if (!sub || !sub->mdiArea()) return;
-  if (sub->isMaximized() || sub->isMinimized()) return;
-  // The window takes the size its content asks for; a window that would reach beyond the
-  // main window's right or bottom edge goes to the top left corner.
-  const QSize area = sub->mdiArea()->viewport()->size();
+  // The window takes the size its content asks for.
   QSize wanted = sub->sizeHint();
   if (m_pSheet) {
     // A tab widget asks for little width when its tabs can scroll; the form shows all six.
@@ -258,17 +265,26 @@ void CKrashballView::FitFrameIntoMainWindow() {
     const int form = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 100;
     wanted.setWidth(std::max({wanted.width(), tabs + decoration, form + decoration}));
   }
-  sub->resize(wanted.expandedTo(sub->size()));
-  const QRect frame = sub->geometry();
-  if (frame.x() + frame.width() > area.width() || frame.y() + frame.height() > area.height()) {
-    sub->move(0, 0);
-    sub->resize(sub->size().boundedTo(area).expandedTo(sub->minimumSizeHint()));
-  }
+  const QSize smallest = sub->minimumSizeHint().expandedTo(sub->minimumSize());
+  const QSize area = sub->mdiArea()->viewport()->size();
+  FramePlacement before;
+  if (previous) before = {previous->x(), previous->y(), previous->width(), previous->height()};
+  CascadeRequest request;
+  request.previous = previous ? &before : nullptr;
+  request.width = wanted.width();
+  request.height = wanted.height();
+  request.minWidth = smallest.width();
+  request.minHeight = smallest.height();
+  request.areaWidth = area.width();
+  request.areaHeight = area.height();
+  request.step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
+  const FramePlacement place = CascadePlacement(request);
+  sub->setGeometry(place.left, place.top, place.sizeX, place.sizeY);
 }
 
-void CKrashballView::RestoreWindowPlacement() {
+bool CKrashballView::RestoreWindowPlacement() {
   QWidget* frame = m_pWatchedFrame ? m_pWatchedFrame.data() : Frame();
-  if (!m_pDoc || !frame) return;
+  if (!m_pDoc || !frame) return false;
   const std::string name = m_pDoc->Team().m_strName;
   QSettings settings = AppSettings();
   settings.beginGroup(FromStd(TeamPlacementSection(name)));
@@ -279,8 +295,9 @@ void CKrashballView::RestoreWindowPlacement() {
   stored.sizeX = settings.value(QStringLiteral("SizeX"), 0).toInt();
   stored.sizeY = settings.value(QStringLiteral("SizeY"), current.height()).toInt();
   settings.endGroup();
-  if (!IsRestorablePlacement(name, stored)) return;
+  if (!IsRestorablePlacement(name, stored)) return false;
   frame->setGeometry(stored.left, stored.top, stored.sizeX, stored.sizeY);
+  return true;
 }
 
 void CKrashballView::StoreWindowPlacement() {
@@ -288,7 +305,7 @@ void CKrashballView::StoreWindowPlacement() {
   if (!m_pDoc || !frame) return;
   // Minimised or maximised, the frame's geometry is the strip or the whole area: what is kept
   // is the last geometry the window had in its normal state.
-  const QRect rect = IsNormal(frame) ? frame->geometry() : m_lastNormalGeometry;
+  const QRect rect = NormalGeometry();
   if (!rect.isValid()) return;
   const FramePlacement placement{rect.x(), rect.y(), rect.width(), rect.height()};
   if (!IsStorablePlacement(placement)) return;

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 class QLineEdit;
 class QToolButton;
@@ -31,8 +32,13 @@ class CKrashballView : public QWidget {
 
   // Writes the frame's placement under the team's current name (done when the window goes).
   void StoreWindowPlacement();
-  // Restores the placement stored under the team's name, if any (done at the first show).
-  void RestoreWindowPlacement();
+  // Places the team window before it is first shown: the placement stored under the team's
+  // name, else the size its form asks for at the next place of the cascade after `previous`
+  // (the normal geometry of the window opened before). A window shown without it is placed
+  // at its first show.
+  void PlaceFrame(const std::optional<QRect>& previous = std::nullopt);
+  // The team window's geometry in the normal state, also while it is minimised or maximised.
+  QRect NormalGeometry() const;
 
  public slots:
   // "&Eigenschaften" (Strg+E): the team statistics.
@@ -48,7 +54,8 @@ class CKrashballView : public QWidget {
  private:
   void OnInitialUpdate();
   void AskForMissingOpponents();
-  void FitFrameIntoMainWindow();
+  bool RestoreWindowPlacement();
+  void CascadeFrame(const std::optional<QRect>& previous);
   void OnTeamRecalculated();
   void OnNameEdited(const QString& text);
   void OnRaceEdited(const QString& text);
@@ -69,7 +76,7 @@ class CKrashballView : public QWidget {
   QPointer<QWidget> m_pWatchedFrame;
   QRect m_lastNormalGeometry;  // the team window's placement the last time it was neither minimised nor maximised
   bool m_bBuilt = false;  // the team has a race: header and sheet exist
-  bool m_bShownOnce = false;
+  bool m_bPlaced = false;
 };
 
 }  // namespace krv

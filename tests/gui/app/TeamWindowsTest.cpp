@@ -1,0 +1,159 @@
+// The team windows inside the main window: opening beside a maximised window, where new
+// windows appear, the list of open windows in "&Fenster" and the main window's title.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+#include <QStringList>
+
+#include "app/qt/ChildFrame.h"
+#include "app/qt/KrashballApp.h"
+#include "app/qt/KrashballDoc.h"
+#include "app/qt/MainFrame.h"
+#include "gui/roster/RosterTestSupport.h"
+#include "model/TeamFile.h"
+#include "support/SampleTeams.h"
+#include "ui/AppSettings.h"
+
+namespace krv {
+namespace {
+
+class TeamWindowsTest : public test::ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};  // the sample team's opponent
+  }
+  QString WriteTeam(const std::string& teamName) {
+    auto team = test::MakeSampleTeam();
+    team->m_strName = teamName;
+    const std::string path = Path(teamName + ".krt");
+    SaveTeamFile(*team, path);
+    return QString::fromStdString(path);
+  }
+  static void StorePlacement(const QString& teamName, const QRect& rect) {
+    QSettings settings = AppSettings();
+    settings.beginGroup("Settings/MainWnd-" + teamName);
+    settings.setValue("Left", rect.x());
+    settings.setValue("Top", rect.y());
+    settings.setValue("SizeX", rect.width());
+    settings.setValue("SizeY", rect.height());
+  }
+};
+
+// Catches: a window opened beside a maximised one shown maximised with its stored placement
+// applied (not filling the area) or returning to the wrong size when restored; the window
+// before it turned into a strip; the team named twice in the main title while maximised.
+TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
+  CMainFrame main(m_app.get());
+  main.resize(1100, 800);
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  StorePlacement("Zwerge", QRect(40, 30, 760, 500));
+  CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
+  ASSERT_NE(orks, nullptr);
+  const QRect orksNormal = orks->geometry();
+  orks->showMaximized();
+  EXPECT_EQ(main.windowTitle().count("Orks.krt"), 1) << main.windowTitle().toStdString();
+
+  CChildFrame* zwerge = main.OpenDocumentFile(WriteTeam("Zwerge"));
+  ASSERT_NE(zwerge, nullptr);
+  const QRect area = main.MdiArea()->viewport()->rect();
+  EXPECT_TRUE(zwerge->isMaximized());
+  EXPECT_EQ(zwerge->geometry(), area);
+  EXPECT_EQ(main.windowTitle().count("Zwerge.krt"), 1) << main.windowTitle().toStdString();
+  EXPECT_FALSE(main.windowTitle().contains("Orks"));
+  // A change while maximised: the title follows, still naming the team once.
+  zwerge->Document()->SetModifiedFlag(true);
+  EXPECT_EQ(main.windowTitle().count("Zwerge.krt *"), 1) << main.windowTitle().toStdString();
+  EXPECT_EQ(main.windowTitle().count("Zwerge"), 1) << main.windowTitle().toStdString();
+
+  zwerge->showNormal();
+  EXPECT_EQ(zwerge->geometry(), QRect(40, 30, 760, 500));
+  EXPECT_EQ(main.windowTitle(), CKrashballApp::Title() + " - Zwerge.krt *");
+  main.MdiArea()->setActiveSubWindow(orks);
+  orks->showNormal();
+  EXPECT_EQ(orks->geometry(), orksNormal);
+  EXPECT_GE(orks->height(), orks->minimumSizeHint().height());
+  EXPECT_EQ(main.windowTitle(), CKrashballApp::Title() + " - Orks.krt");
+
+  // Closed while maximised, the window keeps its normal placement for next time.
+  zwerge->showMaximized();
+  Discard(zwerge);
+  EXPECT_EQ(AppSettings().value("Settings/MainWnd-Zwerge/SizeX").toInt(), 760);
+  Discard(orks);
+  EXPECT_EQ(main.windowTitle(), CKrashballApp::Title());
+}
+
+// Catches: new windows without a stored placement covering each other exactly, or cascaded
+// out of the main window.
+TEST_F(TeamWindowsTest, NewWindowsCascade) {
+  CMainFrame main(m_app.get());
+  main.resize(1300, 900);
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  QList<CChildFrame*> frames;
+  for (const char* name : {"Chaos", "Goblins", "Skaven"}) frames << main.OpenDocumentFile(WriteTeam(name));
+  ASSERT_EQ(frames.size(), 3);
+  const QRect area = main.MdiArea()->viewport()->rect();
+  EXPECT_EQ(frames[0]->pos(), QPoint(0, 0));
+  const int step = frames[1]->y() - frames[0]->y();
+  EXPECT_GE(step, 10);  // a title bar's height: every title stays visible
+  for (int i = 1; i < 3; ++i) {
+    EXPECT_EQ(frames[i]->pos(), frames[i - 1]->pos() + QPoint(step, step));
+    EXPECT_TRUE(area.contains(frames[i]->geometry())) << i;
+  }
+  for (CChildFrame* frame : frames) Discard(frame);
+}
+
+// Catches: "&Fenster" without the list of open team windows, the list out of date after a
+// window closed or was renamed, the active window not ticked, a choice not activating.
+TEST_F(TeamWindowsTest, WindowMenuListsTheOpenTeams) {
+  CMainFrame main(m_app.get());
+  main.resize(1100, 800);
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
+  CChildFrame* zwerge = main.OpenDocumentFile(WriteTeam("Zwerge"));
+  CChildFrame* elfen = main.OpenDocumentFile(WriteTeam("Elfen"));
+  QMenu* window = nullptr;
+  for (QAction* action : main.menuBar()->actions())
+    if (action->text() == "&Fenster") window = action->menu();
+  ASSERT_NE(window, nullptr);
+  const auto listed = [window] {
+    emit window->aboutToShow();
+    QStringList entries;
+    const QList<QAction*> actions = window->actions();
+    const qsizetype first = actions.indexOf(window->findChild<QAction*>("window1"));
+    if (first < 0) return entries;
+    EXPECT_TRUE(actions[first - 1]->isSeparator());
+    for (qsizetype i = first; i < actions.size(); ++i)
+      entries << actions[i]->text() + (actions[i]->isChecked() ? " ✓" : "");
+    return entries;
+  };
+  EXPECT_EQ(listed(), QStringList({"&1 Orks.krt", "&2 Zwerge.krt", "&3 Elfen.krt ✓"}));
+  EXPECT_EQ(window->actions().first()->text(), "Über&lappend");
+
+  window->findChild<QAction*>("window1")->trigger();
+  EXPECT_EQ(main.ActiveTeamWindow(), orks);
+  orks->Document()->SetModifiedFlag(true);
+  EXPECT_EQ(listed(), QStringList({"&1 Orks.krt * ✓", "&2 Zwerge.krt", "&3 Elfen.krt"}));
+  // A minimised window chosen from the list comes back.
+  elfen->showMinimized();
+  window->findChild<QAction*>("window3")->trigger();
+  EXPECT_EQ(main.ActiveTeamWindow(), elfen);
+  EXPECT_FALSE(elfen->isMinimized());
+
+  Discard(zwerge);
+  EXPECT_EQ(listed(), QStringList({"&1 Orks.krt *", "&2 Elfen.krt ✓"}));
+  Discard(orks);
+  Discard(elfen);
+}
+
+}  // namespace
+}  // namespace krv

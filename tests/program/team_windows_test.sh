@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The real program under an X server: team windows opened one after the other cascade, and a
+# team opened while the active window is maximised comes up maximised, named once in the main
+# title, and keeps its normal placement for the next start.
+# Usage: team_windows_test.sh KRASHBALL_BINARY KRV_BINARY   (run under xvfb-run)
+set -euo pipefail
+program=$1
+krv=$2
+work=$(mktemp -d)
+trap 'kill "${first:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run KRV_DATEN=$work/Daten TMPDIR=$work
+export QT_QPA_PLATFORM=xcb
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+"$krv" neu --rasse 10 --name Orks --spieler 12,2 --marken 3 --fans 8 "$work/Orks.krt" >/dev/null
+"$krv" neu --rasse 14 --name Zwerge --spieler 12 --marken 3 --fans 4 "$work/Zwerge.krt" >/dev/null
+"$krv" neu --rasse 14 --name Bergzwerge --spieler 12 --marken 3 --fans 4 "$work/Bergzwerge.krt" >/dev/null
+
+settings=$XDG_CONFIG_HOME/Krashball/Krashball-Verwaltung.conf
+wait_for() {
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+fail() { echo "FAIL: $*"; exit 1; }
+main_window() { xdotool search --onlyvisible --name '^Krashball-Verwaltung V' 2>/dev/null | head -1; }
+title() { xdotool getwindowname "$(main_window)" 2>/dev/null || true; }
+title_is() { [[ "$(title)" == *"$1" ]]; }
+placement() { sed -n "s/^MainWnd-$1\\\\$2=//p" "$settings"; }
+start() {
+  "$program" "$1" &
+  first=$!
+  wait_for title_is "$(basename "$1")" || fail "$1 was not opened (title: $(title))"
+}
+hand_over() {
+  timeout 10 "$program" "$1"
+  wait_for title_is "$2" || fail "$1 was not opened (title: $(title))"
+}
+quit() {
+  local window
+  window=$(main_window)
+  xdotool windowfocus --sync "$window" key alt+d
+  sleep 0.3
+  xdotool key b
+  wait_for ended || fail "the program did not end"
+  wait "$first" || fail "the program ended with failure"
+}
+ended() { ! kill -0 "$first" 2>/dev/null; }
+
+# Three teams one after the other: each window a title bar lower and further right.
+start "$work/Orks.krt"
+hand_over "$work/Zwerge.krt" "Zwerge.krt"
+hand_over "$work/Bergzwerge.krt" "Bergzwerge.krt"
+quit
+step=$(placement Zwerge Left)
+[ "$(placement Orks Left)" = 0 ] && [ "$(placement Orks Top)" = 0 ] || fail "the first window is not at the top left"
+[ "${step:-0}" -gt 5 ] && [ "$(placement Zwerge Top)" = "$step" ] || fail "the second window does not cascade ($step)"
+[ "$(placement Bergzwerge Left)" = $((2 * step)) ] && [ "$(placement Bergzwerge Top)" = $((2 * step)) ] ||
+  fail "the third window does not cascade"
+size_x=$(placement Zwerge SizeX)
+size_y=$(placement Zwerge SizeY)
+
+# The team window maximised by a double click on its title bar, just below the toolbar.
+start "$work/Orks.krt"
+geometry=$(xdotool getwindowgeometry --shell "$(main_window)")
+eval "$geometry"
+for y in $(seq 30 4 140); do
+  xdotool mousemove $((WIDTH / 2)) "$y" click --repeat 2 --delay 60 1
+  sleep 0.2
+  title_is "[Orks.krt]" && break
+done
+title_is " - [Orks.krt]" || fail "the team window could not be maximised (title: $(title))"
+
+# Opened now, Zwerge comes up maximised too and is named once.
+hand_over "$work/Zwerge.krt" " - [Zwerge.krt]"
+[ "$(title | grep -o Zwerge | wc -l)" -eq 1 ] || fail "the main title repeats the team: $(title)"
+[[ "$(title)" != *Orks* ]] || fail "the main title names the team no longer active: $(title)"
+quit
+# Both keep their normal placements, not the maximised area or a strip.
+[ "$(placement Zwerge Left)" = "$step" ] && [ "$(placement Zwerge SizeX)" = "$size_x" ] &&
+  [ "$(placement Zwerge SizeY)" = "$size_y" ] || fail "Zwerge lost its placement: $(grep Zwerge "$settings")"
+[ "$(placement Orks SizeY)" -gt 100 ] && [ "$(placement Orks Top)" = 0 ] ||
+  fail "Orks lost its placement: $(grep Orks "$settings")"
+echo "1 passed, 0 failed"

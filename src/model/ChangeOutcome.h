@@ -29,6 +29,7 @@ struct ChangeOutcome {
   Notice refusal;                // why nothing was changed; empty text when not refused
   std::vector<Notice> notices;   // shown after the change, in order ("Minuswerte?")
   std::string sound;             // a file of the sound folder to play, e.g. "Sounds/Sa-geht.wav"
+  bool staffOrEventsChanged = false;  // the staff and events pages must show their lists again
 
   bool Refused() const { return !refusal.text.empty(); }
 

@@ -28,6 +28,8 @@ class ProgramServices : public QObject {
   ProgramSettings m_Settings;
   void SetSettingsChanged();
   bool SettingsChangedSinceLoad() const { return m_bDatGeaendert; }
+  // The settings sheet opens on the page it was closed on during this run (first at start).
+  int m_nLetzteEinstellungsSeite = 0;
 
   // Plays a file like "Sounds/Sa-geht.wav" when sounds are on and there is an audio device.
   void PlaySoundFile(const QString& relativePath);

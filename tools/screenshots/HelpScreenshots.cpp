@@ -1,6 +1,6 @@
 // Makes the pictures of the handbook and the README from the program's real windows: a team
 // after a season in the main window with its pages, the two creation dialogs and the dialogs
-// of the players page.
+// of the players page, and the settings.
 // Usage: help_screenshots FOLDER  (run by tools/screenshots.sh, which gives it a screen)
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTreeWidget>
@@ -18,6 +19,7 @@
 #include <cstdlib>
 
 #include "app/qt/ChildFrame.h"
+#include "app/qt/EinstellungsSheet.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "app/qt/MainFrame.h"
@@ -161,6 +163,16 @@ void PrintDialog() {
   print.hide();
 }
 
+// The settings on the page "Verschiedenes", with a few opponents in the team list.
+void SettingsSheet(krv::CKrashballApp& app) {
+  app.m_Settings.m_Teamliste.m_Items = {"Altdorfer Greifen", "Bretonische Ritter", "Zwergenstürmer"};
+  krv::EinstellungsSheet sheet(app);
+  sheet.Tabs()->setCurrentIndex(1);
+  sheet.show();
+  Save(&sheet, QStringLiteral("einstellungen.png"));
+  sheet.hide();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -192,5 +204,6 @@ int main(int argc, char** argv) {
   CreationDialogs();
   RosterDialogs();
   PrintDialog();
+  SettingsSheet(app);
   return g_failures ? 1 : 0;
 }

@@ -15,12 +15,14 @@
 #include <optional>
 
 #include "app/qt/ChildFrame.h"
+#include "app/qt/EinstellungsSheet.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "roster/qt/KrashballView.h"
 #include "ui/AppSettings.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
+#include "update/qt/UpdateCommand.h"
 
 namespace krv {
 namespace {
@@ -135,7 +137,7 @@ void CMainFrame::CreateMenus() {
                                 QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
                                 QKeySequence(Qt::CTRL | Qt::Key_G));
   m_pSettings->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-  m_pSettings->setEnabled(false);  // the settings sheet is still to come
+  connect(m_pSettings, &QAction::triggered, this, [this] { RunSettingsSheet(this, *m_pApp); });
 
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
   connect(AddAction(window, "cascade", QStringLiteral("Über&lappend"), QStringLiteral("Ordnet die Fenster überlappend an.")),
@@ -163,8 +165,9 @@ void CMainFrame::CreateMenus() {
           &QAction::triggered, this, [this] { m_pApp->ShowAbout(this); });
   connect(AddAction(help, "help", QStringLiteral("Hilfe...."), QStringLiteral("Öffnet die Hilfe.\nHilfe"), QKeySequence(Qt::Key_F1)),
           &QAction::triggered, this, [this] { m_pApp->ShowHelp(); });
-  AddAction(help, "update", QStringLiteral("Test auf neue Version..."),
-            QStringLiteral("Fragt nach, ob es eine neue Version gibt.\nNeue Version"))->setEnabled(false);
+  connect(AddAction(help, "update", QStringLiteral("Test auf neue Version..."),
+                    QStringLiteral("Fragt nach, ob es eine neue Version gibt.\nNeue Version")),
+          &QAction::triggered, this, [this] { OnCheckForUpdate(this, *m_pApp); });
 }
 
 void CMainFrame::CreateToolBar() {

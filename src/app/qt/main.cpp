@@ -21,6 +21,7 @@
 #include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramStyle.h"
+#include "ui/QuickHelpSettings.h"
 
 int main(int argc, char** argv) {
   if (const std::optional<int> answered = krv::AnswerInfoOption(argc, argv)) return *answered;
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
   krv::CKrashballApp app(QApplication::applicationDirPath());
   app.LoadSettings();
   krv::InstallHelpKey(&app);
+  krv::InstallQuickHelpSettings(&app);
   if (args.contains(QStringLiteral("--selbsttest"))) return krv::RunSelfCheck(app);
 
   // The file manager passes every selected team file, each taken from its bytes: a name

@@ -105,7 +105,7 @@ TEST_F(LedgerPagesTest, RefreshShowsNewEntry) {
   // A deleted entry is gone; nothing stays selected.
   test::MessageRecorder messages;
   messages.answers = {0};  // "&Löschen"
-  ASSERT_TRUE(Team().DeleteEinnahme(17).applied);
+  ASSERT_TRUE(DeleteLedgerEntry(Team(), Ledger::Income, 17).applied);
   EXPECT_EQ(m_income->List()->model()->rowCount(), 17);
 }
 

@@ -16,6 +16,7 @@
 #include "app/qt/KrashballDoc.h"
 #include "gui/CreationDialogDriver.h"
 #include "gui/properties/PageTestSupport.h"
+#include "properties/LedgerEntries.h"
 #include "properties/qt/LedgerPage.h"
 #include "properties/qt/MiscPage.h"
 #include "properties/qt/PersonalDlg.h"
@@ -330,7 +331,7 @@ TEST_F(StaffPageTest, DeletedApothecaryExpenseEmptiesThePage) {
   auto team = test::MakeSampleTeam();
   team->AddAusgabe("Sani Der Sani angeworben.", 50000, kAusgabeSani);
   Open(std::move(team));
-  ASSERT_TRUE(Team().DeleteAusgabe(Team().m_Ausgaben.size() - 1).applied);
+  ASSERT_TRUE(DeleteLedgerEntry(Team(), Ledger::Expenses, Team().m_Ausgaben.size() - 1).applied);
   EXPECT_EQ(Team().m_bSani, 0);
   EXPECT_EQ(Team().m_strSani, "");
   EXPECT_EQ(Find<QLineEdit>("sani")->text(), "");

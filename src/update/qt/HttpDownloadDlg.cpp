@@ -1,0 +1,271 @@
+#include "update/qt/HttpDownloadDlg.h"
+
+#include <QAuthenticator>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cerrno>
+
+#include "ui/MessageBoxes.h"
+#include "update/TransferTexts.h"
+#include "update/qt/LoginDialog.h"
+
+namespace krv {
+namespace {
+
+// A server that sends the coach round in circles is given up after this many redirects.
+constexpr int kMaxRedirects = 5;
+
+CHttpDownloadDlg::AskCredentialsFunction& AskCredentials() {
+  static CHttpDownloadDlg::AskCredentialsFunction function;
+  return function;
+}
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+QUrl CHttpDownloadDlg::ParseUrl(const QString& text) {
+  auto usable = [](const QUrl& url) {
+    return url.isValid() && !url.host().isEmpty() && (url.scheme() == "http" || url.scheme() == "https");
+  };
+  // Only an address without any scheme gets "http://": "ftp://host" stays refused.
+  const QString trimmed = text.trimmed();
+  const QUrl url(trimmed.contains(QStringLiteral("://")) ? trimmed : QStringLiteral("http://") + trimmed, QUrl::StrictMode);
+  return usable(url) ? url : QUrl();
+}
+
+void CHttpDownloadDlg::SetAskCredentialsFunction(AskCredentialsFunction function) { AskCredentials() = std::move(function); }
+
+CHttpDownloadDlg::CHttpDownloadDlg(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("CHttpDownloadDlg"));
+  setWindowTitle(QStringLiteral("Programm-Update"));
+  setProperty("helpTopic", QStringLiteral("#UPDATE"));
+  m_pStatus = new QLabel(this);
+  m_pStatus->setObjectName(QStringLiteral("status"));
+  m_pFile = new QLabel(this);
+  m_pFile->setObjectName(QStringLiteral("file"));
+  m_pProgress = new QProgressBar(this);
+  m_pProgress->setObjectName(QStringLiteral("progress"));
+  m_pProgress->setTextVisible(false);
+  m_pTimeLeft = new QLabel(this);
+  m_pTimeLeft->setObjectName(QStringLiteral("timeLeft"));
+  m_pRate = new QLabel(this);
+  m_pRate->setObjectName(QStringLiteral("rate"));
+  m_pAbbruch = new QPushButton(QStringLiteral("Abbruch"), this);
+  m_pAbbruch->setObjectName(QStringLiteral("abbruch"));
+  for (QLabel* label : {m_pStatus, m_pFile, m_pTimeLeft, m_pRate}) label->setTextFormat(Qt::PlainText);
+
+  auto* figures = new QGridLayout;
+  figures->addWidget(new QLabel(QStringLiteral("Verbleibende Zeit:"), this), 0, 0);
+  figures->addWidget(m_pTimeLeft, 0, 1);
+  figures->addWidget(new QLabel(QStringLiteral("Transferrate:"), this), 1, 0);
+  figures->addWidget(m_pRate, 1, 1);
+  figures->setColumnStretch(1, 1);
+  auto* buttonRow = new QHBoxLayout;
+  buttonRow->addStretch(1);
+  buttonRow->addWidget(m_pAbbruch);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(m_pStatus);
+  layout->addWidget(m_pFile);
+  layout->addWidget(m_pProgress);
+  layout->addLayout(figures);
+  layout->addLayout(buttonRow);
+  setMinimumWidth(420);
+
+  m_pNetwork = new QNetworkAccessManager(this);
+  connect(m_pAbbruch, &QPushButton::clicked, this, &CHttpDownloadDlg::reject);
+  connect(m_pNetwork, &QNetworkAccessManager::authenticationRequired, this,
+          [this](QNetworkReply*, QAuthenticator* authenticator) { OnAuthentication(authenticator); });
+  connect(m_pNetwork, &QNetworkAccessManager::proxyAuthenticationRequired, this,
+          [this](const QNetworkProxy&, QAuthenticator* authenticator) { OnAuthentication(authenticator); });
+}
+
+CHttpDownloadDlg::~CHttpDownloadDlg() {
+  if (m_pReply) {
+    m_pReply->disconnect(this);
+    m_pReply->abort();
+  }
+  if (m_File.isOpen() && !m_bFinished) DiscardFile();
+}
+
+int CHttpDownloadDlg::exec() {
+  m_Url = ParseUrl(m_sURLToDownload);
+  if (m_Url.isEmpty()) return Rejected;
+  if (QFileInfo::exists(m_sFileToDownloadInto) &&
+      !QuestionBox(this, Q(FileExistsQuestion(m_sFileToDownloadInto.toStdString()))))
+    return Rejected;
+  m_File.setFileName(m_sFileToDownloadInto);
+  if (!m_File.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    ErrorBox(this, Q(FileCreateErrorText(errno)));
+    return Rejected;
+  }
+  m_strFileName = Q(ShownFileName(m_Url.path().toStdString()));
+  m_pFile->setText(m_bVersionCheck ? QString::fromUtf8(transfer_text::kVersionCheckLine)
+                                   : Q(FileLineText(m_strFileName.toStdString(), m_Url.host().toStdString())));
+  QTimer::singleShot(0, this, [this] {
+    if (!m_bAbort && !m_bFinished) Start(m_Url);
+  });
+  return QDialog::exec();
+}
+
+void CHttpDownloadDlg::Start(const QUrl& url) {
+  m_nStatus = 0;
+  SetStatus(Q(StatusText(transfer_text::kConnecting, url.host().toStdString())));
+  QNetworkRequest request(url);
+  request.setRawHeader("Accept", "*/*");
+  request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+  request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+  // Redirects are followed here, to show them and to count them.
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+  request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Krashball-Verwaltung"));
+  m_pReply = m_pNetwork->get(request);
+  connect(m_pReply, &QNetworkReply::metaDataChanged, this, &CHttpDownloadDlg::OnMetaData);
+  connect(m_pReply, &QNetworkReply::readyRead, this, &CHttpDownloadDlg::OnReadyRead);
+  connect(m_pReply, &QNetworkReply::finished, this, &CHttpDownloadDlg::OnFinished);
+}
+
+void CHttpDownloadDlg::OnMetaData() {
+  const QVariant status = m_pReply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+  m_nStatus = status.isValid() ? status.toInt() : 0;
+  if (m_nStatus != 200) return;
+  SetStatus(Q(StatusText(transfer_text::kConnected, m_pReply->url().host().toStdString())));
+  SetStatus(QString::fromUtf8(transfer_text::kAnswered));
+  const QVariant length = m_pReply->header(QNetworkRequest::ContentLengthHeader);
+  std::optional<uint64_t> total;
+  if (length.isValid() && length.toLongLong() >= 0) total = static_cast<uint64_t>(length.toLongLong());
+  m_Clock.start();
+  m_pProgressMath = std::make_unique<TransferProgress>(m_strFileName.toStdString(), total, 0);
+  m_pProgress->setRange(0, total ? m_pProgressMath->BarMaximum() : 0);
+  m_pProgress->setValue(0);
+  SetStatus(QString::fromUtf8(transfer_text::kReceiving));
+}
+
+void CHttpDownloadDlg::OnReadyRead() {
+  if (WritePiece(m_pReply->readAll())) return;
+  const int error = errno;
+  QNetworkReply* reply = m_pReply;
+  m_pReply = nullptr;
+  reply->disconnect(this);
+  reply->abort();
+  reply->deleteLater();
+  Fail(Q(ReadErrorText(error)));
+}
+
+bool CHttpDownloadDlg::WritePiece(const QByteArray& piece) {
+  // Only a good answer reaches the file: an error page, a redirect's or a refused
+  // login's body is read and dropped.
+  if (m_nStatus != 200 || m_bAbort || !m_pProgressMath || piece.isEmpty()) return true;
+  if (m_File.write(piece) != piece.size()) return false;
+  m_nReceived += piece.size();
+  const ProgressView view = m_pProgressMath->Update(static_cast<uint64_t>(m_nReceived), static_cast<uint64_t>(m_Clock.elapsed()));
+  if (view.caption) setWindowTitle(Q(*view.caption));
+  if (view.barValue) m_pProgress->setValue(*view.barValue);
+  if (view.rate) m_pRate->setText(Q(*view.rate));
+  if (view.timeLeft) m_pTimeLeft->setText(Q(*view.timeLeft));
+  return true;
+}
+
+void CHttpDownloadDlg::OnFinished() {
+  QNetworkReply* reply = m_pReply;
+  reply->deleteLater();
+  m_pReply = nullptr;
+  if (m_bAbort) {
+    DiscardFile();
+    m_bFinished = true;
+    QDialog::reject();
+    return;
+  }
+  const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+  const int status = statusAttribute.isValid() ? statusAttribute.toInt() : 0;
+  const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+  if (status >= 300 && status < 400 && target.isValid() && m_nRedirects < kMaxRedirects) {
+    const QUrl next = reply->url().resolved(target);
+    if (next.scheme() == "http" || next.scheme() == "https") {
+      ++m_nRedirects;
+      SetStatus(Q(StatusText(transfer_text::kRedirecting, next.toString().toStdString())));
+      Start(next);
+      return;
+    }
+  }
+  const QNetworkReply::NetworkError error = reply->error();
+  if (status == 0) {
+    // No status: the server was reached but sent no HTTP answer (2112), or it was not reached.
+    const bool garbled = error == QNetworkReply::RemoteHostClosedError || error == QNetworkReply::ProtocolFailure ||
+                         error == QNetworkReply::ProtocolUnknownError || error == QNetworkReply::NoError;
+    Fail(garbled ? Q(NoResponseText()) : Q(ConnectionErrorText(int(error))));
+    return;
+  }
+  if (status != 200) {
+    Fail(Q(HttpStatusErrorText(status)));
+    return;
+  }
+  if (!WritePiece(reply->readAll())) {  // whatever is still buffered
+    Fail(Q(ReadErrorText(errno)));
+    return;
+  }
+  if (error != QNetworkReply::NoError) {
+    Fail(Q(ReadErrorText(int(error))));
+    return;
+  }
+  m_bFinished = true;
+  if (!m_File.flush()) {
+    const int writeError = errno;
+    m_bFinished = false;
+    Fail(Q(ReadErrorText(writeError)));
+    return;
+  }
+  m_File.close();
+  accept();
+}
+
+void CHttpDownloadDlg::OnAuthentication(QAuthenticator* authenticator) {
+  const AskCredentialsFunction& ask = AskCredentials();
+  const std::optional<Credentials> credentials =
+      ask ? ask(this, authenticator->realm()) : AskLogin(this, authenticator->realm());
+  // Without credentials Qt ends the request with its status (401 or 407), reported below.
+  if (!credentials) return;
+  authenticator->setUser(credentials->user);
+  authenticator->setPassword(credentials->password);
+}
+
+void CHttpDownloadDlg::reject() {
+  if (m_bFinished || !m_pReply) {
+    if (!m_bFinished && m_File.isOpen()) DiscardFile();
+    m_bAbort = true;  // a transfer not yet started never starts
+    QDialog::reject();
+    return;
+  }
+  m_bAbort = true;
+  m_pAbbruch->setEnabled(false);
+  SetStatus(QString::fromUtf8(transfer_text::kAborted));
+  m_pReply->abort();  // finishes the reply, which closes the window
+}
+
+void CHttpDownloadDlg::SetStatus(const QString& text) {
+  m_statuses << text;
+  m_pStatus->setText(text);
+}
+
+void CHttpDownloadDlg::Fail(const QString& text) {
+  DiscardFile();
+  m_bFinished = true;
+  ErrorBox(this, text);
+  QDialog::reject();
+}
+
+void CHttpDownloadDlg::DiscardFile() {
+  m_File.close();
+  m_File.remove();
+}
+
+}  // namespace krv

@@ -1,0 +1,189 @@
+// The download window against a real HTTP server on 127.0.0.1 (started by the test): whole
+// files with and without a length, refusals, a login, redirects, an aborted transfer. Every
+// failure must leave no file behind and say why.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTcpServer>
+#include <QTimer>
+#include <QPushButton>
+
+#include "gui/CreationDialogDriver.h"
+#include "gui/update/TestHttpServer.h"
+#include "support/MessageRecorder.h"
+#include "support/TempFolder.h"
+#include "update/TransferTexts.h"
+#include "update/qt/HttpDownloadDlg.h"
+
+namespace krv {
+namespace {
+
+using test::Canned;
+using test::CannedAnswer;
+
+QByteArray Body(int size) {
+  QByteArray body;
+  for (int i = 0; i < size; ++i) body += char('A' + i % 26);
+  return body;
+}
+
+class HttpDownloadDlgTest : public test::TempFolderTest {
+ protected:
+  void TearDown() override {
+    CHttpDownloadDlg::SetAskCredentialsFunction(nullptr);
+    TempFolderTest::TearDown();
+  }
+  int Run(const QString& path, CHttpDownloadDlg* dialog = nullptr) {
+    CHttpDownloadDlg own;
+    CHttpDownloadDlg& dlg = dialog ? *dialog : own;
+    dlg.m_sURLToDownload = m_server.Url() + path;
+    dlg.m_sFileToDownloadInto = Local();
+    return dlg.exec();
+  }
+  QString Local() const { return QString::fromStdString(Path("kr.zip")); }
+  QByteArray LocalBytes() const {
+    QFile file(Local());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  test::TestHttpServer m_server;
+  test::MessageRecorder m_messages;
+};
+
+// A file with and without Content-Length arrives whole; the caption shows the percentage
+// only when the total is known. Catches a transfer that waits for a length that never comes.
+TEST_F(HttpDownloadDlgTest, DownloadsWithAndWithoutLength) {
+  const QByteArray body = Body(5000);
+  m_server.Answer("/kr.zip", Canned("200 OK", body));
+  CHttpDownloadDlg withLength;
+  EXPECT_EQ(Run("/kr.zip", &withLength), QDialog::Accepted);
+  EXPECT_EQ(LocalBytes(), body);
+  EXPECT_EQ(withLength.windowTitle(), "100% von kr.zip fertig");
+  EXPECT_TRUE(withLength.ShownStatuses().contains("Empfange Datei"));
+
+  CannedAnswer noLength = Canned("200 OK", body);
+  noLength.contentLength = false;
+  m_server.Answer("/ohne.zip", noLength);
+  QFile::remove(Local());
+  CHttpDownloadDlg withoutLength;
+  EXPECT_EQ(Run("/ohne.zip", &withoutLength), QDialog::Accepted);
+  EXPECT_EQ(LocalBytes(), body);
+  EXPECT_EQ(withoutLength.windowTitle(), "Programm-Update");
+  EXPECT_TRUE(m_messages.requests.empty());
+}
+
+// 404: text 2113 with the status, and no file (not even the error page as "kr.zip").
+TEST_F(HttpDownloadDlgTest, NotFoundLeavesNoFile) {
+  EXPECT_EQ(Run("/fehlt.zip"), QDialog::Rejected);
+  EXPECT_FALSE(QFile::exists(Local()));
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, QString::fromStdString(HttpStatusErrorText(404)));
+}
+
+// 401 without credentials: the login is asked for, declined, and the error page is never
+// saved as the download. With credentials the request is repeated and the file arrives.
+TEST_F(HttpDownloadDlgTest, LoginRefusedOrGiven) {
+  const CannedAnswer refused =
+      Canned("401 Unauthorized", "<html>Zugang verweigert</html>", {"WWW-Authenticate: Basic realm=\"Krashball\""});
+  m_server.Answer("/kr.zip", refused);
+  m_server.AnswerAuthorized("/kr.zip", Canned("200 OK", Body(3000)));
+  QStringList realms;
+  CHttpDownloadDlg::SetAskCredentialsFunction([&](QWidget*, const QString& realm) -> std::optional<Credentials> {
+    realms << realm;
+    return std::nullopt;
+  });
+  EXPECT_EQ(Run("/kr.zip"), QDialog::Rejected);
+  EXPECT_EQ(realms, QStringList({"Krashball"}));
+  EXPECT_FALSE(QFile::exists(Local()));
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, QString::fromStdString(HttpStatusErrorText(401)));
+
+  CHttpDownloadDlg::SetAskCredentialsFunction([](QWidget*, const QString&) -> std::optional<Credentials> {
+    return Credentials{"trainer", "geheim"};
+  });
+  EXPECT_EQ(Run("/kr.zip"), QDialog::Accepted);
+  EXPECT_EQ(LocalBytes(), Body(3000));
+  EXPECT_EQ(m_server.authorizations.last(), "Basic " + QByteArray("trainer:geheim").toBase64());
+}
+
+// A redirect is followed and shown with text 2107; the redirect's own body never reaches the
+// file. A redirect loop is given up with the status and no file.
+TEST_F(HttpDownloadDlgTest, Redirects) {
+  m_server.Answer("/kr.ver", Canned("302 Found", "moved", {"Location: /neu/kr.ver"}));
+  m_server.Answer("/neu/kr.ver", Canned("200 OK", "1.6.5,1.7.0"));
+  CHttpDownloadDlg dialog;
+  EXPECT_EQ(Run("/kr.ver", &dialog), QDialog::Accepted);
+  EXPECT_EQ(LocalBytes(), "1.6.5,1.7.0");
+  EXPECT_TRUE(dialog.ShownStatuses().contains("Redirecting to " + m_server.Url() + "/neu/kr.ver"));
+
+  m_server.Answer("/kreis", Canned("301 Moved Permanently", "", {"Location: /kreis"}));
+  QFile::remove(Local());
+  EXPECT_EQ(Run("/kreis"), QDialog::Rejected);
+  EXPECT_FALSE(QFile::exists(Local()));
+  EXPECT_EQ(m_messages.Texts().last(), QString::fromStdString(HttpStatusErrorText(301)));
+  EXPECT_LE(m_server.requests.count("/kreis"), 6);
+}
+
+// "Abbruch" during a slow transfer stops it, shows "Transfer abgebrochen" and deletes the
+// partial file; no error box follows.
+TEST_F(HttpDownloadDlgTest, AbortDeletesPartialFile) {
+  CannedAnswer slow = Canned("200 OK", Body(200 * 1024));
+  slow.pieceBytes = 1024;
+  slow.pieceDelayMs = 10;
+  m_server.Answer("/kr.zip", slow);
+  CHttpDownloadDlg dialog;
+  bool sawPartialFile = false;
+  test::WhenModal<CHttpDownloadDlg>([&](CHttpDownloadDlg* shown) {
+    auto* poll = new QTimer(shown);
+    QObject::connect(poll, &QTimer::timeout, shown, [&, shown, poll] {
+      if (QFileInfo(Local()).size() < 4096) return;
+      poll->stop();
+      sawPartialFile = true;
+      shown->findChild<QPushButton*>("abbruch")->click();
+    });
+    poll->start(5);
+  });
+  EXPECT_EQ(Run("/kr.zip", &dialog), QDialog::Rejected);
+  EXPECT_TRUE(sawPartialFile);
+  EXPECT_FALSE(QFile::exists(Local()));
+  EXPECT_EQ(dialog.ShownStatuses().last(), "Transfer abgebrochen");
+  EXPECT_TRUE(m_messages.requests.empty());
+}
+
+// No HTTP answer at all (text 2112) and no server at all (2111): each says so and leaves no
+// file; an existing local file is kept when the coach does not want it replaced.
+TEST_F(HttpDownloadDlgTest, BrokenServersAndExistingFile) {
+  CannedAnswer garbage;
+  garbage.raw = "SPAM SPAM SPAM\r\n\r\nnot http";
+  m_server.Answer("/kr.zip", garbage);
+  EXPECT_EQ(Run("/kr.zip"), QDialog::Rejected);
+  EXPECT_FALSE(QFile::exists(Local()));
+  EXPECT_EQ(m_messages.Texts().value(0), "Failed to receive a valid response from the server");
+
+  CHttpDownloadDlg closed;
+  QTcpServer probe;
+  probe.listen(QHostAddress::LocalHost, 0);
+  const quint16 unusedPort = probe.serverPort();
+  probe.close();
+  closed.m_sURLToDownload = QStringLiteral("127.0.0.1:%1/kr.zip").arg(unusedPort);  // "http://" is assumed
+  closed.m_sFileToDownloadInto = Local();
+  EXPECT_EQ(closed.exec(), QDialog::Rejected);
+  EXPECT_FALSE(QFile::exists(Local()));
+  EXPECT_TRUE(m_messages.Texts().value(1).startsWith("Verbindung zum Server konnte nicht hergestellt werden: Error:"));
+
+  {
+    QFile keep(Local());
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+    keep.write("alt");
+  }
+  m_server.Answer("/neu.zip", Canned("200 OK", "neu"));
+  m_messages.answers = {1};  // "&Nein"
+  EXPECT_EQ(Run("/neu.zip"), QDialog::Rejected);
+  EXPECT_EQ(m_messages.Texts().value(2), QString::fromStdString(FileExistsQuestion(Local().toStdString())));
+  EXPECT_EQ(LocalBytes(), "alt");
+}
+
+}  // namespace
+}  // namespace krv

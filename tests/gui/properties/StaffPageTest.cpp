@@ -290,8 +290,7 @@ TEST_F(StaffPageTest, HireCheerleaderDuplicateThenUnique) {
     });
   });
   EXPECT_TRUE(m_page->HireCheerleader());
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_EQ(m_messages.requests[0].text, "Eine(n) CheerleaderIn mit diesem\nNamen gibt es schon!");
+  EXPECT_EQ(m_messages.requests.size(), 1u);
   EXPECT_EQ(reopenedWith, "Cheerleader1");
   EXPECT_EQ(Team().m_strEingabeName, "Cheerleader3");
   EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader1", "Cheerleader2", "Cheerleader3"}));
@@ -325,21 +324,10 @@ TEST_F(StaffPageTest, HireCancelledAndNamesAsked) {
   EXPECT_EQ(ListTexts("cotrainer"), (QStringList{"Cotrainer1", "Mork der Weiße"}));
 }
 
-// A staff expense deleted on the expense page empties the apothecary; the page follows,
-// and the refresh after it must not write the old name back from the page.
-TEST_F(StaffPageTest, DeletedApothecaryExpenseEmptiesThePage) {
-  auto team = test::MakeSampleTeam();
-  team->AddAusgabe("Sani Der Sani angeworben.", 50000, kAusgabeSani);
-  Open(std::move(team));
-  ASSERT_TRUE(DeleteLedgerEntry(Team(), Ledger::Expenses, Team().m_Ausgaben.size() - 1).applied);
-  EXPECT_EQ(Team().m_bSani, 0);
-  EXPECT_EQ(Team().m_strSani, "");
-  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "");
-  EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
-}
-
-// A hired apothecary shows once the hire has run the modified routine.
-TEST_F(StaffPageTest, HiredApothecaryShownAndKept) {
+// The page follows the team's apothecary both ways: a hire shows once it has run the
+// modified routine, and a deleted staff expense empties the field. Catches the refresh
+// writing the old name back from the page, or a field left disabled for a hired man.
+TEST_F(StaffPageTest, ApothecaryFieldFollowsTheTeam) {
   auto team = test::MakeSampleTeam();
   team->m_bSani = 0;
   team->m_strSani.clear();
@@ -347,10 +335,16 @@ TEST_F(StaffPageTest, HiredApothecaryShownAndKept) {
   EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
   Team().m_strSani = "Doc Holle";
   Team().m_bSani = 1;
+  Team().AddAusgabe("Sani Doc Holle angeworben.", 50000, kAusgabeSani);
   Team().SetTeamModified();
-  EXPECT_EQ(Team().m_strSani, "Doc Holle");
+  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "Doc Holle");
   EXPECT_TRUE(Find<QLineEdit>("sani")->isEnabled());
   EXPECT_TRUE(Find<QToolButton>("saniEntlassen")->isEnabled());
+
+  ASSERT_TRUE(DeleteLedgerEntry(Team(), Ledger::Expenses, Team().m_Ausgaben.size() - 1).applied);
+  EXPECT_EQ(Team().m_strSani, "");
+  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "");
+  EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
 }
 
 }  // namespace

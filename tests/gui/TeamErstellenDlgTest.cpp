@@ -303,9 +303,7 @@ TEST(TeamErstellenDlg, StarSlotChosenAndRemoved) {
   EXPECT_EQ(name(1), "Griff Oberwald");
   EXPECT_EQ(buy1->text(), "Löschen");
   EXPECT_EQ(build1->text(), "Löschen");
-  EXPECT_EQ(c.Restgold(), "810.000");  // 990,000 less his 180,000
-  EXPECT_EQ(c.Summary()[7], "       1 Spieler");
-  EXPECT_EQ(c.Summary().last(), "Starplayer : 1");
+  EXPECT_EQ(c.Restgold(), "810.000");  // 990,000 less his 180,000 (the summary: TeamBudget)
   ASSERT_TRUE(c.dialog.m_Starplayer[0].has_value());
 
   // Spend the rest: the next star is still offered, the gold goes below zero.
@@ -326,7 +324,6 @@ TEST(TeamErstellenDlg, StarSlotChosenAndRemoved) {
   c.Button("starBuild3")->click();  // the build button removes a bought player too
   EXPECT_EQ(name(3), "");
   EXPECT_EQ(c.Restgold(), "210.000");
-  EXPECT_FALSE(c.Summary().last().startsWith("Starplayer"));
 
   // A selection closed with "&Abbruch" leaves the slot empty.
   test::WhenModal<CStarplayerAuswahlDlg>([](CStarplayerAuswahlDlg* selection) {

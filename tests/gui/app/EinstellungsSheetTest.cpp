@@ -15,26 +15,21 @@
 #include "app/qt/KrashballApp.h"
 #include "app/qt/MainFrame.h"
 #include "gui/CreationDialogDriver.h"
+#include "gui/roster/RosterTestSupport.h"
 #include "model/FileIO.h"
-#include "support/MessageRecorder.h"
-#include "support/TempFolder.h"
 
 namespace krv {
 namespace {
 
-class EinstellungsSheetTest : public test::TempFolderTest {
+class EinstellungsSheetTest : public test::ProgramTest {
  protected:
   void SetUp() override {
-    TempFolderTest::SetUp();
-    ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
-    m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
-    m_app->m_Settings.m_bSound = 0;
+    ProgramTest::SetUp();
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland", "Altdorfer Greifen"};
   }
   void TearDown() override {
-    m_app.reset();
+    ProgramTest::TearDown();
     ::unsetenv("KRV_DATEN");
-    TempFolderTest::TearDown();
   }
 
   std::unique_ptr<EinstellungsSheet> Open() {
@@ -53,9 +48,6 @@ class EinstellungsSheetTest : public test::TempFolderTest {
     for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
     return names;
   }
-
-  std::unique_ptr<CKrashballApp> m_app;
-  test::MessageRecorder m_messages;
 };
 
 // The pages in order, and the three enabling rules both ways; the never-offered box stays

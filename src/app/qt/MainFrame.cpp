@@ -337,7 +337,7 @@ void CMainFrame::OnPrint(PrintCommand command) {
       const QString path = child->Document()->PathName();
       const QString proposed = path.isEmpty() ? m_pApp->DataFolder() + "/" + QString::fromStdString(team.m_strName) + ".pdf"
                                               : QFileInfo(path).absolutePath() + "/" + QFileInfo(path).completeBaseName() + ".pdf";
-      m_printing.ExportPdf(this, team, settings, proposed, m_pApp->m_Settings.m_bEigenerDateidialog != 0);
+      m_printing.ExportPdf(this, team, settings, proposed, *m_pApp);
       break;
     }
   }

@@ -177,7 +177,7 @@ TEST_F(TeamWindowsTest, ToolbarButtonsStayGreyedWithoutATeam) {
   }
   CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
   EXPECT_FALSE(button("save")->isEnabled());  // nothing to save yet
-  for (const QString& name : {"saveAll", "print", "preview"}) EXPECT_TRUE(button(name)->isEnabled()) << name.toStdString();
+  for (const char* name : {"saveAll", "print", "preview"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
   orks->Document()->SetModifiedFlag(true);
   EXPECT_TRUE(button("save")->isEnabled());
   Discard(orks);

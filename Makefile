@@ -35,12 +35,13 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# The core tests built with AddressSanitizer and UBSan; any report fails the run.
+# Every test (core, krv, windows offscreen, QXTools, the program under Xvfb) built with
+# AddressSanitizer and UBSan; any report fails the run.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKRV_SANITIZE=ON -DKRV_BENCH=OFF -DKRV_GUI=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKRV_SANITIZE=ON -DKRV_BENCH=OFF -DKRV_GUI=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
 
 # Installs into PREFIX (DESTDIR honoured), e.g. make install PREFIX=$$HOME/.local
 PREFIX ?= /usr/local

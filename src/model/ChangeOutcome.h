@@ -11,7 +11,8 @@ namespace krv {
 
 // The box a refusal or notice belongs in.
 enum class NoticeKind {
-  Information,  // a plain notice
+  Information,  // a notice with the information sign
+  Plain,        // a notice with the program's name as caption, "OK" and no sign
   Rules,        // "Hey Trainer! So nicht!": a rule of the game
   Bank,         // "Die Bank sagt...": not enough gold
   Error,        // something that could not be done
@@ -28,6 +29,7 @@ struct ChangeOutcome {
   Notice refusal;                // why nothing was changed; empty text when not refused
   std::vector<Notice> notices;   // shown after the change, in order ("Minuswerte?")
   std::string sound;             // a file of the sound folder to play, e.g. "Sounds/Sa-geht.wav"
+  bool staffOrEventsChanged = false;  // the staff and events pages must show their lists again
 
   bool Refused() const { return !refusal.text.empty(); }
 

@@ -16,22 +16,21 @@
 //
 // Worked example, deleting an income entry on the page "Einnahmen":
 //
-//    void IncomePage::OnDelete() {                                   // src/properties/qt
-//      const CKREinnahmen* entry = NthRecord(Team().m_Einnahmen, row);
-//      if (!entry) return;
-//      if (DeleteConfirmBox(this, Q(DeleteIncomeQuestion(*entry))) != kIdYes) return;  // ask
-//      Services().ShowOutcome(this, Team().DeleteEinnahme(row));     // apply, show
+//    void DeleteLedgerRow(RecordListPage* page, Ledger ledger) {      // src/properties/qt
+//      const std::string question = DeleteLedgerQuestion(team, ledger, row);
+//      if (DeleteConfirmBox(page, Q(question)) != kIdYes) return;   // ask
+//      ShowOutcome(page, doc, DeleteLedgerEntry(team, ledger, row)); // apply, show
 //    }
 //
-//    ChangeOutcome CKRTeam::DeleteEinnahme(size_t index) {           // src/model, no Qt
-//      CKREinnahmen* e = NthRecord(m_Einnahmen, index);
-//      if (!e) return ChangeOutcome::Nothing();
-//      EraseRecord(m_Einnahmen, e);
-//      SetTeamModified();        // document " *", time stamp, Recalculate, window refresh
-//      return ChangeOutcome::Applied();
+//    ChangeOutcome DeleteLedgerEntry(CKRTeam& team, Ledger ledger, size_t row) {  // src/properties
+//      if (!LedgerRowEditable(team, ledger, row)) return RefuseRow(row);
+//      ... undo what an expense bought, erase the entry ...
+//      team.SetTeamModified();   // document " *", time stamp, Recalculate, window refresh
+//      outcome.applied = true;
+//      return outcome;
 //    }
 //
-// A test calls DeleteEinnahme directly and checks team and outcome; a widget test only
+// A test calls DeleteLedgerEntry directly and checks team and outcome; a widget test only
 // checks that the page asks and shows.
 
 #include <array>
@@ -93,20 +92,12 @@ class CKRTeam {
               int32_t gewonnen, int32_t nummer, int32_t fanFaktor, const std::string& datum);
   int AddEreignis(const std::string& text, int32_t art);
 
-  // Changing and deleting by index (indices count non-null entries). Deleting does not ask:
-  // the command asks first (see properties/DeleteQuestions.h). Nothing is applied for an
-  // index beyond the list.
+  // Changing by index (indices count non-null entries); nothing is applied for an index
+  // beyond the list. Deleting, with what it undoes, is the season record's (properties/).
   int ChangeEinnahme(size_t index, const std::string& text, int32_t betrag);
   int ChangeAusgabe(size_t index, const std::string& text, int32_t betrag);
   CKREreignisse* GetEreignis(size_t index);
   int ChangeEreignis(size_t index, const std::string& text, int32_t art);
-  ChangeOutcome DeleteEinnahme(size_t index);
-  // Also undoes what the expense bought: a re-roll ("Minuswerte?" when none is left), the
-  // apothecary or the wizard (who leaves with an event and a sound).
-  ChangeOutcome DeleteAusgabe(size_t index);
-  ChangeOutcome DeleteGame(size_t index);
-  // A re-roll deduction event gives its re-roll back.
-  ChangeOutcome DeleteEreignis(size_t index);
 
   // Staff by exact name.
   CKRCheerleader* FindCheerleader(const std::string& name);
@@ -172,9 +163,6 @@ class CKRTeam {
   RecordList<CKREinnahmen> m_Einnahmen;
   RecordList<CKRGames> m_Games;
   RecordList<CKREreignisse> m_Ereignisse;
-
- private:
-  void UndoStaffExpense(const std::string& leavingText, std::string& name, int32_t& flag);
 };
 
 // The n-th record of a list that is there, or null when the list is shorter.

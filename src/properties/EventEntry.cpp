@@ -3,9 +3,9 @@
 namespace krv {
 namespace {
 
-SeasonOutcome Changed(bool staffOrEvents) {
-  SeasonOutcome outcome;
-  outcome.changed = true;
+ChangeOutcome Changed(bool staffOrEvents) {
+  ChangeOutcome outcome;
+  outcome.applied = true;
   outcome.staffOrEventsChanged = staffOrEvents;
   return outcome;
 }
@@ -16,10 +16,10 @@ constexpr const char* kNoSuchEvent = "Dieses Ereignis gibt es nicht.";
 
 std::string DeductionText(const std::string& opponent) { return kDeductionPrefix + opponent; }
 
-SeasonOutcome AddEvent(CKRTeam& team, const std::string& text, int32_t kind) {
+ChangeOutcome AddEvent(CKRTeam& team, const std::string& text, int32_t kind) {
   if (kind == kEreignisMarkenAbzug) {
     const int64_t bought = int64_t{team.m_nMarken} + team.m_nMarken2;
-    if (int64_t{team.m_nMarkenAbzug} + 1 > bought) return SeasonOutcome::Refused(kNoRerollsLeft);
+    if (int64_t{team.m_nMarkenAbzug} + 1 > bought) return ChangeOutcome::Refuse(kNoRerollsLeft, NoticeKind::Error);
     ++team.m_nMarkenAbzug;
   }
   team.AddEreignis(text, kind);
@@ -27,9 +27,9 @@ SeasonOutcome AddEvent(CKRTeam& team, const std::string& text, int32_t kind) {
   return Changed(true);
 }
 
-SeasonOutcome ChangeEvent(CKRTeam& team, size_t row, const std::string& text) {
+ChangeOutcome ChangeEvent(CKRTeam& team, size_t row, const std::string& text) {
   const CKREreignisse* event = team.GetEreignis(row);
-  if (!event) return SeasonOutcome::Refused(kNoSuchEvent);
+  if (!event) return ChangeOutcome::Refuse(kNoSuchEvent, NoticeKind::Error);
   team.ChangeEreignis(row, text, event->m_nArt);
   return Changed(true);
 }
@@ -39,23 +39,23 @@ std::string DeleteEventQuestion(const CKRTeam& team, size_t row) {
   return event ? event->m_strText + "\nDiesen Eintrag wirklich löschen?" : "";
 }
 
-SeasonOutcome DeleteEvent(CKRTeam& team, size_t row) {
+ChangeOutcome DeleteEvent(CKRTeam& team, size_t row) {
   CKREreignisse* event = team.GetEreignis(row);
-  if (!event) return SeasonOutcome::Refused(kNoSuchEvent);
+  if (!event) return ChangeOutcome::Refuse(kNoSuchEvent, NoticeKind::Error);
   if (event->m_nArt == kEreignisMarkenAbzug && team.m_nMarkenAbzug > 0) --team.m_nMarkenAbzug;
   EraseRecord(team.m_Ereignisse, event);
   team.SetTeamModified();
   return Changed(true);
 }
 
-SeasonOutcome SetLogo(CKRTeam& team, const std::string& path) {
+ChangeOutcome SetLogo(CKRTeam& team, const std::string& path) {
   if (path == team.m_strLogo) return {};
   team.m_strLogo = path;
   team.SetTeamModified();
   return Changed(false);
 }
 
-SeasonOutcome RemoveLogo(CKRTeam& team) {
+ChangeOutcome RemoveLogo(CKRTeam& team) {
   if (team.m_strLogo.empty()) return {};
   team.m_strLogo.clear();
   team.SetTeamModified();

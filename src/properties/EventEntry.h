@@ -8,7 +8,7 @@
 #include <string>
 
 #include "model/Team.h"
-#include "properties/SeasonOutcome.h"
+#include "model/ChangeOutcome.h"
 
 namespace krv {
 
@@ -24,19 +24,19 @@ std::string DeductionText(const std::string& opponent);
 
 // Appends the event. A deduction (kind 0) counts against the re-rolls bought at both prices
 // and is refused when none is left.
-SeasonOutcome AddEvent(CKRTeam& team, const std::string& text, int32_t kind);
+ChangeOutcome AddEvent(CKRTeam& team, const std::string& text, int32_t kind);
 // New text for the row's event; its kind stays what it was.
-SeasonOutcome ChangeEvent(CKRTeam& team, size_t row, const std::string& text);
+ChangeOutcome ChangeEvent(CKRTeam& team, size_t row, const std::string& text);
 // "%s\nDiesen Eintrag wirklich löschen?"
 std::string DeleteEventQuestion(const CKRTeam& team, size_t row);
 // Deletes the row's event after the coach agreed; a deduction gives its re-roll back (the
 // count never falls below 0).
-SeasonOutcome DeleteEvent(CKRTeam& team, size_t row);
+ChangeOutcome DeleteEvent(CKRTeam& team, size_t row);
 
 // "Soll das Team-Logo entfernt werden?"
 inline constexpr const char* kRemoveLogoQuestion = "Soll das Team-Logo entfernt werden?";
 // The logo file the coach chose; choosing the same path again changes nothing.
-SeasonOutcome SetLogo(CKRTeam& team, const std::string& path);
-SeasonOutcome RemoveLogo(CKRTeam& team);
+ChangeOutcome SetLogo(CKRTeam& team, const std::string& path);
+ChangeOutcome RemoveLogo(CKRTeam& team);
 
 }  // namespace krv

@@ -87,26 +87,26 @@ int32_t WizardExpenseKind(int32_t race) {
 
 void RememberExpenseChoice(CKRTeam& team, int choice) { team.m_nLetzteAusgabeArt = choice; }
 
-SeasonOutcome BookExpense(CKRTeam& team, const ExpenseBooking& booking) {
+ChangeOutcome BookExpense(CKRTeam& team, const ExpenseBooking& booking) {
   const int choice = booking.choice;
-  if (choice < 0 || choice >= kExpenseChoiceCount) return SeasonOutcome::Refused(kNoChoiceMessage);
+  if (choice < 0 || choice >= kExpenseChoiceCount) return ChangeOutcome::Refuse(kNoChoiceMessage, NoticeKind::Error);
   if (choice == kWahlStarspieler || choice == kWahlSpieler)
-    return SeasonOutcome::Refused("Spieler und Starspieler werden auf der Seite „Spieler“ gekauft.");
+    return ChangeOutcome::Refuse("Spieler und Starspieler werden auf der Seite „Spieler“ gekauft.", NoticeKind::Error);
   const std::string reason = DisabledReason(team, choice, ExpenseTreasury(team));
-  if (!reason.empty()) return SeasonOutcome::Refused(reason);
+  if (!reason.empty()) return ChangeOutcome::Refuse(reason, NoticeKind::Error);
 
-  SeasonOutcome outcome;
+  ChangeOutcome outcome;
   const std::string& name = booking.name;
   switch (choice) {
     case kWahlCotrainer:
-      if (!HireCoTrainer(team, name)) return SeasonOutcome::Refused(DuplicateStaffNameMessage(kPersonalCoTrainer));
+      if (!HireCoTrainer(team, name)) return ChangeOutcome::Refuse(DuplicateStaffNameMessage(kPersonalCoTrainer), NoticeKind::Error);
       team.AddAusgabe(Format("CotrainerIn %s unter Vertrag genommen.", name.c_str()), kCoTrainerPrice,
                       kAusgabeCotrainer);
       outcome.staffOrEventsChanged = true;
       break;
     case kWahlCheerleader:
       if (!HireCheerleader(team, name))
-        return SeasonOutcome::Refused(DuplicateStaffNameMessage(kPersonalCheerleader));
+        return ChangeOutcome::Refuse(DuplicateStaffNameMessage(kPersonalCheerleader), NoticeKind::Error);
       team.AddAusgabe(Format("CheerleaderIn %s unter Vertrag genommen.", name.c_str()), kCheerleaderPrice,
                       kAusgabeCheerleader);
       outcome.staffOrEventsChanged = true;
@@ -141,7 +141,7 @@ SeasonOutcome BookExpense(CKRTeam& team, const ExpenseBooking& booking) {
   }
   RememberExpenseChoice(team, choice);
   team.SetTeamModified();
-  outcome.changed = true;
+  outcome.applied = true;
   outcome.sound = kSoundNeueAusgabe;
   return outcome;
 }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "model/Team.h"
-#include "properties/SeasonOutcome.h"
+#include "model/ChangeOutcome.h"
 
 namespace krv {
 
@@ -65,6 +65,6 @@ void RememberExpenseChoice(CKRTeam& team, int choice);
 // flags, a loss recorded as an event "%s %ld" too; then the expense entry, the modified
 // routine and the sound "Sounds/NeueAusgabe.wav". A disabled choice is refused with its
 // reason. Player purchases (6, 7) are booked by the player purchase and refused here.
-SeasonOutcome BookExpense(CKRTeam& team, const ExpenseBooking& booking);
+ChangeOutcome BookExpense(CKRTeam& team, const ExpenseBooking& booking);
 
 }  // namespace krv

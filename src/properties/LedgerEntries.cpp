@@ -25,16 +25,16 @@ size_t LedgerSize(const CKRTeam& team, Ledger ledger) {
   return n;
 }
 
-void TakeBackReroll(int32_t& count, SeasonOutcome& outcome) {
+void TakeBackReroll(int32_t& count, ChangeOutcome& outcome) {
   if (--count < 0) {
     count = 0;
-    outcome.notices.push_back("Minuswerte?");
+    outcome.Notify("Minuswerte?");
   }
 }
 
 // An apothecary or wizard paid by a deleted expense leaves the team after all.
 void StaffLeavesAfterwards(CKRTeam& team, const std::string& eventText, std::string& name, int32_t& flag,
-                           const char* sound, SeasonOutcome& outcome) {
+                           const char* sound, ChangeOutcome& outcome) {
   flag = 0;
   name.clear();
   team.AddEreignis(eventText, kEreignisSonstiges);
@@ -42,7 +42,7 @@ void StaffLeavesAfterwards(CKRTeam& team, const std::string& eventText, std::str
   outcome.staffOrEventsChanged = true;
 }
 
-void UndoExpense(CKRTeam& team, const CKRAusgaben& entry, SeasonOutcome& outcome) {
+void UndoExpense(CKRTeam& team, const CKRAusgaben& entry, ChangeOutcome& outcome) {
   switch (entry.m_nArt) {
     case kAusgabeMarke: TakeBackReroll(team.m_nMarken, outcome); break;
     case kAusgabeMarkeDoppelt: TakeBackReroll(team.m_nMarken2, outcome); break;
@@ -73,20 +73,20 @@ const char* const kFirstLedgerRowRefusal =
 
 namespace {
 
-SeasonOutcome RefuseRow(size_t row) {
-  return SeasonOutcome::Refused(row == 0 ? kFirstLedgerRowRefusal : "Diesen Eintrag gibt es nicht.");
+ChangeOutcome RefuseRow(size_t row) {
+  return ChangeOutcome::Refuse(row == 0 ? kFirstLedgerRowRefusal : "Diesen Eintrag gibt es nicht.", NoticeKind::Error);
 }
 
 }  // namespace
 
 std::string GameIncomeText(const std::string& opponent) { return kGameIncomePrefix + opponent; }
 
-SeasonOutcome AddIncome(CKRTeam& team, const std::string& text, int32_t value) {
-  SeasonOutcome outcome;
+ChangeOutcome AddIncome(CKRTeam& team, const std::string& text, int32_t value) {
+  ChangeOutcome outcome;
   if (value <= 0) return outcome;
   team.AddEinnahme(text, value);
   team.SetTeamModified();
-  outcome.changed = true;
+  outcome.applied = true;
   outcome.sound = kSoundNeueEinnahme;
   return outcome;
 }
@@ -95,16 +95,16 @@ bool LedgerRowEditable(const CKRTeam& team, Ledger ledger, size_t row) {
   return row > 0 && row < LedgerSize(team, ledger);
 }
 
-SeasonOutcome ChangeLedgerEntry(CKRTeam& team, Ledger ledger, size_t row, const std::string& text, int32_t value) {
+ChangeOutcome ChangeLedgerEntry(CKRTeam& team, Ledger ledger, size_t row, const std::string& text, int32_t value) {
   if (!LedgerRowEditable(team, ledger, row)) return RefuseRow(row);
-  SeasonOutcome outcome;
+  ChangeOutcome outcome;
   if (ledger == Ledger::Expenses) {
     if (value <= 0) return outcome;
     team.ChangeAusgabe(row, text, value);
   } else {
     team.ChangeEinnahme(row, text, value);
   }
-  outcome.changed = true;
+  outcome.applied = true;
   return outcome;
 }
 
@@ -119,9 +119,9 @@ std::string DeleteLedgerQuestion(const CKRTeam& team, Ledger ledger, size_t row)
                : "";
 }
 
-SeasonOutcome DeleteLedgerEntry(CKRTeam& team, Ledger ledger, size_t row) {
+ChangeOutcome DeleteLedgerEntry(CKRTeam& team, Ledger ledger, size_t row) {
   if (!LedgerRowEditable(team, ledger, row)) return RefuseRow(row);
-  SeasonOutcome outcome;
+  ChangeOutcome outcome;
   if (ledger == Ledger::Expenses) {
     CKRAusgaben* entry = NthRecord(team.m_Ausgaben, row);
     UndoExpense(team, *entry, outcome);
@@ -130,7 +130,7 @@ SeasonOutcome DeleteLedgerEntry(CKRTeam& team, Ledger ledger, size_t row) {
     EraseRecord(team.m_Einnahmen, NthRecord(team.m_Einnahmen, row));
   }
   team.SetTeamModified();
-  outcome.changed = true;
+  outcome.applied = true;
   return outcome;
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "model/Team.h"
-#include "properties/SeasonOutcome.h"
+#include "model/ChangeOutcome.h"
 
 namespace krv {
 
@@ -28,7 +28,7 @@ std::string GameIncomeText(const std::string& opponent);
 
 // A new income entry: a value of 0 (or less) adds nothing and changes nothing; otherwise the
 // entry, the modified routine and "Sounds/NeueEinnahme.wav".
-SeasonOutcome AddIncome(CKRTeam& team, const std::string& text, int32_t value);
+ChangeOutcome AddIncome(CKRTeam& team, const std::string& text, int32_t value);
 
 // Whether the row (0 = first shown) may be changed or deleted: not the first, and there.
 bool LedgerRowEditable(const CKRTeam& team, Ledger ledger, size_t row);
@@ -36,7 +36,7 @@ bool LedgerRowEditable(const CKRTeam& team, Ledger ledger, size_t row);
 // Gives the entry a new text and amount (an expense keeps its kind). The first row is
 // refused (the window beeps). An expense changed to 0 (or less) is left as it was;
 // an income entry takes any value, 0 included.
-SeasonOutcome ChangeLedgerEntry(CKRTeam& team, Ledger ledger, size_t row, const std::string& text, int32_t value);
+ChangeOutcome ChangeLedgerEntry(CKRTeam& team, Ledger ledger, size_t row, const std::string& text, int32_t value);
 
 // The question asked before deleting the row ("%s zu %ld Goldstücken.\nWirklich löschen?..."
 // for expenses, "%s\nzu %ld Goldstücken.\n\nWirklich löschen?" for income).
@@ -47,6 +47,6 @@ std::string DeleteLedgerQuestion(const CKRTeam& team, Ledger ledger, size_t row)
 // apothecary (17) and wizard (14-16) leave with an event "... (Nachträgliche Änderung)" and
 // their sound; assistant coaches, cheerleaders and entries without kind undo nothing.
 // The first row is refused (the window does nothing).
-SeasonOutcome DeleteLedgerEntry(CKRTeam& team, Ledger ledger, size_t row);
+ChangeOutcome DeleteLedgerEntry(CKRTeam& team, Ledger ledger, size_t row);
 
 }  // namespace krv

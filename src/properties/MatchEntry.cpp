@@ -91,27 +91,27 @@ bool OpponentNeedsAdding(const CKRStringArray& teamList, const std::string& oppo
   return !opponent.empty() && !teamList.Contains(opponent);
 }
 
-SeasonOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry) {
-  if (std::string refusal = CheckMatchEntry(entry); !refusal.empty()) return SeasonOutcome::Refused(refusal);
+ChangeOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry) {
+  if (std::string refusal = CheckMatchEntry(entry); !refusal.empty()) return ChangeOutcome::Refuse(refusal, NoticeKind::Error);
   const auto number = static_cast<int32_t>(GameCount(team) + 1);
   team.AddGame({}, {}, {}, {}, 0, 0, 0, 0, number, 0, {});
   WriteGame(*team.m_Games.back(), entry);
   if (entry.inEinnahmen) team.AddEinnahme(GameIncomeText(entry.gegner), entry.einnahmen);
   team.SetTeamModified(TeamChange::TeamFields());  // the match and its income are appended
-  SeasonOutcome outcome;
-  outcome.changed = true;
+  ChangeOutcome outcome;
+  outcome.applied = true;
   outcome.sound = ResultSound(entry.eigeneTore, entry.gegnerTore);
   return outcome;
 }
 
-SeasonOutcome ChangeMatch(CKRTeam& team, size_t row, const MatchEntry& entry) {
+ChangeOutcome ChangeMatch(CKRTeam& team, size_t row, const MatchEntry& entry) {
   CKRGames* game = NthRecord(team.m_Games, row);
-  if (!game) return SeasonOutcome::Refused("Dieses Spiel gibt es nicht.");
-  if (std::string refusal = CheckMatchEntry(entry); !refusal.empty()) return SeasonOutcome::Refused(refusal);
+  if (!game) return ChangeOutcome::Refuse("Dieses Spiel gibt es nicht.", NoticeKind::Error);
+  if (std::string refusal = CheckMatchEntry(entry); !refusal.empty()) return ChangeOutcome::Refuse(refusal, NoticeKind::Error);
   WriteGame(*game, entry);
   team.SetTeamModified(TeamChange::Record(*game));
-  SeasonOutcome outcome;
-  outcome.changed = true;
+  ChangeOutcome outcome;
+  outcome.applied = true;
   outcome.sound = ResultSound(entry.eigeneTore, entry.gegnerTore);
   return outcome;
 }
@@ -121,13 +121,13 @@ std::string DeleteMatchQuestion(const CKRTeam& team, size_t row) {
   return game ? Format("Das Spiel gegen %s wirklich löschen?", game->m_strGegner.c_str()) : "";
 }
 
-SeasonOutcome DeleteMatch(CKRTeam& team, size_t row) {
+ChangeOutcome DeleteMatch(CKRTeam& team, size_t row) {
   CKRGames* game = NthRecord(team.m_Games, row);
-  if (!game) return SeasonOutcome::Refused("Dieses Spiel gibt es nicht.");
+  if (!game) return ChangeOutcome::Refuse("Dieses Spiel gibt es nicht.", NoticeKind::Error);
   EraseRecord(team.m_Games, game);
   team.SetTeamModified();
-  SeasonOutcome outcome;
-  outcome.changed = true;
+  ChangeOutcome outcome;
+  outcome.applied = true;
   return outcome;
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/Team.h"
-#include "properties/SeasonOutcome.h"
+#include "model/ChangeOutcome.h"
 
 namespace krv {
 
@@ -62,13 +62,13 @@ bool OpponentNeedsAdding(const CKRStringArray& teamList, const std::string& oppo
 // Appends the new match with the next running number, and, when asked, an income entry
 // "Spiel gegen: %s" with the match's takings; then the modified routine and the sound of
 // the result. A field out of range is refused and nothing changes.
-SeasonOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry);
+ChangeOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry);
 // Overwrites the row's match (its number stays); never adds income.
-SeasonOutcome ChangeMatch(CKRTeam& team, size_t row, const MatchEntry& entry);
+ChangeOutcome ChangeMatch(CKRTeam& team, size_t row, const MatchEntry& entry);
 // "Das Spiel gegen %s wirklich löschen?"
 std::string DeleteMatchQuestion(const CKRTeam& team, size_t row);
 // Deletes the row's match after the coach agreed; its income entry stays.
-SeasonOutcome DeleteMatch(CKRTeam& team, size_t row);
+ChangeOutcome DeleteMatch(CKRTeam& team, size_t row);
 
 // The opponent completion while typing. `remembered` is the length the last change left.
 struct OpponentCompletion {

@@ -53,6 +53,8 @@ class CFileRequesterQX : public QDialog {
   void done(int result) override;
 
  private:
+  static constexpr int kPreviewSize = 160;  // the preview's smallest side; it grows to twice that
+
   void BuildActions();
   void BuildWindow();
   void ApplyMode();

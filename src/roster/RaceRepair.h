@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "model/ChangeOutcome.h"
+
 namespace krv {
 
 class CKRTeam;
-struct CKRSpieler;
 
 // The race choice in race-number order: the fifteen races, then "Eigene Rasse" (15).
 std::vector<std::string> RaceChoices();
@@ -18,22 +19,34 @@ std::vector<std::string> RaceChoices();
 // "[<race>]   <position>".
 std::vector<std::string> PositionTypeChoices();
 
-// One row of the player list: the team's active players in list order.
+// What the dialog edits: the race, the own race name and the position code of each listed
+// player. The team itself changes only when the dialog closes.
+struct RaceRepair {
+  int32_t race = -1;  // 0 to 15, or -1 when none is chosen
+  std::string ownRaceName;
+  std::vector<int32_t> positionCodes;  // one per row of RaceRepairRows, in list order
+  bool changed = false;
+};
+RaceRepair StartRaceRepair(const CKRTeam& team);
+
+// One row of the player list: the team's active players in list order, with the position
+// found by the code the repair gives them.
 struct RaceRepairRow {
-  CKRSpieler* player = nullptr;
   std::string nummer;          // "Nr."
   std::string name;            // "Name"
   std::string position;        // "Position", the player's own text
   std::string positionByCode;  // "Position nach ID", found by the position code
 };
-std::vector<RaceRepairRow> RaceRepairRows(CKRTeam& team);
+std::vector<RaceRepairRow> RaceRepairRows(const CKRTeam& team, const RaceRepair& repair);
 
-// Gives each player the position code of the roster row `kaderRow` (an index of
-// PositionTypeChoices). Returns false and changes nothing for a row outside the table.
-bool AssignPositionType(const std::vector<CKRSpieler*>& players, int kaderRow);
+// Gives the players of the list rows `rows` the position code of the roster row `kaderRow`
+// (an index of PositionTypeChoices) and marks the repair changed. Returns false and changes
+// nothing for a row outside the table.
+bool AssignPositionType(RaceRepair& repair, const std::vector<size_t>& rows, int kaderRow);
 
-// What closing a changed dialog does with the chosen race and own race name: sets both and
-// runs SetTeamModified. A race outside 0 to 15 changes nothing and returns false.
-bool ApplyRaceChoice(CKRTeam& team, int32_t race, const std::string& ownRaceName);
+// Takes a changed repair over when the dialog closes: the position codes, the race and own
+// race name when a race is chosen, then SetTeamModified once. An unchanged repair changes
+// nothing.
+ChangeOutcome ApplyRaceRepair(CKRTeam& team, const RaceRepair& repair);
 
 }  // namespace krv

@@ -44,7 +44,7 @@ ChangeOutcome RunFanCheck(CKRTeam& team) {
   if (!FanNoticeDue(team)) return ChangeOutcome::Nothing();
   ChangeOutcome outcome;
   outcome.sound = kKeineFansSound;
-  outcome.Notify(kKeineFansText);
+  outcome.Notify(kKeineFansText, NoticeKind::Plain);
   return outcome;
 }
 

@@ -69,8 +69,8 @@ ExpenseBooking ReadBooking(const CommandOptions& options) {
 }
 
 std::string Ausgabe(CKRTeam& team, const ProgramSettings&, const CommandOptions& options) {
-  const SeasonOutcome outcome = BookExpense(team, ReadBooking(options));
-  if (outcome.refused) Refuse(outcome.refusal);
+  const ChangeOutcome outcome = BookExpense(team, ReadBooking(options));
+  if (outcome.Refused()) Refuse(outcome.refusal.text);
   const CKRAusgaben& entry = *team.m_Ausgaben.back();
   return ReportOutcome(outcome, Format("Ausgabe „%s“ zu %s Goldstücken gebucht; in der Kasse sind jetzt %s Goldstücke.",
                                        entry.m_strText.c_str(), FormatGoldNumber(entry.m_nBetrag).c_str(),

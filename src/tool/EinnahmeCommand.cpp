@@ -21,8 +21,8 @@ std::string Einnahme(CKRTeam& team, const ProgramSettings&, const CommandOptions
   const std::string text = *options.Value("--text");
   const int32_t value = *options.Number("--wert");
   CheckTextLength(text, kMaxLedgerText, "Der Text");
-  const SeasonOutcome outcome = AddIncome(team, text, value);
-  if (!outcome.changed) NothingChanged("Ein Wert von 0 trägt nichts ein.");
+  const ChangeOutcome outcome = AddIncome(team, text, value);
+  if (!outcome.applied) NothingChanged("Ein Wert von 0 trägt nichts ein.");
   return ReportOutcome(outcome, "Einnahme „" + text + "“ eingetragen.");
 }
 

@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "zurück. Der erste Eintrag der Ausgaben und Einnahmen bleibt.\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einer Ablehnung, 2 bei falschem Aufruf.\n";
 
-SeasonOutcome Delete(CKRTeam& team, const std::string& list, size_t row) {
+ChangeOutcome Delete(CKRTeam& team, const std::string& list, size_t row) {
   if (list == "ausgabe") return DeleteLedgerEntry(team, Ledger::Expenses, row);
   if (list == "einnahme") return DeleteLedgerEntry(team, Ledger::Income, row);
   if (list == "spiel") return DeleteMatch(team, row);

@@ -5,9 +5,9 @@
 
 namespace krv {
 
-std::string ReportOutcome(const SeasonOutcome& outcome, std::string done) {
-  if (outcome.refused) Refuse(outcome.refusal);
-  for (const std::string& notice : outcome.notices) done += "\n" + notice;
+std::string ReportOutcome(const ChangeOutcome& outcome, std::string done) {
+  if (outcome.Refused()) Refuse(outcome.refusal.text);
+  for (const Notice& notice : outcome.notices) done += "\n" + notice.text;
   return done;
 }
 

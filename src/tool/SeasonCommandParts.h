@@ -5,13 +5,13 @@
 #include <cstddef>
 #include <string>
 
-#include "properties/SeasonOutcome.h"
+#include "model/ChangeOutcome.h"
 
 namespace krv {
 
 // Refuses the command with the outcome's refusal; otherwise returns `done` followed by the
 // outcome's notices (each on a line of its own).
-std::string ReportOutcome(const SeasonOutcome& outcome, std::string done);
+std::string ReportOutcome(const ChangeOutcome& outcome, std::string done);
 
 // Refuses a text longer than the dialog's field takes ("Der Text darf höchstens ...").
 void CheckTextLength(const std::string& text, size_t maxCharacters, const char* what);

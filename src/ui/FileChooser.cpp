@@ -11,7 +11,15 @@ namespace krv {
 
 const FileKind& TeamFileKind() {
   static const FileKind kind{QStringLiteral("Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||"),
-                             QStringLiteral("Krashball-Team (*.krt);;Alle Dateien (*)"), QStringLiteral(".krt")};
+                             QStringLiteral("Krashball-Team (*.krt);;Alle Dateien (*)"), QStringLiteral(".krt"),
+                             QStringLiteral("Speichern unter")};
+  return kind;
+}
+
+const FileKind& PdfFileKind() {
+  static const FileKind kind{QStringLiteral("PDF-Dokument (*.pdf)|*.pdf|Alle Dateien (*.*)|*.*||"),
+                             QStringLiteral("PDF-Dokument (*.pdf);;Alle Dateien (*)"), QStringLiteral(".pdf"),
+                             QStringLiteral("Als PDF exportieren"), true};
   return kind;
 }
 
@@ -26,8 +34,9 @@ QString AskFileToOpen(QWidget* parent, const ProgramServices& services, const Fi
 QString AskFileToSave(QWidget* parent, const ProgramServices& services, const FileKind& kind, const QString& proposed) {
   QString path;
   if (!services.m_Settings.m_bEigenerDateidialog) {
-    path = QFileDialog::getSaveFileName(parent, QStringLiteral("Speichern unter"), proposed, kind.systemFilter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    path = QFileDialog::getSaveFileName(
+        parent, kind.saveTitle, proposed, kind.systemFilter, nullptr,
+        kind.systemAsksBeforeReplacing ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
   } else {
     CCFileDialog requester(nullptr, false);
     requester.SetProperties(false, proposed, kind.requesterFilter, QString(), 0);

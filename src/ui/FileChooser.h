@@ -1,7 +1,7 @@
 #pragma once
 // Asking the coach for a file to open or to save to: the program's own file requester
-// (QXTools), or the system's dialog when the settings say so. Team files, and later other
-// kinds (PDF), are described once by a FileKind.
+// (QXTools), or the system's dialog when the settings say so. Team files and PDF files are
+// described once by a FileKind.
 
 #include <QString>
 #include <string>
@@ -16,10 +16,16 @@ struct FileKind {
   QString requesterFilter;  // "Krashball-Team (*.krt)|*.krt|Alle Dateien (*.*)|*.*||"
   QString systemFilter;     // "Krashball-Team (*.krt);;Alle Dateien (*)"
   QString extension;        // ".krt": added to a name typed without one
+  QString saveTitle;        // the system dialog's caption when saving
+  // Whether the system dialog asks before replacing a file (the own requester always asks);
+  // team files ask in the document with their own wording.
+  bool systemAsksBeforeReplacing = false;
 };
 
 // Team files (".krt").
 const FileKind& TeamFileKind();
+// The PDF export (".pdf").
+const FileKind& PdfFileKind();
 
 // The file to open, starting in `folder`; empty when the coach cancelled.
 QString AskFileToOpen(QWidget* parent, const ProgramServices& services, const FileKind& kind, const QString& folder);

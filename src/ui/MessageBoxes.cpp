@@ -1,8 +1,13 @@
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "ui/BalancedLines.h"
 
 namespace krv {
 namespace {
@@ -21,15 +26,36 @@ QMessageBox::Icon IconFor(BoxKind kind) {
     case BoxKind::Delete:
     case BoxKind::Question: return QMessageBox::Question;
     case BoxKind::Error: return QMessageBox::Critical;
+    case BoxKind::Plain: return QMessageBox::NoIcon;
   }
   return QMessageBox::NoIcon;
+}
+
+// The window a box is centred on: its own when that is shown, else the active window, else
+// the program's main window. A window not shown yet (a team window being opened) has no
+// place on the screen to centre on.
+QWidget* BoxParent(QWidget* parent) {
+  if (parent && parent->window()->isVisible()) return parent;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (qobject_cast<QMainWindow*>(window) && window->isVisible()) return window;
+  return parent;
+}
+
+// The width at which the toolkit would start wrapping a box's text by itself, less room for
+// the sign and the margins.
+int LineWidthLimit(const QWidget* parent) {
+  const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen();
+  const int screenWidth = screen ? screen->availableGeometry().width() : 1024;
+  return std::min(screenWidth / 2, 500) - 100;
 }
 
 // Shows the box and returns the index of the pressed button, -1 when it was closed otherwise.
 int Show(QWidget* parent, const MessageRequest& request) {
   if (Interceptor()) return Interceptor()(request);
-  QMessageBox box(IconFor(request.kind), request.caption, request.text, QMessageBox::NoButton,
-                  parent ? parent : QApplication::activeWindow());
+  QWidget* boxParent = BoxParent(parent);
+  QMessageBox box(IconFor(request.kind), request.caption, QString(), QMessageBox::NoButton, boxParent);
+  box.setText(BalancedLines(request.text, box.fontMetrics(), LineWidthLimit(boxParent)));
   QList<QAbstractButton*> buttons;
   for (int i = 0; i < request.buttons.size(); ++i) {
     // The last button of a two-button box is the one Escape and the close button press.
@@ -64,6 +90,10 @@ int DeleteConfirmBox(QWidget* parent, const QString& text) {
 
 void InformationBox(QWidget* parent, const QString& text) {
   Show(parent, {BoxKind::Information, ApplicationCaption(), text, {QStringLiteral("OK")}});
+}
+
+void PlainBox(QWidget* parent, const QString& text) {
+  Show(parent, {BoxKind::Plain, ApplicationCaption(), text, {QStringLiteral("OK")}});
 }
 
 void WarningBox(QWidget* parent, const QString& text) {

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace krv {
 
-enum class BoxKind { Rules, Bank, Delete, Information, Warning, Error, Question };
+enum class BoxKind { Rules, Bank, Delete, Information, Plain, Warning, Error, Question };
 
 struct MessageRequest {
   BoxKind kind;
@@ -35,8 +35,9 @@ void BankMessageBox(QWidget* parent, const QString& text);
 // "Löschen" with "&Löschen" and "&Nein": kIdYes only for "&Löschen".
 int DeleteConfirmBox(QWidget* parent, const QString& text);
 
-// Plain notices and questions with the program's name as caption.
+// Notices and questions with the program's name as caption.
 void InformationBox(QWidget* parent, const QString& text);
+void PlainBox(QWidget* parent, const QString& text);  // "OK", no sign
 void WarningBox(QWidget* parent, const QString& text);
 void ErrorBox(QWidget* parent, const QString& text);
 bool QuestionBox(QWidget* parent, const QString& text);  // "&Ja" / "&Nein"

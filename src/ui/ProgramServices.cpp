@@ -79,6 +79,7 @@ void ProgramServices::ShowOutcome(QWidget* parent, const ChangeOutcome& outcome)
       case NoticeKind::Bank: BankMessageBox(parent, text); break;
       case NoticeKind::Error: ErrorBox(parent, text); break;
       case NoticeKind::Information: InformationBox(parent, text); break;
+      case NoticeKind::Plain: PlainBox(parent, text); break;
     }
   };
   if (outcome.Refused()) {

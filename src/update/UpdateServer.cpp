@@ -30,4 +30,10 @@ std::string UpdateDownloadFolder(const std::string& programFolder, bool programF
   return programFolderWritable || downloadFolder.empty() ? programFolder : downloadFolder;
 }
 
+std::string InvalidUpdateServerText(const std::string& server) {
+  return "Die Adresse des Update-Servers \"" + server +
+         "\" ist keine gültige http- oder https-Adresse.\n"
+         "Bitte korrigieren Sie sie unter Ansicht - Einstellungen... auf der Seite \"Verschiedenes\".";
+}
+
 }  // namespace krv

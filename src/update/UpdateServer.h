@@ -28,4 +28,7 @@ inline constexpr const char* kNoUpdateServerText =
     "Es ist kein Update-Server eingetragen.\n"
     "Bitte tragen Sie seine Adresse unter Ansicht - Einstellungen... auf der Seite \"Verschiedenes\" ein.";
 
+// The command's answer when the address is no usable http or https address.
+std::string InvalidUpdateServerText(const std::string& server);
+
 }  // namespace krv

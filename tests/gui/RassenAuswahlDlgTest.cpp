@@ -79,11 +79,8 @@ TEST(RassenAuswahlDlg, ElfenInformation) {
   s.Race()->setCurrentIndex(4);
   EXPECT_EQ(s.dialog.m_Rasse, 4);
   EXPECT_TRUE(s.Uebernehmen()->isEnabled());
-  const QStringList rows = s.Rows();
-  EXPECT_EQ(rows, RaceSelection::Expected(4));  // the rows' content is checked in RaceInformation
-  ASSERT_EQ(rows.size(), 7);
-  EXPECT_EQ(rows[0], "|12|60000|Feldspieler|6|3|4|7|Keine");
-  EXPECT_EQ(rows[6], "Trainingsmarke|8|50000||||||");
+  ASSERT_EQ(s.List()->topLevelItemCount(), 7);
+  EXPECT_EQ(s.Rows(), RaceSelection::Expected(4));  // the rows' content is checked in RaceInformation
   const QTreeWidgetItem* top = s.List()->topLevelItem(0);
   EXPECT_TRUE(top->textAlignment(1) & Qt::AlignRight);
   EXPECT_TRUE(top->textAlignment(2) & Qt::AlignRight);
@@ -108,11 +105,7 @@ TEST(RassenAuswahlDlg, OwnRaceInformation) {
   EXPECT_FALSE(s.Race()->isEnabled());
   EXPECT_EQ(s.Race()->currentIndex(), -1);
   EXPECT_TRUE(s.Uebernehmen()->isEnabled());
-  const QStringList ownRows = s.Rows();
-  EXPECT_EQ(ownRows, RaceSelection::Expected(kEigeneRasse));
-  ASSERT_EQ(ownRows.size(), 9);
-  EXPECT_EQ(ownRows[0], "Feldspieler|12|max. 80K||x|x|x|x|Allgemeine");
-  EXPECT_EQ(ownRows[8], "Trainingsmarke|8|50000|+20K bei Mutanten|||||");
+  EXPECT_EQ(s.Rows(), RaceSelection::Expected(kEigeneRasse));
   // The column grows when the desktop's font needs more than its 120 pixels.
   EXPECT_GE(s.List()->columnWidth(3), s.List()->fontMetrics().horizontalAdvance("+20K bei Mutanten"));
 

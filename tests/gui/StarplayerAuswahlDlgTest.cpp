@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
@@ -88,6 +89,38 @@ TEST(StarplayerAuswahlDialog, ChooseStarPlayer) {
   ClickRow(Child<QTreeWidget>(cancelled, "list"), 0);
   Child<QPushButton>(cancelled, "abbruch")->click();
   EXPECT_FALSE(cancelled.Result());
+}
+
+// Catches: the first row shown as chosen (current) when the list gets the focus while
+// "&Übernehmen" is still disabled; a double click on a row not taking the player.
+TEST(StarplayerAuswahlDialog, NoRowMarkedBeforeAChoiceAndDoubleClickTakes) {
+  test::MessageRecorder recorder;
+  CStarplayerAuswahlDlg dialog(kElfen, nullptr, 1000000);
+  bool ran = false;
+  QTimer::singleShot(0, [&] {
+    ran = true;
+    QTreeWidget* list = Child<QTreeWidget>(dialog, "list");
+    // The list gets the focus as by the Tab key (sent directly: the test's window need not be active).
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(list, &focusIn);
+    EXPECT_EQ(list->currentItem(), nullptr);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_FALSE(Child<QPushButton>(dialog, "uebernehmen")->isEnabled());
+    // The arrow key chooses the first row: marked and selected together.
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_TRUE(list->currentItem()->isSelected());
+    EXPECT_TRUE(Child<QPushButton>(dialog, "uebernehmen")->isEnabled());
+    QTreeWidgetItem* item = list->topLevelItem(0);
+    const QPoint at = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (dialog.isVisible()) dialog.reject();  // the double click did not end it
+  });
+  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+  EXPECT_TRUE(ran);
+  ASSERT_TRUE(dialog.Result());
+  EXPECT_EQ(dialog.Result()->m_strName, "Morg 'n' Thorg");
 }
 
 // The card halves the price compared with the gold but the list keeps the full value, and

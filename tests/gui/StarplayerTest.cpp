@@ -58,8 +58,10 @@ QString Field(QWidget& dialog, const char* name) { return Child<QLineEdit>(dialo
 
 bool IsGrey(QWidget& dialog, const QString& name) { return SkillRow(dialog, name)->data(0, Qt::UserRole).toBool(); }
 
-// The point scheme as the dialog shows it, and "&Kaufen" at the 190000 border. A field not
-// wired to the recomputation, a lost skill selection or a wrong box for the refusal shows here.
+// The point scheme reaches the fields as they are typed and picked, and "&Kaufen" shows the
+// builder's refusals in their boxes with the dialog still open. (Points, prices, warnings
+// and the order of the checks: PlayerBuilder.) A field not wired to the recomputation, a
+// lost skill selection, the bank's refusal in a plain box or a refusal that closes shows here.
 TEST(StarplayerDialog, PointsValueAndKaufen) {
   test::MessageRecorder recorder;
   CStarplayer dialog(nullptr, kCapital);
@@ -68,36 +70,24 @@ TEST(StarplayerDialog, PointsValueAndKaufen) {
   EXPECT_EQ(Field(dialog, "points"), "5");
   EXPECT_EQ(Field(dialog, "value"), "50.000");  // money with thousands points
 
-  // BW 8 (3), ST 4 (6), GE 4 (2), RW 9 (1) and two general skills: 19 points, 145000.
+  // BW 8, ST 6, GE 4, RW 10 and four general skills: 29 points, 195000, refused by the bank.
   Type(dialog, "bw", 8);
-  Type(dialog, "st", 4);
-  Type(dialog, "ge", 4);
-  Type(dialog, "rw", 9);
-  Select(dialog, {"Blocken", "Brutal"});
-  EXPECT_EQ(Field(dialog, "points"), "19");
-  EXPECT_EQ(Field(dialog, "value"), "145.000");
-  EXPECT_EQ(Field(dialog, "count0"), "2");  // Allgemein
-  EXPECT_EQ(Field(dialog, "count1"), "0");
-  EXPECT_EQ(Child<QLabel>(dialog, "warnings")->text(), "");
-
-  // ST 6, RW 10 and four general skills: 29 points, 195000, refused by the bank.
   Type(dialog, "st", 6);
+  Type(dialog, "ge", 4);
   Type(dialog, "rw", 10);
-  Select(dialog, {"Team-Kapitän", "Tackle"});
+  Select(dialog, {"Blocken", "Brutal", "Team-Kapitän", "Tackle"});
   EXPECT_EQ(Field(dialog, "points"), "29");
   EXPECT_EQ(Field(dialog, "value"), "195.000");
-  EXPECT_EQ(Child<QLabel>(dialog, "warnings")->text(),
-            "Dieser Spieler benötigt eine große Base. Und noch 1 Nachteil(e)! Dieser Spieler ist zu teuer! ");
+  EXPECT_EQ(Field(dialog, "count0"), "4");  // Allgemein
+  EXPECT_TRUE(Child<QLabel>(dialog, "warnings")->text().endsWith("Dieser Spieler ist zu teuer! "));
   Child<QPushButton>(dialog, "kaufen")->click();
   ASSERT_EQ(recorder.requests.size(), 1u);
   EXPECT_EQ(recorder.requests[0].caption, "Die Bank sagt...");
-  EXPECT_EQ(recorder.requests[0].text, "Dieser Spieler ist zu teuer!\nEs sind max. 190.000 Golstücke erlaubt!");
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_FALSE(dialog.Result());
 
   // One skill less: 28 points cost exactly 190000 and still need a name.
   SkillRow(dialog, "Tackle")->setSelected(false);
-  EXPECT_EQ(Field(dialog, "points"), "28");
   EXPECT_EQ(Field(dialog, "value"), "190.000");
   Child<QPushButton>(dialog, "kaufen")->click();
   ASSERT_EQ(recorder.requests.size(), 2u);
@@ -112,10 +102,8 @@ TEST(StarplayerDialog, PointsValueAndKaufen) {
   ASSERT_TRUE(record);
   EXPECT_EQ(record->m_strName, "Gork der Große");
   EXPECT_EQ(record->m_nST, 6);
-  EXPECT_EQ(record->m_nRW, 10);
   EXPECT_EQ(record->m_nWert, 190000);
   EXPECT_EQ(record->m_strFertigkeiten, "Blk,Brut,Cap");
-  EXPECT_EQ(record->m_nPositionCode, 222);
 }
 
 // Characteristics typed outside their ranges are held at the border, and "Stacheln" pushes

@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QDialog>
 #include <QHeaderView>
+#include <QMainWindow>
+#include <QTest>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 
 #include "support/MessageRecorder.h"
 #include "ui/AppSettings.h"
+#include "ui/BalancedLines.h"
 #include "ui/ListColumns.h"
 #include "ui/NumberEdit.h"
 #include "ui/QuickHelp.h"
@@ -50,6 +54,74 @@ TEST(MessageBoxes, RealDeleteBoxClosedAnswersNo) {
       if (button->text() == "&Löschen") button->click();
   });
   EXPECT_EQ(DeleteConfirmBox(nullptr, "Wirklich löschen?"), kIdYes);
+}
+
+// Catches: the toolkit's own wrapping leaving one word alone on the last line ("ein."), a
+// line broken although it fits, lines still too wide after breaking.
+TEST(MessageBoxes, LongLinesBrokenIntoEvenLines) {
+  const QFontMetrics metrics(QApplication::font());
+  const QString range = QStringLiteral("Bitte geben Sie für die Trainingsmarken eine Zahl zwischen 0 und 7 ein.");
+  const int width = metrics.horizontalAdvance(range);
+  const QStringList lines = BalancedLines(range, metrics, width - 10).split('\n');
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(lines.join(' '), range);
+  // Both lines about equally wide: neither holds less than a third of the text.
+  for (const QString& line : lines) EXPECT_GT(metrics.horizontalAdvance(line), width / 3) << line.toStdString();
+  EXPECT_EQ(BalancedLines(range, metrics, width), range);
+  // Lines of their own stay; only the long one is broken, each part within the limit.
+  const QString twoLines = QStringLiteral("Kurz.\n") + range;
+  const QStringList parts = BalancedLines(twoLines, metrics, width / 3).split('\n');
+  EXPECT_EQ(parts.first(), "Kurz.");
+  EXPECT_GE(parts.size(), 4);
+  for (const QString& part : parts) EXPECT_LE(metrics.horizontalAdvance(part), width / 3);
+  EXPECT_EQ(BalancedLines("/ein/sehr/langer/Pfad", metrics, 5), "/ein/sehr/langer/Pfad");
+}
+
+// Catches: a box whose window is not shown yet (a team window being opened) centred on the
+// screen, away from the main window; the no-fans notice with a sign; a long range message
+// shown with the toolkit's wrapping.
+TEST(MessageBoxes, RealBoxesOnTheMainWindow) {
+  QMainWindow main;
+  main.setGeometry(420, 260, 500, 360);
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  QWidget notShownYet;  // the window a team window's check runs in before it is shown
+  QRect boxGeometry;
+  QString boxText;
+  QMessageBox::Icon icon = QMessageBox::Warning;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    boxGeometry = box->frameGeometry();
+    boxText = box->text();
+    icon = box->icon();
+    box->buttons().first()->click();
+  });
+  PlainBox(&notShownYet, QStringLiteral("Bitte geben Sie für die Trainingsmarken eine Zahl zwischen 0 und 7 ein, "
+                                        "und zwar eine ganze, keine halbe."));
+  EXPECT_TRUE(main.geometry().contains(boxGeometry.center())) << boxGeometry.x() << "," << boxGeometry.y();
+  EXPECT_EQ(icon, QMessageBox::NoIcon);
+  ASSERT_TRUE(boxText.contains('\n'));
+  EXPECT_GT(boxText.section('\n', -1).count(' '), 2) << boxText.toStdString();
+}
+
+// Catches: disabled buttons and commands (toolbar, page buttons, the logo button) showing
+// their pictures in full colour, so that they look usable.
+TEST(ProgramStyle, DisabledPicturesGreyAndFaded) {
+  QPixmap red(16, 16);
+  red.fill(Qt::red);
+  for (const QIcon& icon : {QIcon(red), QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton)}) {
+    const QImage normal = icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage disabled = icon.pixmap(16, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(disabled.size(), normal.size());
+    for (int y = 0; y < disabled.height(); ++y)
+      for (int x = 0; x < disabled.width(); ++x) {
+        const QRgb pixel = disabled.pixel(x, y);
+        ASSERT_TRUE(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel)) << x << "," << y;
+        ASSERT_LE(qAlpha(pixel), qAlpha(normal.pixel(x, y)) / 2) << x << "," << y;
+      }
+  }
+  EXPECT_EQ(QIcon(red).pixmap(16).toImage().pixel(3, 3), QColor(Qt::red).rgb());  // enabled keeps its colour
 }
 
 // Grouping with points on display, only digits when read back.

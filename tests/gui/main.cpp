@@ -6,10 +6,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "ui/ProgramStyle.h"
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
+  krv::InstallProgramStyle();  // the program's look, disabled pictures included
   QTemporaryDir settingsDir;
   QSettings::setDefaultFormat(QSettings::IniFormat);
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());

@@ -14,7 +14,7 @@ has_anchor() { grep -qx "$1" <<<"$anchors"; }
 
 # The handbook's sections for the windows of the program, and every key the code uses.
 required="NEW_TEAM OWN_TEAM TEAM_PERSONAL TEAM_PLAYER TEAM_AUSGABEN TEAM_EINNAHMEN TEAM_GAME TEAM_MISC
-          PLAYER_CHANGE PLAYER_FERTIGKEITEN PLAYER_NEW PLAYER_DELETE"
+          PLAYER_CHANGE PLAYER_FERTIGKEITEN PLAYER_NEW PLAYER_DELETE TEAM_KOPF TEAMWERT EIGENSCHAFTEN VOLK_AENDERN"
 used=$(grep -rhoE '"#[A-Z][A-Z_]+"' "$source_dir/src" | tr -d '"#' | sort -u)
 [ -n "$used" ] || fail "found no help keys in the code"
 for key in $required $used; do has_anchor "$key" || fail "Hilfe.html has no section #$key"; done
@@ -26,6 +26,15 @@ done
 for picture in $(grep -oE '<img src="[^"]+"' "$help" | sed 's/<img src="\(.*\)"/\1/'); do
   [ -f "$source_dir/share/Dok/$picture" ] || fail "Hilfe.html shows $picture, which does not exist"
 done
+
+# What the handbook says about the rules: the own race's positions as the builder offers them,
+# and the head coach outside the team value.
+own_race=$(sed -n '/Eine eigene Rasse entwerfen/,/<\/table>/p' "$help")
+for position in Feldspieler Fänger Werfer Superspieler; do
+  grep -q "<td>$position</td>" <<<"$own_race" || fail "the own race's table lacks the position $position"
+done
+! grep -qi 'Blitzer' <<<"$own_race" || fail "the own race's table names a Blitzer, which the builder does not offer"
+grep -q 'Der Trainer zählt nicht mit' "$help" || fail "the handbook does not say that the head coach is not in the team value"
 
 sounds=$(grep -rhoE '"(Sounds/)?[A-Za-z0-9-]+\.(wav|WAV)"' "$source_dir/src" | tr -d '"' | sed 's|^Sounds/||' | sort -u)
 [ -n "$sounds" ] || fail "found no sounds in the code"

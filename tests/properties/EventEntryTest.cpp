@@ -25,12 +25,12 @@ class Events : public ::testing::Test {
 // deleting one deduction gives its re-roll back so the next is allowed. Comparing against
 // one price's count only, or not counting down, would get this wrong.
 TEST_F(Events, DeductionOnlyWhileRerollsRemain) {
-  EXPECT_TRUE(AddEvent(Team(), DeductionText("Orkland"), kEreignisMarkenAbzug).changed);
+  EXPECT_TRUE(AddEvent(Team(), DeductionText("Orkland"), kEreignisMarkenAbzug).applied);
   EXPECT_EQ(Team().m_nMarkenAbzug, 2);
   EXPECT_EQ(Team().m_Ereignisse.back()->m_strText, "Abzug einer Trainingsmarke im Spiel gegen Orkland");
   const size_t events = Team().m_Ereignisse.size();
-  const SeasonOutcome refused = AddEvent(Team(), DeductionText("Zwerge"), kEreignisMarkenAbzug);
-  EXPECT_EQ(refused.refusal, "Sie haben keine Trainingsmarken mehr!!!");
+  const ChangeOutcome refused = AddEvent(Team(), DeductionText("Zwerge"), kEreignisMarkenAbzug);
+  EXPECT_EQ(refused.refusal.text, "Sie haben keine Trainingsmarken mehr!!!");
   EXPECT_EQ(Team().m_nMarkenAbzug, 2);
   EXPECT_EQ(Team().m_Ereignisse.size(), events);
 
@@ -38,11 +38,11 @@ TEST_F(Events, DeductionOnlyWhileRerollsRemain) {
             "Abzug einer Trainingsmarke im Spiel gegen Zwergenstürmer\nDiesen Eintrag wirklich löschen?");
   DeleteEvent(Team(), 0);
   EXPECT_EQ(Team().m_nMarkenAbzug, 1);
-  EXPECT_TRUE(AddEvent(Team(), DeductionText("Zwerge"), kEreignisMarkenAbzug).changed);
+  EXPECT_TRUE(AddEvent(Team(), DeductionText("Zwerge"), kEreignisMarkenAbzug).applied);
 
   // A double-price re-roll counts too.
   Team().m_nMarken2 = 1;
-  EXPECT_TRUE(AddEvent(Team(), DeductionText("Elfen"), kEreignisMarkenAbzug).changed);
+  EXPECT_TRUE(AddEvent(Team(), DeductionText("Elfen"), kEreignisMarkenAbzug).applied);
   EXPECT_EQ(m_host.Count("modified"), 4u);
 }
 
@@ -54,7 +54,7 @@ TEST_F(Events, DeleteAndChangeKeepTheCountsSound) {
   DeleteEvent(Team(), 1);
   EXPECT_EQ(Team().m_nMarkenAbzug, 1);
 
-  EXPECT_TRUE(ChangeEvent(Team(), 0, "Regen").changed);
+  EXPECT_TRUE(ChangeEvent(Team(), 0, "Regen").applied);
   EXPECT_EQ(Team().m_Ereignisse[0]->m_nArt, kEreignisMarkenAbzug);
   EXPECT_EQ(Team().m_Ereignisse[0]->m_strText, "Regen");
 
@@ -62,19 +62,19 @@ TEST_F(Events, DeleteAndChangeKeepTheCountsSound) {
   DeleteEvent(Team(), 0);
   EXPECT_EQ(Team().m_nMarkenAbzug, 0);
   EXPECT_TRUE(Team().m_Ereignisse.empty());
-  EXPECT_TRUE(DeleteEvent(Team(), 0).refused);
+  EXPECT_TRUE(DeleteEvent(Team(), 0).Refused());
 }
 
 // The same logo chosen again must not mark the team modified; removing an absent logo
 // changes nothing either.
 TEST_F(Events, LogoChangesOnlyWhenDifferent) {
-  EXPECT_FALSE(SetLogo(Team(), "/home/trainer/Logos/orks.bmp").changed);
+  EXPECT_FALSE(SetLogo(Team(), "/home/trainer/Logos/orks.bmp").applied);
   EXPECT_EQ(m_host.Count("modified"), 0u);
-  EXPECT_TRUE(SetLogo(Team(), "/home/trainer/Logos/Orks.bmp").changed);
+  EXPECT_TRUE(SetLogo(Team(), "/home/trainer/Logos/Orks.bmp").applied);
   EXPECT_EQ(Team().m_strLogo, "/home/trainer/Logos/Orks.bmp");
-  EXPECT_TRUE(RemoveLogo(Team()).changed);
+  EXPECT_TRUE(RemoveLogo(Team()).applied);
   EXPECT_TRUE(Team().m_strLogo.empty());
-  EXPECT_FALSE(RemoveLogo(Team()).changed);
+  EXPECT_FALSE(RemoveLogo(Team()).applied);
   EXPECT_EQ(m_host.Count("modified"), 2u);
 }
 

@@ -84,7 +84,7 @@ class Booking : public ::testing::Test {
     m_team->Recalculate();
     m_team->m_pHost = &m_host;
   }
-  SeasonOutcome Book(int choice, const std::string& name = {}, const std::string& text = {}, int32_t value = 0) {
+  ChangeOutcome Book(int choice, const std::string& name = {}, const std::string& text = {}, int32_t value = 0) {
     return BookExpense(*m_team, ExpenseBooking{choice, name, text, value});
   }
   std::unique_ptr<CKRTeam> m_team;
@@ -95,13 +95,13 @@ class Booking : public ::testing::Test {
 // later delete undo the wrong thing, a missing side effect would leave staff unpaid-for.
 TEST_F(Booking, EveryChoiceWithItsSideEffect) {
   const int32_t marken = m_team->m_nMarken;
-  EXPECT_TRUE(Book(kWahlCotrainer, "Gorbag").changed);
-  EXPECT_TRUE(Book(kWahlCheerleader, "Lugdusch").changed);
-  EXPECT_TRUE(Book(kWahlMarke).changed);
-  EXPECT_TRUE(Book(kWahlMarkeDoppelt).changed);
-  EXPECT_TRUE(Book(kWahlZauberer, "Bilbo").changed);
-  EXPECT_TRUE(Book(kWahlSani, "Doc").changed);
-  const SeasonOutcome loss = Book(kWahlVerlust, "Schiri bestochen", "Schiri bestochen", 20000);
+  EXPECT_TRUE(Book(kWahlCotrainer, "Gorbag").applied);
+  EXPECT_TRUE(Book(kWahlCheerleader, "Lugdusch").applied);
+  EXPECT_TRUE(Book(kWahlMarke).applied);
+  EXPECT_TRUE(Book(kWahlMarkeDoppelt).applied);
+  EXPECT_TRUE(Book(kWahlZauberer, "Bilbo").applied);
+  EXPECT_TRUE(Book(kWahlSani, "Doc").applied);
+  const ChangeOutcome loss = Book(kWahlVerlust, "Schiri bestochen", "Schiri bestochen", 20000);
   EXPECT_EQ(loss.sound, "Sounds/NeueAusgabe.wav");
   EXPECT_TRUE(loss.staffOrEventsChanged);
 
@@ -143,14 +143,14 @@ TEST_F(Booking, EveryChoiceWithItsSideEffect) {
 TEST_F(Booking, RefusalsChangeNothing) {
   m_team->AddCoTrainer("Gorbag");
   const size_t expenses = m_team->m_Ausgaben.size();
-  SeasonOutcome outcome = Book(kWahlCotrainer, "Gorbag");
-  EXPECT_TRUE(outcome.refused);
-  EXPECT_EQ(outcome.refusal, "Eine(n) CotrainerIn mit diesem\nNamen gibt es schon!");
-  EXPECT_TRUE(Book(kWahlSpieler).refused);
-  EXPECT_EQ(Book(-1).refusal, kNoChoiceMessage);
+  ChangeOutcome outcome = Book(kWahlCotrainer, "Gorbag");
+  EXPECT_TRUE(outcome.Refused());
+  EXPECT_EQ(outcome.refusal.text, "Eine(n) CotrainerIn mit diesem\nNamen gibt es schon!");
+  EXPECT_TRUE(Book(kWahlSpieler).Refused());
+  EXPECT_EQ(Book(-1).refusal.text, kNoChoiceMessage);
   m_team->m_Einnahmen.back()->m_nBetrag = 160000;  // a treasury of 100000
   m_team->Recalculate();
-  EXPECT_TRUE(Book(kWahlZauberer, "Bilbo").refused);
+  EXPECT_TRUE(Book(kWahlZauberer, "Bilbo").Refused());
   EXPECT_EQ(m_team->m_bZauberer, 0);
   EXPECT_EQ(m_team->m_Ausgaben.size(), expenses);
   EXPECT_EQ(m_host.Count("modified"), 0u);

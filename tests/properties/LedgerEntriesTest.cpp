@@ -28,8 +28,8 @@ TEST_F(LedgerEntries, IncomeCountsOnlyWholeThousands) {
   EXPECT_EQ(std::stoll(Team().m_strGold), std::stoll(gold) + 1000);
 
   const size_t entries = Team().m_Einnahmen.size();
-  const SeasonOutcome nothing = AddIncome(Team(), "Nichts", 0);
-  EXPECT_FALSE(nothing.changed);
+  const ChangeOutcome nothing = AddIncome(Team(), "Nichts", 0);
+  EXPECT_FALSE(nothing.applied);
   EXPECT_TRUE(nothing.sound.empty());
   EXPECT_EQ(Team().m_Einnahmen.size(), entries);
 }
@@ -37,20 +37,20 @@ TEST_F(LedgerEntries, IncomeCountsOnlyWholeThousands) {
 // The creation entries are protected; an expense changed to 0 would otherwise vanish from the
 // treasury silently, while an income entry may well be 0.
 TEST_F(LedgerEntries, ChangeRules) {
-  EXPECT_TRUE(ChangeLedgerEntry(Team(), Ledger::Expenses, 0, "Weg", 1).refused);
-  EXPECT_TRUE(ChangeLedgerEntry(Team(), Ledger::Income, 0, "Weg", 1).refused);
-  EXPECT_TRUE(DeleteLedgerEntry(Team(), Ledger::Income, 0).refused);
+  EXPECT_TRUE(ChangeLedgerEntry(Team(), Ledger::Expenses, 0, "Weg", 1).Refused());
+  EXPECT_TRUE(ChangeLedgerEntry(Team(), Ledger::Income, 0, "Weg", 1).Refused());
+  EXPECT_TRUE(DeleteLedgerEntry(Team(), Ledger::Income, 0).Refused());
   EXPECT_EQ(Team().m_Einnahmen[0]->m_strText, "Startkapital");
   EXPECT_EQ(Team().m_Ausgaben[0]->m_strText, "Team-Aufstellung");
 
-  EXPECT_FALSE(ChangeLedgerEntry(Team(), Ledger::Expenses, 1, "Null", 0).changed);
+  EXPECT_FALSE(ChangeLedgerEntry(Team(), Ledger::Expenses, 1, "Null", 0).applied);
   EXPECT_EQ(Team().m_Ausgaben[1]->m_strText, "Trainningsmarke");
   EXPECT_EQ(Team().m_Ausgaben[1]->m_nBetrag, 60000);
 
-  EXPECT_TRUE(ChangeLedgerEntry(Team(), Ledger::Expenses, 1, "Marke billig", 50000).changed);
+  EXPECT_TRUE(ChangeLedgerEntry(Team(), Ledger::Expenses, 1, "Marke billig", 50000).applied);
   EXPECT_EQ(Team().m_Ausgaben[1]->m_nArt, kAusgabeMarke);  // keeps its kind
   AddIncome(Team(), "Sponsor", 30000);
-  EXPECT_TRUE(ChangeLedgerEntry(Team(), Ledger::Income, 1, "Sponsor weg", 0).changed);
+  EXPECT_TRUE(ChangeLedgerEntry(Team(), Ledger::Income, 1, "Sponsor weg", 0).applied);
   EXPECT_EQ(Team().m_Einnahmen[1]->m_nBetrag, 0);
   EXPECT_EQ(Team().m_Einnahmen[1]->m_strText, "Sponsor weg");
 }
@@ -68,8 +68,8 @@ TEST_F(LedgerEntries, DeleteUndoesByKind) {
   Team().AddAusgabe("Trainningsmarke", 60000, kAusgabeUnbekannt);                  // row 5
   Team().AddAusgabe("Trainningsmarke", 120000, kAusgabeMarkeDoppelt);              // row 6
 
-  SeasonOutcome outcome = DeleteLedgerEntry(Team(), Ledger::Expenses, 6);  // no double re-roll bought
-  EXPECT_EQ(outcome.notices, std::vector<std::string>{"Minuswerte?"});
+  ChangeOutcome outcome = DeleteLedgerEntry(Team(), Ledger::Expenses, 6);  // no double re-roll bought
+  EXPECT_EQ(outcome.notices, (std::vector<Notice>{{NoticeKind::Information, "Minuswerte?"}}));
   EXPECT_EQ(Team().m_nMarken2, 0);
   outcome = DeleteLedgerEntry(Team(), Ledger::Expenses, 5);
   EXPECT_TRUE(outcome.notices.empty());
@@ -94,6 +94,19 @@ TEST_F(LedgerEntries, DeleteUndoesByKind) {
   EXPECT_EQ(Team().m_Ausgaben.size(), 1u);
   EXPECT_EQ(m_host.Count("modified"), 6u);
   EXPECT_EQ(m_host.Count("confirm"), 0u);  // the page asks, not the core
+}
+
+// The leaving event names the title the expense was booked for: a wizard must not leave as
+// a master chef.
+TEST_F(LedgerEntries, StaffLeavesUnderItsTitle) {
+  for (auto [kind, title] : {std::pair{kAusgabeZauberer, "Zauberer"}, std::pair{kAusgabeAlchemist, "Alchemist"}}) {
+    Team().m_bZauberer = 1;
+    Team().m_strZauberer = "Merlin";
+    Team().AddAusgabe("Zauberer Merlin angeworben.", 150000, kind);
+    ASSERT_TRUE(DeleteLedgerEntry(Team(), Ledger::Expenses, Team().m_Ausgaben.size() - 1).applied);
+    EXPECT_EQ(Team().m_Ereignisse.back()->m_strText,
+              std::string("Der ") + title + " Merlin verlässt das Team! (Nachträgliche Änderung)");
+  }
 }
 
 // The questions name the entry; a wrong row would have the coach confirm another entry.

@@ -66,7 +66,7 @@ TEST_F(Matches, RecordWithIncomeAndChangeWithout) {
   MatchEntry entry = Match("Orkland", 3, 1);
   entry.einnahmen = 60000;
   entry.liga = 1;
-  const SeasonOutcome outcome = RecordMatch(Team(), entry);
+  const ChangeOutcome outcome = RecordMatch(Team(), entry);
   EXPECT_EQ(outcome.sound, "Sounds/Gewonnen.wav");
   const CKRGames& game = *Team().m_Games.back();
   EXPECT_EQ(game.m_nNummer, 2);
@@ -93,7 +93,7 @@ TEST_F(Matches, RecordWithIncomeAndChangeWithout) {
   without.inEinnahmen = false;
   RecordMatch(Team(), without);
   EXPECT_EQ(Team().m_Einnahmen.size(), incomes);
-  EXPECT_TRUE(RecordMatch(Team(), Match("Zwerge", 20, 1)).refused);
+  EXPECT_TRUE(RecordMatch(Team(), Match("Zwerge", 20, 1)).Refused());
   EXPECT_EQ(Team().m_Games.size(), 3u);
   EXPECT_EQ(m_host.Count("modified"), 3u);
 }
@@ -110,7 +110,7 @@ TEST_F(Matches, FanFactorFollowsTheMatches) {
   EXPECT_EQ(Team().FanFactorInForce(), base + 1);
   EXPECT_EQ(DeleteMatchQuestion(Team(), 2), "Das Spiel gegen C wirklich löschen?");
   const size_t incomes = Team().m_Einnahmen.size();
-  EXPECT_TRUE(DeleteMatch(Team(), 2).changed);
+  EXPECT_TRUE(DeleteMatch(Team(), 2).applied);
   EXPECT_EQ(Team().m_nFanFactorAdjustment, 2);
   EXPECT_EQ(Team().m_Einnahmen.size(), incomes);  // its income entry stays
 }

@@ -26,8 +26,8 @@ TEST(RaceRepair, Choices) {
 }
 
 // Catches: inactive players listed, codes outside the table or of star players read wrongly,
-// a row outside the table written as a code. (Assigning to two selected players through
-// the dialog: VolkAendernDlgTest.)
+// a row outside the table written as a code, the team changed before the dialog closed.
+// (Assigning to two selected players through the dialog: VolkAendernDlgTest.)
 TEST(RaceRepair, RowsAndAssigningPositionCodes) {
   CKRTeam team;
   team.AddSpieler(1, "Grischnak", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", 100, 28);
@@ -36,34 +36,57 @@ TEST(RaceRepair, RowsAndAssigningPositionCodes) {
   team.AddSpieler(4, "Morgul", "Star", 5, 3, 3, 9, 50000, "", 103, 222);
   team.m_Spieler[1]->m_nStatus = kStatusVerkauft;
 
-  const std::vector<RaceRepairRow> rows = RaceRepairRows(team);
+  RaceRepair repair = StartRaceRepair(team);
+  std::vector<RaceRepairRow> rows = RaceRepairRows(team, repair);
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].positionByCode, "Blitzer");
   EXPECT_EQ(rows[1].positionByCode, "???");
   EXPECT_EQ(rows[2].positionByCode, "Eigener Starplayer");
+  EXPECT_FALSE(repair.changed);
 
-  EXPECT_TRUE(AssignPositionType({rows[0].player}, 11));  // [Elfen] Fänger: code 10
-  EXPECT_FALSE(AssignPositionType({rows[0].player}, -1));
-  EXPECT_FALSE(AssignPositionType({rows[0].player}, static_cast<int>(g_Kader.size())));
-  EXPECT_EQ(team.m_Spieler[0]->m_nPositionCode, 10);
+  EXPECT_FALSE(AssignPositionType(repair, {0}, -1));
+  EXPECT_FALSE(AssignPositionType(repair, {0}, static_cast<int>(g_Kader.size())));
+  EXPECT_FALSE(repair.changed);
+  EXPECT_TRUE(AssignPositionType(repair, {0, 1}, 11));  // [Elfen] Fänger: code 10
+  EXPECT_TRUE(repair.changed);
+  rows = RaceRepairRows(team, repair);
+  EXPECT_EQ(rows[0].positionByCode, "Fänger");
+  EXPECT_EQ(rows[1].positionByCode, "Fänger");
+  EXPECT_EQ(team.m_Spieler[0]->m_nPositionCode, 28);  // not yet taken over
 }
 
-// Catches: the race taken over without marking the team modified, a race number outside the
-// table written into the team.
-TEST(RaceRepair, ApplyingTheRace) {
+// Catches: codes given to the wrong players (the sold one between them), the race taken over
+// without marking the team modified, a race outside the table written, an unchanged dialog
+// marking the team modified.
+TEST(RaceRepair, ApplyingTheRepair) {
   CKRTeam team;
   test::FakeTeamHost host;
   team.m_pHost = &host;
   team.m_nRasse = 10;
-  EXPECT_TRUE(ApplyRaceChoice(team, 12, "egal"));
-  EXPECT_EQ(team.m_nRasse, 12);
-  EXPECT_EQ(team.m_strRassenName, "egal");
+  team.AddSpieler(1, "Grischnak", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", 100, 28);
+  team.AddSpieler(2, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", 101, 25);
+  team.AddSpieler(3, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", 102, 25);
+  team.m_Spieler[1]->m_nStatus = kStatusVerkauft;
+
+  RaceRepair repair = StartRaceRepair(team);
+  EXPECT_FALSE(ApplyRaceRepair(team, repair).applied);
+  EXPECT_EQ(host.Count("modified"), 0u);
+
+  AssignPositionType(repair, {1}, 11);
+  repair.race = 15;
+  repair.ownRaceName = "Gnome";
+  EXPECT_TRUE(ApplyRaceRepair(team, repair).applied);
+  EXPECT_EQ(team.m_Spieler[0]->m_nPositionCode, 28);
+  EXPECT_EQ(team.m_Spieler[1]->m_nPositionCode, 25);
+  EXPECT_EQ(team.m_Spieler[2]->m_nPositionCode, 10);
+  EXPECT_EQ(team.m_nRasse, 15);
+  EXPECT_EQ(team.m_strRassenName, "Gnome");
   EXPECT_EQ(host.Count("modified"), 1u);
   EXPECT_EQ(host.Count("recalculated"), 1u);
-  EXPECT_FALSE(ApplyRaceChoice(team, 16, "x"));
-  EXPECT_FALSE(ApplyRaceChoice(team, -1, "x"));
-  EXPECT_EQ(team.m_nRasse, 12);
-  EXPECT_EQ(host.Count("modified"), 1u);
+
+  repair.race = 16;
+  EXPECT_TRUE(ApplyRaceRepair(team, repair).applied);
+  EXPECT_EQ(team.m_nRasse, 15);
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ TEST(TeamHeader, FanNoticeOncePerDrop) {
   EXPECT_EQ(outcome.notices[0].text,
             "Sie haben keine Fans mehr!\nUnd sind damit Ihres Amtes enthoben\nund Ihre Mannschaft "
             "aufgelöst!\nSo 'n Pech!");
+  EXPECT_EQ(outcome.notices[0].kind, NoticeKind::Plain);  // no sign, only "OK"
   team.m_nFanFaktor = -2;
   EXPECT_TRUE(RunFanCheck(team).notices.empty());  // still none: nothing more
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
@@ -29,6 +30,8 @@
 #include "create/qt/RassenAuswahlDlg.h"
 #include "create/qt/TeamErstellenDlg.h"
 #include "model/TeamFile.h"
+#include "properties/qt/AusgabeDlg.h"
+#include "properties/qt/NeuesSpielDlg.h"
 #include "properties/qt/PropertySheet.h"
 #include "roster/qt/KrashballView.h"
 #include "roster/qt/NeueFertigkeitenDlg.h"
@@ -38,6 +41,7 @@
 #include "sheet/qt/DruckenDlg.h"
 #include "support/SeasonTeam.h"
 #include "ui/MessageBoxes.h"
+#include "ui/NumberEdit.h"
 
 namespace {
 
@@ -155,6 +159,31 @@ void RosterDialogs() {
   remove.hide();
 }
 
+// The purchase dialog with a re-roll chosen, and a match being entered.
+void SeasonDialogs() {
+  auto team = krv::test::MakeSeasonTeam();
+  team->Recalculate();
+  krv::CAusgabeDlg expense(*team, false);
+  expense.show();
+  Child<QRadioButton>(&expense, "wahl2")->click();
+  Save(&expense, QStringLiteral("ausgabe.png"));
+  expense.hide();
+
+  krv::CNeuesSpielDlg match({"Altdorfer Greifen", "Zwergenstürmer"});
+  match.show();
+  match.GegnerEdit()->setText(QStringLiteral("Zwergenstürmer"));
+  match.EigeneToreEdit()->setText(QStringLiteral("2"));
+  match.GegnerToreEdit()->setText(QStringLiteral("1"));
+  match.DatumEdit()->setText(QStringLiteral("12.03.07"));
+  match.ZuschauerEdit()->setText(QStringLiteral("15.000"));
+  match.EinnahmenEdit()->setText(QStringLiteral("40.000"));
+  match.FanCombo()->setCurrentIndex(1);
+  match.LigaCheck()->setChecked(true);
+  match.EinnahmenCheck()->setChecked(true);
+  Save(&match, QStringLiteral("neues-spiel.png"));
+  match.hide();
+}
+
 // The print dialog's page choice.
 void PrintDialog() {
   krv::CDruckenDlg print(krv::PrintMode::kAllPages);
@@ -203,6 +232,7 @@ int main(int argc, char** argv) {
   TeamWindows(app, work.path());
   CreationDialogs();
   RosterDialogs();
+  SeasonDialogs();
   PrintDialog();
   SettingsSheet(app);
   return g_failures ? 1 : 0;

@@ -8,6 +8,7 @@
 #include "app/SettingsSheet.h"
 #include "app/qt/EinstellungsPages.h"
 #include "app/qt/TeamListPage.h"
+#include "ui/OkCancelButtons.h"
 #include "ui/ProgramServices.h"
 #include "ui/WindowPlacement.h"
 #include "update/qt/UpdateServerSetting.h"
@@ -28,15 +29,7 @@ EinstellungsSheet::EinstellungsSheet(ProgramServices& services, QWidget* parent)
   m_pTabs->addTab(m_pDrucken, QStringLiteral("Drucken"));
   m_pTabs->setCurrentIndex(services.m_nLetzteEinstellungsSeite);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
-  // Return in the team name field adds the name; it must not close the sheet as well.
-  for (QAbstractButton* button : buttons->buttons())
-    if (auto* push = qobject_cast<QPushButton*>(button)) push->setAutoDefault(false);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_pTabs, 1);

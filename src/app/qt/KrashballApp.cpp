@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ProgramVersion.h"
+#include "app/qt/ProgramIcon.h"
 #include "model/FileIO.h"
 
 namespace krv {
@@ -40,7 +41,8 @@ void CKrashballApp::ShowAbout(QWidget* parent) {
   box.setWindowTitle(QStringLiteral("Die Krashball-Teamverwaltung"));
   auto* layout = new QVBoxLayout(&box);
   auto* icon = new QLabel(&box);
-  icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+  icon->setObjectName(QStringLiteral("programIcon"));
+  icon->setPixmap(ProgramIcon().pixmap(48, 48));
   layout->addWidget(icon, 0, Qt::AlignHCenter);
   auto* title = new QLabel(
       QStringLiteral("<b>Krashball Teamverwaltung</b><br>Version %1").arg(QString::fromLatin1(kProgramVersion)), &box);

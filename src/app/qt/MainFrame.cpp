@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <optional>
 
 #include "app/qt/ChildFrame.h"
@@ -87,7 +88,7 @@ void CMainFrame::CreateMenus() {
   connect(m_pClose, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->close();
   });
-  m_pSave = AddAction(file, "save", QStringLiteral("S&peichern"), QStringLiteral("Speichert das aktive Team.\nSpeichern"),
+  m_pSave = AddAction(file, "save", QStringLiteral("S&peichern"), QStringLiteral("Speichert das aktiveTeam.\nKrashball-Team speichern."),
                             QKeySequence(Qt::CTRL | Qt::Key_S));
   m_pSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   connect(m_pSave, &QAction::triggered, this, [this] {
@@ -172,9 +173,25 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolBar() {
   QToolBar* bar = addToolBar(QStringLiteral("Symbolleiste"));
   bar->setObjectName("toolBar");
-  bar->addActions({m_pNew, m_pOpen, m_pSave, m_pSaveAll});
+  // Save, save all, print and preview belong to the team menu, which is hidden without a
+  // team window; their buttons stay on the bar, greyed.
+  const auto teamButton = [bar](QAction* action) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(action->objectName() + QStringLiteral("Button"));
+    button->setDefaultAction(action);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIconSize(bar->iconSize());
+    connect(bar, &QToolBar::iconSizeChanged, button, &QToolButton::setIconSize);
+    connect(bar, &QToolBar::toolButtonStyleChanged, button, &QToolButton::setToolButtonStyle);
+    bar->addWidget(button);
+  };
+  bar->addActions({m_pNew, m_pOpen});
+  teamButton(m_pSave);
+  teamButton(m_pSaveAll);
   bar->addSeparator();
-  bar->addActions({m_pPrint, m_pPreview});
+  teamButton(m_pPrint);
+  teamButton(m_pPreview);
   bar->addSeparator();
   bar->addAction(m_pSettings);
   // "&Ansicht" switches the toolbar and the status bar on and off.
@@ -202,7 +219,7 @@ void CMainFrame::UpdateActions() {
   for (QAction* action : m_teamActions) action->setVisible(teamActive);
   const bool several = TeamWindows().size() > 1;
   for (QAction* action : {m_pMinimizeAll, m_pRestoreAll, m_pCloseAll}) action->setEnabled(several);
-  for (QAction* action : {m_pClose, m_pSaveAs, m_pSaveAll}) action->setEnabled(teamActive);
+  for (QAction* action : {m_pClose, m_pSaveAs, m_pSaveAll, m_pPrint, m_pPreview}) action->setEnabled(teamActive);
   // "S&peichern" only while the active team has changes to save.
   m_pSave->setEnabled(teamActive && ActiveTeamWindow()->Document()->IsModified());
   FillWindowList();
@@ -222,7 +239,8 @@ void CMainFrame::FillWindowList() {
     QAction* action = m_windowMenu->addAction(number + ' ' + child->windowTitle());
     action->setObjectName(QStringLiteral("window%1").arg(i + 1));
     action->setStatusTip(QStringLiteral("Aktiviert dieses Fenster."));
-    action->setCheckable(true);
+    // Only the active window carries a tick; the others show no empty box.
+    action->setCheckable(child == active);
     action->setChecked(child == active);
     connect(action, &QAction::triggered, this, [this, child] {
       if (child->isMinimized()) child->showNormal();
@@ -319,7 +337,7 @@ void CMainFrame::OnPrint(PrintCommand command) {
       const QString path = child->Document()->PathName();
       const QString proposed = path.isEmpty() ? m_pApp->DataFolder() + "/" + QString::fromStdString(team.m_strName) + ".pdf"
                                               : QFileInfo(path).absolutePath() + "/" + QFileInfo(path).completeBaseName() + ".pdf";
-      m_printing.ExportPdf(this, team, settings, proposed, m_pApp->m_Settings.m_bEigenerDateidialog != 0);
+      m_printing.ExportPdf(this, team, settings, proposed, *m_pApp);
       break;
     }
   }

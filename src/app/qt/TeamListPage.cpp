@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,14 +52,25 @@ EinstellungsPage3::EinstellungsPage3(const CKRStringArray& teams, QWidget* paren
   layout->setColumnStretch(1, 1);
   layout->setRowStretch(1, 1);
 
-  // "&Übernehmen" is the page's default: Return in the name field adds the name, not OK.
+  // Return in the name field adds the name; it must not reach the sheet's OK.
+  m_pName->installEventFilter(this);
   connect(uebernehmen, &QPushButton::clicked, this, &EinstellungsPage3::OnUebernehmen);
-  connect(m_pName, &QLineEdit::returnPressed, this, &EinstellungsPage3::OnUebernehmen);
   connect(m_pLoeschen, &QPushButton::clicked, this, &EinstellungsPage3::OnLoeschen);
   connect(m_pList, &QListWidget::itemSelectionChanged, this,
           [this] { m_pLoeschen->setEnabled(!m_pList->selectedItems().isEmpty()); });
   connect(m_pList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { m_pName->setText(item->text()); });
   FillList();
+}
+
+bool EinstellungsPage3::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_pName && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      OnUebernehmen();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void EinstellungsPage3::FillList() {

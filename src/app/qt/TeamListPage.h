@@ -20,6 +20,9 @@ class EinstellungsPage3 : public QWidget {
 
   const TeamListEdit& Teams() const { return m_Teams; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void OnUebernehmen();
   void OnLoeschen();

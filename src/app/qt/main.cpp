@@ -20,6 +20,7 @@
 #include "app/qt/StartOptions.h"
 #include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramStyle.h"
 #include "ui/QuickHelpSettings.h"
 
 int main(int argc, char** argv) {
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Krashball-Verwaltung"));
   QApplication::setApplicationVersion(QString::fromLatin1(krv::kProgramVersion));
   QApplication::setWindowIcon(krv::ProgramIcon());
+  krv::InstallProgramStyle();
   QGuiApplication::setDesktopFileName(QStringLiteral("krashball"));
 
   // The standard texts of Qt's own dialogs and shortcuts in German ("Strg+S").

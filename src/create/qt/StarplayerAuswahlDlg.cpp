@@ -20,6 +20,21 @@ constexpr int kColumnCount = 7;
 constexpr int kNameColumn = 0;
 constexpr int kSkillsColumn = 6;
 
+// The list marks no row before the coach chooses one: getting the focus does not make the
+// first row current (which looks chosen while "&Übernehmen" is still disabled); the arrow
+// keys and a click choose a row.
+class OfferList : public QTreeWidget {
+ public:
+  using QTreeWidget::QTreeWidget;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    const bool hadCurrent = currentIndex().isValid();
+    QTreeWidget::focusInEvent(event);
+    if (!hadCurrent && selectedItems().isEmpty()) selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+  }
+};
+
 }  // namespace
 
 CStarplayerAuswahlDlg::CStarplayerAuswahlDlg(int32_t race, const CKRTeam* team, int32_t startingCapital,
@@ -32,7 +47,7 @@ CStarplayerAuswahlDlg::CStarplayerAuswahlDlg(int32_t race, const CKRTeam* team, 
   setWindowTitle(QStringLiteral("Starspieler kaufen"));
   setObjectName(QStringLiteral("CStarplayerAuswahlDlg"));
 
-  m_pList = new QTreeWidget(this);
+  m_pList = new OfferList(this);
   m_pList->setObjectName(QStringLiteral("list"));
   m_pList->setColumnCount(kColumnCount);
   m_pList->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Wert"), QStringLiteral("BW"), QStringLiteral("ST"),
@@ -52,6 +67,12 @@ CStarplayerAuswahlDlg::CStarplayerAuswahlDlg(int32_t race, const CKRTeam* team, 
   connect(m_pList, &QTreeWidget::itemSelectionChanged, this, [this] {
     const QList<QTreeWidgetItem*> selected = m_pList->selectedItems();
     Take(selected.isEmpty() ? nullptr : selected.first());
+  });
+
+  // A double click takes the player at once.
+  connect(m_pList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    Take(item);
+    Uebernehmen();
   });
 
   m_pCard = new QCheckBox(QString::fromUtf8(kBuilderCardLabel), this);

@@ -91,6 +91,7 @@ CTeamErstellenDlg::CTeamErstellenDlg(QWidget* parent) : QDialog(parent) {
 
   // Players: one row per position with its maximum and the number bought.
   auto* players = new QGroupBox(QStringLiteral("Spieler"), this);
+  players->setObjectName(QStringLiteral("players"));
   auto* playerGrid = new QGridLayout(players);
   auto* maxHeading = new QLabel(QStringLiteral("Max."), players);
   auto* countHeading = new QLabel(QStringLiteral("Anzahl"), players);
@@ -139,6 +140,7 @@ CTeamErstellenDlg::CTeamErstellenDlg(QWidget* parent) : QDialog(parent) {
 
   // Star players: four slots, each bought from the catalogue or built.
   auto* stars = new QGroupBox(QStringLiteral("Starspieler"), this);
+  stars->setObjectName(QStringLiteral("stars"));
   auto* starGrid = new QGridLayout(stars);
   for (int slot = 0; slot < kStarSlots; ++slot) {
     auto* label = new QLabel(QStringLiteral("%1:").arg(slot + 1), stars);
@@ -163,6 +165,7 @@ CTeamErstellenDlg::CTeamErstellenDlg(QWidget* parent) : QDialog(parent) {
 
   // The cost summary.
   auto* expenses = new QGroupBox(QStringLiteral("Ausgaben"), this);
+  expenses->setObjectName(QStringLiteral("expenses"));
   auto* expensesLayout = new QVBoxLayout(expenses);
   m_pSummary = new QListWidget(expenses);
   m_pSummary->setObjectName(QStringLiteral("summary"));
@@ -186,16 +189,15 @@ CTeamErstellenDlg::CTeamErstellenDlg(QWidget* parent) : QDialog(parent) {
   auto* staffRow = new QHBoxLayout;
   staffRow->addWidget(teamValues);
   staffRow->addWidget(staff);
+  // Everything to choose on the left, the cost summary beside it over the whole height, so
+  // that no corner stays empty.
   auto* left = new QVBoxLayout;
-  left->addWidget(players);
+  left->addWidget(players, 1);
   left->addLayout(staffRow);
-  left->addStretch(1);
-  auto* right = new QVBoxLayout;
-  right->addWidget(stars);
-  right->addWidget(expenses, 1);
+  left->addWidget(stars);
   auto* middle = new QHBoxLayout;
   middle->addLayout(left);
-  middle->addLayout(right, 1);
+  middle->addWidget(expenses, 1);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);

@@ -1,6 +1,7 @@
 #include "properties/qt/LedgerPage.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -50,6 +51,7 @@ LedgerPage::LedgerPage(KrashballDoc* doc, const LedgerPageDescription& descripti
   const bool expenses = description.ledger == Ledger::Expenses;
   SetUpList(m_pModel, expenses ? kExpenseColumns.data() : kIncomeColumns.data(), kLedgerColumnCount,
             expenses ? kExpenseListName : kIncomeListName);
+  List()->horizontalHeader()->setStretchLastSection(true);  // the text column reaches the list's edge
 
   AddMenuEntry(PageCommand::New, QString::fromUtf8(description.newEntryMenuText));
   AddMenuEntry(PageCommand::Delete, QStringLiteral("&Löschen"));

@@ -20,9 +20,9 @@ CMyPropertyPage5::CMyPropertyPage5(KrashballDoc* doc, QWidget* parent)
   auto* caption = new QLabel(QStringLiteral("Spiele:"), this);
   caption->setBuddy(List());
 
-  AddMenuEntry(PageCommand::New, QStringLiteral("&Neues Spiel"));
-  AddMenuEntry(PageCommand::Delete, QStringLiteral("Spiel &löschen"));
-  AddMenuEntry(PageCommand::Change, QStringLiteral("Spiel &ändern"));
+  AddMenuEntry(PageCommand::New, QStringLiteral("&Neues Spiel"), QStringLiteral("Neues Spiel eingeben."));
+  AddMenuEntry(PageCommand::Delete, QStringLiteral("Spiel &löschen"), QStringLiteral("Löscht das markierte Spiel."));
+  AddMenuEntry(PageCommand::Change, QStringLiteral("Spiel &ändern"), QStringLiteral("Markiertes Spiel verändern."));
 
   QHBoxLayout* bottom = AddListButtons();
   bottom->addStretch(1);

@@ -1,6 +1,7 @@
 #include "properties/qt/MiscPage.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -58,12 +59,13 @@ CMyPropertyPage6::CMyPropertyPage6(KrashballDoc* doc, QWidget* parent)
   setObjectName(QStringLiteral("CMyPropertyPage6"));
   setWindowTitle(QStringLiteral("Sonstiges"));
   SetUpList(m_pModel, kEventColumns.data(), kEventColumnCount, kEventListName);
+  List()->horizontalHeader()->setStretchLastSection(true);  // the text column reaches the list's edge
   auto* caption = new QLabel(QStringLiteral("Besonderheiten:"), this);
   caption->setBuddy(List());
 
-  AddMenuEntry(PageCommand::New, QStringLiteral("&Neu"));
-  AddMenuEntry(PageCommand::Delete, QStringLiteral("&Löschen"));
-  AddMenuEntry(PageCommand::Change, QStringLiteral("Ändern"));
+  AddMenuEntry(PageCommand::New, QStringLiteral("&Neu"), QStringLiteral("Neues Ereignis einfügen"));
+  AddMenuEntry(PageCommand::Delete, QStringLiteral("&Löschen"), QStringLiteral("Markiertes Ereignis löschen."));
+  AddMenuEntry(PageCommand::Change, QStringLiteral("Ändern"), QStringLiteral("Markiertes Ereignis ändern."));
   QHBoxLayout* buttons = AddListButtons();
   buttons->addStretch(1);
 

@@ -50,8 +50,8 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
   zombie->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
   zombie->setAccessibleName(QStringLiteral("Zombie wiederbeleben"));
 
-  AddMenuEntry(PageCommand::New, QStringLiteral("&Neuer Spieler"));
-  AddMenuEntry(PageCommand::Delete, QStringLiteral("Spieler &Löschen"));
+  AddMenuEntry(PageCommand::New, QStringLiteral("&Neuer Spieler"), QStringLiteral("Neuen Spieler einfügen."));
+  AddMenuEntry(PageCommand::Delete, QStringLiteral("Spieler &Löschen"), QStringLiteral("Markierten Spieler löschen."));
   AddMenuEntry(PageCommand::Change, QStringLiteral("Spielerwerte &ändern"));
   ContextMenu()->addSeparator();
   AddMenuEntry(PageCommand::SortByNumber, QStringLiteral("Nach Nr. sortieren"));

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QStatusTipEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -99,6 +101,7 @@ RecordListPage::RecordListPage(KrashballDoc* doc, const char* helpTopic, QWidget
   setProperty("helpTopic", QString::fromLatin1(helpTopic));
   m_pMenu = new QMenu(this);
   m_pMenu->setObjectName(QStringLiteral("contextMenu"));
+  connect(m_pMenu, &QMenu::aboutToHide, this, [this] { ShowPrompt(QString()); });
 }
 
 CKRTeam& RecordListPage::Team() const { return m_pDoc->Team(); }
@@ -163,8 +166,12 @@ QPushButton* RecordListPage::AddCommandButton(PageCommand command, const QString
   return button;
 }
 
-QAction* RecordListPage::AddMenuEntry(PageCommand command, const QString& text) {
+QAction* RecordListPage::AddMenuEntry(PageCommand command, const QString& text, const QString& prompt) {
   QAction* action = m_pMenu->addAction(text);
+  action->setStatusTip(prompt);
+  // A context menu is a window of its own, where a status tip would stop: the page passes it
+  // on towards the main window's status bar.
+  connect(action, &QAction::hovered, this, [this, action] { ShowPrompt(action->statusTip()); });
   m_Actions[Slot(command)] = action;
   connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
   UpdateCommandStates();
@@ -248,6 +255,11 @@ bool RecordListPage::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void RecordListPage::ShowPrompt(const QString& prompt) {
+  QStatusTipEvent tip(prompt);
+  QCoreApplication::sendEvent(this, &tip);
 }
 
 void RecordListPage::ShowContextMenu(const QPoint& globalPosition) {

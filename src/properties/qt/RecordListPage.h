@@ -71,7 +71,8 @@ class RecordListPage : public QWidget {
   void SetUpList(TeamListModel* model, const ListColumn* columns, int columnCount, const char* listName);
   // Creates a command's button (text may be empty) or context-menu entry.
   QPushButton* AddCommandButton(PageCommand command, const QString& text, const QString& toolTip);
-  QAction* AddMenuEntry(PageCommand command, const QString& text);
+  // `prompt` is shown in the main window's status bar while the entry is highlighted.
+  QAction* AddMenuEntry(PageCommand command, const QString& text, const QString& prompt = QString());
   // The buttons "&Neu", "&Löschen" and "&Ändern" with their pictures and quick-help texts,
   // side by side in a new row.
   QHBoxLayout* AddListButtons(const QString& newToolTip = QString(), const QString& deleteToolTip = QString(),
@@ -87,6 +88,7 @@ class RecordListPage : public QWidget {
 
  private:
   void ShowContextMenu(const QPoint& globalPosition);
+  void ShowPrompt(const QString& prompt);
 
   KrashballDoc* m_pDoc;
   QTableView* m_pList = nullptr;

@@ -1,9 +1,7 @@
 #include "properties/qt/SeasonServices.h"
 
-#include <QApplication>
-
 #include "app/qt/KrashballDoc.h"
-#include "properties/SeasonOutcome.h"
+#include "model/ChangeOutcome.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramServices.h"
 
@@ -25,15 +23,9 @@ bool UseOwnFileRequester(const KrashballDoc* doc) {
 
 QString DataFolderPath(const KrashballDoc* doc) { return doc->Services().DataFolder(); }
 
-bool ShowOutcome(QWidget* parent, KrashballDoc* doc, const SeasonOutcome& outcome) {
-  if (outcome.refused) {
-    if (outcome.refusal.empty()) QApplication::beep();
-    else ErrorBox(parent, QString::fromStdString(outcome.refusal));
-    return false;
-  }
-  for (const std::string& notice : outcome.notices) InformationBox(parent, QString::fromStdString(notice));
-  if (!outcome.sound.empty()) doc->Services().PlaySoundFile(QString::fromStdString(outcome.sound));
-  return outcome.changed;
+bool ShowOutcome(QWidget* parent, KrashballDoc* doc, const ChangeOutcome& outcome) {
+  doc->Services().ShowOutcome(parent, outcome);
+  return outcome.applied;
 }
 
 }  // namespace krv

@@ -12,7 +12,7 @@ class QWidget;
 namespace krv {
 
 class KrashballDoc;
-struct SeasonOutcome;
+struct ChangeOutcome;
 
 // The system team list in its stored order.
 std::vector<std::string> SystemTeamList(const KrashballDoc* doc);
@@ -26,6 +26,6 @@ QString DataFolderPath(const KrashballDoc* doc);
 // Shows what a change did: a refusal (an error box, or only the warning beep when it has no
 // text), its notices and its sound; the pages follow through the team's recalculation.
 // Returns whether the team changed.
-bool ShowOutcome(QWidget* parent, KrashballDoc* doc, const SeasonOutcome& outcome);
+bool ShowOutcome(QWidget* parent, KrashballDoc* doc, const ChangeOutcome& outcome);
 
 }  // namespace krv

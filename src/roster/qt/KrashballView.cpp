@@ -341,9 +341,7 @@ void CKrashballView::OnVolkAendern() {
   CKRTeam& team = m_pDoc->Team();
   CVolkAendernDlg dialog(team, this);
   dialog.exec();
-  if (!dialog.IsChanged()) return;
-  if (dialog.ChosenRace() >= 0) ApplyRaceChoice(team, dialog.ChosenRace(), dialog.OwnRaceName().toStdString());
-  else team.SetTeamModified();  // position codes were changed: the team must be saved
+  m_pDoc->Services().ShowOutcome(this, ApplyRaceRepair(team, dialog.Repair()));
 }
 
 }  // namespace krv

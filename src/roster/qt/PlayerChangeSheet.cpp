@@ -21,6 +21,7 @@
 #include "roster/NewSkills.h"
 #include "roster/qt/NeueFertigkeitenDlg.h"
 #include "ui/MessageBoxes.h"
+#include "ui/OkCancelButtons.h"
 #include "ui/ReadOnlyLook.h"
 #include "ui/WindowPlacement.h"
 
@@ -66,12 +67,7 @@ CPlayerChangeSheet::CPlayerChangeSheet(CKRTeam& team, CKRSpieler& player, bool c
                   QStringLiteral("Spielerwert ändern"));
   m_pTabs->addTab(BuildCareerPage(), style()->standardIcon(QStyle::SP_FileIcon), QStringLiteral("Lebenslauf"));
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_pTabs, 1);

@@ -28,6 +28,7 @@ QLineEdit* ShownValue(QWidget* parent, const char* objectName, const QString& te
 
 CTeamEigenschaftenDlg::CTeamEigenschaftenDlg(CKRTeam& team, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Eigenschaften"));
+  setProperty("helpTopic", QStringLiteral("#EIGENSCHAFTEN"));
   setObjectName(QStringLiteral("TeamEigenschaftenDlg"));
   const TeamStatistics stats = CountTeamStatistics(team);
 

@@ -23,8 +23,10 @@ QString FromStd(const std::string& text) { return QString::fromStdString(text); 
 
 }  // namespace
 
-CVolkAendernDlg::CVolkAendernDlg(CKRTeam& team, QWidget* parent) : QDialog(parent), m_team(team) {
+CVolkAendernDlg::CVolkAendernDlg(const CKRTeam& team, QWidget* parent)
+    : QDialog(parent), m_team(team), m_repair(StartRaceRepair(team)) {
   setWindowTitle(QStringLiteral("Volk ändern"));
+  setProperty("helpTopic", QStringLiteral("#VOLK_AENDERN"));
   setObjectName(QStringLiteral("VolkAendernDlg"));
 
   auto* explanation = new QLabel(
@@ -38,9 +40,9 @@ CVolkAendernDlg::CVolkAendernDlg(CKRTeam& team, QWidget* parent) : QDialog(paren
   m_pRasse->setObjectName(QStringLiteral("race"));
   for (const std::string& race : RaceChoices()) m_pRasse->addItem(FromStd(race));
   m_pRasse->setMaxVisibleItems(16);
-  m_pRasse->setCurrentIndex(team.m_nRasse >= 0 && team.m_nRasse < m_pRasse->count() ? team.m_nRasse : -1);
+  m_pRasse->setCurrentIndex(m_repair.race);
 
-  m_pEigene = new QLineEdit(FromStd(team.m_strRassenName), this);
+  m_pEigene = new QLineEdit(FromStd(m_repair.ownRaceName), this);
   m_pEigene->setObjectName(QStringLiteral("ownRace"));
   m_pEigene->setEnabled(team.m_nRasse == kEigeneRasse);
   auto* eigeneLabel = new QLabel(QStringLiteral("Eigene: "), this);
@@ -91,7 +93,10 @@ CVolkAendernDlg::CVolkAendernDlg(CKRTeam& team, QWidget* parent) : QDialog(paren
   layout->addLayout(buttons);
 
   connect(m_pRasse, &QComboBox::activated, this, &CVolkAendernDlg::OnRaceChosen);
-  connect(m_pEigene, &QLineEdit::textEdited, this, [this] { m_bChanged = true; });
+  connect(m_pEigene, &QLineEdit::textEdited, this, [this](const QString& text) {
+    m_repair.ownRaceName = text.toStdString();
+    m_repair.changed = true;
+  });
   connect(m_pSpieler, &QTreeWidget::itemSelectionChanged, this, &CVolkAendernDlg::OnSelectionChanged);
   connect(m_pSpieler, &QTreeWidget::itemDoubleClicked, this, [this] {
     if (m_pSpielertyp->isEnabled()) m_pSpielertyp->showPopup();
@@ -102,13 +107,10 @@ CVolkAendernDlg::CVolkAendernDlg(CKRTeam& team, QWidget* parent) : QDialog(paren
   resize(sizeHint().width(), 420);
 }
 
-int CVolkAendernDlg::ChosenRace() const { return m_pRasse->currentIndex(); }
-
-QString CVolkAendernDlg::OwnRaceName() const { return m_pEigene->text(); }
-
 void CVolkAendernDlg::OnRaceChosen() {
-  m_pEigene->setEnabled(m_pRasse->currentIndex() == kEigeneRasse);
-  m_bChanged = true;
+  m_repair.race = m_pRasse->currentIndex();
+  m_pEigene->setEnabled(m_repair.race == kEigeneRasse);
+  m_repair.changed = true;
 }
 
 void CVolkAendernDlg::OnSelectionChanged() {
@@ -117,37 +119,32 @@ void CVolkAendernDlg::OnSelectionChanged() {
 }
 
 void CVolkAendernDlg::OnPositionTypeChosen(int entry) {
-  std::vector<CKRSpieler*> selected;
+  std::vector<size_t> selected;
   for (int row = 0; row < m_pSpieler->topLevelItemCount(); ++row)
-    if (m_pSpieler->topLevelItem(row)->isSelected() && static_cast<size_t>(row) < m_rows.size())
-      selected.push_back(m_rows[static_cast<size_t>(row)]);
-  if (selected.empty()) return;
-  if (!AssignPositionType(selected, entry)) return;
-  m_bChanged = true;
+    if (m_pSpieler->topLevelItem(row)->isSelected()) selected.push_back(static_cast<size_t>(row));
+  if (selected.empty() || !AssignPositionType(m_repair, selected, entry)) return;
   FillPlayers();
 }
 
 void CVolkAendernDlg::FillPlayers() {
-  // The list keeps its scroll position and its selection across the refill.
+  // The list keeps its scroll position and its selection across the refill; its rows stay
+  // the same players.
   const int scroll = m_pSpieler->verticalScrollBar()->value();
-  QSet<const CKRSpieler*> selected;
+  QSet<int> selected;
   for (int row = 0; row < m_pSpieler->topLevelItemCount(); ++row)
-    if (m_pSpieler->topLevelItem(row)->isSelected() && static_cast<size_t>(row) < m_rows.size())
-      selected.insert(m_rows[static_cast<size_t>(row)]);
+    if (m_pSpieler->topLevelItem(row)->isSelected()) selected.insert(row);
 
   m_pSpieler->clear();
-  m_rows.clear();
   QList<QTreeWidgetItem*> items;
-  for (const RaceRepairRow& row : RaceRepairRows(m_team)) {
+  for (const RaceRepairRow& row : RaceRepairRows(m_team, m_repair)) {
     auto* item = new QTreeWidgetItem({FromStd(row.nummer), FromStd(row.name), FromStd(row.position),
                                       FromStd(row.positionByCode)});
     item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     items << item;
-    m_rows.push_back(row.player);
   }
   m_pSpieler->addTopLevelItems(items);
-  for (int row = 0; row < items.size(); ++row)
-    if (selected.contains(m_rows[static_cast<size_t>(row)])) items[row]->setSelected(true);
+  for (int row : selected)
+    if (row < items.size()) items[row]->setSelected(true);
   m_pSpieler->verticalScrollBar()->setValue(scroll);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // "Volk ändern": puts right a team whose race or players' position codes came out wrong after
-// races were added to the program. Position codes change on the players at once; the race and
-// the own race name are taken over by the caller when the dialog was changed.
+// races were added to the program. The dialog edits a RaceRepair; the caller takes it over
+// when the dialog closes.
 
 #include <QDialog>
-#include <vector>
+#include "roster/RaceRepair.h"
 
 class QComboBox;
 class QLineEdit;
@@ -13,17 +13,14 @@ class QTreeWidget;
 namespace krv {
 
 class CKRTeam;
-struct CKRSpieler;
 
 class CVolkAendernDlg : public QDialog {
   Q_OBJECT
  public:
-  explicit CVolkAendernDlg(CKRTeam& team, QWidget* parent = nullptr);
+  explicit CVolkAendernDlg(const CKRTeam& team, QWidget* parent = nullptr);
 
-  // Results, read after the dialog closed.
-  bool IsChanged() const { return m_bChanged; }
-  int ChosenRace() const;        // 0 to 15, or -1 when none is chosen
-  QString OwnRaceName() const;   // the "Eigene: " text
+  // The result, read after the dialog closed.
+  const RaceRepair& Repair() const { return m_repair; }
 
  private:
   void OnRaceChosen();
@@ -31,13 +28,12 @@ class CVolkAendernDlg : public QDialog {
   void OnPositionTypeChosen(int entry);
   void FillPlayers();
 
-  CKRTeam& m_team;
+  const CKRTeam& m_team;
+  RaceRepair m_repair;
   QComboBox* m_pRasse;
   QLineEdit* m_pEigene;
   QTreeWidget* m_pSpieler;
   QComboBox* m_pSpielertyp;
-  std::vector<CKRSpieler*> m_rows;  // the player of each list row
-  bool m_bChanged = false;
 };
 
 }  // namespace krv

@@ -1,6 +1,5 @@
 #include "sheet/qt/TeamPrinting.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
@@ -10,10 +9,10 @@
 
 #include "model/FileIO.h"
 #include "model/Team.h"
-#include "qxtools/CCFileDialog.h"
 #include "sheet/TeamPrintout.h"
 #include "sheet/qt/DruckenDlg.h"
 #include "sheet/render/PrintoutRenderer.h"
+#include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
 
@@ -25,16 +24,9 @@ TeamPrinting::AskPdfPathFunction& AskPdfPathOverride() {
   return function;
 }
 
-QString AskPdfPath(QWidget* parent, const QString& proposed, bool ownRequester) {
+QString AskPdfPath(QWidget* parent, const QString& proposed, const ProgramServices& services) {
   if (AskPdfPathOverride()) return AskPdfPathOverride()(parent, proposed);
-  if (!ownRequester)
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Als PDF exportieren"), proposed,
-                                        QStringLiteral("PDF-Dokument (*.pdf);;Alle Dateien (*)"));
-  CCFileDialog requester(nullptr, false);
-  requester.SetProperties(false, proposed, QStringLiteral("PDF-Dokument (*.pdf)|*.pdf|Alle Dateien (*.*)|*.*||"),
-                          QString(), 0);
-  if (requester.DoModal() != CCFileDialog::IDOK) return QString();
-  return requester.GetPath(true);
+  return AskFileToSave(parent, services, PdfFileKind(), proposed);
 }
 
 // Draws the printout on a printer in landscape, honouring a page range chosen in its dialog.
@@ -110,10 +102,10 @@ void TeamPrinting::Preview(QWidget* parent, CKRTeam& team, const SheetPrintSetti
 }
 
 void TeamPrinting::ExportPdf(QWidget* parent, CKRTeam& team, const SheetPrintSettings& settings,
-                             const QString& proposedPath, bool ownRequester) {
+                             const QString& proposedPath, const ProgramServices& services) {
   const std::optional<PrintMode> mode = AskPages(parent, team);
   if (!mode) return;
-  const QString chosen = AskPdfPath(parent, proposedPath, ownRequester);
+  const QString chosen = AskPdfPath(parent, proposedPath, services);
   if (chosen.isEmpty()) return;
   const QString path = WithPdfExtension(chosen);
   // The dialog asked about the name as typed; a file under the completed name is asked about here.

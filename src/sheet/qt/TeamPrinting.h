@@ -16,6 +16,8 @@ class QWidget;
 
 namespace krv {
 
+class ProgramServices;
+
 class CKRTeam;
 
 class TeamPrinting {
@@ -31,10 +33,10 @@ class TeamPrinting {
   // "Sei&tenansicht": the same pages in a preview window.
   void Preview(QWidget* parent, CKRTeam& team, const SheetPrintSettings& settings);
   // "Als PDF &exportieren...": the same page choice, then a file; ".pdf" is appended when
-  // the name has no extension of that kind. `ownRequester`: the program's file requester
-  // instead of the system's dialog.
+  // the name has no extension of that kind. The file is asked for as the settings say (the
+  // program's file requester or the system's dialog).
   void ExportPdf(QWidget* parent, CKRTeam& team, const SheetPrintSettings& settings, const QString& proposedPath,
-                 bool ownRequester);
+                 const ProgramServices& services);
 
   // The page choice: the dialog "Drucken" for a team with matches, the team sheet alone
   // without asking for a team without. Nothing when the coach cancelled.

@@ -32,18 +32,17 @@ CHttpDownloadDlg::AskCredentialsFunction& AskCredentials() {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// http and https with a host; an address without a scheme is taken as http.
-QUrl ParseDownloadUrl(const QString& text) {
+}  // namespace
+
+QUrl CHttpDownloadDlg::ParseUrl(const QString& text) {
   auto usable = [](const QUrl& url) {
     return url.isValid() && !url.host().isEmpty() && (url.scheme() == "http" || url.scheme() == "https");
   };
-  QUrl url(text.trimmed(), QUrl::StrictMode);
-  if (usable(url)) return url;
-  url = QUrl(QStringLiteral("http://") + text.trimmed(), QUrl::StrictMode);
+  // Only an address without any scheme gets "http://": "ftp://host" stays refused.
+  const QString trimmed = text.trimmed();
+  const QUrl url(trimmed.contains(QStringLiteral("://")) ? trimmed : QStringLiteral("http://") + trimmed, QUrl::StrictMode);
   return usable(url) ? url : QUrl();
 }
-
-}  // namespace
 
 void CHttpDownloadDlg::SetAskCredentialsFunction(AskCredentialsFunction function) { AskCredentials() = std::move(function); }
 
@@ -100,7 +99,7 @@ CHttpDownloadDlg::~CHttpDownloadDlg() {
 }
 
 int CHttpDownloadDlg::exec() {
-  m_Url = ParseDownloadUrl(m_sURLToDownload);
+  m_Url = ParseUrl(m_sURLToDownload);
   if (m_Url.isEmpty()) return Rejected;
   if (QFileInfo::exists(m_sFileToDownloadInto) &&
       !QuestionBox(this, Q(FileExistsQuestion(m_sFileToDownloadInto.toStdString()))))

@@ -50,6 +50,10 @@ class CHttpDownloadDlg : public QDialog {
   using AskCredentialsFunction = std::function<std::optional<Credentials>(QWidget*, const QString& realm)>;
   static void SetAskCredentialsFunction(AskCredentialsFunction function);
 
+  // An http or https address with a host; one without a scheme is taken as http. Empty
+  // when the text is no such address.
+  static QUrl ParseUrl(const QString& text);
+
   // Every status text shown, in order (the window shows only the last).
   const QStringList& ShownStatuses() const { return m_statuses; }
 

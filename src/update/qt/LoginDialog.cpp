@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/OkCancelButtons.h"
 #include "update/qt/HttpDownloadDlg.h"
 
 namespace krv {
@@ -26,11 +27,7 @@ std::optional<Credentials> AskLogin(QWidget* parent, const QString& realm) {
   layout->addRow(note);
   layout->addRow(QStringLiteral("&Benutzername:"), user);
   layout->addRow(QStringLiteral("&Kennwort:"), password);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addRow(buttons);
+  layout->addRow(OkCancelButtons(&dialog));
   if (dialog.exec() != QDialog::Accepted || user->text().isEmpty()) return std::nullopt;
   return Credentials{user->text(), password->text()};
 }

@@ -48,6 +48,10 @@ void OnCheckForUpdate(QWidget* parent, ProgramServices& services) {
     InformationBox(parent, QString::fromUtf8(kNoUpdateServerText));
     return;
   }
+  if (CHttpDownloadDlg::ParseUrl(Q(UpdateFileUrl(server, kVersionFileName))).isEmpty()) {
+    ErrorBox(parent, Q(InvalidUpdateServerText(server)));
+    return;
+  }
   const QString folder = TargetFolder(services);
   const QString versionPath = folder + "/" + kVersionFileName;
   if (!Download(parent, Q(UpdateFileUrl(server, kVersionFileName)), versionPath, true)) return;

@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -153,6 +158,58 @@ TEST_F(TeamWindowsTest, WindowMenuListsTheOpenTeams) {
   EXPECT_EQ(listed(), QStringList({"&1 Orks.krt *", "&2 Elfen.krt ✓"}));
   Discard(orks);
   Discard(elfen);
+}
+
+// Catches: the save, save-all, print and preview buttons gone from the toolbar without a
+// team window instead of greyed; enabled without a team; status and tooltip texts other than
+// the program's own.
+TEST_F(TeamWindowsTest, ToolbarButtonsStayGreyedWithoutATeam) {
+  CMainFrame main(m_app.get());
+  main.resize(1100, 800);
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  const QStringList names = {"save", "saveAll", "print", "preview"};
+  const auto button = [&main](const QString& name) { return main.findChild<QToolButton*>(name + "Button"); };
+  for (const QString& name : names) {
+    ASSERT_NE(button(name), nullptr) << name.toStdString();
+    EXPECT_TRUE(button(name)->isVisible()) << name.toStdString();
+    EXPECT_FALSE(button(name)->isEnabled()) << name.toStdString();
+  }
+  CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
+  EXPECT_FALSE(button("save")->isEnabled());  // nothing to save yet
+  for (const char* name : {"saveAll", "print", "preview"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
+  orks->Document()->SetModifiedFlag(true);
+  EXPECT_TRUE(button("save")->isEnabled());
+  Discard(orks);
+  for (const QString& name : names) {
+    EXPECT_TRUE(button(name)->isVisible()) << name.toStdString();
+    EXPECT_FALSE(button(name)->isEnabled()) << name.toStdString();
+  }
+
+  EXPECT_EQ(main.Action("save")->statusTip(), "Speichert das aktiveTeam.");
+  EXPECT_EQ(button("save")->toolTip(), "Krashball-Team speichern.");
+  EXPECT_EQ(main.Action("print")->statusTip(), "Druckt das aktive Dokument.");
+  EXPECT_EQ(button("print")->toolTip(), "Team-Bogen ausdrucken.");
+  EXPECT_EQ(main.Action("preview")->statusTip(), "Druck-Vorschau.");
+  EXPECT_EQ(button("preview")->toolTip(), "Seitenansicht");
+}
+
+// Catches: the about box without the program's icon.
+TEST_F(TeamWindowsTest, AboutBoxShowsTheProgramIcon) {
+  bool shown = false;
+  QTimer::singleShot(0, [&shown] {
+    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    auto* icon = box->findChild<QLabel*>("programIcon");
+    ASSERT_NE(icon, nullptr);
+    const QImage picture = icon->pixmap().toImage();
+    EXPECT_EQ(picture.size(), QSize(48, 48));
+    EXPECT_GT(qAlpha(picture.pixel(24, 24)), 0);  // a picture, not an empty square
+    shown = true;
+    box->accept();
+  });
+  m_app->ShowAbout(nullptr);
+  EXPECT_TRUE(shown);
 }
 
 }  // namespace

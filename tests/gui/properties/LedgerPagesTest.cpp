@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -104,13 +105,16 @@ TEST_F(LedgerPagesTest, RefreshShowsNewEntry) {
   // A deleted entry is gone; nothing stays selected.
   test::MessageRecorder messages;
   messages.answers = {0};  // "&Löschen"
-  ASSERT_TRUE(Team().DeleteEinnahme(17).applied);
+  ASSERT_TRUE(DeleteLedgerEntry(Team(), Ledger::Income, 17).applied);
   EXPECT_EQ(m_income->List()->model()->rowCount(), 17);
 }
 
 // "&Löschen" and "&Ändern" only while a row is selected; menu entries alike.
 TEST_F(LedgerPagesTest, Enabling) {
   for (RecordListPage* page : {static_cast<RecordListPage*>(m_expenses.get()), static_cast<RecordListPage*>(m_income.get())}) {
+    // Room below the rows: beside them there is none, the last column reaches the right edge.
+    page->resize(700, 1000);
+    QCoreApplication::processEvents();
     test::ClickRow(page->List(), 1);
     for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change}) page->SetCommandHandler(c, [] {});
     EXPECT_EQ(test::EnabledButtons(page), "neu loeschen aendern");

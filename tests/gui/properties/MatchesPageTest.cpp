@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/properties/PageTestSupport.h"
+#include "properties/MatchEntry.h"
 #include "properties/MatchRows.h"
 #include "properties/qt/MatchesPage.h"
 #include "support/MessageRecorder.h"
@@ -71,7 +72,7 @@ TEST_F(MatchesPageTest, NewAndDeletedMatches) {
   test::ClickRow(m_page->List(), 5);
   test::MessageRecorder messages;
   messages.answers = {0};  // "&Löschen"
-  ASSERT_TRUE(Team().DeleteGame(2).applied);
+  ASSERT_TRUE(DeleteMatch(Team(), 2).applied);
   ASSERT_EQ(Model()->rowCount(), 15);
   EXPECT_EQ(Cell(Model(), 2, kMatchGegner), "Elfenwind Lanzen");
   EXPECT_EQ(Cell(Model(), 2, kMatchNr), "3L");

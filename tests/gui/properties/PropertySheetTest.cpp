@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 
@@ -94,6 +99,43 @@ TEST(PropertySheet, NoKeysOfItsOwn) {
   EXPECT_TRUE(sheet->isVisible());
   EXPECT_TRUE(window.isVisible());
   EXPECT_EQ(sheet->currentIndex(), 2);
+}
+
+// Catches: the context-menu prompts missing from the main window's status bar (they stop at
+// the menu's own window), or left standing after the menu closed; the last column of the
+// ledger and event lists stopping halfway instead of filling the list's width.
+TEST(PropertySheet, ContextPromptsAndFullWidthLists) {
+  auto doc = test::DocumentWith(test::MakeSampleTeam());
+  QMainWindow main;
+  auto* sheet = new CMyPropertySheet(doc.get(), &main);
+  main.setCentralWidget(sheet);
+  main.resize(1000, 600);
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  const auto prompt = [&main](RecordListPage* page, PageCommand command) {
+    main.statusBar()->clearMessage();
+    page->CommandAction(command)->hover();
+    return main.statusBar()->currentMessage();
+  };
+  EXPECT_EQ(prompt(sheet->PlayersPage(), PageCommand::New), "Neuen Spieler einfügen.");
+  EXPECT_EQ(prompt(sheet->PlayersPage(), PageCommand::Delete), "Markierten Spieler löschen.");
+  EXPECT_EQ(prompt(sheet->MatchesPage(), PageCommand::New), "Neues Spiel eingeben.");
+  EXPECT_EQ(prompt(sheet->MatchesPage(), PageCommand::Delete), "Löscht das markierte Spiel.");
+  EXPECT_EQ(prompt(sheet->MatchesPage(), PageCommand::Change), "Markiertes Spiel verändern.");
+  EXPECT_EQ(prompt(sheet->MiscPage(), PageCommand::New), "Neues Ereignis einfügen");
+  EXPECT_EQ(prompt(sheet->MiscPage(), PageCommand::Delete), "Markiertes Ereignis löschen.");
+  EXPECT_EQ(prompt(sheet->MiscPage(), PageCommand::Change), "Markiertes Ereignis ändern.");
+  emit sheet->MiscPage()->ContextMenu()->aboutToHide();
+  EXPECT_EQ(main.statusBar()->currentMessage(), "");
+
+  for (RecordListPage* page : {static_cast<RecordListPage*>(sheet->ExpensesPage()),
+                               static_cast<RecordListPage*>(sheet->IncomePage()),
+                               static_cast<RecordListPage*>(sheet->MiscPage())}) {
+    sheet->setCurrentWidget(page);
+    QCoreApplication::processEvents();
+    QTableView* list = page->List();
+    EXPECT_GE(list->horizontalHeader()->length(), list->viewport()->width()) << page->objectName().toStdString();
+  }
 }
 
 }  // namespace

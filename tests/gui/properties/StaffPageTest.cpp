@@ -12,18 +12,17 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
 #include "gui/CreationDialogDriver.h"
 #include "gui/properties/PageTestSupport.h"
+#include "gui/roster/RosterTestSupport.h"
+#include "properties/LedgerEntries.h"
 #include "properties/qt/LedgerPage.h"
 #include "properties/qt/MiscPage.h"
 #include "properties/qt/PersonalDlg.h"
 #include "properties/qt/PropertySheet.h"
 #include "properties/qt/StaffPage.h"
-#include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
-#include "support/TempFolder.h"
 
 namespace krv {
 namespace {
@@ -34,22 +33,16 @@ using test::WhenModal;
 constexpr int kJa = 0;
 constexpr int kNein = 1;
 
-class StaffPageTest : public test::TempFolderTest {
+class StaffPageTest : public test::ProgramTest {
  protected:
   void SetUp() override {
-    TempFolderTest::SetUp();
-    ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
-    m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
+    ProgramTest::SetUp();
     m_app->m_Settings.m_bFragen = 1;
-    m_app->m_Settings.m_bSound = 0;
-    test::ServicesOverride() = m_app.get();
   }
   void TearDown() override {
     m_sheet.reset();
     m_doc.reset();
-    test::ServicesOverride() = nullptr;
-    m_app.reset();
-    TempFolderTest::TearDown();
+    ProgramTest::TearDown();
   }
 
   // The team in a document and a sheet, wired as the team view wires them.
@@ -81,8 +74,6 @@ class StaffPageTest : public test::TempFolderTest {
   }
   int EventRows() { return m_sheet->MiscPage()->List()->model()->rowCount(); }
 
-  std::unique_ptr<CKrashballApp> m_app;
-  test::MessageRecorder m_messages;
   std::unique_ptr<KrashballDoc> m_doc;
   std::unique_ptr<CMyPropertySheet> m_sheet;
   CMyPropertyPage1* m_page = nullptr;
@@ -250,50 +241,45 @@ TEST_F(StaffPageTest, CheerleaderRenamedOnlyInCase) {
   EXPECT_TRUE(m_doc->IsModified());
 }
 
-// Renaming onto another cheerleader's name: the message, then the dialog again with the
-// name she had; nothing changes until a free name is given.
-TEST_F(StaffPageTest, DuplicateNameReopensWithPreviousName) {
+// A name another cheerleader has: the message, then the dialog again, nothing changed
+// meanwhile, until a free name is given. Renaming brings back the name she had; hiring for
+// the expense entry the name typed, and leaves the hired one in m_strEingabeName. A dialog
+// that closes on the duplicate, or comes back with the wrong name, shows here.
+TEST_F(StaffPageTest, DuplicateNameReopensTheDialog) {
   Open(test::MakeSampleTeam());
-  Select("cheerleader", "Cheerleader1");
   QString reopenedWith;
-  WhenModal<CPersonalDlg>([&](CPersonalDlg* dialog) {
-    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Cheerleader2"));
-    Child<QPushButton>(dialog, "ok")->click();
-    WhenModal<CPersonalDlg>([&](CPersonalDlg* again) {
-      reopenedWith = Child<QLineEdit>(again, "name")->text();
-      EXPECT_TRUE(Team().FindCheerleader("Cheerleader1"));  // unchanged meanwhile
-      Child<QLineEdit>(again, "name")->setText(QStringLiteral("Chiara"));
-      Child<QPushButton>(again, "ok")->click();
+  auto names = [&] {
+    std::vector<std::string> list;
+    for (const auto& c : Team().m_Cheerleader) list.push_back(c->m_strName);
+    return list;
+  };
+  auto answer = [&](const QString& free) {
+    WhenModal<CPersonalDlg>([&, free, before = names()](CPersonalDlg* dialog) {
+      Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Cheerleader2"));
+      Child<QPushButton>(dialog, "ok")->click();
+      WhenModal<CPersonalDlg>([&, free, before](CPersonalDlg* again) {
+        reopenedWith = Child<QLineEdit>(again, "name")->text();
+        EXPECT_EQ(names(), before);  // unchanged meanwhile
+        Child<QLineEdit>(again, "name")->setText(free);
+        Child<QPushButton>(again, "ok")->click();
+      });
     });
-  });
+  };
+  Select("cheerleader", "Cheerleader1");
+  answer(QStringLiteral("Chiara"));
   Find<QPushButton>("cheerleaderAendern")->click();
   ASSERT_EQ(m_messages.requests.size(), 1u);
   EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Error);
   EXPECT_EQ(m_messages.requests[0].text, "Eine(n) CheerleaderIn mit diesem\nNamen gibt es schon!");
   EXPECT_EQ(reopenedWith, "Cheerleader1");
   EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader2", "Chiara"}));
-}
 
-// Hiring for the expense entry: a duplicate name gives the message and the dialog again
-// with the typed name; a unique one is hired and left in m_strEingabeName.
-TEST_F(StaffPageTest, HireCheerleaderDuplicateThenUnique) {
-  Open(test::MakeSampleTeam());
-  QString reopenedWith;
-  WhenModal<CPersonalDlg>([&](CPersonalDlg* dialog) {
-    Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Cheerleader1"));
-    Child<QPushButton>(dialog, "ok")->click();
-    WhenModal<CPersonalDlg>([&](CPersonalDlg* again) {
-      reopenedWith = Child<QLineEdit>(again, "name")->text();
-      Child<QLineEdit>(again, "name")->setText(QStringLiteral("Cheerleader3"));
-      Child<QPushButton>(again, "ok")->click();
-    });
-  });
+  answer(QStringLiteral("Cheerleader3"));
   EXPECT_TRUE(m_page->HireCheerleader());
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_EQ(m_messages.requests[0].text, "Eine(n) CheerleaderIn mit diesem\nNamen gibt es schon!");
-  EXPECT_EQ(reopenedWith, "Cheerleader1");
+  EXPECT_EQ(m_messages.requests.size(), 2u);
+  EXPECT_EQ(reopenedWith, "Cheerleader2");
   EXPECT_EQ(Team().m_strEingabeName, "Cheerleader3");
-  EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader1", "Cheerleader2", "Cheerleader3"}));
+  EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader2", "Cheerleader3", "Chiara"}));
   EXPECT_EQ(Find<QLabel>("cheerleaderAnzahl")->text(), "Anzahl: 3");
 }
 
@@ -324,21 +310,10 @@ TEST_F(StaffPageTest, HireCancelledAndNamesAsked) {
   EXPECT_EQ(ListTexts("cotrainer"), (QStringList{"Cotrainer1", "Mork der Weiße"}));
 }
 
-// A staff expense deleted on the expense page empties the apothecary; the page follows,
-// and the refresh after it must not write the old name back from the page.
-TEST_F(StaffPageTest, DeletedApothecaryExpenseEmptiesThePage) {
-  auto team = test::MakeSampleTeam();
-  team->AddAusgabe("Sani Der Sani angeworben.", 50000, kAusgabeSani);
-  Open(std::move(team));
-  ASSERT_TRUE(Team().DeleteAusgabe(Team().m_Ausgaben.size() - 1).applied);
-  EXPECT_EQ(Team().m_bSani, 0);
-  EXPECT_EQ(Team().m_strSani, "");
-  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "");
-  EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
-}
-
-// A hired apothecary shows once the hire has run the modified routine.
-TEST_F(StaffPageTest, HiredApothecaryShownAndKept) {
+// The page follows the team's apothecary both ways: a hire shows once it has run the
+// modified routine, and a deleted staff expense empties the field. Catches the refresh
+// writing the old name back from the page, or a field left disabled for a hired man.
+TEST_F(StaffPageTest, ApothecaryFieldFollowsTheTeam) {
   auto team = test::MakeSampleTeam();
   team->m_bSani = 0;
   team->m_strSani.clear();
@@ -346,10 +321,16 @@ TEST_F(StaffPageTest, HiredApothecaryShownAndKept) {
   EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
   Team().m_strSani = "Doc Holle";
   Team().m_bSani = 1;
+  Team().AddAusgabe("Sani Doc Holle angeworben.", 50000, kAusgabeSani);
   Team().SetTeamModified();
-  EXPECT_EQ(Team().m_strSani, "Doc Holle");
+  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "Doc Holle");
   EXPECT_TRUE(Find<QLineEdit>("sani")->isEnabled());
   EXPECT_TRUE(Find<QToolButton>("saniEntlassen")->isEnabled());
+
+  ASSERT_TRUE(DeleteLedgerEntry(Team(), Ledger::Expenses, Team().m_Ausgaben.size() - 1).applied);
+  EXPECT_EQ(Team().m_strSani, "");
+  EXPECT_EQ(Find<QLineEdit>("sani")->text(), "");
+  EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
 }
 
 }  // namespace

@@ -125,6 +125,8 @@ TEST_F(KrashballViewTest, FanNoticeOncePerDrop) {
   t.SetTeamModified();
   ASSERT_EQ(m_messages.requests.size(), 1u);
   EXPECT_EQ(m_messages.requests[0].text, kKeineFans);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Plain);  // "OK button, no icon"
+  EXPECT_EQ(m_messages.requests[0].caption, "Krashball-Verwaltung");
   EXPECT_EQ(Field(frame, "fanFactor")->text(), "0");
   t.SetTeamModified();
   t.Recalculate();

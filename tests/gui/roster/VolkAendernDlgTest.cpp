@@ -56,15 +56,13 @@ TEST_F(VolkAendernDlgTest, AssignsAPositionCodeToTwoSelectedPlayers) {
   ASSERT_EQ(elfCatcher, 11);
   type->setCurrentIndex(elfCatcher);
   emit type->activated(elfCatcher);
-  EXPECT_EQ(team->m_Spieler[0]->m_nPositionCode, 10);
-  EXPECT_EQ(team->m_Spieler[2]->m_nPositionCode, 10);
-  EXPECT_EQ(team->m_Spieler[1]->m_nPositionCode, 26);
-  EXPECT_EQ(team->m_Spieler[3]->m_nPositionCode, 25);
+  EXPECT_EQ(dialog.Repair().positionCodes, (std::vector<int32_t>{10, 26, 10}));
+  EXPECT_EQ(team->m_Spieler[0]->m_nPositionCode, 28);  // the team changes when the dialog closes
   for (int row : {0, 1, 2}) {
     EXPECT_EQ(RowTexts(list, row)[3], row == 1 ? "Werfer" : "Fänger");
     EXPECT_EQ(list->topLevelItem(row)->isSelected(), row != 1);
   }
-  EXPECT_TRUE(dialog.IsChanged());
+  EXPECT_TRUE(dialog.Repair().changed);
 
   list->clearSelection();
   EXPECT_FALSE(type->isEnabled());

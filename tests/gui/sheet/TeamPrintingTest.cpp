@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/qt/ChildFrame.h"
 #include "app/qt/KrashballApp.h"
@@ -137,8 +138,11 @@ TEST_F(TeamPrintingTest, ExportPdfFromTheMenu) {
     EXPECT_TRUE(frame.Action(name)->isEnabled()) << name;
     EXPECT_TRUE(frame.Action(name)->isVisible()) << name;
   }
-  const QList<QAction*> tools = frame.findChild<QToolBar*>("toolBar")->actions();
-  EXPECT_TRUE(tools.contains(frame.Action("print")) && tools.contains(frame.Action("preview")));
+  for (const char* name : {"print", "preview"}) {
+    const auto* button = frame.findChild<QToolBar*>("toolBar")->findChild<QToolButton*>(QString::fromLatin1(name) + "Button");
+    ASSERT_NE(button, nullptr) << name;
+    EXPECT_EQ(button->defaultAction(), frame.Action(name)) << name;
+  }
 
   frame.Action("exportPdf")->trigger();  // no matches: no page choice
   EXPECT_EQ(proposed, File("Orks.pdf"));

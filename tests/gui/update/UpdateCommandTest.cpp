@@ -68,7 +68,7 @@ TEST_F(UpdateCommandTest, OffersAndDownloadsUpdateArchive) {
   EXPECT_EQ(Archive(), "full setup");
 }
 
-// Nothing newer, a failed version download and no server address: one clear message each
+// Nothing newer, a failed version download, an unusable and no server address: one clear message each
 // (the failed download's from its window), no question, no archive.
 TEST_F(UpdateCommandTest, NothingToOffer) {
   m_server.Answer("/kr.ver", Canned("200 OK", "1.6.0,1.6.0"));
@@ -80,6 +80,14 @@ TEST_F(UpdateCommandTest, NothingToOffer) {
   OnCheckForUpdate(nullptr, *m_services);
   ASSERT_EQ(m_messages.requests.size(), 1u);
   EXPECT_TRUE(m_messages.requests[0].text.startsWith("Failed to receive a valid HTTP response from the server"));
+
+  ::setenv("KRV_UPDATE_SERVER", "ftp://127.0.0.1/", 1);
+  m_messages.requests.clear();
+  OnCheckForUpdate(nullptr, *m_services);
+  EXPECT_EQ(m_messages.Texts(), QStringList({QString::fromUtf8(
+                                    "Die Adresse des Update-Servers \"ftp://127.0.0.1/\" ist keine gültige http- oder "
+                                    "https-Adresse.\nBitte korrigieren Sie sie unter Ansicht - Einstellungen... auf der "
+                                    "Seite \"Verschiedenes\".")}));
 
   ::unsetenv("KRV_UPDATE_SERVER");
   m_messages.requests.clear();

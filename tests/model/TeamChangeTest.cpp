@@ -55,7 +55,7 @@ TEST(TeamChange, OperationsReportWhatTheyTouched) {
   ApplyPlayerChange(*team, player, change, true, "01.06.07");
   ChangeMatch(*team, 0, entry);
   team->ChangeEinnahme(0, "Startkapital", 900000);
-  team->DeleteGame(1);  // the recorded match
+  DeleteMatch(*team, 1);  // the recorded match
 
   ASSERT_EQ(host.changes.size(), 6u);
   for (const TeamList list : kAllLists) {

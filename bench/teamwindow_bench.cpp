@@ -68,6 +68,31 @@ void ShowAndSettle(QWidget* window) {
   QApplication::processEvents();
 }
 
+// The big team in its window inside the main window's area, with page `page` of the sheet
+// in front; closed again without the save question.
+struct BigTeamWindow {
+  explicit BigTeamWindow(int page) {
+    area.resize(1200, 800);
+    area.show();
+    frame = new CChildFrame(LargeDocument().release(), &area);
+    area.addSubWindow(frame);
+    frame->resize(1100, 700);
+    ShowAndSettle(frame);
+    sheet = frame->findChild<krv::CMyPropertySheet*>();
+    sheet->setCurrentIndex(page);
+    QApplication::processEvents();
+  }
+  ~BigTeamWindow() {
+    frame->Document()->SetModifiedFlag(false);
+    delete frame;
+  }
+  CKRTeam& Team() const { return frame->Document()->Team(); }
+
+  QMdiArea area;
+  CChildFrame* frame = nullptr;
+  krv::CMyPropertySheet* sheet = nullptr;
+};
+
 // Opening the team into its window: the view, the header, the sheet with all six pages,
 // the first refresh, and the first paint of the window.
 void BM_OpenTeamWindow(benchmark::State& state) {
@@ -119,17 +144,8 @@ BENCHMARK(BM_OpenTeamFileIntoWindow)->Unit(benchmark::kMillisecond)->Iterations(
 // again in the next run), which marks the team modified and refreshes header and all
 // pages; then the window repaints. Page `range(0)` of the sheet is in front.
 void BM_NameEditWithRefresh(benchmark::State& state) {
-  QMdiArea area;
-  area.resize(1200, 800);
-  area.show();
-  auto* frame = new CChildFrame(LargeDocument().release(), &area);
-  area.addSubWindow(frame);
-  frame->resize(1100, 700);
-  ShowAndSettle(frame);
-  if (auto* sheet = frame->findChild<QTabWidget*>(QStringLiteral("CMyPropertySheet")))
-    sheet->setCurrentIndex(static_cast<int>(state.range(0)));
-  QApplication::processEvents();
-  auto* name = frame->findChild<QLineEdit*>(QStringLiteral("teamName"));
+  BigTeamWindow window(static_cast<int>(state.range(0)));
+  auto* name = window.frame->findChild<QLineEdit*>(QStringLiteral("teamName"));
   if (!name) {
     state.SkipWithError("no name field");
     return;
@@ -147,9 +163,7 @@ void BM_NameEditWithRefresh(benchmark::State& state) {
     typed = !typed;
     QApplication::processEvents();
   }
-  if (frame->Document()->Team().m_strName.find("Große Grünhäute") != 0) state.SkipWithError("the name did not change");
-  frame->Document()->SetModifiedFlag(false);
-  delete frame;
+  if (window.Team().m_strName.find("Große Grünhäute") != 0) state.SkipWithError("the name did not change");
 }
 BENCHMARK(BM_NameEditWithRefresh)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
@@ -196,17 +210,8 @@ BENCHMARK(BM_MatchAppendedAndShown)->Unit(benchmark::kMicrosecond);
 // One player changed through the core with the players page in front: his row is redrawn,
 // the other rows and lists are left alone.
 void BM_PlayerChangedAndShown(benchmark::State& state) {
-  QMdiArea area;
-  area.resize(1200, 800);
-  area.show();
-  auto* frame = new CChildFrame(LargeDocument().release(), &area);
-  area.addSubWindow(frame);
-  frame->resize(1100, 700);
-  ShowAndSettle(frame);
-  auto* sheet = frame->findChild<krv::CMyPropertySheet*>();
-  sheet->setCurrentIndex(1);
-  QApplication::processEvents();
-  CKRTeam& team = frame->Document()->Team();
+  BigTeamWindow window(1);
+  CKRTeam& team = window.Team();
   krv::CKRSpieler& player = *team.m_Spieler.back();
   krv::PlayerChange change = krv::PlayerChangeFrom(player);
   for (auto _ : state) {
@@ -214,8 +219,6 @@ void BM_PlayerChangedAndShown(benchmark::State& state) {
     krv::ApplyPlayerChange(team, player, change, false, "02.06.07");
     QApplication::processEvents();
   }
-  frame->Document()->SetModifiedFlag(false);
-  delete frame;
 }
 BENCHMARK(BM_PlayerChangedAndShown)->Unit(benchmark::kMillisecond);
 
@@ -242,16 +245,7 @@ BENCHMARK(BM_MatchDeletedAndShown)->Unit(benchmark::kMicrosecond);
 // income entry written, the team recalculated, then the lists, totals and header redrawn.
 // The matches page is in front.
 void BM_RecordMatchThroughPage(benchmark::State& state) {
-  QMdiArea area;
-  area.resize(1200, 800);
-  area.show();
-  auto* frame = new CChildFrame(LargeDocument().release(), &area);
-  area.addSubWindow(frame);
-  frame->resize(1100, 700);
-  ShowAndSettle(frame);
-  auto* sheet = frame->findChild<krv::CMyPropertySheet*>();
-  sheet->setCurrentIndex(4);
-  QApplication::processEvents();
+  BigTeamWindow window(4);
   krv::MatchEntry entry;
   entry.gegner = "Orkland";
   entry.eigeneTore = 2;
@@ -260,11 +254,9 @@ void BM_RecordMatchThroughPage(benchmark::State& state) {
   entry.fanFaktor = krv::kFanRises;
   entry.datum = "02.06.07";
   for (auto _ : state) {
-    krv::ShowOutcome(sheet, frame->Document(), krv::RecordMatch(frame->Document()->Team(), entry));
+    krv::ShowOutcome(window.sheet, window.frame->Document(), krv::RecordMatch(window.Team(), entry));
     QApplication::processEvents();
   }
-  frame->Document()->SetModifiedFlag(false);
-  delete frame;
 }
 BENCHMARK(BM_RecordMatchThroughPage)->Unit(benchmark::kMillisecond);
 

@@ -12,11 +12,12 @@
 #include "app/qt/KrashballApp.h"
 #include "gui/CreationDialogDriver.h"
 #include "gui/properties/PageTestSupport.h"
+#include "gui/roster/RosterTestSupport.h"
 #include "properties/qt/AusgabeDlg.h"
 #include "properties/qt/EreignisDlg.h"
 #include "properties/qt/EventCommands.h"
-#include "properties/qt/LedgerPage.h"
 #include "properties/qt/GelderDlg.h"
+#include "properties/qt/LedgerPage.h"
 #include "properties/qt/MatchesPage.h"
 #include "properties/qt/MiscPage.h"
 #include "properties/qt/NeuesSpielDlg.h"
@@ -26,7 +27,6 @@
 #include "roster/qt/SpielerKaufenDlg.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
-#include "support/TempFolder.h"
 #include "ui/NumberEdit.h"
 
 namespace krv {
@@ -40,15 +40,11 @@ constexpr int kLoeschen = 0;  // first button of the deletion box
 constexpr int kJa = 0;
 constexpr int kNein = 1;
 
-class SeasonPagesTest : public test::TempFolderTest {
+class SeasonPagesTest : public test::ProgramTest {
  protected:
   void SetUp() override {
-    TempFolderTest::SetUp();
-    ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
-    m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
-    m_app->m_Settings.m_bSound = 0;
+    ProgramTest::SetUp();
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland"};
-    test::ServicesOverride() = m_app.get();  // the document uses this program's settings
     auto team = test::MakeSampleTeam();
     team->AddEinnahme("Sponsor", 500000);  // a treasury of 440000
     m_doc = test::DocumentWith(std::move(team));
@@ -65,16 +61,12 @@ class SeasonPagesTest : public test::TempFolderTest {
     SetChooseLogoFunction(nullptr);
     m_sheet.reset();
     m_doc.reset();
-    test::ServicesOverride() = nullptr;
-    m_app.reset();
-    TempFolderTest::TearDown();
+    ProgramTest::TearDown();
   }
   CKRTeam& Team() { return m_doc->Team(); }
   void Click(RecordListPage* page, const char* button) { Child<QPushButton>(page, button)->click(); }
   int Rows(RecordListPage* page) { return page->List()->model()->rowCount(); }
 
-  test::MessageRecorder m_messages;
-  std::unique_ptr<CKrashballApp> m_app;
   std::unique_ptr<KrashballDoc> m_doc;
   std::unique_ptr<CMyPropertySheet> m_sheet;
 };

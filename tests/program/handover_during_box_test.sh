@@ -7,23 +7,13 @@
 set -euo pipefail
 program=$1
 krv=$2
-work=$(mktemp -d)
-trap 'kill "${first:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run KRV_DATEN=$work/Daten TMPDIR=$work
+source "$(dirname "$0")/program_session.sh"
 export QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$krv" neu --rasse 10 --name Erste --spieler 12,2 --marken 3 --fans 8 "$work/Erste.krt" >/dev/null
 "$krv" neu --rasse 14 --name Zweite --spieler 12 --marken 3 --fans 4 "$work/Zweite.krt" >/dev/null
 printf 'kein Team' > "$work/Kaputt1.krt"
 printf 'auch kein Team' > "$work/Kaputt2.krt"
 
-settings=$XDG_CONFIG_HOME/Krashball/Krashball-Verwaltung.conf
-opened() { grep -q "$1" "$settings" 2>/dev/null; }
-wait_for() {
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 # The error box carries the bare program name; the main window's title has more.
 boxes() { xdotool search --onlyvisible --name '^Krashball-Verwaltung$' 2>/dev/null || true; }
 one_box() { [ "$(boxes | wc -l)" -eq 1 ]; }

@@ -6,23 +6,11 @@
 set -euo pipefail
 program=$1
 krv=$2
-work=$(mktemp -d)
-trap 'kill "${first:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-# Own settings, data and instance socket (in TMPDIR), so parallel runs never meet.
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run KRV_DATEN=$work/Daten TMPDIR=$work
+source "$(dirname "$0")/program_session.sh"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$krv" neu --rasse 10 --name Erste --spieler 12,2 --marken 3 --fans 8 "$work/Erste.krt" >/dev/null
 "$krv" neu --rasse 14 --name Zweite --spieler 12 --marken 3 --fans 4 "$work/Zweite.krt" >/dev/null
 cp "$work/Zweite.krt" "$work/Dritte.krt"
-
-settings=$XDG_CONFIG_HOME/Krashball/Krashball-Verwaltung.conf
-opened() { grep -q "$1" "$settings" 2>/dev/null; }
-wait_for() {
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 
 "$program" "$work/Erste.krt" &
 first=$!

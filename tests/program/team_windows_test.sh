@@ -6,21 +6,12 @@
 set -euo pipefail
 program=$1
 krv=$2
-work=$(mktemp -d)
-trap 'kill "${first:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run KRV_DATEN=$work/Daten TMPDIR=$work
+source "$(dirname "$0")/program_session.sh"
 export QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$krv" neu --rasse 10 --name Orks --spieler 12,2 --marken 3 --fans 8 "$work/Orks.krt" >/dev/null
 "$krv" neu --rasse 14 --name Zwerge --spieler 12 --marken 3 --fans 4 "$work/Zwerge.krt" >/dev/null
 "$krv" neu --rasse 14 --name Bergzwerge --spieler 12 --marken 3 --fans 4 "$work/Bergzwerge.krt" >/dev/null
 
-settings=$XDG_CONFIG_HOME/Krashball/Krashball-Verwaltung.conf
-wait_for() {
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 fail() { echo "FAIL: $*"; exit 1; }
 main_window() { xdotool search --onlyvisible --name '^Krashball-Verwaltung V' 2>/dev/null | head -1; }
 title() { xdotool getwindowname "$(main_window)" 2>/dev/null || true; }

@@ -10,7 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   krv::CDib dib;
   try {
     dib.Load(std::string_view(reinterpret_cast<const char*>(data), size));
-  } catch (const krv::DibError&) {
-  }
+  } catch (const krv::DibError&) {}
   return 0;
 }

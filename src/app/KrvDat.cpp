@@ -18,9 +18,9 @@ namespace {
 constexpr int32_t kLastShortLayoutVersion = 8;
 
 void ReadShortLayout(ArchiveReader& a, ProgramSettings& s) {
-  for (int32_t* n : {&s.m_bSound, &s.m_bFragen, &s.m_bSpielerBehalten, &s.m_bHilfeBrowser, &s.m_bKeine256Warnung,
-                     &s.m_nTooltip1, &s.m_nTooltip3, &s.m_nNewsVersion, &s.m_bLebenslaufAuto,
-                     &s.m_bEigenerDateidialog, &s.m_nDruck1, &s.m_nDruck2})
+  for (int32_t* n :
+       {&s.m_bSound, &s.m_bFragen, &s.m_bSpielerBehalten, &s.m_bHilfeBrowser, &s.m_bKeine256Warnung, &s.m_nTooltip1,
+        &s.m_nTooltip3, &s.m_nNewsVersion, &s.m_bLebenslaufAuto, &s.m_bEigenerDateidialog, &s.m_nDruck1, &s.m_nDruck2})
     *n = a.ReadInt32();
 }
 
@@ -44,16 +44,16 @@ void ReadLongLayout(ArchiveReader& a, int32_t version, ProgramSettings& s) {
 }
 
 bool IsWritableFolder(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && ::access(path.c_str(), W_OK) == 0;
 }
 
 // One range check: a note when the value had to be set back.
 std::string ClampSetting(int32_t& value, int32_t low, int32_t high, int32_t fallback, const char* what) {
   if (value >= low && value <= high) return {};
-  const std::string note = Format("%s %s liegt nicht zwischen %s und %s; es gilt %s.\n", what,
-                                  FormatGoldNumber(value).c_str(), FormatGoldNumber(low).c_str(),
-                                  FormatGoldNumber(high).c_str(), FormatGoldNumber(fallback).c_str());
+  const std::string note =
+      Format("%s %s liegt nicht zwischen %s und %s; es gilt %s.\n", what, FormatGoldNumber(value).c_str(),
+             FormatGoldNumber(low).c_str(), FormatGoldNumber(high).c_str(), FormatGoldNumber(fallback).c_str());
   value = fallback;
   return note;
 }
@@ -61,10 +61,8 @@ std::string ClampSetting(int32_t& value, int32_t low, int32_t high, int32_t fall
 }  // namespace
 
 std::string ClampSettingsRanges(ProgramSettings& s) {
-  return ClampSetting(s.m_nStartkapital, kMinStartkapital, kMaxStartkapital, kDefaultStartkapital,
-                      "Das Startkapital") +
-         ClampSetting(s.m_nMaxSpieler, kMinMaxSpieler, kMaxMaxSpieler, kDefaultMaxSpieler,
-                      "Die höchste Spielerzahl");
+  return ClampSetting(s.m_nStartkapital, kMinStartkapital, kMaxStartkapital, kDefaultStartkapital, "Das Startkapital") +
+         ClampSetting(s.m_nMaxSpieler, kMinMaxSpieler, kMaxMaxSpieler, kDefaultMaxSpieler, "Die höchste Spielerzahl");
 }
 
 void ReadKrvDat(std::string_view bytes, ProgramSettings& settings) {

@@ -5,9 +5,9 @@
 namespace krv {
 
 const std::vector<std::string>& ProgramSoundFiles() {
-  static const std::vector<std::string> files = {
-      "Sa-geht.wav",  "Za-geht.wav",  "Ch-geht.wav", "Co-geht.wav",   "NeueAusgabe.wav", "NeueEinnahme.wav",
-      "Gewonnen.wav", "Verloren.wav", "Tod.wav",     "KeineFans.wav", "nicht16.WAV"};
+  static const std::vector<std::string> files = {"Sa-geht.wav",     "Za-geht.wav",      "Ch-geht.wav",  "Co-geht.wav",
+                                                 "NeueAusgabe.wav", "NeueEinnahme.wav", "Gewonnen.wav", "Verloren.wav",
+                                                 "Tod.wav",         "KeineFans.wav",    "nicht16.WAV"};
   return files;
 }
 

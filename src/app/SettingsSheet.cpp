@@ -10,7 +10,8 @@ SettingsPageFields SettingsPageFieldsFrom(const ProgramSettings& settings) {
   return fields;
 }
 
-ChangeOutcome ApplySettingsSheet(ProgramSettings& settings, const SettingsPageFields& fields, const TeamListEdit& teams) {
+ChangeOutcome ApplySettingsSheet(ProgramSettings& settings, const SettingsPageFields& fields,
+                                 const TeamListEdit& teams) {
   if (fields.maxSpieler < kMinMaxSpieler || fields.maxSpieler > kMaxMaxSpieler)
     return ChangeOutcome::Refuse("Geben Sie eine ganze Zahl zwischen " + std::to_string(kMinMaxSpieler) + " und " +
                                      std::to_string(kMaxMaxSpieler) + " ein.",

@@ -18,7 +18,7 @@ inline constexpr const char* kBeyondRulesSound = "Sounds/nicht16.WAV";
 // The page fields: flags as the settings hold them; the two numbers as read from their edits
 // (the starting capital from the digits of its grouped field, so it may be far out of range).
 struct SettingsPageFields {
-  ProgramSettings flags;       // m_bSound ... m_nDruck2 are read from here; numbers below
+  ProgramSettings flags;  // m_bSound ... m_nDruck2 are read from here; numbers below
   long long maxSpieler = 0;
   long long startkapital = 0;
 };
@@ -31,11 +31,12 @@ SettingsPageFields SettingsPageFieldsFrom(const ProgramSettings& settings);
 // fields and the team list page's names replace the settings; the caller marks the settings
 // changed (even when nothing differs, so KRV.DAT is written at the end). The outcome carries
 // kBeyondRulesSound for 17 or more players or more than 1000000 gold.
-ChangeOutcome ApplySettingsSheet(ProgramSettings& settings, const SettingsPageFields& fields, const TeamListEdit& teams);
+ChangeOutcome ApplySettingsSheet(ProgramSettings& settings, const SettingsPageFields& fields,
+                                 const TeamListEdit& teams);
 
 // The enabling rules of the sheet's boxes.
-inline bool OnlyOnceEnabled(bool noQuickHelp) { return !noQuickHelp; }        // "Hilfe nur einmal anzeigen"
-inline bool BrowserChoiceEnabled(bool htmlHelp) { return !htmlHelp; }         // "Standard Browser nutzen"
-inline bool SkipZeroValuesEnabled(bool noValues) { return !noValues; }        // "Nur Null-Werte nicht drucken"
+inline bool OnlyOnceEnabled(bool noQuickHelp) { return !noQuickHelp; }  // "Hilfe nur einmal anzeigen"
+inline bool BrowserChoiceEnabled(bool htmlHelp) { return !htmlHelp; }   // "Standard Browser nutzen"
+inline bool SkipZeroValuesEnabled(bool noValues) { return !noValues; }  // "Nur Null-Werte nicht drucken"
 
 }  // namespace krv

@@ -9,7 +9,8 @@ namespace krv {
 namespace {
 
 bool BeginsWithIgnoringAsciiCase(const std::string& name, const std::string& prefix) {
-  return name.size() >= prefix.size() && EqualsIgnoringAsciiCase(std::string_view(name).substr(0, prefix.size()), prefix);
+  return name.size() >= prefix.size() &&
+         EqualsIgnoringAsciiCase(std::string_view(name).substr(0, prefix.size()), prefix);
 }
 
 // Characters, not bytes: an umlaut is one character of the 80.

@@ -19,26 +19,26 @@ struct OwnRaceSlot {
   const char* m_pszLabel;  // "Feldspieler: ", ...
   int32_t m_nButtonId;
   int32_t m_nTextId;
-  int32_t m_nKind;         // the builder's kind
-  const char* m_pszName;   // preset name in the builder
-  int32_t m_nCode;         // position code of a defined template
-  int32_t m_nMaxCount;     // players of the position a team may have
-  bool m_bRequired;        // must be defined before "&Übernehmen"
+  int32_t m_nKind;        // the builder's kind
+  const char* m_pszName;  // preset name in the builder
+  int32_t m_nCode;        // position code of a defined template
+  int32_t m_nMaxCount;    // players of the position a team may have
+  bool m_bRequired;       // must be defined before "&Übernehmen"
 };
 
 constexpr int kOwnRaceSlotCount = 6;
 extern const std::array<OwnRaceSlot, kOwnRaceSlotCount> kOwnRaceSlots;
 
-extern const char* const kOwnRaceCaption;         // "Eigene Spieler erstellen"
-extern const char* const kOwnRaceMutationLabel;   // "Die Spieler habe die Möglichkeit zur Mutation"
-extern const char* const kOwnRaceColumnHeading;   // "BW, ST, GE, RW, Preis, Fertigkeiten"
-extern const char* const kOwnRaceNoTeamMessage;   // "m_TheTeam = NULL??????"
+extern const char* const kOwnRaceCaption;        // "Eigene Spieler erstellen"
+extern const char* const kOwnRaceMutationLabel;  // "Die Spieler habe die Möglichkeit zur Mutation"
+extern const char* const kOwnRaceColumnHeading;  // "BW, ST, GE, RW, Preis, Fertigkeiten"
+extern const char* const kOwnRaceNoTeamMessage;  // "m_TheTeam = NULL??????"
 
 // The dialog's fields.
 struct OwnRaceDesign {
-  CKRTeam* m_pTeam = nullptr;                           // the new team
+  CKRTeam* m_pTeam = nullptr;                          // the new team
   std::array<std::string, kOwnRaceSlotCount> m_Texts;  // the read-only text fields
-  bool m_bMutation = false;                             // the mutation check box
+  bool m_bMutation = false;                            // the mutation check box
 };
 
 // Whether template k of the team is defined (its position code is not 0).

@@ -172,9 +172,7 @@ int32_t BuilderGold(const PlayerBuilder& builder, int32_t startingCapital) {
   return builder.m_pTeam ? ParseGold(builder.m_pTeam->m_strGold) : startingCapital;
 }
 
-int32_t BuilderPrice(const PlayerBuilder& builder) {
-  return builder.m_bCard ? builder.m_nValue / 2 : builder.m_nValue;
-}
+int32_t BuilderPrice(const PlayerBuilder& builder) { return builder.m_bCard ? builder.m_nValue / 2 : builder.m_nValue; }
 
 BuilderKaufenResult PlayerBuilderKaufen(PlayerBuilder& builder, int32_t startingCapital) {
   builder.m_strAbbreviations.clear();
@@ -183,8 +181,7 @@ BuilderKaufenResult PlayerBuilderKaufen(PlayerBuilder& builder, int32_t starting
 
   if (builder.m_nValue > kBuilderMaxValue) return Refuse(kTooExpensiveForBank, true);
   if (builder.m_bTooExpensive) return Refuse(kTooExpensiveForKind, true);
-  if (builder.m_nValue < kBuilderMinValue)
-    return Refuse(Format(kNiceTry, static_cast<long>(builder.m_nValue)), false);
+  if (builder.m_nValue < kBuilderMinValue) return Refuse(Format(kNiceTry, static_cast<long>(builder.m_nValue)), false);
   if (builder.m_strName.empty()) return Refuse(kNameless, false);
 
   builder.m_strAbbreviations = BuilderAbbreviationText(builder.m_SelectedSkills);

@@ -50,12 +50,12 @@ struct PlayerBuilder {
 constexpr size_t kBuilderNameMaxLength = 60;
 
 // Texts of the builder.
-extern const char* const kBuilderCaption;                // "Starplayer bauen"
-extern const char* const kBuilderCardLabel;              // "Mit Karte: 'Spieler zum halben Preis'"
-extern const char* const kBuilderSkillListTooltip;       // with the quick-help separator \x01
-extern const char* const kBuilderTooExpensiveWarning;    // "Dieser Spieler ist zu teuer! "
+extern const char* const kBuilderCaption;              // "Starplayer bauen"
+extern const char* const kBuilderCardLabel;            // "Mit Karte: 'Spieler zum halben Preis'"
+extern const char* const kBuilderSkillListTooltip;     // with the quick-help separator \x01
+extern const char* const kBuilderTooExpensiveWarning;  // "Dieser Spieler ist zu teuer! "
 extern const char* const kBuilderSpikesWarning;
-extern const char* const kBuilderExpenseText;            // "Einstellung von Starplayer %s"
+extern const char* const kBuilderExpenseText;  // "Einstellung von Starplayer %s"
 constexpr int32_t kBuilderExpenseKind = 18;
 
 // One row of the builder's skill list.
@@ -92,9 +92,9 @@ int32_t BuilderPrice(const PlayerBuilder& builder);
 
 // The outcome of "&Kaufen".
 struct BuilderKaufenResult {
-  bool m_bAccepted = false;   // the dialog closes with OK
-  std::string m_strMessage;   // the refusal; empty when accepted
-  bool m_bBankBox = false;    // the refusal goes to the "Die Bank sagt..." box
+  bool m_bAccepted = false;  // the dialog closes with OK
+  std::string m_strMessage;  // the refusal; empty when accepted
+  bool m_bBankBox = false;   // the refusal goes to the "Die Bank sagt..." box
 };
 
 // "&Kaufen": recompute, check in order (value above 190000, kind limit, value below 10000,

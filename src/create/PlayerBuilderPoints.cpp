@@ -4,8 +4,8 @@
 
 namespace krv {
 
-const std::array<const char*, kBuilderCategoryCount> kBuilderCategoryNames = {
-    "Allgemein", "Geschicklichkeit", "Körpermerkmal", "Pass", "Stärke"};
+const std::array<const char*, kBuilderCategoryCount> kBuilderCategoryNames = {"Allgemein", "Geschicklichkeit",
+                                                                              "Körpermerkmal", "Pass", "Stärke"};
 
 namespace {
 
@@ -22,24 +22,17 @@ int32_t TablePoints(const std::array<int32_t, N>& table, int32_t value) {
 bool Allows(int32_t kind, BuilderCategory category) {
   switch (kind) {
     case kKindSuperspieler:
-      return category == kCategoryGeschicklichkeit || category == kCategoryAllgemein ||
-             category == kCategoryStaerke;
-    case kKindFaenger:
-      return category == kCategoryGeschicklichkeit || category == kCategoryAllgemein;
+      return category == kCategoryGeschicklichkeit || category == kCategoryAllgemein || category == kCategoryStaerke;
+    case kKindFaenger: return category == kCategoryGeschicklichkeit || category == kCategoryAllgemein;
     case kKindFeldspieler:
     case kKindGen1:
-    case kKindGen2:
-      return category == kCategoryAllgemein;
-    case kKindWerfer:
-      return category == kCategoryPass || category == kCategoryAllgemein;
-    default:
-      return true;
+    case kKindGen2: return category == kCategoryAllgemein;
+    case kKindWerfer: return category == kCategoryPass || category == kCategoryAllgemein;
+    default: return true;
   }
 }
 
-bool KindHasGreyRows(int32_t kind) {
-  return kind >= 0 && kind < kBuilderKindCount && kind != kKindStarspieler;
-}
+bool KindHasGreyRows(int32_t kind) { return kind >= 0 && kind < kBuilderKindCount && kind != kKindStarspieler; }
 
 }  // namespace
 
@@ -49,9 +42,7 @@ std::optional<BuilderCategory> CountedCategory(std::string_view category) {
   return std::nullopt;
 }
 
-bool IsDisadvantageCategory(std::string_view category) {
-  return category.find("Nachteil") != std::string_view::npos;
-}
+bool IsDisadvantageCategory(std::string_view category) { return category.find("Nachteil") != std::string_view::npos; }
 
 int32_t MovementPoints(int32_t bw) { return TablePoints(kMovementPoints, bw); }
 int32_t ArmourPoints(int32_t rw) { return TablePoints(kArmourPoints, rw); }
@@ -80,16 +71,12 @@ int32_t BuilderValue(int32_t points) {
 std::optional<int32_t> KindPointLimit(int32_t kind) {
   switch (kind) {
     case kKindFaenger:
-    case kKindWerfer:
-      return 10;
+    case kKindWerfer: return 10;
     case kKindFeldspieler:
     case kKindGen1:
-    case kKindGen2:
-      return 8;
-    case kKindSuperspieler:
-      return 12;
-    default:
-      return std::nullopt;
+    case kKindGen2: return 8;
+    case kKindSuperspieler: return 12;
+    default: return std::nullopt;
   }
 }
 

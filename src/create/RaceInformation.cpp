@@ -14,21 +14,21 @@ constexpr int32_t kUntote = 12;
 
 // The position codes each race adds to the list, in the order they are added.
 const std::initializer_list<int32_t> kPositionCodesAdded[kEigeneRasse] = {
-    {0, 1},               // Chaos
-    {4, 3, 2},            // Chaoszwerge
-    {8, 6, 7, 5},         // Dunkelelfen
-    {53, 54},             // Echsenmenschen
-    {10, 11, 12, 9},      // Elfen
-    {13},                 // Goblins
-    {14},                 // Halblinge
-    {16, 17, 18, 15},     // Hochelfen
-    {20, 21, 22, 19},     // Menschen
-    {23, 24},             // Oger
-    {26, 27, 28, 29, 25}, // Orks
-    {31, 32, 33, 30},     // Skaven
-    {36, 37, 38, 34, 35}, // Untote
-    {42, 40, 41, 39},     // Waldelfen
-    {43, 44, 45, 46},     // Zwerge
+    {0, 1},                // Chaos
+    {4, 3, 2},             // Chaoszwerge
+    {8, 6, 7, 5},          // Dunkelelfen
+    {53, 54},              // Echsenmenschen
+    {10, 11, 12, 9},       // Elfen
+    {13},                  // Goblins
+    {14},                  // Halblinge
+    {16, 17, 18, 15},      // Hochelfen
+    {20, 21, 22, 19},      // Menschen
+    {23, 24},              // Oger
+    {26, 27, 28, 29, 25},  // Orks
+    {31, 32, 33, 30},      // Skaven
+    {36, 37, 38, 34, 35},  // Untote
+    {42, 40, 41, 39},      // Waldelfen
+    {43, 44, 45, 46},      // Zwerge
 };
 
 RaceInformationRow OwnPositionRow(const char* name, const char* count, const char* limit, const char* skills) {
@@ -56,10 +56,9 @@ std::vector<RaceInformationRow> RaceInformationRowsAdded(int32_t race) {
   if (race < 0 || race > kEigeneRasse) return rows;
 
   if (race == kEigeneRasse)
-    rows.push_back({"Trainingsmarke", "8", std::to_string(GetRerollPrice(race, false)), "+20K bei Mutanten", "", "",
-                    "", "", ""});
-  else
-    rows.push_back({"Trainingsmarke", "8", std::to_string(GetRerollPrice(race, false)), "", "", "", "", "", ""});
+    rows.push_back(
+        {"Trainingsmarke", "8", std::to_string(GetRerollPrice(race, false)), "+20K bei Mutanten", "", "", "", "", ""});
+  else rows.push_back({"Trainingsmarke", "8", std::to_string(GetRerollPrice(race, false)), "", "", "", "", "", ""});
 
   if (race != kUntote) {
     rows.push_back({"Sani", "1", std::to_string(kApothecaryPrice), "", "", "", "", "", ""});

@@ -34,8 +34,12 @@ int32_t OfferPrice(const SStarplayer& star, bool card) { return card ? star.m_nC
 
 std::array<std::string, 7> StarOfferRow::Columns() const {
   if (!m_pStar) return {};
-  return {m_pStar->m_pszName,         FormatGoldNumber(m_pStar->m_nCost), std::to_string(m_pStar->m_nBW),
-          std::to_string(m_pStar->m_nST), std::to_string(m_pStar->m_nGE),  std::to_string(m_pStar->m_nRW),
+  return {m_pStar->m_pszName,
+          FormatGoldNumber(m_pStar->m_nCost),
+          std::to_string(m_pStar->m_nBW),
+          std::to_string(m_pStar->m_nST),
+          std::to_string(m_pStar->m_nGE),
+          std::to_string(m_pStar->m_nRW),
           m_pStar->m_pszSkills};
 }
 
@@ -98,8 +102,7 @@ bool IsStarOfferedAtCreation(int32_t race, const SStarplayer& star, int32_t star
   return raceBit != 0 && (star.m_nRaces & raceBit) != 0 && star.m_nCost < startingCapital;
 }
 
-std::optional<CKRSpieler> StarRecordForCreation(int32_t race, std::string_view name,
-                                                int32_t startingCapital) {
+std::optional<CKRSpieler> StarRecordForCreation(int32_t race, std::string_view name, int32_t startingCapital) {
   const SStarplayer* star = FindStarplayerByName(name);
   if (!star || !IsStarOfferedAtCreation(race, *star, startingCapital)) return std::nullopt;
   return StarplayerRecord(*star);

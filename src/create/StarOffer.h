@@ -77,7 +77,6 @@ bool IsStarOfferedAtCreation(int32_t race, const SStarplayer& star, int32_t star
 
 // The record a creation star slot receives when the named star player is chosen, or nothing
 // when the name is not in the catalogue or the star is not offered to the race.
-std::optional<CKRSpieler> StarRecordForCreation(int32_t race, std::string_view name,
-                                                int32_t startingCapital);
+std::optional<CKRSpieler> StarRecordForCreation(int32_t race, std::string_view name, int32_t startingCapital);
 
 }  // namespace krv

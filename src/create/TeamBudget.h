@@ -16,8 +16,8 @@ namespace krv {
 
 class CKRTeam;
 
-constexpr int kCreationRows = 6;      // position rows of the dialog
-constexpr int kStarSlots = 4;         // star player slots of the dialog
+constexpr int kCreationRows = 6;  // position rows of the dialog
+constexpr int kStarSlots = 4;     // star player slots of the dialog
 constexpr int32_t kDefaultStartkapital = 1000000;
 constexpr int32_t kMinPlayersAtCreation = 11;
 constexpr int32_t kMaxPlayersAtCreation = 16;

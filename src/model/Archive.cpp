@@ -20,9 +20,7 @@ constexpr uint32_t kMaxMapCount = 0x3FFFFFFEu;
 
 // ---- writing ----
 
-void ArchiveWriter::Append(const void* data, size_t size) {
-  m_bytes.append(static_cast<const char*>(data), size);
-}
+void ArchiveWriter::Append(const void* data, size_t size) { m_bytes.append(static_cast<const char*>(data), size); }
 
 void ArchiveWriter::WriteString(std::string_view utf8) {
   // ASCII texts are the same bytes in the file; only others are converted.
@@ -107,8 +105,8 @@ void ArchiveReader::ReadString(std::string& into) {
     if (length == 0xFFFE) Fail("Texte in 16-Bit-Zeichen werden nicht unterstützt");
     if (length == 0xFFFF) length = ReadUInt32();
   }
-  if (length > Remaining()) Fail(Format("Ein Text von %llu Zeichen passt nicht mehr in die Datei",
-                                        static_cast<unsigned long long>(length)));
+  if (length > Remaining())
+    Fail(Format("Ein Text von %llu Zeichen passt nicht mehr in die Datei", static_cast<unsigned long long>(length)));
   AssignWindows1252AsUtf8(std::string_view(Take(length), length), into);
 }
 
@@ -135,8 +133,8 @@ std::string_view ArchiveReader::ReadObjectTag() {
     if (m_nextIndex > kMaxMapCount) Fail("Zu viele Objekte in der Datei");
     m_classes.push_back({m_nextIndex++, classSlot});
   } else {
-    const uint32_t objectTag = tag == kBigObjectTag ? ReadUInt32()
-                                                     : ((uint32_t{tag} & kClassTag) << 16) | (tag & ~kClassTag);
+    const uint32_t objectTag =
+        tag == kBigObjectTag ? ReadUInt32() : ((uint32_t{tag} & kClassTag) << 16) | (tag & ~kClassTag);
     const uint32_t index = objectTag & ~kBigClassTag;
     if (index == 0 || index >= m_nextIndex) Fail(Format("Ungültiger Verweis auf Eintrag %u", index));
     if (!(objectTag & kBigClassTag))

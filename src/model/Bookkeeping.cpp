@@ -23,8 +23,8 @@ using WideSum = __int128;
 
 // Sums are kept wide; a figure that still does not fit is held at the int32 ends.
 int32_t Saturate(WideSum v) {
-  return static_cast<int32_t>(std::clamp<WideSum>(v, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
+  return static_cast<int32_t>(
+      std::clamp<WideSum>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 template <typename T>
@@ -81,8 +81,8 @@ void CKRTeam::CalcTeamwert() {
     if (c) sum += kStaffValue;
   for (const auto& c : m_CoTrainer)
     if (c) sum += kStaffValue;
-  sum += (WideSum{m_nFanFaktor} + m_nFanFactorAdjustment) * kFanFactorPointValue +
-         WideSum{m_nMarken} * m_nMarkenPreis + WideSum{m_nMarken2} * m_nMarkenPreis2;
+  sum += (WideSum{m_nFanFaktor} + m_nFanFactorAdjustment) * kFanFactorPointValue + WideSum{m_nMarken} * m_nMarkenPreis +
+         WideSum{m_nMarken2} * m_nMarkenPreis2;
   // One re-roll price comes off however many re-rolls were deducted.
   if (m_nMarkenAbzug != 0) {
     if (m_nMarken2 != 0) sum -= m_nMarkenPreis2;

@@ -25,10 +25,10 @@ struct Notice {
 };
 
 struct ChangeOutcome {
-  bool applied = false;          // the team was changed and the modified routine has run
-  Notice refusal;                // why nothing was changed; empty text when not refused
-  std::vector<Notice> notices;   // shown after the change, in order ("Minuswerte?")
-  std::string sound;             // a file of the sound folder to play, e.g. "Sounds/Sa-geht.wav"
+  bool applied = false;               // the team was changed and the modified routine has run
+  Notice refusal;                     // why nothing was changed; empty text when not refused
+  std::vector<Notice> notices;        // shown after the change, in order ("Minuswerte?")
+  std::string sound;                  // a file of the sound folder to play, e.g. "Sounds/Sa-geht.wav"
   bool staffOrEventsChanged = false;  // the staff and events pages must show their lists again
 
   bool Refused() const { return !refusal.text.empty(); }

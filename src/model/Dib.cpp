@@ -39,7 +39,8 @@ void CDib::Clear() {
 }
 
 uint32_t CDib::RowStride() const {
-  return static_cast<uint32_t>((uint64_t{static_cast<uint32_t>(std::abs(int64_t{m_width}))} * m_bitsPerPixel + 31) / 32 * 4);
+  return static_cast<uint32_t>((uint64_t{static_cast<uint32_t>(std::abs(int64_t{m_width}))} * m_bitsPerPixel + 31) /
+                               32 * 4);
 }
 
 void CDib::Read(const std::string& path) {
@@ -83,8 +84,8 @@ void CDib::Load(std::string_view bytes) {
   m_height = height;
   m_bitsPerPixel = bitsPerPixel;
   m_compression = compression;
-  const uint64_t pixelBytes = imageSize != 0 ? imageSize
-                                             : uint64_t{RowStride()} * static_cast<uint64_t>(std::abs(int64_t{height}));
+  const uint64_t pixelBytes =
+      imageSize != 0 ? imageSize : uint64_t{RowStride()} * static_cast<uint64_t>(std::abs(int64_t{height}));
   if (pixelBytes > bytes.size() - pixelOffset) {
     Clear();
     throw DibError("Die Bilddatei ist zu kurz für ihre Bildpunkte.");

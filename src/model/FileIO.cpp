@@ -74,7 +74,7 @@ struct SaveFailure {
 struct SaveTarget {
   std::string path;
   bool exists = false;
-  struct stat info{};
+  struct stat info {};
 };
 
 SaveTarget ResolveSaveTarget(const std::string& path) {
@@ -207,9 +207,8 @@ std::string UnexpectedFileErrorText(const std::string& path, const std::exceptio
 std::string ReadWholeFile(const std::string& path, size_t maxBytes) {
   // Non-blocking, so that a pipe without a writer cannot stop the program before it is refused.
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-  if (fd.Get() < 0)
-    throw FileError(FileMessage(path, "Kann nicht geöffnet werden. " + SystemErrorText(errno)));
-  struct stat info{};
+  if (fd.Get() < 0) throw FileError(FileMessage(path, "Kann nicht geöffnet werden. " + SystemErrorText(errno)));
+  struct stat info {};
   if (::fstat(fd.Get(), &info) != 0) throw FileError(FileMessage(path, SystemErrorText(errno)));
   if (!S_ISREG(info.st_mode)) throw FileError(FileMessage(path, NotRegularText(info.st_mode)));
   if (static_cast<uintmax_t>(info.st_size) > maxBytes) throw FileError(FileMessage(path, TooBigText(maxBytes)));
@@ -232,7 +231,7 @@ std::string ReadWholeFile(const std::string& path, size_t maxBytes) {
 void UseUnnamedTemporaryFiles(bool use) { g_useUnnamedFiles = use; }
 
 bool IsReadOnlyFile(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && IsReadOnly(path, info);
 }
 

@@ -33,9 +33,9 @@ int CKRTeam::AddCheerleader(const std::string& name) {
   return 1;
 }
 
-int CKRTeam::AddSpieler(int32_t nummer, const std::string& name, const std::string& position,
-                        int32_t bw, int32_t st, int32_t ge, int32_t rw, int32_t wert,
-                        const std::string& fertigkeiten, int32_t id, int32_t positionCode) {
+int CKRTeam::AddSpieler(int32_t nummer, const std::string& name, const std::string& position, int32_t bw, int32_t st,
+                        int32_t ge, int32_t rw, int32_t wert, const std::string& fertigkeiten, int32_t id,
+                        int32_t positionCode) {
   CKRSpieler* s = AppendRecord(m_Spieler);
   s->m_nNummer = nummer;
   s->m_strName = name;
@@ -66,10 +66,9 @@ int CKRTeam::AddEinnahme(const std::string& text, int32_t betrag) {
   return 1;
 }
 
-int CKRTeam::AddGame(const std::string& gegner, const std::string& ergebnis,
-                     const std::string& besonderheit, const std::string& verletzungen,
-                     int32_t zuschauer, int32_t einnahmen, int32_t liga, int32_t gewonnen,
-                     int32_t nummer, int32_t fanFaktor, const std::string& datum) {
+int CKRTeam::AddGame(const std::string& gegner, const std::string& ergebnis, const std::string& besonderheit,
+                     const std::string& verletzungen, int32_t zuschauer, int32_t einnahmen, int32_t liga,
+                     int32_t gewonnen, int32_t nummer, int32_t fanFaktor, const std::string& datum) {
   CKRGames* g = AppendRecord(m_Games);
   g->m_strGegner = gegner;
   g->m_strErgebnis = ergebnis;

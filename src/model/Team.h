@@ -82,14 +82,14 @@ class CKRTeam {
   // List building; each returns 1.
   int AddCoTrainer(const std::string& name);
   int AddCheerleader(const std::string& name);
-  int AddSpieler(int32_t nummer, const std::string& name, const std::string& position, int32_t bw,
-                 int32_t st, int32_t ge, int32_t rw, int32_t wert, const std::string& fertigkeiten,
-                 int32_t id, int32_t positionCode);
+  int AddSpieler(int32_t nummer, const std::string& name, const std::string& position, int32_t bw, int32_t st,
+                 int32_t ge, int32_t rw, int32_t wert, const std::string& fertigkeiten, int32_t id,
+                 int32_t positionCode);
   int AddAusgabe(const std::string& text, int32_t betrag, int32_t art);
   int AddEinnahme(const std::string& text, int32_t betrag);
   int AddGame(const std::string& gegner, const std::string& ergebnis, const std::string& besonderheit,
-              const std::string& verletzungen, int32_t zuschauer, int32_t einnahmen, int32_t liga,
-              int32_t gewonnen, int32_t nummer, int32_t fanFaktor, const std::string& datum);
+              const std::string& verletzungen, int32_t zuschauer, int32_t einnahmen, int32_t liga, int32_t gewonnen,
+              int32_t nummer, int32_t fanFaktor, const std::string& datum);
   int AddEreignis(const std::string& text, int32_t art);
 
   // Changing by index (indices count non-null entries); nothing is applied for an index
@@ -180,7 +180,10 @@ T* NthRecord(const RecordList<T>& list, size_t index) {
 template <typename T>
 void EraseRecord(RecordList<T>& list, const T* record) {
   for (auto it = list.begin(); it != list.end(); ++it)
-    if (it->get() == record) { list.erase(it); return; }
+    if (it->get() == record) {
+      list.erase(it);
+      return;
+    }
 }
 
 // The current local time as the team stamps it: "(%d.%m.%y) %H:%M:%S".

@@ -24,14 +24,22 @@ enum class TeamList : uint32_t {
 };
 
 // The list a record class lives in.
-template <typename T> constexpr TeamList kListOf = TeamList::kNone;
-template <> inline constexpr TeamList kListOf<CKRCoTrainer> = TeamList::kStaff;
-template <> inline constexpr TeamList kListOf<CKRCheerleader> = TeamList::kStaff;
-template <> inline constexpr TeamList kListOf<CKRSpieler> = TeamList::kPlayers;
-template <> inline constexpr TeamList kListOf<CKRAusgaben> = TeamList::kExpenses;
-template <> inline constexpr TeamList kListOf<CKREinnahmen> = TeamList::kIncome;
-template <> inline constexpr TeamList kListOf<CKRGames> = TeamList::kMatches;
-template <> inline constexpr TeamList kListOf<CKREreignisse> = TeamList::kEvents;
+template <typename T>
+constexpr TeamList kListOf = TeamList::kNone;
+template <>
+inline constexpr TeamList kListOf<CKRCoTrainer> = TeamList::kStaff;
+template <>
+inline constexpr TeamList kListOf<CKRCheerleader> = TeamList::kStaff;
+template <>
+inline constexpr TeamList kListOf<CKRSpieler> = TeamList::kPlayers;
+template <>
+inline constexpr TeamList kListOf<CKRAusgaben> = TeamList::kExpenses;
+template <>
+inline constexpr TeamList kListOf<CKREinnahmen> = TeamList::kIncome;
+template <>
+inline constexpr TeamList kListOf<CKRGames> = TeamList::kMatches;
+template <>
+inline constexpr TeamList kListOf<CKREreignisse> = TeamList::kEvents;
 
 class TeamChange {
  public:

@@ -13,7 +13,8 @@ constexpr int32_t kFirstVersionWithRecordVersion = 4;
 constexpr int32_t kFirstVersionWithExpenseKind = 4;
 
 // Each record class: its archive name, the German name of its list, and its fields.
-template <typename T> struct RecordClass;
+template <typename T>
+struct RecordClass;
 
 // Assistant coaches and cheerleaders have the same two texts.
 template <typename Staff>
@@ -29,12 +30,14 @@ struct StaffRecordFields {
   }
 };
 
-template <> struct RecordClass<CKRCoTrainer> : StaffRecordFields<CKRCoTrainer> {
+template <>
+struct RecordClass<CKRCoTrainer> : StaffRecordFields<CKRCoTrainer> {
   static constexpr const char* kName = "CKRCoTrainer";
   static constexpr const char* kList = "Cotrainer";
 };
 
-template <> struct RecordClass<CKRCheerleader> : StaffRecordFields<CKRCheerleader> {
+template <>
+struct RecordClass<CKRCheerleader> : StaffRecordFields<CKRCheerleader> {
   static constexpr const char* kName = "CKRCheerleader";
   static constexpr const char* kList = "Cheerleader";
 };
@@ -42,12 +45,13 @@ template <> struct RecordClass<CKRCheerleader> : StaffRecordFields<CKRCheerleade
 // The fifteen numbers of a player, in file order.
 template <typename Player, typename F>
 void ForEachPlayerNumber(Player& s, F&& f) {
-  for (auto* n : {&s.m_nNummer, &s.m_nBW, &s.m_nST, &s.m_nGE, &s.m_nRW, &s.m_nPass, &s.m_nTD, &s.m_nABG,
-                  &s.m_nVSA, &s.m_nSDT, &s.m_nSSP, &s.m_nWert, &s.m_nStatus, &s.m_nID, &s.m_nPositionCode})
+  for (auto* n : {&s.m_nNummer, &s.m_nBW, &s.m_nST, &s.m_nGE, &s.m_nRW, &s.m_nPass, &s.m_nTD, &s.m_nABG, &s.m_nVSA,
+                  &s.m_nSDT, &s.m_nSSP, &s.m_nWert, &s.m_nStatus, &s.m_nID, &s.m_nPositionCode})
     f(*n);
 }
 
-template <> struct RecordClass<CKRSpieler> {
+template <>
+struct RecordClass<CKRSpieler> {
   static constexpr const char* kName = "CKRSpieler";
   static constexpr const char* kList = "Spieler";
   template <typename Writer>
@@ -65,7 +69,8 @@ template <> struct RecordClass<CKRSpieler> {
   }
 };
 
-template <> struct RecordClass<CKRAusgaben> {
+template <>
+struct RecordClass<CKRAusgaben> {
   static constexpr const char* kName = "CKRAusgaben";
   static constexpr const char* kList = "Ausgaben";
   template <typename Writer>
@@ -81,7 +86,8 @@ template <> struct RecordClass<CKRAusgaben> {
   }
 };
 
-template <> struct RecordClass<CKREinnahmen> {
+template <>
+struct RecordClass<CKREinnahmen> {
   static constexpr const char* kName = "CKREinnahmen";
   static constexpr const char* kList = "Einnahmen";
   template <typename Writer>
@@ -95,7 +101,8 @@ template <> struct RecordClass<CKREinnahmen> {
   }
 };
 
-template <> struct RecordClass<CKRGames> {
+template <>
+struct RecordClass<CKRGames> {
   static constexpr const char* kName = "CKRGames";
   static constexpr const char* kList = "Spiele";
   template <typename Writer>
@@ -125,7 +132,8 @@ template <> struct RecordClass<CKRGames> {
   }
 };
 
-template <> struct RecordClass<CKREreignisse> {
+template <>
+struct RecordClass<CKREreignisse> {
   static constexpr const char* kName = "CKREreignisse";
   static constexpr const char* kList = "Ereignisse";
   template <typename Writer>
@@ -315,7 +323,8 @@ SaveResult SaveTeamFile(CKRTeam& team, const std::string& path) {
 std::string ReplacedCharactersNotice(const std::string& path, size_t replacedCharacters) {
   if (replacedCharacters == 0) return {};
   return FileMessage(path, Format("%zu Zeichen ließen sich in der Team-Datei nicht speichern und wurden "
-                                  "durch „?“ ersetzt.", replacedCharacters));
+                                  "durch „?“ ersetzt.",
+                                  replacedCharacters));
 }
 
 }  // namespace krv

@@ -8,11 +8,10 @@ namespace krv {
 namespace {
 
 // Code points of the bytes 0x80 to 0x9F; the undefined ones map to themselves.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHighControls = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // The UTF-8 form of each byte 0x80 to 0xFF: two or three bytes.
 struct Utf8Form {
@@ -59,15 +58,34 @@ int ByteForCodePoint(char32_t cp) {
 bool DecodeUtf8(std::string_view s, size_t& pos, char32_t& cp) {
   const auto b0 = static_cast<unsigned char>(s[pos]);
   int extra;
-  if (b0 < 0x80) { cp = b0; ++pos; return true; }
-  if ((b0 & 0xE0) == 0xC0) { cp = b0 & 0x1F; extra = 1; }
-  else if ((b0 & 0xF0) == 0xE0) { cp = b0 & 0x0F; extra = 2; }
-  else if ((b0 & 0xF8) == 0xF0) { cp = b0 & 0x07; extra = 3; }
-  else { ++pos; return false; }
-  if (pos + extra >= s.size()) { ++pos; return false; }
+  if (b0 < 0x80) {
+    cp = b0;
+    ++pos;
+    return true;
+  }
+  if ((b0 & 0xE0) == 0xC0) {
+    cp = b0 & 0x1F;
+    extra = 1;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    cp = b0 & 0x0F;
+    extra = 2;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    cp = b0 & 0x07;
+    extra = 3;
+  } else {
+    ++pos;
+    return false;
+  }
+  if (pos + extra >= s.size()) {
+    ++pos;
+    return false;
+  }
   for (int i = 1; i <= extra; ++i) {
     const auto b = static_cast<unsigned char>(s[pos + i]);
-    if ((b & 0xC0) != 0x80) { ++pos; return false; }
+    if ((b & 0xC0) != 0x80) {
+      ++pos;
+      return false;
+    }
     cp = (cp << 6) | (b & 0x3F);
   }
   pos += extra + 1;

@@ -99,7 +99,8 @@ ChangeOutcome BookExpense(CKRTeam& team, const ExpenseBooking& booking) {
   const std::string& name = booking.name;
   switch (choice) {
     case kWahlCotrainer:
-      if (!HireCoTrainer(team, name)) return ChangeOutcome::Refuse(DuplicateStaffNameMessage(kPersonalCoTrainer), NoticeKind::Error);
+      if (!HireCoTrainer(team, name))
+        return ChangeOutcome::Refuse(DuplicateStaffNameMessage(kPersonalCoTrainer), NoticeKind::Error);
       team.AddAusgabe(Format("CotrainerIn %s unter Vertrag genommen.", name.c_str()), kCoTrainerPrice,
                       kAusgabeCotrainer);
       outcome.staffOrEventsChanged = true;

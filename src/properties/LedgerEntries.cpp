@@ -56,7 +56,7 @@ void UndoExpense(CKRTeam& team, const CKRAusgaben& entry, ChangeOutcome& outcome
     case kAusgabeMeisterkoch: {
       const char* word = entry.m_nArt == kAusgabeAlchemist     ? "Alchemist"
                          : entry.m_nArt == kAusgabeMeisterkoch ? "Meisterkoch"
-                                                                : "Zauberer";
+                                                               : "Zauberer";
       StaffLeavesAfterwards(
           team, Format("Der %s %s verlässt das Team! (Nachträgliche Änderung)", word, team.m_strZauberer.c_str()),
           team.m_strZauberer, team.m_bZauberer, kSoundZaubererGeht, outcome);

@@ -31,7 +31,8 @@ void WriteGame(CKRGames& game, const MatchEntry& entry) {
 }
 
 bool StartsWithIgnoringCase(const std::string& name, const std::string& prefix) {
-  return name.size() >= prefix.size() && EqualsIgnoringAsciiCase(std::string_view(name).substr(0, prefix.size()), prefix);
+  return name.size() >= prefix.size() &&
+         EqualsIgnoringAsciiCase(std::string_view(name).substr(0, prefix.size()), prefix);
 }
 
 }  // namespace
@@ -55,7 +56,8 @@ std::string ResultSound(int32_t own, int32_t other) {
 std::string TodayMatchDate() { return LocalTimeText("%d.%m.%y"); }
 
 std::string ScoreRangeMessage() {
-  return Format("Bitte geben Sie für das Ergebnis eine ganze Zahl zwischen 0 und %ld ein.", static_cast<long>(kMaxScore));
+  return Format("Bitte geben Sie für das Ergebnis eine ganze Zahl zwischen 0 und %ld ein.",
+                static_cast<long>(kMaxScore));
 }
 
 std::string DateLengthMessage() {
@@ -75,7 +77,8 @@ MatchEntry MatchEntryFromGame(const CKRGames& game) {
   const std::string& score = game.m_strErgebnis;
   entry.eigeneTore = static_cast<int32_t>(std::strtol(score.c_str(), nullptr, 10));
   const size_t colon = score.find(':');
-  entry.gegnerTore = colon == std::string::npos ? 0 : static_cast<int32_t>(std::strtol(score.c_str() + colon + 1, nullptr, 10));
+  entry.gegnerTore =
+      colon == std::string::npos ? 0 : static_cast<int32_t>(std::strtol(score.c_str() + colon + 1, nullptr, 10));
   entry.datum = game.m_strDatum;
   entry.zuschauer = game.m_nZuschauer;
   entry.einnahmen = game.m_nEinnahmen;
@@ -92,7 +95,8 @@ bool OpponentNeedsAdding(const CKRStringArray& teamList, const std::string& oppo
 }
 
 ChangeOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry) {
-  if (std::string refusal = CheckMatchEntry(entry); !refusal.empty()) return ChangeOutcome::Refuse(refusal, NoticeKind::Error);
+  if (std::string refusal = CheckMatchEntry(entry); !refusal.empty())
+    return ChangeOutcome::Refuse(refusal, NoticeKind::Error);
   const auto number = static_cast<int32_t>(GameCount(team) + 1);
   team.AddGame({}, {}, {}, {}, 0, 0, 0, 0, number, 0, {});
   WriteGame(*team.m_Games.back(), entry);
@@ -107,7 +111,8 @@ ChangeOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry) {
 ChangeOutcome ChangeMatch(CKRTeam& team, size_t row, const MatchEntry& entry) {
   CKRGames* game = NthRecord(team.m_Games, row);
   if (!game) return ChangeOutcome::Refuse("Dieses Spiel gibt es nicht.", NoticeKind::Error);
-  if (std::string refusal = CheckMatchEntry(entry); !refusal.empty()) return ChangeOutcome::Refuse(refusal, NoticeKind::Error);
+  if (std::string refusal = CheckMatchEntry(entry); !refusal.empty())
+    return ChangeOutcome::Refuse(refusal, NoticeKind::Error);
   WriteGame(*game, entry);
   team.SetTeamModified(TeamChange::Record(*game));
   ChangeOutcome outcome;

@@ -72,9 +72,9 @@ ChangeOutcome DeleteMatch(CKRTeam& team, size_t row);
 
 // The opponent completion while typing. `remembered` is the length the last change left.
 struct OpponentCompletion {
-  std::string text;         // the field's new text
-  size_t selectionStart;    // the completed part is selected from here to the end
-  size_t remembered;        // to pass in with the next change
+  std::string text;       // the field's new text
+  size_t selectionStart;  // the completed part is selected from here to the end
+  size_t remembered;      // to pass in with the next change
   bool completed;
 };
 // Completes a text at least as long as the remembered one from the first list name that

@@ -15,10 +15,13 @@ std::string NameSortKey(const std::string& name) {
       const auto next = static_cast<unsigned char>(name[i + 1]);
       const char* folded = nullptr;
       switch (next) {
-        case 0x84: case 0xA4: folded = "a"; break;   // Ä ä
-        case 0x96: case 0xB6: folded = "o"; break;   // Ö ö
-        case 0x9C: case 0xBC: folded = "u"; break;   // Ü ü
-        case 0x9F: folded = "ss"; break;             // ß
+        case 0x84:
+        case 0xA4: folded = "a"; break;  // Ä ä
+        case 0x96:
+        case 0xB6: folded = "o"; break;  // Ö ö
+        case 0x9C:
+        case 0xBC: folded = "u"; break;   // Ü ü
+        case 0x9F: folded = "ss"; break;  // ß
         default: break;
       }
       if (folded) {

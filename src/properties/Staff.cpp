@@ -39,8 +39,8 @@ bool OtherHasName(const RecordList<Record>& list, const Record* self, const std:
 }
 
 template <typename Record>
-StaffChange ChangeStaff(CKRTeam& team, RecordList<Record>& list, const std::string& oldName,
-                        const std::string& newName, const std::string& career) {
+StaffChange ChangeStaff(CKRTeam& team, RecordList<Record>& list, const std::string& oldName, const std::string& newName,
+                        const std::string& career) {
   Record* record = FindByName(list, oldName);
   if (!record) return StaffChange::kNotFound;
   // The same name, perhaps in other case, is taken at once, unless that would give this

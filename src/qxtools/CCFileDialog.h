@@ -37,8 +37,7 @@ class QXTOOLS_EXPORT CCFileDialog {
 
   // Prepares the next DoModal: open or save mode, the starting file or folder, the file types
   // ("text|pattern|text|pattern||"), a key word naming the purpose ("IMPORT") and the flags.
-  void SetProperties(bool bOpen, const QString& strPath, const QString& strFilter, const QString& strKey,
-                     long lFlags);
+  void SetProperties(bool bOpen, const QString& strPath, const QString& strFilter, const QString& strKey, long lFlags);
   // The caption; empty gives "Öffnen" or "Speichern unter".
   void SetDlgTitle(const QString& strTitle);
   // IDOK when the user chose, IDCANCEL otherwise (and always without a requester).

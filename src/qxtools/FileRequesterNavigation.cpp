@@ -71,7 +71,8 @@ void CFileRequesterQX::FillPlaces() {
     m_places->setItemData(m_places->count() - 1, path, Qt::ToolTipRole);
   };
   add(SmallIcon(look, QStyle::SP_DesktopIcon), QStringLiteral("Desktop"), DesktopFolder());
-  add(SmallIcon(look, QStyle::SP_DirHomeIcon), QStringLiteral("Persönlicher Ordner"), QDir::cleanPath(QDir::homePath()));
+  add(SmallIcon(look, QStyle::SP_DirHomeIcon), QStringLiteral("Persönlicher Ordner"),
+      QDir::cleanPath(QDir::homePath()));
   add(SmallIcon(look, QStyle::SP_DirIcon), QStringLiteral("Eigene Dateien"), DocumentsFolder());
   add(SmallIcon(look, QStyle::SP_DriveHDIcon), QStringLiteral("Dateisystem"), QDir::rootPath());
 
@@ -233,8 +234,7 @@ bool CFileRequesterQX::eventFilter(QObject* watched, QEvent* event) {
         const QModelIndex current = ActiveView()->currentIndex();
         if (current.isValid() && m_fileModel->isDir(current) && ActiveView()->selectionModel()->isSelected(current))
           OpenFolder(m_fileModel->filePath(current), true);
-        else
-          OnOk();
+        else OnOk();
         return true;
       }
       if (key->key() == Qt::Key_Backspace) {

@@ -82,10 +82,8 @@ void CFileRequesterQX::SetTitle(const QString& title) {
 
 // Caption, OK button, selection, preview and the remembered view of the current mode.
 void CFileRequesterQX::ApplyMode() {
-  if (!m_title.isEmpty())
-    setWindowTitle(m_title);
-  else
-    setWindowTitle(m_save ? QStringLiteral("Speichern unter") : QStringLiteral("Öffnen"));
+  if (!m_title.isEmpty()) setWindowTitle(m_title);
+  else setWindowTitle(m_save ? QStringLiteral("Speichern unter") : QStringLiteral("Öffnen"));
   m_ok->setText(m_save ? QStringLiteral("&Speichern") : QStringLiteral("Ö&ffnen"));
 
   const auto selection = MultiSelect() ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection;
@@ -163,10 +161,8 @@ bool CFileRequesterQX::Run() {
 }
 
 QString CFileRequesterQX::NextPath(bool first) {
-  if (first)
-    m_readPos = 0;
-  else if (m_readPos < m_paths.size())
-    ++m_readPos;
+  if (first) m_readPos = 0;
+  else if (m_readPos < m_paths.size()) ++m_readPos;
   return m_paths.value(m_readPos);
 }
 

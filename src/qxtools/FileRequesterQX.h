@@ -31,7 +31,7 @@ class QTreeView;
 namespace qxtools {
 class FallbackIconProvider;
 class FileListModel;
-}
+}  // namespace qxtools
 
 class CFileRequesterQX : public QDialog {
   Q_OBJECT

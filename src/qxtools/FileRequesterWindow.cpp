@@ -92,11 +92,14 @@ void CFileRequesterQX::BuildActions() {
     StoreView();
   });
 
-  m_standardFavouritesAction = makeAction(QStringLiteral("&Standard Favoriten"), QStringLiteral("standardFavouritesAction"));
+  m_standardFavouritesAction =
+      makeAction(QStringLiteral("&Standard Favoriten"), QStringLiteral("standardFavouritesAction"));
   connect(m_standardFavouritesAction, &QAction::triggered, this, &CFileRequesterQX::RestoreStandardFavourites);
-  m_deleteFavouritesAction = makeAction(QStringLiteral("Favoriten &löschen..."), QStringLiteral("deleteFavouritesAction"));
+  m_deleteFavouritesAction =
+      makeAction(QStringLiteral("Favoriten &löschen..."), QStringLiteral("deleteFavouritesAction"));
   connect(m_deleteFavouritesAction, &QAction::triggered, this, &CFileRequesterQX::DeleteFavourites);
-  m_addFavouriteAction = makeAction(QStringLiteral("&Aktuelles Verzeichnis aufnehmen"), QStringLiteral("addFavouriteAction"));
+  m_addFavouriteAction =
+      makeAction(QStringLiteral("&Aktuelles Verzeichnis aufnehmen"), QStringLiteral("addFavouriteAction"));
   m_addFavouriteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
   connect(m_addFavouriteAction, &QAction::triggered, this, &CFileRequesterQX::AddCurrentFolderToFavourites);
   m_fileManagerAction = makeAction(QStringLiteral("Hier &Dateimanager öffnen..."), QStringLiteral("fileManagerAction"));
@@ -219,7 +222,8 @@ void CFileRequesterQX::BuildWindow() {
   m_list->setSelectionModel(m_details->selectionModel());
   delete ownSelection;
 
-  for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_details), static_cast<QAbstractItemView*>(m_list)}) {
+  for (QAbstractItemView* view :
+       {static_cast<QAbstractItemView*>(m_details), static_cast<QAbstractItemView*>(m_list)}) {
     view->setEditTriggers(QAbstractItemView::EditKeyPressed);
     view->setDragDropMode(QAbstractItemView::NoDragDrop);
     view->installEventFilter(this);
@@ -281,7 +285,8 @@ void CFileRequesterQX::BuildWindow() {
   m_cancel->setObjectName(QStringLiteral("cancelButton"));
   m_cancel->setAutoDefault(false);
   connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-  const int buttonWidth = qMax(m_cancel->sizeHint().width(), fontMetrics().horizontalAdvance(QStringLiteral("Speichern")) + 32);
+  const int buttonWidth =
+      qMax(m_cancel->sizeHint().width(), fontMetrics().horizontalAdvance(QStringLiteral("Speichern")) + 32);
   m_ok->setMinimumWidth(buttonWidth);
   m_cancel->setMinimumWidth(buttonWidth);
 

@@ -94,7 +94,8 @@ QStringList FileSearchDialog::Find(const QString& folder, const QStringList& pat
 
 void FileSearchDialog::Search() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const QStringList found = Find(m_folder, m_pattern->text().split(QLatin1Char(';')), m_subfolders->isChecked(), kMaxFound);
+  const QStringList found =
+      Find(m_folder, m_pattern->text().split(QLatin1Char(';')), m_subfolders->isChecked(), kMaxFound);
   QApplication::restoreOverrideCursor();
   m_results->clear();
   const QDir base(m_folder);

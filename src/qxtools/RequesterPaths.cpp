@@ -80,8 +80,6 @@ QString CombinePath(const QString& folder, const QString& name) {
   return QDir::cleanPath(QDir(folder).absoluteFilePath(expanded));
 }
 
-bool HasWildcard(const QString& name) {
-  return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
-}
+bool HasWildcard(const QString& name) { return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')); }
 
 }  // namespace qxtools

@@ -81,9 +81,9 @@ void StoreFavourites(const QString& mode, const QStringList& folders) {
 
 QStringList StandardFavourites() {
   QStringList folders;
-  for (auto location : {QStandardPaths::HomeLocation, QStandardPaths::DesktopLocation,
-                        QStandardPaths::DocumentsLocation, QStandardPaths::PicturesLocation,
-                        QStandardPaths::DownloadLocation}) {
+  for (auto location :
+       {QStandardPaths::HomeLocation, QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation,
+        QStandardPaths::PicturesLocation, QStandardPaths::DownloadLocation}) {
     const QString folder = QDir::cleanPath(QStandardPaths::writableLocation(location));
     if (!folder.isEmpty() && QDir(folder).exists() && !folders.contains(folder)) folders << folder;
   }

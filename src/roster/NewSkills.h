@@ -17,8 +17,8 @@ std::vector<const SFertigkeit*> NewSkillRows();
 // The rule text for an abbreviation, looked up in the whole catalogue; empty when unknown.
 std::string NewSkillDescription(std::string_view abbreviation);
 
-extern const char* const kSkillAlreadyChosen;   // "\r\nDiese Fertigkeit haben Sie bereits ausgewählt!"
-extern const char* const kPlayerHasSkill;       // "\r\nDiese Fertigkeit hat der Spieler bereits!"
+extern const char* const kSkillAlreadyChosen;  // "\r\nDiese Fertigkeit haben Sie bereits ausgewählt!"
+extern const char* const kPlayerHasSkill;      // "\r\nDiese Fertigkeit hat der Spieler bereits!"
 
 // A double click: adds the abbreviation to `chosen`, or returns the description field's
 // refusal when it is chosen already or the player's skill text contains it anywhere.

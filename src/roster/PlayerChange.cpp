@@ -35,8 +35,9 @@ long Difference(int32_t a, int32_t b) { return std::labs(static_cast<long>(a) - 
 }  // namespace
 
 PlayerChange PlayerChangeFrom(const CKRSpieler& p) {
-  return {p.m_nNummer, p.m_strName, p.m_strPosition, p.m_strFertigkeiten, p.m_nBW, p.m_nST, p.m_nGE, p.m_nRW,
-          p.m_strVerletzung, p.m_nPass, p.m_nTD, p.m_nABG, p.m_nVSA, p.m_nSDT, p.m_nSSP, p.m_strLebenslauf};
+  return {p.m_nNummer, p.m_strName, p.m_strPosition,   p.m_strFertigkeiten, p.m_nBW, p.m_nST,
+          p.m_nGE,     p.m_nRW,     p.m_strVerletzung, p.m_nPass,           p.m_nTD, p.m_nABG,
+          p.m_nVSA,    p.m_nSDT,    p.m_nSSP,          p.m_strLebenslauf};
 }
 
 const ChangeRange& RangeOf(ChangeField field) {
@@ -146,8 +147,8 @@ std::string CareerLogEntry(const CKRSpieler& before, const CKRSpieler& after, co
 
 std::string CareerLogDate() { return LocalTimeText("%d.%m.%y"); }
 
-PlayerChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const PlayerChange& change,
-                                      bool careerLogAuto, const std::string& date) {
+PlayerChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const PlayerChange& change, bool careerLogAuto,
+                                      const std::string& date) {
   PlayerChangeOutcome outcome;
   outcome.m_Refusal = PlayerChangeRangeRefusal(change);
   if (outcome.m_Refusal) return outcome;

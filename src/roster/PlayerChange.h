@@ -72,8 +72,8 @@ struct PlayerChangeOutcome {
 // career log with the page's text and, with `careerLogAuto` ("Spielerveränderungen in den
 // Lebenslauf eintragen") on and at least one recorded item, appends the entry; then the
 // modified routine.
-PlayerChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const PlayerChange& change,
-                                      bool careerLogAuto, const std::string& date = CareerLogDate());
+PlayerChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const PlayerChange& change, bool careerLogAuto,
+                                      const std::string& date = CareerLogDate());
 
 // The skills context menu's commands change the player's skill text at once, whatever the
 // sheet does afterwards; the modified routine runs.

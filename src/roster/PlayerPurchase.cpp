@@ -8,8 +8,7 @@
 
 namespace krv {
 
-const char* const kRosterFullMessage =
-    "Sie haben schon 16 Spieler!\nMehr dürfen Sie nicht in Ihrer Mannschaft haben!";
+const char* const kRosterFullMessage = "Sie haben schon 16 Spieler!\nMehr dürfen Sie nicht in Ihrer Mannschaft haben!";
 const char* const kStarTooExpensiveMessage = "Soviel Gold haben Sie gar nicht!";
 
 namespace {
@@ -49,9 +48,8 @@ int32_t ActiveWithCode(const CKRTeam& team, int32_t code) {
 
 int32_t Price(int32_t cost, bool card) { return card ? cost / 2 : cost; }
 
-CKRSpieler* AddNewPlayer(CKRTeam& team, const std::string& name, const std::string& position, int32_t bw,
-                         int32_t st, int32_t ge, int32_t rw, int32_t value, const std::string& skills,
-                         int32_t code) {
+CKRSpieler* AddNewPlayer(CKRTeam& team, const std::string& name, const std::string& position, int32_t bw, int32_t st,
+                         int32_t ge, int32_t rw, int32_t value, const std::string& skills, int32_t code) {
   const int32_t id = team.m_nNaechsteID++;
   team.AddSpieler(team.GetFreeNummer(), name, position, bw, st, ge, rw, value, skills, id, code);
   return team.m_Spieler.back().get();
@@ -137,8 +135,7 @@ PurchaseOutcome BuyPlayer(CKRTeam& team, const PlayerPurchase& purchase) {
       if (p.m_strName != purchase.m_strPosition) continue;
       const std::string name = purchase.m_Name.value_or(p.m_strName);
       const int32_t amount = Price(p.m_nCost, purchase.m_bCard);
-      team.AddAusgabe(Format("Einstellung von %s als %s", name.c_str(), p.m_strName.c_str()), amount,
-                      kAusgabeSpieler);
+      team.AddAusgabe(Format("Einstellung von %s als %s", name.c_str(), p.m_strName.c_str()), amount, kAusgabeSpieler);
       outcome.m_pPlayer = AddNewPlayer(team, name, p.m_strName, p.m_nBW, p.m_nST, p.m_nGE, p.m_nRW, amount,
                                        p.m_strSkills, kFirstEigenePositionCode + slot);
       team.SetTeamModified();

@@ -34,8 +34,8 @@ struct PurchaseOffer {
   int32_t m_nCost = 0;       // "Kosten": the full cost, also with the card
   std::string m_strPosition;
   int32_t m_nBW = 0, m_nST = 0, m_nGE = 0, m_nRW = 0;
-  std::string m_strSkills;   // "Fertigkeiten" as the list shows them
-  int32_t m_nCode = 0;       // the position code a bought player receives
+  std::string m_strSkills;  // "Fertigkeiten" as the list shows them
+  int32_t m_nCode = 0;      // the position code a bought player receives
 };
 
 // The rows of the purchase list, in the race's order: a standard position while players of it
@@ -61,8 +61,8 @@ struct PlayerPurchase {
 };
 
 struct PurchaseOutcome {
-  std::string m_strRefusal;           // empty when the player was bought
-  CKRSpieler* m_pPlayer = nullptr;    // the new player
+  std::string m_strRefusal;         // empty when the player was bought
+  CKRSpieler* m_pPlayer = nullptr;  // the new player
 };
 
 // Buys the position: the expense (kind 19) with its text and the price, the new player with

@@ -23,7 +23,8 @@ size_t CharacterCount(const std::string& utf8) {
 
 RemovalStart RemovalStartFor(const CKRSpieler& player, bool keepRemoved) {
   if (!keepRemoved)
-    return {RemovalStep::kAskRemovalFromList, "Der Spieler wir komplett aus der Liste\ngenommen! Wollen Sie das wirklich?"};
+    return {RemovalStep::kAskRemovalFromList,
+            "Der Spieler wir komplett aus der Liste\ngenommen! Wollen Sie das wirklich?"};
   if (player.m_nStatus == kStatusVerstorben)
     return {RemovalStep::kAskFinalRemoval, NotActiveText(player) + "\nSoll dieser Spieler komplett entfert werden?"};
   if (!player.IsActive()) return {RemovalStep::kNotActive, NotActiveText(player)};

@@ -25,9 +25,9 @@ extern const char* const kDeathSound;  // "Sounds/Tod.wav"
 
 // What happens when the coach asks to remove the selected player.
 enum class RemovalStep {
-  kOpenDialog,        // an active player: the remove dialog
-  kNotActive,         // a former player: only the message (stop icon)
-  kAskFinalRemoval,   // a dead player: the question whether he goes entirely (Yes/No)
+  kOpenDialog,          // an active player: the remove dialog
+  kNotActive,           // a former player: only the message (stop icon)
+  kAskFinalRemoval,     // a dead player: the question whether he goes entirely (Yes/No)
   kAskRemovalFromList,  // the settings keep no removed players: the question (through Frage)
 };
 struct RemovalStart {
@@ -47,8 +47,8 @@ struct PlayerRemoval {
 std::optional<std::string> PlayerRemovalRefusal(const PlayerRemoval& removal);
 
 struct RemovalOutcome {
-  std::string m_strRefusal;   // empty when the player was removed
-  std::string m_strSound;     // to play: kDeathSound for a death
+  std::string m_strRefusal;      // empty when the player was removed
+  std::string m_strSound;        // to play: kDeathSound for a death
   bool m_bStaffChanged = false;  // an assistant coach was added: the staff page shows him
 };
 

@@ -19,7 +19,8 @@ std::vector<std::string> PositionTypeChoices() {
   std::vector<std::string> entries;
   entries.reserve(g_Kader.size());
   for (const SKaderPosition& row : g_Kader) {
-    const char* race = row.m_nRace >= 0 && row.m_nRace < kRaceCount ? g_RassenAnzeige[static_cast<size_t>(row.m_nRace)] : "";
+    const char* race =
+        row.m_nRace >= 0 && row.m_nRace < kRaceCount ? g_RassenAnzeige[static_cast<size_t>(row.m_nRace)] : "";
     entries.push_back(Format("[%s]   %s", race, row.m_pszName));
   }
   return entries;

@@ -11,12 +11,12 @@ namespace krv {
 class CKRTeam;
 
 struct TeamHeaderTexts {
-  std::string name;       // "Team:"
-  std::string race;       // "Volk:"
-  std::string teamValue;  // "Teamwert:"
-  std::string gold;       // "Gold:", with thousands points
-  std::string rerolls;    // "Trainingsmarken:", normal/double/lost
-  std::string fanFactor;  // "Fan-Faktor:", the fan factor in force
+  std::string name;           // "Team:"
+  std::string race;           // "Volk:"
+  std::string teamValue;      // "Teamwert:"
+  std::string gold;           // "Gold:", with thousands points
+  std::string rerolls;        // "Trainingsmarken:", normal/double/lost
+  std::string fanFactor;      // "Fan-Faktor:", the fan factor in force
   bool raceEditable = false;  // only the own race names itself
 };
 

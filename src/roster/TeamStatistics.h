@@ -16,9 +16,9 @@ struct TeamStatistics {
   int32_t gewonnen = 0;
   int32_t verloren = 0;
   int32_t unentschieden = 0;
-  int32_t spieler = 0;    // active players
-  int32_t stars = 0;      // active players with a star player code (200 to 299)
-  int32_t tote = 0;       // dead players
+  int32_t spieler = 0;  // active players
+  int32_t stars = 0;    // active players with a star player code (200 to 299)
+  int32_t tote = 0;     // dead players
 };
 
 // A result is a draw when the number at its start equals the number after its first ":"

@@ -27,13 +27,13 @@ bool IsRestorablePlacement(const std::string& teamName, const FramePlacement& st
 // What a new team window without a stored placement needs to find its place.
 struct CascadeRequest {
   const FramePlacement* previous = nullptr;  // the window opened before it (normal geometry), if any is open
-  int32_t width = 0;                          // the size its form asks for
+  int32_t width = 0;                         // the size its form asks for
   int32_t height = 0;
-  int32_t minWidth = 0;                       // the smallest size its form can be shown in
+  int32_t minWidth = 0;  // the smallest size its form can be shown in
   int32_t minHeight = 0;
-  int32_t areaWidth = 0;                      // the main window's client area
+  int32_t areaWidth = 0;  // the main window's client area
   int32_t areaHeight = 0;
-  int32_t step = 0;                           // one title bar height
+  int32_t step = 0;  // one title bar height
 };
 
 // New windows cascade: each one a title bar height right of and below the window opened

@@ -10,7 +10,7 @@
 
 namespace krv {
 
-extern const char* const kOnlyUndeadMessage;     // "Das dürfen nur Untote"
+extern const char* const kOnlyUndeadMessage;      // "Das dürfen nur Untote"
 extern const char* const kTooManyZombiesMessage;  // "Sie haben schon 8 Zombies!..."
 
 constexpr int32_t kUndeadRace = 12;

@@ -15,22 +15,22 @@ constexpr int32_t kOwnRace = 15;
 constexpr int32_t kMutationRerollSurcharge = 20000;
 
 constexpr std::array<RaceInfo, kRaceCount> kRaces = {{
-    {0, 2, 70000, "Zauberer", true},       // Chaos
-    {2, 3, 50000, "Alchemist", true},      // Chaoszwerge
-    {5, 4, 50000, "Zauberer", true},       // Dunkelelfen
-    {53, 2, 60000, "Zauberer", true},      // Echsenmenschen: added last, so at the end
-    {9, 4, 50000, "Zauberer", true},       // Elfen
-    {13, 1, 60000, "Zauberer", true},      // Goblins
-    {14, 1, 60000, "Meisterkoch", true},   // Halblinge
-    {15, 4, 50000, "Zauberer", true},      // Hochelfen
-    {19, 4, 50000, "Zauberer", true},      // Menschen
-    {23, 2, 70000, "Zauberer", true},      // Oger
-    {25, 5, 60000, "Zauberer", true},      // Orks
-    {30, 4, 60000, "Zauberer", true},      // Skaven
-    {34, 5, 70000, "Zauberer", false},     // Untote
-    {39, 4, 50000, "Zauberer", true},      // Waldelfen
-    {43, 4, 40000, "Alchemist", true},     // Zwerge
-    {47, 6, 50000, "Zauberer", true},      // own race
+    {0, 2, 70000, "Zauberer", true},      // Chaos
+    {2, 3, 50000, "Alchemist", true},     // Chaoszwerge
+    {5, 4, 50000, "Zauberer", true},      // Dunkelelfen
+    {53, 2, 60000, "Zauberer", true},     // Echsenmenschen: added last, so at the end
+    {9, 4, 50000, "Zauberer", true},      // Elfen
+    {13, 1, 60000, "Zauberer", true},     // Goblins
+    {14, 1, 60000, "Meisterkoch", true},  // Halblinge
+    {15, 4, 50000, "Zauberer", true},     // Hochelfen
+    {19, 4, 50000, "Zauberer", true},     // Menschen
+    {23, 2, 70000, "Zauberer", true},     // Oger
+    {25, 5, 60000, "Zauberer", true},     // Orks
+    {30, 4, 60000, "Zauberer", true},     // Skaven
+    {34, 5, 70000, "Zauberer", false},    // Untote
+    {39, 4, 50000, "Zauberer", true},     // Waldelfen
+    {43, 4, 40000, "Alchemist", true},    // Zwerge
+    {47, 6, 50000, "Zauberer", true},     // own race
 }};
 
 const RaceInfo* FindRace(int32_t race) {
@@ -41,14 +41,12 @@ const RaceInfo* FindRace(int32_t race) {
 }  // namespace
 
 constinit const std::array<const char*, kRaceCount> g_RassenNamen = {
-    "CHAOS",  "CHAOSZWERGE", "DUNKELELFEN", "ECHSENMENSCHEN", "ELFEN",   "GOBLINS",
-    "HALBLINGE", "HOCHELFEN", "MENSCHEN",  "OGER",           "ORKS",    "SKAVEN",
-    "UNTOTE", "WALDELFEN",   "ZWERGE",      ""};
+    "CHAOS",    "CHAOSZWERGE", "DUNKELELFEN", "ECHSENMENSCHEN", "ELFEN",  "GOBLINS",   "HALBLINGE", "HOCHELFEN",
+    "MENSCHEN", "OGER",        "ORKS",        "SKAVEN",         "UNTOTE", "WALDELFEN", "ZWERGE",    ""};
 
 constinit const std::array<const char*, kRaceCount> g_RassenAnzeige = {
-    "Chaos",  "Chaoszwerge", "Dunkelelfen", "Echsenmenschen", "Elfen", "Goblins",
-    "Halblinge", "Hochelfen", "Menschen",  "Oger",           "Orks",  "Skaven",
-    "Untote", "Waldelfen",   "Zwerge",      "Eigenes Team"};
+    "Chaos",    "Chaoszwerge", "Dunkelelfen", "Echsenmenschen", "Elfen",  "Goblins",   "Halblinge", "Hochelfen",
+    "Menschen", "Oger",        "Orks",        "Skaven",         "Untote", "Waldelfen", "Zwerge",    "Eigenes Team"};
 
 // The texts are kept as the rosters have always printed them, slips included ("Blizer",
 // "Ballgefühel", "Mitspieler werden", the Oger's blanks and trailing comma); the
@@ -59,21 +57,17 @@ constinit const std::array<SKaderPosition, kKaderRowCount> g_Kader = {{
     {"Chaoskrieger", 4, 100000, 5, 4, 3, 9, "Keine", 1, "", 0},
     {"Hobgoblins", 12, 40000, 6, 3, 3, 7, "Keine", 3, "", 1},
     {"Chaoszwerge", 6, 70000, 4, 3, 2, 9, "Blocken, Tackle, Robust", 2, "Blk,Tackle,Robu", 1},
-    {"Stierzentauren", 2, 130000, 6, 4, 2, 9, "Sprinten, Sprintsicher, Robust", 4,
-     "Sprinten,Sp.sich,Robu", 1},
+    {"Stierzentauren", 2, 130000, 6, 4, 2, 9, "Sprinten, Sprintsicher, Robust", 4, "Sprinten,Sp.sich,Robu", 1},
     {"Feldspieler", 12, 70000, 6, 3, 4, 8, "Keine", 5, "", 2},
     {"Werfer", 2, 90000, 6, 3, 4, 8, "Wurfsicher", 6, "Wurfs", 2},
     {"Blizer", 2, 100000, 7, 3, 4, 8, "Blocken", 7, "Blk", 2},
-    {"Hexenkriegerin", 2, 110000, 7, 3, 4, 7, "Rasend, Ausweichen, Abrollen", 8,
-     "Abroll,Ausw,Rasend", 2},
+    {"Hexenkriegerin", 2, 110000, 7, 3, 4, 7, "Rasend, Ausweichen, Abrollen", 8, "Abroll,Ausw,Rasend", 2},
     {"Feldspieler", 12, 60000, 6, 3, 4, 7, "Keine", 9, "", 4},
     {"Werfer", 2, 70000, 6, 3, 4, 7, "Wurfsicher", 11, "Wurfs", 4},
     {"Fänger", 4, 100000, 8, 3, 4, 7, "Fangsicher, Sprinten", 10, "Fangs, Sprinten", 4},
     {"Blitzer", 2, 110000, 7, 3, 4, 8, "Blocken, Gewandt", 12, "Blk, Gewan", 4},
-    {"Goblin", 16, 40000, 6, 2, 3, 7, "Lebensmüde, Ausweichen, Kleinwüchsig", 13,
-     "Ausw,LebMü,Klein", 5},
-    {"Halbling", 16, 30000, 5, 2, 3, 6, "Lebensmüde, Ausweichen, Kleinwüchsig", 14,
-     "Ausw,LebMü,Klein", 6},
+    {"Goblin", 16, 40000, 6, 2, 3, 7, "Lebensmüde, Ausweichen, Kleinwüchsig", 13, "Ausw,LebMü,Klein", 5},
+    {"Halbling", 16, 30000, 5, 2, 3, 6, "Lebensmüde, Ausweichen, Kleinwüchsig", 14, "Ausw,LebMü,Klein", 6},
     {"Feldspieler", 12, 70000, 6, 3, 4, 8, "Keine", 15, "", 7},
     {"Phönixkrieger", 2, 80000, 6, 3, 4, 8, "Wurfsicher", 16, "Wurfs", 7},
     {"Löwenkrieger", 2, 90000, 8, 3, 4, 7, "Fangsicher", 17, "Fangs", 7},
@@ -84,14 +78,12 @@ constinit const std::array<SKaderPosition, kKaderRowCount> g_Kader = {{
     {"Blitzer", 4, 90000, 7, 3, 3, 8, "Blocken", 22, "Blk", 8},
     {"Oger", 8, 120000, 5, 5, 2, 9, "Knochenbrecher, Robust, Blöd, Mitspieler werden", 23,
      "KnBr, Robu, Blöd, Mit.werf,", 9},
-    {"Goblins", 8, 40000, 6, 2, 3, 7, "Ausweichen, Kleinwüchsig, Lebensmüde", 24,
-     "Ausw,LebMü,Klein", 9},
+    {"Goblins", 8, 40000, 6, 2, 3, 7, "Ausweichen, Kleinwüchsig, Lebensmüde", 24, "Ausw,LebMü,Klein", 9},
     {"Feldspieler", 12, 50000, 5, 3, 5, 9, "Keine", 25, "", 10},
     {"Werfer", 2, 70000, 5, 3, 5, 8, "Ballgefühel, Wurfsicher", 26, "Ballgef, Wurfs", 10},
     {"Schwarzorks", 4, 80000, 4, 4, 2, 9, "Keine", 27, "", 10},
     {"Blitzer", 4, 80000, 6, 3, 3, 9, "Blocken", 28, "Blk", 10},
-    {"Goblins", 4, 40000, 6, 2, 3, 7, "Lebensmüde, Ausweichen, Kleinwüchsig", 29,
-     "Ausw,LebMü,Klein", 10},
+    {"Goblins", 4, 40000, 6, 2, 3, 7, "Lebensmüde, Ausweichen, Kleinwüchsig", 29, "Ausw,LebMü,Klein", 10},
     {"Feldspieler", 12, 50000, 7, 3, 3, 7, "Keine", 30, "", 11},
     {"Werfer", 2, 70000, 7, 3, 3, 7, "Ballgefühl, Wurfsicher", 31, "Ballgef, Wurfs", 11},
     {"Gossenläufer", 4, 80000, 9, 2, 4, 7, "Ausweichen", 32, "Ausw", 11},
@@ -104,13 +96,11 @@ constinit const std::array<SKaderPosition, kKaderRowCount> g_Kader = {{
     {"Feldspieler", 12, 70000, 7, 3, 4, 7, "Keine", 39, "", 13},
     {"Werfer", 2, 90000, 7, 3, 4, 7, "Wurfsicher", 40, "Wurfs", 13},
     {"Fänger", 4, 90000, 9, 2, 4, 7, "Fangsicher, Ausweichen", 41, "Ausw,Fangs", 13},
-    {"Kampftänzer", 2, 120000, 8, 3, 4, 7, "Blocken, Ausweichen, Springen", 42,
-     "Ausw,Blk,Spring", 13},
+    {"Kampftänzer", 2, 120000, 8, 3, 4, 7, "Blocken, Ausweichen, Springen", 42, "Ausw,Blk,Spring", 13},
     {"Langbärte", 12, 70000, 4, 3, 2, 9, "Blocken, Tackle, Robust", 43, "Blk,Tackle,Robu", 14},
     {"Läufer", 2, 80000, 6, 3, 3, 8, "Ballgefühl, Robust", 44, "Ballgef,Robu", 14},
     {"Blitzer", 2, 80000, 5, 3, 3, 9, "Blocken, Robust", 45, "Blk,Robu", 14},
-    {"Trollslayer", 2, 90000, 5, 3, 2, 8, "Blocken, Rasend, Unerschrocken, Robust", 46,
-     "Blk,Rasend,Robu,Unersch", 14},
+    {"Trollslayer", 2, 90000, 5, 3, 2, 8, "Blocken, Rasend, Unerschrocken, Robust", 46, "Blk,Rasend,Robu,Unersch", 14},
     // The own race: only the names (row labels) and the max counts are used; everything
     // else of an own position comes from the team's own-race templates.
     {"Feldspieler", 12, 80000, 6, 3, 3, 8, "", 47, "", 15},

@@ -21,9 +21,9 @@ extern const std::array<const char*, kRaceCount> g_RassenNamen;
 extern const std::array<const char*, kRaceCount> g_RassenAnzeige;
 
 struct SKaderPosition {
-  const char* m_pszName;           // also the stem of new players' names
-  int32_t m_nMaxCount;             // players of this position a team may have
-  int32_t m_nCost;                 // gold pieces per player
+  const char* m_pszName;  // also the stem of new players' names
+  int32_t m_nMaxCount;    // players of this position a team may have
+  int32_t m_nCost;        // gold pieces per player
   int32_t m_nBW;
   int32_t m_nST;
   int32_t m_nGE;

@@ -71,9 +71,9 @@ constinit const std::array<SFertigkeit, kSkillCount> g_Fertigkeiten = {{
 }};
 
 // The first entry carries the quotes around Super as part of its text.
-constinit const std::array<const char*, 7> g_PositionsArten = {
-    "\"Super\"-Spieler", "Fänger", "Feldspieler", "Starspieler", "Werfer",
-    "Gen.1 (Feldspieler2)", "Gen.2 (Feldspieler3)"};
+constinit const std::array<const char*, 7> g_PositionsArten = {"\"Super\"-Spieler",   "Fänger", "Feldspieler",
+                                                               "Starspieler",         "Werfer", "Gen.1 (Feldspieler2)",
+                                                               "Gen.2 (Feldspieler3)"};
 
 const SFertigkeit* FindSkillByName(std::string_view name) {
   for (const SFertigkeit& skill : g_Fertigkeiten)
@@ -107,8 +107,7 @@ void SkillTextToAbbreviations(std::string_view text, std::string& out) {
   // "Tackle durchbrechen"); every row is looked at once, so repeats add nothing.
   std::vector<std::string> abbreviations;
   for (const SFertigkeit& skill : g_Fertigkeiten)
-    if (text.find(skill.m_pszName) != std::string_view::npos)
-      abbreviations.emplace_back(skill.m_pszAbbreviation);
+    if (text.find(skill.m_pszName) != std::string_view::npos) abbreviations.emplace_back(skill.m_pszAbbreviation);
 
   SortStringList(abbreviations);
   for (const std::string& abbreviation : abbreviations) AppendEntry(out, abbreviation);

@@ -11,8 +11,8 @@
 namespace krv {
 
 struct SStarplayer {
-  const char* m_pszName;    // also how a chosen list entry is found again
-  int32_t m_nCost;          // becomes the player's value
+  const char* m_pszName;  // also how a chosen list entry is found again
+  int32_t m_nCost;        // becomes the player's value
   int32_t m_nBW;
   int32_t m_nST;
   int32_t m_nGE;

@@ -54,7 +54,9 @@ uint32_t ReadBits(const uint8_t* row, int64_t x, uint16_t bits) {
     case 8: return row[x];
     case 16: return row[2 * x] | uint32_t{row[2 * x + 1]} << 8;
     case 24: return row[3 * x] | uint32_t{row[3 * x + 1]} << 8 | uint32_t{row[3 * x + 2]} << 16;
-    default: return row[4 * x] | uint32_t{row[4 * x + 1]} << 8 | uint32_t{row[4 * x + 2]} << 16 | uint32_t{row[4 * x + 3]} << 24;
+    default:
+      return row[4 * x] | uint32_t{row[4 * x + 1]} << 8 | uint32_t{row[4 * x + 2]} << 16 |
+             uint32_t{row[4 * x + 3]} << 24;
   }
 }
 
@@ -83,8 +85,8 @@ void DecodeRunLength(const CDib& dib, PixelImage& image, bool fourBits) {
   int64_t x = 0, y = 0;  // y counted from the bottom
   auto put = [&](uint32_t index) {
     if (x < image.width && y < image.height)
-      image.pixels[static_cast<size_t>(image.height - 1 - y) * static_cast<size_t>(image.width) + static_cast<size_t>(x)] =
-          FromTable(dib, index);
+      image.pixels[static_cast<size_t>(image.height - 1 - y) * static_cast<size_t>(image.width) +
+                   static_cast<size_t>(x)] = FromTable(dib, index);
     ++x;
   };
   while (at + 1 < in.size() && y < image.height) {
@@ -107,7 +109,8 @@ void DecodeRunLength(const CDib& dib, PixelImage& image, bool fourBits) {
     } else {  // `value` literal indices, padded to a 16-bit boundary
       const size_t bytes = fourBits ? (value + 1u) / 2 : value;
       if (at + bytes > in.size()) return;
-      for (int i = 0; i < value; ++i) put(fourBits ? (i % 2 ? in[at + i / 2] & 0xFu : in[at + i / 2] >> 4) : in[at + i]);
+      for (int i = 0; i < value; ++i)
+        put(fourBits ? (i % 2 ? in[at + i / 2] & 0xFu : in[at + i / 2] >> 4) : in[at + i]);
       at += bytes + bytes % 2;
     }
   }
@@ -122,7 +125,8 @@ std::optional<PixelImage> DecodeDib(const CDib& dib) {
   const uint16_t bits = dib.BitsPerPixel();
   const uint32_t compression = dib.Compression();
   const bool rle = (compression == kRle8 && bits == 8) || (compression == kRle4 && bits == 4);
-  const bool plain = compression == kRgb && (bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32);
+  const bool plain =
+      compression == kRgb && (bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32);
   const bool masked = compression == kBitfields && (bits == 16 || bits == 32);
   if (!rle && !plain && !masked) return std::nullopt;
 

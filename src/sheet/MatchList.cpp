@@ -18,9 +18,14 @@ struct ColumnBox {
 };
 
 constexpr std::array<ColumnBox, kMatchListColumns> kBoxes{{
-    {40, 185, TextAlign::kRight}, {200, 685, TextAlign::kLeft}, {700, 885, TextAlign::kCenter},
-    {900, 1085, TextAlign::kCenter}, {1100, 1285, TextAlign::kLeft}, {1300, 1635, TextAlign::kRight},
-    {1650, 1985, TextAlign::kRight}, {2000, 2680, TextAlign::kLeft},
+    {40, 185, TextAlign::kRight},
+    {200, 685, TextAlign::kLeft},
+    {700, 885, TextAlign::kCenter},
+    {900, 1085, TextAlign::kCenter},
+    {1100, 1285, TextAlign::kLeft},
+    {1300, 1635, TextAlign::kRight},
+    {1650, 1985, TextAlign::kRight},
+    {2000, 2680, TextAlign::kLeft},
 }};
 
 constexpr int32_t kRowHeight = 78;

@@ -17,7 +17,9 @@ inline DrawOp& AddOp(SheetPage& page, DrawKind kind, const PageRect& rect) {
   return op;
 }
 
-inline void AddFill(SheetPage& page, const PageRect& rect, Rgb color) { AddOp(page, DrawKind::kFill, rect).color = color; }
+inline void AddFill(SheetPage& page, const PageRect& rect, Rgb color) {
+  AddOp(page, DrawKind::kFill, rect).color = color;
+}
 
 inline void AddLine(SheetPage& page, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   AddOp(page, DrawKind::kLine, {x1, y1, x2, y2});

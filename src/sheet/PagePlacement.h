@@ -15,7 +15,7 @@ struct MmRect {
 struct PagePlacement {
   double originX = 0;  // where the layout's point (0, 0) lies on the paper, in mm
   double originY = 0;
-  double scale = 1;    // 1 prints the layout at its real size
+  double scale = 1;  // 1 prints the layout at its real size
 };
 
 PagePlacement PlaceLayout(const MmRect& paper, const MmRect& printable);

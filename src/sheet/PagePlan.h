@@ -9,10 +9,10 @@
 namespace krv {
 
 enum class PrintMode : int32_t {
-  kSheetOnly = 0,   // "Nur Seite &1"
-  kEvenPages = 1,   // "Seite &2, 4, 6, ...": match pages that are pages 2, 4, 6 of the full printout
-  kOddPages = 2,    // "Seite &3, 5 ,7, ...": match pages that are pages 3, 5, 7
-  kAllPages = 3,    // "All&e Seiten"
+  kSheetOnly = 0,  // "Nur Seite &1"
+  kEvenPages = 1,  // "Seite &2, 4, 6, ...": match pages that are pages 2, 4, 6 of the full printout
+  kOddPages = 2,   // "Seite &3, 5 ,7, ...": match pages that are pages 3, 5, 7
+  kAllPages = 3,   // "All&e Seiten"
 };
 
 // The radio button text and the quick help of a mode in the page-choice dialog "Drucken".

@@ -13,7 +13,9 @@ size_t CountMatches(const CKRTeam& team) {
 }
 
 TeamPrintout::TeamPrintout(CKRTeam& team, PrintMode mode, const SheetPrintSettings& settings)
-    : m_team(team), m_mode(mode), m_pageCount(PrintedPageCount(mode, CountMatches(team))),
+    : m_team(team),
+      m_mode(mode),
+      m_pageCount(PrintedPageCount(mode, CountMatches(team))),
       m_sheet(CollectTeamSheet(team, settings)) {}
 
 SheetPage TeamPrintout::Page(int page) const {

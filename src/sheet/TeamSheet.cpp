@@ -18,11 +18,28 @@ const char* const kLogoPlaceholderText = "Hier kann Ihr Team-Logo stehen!";
 
 namespace {
 
-enum RosterColumn { kNr, kName, kPosition, kBW, kST, kGE, kRW, kSkills, kVerl, kPass, kTD, kABG, kVSA, kSDT, kSSP, kWert };
+enum RosterColumn {
+  kNr,
+  kName,
+  kPosition,
+  kBW,
+  kST,
+  kGE,
+  kRW,
+  kSkills,
+  kVerl,
+  kPass,
+  kTD,
+  kABG,
+  kVSA,
+  kSDT,
+  kSSP,
+  kWert
+};
 
 constexpr std::array<const char*, kRosterColumns> kRosterHeadings{
-    "Nr.", "Name", "Position", "BW", "ST", "GE", "RW", "Fertigkeiten", "Verl.",
-    "Pass\n1", "TD\n3", "ABG\n2", "VSA\n2", "SDT\n5", "SSP", "Wert"};
+    "Nr.",   "Name",    "Position", "BW",     "ST",     "GE",     "RW",  "Fertigkeiten",
+    "Verl.", "Pass\n1", "TD\n3",    "ABG\n2", "VSA\n2", "SDT\n5", "SSP", "Wert"};
 
 struct ColumnBox {
   int32_t left, right;
@@ -30,11 +47,21 @@ struct ColumnBox {
 };
 
 constexpr std::array<ColumnBox, kRosterColumns> kRosterBoxes{{
-    {40, 130, TextAlign::kCenter}, {140, 490, TextAlign::kLeft}, {500, 690, TextAlign::kLeft},
-    {700, 780, TextAlign::kCenter}, {790, 870, TextAlign::kCenter}, {880, 960, TextAlign::kCenter},
-    {970, 1050, TextAlign::kCenter}, {1060, 1770, TextAlign::kLeft}, {1780, 1930, TextAlign::kLeft},
-    {1940, 2030, TextAlign::kCenter}, {2040, 2130, TextAlign::kCenter}, {2140, 2230, TextAlign::kCenter},
-    {2240, 2330, TextAlign::kCenter}, {2340, 2430, TextAlign::kCenter}, {2440, 2530, TextAlign::kCenter},
+    {40, 130, TextAlign::kCenter},
+    {140, 490, TextAlign::kLeft},
+    {500, 690, TextAlign::kLeft},
+    {700, 780, TextAlign::kCenter},
+    {790, 870, TextAlign::kCenter},
+    {880, 960, TextAlign::kCenter},
+    {970, 1050, TextAlign::kCenter},
+    {1060, 1770, TextAlign::kLeft},
+    {1780, 1930, TextAlign::kLeft},
+    {1940, 2030, TextAlign::kCenter},
+    {2040, 2130, TextAlign::kCenter},
+    {2140, 2230, TextAlign::kCenter},
+    {2240, 2330, TextAlign::kCenter},
+    {2340, 2430, TextAlign::kCenter},
+    {2440, 2530, TextAlign::kCenter},
     {2540, 2680, TextAlign::kRight},
 }};
 
@@ -43,8 +70,20 @@ struct ColumnLine {
   int32_t x, bottom;
 };
 constexpr std::array<ColumnLine, 15> kRosterColumnLines{{
-    {135, -1380}, {495, -1380}, {695, -2000}, {785, -1380}, {875, -1380}, {965, -1380}, {1055, -2000},
-    {1775, -2000}, {1935, -1380}, {2035, -1380}, {2135, -1380}, {2235, -1920}, {2335, -1920}, {2435, -1380},
+    {135, -1380},
+    {495, -1380},
+    {695, -2000},
+    {785, -1380},
+    {875, -1380},
+    {965, -1380},
+    {1055, -2000},
+    {1775, -2000},
+    {1935, -1380},
+    {2035, -1380},
+    {2135, -1380},
+    {2235, -1920},
+    {2335, -1920},
+    {2435, -1380},
     {2535, -1920},
 }};
 
@@ -78,7 +117,8 @@ std::string StatisticsCell(int32_t value, const SheetPrintSettings& settings) {
   return Number(value);
 }
 
-void FillRosterRow(std::array<std::string, kRosterColumns>& row, const CKRSpieler& s, const SheetPrintSettings& settings) {
+void FillRosterRow(std::array<std::string, kRosterColumns>& row, const CKRSpieler& s,
+                   const SheetPrintSettings& settings) {
   row[kNr] = Number(s.m_nNummer);
   row[kName] = s.m_strName;
   row[kPosition] = s.m_strPosition;
@@ -94,7 +134,8 @@ void FillRosterRow(std::array<std::string, kRosterColumns>& row, const CKRSpiele
 }
 
 size_t CountRecords(const auto& list) {
-  return static_cast<size_t>(std::count_if(list.begin(), list.end(), [](const auto& entry) { return entry != nullptr; }));
+  return static_cast<size_t>(
+      std::count_if(list.begin(), list.end(), [](const auto& entry) { return entry != nullptr; }));
 }
 
 // One row of the staff and cost columns: label, count, unit price, total.

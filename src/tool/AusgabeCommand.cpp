@@ -35,8 +35,9 @@ struct Art {
   int choice;
 };
 constexpr Art kArts[] = {
-    {"cotrainer", kWahlCotrainer}, {"cheerleader", kWahlCheerleader}, {"marke", kWahlMarke},
-    {"marke-doppelt", kWahlMarkeDoppelt}, {"zauberer", kWahlZauberer}, {"sani", kWahlSani},
+    {"cotrainer", kWahlCotrainer}, {"cheerleader", kWahlCheerleader},
+    {"marke", kWahlMarke},         {"marke-doppelt", kWahlMarkeDoppelt},
+    {"zauberer", kWahlZauberer},   {"sani", kWahlSani},
     {"verlust", kWahlVerlust},
 };
 
@@ -84,7 +85,9 @@ int RunAusgabeCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
-const ToolCommandRegistration kRegistration({"ausgabe", "DATEI ...", "bucht eine Ausgabe: Personal, Trainingsmarken, Verluste\n(krv ausgabe --help)", 100, RunAusgabeCommand});
+const ToolCommandRegistration kRegistration(
+    {"ausgabe", "DATEI ...", "bucht eine Ausgabe: Personal, Trainingsmarken, Verluste\n(krv ausgabe --help)", 100,
+     RunAusgabeCommand});
 }  // namespace
 
 }  // namespace krv

@@ -33,7 +33,8 @@ int RunEinnahmeCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
-const ToolCommandRegistration kRegistration({"einnahme", "DATEI ...", "trägt eine Einnahme ein (krv einnahme --help)", 110, RunEinnahmeCommand});
+const ToolCommandRegistration kRegistration({"einnahme", "DATEI ...", "trägt eine Einnahme ein (krv einnahme --help)",
+                                             110, RunEinnahmeCommand});
 }  // namespace
 
 }  // namespace krv

@@ -47,7 +47,8 @@ std::string Entfernen(CKRTeam& team, const ProgramSettings& settings, const Comm
   switch (start.m_Step) {
     case RemovalStep::kNotActive: Refuse(start.m_strText);
     case RemovalStep::kAskFinalRemoval:
-      if (!final) Refuse(start.m_strText.substr(0, start.m_strText.find('\n')) + " (--endgueltig nimmt ihn ganz aus der Liste.)");
+      if (!final)
+        Refuse(start.m_strText.substr(0, start.m_strText.find('\n')) + " (--endgueltig nimmt ihn ganz aus der Liste.)");
       [[fallthrough]];
     case RemovalStep::kAskRemovalFromList:
       // The question is answered Yes by the call itself.
@@ -58,7 +59,8 @@ std::string Entfernen(CKRTeam& team, const ProgramSettings& settings, const Comm
   if (final) Refuse(Format("%s ist noch aktiv; nur verstorbene Spieler können ganz entfernt werden.", name.c_str()));
   const RemovalOutcome outcome = RemovePlayer(team, player, {reason, options.Value("--text").value_or("")});
   if (!outcome.m_strRefusal.empty()) Refuse(outcome.m_strRefusal);
-  return Format("Spieler %s: %s.", name.c_str(), *grund == "sonstiges" ? player.m_strVerletzung.c_str() : grund->c_str());
+  return Format("Spieler %s: %s.", name.c_str(),
+                *grund == "sonstiges" ? player.m_strVerletzung.c_str() : grund->c_str());
 }
 
 }  // namespace
@@ -68,7 +70,9 @@ int RunEntfernenCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
-const ToolCommandRegistration kRegistration({"entfernen", "DATEI ...", "trägt ein, dass ein Spieler das Team verlässt\n(krv entfernen --help)", 80, RunEntfernenCommand});
+const ToolCommandRegistration kRegistration({"entfernen", "DATEI ...",
+                                             "trägt ein, dass ein Spieler das Team verlässt\n(krv entfernen --help)",
+                                             80, RunEntfernenCommand});
 }  // namespace
 
 }  // namespace krv

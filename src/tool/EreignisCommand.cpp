@@ -32,7 +32,9 @@ int RunEreignisCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
-const ToolCommandRegistration kRegistration({"ereignis", "DATEI ...", "trägt ein besonderes Ereignis ein (krv ereignis --help)", 120, RunEreignisCommand});
+const ToolCommandRegistration kRegistration({"ereignis", "DATEI ...",
+                                             "trägt ein besonderes Ereignis ein (krv ereignis --help)", 120,
+                                             RunEreignisCommand});
 }  // namespace
 
 }  // namespace krv

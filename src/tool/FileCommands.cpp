@@ -31,15 +31,17 @@ int Resave(const std::vector<std::string>& args) {
   team->Recalculate();
   team->CalcTeamwert();
   const SaveResult result = SaveTeamFile(*team, args[1]);
-  if (result.replacedCharacters) std::cerr << "krv: " << ReplacedCharactersNotice(args[1], result.replacedCharacters) << "\n";
+  if (result.replacedCharacters)
+    std::cerr << "krv: " << ReplacedCharactersNotice(args[1], result.replacedCharacters) << "\n";
   return 0;
 }
 
 const ToolCommandRegistration kJson({"json", "DATEI", "gibt das Team der Datei als JSON-Objekt aus", 10, Json});
-const ToolCommandRegistration kShow(
-    {"show", "DATEI", "zeigt eine Übersicht des Teams: Werte, Personal, aktive Spieler", 20, Show});
-const ToolCommandRegistration kResave(
-    {"resave", "EIN AUS", "liest EIN, rechnet das Team neu durch und schreibt es als\nVersion 4 nach AUS", 30, Resave});
+const ToolCommandRegistration kShow({"show", "DATEI", "zeigt eine Übersicht des Teams: Werte, Personal, aktive Spieler",
+                                     20, Show});
+const ToolCommandRegistration kResave({"resave", "EIN AUS",
+                                       "liest EIN, rechnet das Team neu durch und schreibt es als\nVersion 4 nach AUS",
+                                       30, Resave});
 
 }  // namespace
 }  // namespace krv

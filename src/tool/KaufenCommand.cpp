@@ -39,8 +39,8 @@ std::string BuyPosition(CKRTeam& team, const std::string& position, const Comman
     const auto unlimited = PurchaseOffers(team, INT32_MAX, card);
     if (const PurchaseOffer* offer = FindPurchaseOffer(unlimited, position))
       Refuse(Format("Die Position „%s“ kostet %s Goldstücke%s; das Team hat nur %s Goldstücke.", position.c_str(),
-                    FormatGoldNumber(card ? offer->m_nCost / 2 : offer->m_nCost).c_str(),
-                    card ? " mit der Karte" : "", FormatGoldNumber(treasury).c_str()));
+                    FormatGoldNumber(card ? offer->m_nCost / 2 : offer->m_nCost).c_str(), card ? " mit der Karte" : "",
+                    FormatGoldNumber(treasury).c_str()));
     bool exists = false;
     if (team.m_nRasse == kEigeneRasse) {
       for (int slot = 0; slot < 6; ++slot)
@@ -63,8 +63,9 @@ std::string BuyPosition(CKRTeam& team, const std::string& position, const Comman
 
 std::string HireStar(CKRTeam& team, const ProgramSettings& settings, const std::string& name) {
   if (!StarButtonEnabled(team, PurchaseTreasury(team), settings.m_nMaxSpieler))
-    Refuse("Das Team kann keinen Starplayer mehr einstellen: es hat schon vier Starplayer und alle erlaubten "
-           "Brocken, keinen Platz mehr oder kein Gold.");
+    Refuse(
+        "Das Team kann keinen Starplayer mehr einstellen: es hat schon vier Starplayer und alle erlaubten "
+        "Brocken, keinen Platz mehr oder kein Gold.");
   const SStarplayer* star = FindStarplayerByName(name);
   if (!star) Refuse("Unbekannter Starplayer „" + name + "“ (der Name muss genau wie im Katalog geschrieben sein).");
   StarOfferRequest request{team.m_nRasse, &team, true, false, settings.m_nStartkapital};
@@ -73,9 +74,10 @@ std::string HireStar(CKRTeam& team, const ProgramSettings& settings, const std::
   bool offered = false;
   for (const StarOfferRow& row : offers) offered = offered || row.m_pStar == star;
   if (!offered)
-    Refuse(Format("Der Starplayer „%s“ wird diesem Team nicht angeboten: er spielt nicht für dieses Volk, kostet "
-                  "%s Goldstücke oder das Team hat schon genug Starplayer dieser Art.",
-                  name.c_str(), FormatGoldNumber(star->m_nCost).c_str()));
+    Refuse(
+        Format("Der Starplayer „%s“ wird diesem Team nicht angeboten: er spielt nicht für dieses Volk, kostet "
+               "%s Goldstücke oder das Team hat schon genug Starplayer dieser Art.",
+               name.c_str(), FormatGoldNumber(star->m_nCost).c_str()));
   const PurchaseOutcome outcome = HireStarPlayer(team, StarplayerRecord(*star));
   if (!outcome.m_strRefusal.empty()) Refuse(outcome.m_strRefusal);
   return Format("Starplayer %s mit der Nummer %ld für %s Goldstücke eingestellt.", name.c_str(),
@@ -99,7 +101,9 @@ int RunKaufenCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
-const ToolCommandRegistration kRegistration({"kaufen", "DATEI ...", "kauft einen Spieler oder Starplayer (krv kaufen --help)", 50, RunKaufenCommand});
+const ToolCommandRegistration kRegistration({"kaufen", "DATEI ...",
+                                             "kauft einen Spieler oder Starplayer (krv kaufen --help)", 50,
+                                             RunKaufenCommand});
 }  // namespace
 
 }  // namespace krv

@@ -40,7 +40,10 @@ int RunLoeschenCommand(const std::vector<std::string>& args) {
     number = args[2];
     file = {args[0]};
   }
-  return RunTeamCommand({kUsage, {}, {}, {},
+  return RunTeamCommand({kUsage,
+                         {},
+                         {},
+                         {},
                          [&](CKRTeam& team, const ProgramSettings&, const CommandOptions&) {
                            if (list.empty()) Misuse("„loeschen“ erwartet DATEI, die Liste und die Nummer.");
                            if (number.empty() || number.size() > 9 ||
@@ -54,7 +57,9 @@ int RunLoeschenCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
-const ToolCommandRegistration kRegistration({"loeschen", "DATEI LISTE N", "löscht den N-ten Eintrag einer Liste (krv loeschen --help)", 130, RunLoeschenCommand});
+const ToolCommandRegistration kRegistration({"loeschen", "DATEI LISTE N",
+                                             "löscht den N-ten Eintrag einer Liste (krv loeschen --help)", 130,
+                                             RunLoeschenCommand});
 }  // namespace
 
 }  // namespace krv

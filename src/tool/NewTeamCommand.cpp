@@ -143,8 +143,7 @@ std::array<int32_t, kCreationRows> PlayerCounts(const std::optional<std::string>
     Refuse(Format("„--spieler“ nimmt höchstens fünf Zahlen, eine je Position, nicht „%s“.", text->c_str()));
   for (size_t k = 0; k < parts.size(); ++k) {
     const auto value = ParseDigits(parts[k]);
-    if (!value)
-      Refuse(Format("„--spieler“ erwartet Zahlen, durch Kommas getrennt, nicht „%s“.", text->c_str()));
+    if (!value) Refuse(Format("„--spieler“ erwartet Zahlen, durch Kommas getrennt, nicht „%s“.", text->c_str()));
     if (*value == 0) continue;
     const int row = static_cast<int>(k) + 1;
     if (row > roster.m_nPositions)
@@ -167,9 +166,10 @@ CKRSpieler StarForSlot(const std::string& name, int32_t race, int32_t startkapit
   if ((star->m_nRaces & StarplayerRaceMask(race)) == 0)
     Refuse(Format("Der Starplayer „%s“ spielt nicht für die Rasse %s.", name.c_str(), g_RassenAnzeige[race]));
   if (!IsStarOfferedAtCreation(race, *star, startkapital))
-    Refuse(Format("Der Starplayer „%s“ kostet %s Goldstücke, das Startkapital von %s Goldstücken reicht dafür "
-                  "nicht.",
-                  name.c_str(), FormatGoldNumber(star->m_nCost).c_str(), FormatGoldNumber(startkapital).c_str()));
+    Refuse(
+        Format("Der Starplayer „%s“ kostet %s Goldstücke, das Startkapital von %s Goldstücken reicht dafür "
+               "nicht.",
+               name.c_str(), FormatGoldNumber(star->m_nCost).c_str(), FormatGoldNumber(startkapital).c_str()));
   return StarplayerRecord(*star);
 }
 
@@ -196,12 +196,12 @@ int CreateTeam(const NewTeamOptions& o) {
   budget.m_Anzahl = PlayerCounts(o.spieler, race);
   budget.m_Trainingsmarken =
       RangedNumber(o.marken, "--marken", 0, 0, kMaxRerollsAtCreation, "Die Zahl der Trainingsmarken");
-  budget.m_FanFaktor = RangedNumber(o.fans, "--fans", 1, kMinFanFactorAtCreation, kMaxFanFactorAtCreation,
-                                    "Der Fan-Faktor");
+  budget.m_FanFaktor =
+      RangedNumber(o.fans, "--fans", 1, kMinFanFactorAtCreation, kMaxFanFactorAtCreation, "Der Fan-Faktor");
   budget.m_CoTrainer =
       RangedNumber(o.cotrainer, "--cotrainer", 0, 0, kMaxCoTrainersAtCreation, "Die Zahl der CoTrainerInnen");
-  budget.m_Cheerleader = RangedNumber(o.cheerleader, "--cheerleader", 0, 0, kMaxCheerleadersAtCreation,
-                                      "Die Zahl der CheerleaderInnen");
+  budget.m_Cheerleader =
+      RangedNumber(o.cheerleader, "--cheerleader", 0, 0, kMaxCheerleadersAtCreation, "Die Zahl der CheerleaderInnen");
   if (!ApothecaryAndWizardEnabled(race)) {
     if (o.sani) Refuse("Untote dürfen bei der Erstellung keinen Sani einstellen.");
     if (o.zauberer) Refuse("Untote dürfen bei der Erstellung keinen Zauberer einstellen.");
@@ -228,7 +228,8 @@ int CreateTeam(const NewTeamOptions& o) {
   team.Recalculate();
   team.CalcTeamwert();
   const SaveResult result = SaveTeamFile(team, path);
-  if (result.replacedCharacters) std::cerr << "krv: " << ReplacedCharactersNotice(path, result.replacedCharacters) << "\n";
+  if (result.replacedCharacters)
+    std::cerr << "krv: " << ReplacedCharactersNotice(path, result.replacedCharacters) << "\n";
   std::cout << Format("Team „%s“ (%s) mit %ld Spielern und Teamwert %s nach „%s“ geschrieben.\n",
                       team.m_strName.c_str(), g_RassenAnzeige[race], static_cast<long>(budget.m_Spielerzahl),
                       team.m_strTeamwert.c_str(), path.c_str());

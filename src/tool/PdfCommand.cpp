@@ -138,8 +138,9 @@ int RunPdfCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
-const ToolCommandRegistration kRegistration(
-    {"pdf", "DATEI AUS.pdf", "schreibt Team-Bogen und Spieleliste als PDF (krv pdf --help)", 45, RunPdfCommand});
+const ToolCommandRegistration kRegistration({"pdf", "DATEI AUS.pdf",
+                                             "schreibt Team-Bogen und Spieleliste als PDF (krv pdf --help)", 45,
+                                             RunPdfCommand});
 }  // namespace
 
 }  // namespace krv

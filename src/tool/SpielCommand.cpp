@@ -104,16 +104,16 @@ int RunSpielCommand(const std::vector<std::string>& args) {
   bool addOpponent = false;
   const int status = RunTeamCommand(
       {kUsage,
-       {"--gegner", "--ergebnis", "--datum", "--zuschauer", "--einnahmen", "--fans", "--verletzungen", "--besonderheit"},
+       {"--gegner", "--ergebnis", "--datum", "--zuschauer", "--einnahmen", "--fans", "--verletzungen",
+        "--besonderheit"},
        {},
        {"--liga", "--ohne-einnahme", "--in-teamliste"},
        [&](CKRTeam& team, const ProgramSettings&, const CommandOptions& options) {
          const MatchEntry entry = ReadMatch(options);
-         std::string done = ReportOutcome(
-             RecordMatch(team, entry),
-             Format("Spiel gegen %s (%s, %s) eingetragen", entry.gegner.c_str(),
-                    ScoreText(entry.eigeneTore, entry.gegnerTore).c_str(),
-                    ResultWord(entry.eigeneTore, entry.gegnerTore).c_str()));
+         std::string done =
+             ReportOutcome(RecordMatch(team, entry), Format("Spiel gegen %s (%s, %s) eingetragen", entry.gegner.c_str(),
+                                                            ScoreText(entry.eigeneTore, entry.gegnerTore).c_str(),
+                                                            ResultWord(entry.eigeneTore, entry.gegnerTore).c_str()));
          if (entry.inEinnahmen) done += ", " + FormatGoldNumber(entry.einnahmen) + " Goldstücke als Einnahme";
          recorded = entry;
          addOpponent = options.Flag("--in-teamliste");
@@ -125,7 +125,8 @@ int RunSpielCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
-const ToolCommandRegistration kRegistration({"spiel", "DATEI ...", "trägt ein Spiel ein (krv spiel --help)", 90, RunSpielCommand});
+const ToolCommandRegistration kRegistration({"spiel", "DATEI ...", "trägt ein Spiel ein (krv spiel --help)", 90,
+                                             RunSpielCommand});
 }  // namespace
 
 }  // namespace krv

@@ -101,7 +101,9 @@ int RunSpielerCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
-const ToolCommandRegistration kRegistration({"spieler", "DATEI ...", "ändert die Werte eines Spielers (krv spieler --help)", 70, RunSpielerCommand});
+const ToolCommandRegistration kRegistration({"spieler", "DATEI ...",
+                                             "ändert die Werte eines Spielers (krv spieler --help)", 70,
+                                             RunSpielerCommand});
 }  // namespace
 
 }  // namespace krv

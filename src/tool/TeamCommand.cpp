@@ -66,7 +66,8 @@ std::optional<int32_t> CommandOptions::Number(const std::string& option) const {
   const auto text = Value(option);
   if (!text) return std::nullopt;
   // Digits only, as the number fields take them.
-  if (text->empty() || text->size() > 9 || !std::all_of(text->begin(), text->end(), [](char c) { return c >= '0' && c <= '9'; }))
+  if (text->empty() || text->size() > 9 ||
+      !std::all_of(text->begin(), text->end(), [](char c) { return c >= '0' && c <= '9'; }))
     Misuse(Format("„%s“ erwartet eine Zahl (höchstens neun Ziffern), nicht „%s“.", option.c_str(), text->c_str()));
   return static_cast<int32_t>(std::stol(*text));
 }
@@ -104,7 +105,8 @@ int RunTeamCommand(const TeamCommand& command, const std::vector<std::string>& a
 CKRSpieler& SelectPlayer(CKRTeam& team, const CommandOptions& options) {
   const auto nr = options.Number("--nr");
   const auto id = options.Number("--id");
-  if (nr.has_value() == id.has_value()) Misuse("Den Spieler bitte mit genau einer der Optionen --nr oder --id angeben.");
+  if (nr.has_value() == id.has_value())
+    Misuse("Den Spieler bitte mit genau einer der Optionen --nr oder --id angeben.");
   CKRSpieler* found = nullptr;
   if (id) {
     for (const auto& s : team.m_Spieler)

@@ -56,8 +56,8 @@ std::string TeamSummary(CKRTeam& team) {
   out += StaffLine("Cheerleader:", team.m_Cheerleader);
   out += "\n";
 
-  out += Format("%3s  %s %s %2s %2s %2s %2s %4s %11s  %s\n", "Nr", Pad("Name", 23).c_str(),
-                Pad("Position", 17).c_str(), "BW", "ST", "GE", "RW", "SSP", "Wert", "Fertigkeiten");
+  out += Format("%3s  %s %s %2s %2s %2s %2s %4s %11s  %s\n", "Nr", Pad("Name", 23).c_str(), Pad("Position", 17).c_str(),
+                "BW", "ST", "GE", "RW", "SSP", "Wert", "Fertigkeiten");
   for (const auto& s : team.m_Spieler) {
     if (!s || !s->IsActive()) continue;
     std::string line = Format("%3d  %s %s %2d %2d %2d %2d %4d %11s  %s", s->m_nNummer, Pad(s->m_strName, 23).c_str(),

@@ -33,7 +33,8 @@ int RunZombieCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
-const ToolCommandRegistration kRegistration({"zombie", "DATEI ...", "belebt einen Zombie wieder (krv zombie --help)", 60, RunZombieCommand});
+const ToolCommandRegistration kRegistration({"zombie", "DATEI ...", "belebt einen Zombie wieder (krv zombie --help)",
+                                             60, RunZombieCommand});
 }  // namespace
 
 }  // namespace krv

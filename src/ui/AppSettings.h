@@ -5,6 +5,8 @@
 
 namespace krv {
 
-inline QSettings AppSettings() { return QSettings(QStringLiteral("Krashball"), QStringLiteral("Krashball-Verwaltung")); }
+inline QSettings AppSettings() {
+  return QSettings(QStringLiteral("Krashball"), QStringLiteral("Krashball-Verwaltung"));
+}
 
 }  // namespace krv

@@ -10,8 +10,8 @@ QString FileNameFromBytes(const std::string& bytes) {
 }
 
 std::string FileNameBytes(const QString& name) {
-  return FileNameFromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(name.utf16()),
-                                               static_cast<size_t>(name.size())));
+  return FileNameFromUtf16(
+      std::u16string_view(reinterpret_cast<const char16_t*>(name.utf16()), static_cast<size_t>(name.size())));
 }
 
 }  // namespace krv

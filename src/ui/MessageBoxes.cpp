@@ -83,8 +83,9 @@ void BankMessageBox(QWidget* parent, const QString& text) {
 }
 
 int DeleteConfirmBox(QWidget* parent, const QString& text) {
-  const int pressed = Show(parent, {BoxKind::Delete, QStringLiteral("Löschen"), text,
-                                    {QStringLiteral("&Löschen"), QStringLiteral("&Nein")}});
+  const int pressed =
+      Show(parent,
+           {BoxKind::Delete, QStringLiteral("Löschen"), text, {QStringLiteral("&Löschen"), QStringLiteral("&Nein")}});
   return pressed == 0 ? kIdYes : kIdNo;
 }
 
@@ -105,11 +106,14 @@ void ErrorBox(QWidget* parent, const QString& text) {
 }
 
 bool QuestionBox(QWidget* parent, const QString& text) {
-  return Show(parent, {BoxKind::Question, ApplicationCaption(), text, {QStringLiteral("&Ja"), QStringLiteral("&Nein")}}) == 0;
+  return Show(parent,
+              {BoxKind::Question, ApplicationCaption(), text, {QStringLiteral("&Ja"), QStringLiteral("&Nein")}}) == 0;
 }
 
 int YesNoCancelBox(QWidget* parent, const QString& text) {
-  const int pressed = Show(parent, {BoxKind::Question, ApplicationCaption(), text,
+  const int pressed = Show(parent, {BoxKind::Question,
+                                    ApplicationCaption(),
+                                    text,
                                     {QStringLiteral("&Ja"), QStringLiteral("&Nein"), QStringLiteral("Abbrechen")}});
   return pressed < 0 ? 2 : pressed;
 }

@@ -13,9 +13,7 @@ NumberEdit::NumberEdit(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::editingFinished, this, &NumberEdit::Regroup);
 }
 
-void NumberEdit::SetValue(qint64 value) {
-  setText(QString::fromStdString(FormatGoldNumber(value)));
-}
+void NumberEdit::SetValue(qint64 value) { setText(QString::fromStdString(FormatGoldNumber(value))); }
 
 qint64 NumberEdit::Value() const {
   qint64 value = 0;

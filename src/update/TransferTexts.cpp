@@ -97,8 +97,8 @@ ProgressView TransferProgress::Update(uint64_t received, uint64_t nowMs) {
     m_lastRateBytes = received;
     if (m_total && received > 0) {
       const uint64_t left = *m_total > received ? *m_total - received : 0;
-      const double seconds = static_cast<double>(nowMs - m_startMs) / static_cast<double>(received) *
-                             static_cast<double>(left) / 1000;
+      const double seconds =
+          static_cast<double>(nowMs - m_startMs) / static_cast<double>(received) * static_cast<double>(left) / 1000;
       view.timeLeft = TimeLeftLine(static_cast<uint64_t>(seconds), received, *m_total);
     }
   }

@@ -28,11 +28,11 @@ std::string ShownFileName(std::string_view objectPath);
 
 // The status and error texts; those with a number take it as "%d".
 namespace transfer_text {
-inline constexpr const char* kConnected = "Verbindung zu %1";          // 2103
-inline constexpr const char* kResolving = "Namen auflösen: %1";        // 2104
-inline constexpr const char* kResolved = "Namen auflösen zu %1";       // 2105
-inline constexpr const char* kConnecting = "Verbindung zu %1";         // 2106
-inline constexpr const char* kRedirecting = "Redirecting to %1";       // 2107
+inline constexpr const char* kConnected = "Verbindung zu %1";           // 2103
+inline constexpr const char* kResolving = "Namen auflösen: %1";         // 2104
+inline constexpr const char* kResolved = "Namen auflösen zu %1";        // 2105
+inline constexpr const char* kConnecting = "Verbindung zu %1";          // 2106
+inline constexpr const char* kRedirecting = "Redirecting to %1";        // 2107
 inline constexpr const char* kAnswered = "Übertrage Dateiinformation";  // 2108
 inline constexpr const char* kReceiving = "Empfange Datei";             // 2116
 inline constexpr const char* kAborted = "Transfer abgebrochen";         // 2132
@@ -45,8 +45,9 @@ std::string StatusText(const char* pattern, const std::string& value);
 std::string SessionErrorText(int error);     // "Beim erstellen der Datei trat ein Fehler auf: Error:%d"
 std::string ConnectionErrorText(int error);  // "Verbindung zum Server konnte nicht hergestellt werden: Error:%d"
 std::string NoResponseText();                // "Failed to receive a valid response from the server"
-std::string HttpStatusErrorText(int status); // "Failed to receive a valid HTTP response from the server" and the status
-std::string ReadErrorText(int error);        // "Ein Fehler ist aufgetreten, Error:%d"
+std::string HttpStatusErrorText(
+    int status);                       // "Failed to receive a valid HTTP response from the server" and the status
+std::string ReadErrorText(int error);  // "Ein Fehler ist aufgetreten, Error:%d"
 std::string FileExistsQuestion(const std::string& path);
 std::string FileCreateErrorText(int error);  // "An error occured while opening the file to be downloaded, Error:%d"
 

@@ -59,13 +59,13 @@ TEST(KrvDat, Version14Layout) {
     for (int i = 0; i < 4; ++i) b[i] = static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
     return b;
   };
-  std::string expected = le(14) + std::string("\xFF\xFF\x02\x00\x0E\x00", 6) + "CKRStringArray" +
-                         std::string("\x01\x00\x04", 3) + "Orks";
-  for (int32_t n : {1, 1, 1, 1, 0}) expected += le(n);  // sound, ask, keep players, browser, colour notice
-  expected += '\0';                                      // reserved text
-  expected += le(0) + le(1) + le(14);                    // tooltip 1, tooltip 3, news version
-  expected += '\0';                                      // reserved text
-  expected += le(1) + le(1) + le(0);                     // career log, own file dialog, reserved
+  std::string expected =
+      le(14) + std::string("\xFF\xFF\x02\x00\x0E\x00", 6) + "CKRStringArray" + std::string("\x01\x00\x04", 3) + "Orks";
+  for (int32_t n : {1, 1, 1, 1, 0}) expected += le(n);            // sound, ask, keep players, browser, colour notice
+  expected += '\0';                                               // reserved text
+  expected += le(0) + le(1) + le(14);                             // tooltip 1, tooltip 3, news version
+  expected += '\0';                                               // reserved text
+  expected += le(1) + le(1) + le(0);                              // career log, own file dialog, reserved
   for (int32_t n : {1, 0, 1, 1, 1100000, 16}) expected += le(n);  // print 1, print 2, tooltip 2, help, capital, players
   EXPECT_EQ(WriteKrvDat(s), expected);
 }
@@ -191,7 +191,8 @@ TEST(KrvDat, OutOfRangeSettingsFallBackWithANote) {
   std::string problem;
   EXPECT_EQ(LoadProgramSettings(path, &problem).m_nMaxSpieler, 16);
   EXPECT_NE(problem.find("KRV.DAT“: Einstellungen außerhalb des Erlaubten:\nDie höchste Spielerzahl -3"),
-            std::string::npos) << problem;
+            std::string::npos)
+      << problem;
   EXPECT_EQ(ReadWholeFile(path), WriteKrvDat(hand));
   // A KRV.DAT far beyond any real one is not read at all.
   std::filesystem::resize_file(path, kMaxKrvDatBytes + 1);
@@ -211,7 +212,7 @@ TEST(KrvDat, FailedWriteKeepsPreviousFile) {
   const std::string before = ReadWholeFile(path);
   for (int i = 0; i < 100; ++i) settings.m_Teamliste.m_Items.push_back("Gegner " + std::to_string(i));
 
-  struct rlimit saved{};
+  struct rlimit saved {};
   ::getrlimit(RLIMIT_FSIZE, &saved);
   struct rlimit limited = saved;
   limited.rlim_cur = before.size() + 16;

@@ -63,7 +63,7 @@ TEST(SettingsSheet, BeyondRulesSound) {
   const struct {
     long long players, capital;
     bool sound;
-  } cases[] = {{16, 1000000, false}, {17, 1000000, true}, {16, 1000001, true},
+  } cases[] = {{16, 1000000, false}, {17, 1000000, true},  {16, 1000001, true},
                {16, 2000000, true},  {16, 2000001, false}, {32, 10000, true}};
   for (const auto& c : cases) {
     ProgramSettings s;

@@ -13,8 +13,7 @@ namespace {
 
 // Runs a position's builder the way its button does and presses "&Kaufen"; defines the
 // position when the builder accepts, undefines it otherwise (as a cancel would).
-bool Design(OwnRaceDesign& design, int slot, std::vector<std::string> skills = {}, int32_t bw = 6,
-            int32_t st = 3) {
+bool Design(OwnRaceDesign& design, int slot, std::vector<std::string> skills = {}, int32_t bw = 6, int32_t st = 3) {
   PlayerBuilder builder = OwnRaceBuilder(design, slot);
   builder.m_SelectedSkills = std::move(skills);
   builder.m_nBW = bw;
@@ -157,7 +156,6 @@ TEST(OwnRace, Mutation) {
   ASSERT_TRUE(AcceptOwnRace(design));
   EXPECT_TRUE(team.m_bMutation);
   EXPECT_EQ(GetRerollPrice(kEigeneRasse, team.m_bMutation), 70000);
-
 }
 
 }  // namespace

@@ -196,8 +196,8 @@ TEST(PlayerBuilder, SkillListAndGreyCategories) {
 
   auto allowed = [](int32_t kind, bool mutation) {
     std::vector<std::string> categories;
-    for (const char* c : {"Allgemein", "Geschicklichkeit", "Körpermerkmal", "Pass", "Stärke", "Rassenmerkmal",
-                          "Karte", "Nachteil", "Nachteil (Rassenmerkmal)"})
+    for (const char* c : {"Allgemein", "Geschicklichkeit", "Körpermerkmal", "Pass", "Stärke", "Rassenmerkmal", "Karte",
+                          "Nachteil", "Nachteil (Rassenmerkmal)"})
       if (IsCategoryNormallyAllowed(kind, mutation, c)) categories.emplace_back(c);
     return categories;
   };
@@ -231,7 +231,8 @@ TEST(PlayerBuilder, SkillListAndGreyCategories) {
   wild.m_nGE = 5;
   wild.m_nRW = 11;
   EXPECT_TRUE(ClampBuilderCharacteristics(wild));
-  EXPECT_EQ((std::vector<int32_t>{wild.m_nBW, wild.m_nST, wild.m_nGE, wild.m_nRW}), (std::vector<int32_t>{8, 1, 4, 10}));
+  EXPECT_EQ((std::vector<int32_t>{wild.m_nBW, wild.m_nST, wild.m_nGE, wild.m_nRW}),
+            (std::vector<int32_t>{8, 1, 4, 10}));
   EXPECT_FALSE(ClampBuilderCharacteristics(wild));
 }
 

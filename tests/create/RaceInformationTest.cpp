@@ -61,8 +61,8 @@ TEST(RaceInformation, EveryRace) {
     const RaceRoster roster = *GetRaceRoster(race);
     const bool staff = race != 12;
     ASSERT_EQ(added.size(), static_cast<size_t>(1 + (staff ? 2 : 0) + roster.m_nPositions));
-    EXPECT_EQ(added[0], (Row{"Trainingsmarke", "8", std::to_string(GetRerollPrice(race, false)), "", "", "", "",
-                             "", ""}));
+    EXPECT_EQ(added[0],
+              (Row{"Trainingsmarke", "8", std::to_string(GetRerollPrice(race, false)), "", "", "", "", "", ""}));
     if (staff) {
       EXPECT_EQ(added[1].m_strBezeichnung, "Sani");
       EXPECT_EQ(added[2].m_strBezeichnung, WizardSlotName(race));

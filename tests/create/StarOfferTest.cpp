@@ -69,7 +69,7 @@ TEST(StarOffer, OffersPerRace) {
   const std::vector<StarOfferRow> rows = StarOffers(request);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[1].Columns(), (std::array<std::string, 7>{"Graf Luthor von Drakenborg", "170.000", "6", "5", "4", "9",
-                                                            "Blocken, Ausweichen, Hypnotischer Blick, Regeneration"}));
+                                                           "Blocken, Ausweichen, Hypnotischer Blick, Regeneration"}));
   EXPECT_EQ(rows[1].m_nPrice, 170000);
 }
 
@@ -113,7 +113,6 @@ TEST(StarOffer, GoldAndCard) {
   request.m_nStartingCapital = kCapital;
   EXPECT_EQ(StarOfferGold(request), kCapital);
   EXPECT_EQ(Names(StarOffers(request)), (V{"Morg 'n' Thorg"}));
-
 }
 
 // With a team: at most four active star players, big guys up to the race's allowance; only

@@ -302,7 +302,9 @@ TEST(TeamBudget, InvalidRace) {
   TeamBudget b;
   b.m_Rasse = 16;
   EXPECT_FALSE(OpenTeamBudget(b));
-  EXPECT_EQ(CreationCaption(-1), "Neues Team erstellen (????" ")");
+  EXPECT_EQ(CreationCaption(-1),
+            "Neues Team erstellen (????"
+            ")");
   EXPECT_FALSE(PositionRowEnabled(b, 1));
   b.m_Anzahl = {5, 5, 5, 5, 5, 5};
   RecomputeTeamBudget(b);

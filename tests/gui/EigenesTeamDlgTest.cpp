@@ -34,7 +34,9 @@ T* Child(QWidget& dialog, const QString& name) {
   return test::Child<T>(&dialog, name);
 }
 
-QString Text(CEigenesTeamDlg& dialog, int slot) { return Child<QLineEdit>(dialog, QStringLiteral("text%1").arg(slot))->text(); }
+QString Text(CEigenesTeamDlg& dialog, int slot) {
+  return Child<QLineEdit>(dialog, QStringLiteral("text%1").arg(slot))->text();
+}
 
 bool MayAccept(CEigenesTeamDlg& dialog) { return Child<QPushButton>(dialog, "uebernehmen")->isEnabled(); }
 
@@ -87,16 +89,35 @@ TEST(EigenesTeamDialog, RequiredPositionsEnableUebernehmen) {
 
   // Feldspieler with "Blocken": 6 points, 60000.
   PlayerBuilder seen;
-  Design(dialog, 0, [](CStarplayer& b) { Pick(b, "Blocken"); return true; }, &seen);
+  Design(
+      dialog, 0,
+      [](CStarplayer& b) {
+        Pick(b, "Blocken");
+        return true;
+      },
+      &seen);
   EXPECT_EQ(seen.m_nKind, kKindFeldspieler);
   EXPECT_EQ(seen.m_strName, "Feldspieler");
   EXPECT_EQ(Text(dialog, 0), "6,3,3,8,60000,Blk");
   EXPECT_EQ(team.m_Positionen[0].m_nPositionCode, 47);
   EXPECT_EQ(team.m_Positionen[0].m_nCost, 60000);
 
-  Design(dialog, 1, [](CStarplayer& b) { Type(b, "ge", 4); Pick(b, "Fangsicher"); return true; }, &seen);
+  Design(
+      dialog, 1,
+      [](CStarplayer& b) {
+        Type(b, "ge", 4);
+        Pick(b, "Fangsicher");
+        return true;
+      },
+      &seen);
   EXPECT_EQ(seen.m_nKind, kKindFaenger);
-  Design(dialog, 2, [](CStarplayer& b) { Pick(b, "Zielsicher"); return true; }, &seen);
+  Design(
+      dialog, 2,
+      [](CStarplayer& b) {
+        Pick(b, "Zielsicher");
+        return true;
+      },
+      &seen);
   EXPECT_EQ(seen.m_nKind, kKindWerfer);
   EXPECT_EQ(Text(dialog, 1), "6,3,4,8,90000,Fangs");
   EXPECT_EQ(Text(dialog, 2), "6,3,3,8,70000,Ziels");

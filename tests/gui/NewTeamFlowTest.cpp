@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "gui/NewTeamDriver.h"
 #include "model/Team.h"
 #include "support/MessageRecorder.h"
@@ -16,9 +15,8 @@ using test::WhenModal;
 // Cancelling either dialog ends the creation with the notice and no team.
 TEST(NewTeamFlow, CancelledEitherDialog) {
   test::MessageRecorder recorder;
-  WhenModal<CRassenAuswahlDlg>([](CRassenAuswahlDlg* dialog) {
-    Child<QPushButton>(dialog, QStringLiteral("abbruch"))->click();
-  });
+  WhenModal<CRassenAuswahlDlg>(
+      [](CRassenAuswahlDlg* dialog) { Child<QPushButton>(dialog, QStringLiteral("abbruch"))->click(); });
   EXPECT_EQ(RunTeamCreation(nullptr, 1000000), nullptr);
   ASSERT_EQ(recorder.requests.size(), 1u);
   EXPECT_EQ(recorder.requests[0].kind, BoxKind::Information);

@@ -51,8 +51,8 @@ class RaceSelection {
   CRassenAuswahlDlg dialog;
 };
 
-// Opening: no race, "&Übernehmen" disabled, the fifteen races in race-number order. Taking over without a race is refused. A combo
-// out of race order (its index is the race number) or a wrong column would show here.
+// Opening: no race, "&Übernehmen" disabled, the fifteen races in race-number order. Taking over without a race is
+// refused. A combo out of race order (its index is the race number) or a wrong column would show here.
 TEST(RassenAuswahlDlg, OpensWithoutRace) {
   test::MessageRecorder recorder;
   RaceSelection s;
@@ -149,9 +149,8 @@ TEST(RassenAuswahlDlg, OwnRaceRunsOwnRaceDialog) {
     s.team.m_Positionen[k].m_nCost = 50000;
     s.team.m_Positionen[k].m_nPositionCode = kFirstEigenePositionCode + k;
   }
-  test::WhenModal<CEigenesTeamDlg>([](CEigenesTeamDlg* ownRace) {
-    Child<QPushButton>(ownRace, QStringLiteral("uebernehmen"))->click();
-  });
+  test::WhenModal<CEigenesTeamDlg>(
+      [](CEigenesTeamDlg* ownRace) { Child<QPushButton>(ownRace, QStringLiteral("uebernehmen"))->click(); });
   s.Uebernehmen()->click();
   EXPECT_EQ(s.dialog.result(), QDialog::Accepted);
   EXPECT_FALSE(s.dialog.isVisible());

@@ -25,7 +25,8 @@ namespace krv {
 namespace {
 
 constexpr int32_t kElfen = 4;
-const QString kNoOffer = QStringLiteral("Sie haben nicht genügend Gold\num einen der vorgefertigen Starplayer\nzu kaufen!");
+const QString kNoOffer =
+    QStringLiteral("Sie haben nicht genügend Gold\num einen der vorgefertigen Starplayer\nzu kaufen!");
 
 template <typename T>
 T* Child(QWidget& dialog, const char* name) {

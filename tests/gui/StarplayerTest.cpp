@@ -131,8 +131,9 @@ TEST(StarplayerDialog, RangesSpikesAndDescription) {
   list->scrollToItem(spikes);
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(spikes).center());
   EXPECT_EQ(Child<QSpinBox>(dialog, "rw")->value(), 9);
-  EXPECT_TRUE(Child<QLabel>(dialog, "warnings")->text().endsWith(
-      "Stacheln und RW 10 ist nicht möglich! RW 10 ist das Maximum."));
+  EXPECT_TRUE(Child<QLabel>(dialog, "warnings")
+                  ->text()
+                  .endsWith("Stacheln und RW 10 ist nicht möglich! RW 10 ist das Maximum."));
   EXPECT_EQ(Field(dialog, "count2"), "1");  // a body trait
 
   // Clicking a skill shows its rule text.
@@ -165,8 +166,8 @@ TEST(StarplayerDialog, KindsGreyRowsAndCard) {
   CStarplayer field(feldspieler, kCapital);
   EXPECT_EQ(Field(field, "name"), "Feldspieler");
   EXPECT_FALSE(Child<QLineEdit>(field, "name")->isEnabled());
-  EXPECT_FALSE(IsGrey(field, "Blocken"));        // Allgemein
-  EXPECT_TRUE(IsGrey(field, "Stacheln"));        // Körpermerkmal
+  EXPECT_FALSE(IsGrey(field, "Blocken"));                                    // Allgemein
+  EXPECT_TRUE(IsGrey(field, "Stacheln"));                                    // Körpermerkmal
   EXPECT_TRUE(SkillRow(field, "Stacheln")->flags() & Qt::ItemIsSelectable);  // grey, yet allowed
 
   design.m_bMutation = true;

@@ -345,9 +345,8 @@ TEST(TeamErstellenDlg, StarSlotChosenAndRemoved) {
   EXPECT_EQ(c.Restgold(), "210.000");
 
   // A selection closed with "&Abbruch" leaves the slot empty.
-  test::WhenModal<CStarplayerAuswahlDlg>([](CStarplayerAuswahlDlg* selection) {
-    Child<QPushButton>(selection, QStringLiteral("abbruch"))->click();
-  });
+  test::WhenModal<CStarplayerAuswahlDlg>(
+      [](CStarplayerAuswahlDlg* selection) { Child<QPushButton>(selection, QStringLiteral("abbruch"))->click(); });
   c.Button("starBuy2")->click();
   EXPECT_EQ(name(2), "");
   EXPECT_EQ(c.Restgold(), "210.000");

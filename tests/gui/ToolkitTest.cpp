@@ -174,9 +174,7 @@ TEST(ListColumns, RestoresWidths) {
   EXPECT_EQ(AppSettings().value(ColumnKey("TestListe", 1)).toInt(), 0);
 }
 
-TEST(QuickHelp, HidesControlCharacter) {
-  EXPECT_EQ(QuickHelpText("Zeile\n\x01Weiter"), "Zeile\nWeiter");
-}
+TEST(QuickHelp, HidesControlCharacter) { EXPECT_EQ(QuickHelpText("Zeile\n\x01Weiter"), "Zeile\nWeiter"); }
 
 }  // namespace
 }  // namespace krv

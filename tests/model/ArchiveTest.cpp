@@ -102,7 +102,7 @@ TEST(Archive, BigClassIndexEscape) {
   ArchiveWriter w;
   w.WriteObjectTag("A", 3);
   for (int i = 1; i < 0x7FFD; ++i) w.WriteObjectTag("A", 3);  // objects 2 .. 0x7FFE
-  w.WriteObjectTag("B", 3);                                    // class 0x7FFF, object 0x8000
+  w.WriteObjectTag("B", 3);                                   // class 0x7FFF, object 0x8000
   const size_t before = w.Bytes().size();
   w.WriteObjectTag("B", 3);
   EXPECT_EQ(w.Bytes().substr(before), Bytes({0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x80}));
@@ -130,11 +130,11 @@ TEST(Archive, DamagedTagsAreRefused) {
     return false;
   };
   EXPECT_FALSE(refused(classA + Bytes({0x01, 0x80}), {"A"}));
-  EXPECT_TRUE(refused(Bytes({0xFF, 0xFF, 3, 0, 1, 0, 'Z'}), {"A"}));   // unknown class
-  EXPECT_TRUE(refused(classA + Bytes({0x02, 0x00}), {"A"}));           // object read before
+  EXPECT_TRUE(refused(Bytes({0xFF, 0xFF, 3, 0, 1, 0, 'Z'}), {"A"}));         // unknown class
+  EXPECT_TRUE(refused(classA + Bytes({0x02, 0x00}), {"A"}));                 // object read before
   EXPECT_TRUE(refused(classA + Bytes({0xFF, 0x7F, 0x02, 0, 0, 0}), {"A"}));  // the same, escaped
-  EXPECT_TRUE(refused(classA + Bytes({0x09, 0x80}), {"A"}));           // index past the table
-  EXPECT_TRUE(refused(classA + Bytes({0x02, 0x80}), {"A"}));           // class tag naming an object
+  EXPECT_TRUE(refused(classA + Bytes({0x09, 0x80}), {"A"}));                 // index past the table
+  EXPECT_TRUE(refused(classA + Bytes({0x02, 0x80}), {"A"}));                 // class tag naming an object
 
   const std::string unknown = Bytes({0xFF, 0xFF, 3, 0, 3, 0, 'X', 'Y', 'Z'});
   ArchiveReader reader(unknown, {"A"});

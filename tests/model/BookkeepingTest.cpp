@@ -137,7 +137,8 @@ TEST(Bookkeeping, RecalculateDerivedFigures) {
   AddPlayer(team, 50000, 6);
   AddPlayer(team, 50000, 5, kStatusVerkauft);  // counts for the SSP total of all players
   team.AddSpieler(2, "Star", "Starplayer", 6, 3, 3, 8, 100000, "", 101, 205);
-  for (int change : {kFanRises, kFanRises, kFanFalls, kFanNone}) team.AddGame("X", "1:0", "", "", 0, 0, 0, 1, 0, change, "");
+  for (int change : {kFanRises, kFanRises, kFanFalls, kFanNone})
+    team.AddGame("X", "1:0", "", "", 0, 0, 0, 1, 0, change, "");
   team.m_Games.push_back(nullptr);
   team.Recalculate();
   EXPECT_EQ(team.m_nFanFactorAdjustment, 1);

@@ -20,7 +20,7 @@ using FileIO = test::TempFolderTest;
 void WritePlain(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 mode_t Mode(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   ::lstat(path.c_str(), &info);
   return info.st_mode;
 }
@@ -130,7 +130,8 @@ TEST_F(FileIO, SaveRefusesWhatIsNoWritableFile) {
 // save of that target removes them, and only them. Both ways of writing (unnamed files and
 // named ones) leave nothing behind.
 TEST_F(FileIO, SaveRemovesStaleTemporaryFilesOfItsTarget) {
-  for (const char* name : {"team.krt.tmp-Ab12Cd", "team.krt.tmp-zzzzzz", "team.krt.tmp-lang123", "andere.krt.tmp-Ab12Cd"})
+  for (const char* name :
+       {"team.krt.tmp-Ab12Cd", "team.krt.tmp-zzzzzz", "team.krt.tmp-lang123", "andere.krt.tmp-Ab12Cd"})
     WritePlain(Path(name), std::string(1000, 'x'));
   for (bool unnamed : {true, false}) {
     UseUnnamedTemporaryFiles(unnamed);
@@ -149,7 +150,7 @@ TEST_F(FileIO, FileSizeLimitFailsTheSaveCleanly) {
   WritePlain(Path("team.krt"), "alt");
   for (bool unnamed : {true, false}) {
     UseUnnamedTemporaryFiles(unnamed);
-    struct rlimit saved{};
+    struct rlimit saved {};
     ::getrlimit(RLIMIT_FSIZE, &saved);
     struct rlimit limited = saved;
     limited.rlim_cur = 65536;
@@ -159,7 +160,8 @@ TEST_F(FileIO, FileSizeLimitFailsTheSaveCleanly) {
     ::setrlimit(RLIMIT_FSIZE, &saved);
 
     EXPECT_NE(replaced.find("„" + Path("team.krt") + "“: Kann nicht gespeichert werden. Datei zu groß"),
-              std::string::npos) << replaced;
+              std::string::npos)
+        << replaced;
     EXPECT_NE(replaced.find("Die bisherige Datei ist unverändert."), std::string::npos);
     EXPECT_NE(created.find("Datei zu groß"), std::string::npos);
     EXPECT_EQ(created.find("bisherige"), std::string::npos) << created;

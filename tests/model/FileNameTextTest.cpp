@@ -13,10 +13,10 @@ TEST(FileNameText, BytesSurviveTheWindowForm) {
   EXPECT_EQ(FileNameFromUtf16(u"Grünhaut 龍 \U0001F3C8.krt"), "Grünhaut 龍 \xf0\x9f\x8f\x88.krt");
 
   for (const std::string& bytes : {std::string("/tmp/Orks-\xe4.krt"), std::string("\xc3"),  // cut sequence
-                                  std::string("\xc0\xaf"),          // over-long "/"
-                                  std::string("\xed\xa0\x80"),      // an encoded surrogate
-                                  std::string("\xf4\x90\x80\x80"),  // beyond Unicode
-                                  std::string("a\xff\xfe\x80z")}) {
+                                   std::string("\xc0\xaf"),                                 // over-long "/"
+                                   std::string("\xed\xa0\x80"),                             // an encoded surrogate
+                                   std::string("\xf4\x90\x80\x80"),                         // beyond Unicode
+                                   std::string("a\xff\xfe\x80z")}) {
     const std::u16string name = FileNameToUtf16(bytes);
     EXPECT_EQ(FileNameFromUtf16(name), bytes);
     for (char16_t unit : name) EXPECT_TRUE(unit < 0x80 || (unit >= 0xDC80 && unit <= 0xDCFF));

@@ -52,12 +52,13 @@ TEST(Windows1252, NonAsciiAtEveryPlace) {
   }
 }
 
-// Every code point (below U+3000, sampled above), written as UTF-8, becomes its Windows-1252 byte when it has one and "?"
-// otherwise; the table that writes and the table that reads must agree character for
-// character, or a saved text would come back as another.
+// Every code point (below U+3000, sampled above), written as UTF-8, becomes its Windows-1252 byte when it has one and
+// "?" otherwise; the table that writes and the table that reads must agree character for character, or a saved text
+// would come back as another.
 TEST(Windows1252, EveryCodePointMapsAsTheReaderReadsIt) {
   std::map<std::string, char> byteOfCharacter;
-  for (int b = 0; b < 256; ++b) byteOfCharacter[Windows1252ToUtf8(std::string(1, static_cast<char>(b)))] = static_cast<char>(b);
+  for (int b = 0; b < 256; ++b)
+    byteOfCharacter[Windows1252ToUtf8(std::string(1, static_cast<char>(b)))] = static_cast<char>(b);
   ASSERT_EQ(byteOfCharacter.size(), 256u);
   auto utf8Of = [](char32_t cp) {
     std::string s;

@@ -105,7 +105,10 @@ TEST_F(Booking, EveryChoiceWithItsSideEffect) {
   EXPECT_EQ(loss.sound, "Sounds/NeueAusgabe.wav");
   EXPECT_TRUE(loss.staffOrEventsChanged);
 
-  struct Row { const char* text; int32_t betrag, art; };
+  struct Row {
+    const char* text;
+    int32_t betrag, art;
+  };
   const Row expected[] = {
       {"CotrainerIn Gorbag unter Vertrag genommen.", 10000, kAusgabeCotrainer},
       {"CheerleaderIn Lugdusch unter Vertrag genommen.", 10000, kAusgabeCheerleader},

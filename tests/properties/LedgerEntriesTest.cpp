@@ -62,7 +62,7 @@ TEST_F(LedgerEntries, DeleteUndoesByKind) {
   Team().m_nRasse = 6;
   Team().m_strZauberer = "Bilbo";
   Team().m_bZauberer = 1;
-  Team().AddAusgabe("Zauberer Bilbo angeworben.", 150000, kAusgabeMeisterkoch);  // row 2
+  Team().AddAusgabe("Zauberer Bilbo angeworben.", 150000, kAusgabeMeisterkoch);    // row 2
   Team().AddAusgabe("Sani Der Sani angeworben.", 50000, kAusgabeSani);             // row 3
   Team().AddAusgabe("CotrainerIn Cotrainer1 unter Vertrag genommen.", 10000, 10);  // row 4
   Team().AddAusgabe("Trainningsmarke", 60000, kAusgabeUnbekannt);                  // row 5
@@ -79,7 +79,8 @@ TEST_F(LedgerEntries, DeleteUndoesByKind) {
 
   outcome = DeleteLedgerEntry(Team(), Ledger::Expenses, 3);
   EXPECT_EQ(outcome.sound, "Sounds/Sa-geht.wav");
-  EXPECT_EQ(Team().m_Ereignisse.back()->m_strText, "Der Sanitäter Der Sani verlässt das Team! (Nachträgliche Änderung)");
+  EXPECT_EQ(Team().m_Ereignisse.back()->m_strText,
+            "Der Sanitäter Der Sani verlässt das Team! (Nachträgliche Änderung)");
   EXPECT_EQ(Team().m_bSani, 0);
   outcome = DeleteLedgerEntry(Team(), Ledger::Expenses, 2);
   EXPECT_EQ(outcome.sound, "Sounds/Za-geht.wav");

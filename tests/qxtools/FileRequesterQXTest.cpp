@@ -282,7 +282,7 @@ TEST_F(FileRequesterQXTest, SearchFiles) {
       ASSERT_NE(search, nullptr);
       auto* pattern = search->findChild<QLineEdit*>("searchPattern");
       EXPECT_EQ(pattern->text(), "*.krt");  // the chosen file type
-      pattern->setText("ork");  // without a wildcard: part of the name
+      pattern->setText("ork");              // without a wildcard: part of the name
       search->findChild<QPushButton*>("searchButton")->click();
       EXPECT_EQ(search->findChild<QLabel*>("searchCount")->text(), "Gefundene Dateien: 3");
       auto* results = search->findChild<QListWidget*>("searchResults");
@@ -358,7 +358,8 @@ TEST_F(FileRequesterQXTest, KeyboardAccess) {
     EXPECT_TRUE(OkButton(d)->isDefault());
     EXPECT_EQ(d->focusWidget(), NameEdit(d));
     // Tab goes through the window from top to bottom.
-    const QStringList fields{"placesCombo", "folderTree", "detailsView", "fileNameEdit", "filterCombo", "okButton", "cancelButton"};
+    const QStringList fields{"placesCombo", "folderTree", "detailsView", "fileNameEdit",
+                             "filterCombo", "okButton",   "cancelButton"};
     QStringList order;
     for (QWidget* w = d->nextInFocusChain(); w != d; w = w->nextInFocusChain())
       if (fields.contains(w->objectName()) && !order.contains(w->objectName())) order << w->objectName();

@@ -68,7 +68,8 @@ inline QStringList ShownNames(QDialog* dialog) {
   QAbstractItemView* view = ShownList(dialog);
   if (!view) return names;
   const QModelIndex root = view->rootIndex();
-  for (int row = 0; row < view->model()->rowCount(root); ++row) names << view->model()->index(row, 0, root).data().toString();
+  for (int row = 0; row < view->model()->rowCount(root); ++row)
+    names << view->model()->index(row, 0, root).data().toString();
   names.sort();
   return names;
 }
@@ -155,6 +156,5 @@ class RequesterTest : public ::testing::Test {
   QTemporaryDir dir;
   QString folder;
 };
-
 
 }  // namespace qxtest

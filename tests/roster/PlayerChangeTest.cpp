@@ -32,9 +32,12 @@ struct Fixture {
 // its line break, the name line, no statistics item, the closing blank line.
 TEST(CareerLog, StrengthAndAgilityPair) {
   Fixture f;
-  f.Apply([](PlayerChange& c) { c.m_nST = 4; c.m_nGE = 4; });
-  EXPECT_EQ(f.Entry(), std::string(kHeader) + "Stärke von 3 auf 4, Geschicklichkeit von 3 auf 4, \r\n" +
-                           "\r\nGrischnak \r\n\r\n");
+  f.Apply([](PlayerChange& c) {
+    c.m_nST = 4;
+    c.m_nGE = 4;
+  });
+  EXPECT_EQ(f.Entry(),
+            std::string(kHeader) + "Stärke von 3 auf 4, Geschicklichkeit von 3 auf 4, \r\n" + "\r\nGrischnak \r\n\r\n");
   EXPECT_EQ(f.player->m_nST, 4);
 }
 
@@ -81,13 +84,21 @@ TEST(CareerLog, EverythingChanged) {
 // the values and the typed career text are stored in every case.
 TEST(CareerLog, NoEntry) {
   Fixture f;
-  f.Apply([](PlayerChange& c) { c.m_nBW = 7; c.m_strName = "Neu"; });
+  f.Apply([](PlayerChange& c) {
+    c.m_nBW = 7;
+    c.m_strName = "Neu";
+  });
   EXPECT_EQ(f.player->m_strLebenslauf, "Alt.");
   EXPECT_EQ(f.player->m_nBW, 7);
   EXPECT_EQ(f.player->m_strName, "Neu");
 
   Fixture off;
-  off.Apply([](PlayerChange& c) { c.m_nST = 5; c.m_strLebenslauf = "Selbst geschrieben"; }, false);
+  off.Apply(
+      [](PlayerChange& c) {
+        c.m_nST = 5;
+        c.m_strLebenslauf = "Selbst geschrieben";
+      },
+      false);
   EXPECT_EQ(off.player->m_strLebenslauf, "Selbst geschrieben");
   EXPECT_EQ(off.player->m_nST, 5);
 }
@@ -95,12 +106,19 @@ TEST(CareerLog, NoEntry) {
 // Catches off-by-one ranges and an out-of-range value that still changes the player.
 TEST(PlayerChange, RangesAndImprovements) {
   Fixture f;
-  const PlayerChangeOutcome refused = f.Apply([](PlayerChange& c) { c.m_nSSP = 701; c.m_nTD = 9; });
+  const PlayerChangeOutcome refused = f.Apply([](PlayerChange& c) {
+    c.m_nSSP = 701;
+    c.m_nTD = 9;
+  });
   ASSERT_TRUE(refused.m_Refusal);
   EXPECT_EQ(refused.m_Refusal->m_Field, ChangeField::kSSP);
   EXPECT_EQ(refused.m_Refusal->m_strMessage, "„SSP“: Bitte eine ganze Zahl zwischen 0 und 700 eingeben.");
   EXPECT_EQ(f.player->m_nTD, 5);
-  EXPECT_FALSE(f.Apply([](PlayerChange& c) { c.m_nSSP = 700; c.m_nBW = 12; c.m_nRW = 4; }).m_Refusal);
+  EXPECT_FALSE(f.Apply([](PlayerChange& c) {
+                  c.m_nSSP = 700;
+                  c.m_nBW = 12;
+                  c.m_nRW = 4;
+                }).m_Refusal);
   EXPECT_EQ(f.Apply([](PlayerChange& c) { c.m_nGE = 7; }).m_Refusal->m_Field, ChangeField::kGE);
   EXPECT_EQ(f.Apply([](PlayerChange& c) { c.m_nST = 0; }).m_Refusal->m_Field, ChangeField::kST);
 

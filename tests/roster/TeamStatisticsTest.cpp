@@ -14,14 +14,14 @@ TEST(TeamStatistics, DrawRule) {
   EXPECT_TRUE(IsDrawResult("2:2"));
   EXPECT_TRUE(IsDrawResult(" 1 : 1"));
   EXPECT_TRUE(IsDrawResult("0:0 (Abbruch)"));
-  EXPECT_TRUE(IsDrawResult(":"));       // no digits on either side: 0 and 0
+  EXPECT_TRUE(IsDrawResult(":"));  // no digits on either side: 0 and 0
   EXPECT_TRUE(IsDrawResult("x:y"));
-  EXPECT_TRUE(IsDrawResult("3:3:1"));   // the number after the first ":" only
+  EXPECT_TRUE(IsDrawResult("3:3:1"));  // the number after the first ":" only
   EXPECT_FALSE(IsDrawResult("2:1"));
   EXPECT_FALSE(IsDrawResult("1:10"));
   EXPECT_FALSE(IsDrawResult("-1:1"));
   EXPECT_FALSE(IsDrawResult(""));
-  EXPECT_FALSE(IsDrawResult("2-2"));    // no ":" is no draw
+  EXPECT_FALSE(IsDrawResult("2-2"));  // no ":" is no draw
   EXPECT_TRUE(IsDrawResult("99999999999999999999:99999999999999999999"));
 }
 

@@ -12,9 +12,7 @@
 namespace krv {
 namespace {
 
-int32_t RowOf(const SKaderPosition* row) {
-  return row ? static_cast<int32_t>(row - g_Kader.data()) : -1;
-}
+int32_t RowOf(const SKaderPosition* row) { return row ? static_cast<int32_t>(row - g_Kader.data()) : -1; }
 
 std::string AsciiUpper(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -31,8 +29,7 @@ TEST(Races, NameArrays) {
 
   // The upper-case names are the display names in capitals, except for the own race,
   // whose upper-case name is empty (the team's own race name is shown instead).
-  for (int32_t race = 0; race < 15; ++race)
-    EXPECT_EQ(g_RassenNamen[race], AsciiUpper(g_RassenAnzeige[race])) << race;
+  for (int32_t race = 0; race < 15; ++race) EXPECT_EQ(g_RassenNamen[race], AsciiUpper(g_RassenAnzeige[race])) << race;
   EXPECT_STREQ(g_RassenNamen[15], "");
   EXPECT_STREQ(g_RassenAnzeige[15], "Eigenes Team");
 }
@@ -98,8 +95,7 @@ TEST(Races, RowTexts) {
   // Standard positions without skills say "Keine" and give new players an empty text;
   // the Saurus alone has an empty skills text.
   for (int32_t row = 0; row < 47; ++row)
-    EXPECT_EQ(std::string(g_Kader[row].m_pszSkills) == "Keine",
-              std::string(g_Kader[row].m_pszAbbreviations).empty())
+    EXPECT_EQ(std::string(g_Kader[row].m_pszSkills) == "Keine", std::string(g_Kader[row].m_pszAbbreviations).empty())
         << "row " << row;
   EXPECT_STREQ(g_Kader[54].m_pszSkills, "");
 
@@ -134,12 +130,9 @@ TEST(Races, StaffByRace) {
   // the Untote hire neither apothecary nor wizard.
   for (int32_t race = -1; race <= 16; ++race) {
     const std::string name = WizardSlotName(race);
-    if (race == 1 || race == 14)
-      EXPECT_EQ(name, "Alchemist");
-    else if (race == 6)
-      EXPECT_EQ(name, "Meisterkoch");
-    else
-      EXPECT_EQ(name, "Zauberer") << race;
+    if (race == 1 || race == 14) EXPECT_EQ(name, "Alchemist");
+    else if (race == 6) EXPECT_EQ(name, "Meisterkoch");
+    else EXPECT_EQ(name, "Zauberer") << race;
     EXPECT_EQ(MayHireApothecaryAndWizard(race), race != 12) << race;
   }
 }

@@ -35,9 +35,9 @@ TEST(Skills, CatalogueShape) {
 
   // Only the nine category texts occur; a typo would drop a skill out of the builder's
   // counts, which compare the text.
-  const std::set<std::string> categories = {"Allgemein", "Pass", "Geschicklichkeit", "Stärke",
-                                            "Körpermerkmal", "Rassenmerkmal", "Karte",
-                                            "Nachteil (Rassenmerkmal)", "Nachteil"};
+  const std::set<std::string> categories = {
+      "Allgemein",     "Pass",  "Geschicklichkeit",         "Stärke",  "Körpermerkmal",
+      "Rassenmerkmal", "Karte", "Nachteil (Rassenmerkmal)", "Nachteil"};
   std::set<std::string> used;
   for (const SFertigkeit& skill : g_Fertigkeiten) used.insert(skill.m_pszCategory);
   EXPECT_EQ(used, categories);
@@ -87,8 +87,7 @@ TEST(Skills, FindSkillByAbbreviation) {
 
 TEST(Skills, SkillTextToAbbreviations) {
   // The leading item is kept and followed by ","; names become sorted abbreviations.
-  EXPECT_EQ(SkillTextToAbbreviations("<Bombenleger>, Ausweichen, Zielsicher"),
-            "<Bombenleger>,Ausw,Ziels");
+  EXPECT_EQ(SkillTextToAbbreviations("<Bombenleger>, Ausweichen, Zielsicher"), "<Bombenleger>,Ausw,Ziels");
   // Sorted by abbreviation, not in the order of the names.
   EXPECT_EQ(SkillTextToAbbreviations("Blocken, Tackle, Robust"), "Blk,Robu,Tackle");
   // An item alone: no trailing comma.
@@ -114,8 +113,7 @@ TEST(Skills, SkillTextToAbbreviations) {
   EXPECT_EQ(SkillTextToAbbreviations("<Blocken>"), "<Blocken>,Blk");
 
   // Windows-1252 order: "2Köpfe" (digit) first, "Hyp.Bl" before "Hörner".
-  EXPECT_EQ(SkillTextToAbbreviations("Hörner, Hypnotischer Blick, Zwei Köpfe"),
-            "2Köpfe,Hyp.Bl,Hörner");
+  EXPECT_EQ(SkillTextToAbbreviations("Hörner, Hypnotischer Blick, Zwei Köpfe"), "2Köpfe,Hyp.Bl,Hörner");
 
   // The output is appended to; a non-empty start gets a "," before the first abbreviation.
   std::string out = "Alt";

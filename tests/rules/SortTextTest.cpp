@@ -60,8 +60,7 @@ TEST(SortText, SortStringListIsTheExchangeSort) {
   // their ASCII neighbours, case ignored.
   list = {"Hörner", "Sprinten", "blk", "Sp.sich", "2Köpfe", "Hyp.Bl", "", "Abroll"};
   SortStringList(list);
-  EXPECT_EQ(list, (std::vector<std::string>{"", "2Köpfe", "Abroll", "blk", "Hyp.Bl", "Hörner",
-                                            "Sp.sich", "Sprinten"}));
+  EXPECT_EQ(list, (std::vector<std::string>{"", "2Köpfe", "Abroll", "blk", "Hyp.Bl", "Hörner", "Sp.sich", "Sprinten"}));
 }
 
 }  // namespace

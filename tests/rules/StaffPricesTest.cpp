@@ -19,8 +19,7 @@ TEST(StaffPrices, MenschenStartingTeamSpendsExactlyOneMillion) {
   ASSERT_STREQ(rows[3].m_pszName, "Blitzer");
 
   const int64_t spent = 11 * rows[0].m_nCost + 2 * rows[2].m_nCost + 2 * rows[3].m_nCost +
-                        1 * GetRerollPrice(8, false) + 3 * kFanFactorPointPrice +
-                        5 * kCheerleaderPrice;
+                        1 * GetRerollPrice(8, false) + 3 * kFanFactorPointPrice + 5 * kCheerleaderPrice;
   EXPECT_EQ(spent, 1000000);
 }
 

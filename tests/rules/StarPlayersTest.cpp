@@ -18,9 +18,7 @@ std::vector<std::string> NamesFor(int32_t race) {
   return names;
 }
 
-size_t RowOf(const SStarplayer* row) {
-  return row ? static_cast<size_t>(row - g_Starplayer.data()) : kStarplayerCount;
-}
+size_t RowOf(const SStarplayer* row) { return row ? static_cast<size_t>(row - g_Starplayer.data()) : kStarplayerCount; }
 
 TEST(StarPlayers, CatalogueShape) {
   ASSERT_EQ(g_Starplayer.size(), 29u);
@@ -102,9 +100,7 @@ TEST(StarPlayers, FindRows) {
 }
 
 TEST(StarPlayers, SkillsBecomeAbbreviations) {
-  auto abbreviations = [](size_t row) {
-    return SkillTextToAbbreviations(g_Starplayer[row].m_pszSkills);
-  };
+  auto abbreviations = [](size_t row) { return SkillTextToAbbreviations(g_Starplayer[row].m_pszSkills); };
   // Only an item: nothing after it.
   EXPECT_EQ(abbreviations(0), "<Morgenstern>");
   // "Hechtsprung" is not the catalogue's "Hechsprung": Valadriel gets no H.Spr.
@@ -124,8 +120,7 @@ TEST(StarPlayers, SkillsBecomeAbbreviations) {
       if (end == std::string::npos) end = text.size();
       const std::string part = text.substr(start, end - start);
       start = end + 2;
-      if (part.empty() || part.front() == '<' || part == "Brocken" || part == "Hechtsprung")
-        continue;
+      if (part.empty() || part.front() == '<' || part == "Brocken" || part == "Hechtsprung") continue;
       EXPECT_NE(FindSkillByName(part), nullptr) << row.m_pszName << ": " << part;
     }
   }

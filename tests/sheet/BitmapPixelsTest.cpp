@@ -52,7 +52,8 @@ TEST(BitmapPixels, RowOrderAndColourFormats) {
   ASSERT_TRUE(image);
   EXPECT_EQ(image->pixels[0], 0xFF302010u);
   // 16 bits with 5-6-5 masks: pure green.
-  image = Decode(BitmapFile(1, 1, 16, 3, std::string("\0\xF8\0\0\xE0\x07\0\0\x1F\0\0\0", 12), std::string("\xE0\x07\0\0", 4)));
+  image = Decode(
+      BitmapFile(1, 1, 16, 3, std::string("\0\xF8\0\0\xE0\x07\0\0\x1F\0\0\0", 12), std::string("\xE0\x07\0\0", 4)));
   ASSERT_TRUE(image);
   EXPECT_EQ(image->pixels[0], 0xFF00FF00u);
   // 16 bits without masks: 5-5-5, pure red.
@@ -70,7 +71,8 @@ TEST(BitmapPixels, RunLengthEncoded) {
   const std::string stream("\x03\x01\x00\x00\x00\x03\x02\x01\x02\x00\x00\x01", 12);
   auto image = Decode(BitmapFile(3, 2, 8, 1, table, stream, 3));
   ASSERT_TRUE(image);
-  EXPECT_EQ(image->pixels, (std::vector<uint32_t>{0xFFFF0000, 0xFF0000FF, 0xFFFF0000, 0xFF0000FF, 0xFF0000FF, 0xFF0000FF}));
+  EXPECT_EQ(image->pixels,
+            (std::vector<uint32_t>{0xFFFF0000, 0xFF0000FF, 0xFFFF0000, 0xFF0000FF, 0xFF0000FF, 0xFF0000FF}));
   // A literal run that claims more bytes than there are: stops, the rest stays black.
   image = Decode(BitmapFile(3, 2, 8, 1, table, std::string("\x00\x09\x01", 3), 3));
   ASSERT_TRUE(image);
@@ -84,8 +86,8 @@ TEST(BitmapPixels, RunLengthEncoded) {
 // Pictures the painter cannot show give nothing (the sheet then prints the invitation).
 TEST(BitmapPixels, UnusableBitmaps) {
   EXPECT_FALSE(Decode(BitmapFile(0, 1, 24, 0, "", "")));
-  EXPECT_FALSE(Decode(BitmapFile(1, 1, 2, 0, "", std::string(4, '\0'))));        // no such depth
-  EXPECT_FALSE(Decode(BitmapFile(1, 1, 24, 4, "", std::string(4, '\0'))));       // JPEG inside
+  EXPECT_FALSE(Decode(BitmapFile(1, 1, 2, 0, "", std::string(4, '\0'))));   // no such depth
+  EXPECT_FALSE(Decode(BitmapFile(1, 1, 24, 4, "", std::string(4, '\0'))));  // JPEG inside
   // 8000 x 5001 pixels of one bit each: a 5 MB file that would take 160 MB as colours.
   EXPECT_FALSE(Decode(BitmapFile(8000, 5001, 1, 0, kBlackWhite, std::string(1000 * 5001, '\0'))));
 }

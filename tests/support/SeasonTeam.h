@@ -55,7 +55,8 @@ inline std::unique_ptr<CKRTeam> MakeSeasonTeam() {
       {7, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "Blk", 25, 0, 2, 1, 1, 0, 9, 0, ""},
       {8, "Bolg", "Linienork", 5, 3, 3, 9, 50000, "", 25, 0, 0, 0, 0, 0, 0, 2, ""},
       {9, "Azog", "Linienork", 5, 3, 3, 9, 50000, "Ausw.", 25, 0, 1, 0, 2, 0, 7, 0, ""},
-      {10, "Golfimbul", "Troll", 4, 5, 1, 9, 110000, "Immer hungrig,Dumm,Regeneration,Werfen", 29, 0, 0, 0, 5, 0, 10, 0, ""},
+      {10, "Golfimbul", "Troll", 4, 5, 1, 9, 110000, "Immer hungrig,Dumm,Regeneration,Werfen", 29, 0, 0, 0, 5, 0, 10, 0,
+       ""},
       {11, "Gothmog", "Linienork", 5, 3, 3, 9, 50000, "", 25, 0, 0, 0, 0, 0, 0, 4, "Zur Konkurrenz gewechselt"},
       {11, "Shagrat", "Linienork", 5, 3, 3, 9, 50000, "", 25, 0, 0, 0, 1, 0, 2, 0, ""},
       {12, "Grishnákh", "Goblin", 6, 2, 3, 7, 40000, "Ausw.,Stunty,Kopfball", 24, 0, 2, 0, 0, 0, 6, 0, ""},
@@ -63,7 +64,8 @@ inline std::unique_ptr<CKRTeam> MakeSeasonTeam() {
       {14, "Lagduf", "Linienork", 5, 3, 3, 9, 50000, "", 25, 0, 0, 0, 0, 0, 1, 0, ""},
       {15, "Mauhúr", "Linienork", 5, 3, 3, 9, 50000, "", 25, 0, 1, 0, 0, 0, 3, 1, ""},
       {15, "Ugluk Zwo", "Linienork", 5, 3, 3, 9, 50000, "", 25, 0, 0, 0, 0, 0, 0, 0, ""},
-      {16, "Morri der Starke", "Starplayer", 6, 4, 3, 9, 190000, "Blk,Ausw.,Mig.Schlag,Stark", 212, 0, 4, 0, 3, 0, 18, 0, ""},
+      {16, "Morri der Starke", "Starplayer", 6, 4, 3, 9, 190000, "Blk,Ausw.,Mig.Schlag,Stark", 212, 0, 4, 0, 3, 0, 18,
+       0, ""},
       {17, "Lurtz", "Linienork", 5, 3, 3, 9, 50000, "", 25, 0, 0, 0, 0, 0, 0, 0, ""},
   };
   for (const P& p : players) {

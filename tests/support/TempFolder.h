@@ -12,8 +12,8 @@ namespace krv::test {
 class TempFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_dir = std::filesystem::temp_directory_path() /
-            ("krv-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    m_dir = std::filesystem::temp_directory_path() / ("krv-" + std::to_string(::getpid()) + "-" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir);
   }

@@ -32,12 +32,12 @@ inline std::unique_ptr<CKRTeam> MakeVariedLargeTeam() {
   std::string everyByte;
   for (int b = 1; b < 256; ++b) everyByte += static_cast<char>(b);
   team->m_strTrainer = Windows1252ToUtf8(everyByte);
-  team->m_strSani = "Ωmega 🏈 Ğ";                                  // written as "?"
-  team->m_strZauberer = std::string("kaputt \xC3 \xFF", 10);        // not UTF-8
-  team->m_strLogo = std::string(254, 'a');                          // longest one-byte prefix
-  team->m_strErstellt = std::string(255, 'b');                      // shortest word prefix
-  team->m_strGeaendert = std::string(0xFFFD, 'c');                  // longest word prefix
-  team->m_Spieler[3]->m_strLebenslauf = std::string(0xFFFE, 'd');   // shortest long prefix
+  team->m_strSani = "Ωmega 🏈 Ğ";                                   // written as "?"
+  team->m_strZauberer = std::string("kaputt \xC3 \xFF", 10);       // not UTF-8
+  team->m_strLogo = std::string(254, 'a');                         // longest one-byte prefix
+  team->m_strErstellt = std::string(255, 'b');                     // shortest word prefix
+  team->m_strGeaendert = std::string(0xFFFD, 'c');                 // longest word prefix
+  team->m_Spieler[3]->m_strLebenslauf = std::string(0xFFFE, 'd');  // shortest long prefix
   team->m_Spieler[4]->m_strLebenslauf = std::string(70000, 'e') + "ä";
   team->m_Spieler[5]->m_strExtra = "Grünhaut Gröhler, Schädelbrecher";
   team->m_Games[7]->m_strBesonderheit = Windows1252ToUtf8("\x80\x81\x8D\x8F\x90\x9D\x9F");

@@ -36,8 +36,7 @@ pid_t StartResave(const std::string& in, const std::string& out) {
 
 int WaitFor(pid_t child) {
   int status = 0;
-  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
   return status;
 }
 

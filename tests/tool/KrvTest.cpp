@@ -58,8 +58,8 @@ TEST_F(Krv, JsonOfATeam) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.err.empty());
   EXPECT_EQ(0u, r.out.rfind("{\"version\":4,\"name\":\"Grünhaut Gröhler\",\"raceName\":\"\",\"storedTeamValue\":\"77\","
-                        "\"storedGold\":\"0\",\"race\":10,",
-                                0))
+                            "\"storedGold\":\"0\",\"race\":10,",
+                            0))
       << r.out;
   for (const char* part :
        {"\"assistantCoaches\":[{\"name\":\"Cotrainer1\",\"career\":\"\"}]",
@@ -85,9 +85,9 @@ TEST_F(Krv, JsonOfOwnRace) {
 TEST_F(Krv, ShowSummary) {
   const Result r = Run({"show", WriteSample("t.krt")});
   ASSERT_EQ(r.status, 0) << r.err;
-  for (const char* part : {"Grünhaut Gröhler", "Orks", "Trainingsmarken: 2/0/1", "Fan-Faktor:      4",
-                           "-60.000 Goldstücke", "Cheerleader:     2 (Cheerleader1, Cheerleader2)", "Werfer1",
-                           "80.000"})
+  for (const char* part :
+       {"Grünhaut Gröhler", "Orks", "Trainingsmarken: 2/0/1", "Fan-Faktor:      4", "-60.000 Goldstücke",
+        "Cheerleader:     2 (Cheerleader1, Cheerleader2)", "Werfer1", "80.000"})
     EXPECT_NE(r.out.find(part), std::string::npos) << part << "\n" << r.out;
 }
 

@@ -52,7 +52,8 @@ TEST_F(KrvNeu, TeamsOfSeveralRaces) {
   // would leave gold over and be refused; a wrong hand-over would show in the loaded file.
   // (Every race's roster slice and prices: RaceInformation and Races.)
   const std::vector<RaceCase> cases = {
-      {1, {"--spieler", "12,3,1", "--marken", "1", "--sani", "--fans", "3", "--cotrainer", "2", "--cheerleader", "3"},
+      {1,
+       {"--spieler", "12,3,1", "--marken", "1", "--sani", "--fans", "3", "--cotrainer", "2", "--cheerleader", "3"},
        16},
       {6, {"--spieler", "16", "--marken", "4", "--sani", "--zauberer", "--fans", "5", "--cheerleader", "3"}, 16},
       {10, {"--spieler", "9,1,1,1,4", "--marken", "1", "--sani", "--fans", "2", "--cotrainer", "3"}, 16},
@@ -62,7 +63,8 @@ TEST_F(KrvNeu, TeamsOfSeveralRaces) {
   for (const RaceCase& c : cases) {
     SCOPED_TRACE(c.race);
     const std::string file = Path("rasse" + std::to_string(c.race) + ".krt");
-    std::vector<std::string> args = {"neu", "--rasse", std::to_string(c.race), "--name", "Team " + std::to_string(c.race)};
+    std::vector<std::string> args = {"neu", "--rasse", std::to_string(c.race), "--name",
+                                     "Team " + std::to_string(c.race)};
     args.insert(args.end(), c.options.begin(), c.options.end());
     args.push_back(file);
     const Result r = Run(args);
@@ -97,8 +99,8 @@ TEST_F(KrvNeu, TeamsOfSeveralRaces) {
 // Without --startkapital the capital comes from the settings of the data folder: a team
 // spending 1.100.000 is refused with the default and accepted with that setting.
 TEST_F(KrvNeu, StartingCapitalFromSettings) {
-  const std::vector<std::string> args = {"neu", "--rasse", "8", "--name", "Reich", "--spieler", "8,2,2,4",
-                                         "--marken", "1", "--fans", "1", Path("reich.krt")};
+  const std::vector<std::string> args = {"neu",     "--rasse",  "8", "--name", "Reich", "--spieler",
+                                         "8,2,2,4", "--marken", "1", "--fans", "1",     Path("reich.krt")};
   EXPECT_EQ(Run(args).status, 1);
   fs::create_directories(m_dir / "Daten");
   ProgramSettings settings;
@@ -113,8 +115,9 @@ TEST_F(KrvNeu, StartingCapitalFromSettings) {
 // damaged KRV.DAT was ignored silently; both now warn on stderr as the program warns in a box,
 // and the default 1.000.000 applies.
 TEST_F(KrvNeu, DamagedOrOutOfRangeSettingsWarn) {
-  const std::vector<std::string> args = {"neu", "--rasse", "8", "--name", "Normal", "--spieler", "11,0,2,2",
-                                         "--marken", "1", "--fans", "3", "--cheerleader", "5"};
+  const std::vector<std::string> args = {"neu",       "--rasse",       "8",        "--name", "Normal",
+                                         "--spieler", "11,0,2,2",      "--marken", "1",      "--fans",
+                                         "3",         "--cheerleader", "5"};
   auto run = [&](const std::string& file) {
     std::vector<std::string> withFile = args;
     withFile.push_back(Path(file));
@@ -127,7 +130,8 @@ TEST_F(KrvNeu, DamagedOrOutOfRangeSettingsWarn) {
   Result r = run("klein.krt");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.err.find("Das Startkapital 5 liegt nicht zwischen 10.000 und 2.000.000; es gilt 1.000.000."),
-            std::string::npos) << r.err;
+            std::string::npos)
+      << r.err;
   EXPECT_EQ(LoadTeamFile(Path("klein.krt"))->m_Einnahmen[0]->m_nBetrag, 1000000);
 
   const std::string good = WriteKrvDat(ProgramSettings{});
@@ -164,9 +168,27 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
 
   // Goblins with Fungus (a leading item and nothing else) and two Trolls: big-guy limits
   // do not apply at creation; stars count towards the 16.
-  r = Run({"neu", "--rasse", "5", "--name", "Grünzeug", "--spieler", "12", "--star", "Fungus Wahnwitz", "--star",
-           "Troll (Brocken)", "--star", "Troll (Brocken)", "--star", "Bomba Sabbarotz", "--marken", "1",
-           "--sani", "--cotrainer", "6", Path("goblins.krt")});
+  r = Run({"neu",
+           "--rasse",
+           "5",
+           "--name",
+           "Grünzeug",
+           "--spieler",
+           "12",
+           "--star",
+           "Fungus Wahnwitz",
+           "--star",
+           "Troll (Brocken)",
+           "--star",
+           "Troll (Brocken)",
+           "--star",
+           "Bomba Sabbarotz",
+           "--marken",
+           "1",
+           "--sani",
+           "--cotrainer",
+           "6",
+           Path("goblins.krt")});
   ASSERT_EQ(r.status, 0) << r.err;
   team = LoadTeamFile(Path("goblins.krt"));
   ASSERT_EQ(team->m_Spieler.size(), 16u);
@@ -175,8 +197,8 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
   EXPECT_EQ(team->m_Spieler[15]->m_strFertigkeiten.rfind("<Bombenleger>", 0), 0u);
 
   // A smaller starting capital is what gets spent and booked.
-  r = Run({"neu", "--rasse", "6", "--name", "Kleine Leute", "--spieler", "16", "--startkapital", "500000",
-           "--fans", "2", Path("halblinge.krt")});
+  r = Run({"neu", "--rasse", "6", "--name", "Kleine Leute", "--spieler", "16", "--startkapital", "500000", "--fans",
+           "2", Path("halblinge.krt")});
   ASSERT_EQ(r.status, 0) << r.err;
   team = LoadTeamFile(Path("halblinge.krt"));
   EXPECT_EQ(team->m_Einnahmen[0]->m_nBetrag, 500000);
@@ -230,8 +252,8 @@ TEST_F(KrvNeu, BadInputIsRefused) {
   ExpectRefused({"--rasse", "4", "--name", "X", "--startkapital", "190000", "--star", "Morg 'n' Thorg"},
                 "Der Starplayer „Morg 'n' Thorg“ kostet 190.000 Goldstücke, das Startkapital von 190.000 "
                 "Goldstücken reicht dafür nicht.");
-  ExpectRefused(with({"--star", "Troll (Brocken)", "--star", "Troll (Brocken)", "--star", "Troll (Brocken)",
-                      "--star", "Troll (Brocken)", "--star", "Troll (Brocken)"}),
+  ExpectRefused(with({"--star", "Troll (Brocken)", "--star", "Troll (Brocken)", "--star", "Troll (Brocken)", "--star",
+                      "Troll (Brocken)", "--star", "Troll (Brocken)"}),
                 "Es gibt nur 4 Starplayer-Plätze, nicht 5.");
 
   ExpectRefused({"--rasse", "8", "--name", std::string(81, 'x'), "--spieler", "11,0,2,2", "--marken", "1", "--fans",
@@ -256,9 +278,9 @@ TEST_F(KrvNeu, MalformedCallsAndExistingFiles) {
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("Aufruf: krv neu"), std::string::npos);
 
-  const std::vector<std::string> good = {"neu",    "--rasse",       "8", "--name", "Altdorfer Adler", "--spieler",
-                                         "11,0,2,2", "--marken",    "1", "--fans", "3",               "--cheerleader",
-                                         "5"};
+  const std::vector<std::string> good = {"neu",       "--rasse",       "8",        "--name", "Altdorfer Adler",
+                                         "--spieler", "11,0,2,2",      "--marken", "1",      "--fans",
+                                         "3",         "--cheerleader", "5"};
   std::vector<std::string> args = good;
   args.push_back(Path("vorhanden.krt"));
   WriteFileAtomically(Path("vorhanden.krt"), "alte Karriere");
@@ -274,7 +296,6 @@ TEST_F(KrvNeu, MalformedCallsAndExistingFiles) {
   EXPECT_EQ(r.status, 1);
   EXPECT_FALSE(r.err.empty());
   EXPECT_FALSE(fs::exists(Path("kein")));
-
 }
 
 }  // namespace

@@ -61,7 +61,8 @@ TEST_F(KrvPdf, PagesPerModeWithSearchableText) {
   EXPECT_TRUE(r.err.empty()) << r.err;
   ASSERT_EQ(Pages(pdf), 3);
   const std::string sheet = PageText(pdf, 1);
-  for (const char* part : {"GESAMTWERT DES TEAMS", "Grünhaut Gröhler", "Trainingsmarken (x1)", "Hier kann Ihr Team-Logo"})
+  for (const char* part :
+       {"GESAMTWERT DES TEAMS", "Grünhaut Gröhler", "Trainingsmarken (x1)", "Hier kann Ihr Team-Logo"})
     EXPECT_TRUE(Has(sheet, part)) << part << "\n" << sheet;
   EXPECT_TRUE(Has(PageText(pdf, 2), "Zwergenstürmer"));
   EXPECT_TRUE(Has(PageText(pdf, 3), "Gegner 30"));
@@ -98,7 +99,8 @@ TEST_F(KrvPdf, LandscapePaperAndEmbeddedFonts) {
   EXPECT_TRUE(Has(Tool("pdfinfo " + test::ShellQuoted(pdf)), "842 x 595 pts (A4)"));
   const std::string fonts = Tool("pdffonts " + test::ShellQuoted(pdf));
   EXPECT_TRUE(Has(fonts, "Liberation") || Has(fonts, "Times")) << fonts;
-  EXPECT_FALSE(std::regex_search(fonts, std::regex("\\bno\\s+(yes|no)\\s+(yes|no)\\s+\\d+"))) << fonts;  // every font embedded
+  EXPECT_FALSE(std::regex_search(fonts, std::regex("\\bno\\s+(yes|no)\\s+(yes|no)\\s+\\d+")))
+      << fonts;  // every font embedded
   ASSERT_EQ(Run({"pdf", team, pdf, "--papier", "Letter"}).status, 0);
   EXPECT_TRUE(Has(Tool("pdfinfo " + test::ShellQuoted(pdf)), "792 x 612 pts (letter)"));
 }
@@ -141,8 +143,10 @@ TEST_F(KrvPdf, FailuresLeaveNoOutput) {
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(ReadWholeFile(team), before);
 
-  for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
-           {"pdf", team}, {"pdf", team, Path("a.pdf"), "--seiten", "4"}, {"pdf", team, Path("a.pdf"), "--werte", "ja"}}) {
+  for (const std::vector<std::string>& wrong :
+       std::vector<std::vector<std::string>>{{"pdf", team},
+                                             {"pdf", team, Path("a.pdf"), "--seiten", "4"},
+                                             {"pdf", team, Path("a.pdf"), "--werte", "ja"}}) {
     r = Run(wrong);
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(Has(r.err, "Aufruf: krv pdf")) << r.err;
@@ -164,7 +168,8 @@ TEST_F(KrvPdf, WrittenLikeEveryFile) {
   const test::KrvResult r = Run({"pdf", team, Path("echt.pdf")});
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(Has(r.err, "schreibgeschützt")) << r.err;
-  EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 5);  // t.krt, echt.pdf, link.pdf, stdout, stderr
+  EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()),
+            5);  // t.krt, echt.pdf, link.pdf, stdout, stderr
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ TEST_F(KrvRoster, KaufenPosition) {
   ASSERT_EQ(r.status, 0) << r.err;
   std::string json = Json(file);
   EXPECT_TRUE(Has(json, "\"name\":\"Hans\",\"position\":\"Werfer\",\"skills\":\"Ballgef,Wurfs\"")) << json;
-  EXPECT_TRUE(Has(json, "{\"text\":\"Einstellung von Hans als Werfer. zum halben Preis!\",\"amount\":35000,\"kind\":19}"));
+  EXPECT_TRUE(
+      Has(json, "{\"text\":\"Einstellung von Hans als Werfer. zum halben Preis!\",\"amount\":35000,\"kind\":19}"));
   EXPECT_TRUE(Has(json, "\"number\":3,\"BW\":6"));
   EXPECT_TRUE(Has(json, "\"gold\":\"65000\""));
 
@@ -99,8 +100,8 @@ TEST_F(KrvRoster, KaufenStar) {
   const Result r = Run({"kaufen", file, "--star", star->m_pszName});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string json = Json(file);
-  EXPECT_TRUE(Has(json, std::string("{\"text\":\"") + star->m_pszName + "\",\"amount\":" + std::to_string(star->m_nCost) +
-                            ",\"kind\":18}"));
+  EXPECT_TRUE(Has(json, std::string("{\"text\":\"") + star->m_pszName +
+                            "\",\"amount\":" + std::to_string(star->m_nCost) + ",\"kind\":18}"));
   EXPECT_TRUE(Has(json, std::string("\"name\":\"") + star->m_pszName + "\",\"position\":\"Starplayer\""));
 
   const std::string poor = WriteTeam(8, 10000);
@@ -128,22 +129,25 @@ TEST_F(KrvRoster, Spieler) {
   ASSERT_EQ(r.status, 0) << r.err;
   std::string json = Json(file);
   EXPECT_TRUE(Has(json, "\"skills\":\"MehrBlk,Tackle\"")) << json;
-  EXPECT_TRUE(Has(json, "wurden folgende Werte verändert:\\r\\nStärke von 3 auf 4, Geschicklichkeit von 3 auf 4, "
-                        "\\r\\n\\r\\nEins \\r\\n\\r\\n\""));
+  EXPECT_TRUE(Has(json,
+                  "wurden folgende Werte verändert:\\r\\nStärke von 3 auf 4, Geschicklichkeit von 3 auf 4, "
+                  "\\r\\n\\r\\nEins \\r\\n\\r\\n\""));
 
   WriteSettings(16, false);
   ASSERT_EQ(Run({"spieler", file, "--id", "101", "--td", "2", "--name", "Zweiter"}).status, 0);
   json = Json(file);
-  EXPECT_TRUE(Has(json, "\"name\":\"Zweiter\",\"position\":\"Feldspieler\",\"skills\":\"\",\"extra\":\"\",\"injuries\":\"\","
-                        "\"career\":\"\",\"number\":2"));
+  EXPECT_TRUE(Has(json,
+                  "\"name\":\"Zweiter\",\"position\":\"Feldspieler\",\"skills\":\"\",\"extra\":\"\",\"injuries\":\"\","
+                  "\"career\":\"\",\"number\":2"));
 
   EXPECT_TRUE(Has(Refused(file, {"spieler", file, "--nr", "1", "--ssp", "701"}, 1).err, "0 und 700"));
-  EXPECT_TRUE(Has(Refused(file, {"spieler", file, "--nr", "1", "--fertigkeit", "Blk"}, 1).err, "hat der Spieler bereits"));
+  EXPECT_TRUE(
+      Has(Refused(file, {"spieler", file, "--nr", "1", "--fertigkeit", "Blk"}, 1).err, "hat der Spieler bereits"));
   Refused(file, {"spieler", file, "--nr", "1", "--fertigkeit", "Unsinn"}, 1);
   Refused(file, {"spieler", file, "--nr", "5", "--ssp", "10"}, 1);
   Refused(file, {"spieler", file, "--nr", "5", "--fertigkeit", "Blk"}, 1);
-  Refused(file, {"spieler", file, "--nr", "2", "--td", "1"}, 1);   // two players carry 2
-  Refused(file, {"spieler", file, "--nr", "9", "--td", "1"}, 1);   // nobody carries 9
+  Refused(file, {"spieler", file, "--nr", "2", "--td", "1"}, 1);  // two players carry 2
+  Refused(file, {"spieler", file, "--nr", "9", "--td", "1"}, 1);  // nobody carries 9
   EXPECT_TRUE(Has(Refused(file, {"spieler", file, "--id", "104", "--td", "1"}, 1).err, "Mausetot"));
   Refused(file, {"spieler", file, "--nr", "1", "--bw", "schnell"}, 2);
   Refused(file, {"spieler", file, "--nr", "1", "--id", "100"}, 2);
@@ -171,8 +175,8 @@ TEST_F(KrvRoster, Entfernen) {
                   "Weg ist kein aktiver Spieler mehr!"));
   Refused(file, {"entfernen", file, "--id", "103", "--endgueltig"}, 1);
   Refused(file, {"entfernen", file, "--id", "102", "--endgueltig"}, 1);
-  EXPECT_TRUE(Has(Refused(file, {"entfernen", file, "--id", "102", "--grund", "sonstiges"}, 1).err,
-                  "im Feld Sonstiges"));
+  EXPECT_TRUE(
+      Has(Refused(file, {"entfernen", file, "--id", "102", "--grund", "sonstiges"}, 1).err, "im Feld Sonstiges"));
   Refused(file, {"entfernen", file, "--id", "102", "--grund", "sonstiges", "--text", std::string(81, 'x')}, 1);
   Refused(file, {"entfernen", file, "--id", "102", "--grund", "entführt"}, 2);
   Refused(file, {"entfernen", file, "--id", "102"}, 2);

@@ -59,7 +59,7 @@ TEST(TransferTexts, ProgressWithTotal) {
   EXPECT_EQ(view.barValue, 1);
   EXPECT_FALSE(view.rate);
   view = progress.Update(1100, 1900);
-  EXPECT_FALSE(view.caption);  // still 10 %
+  EXPECT_FALSE(view.caption);          // still 10 %
   view = progress.Update(2048, 3000);  // 2048 bytes in 2000 ms
   EXPECT_EQ(view.caption, "20% von kr.zip fertig");
   EXPECT_EQ(view.rate, "1.02 KB/Sek.");

@@ -21,8 +21,8 @@ TEST(VersionCheck, ComparisonNumbers) {
 // Long parts must not wrap around 32 bits into a "newer" number: a number beyond the range
 // gives 0. A fourth part is ignored, parts are cut to 10 characters.
 TEST(VersionCheck, OverlongVersionsNeverNewer) {
-  EXPECT_EQ(VersionNumber("4294967.0.0"), 0);           // (10 × 4294967 + 1) × 10000 wraps in 32 bits
-  EXPECT_EQ(VersionNumber("1.6.4294967295"), 0);        // wraps to a small build
+  EXPECT_EQ(VersionNumber("4294967.0.0"), 0);     // (10 × 4294967 + 1) × 10000 wraps in 32 bits
+  EXPECT_EQ(VersionNumber("1.6.4294967295"), 0);  // wraps to a small build
   EXPECT_EQ(VersionNumber("9999999999.9999999999.9999999999"), 0);
   EXPECT_EQ(VersionNumber("21474.7.3647"), 2147483647);  // the largest number that fits
   EXPECT_EQ(VersionNumber("21474.7.3648"), 0);

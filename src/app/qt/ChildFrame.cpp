@@ -22,8 +22,9 @@ CChildFrame::CChildFrame(KrashballDoc* doc, QWidget* parent) : QMdiSubWindow(par
 void CChildFrame::OfferReload() {
   if (m_bAskingReload) return;  // one question at a time; it loads what is there by then
   m_bAskingReload = true;
-  QString question = QStringLiteral("Die Datei „%1“ wurde außerhalb dieses Fensters geändert.\n"
-                                    "Soll das Team neu geladen werden?")
+  QString question = QStringLiteral(
+                         "Die Datei „%1“ wurde außerhalb dieses Fensters geändert.\n"
+                         "Soll das Team neu geladen werden?")
                          .arg(m_pDoc->PathName());
   if (m_pDoc->IsModified())
     question += QStringLiteral("\n\nIhre ungespeicherten Änderungen in diesem Fenster gehen dabei verloren!");

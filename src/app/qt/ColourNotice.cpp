@@ -20,9 +20,10 @@ bool ShowColourNotice(QWidget* parent, ProgramServices& app, int bitsPerPixel) {
   notice.setObjectName("colourNotice");
   notice.setWindowTitle(QStringLiteral("Nur 256 Farben :-(("));
   auto* layout = new QVBoxLayout(&notice);
-  layout->addWidget(new QLabel(
-      QStringLiteral("Achtung!\nSie haben nur %1 Farben eingestellt!\nDamit kann es zu Farbfehlern kommen!").arg(colours),
-      &notice));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Achtung!\nSie haben nur %1 Farben eingestellt!\nDamit kann es zu Farbfehlern kommen!")
+                     .arg(colours),
+                 &notice));
   auto* dontShow = new QCheckBox(QStringLiteral("Diese Mitteilung nicht mehr anzeigen."), &notice);
   dontShow->setObjectName("dontShow");
   layout->addWidget(dontShow);

@@ -44,12 +44,12 @@ EinstellungsPage1::EinstellungsPage1(const SettingsPageFields& fields, const QSt
   m_pFragen = Box(this, "fragen", QStringLiteral("&Beim Löschen fragen"), f.m_bFragen);
   m_pFragen->setToolTip(QuickHelpText(kFragenHelp));
   // Kept for the file, never offered: removed players always stay in the list.
-  m_pSpielerBehalten = Box(this, "spielerBehalten", QStringLiteral("Gelöschte Spieler in der Liste behalten"),
-                           f.m_bSpielerBehalten);
+  m_pSpielerBehalten =
+      Box(this, "spielerBehalten", QStringLiteral("Gelöschte Spieler in der Liste behalten"), f.m_bSpielerBehalten);
   m_pSpielerBehalten->setEnabled(false);
   m_pSpielerBehalten->hide();
-  m_pLebenslauf = Box(this, "lebenslauf", QStringLiteral("Spielerveränderungen in den Lebenslauf eintragen"),
-                      f.m_bLebenslaufAuto);
+  m_pLebenslauf =
+      Box(this, "lebenslauf", QStringLiteral("Spielerveränderungen in den Lebenslauf eintragen"), f.m_bLebenslaufAuto);
   m_pDateidialog = Box(this, "dateidialog", QStringLiteral("Eigenen Datei-Dialog nutzen"), f.m_bEigenerDateidialog);
 
   m_pCHM = Box(this, "chm", QStringLiteral("HTML-Help benutzen"), f.m_bCHM);

@@ -15,7 +15,8 @@
 
 namespace krv {
 
-EinstellungsSheet::EinstellungsSheet(ProgramServices& services, QWidget* parent) : QDialog(parent), m_Services(services) {
+EinstellungsSheet::EinstellungsSheet(ProgramServices& services, QWidget* parent)
+    : QDialog(parent), m_Services(services) {
   setObjectName(QStringLiteral("EinstellungsSheet"));
   setWindowTitle(QStringLiteral("Einstellungen"));
   setProperty("helpTopic", QStringLiteral("#EINSTELLUNGEN"));

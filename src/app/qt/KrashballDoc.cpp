@@ -16,7 +16,6 @@
 namespace krv {
 namespace {
 
-
 // Replacements set by tests; empty: the real dialogs.
 KrashballDoc::CreateTeamFunction& CreateTeamOverride() {
   static KrashballDoc::CreateTeamFunction function;
@@ -138,7 +137,8 @@ bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {
   try {
     const SaveResult result = SaveTeamFile(*m_pTeam, FileNameBytes(path));
     if (result.replacedCharacters)
-      WarningBox(parent, QString::fromStdString(ReplacedCharactersNotice(path.toStdString(), result.replacedCharacters)));
+      WarningBox(parent,
+                 QString::fromStdString(ReplacedCharactersNotice(path.toStdString(), result.replacedCharacters)));
   } catch (const FileError& e) {
     ErrorBox(parent, QString::fromStdString(e.what()));
     return false;  // the team stays modified: nothing is lost
@@ -167,7 +167,8 @@ bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
     // The extension first: the question is about the file that would really be replaced.
     if (!QFileInfo(newName).fileName().contains('.')) newName += TeamFileKind().extension;
     if (QFileInfo::exists(newName) &&
-        !QuestionBox(parent, QStringLiteral("%1\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?").arg(newName)))
+        !QuestionBox(parent,
+                     QStringLiteral("%1\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?").arg(newName)))
       return false;
   }
   if (!WriteTo(parent, newName)) return false;

@@ -76,84 +76,96 @@ QAction* CMainFrame::Action(const QString& objectName) const { return findChild<
 void CMainFrame::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
   m_pNew = AddAction(file, "new", QStringLiteral("&Neu"), QStringLiteral("Erstellt ein neues Team.\nNeues Team"),
-                               QKeySequence(Qt::CTRL | Qt::Key_N));
+                     QKeySequence(Qt::CTRL | Qt::Key_N));
   m_pNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
   connect(m_pNew, &QAction::triggered, this, &CMainFrame::OnFileNew);
-  m_pOpen = AddAction(file, "open", QStringLiteral("Ö&ffnen..."),
-                            QStringLiteral("Öffnet ein gespeichertes Team.\nTeam öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O));
+  m_pOpen =
+      AddAction(file, "open", QStringLiteral("Ö&ffnen..."),
+                QStringLiteral("Öffnet ein gespeichertes Team.\nTeam öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O));
   m_pOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
   connect(m_pOpen, &QAction::triggered, this, &CMainFrame::OnFileOpen);
 
-  m_pClose = AddAction(file, "close", QStringLiteral("&Schliessen"), QStringLiteral("Schliesst das aktive Team.\nSchliessen"));
+  m_pClose =
+      AddAction(file, "close", QStringLiteral("&Schliessen"), QStringLiteral("Schliesst das aktive Team.\nSchliessen"));
   connect(m_pClose, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->close();
   });
-  m_pSave = AddAction(file, "save", QStringLiteral("S&peichern"), QStringLiteral("Speichert das aktiveTeam.\nKrashball-Team speichern."),
-                            QKeySequence(Qt::CTRL | Qt::Key_S));
+  m_pSave = AddAction(file, "save", QStringLiteral("S&peichern"),
+                      QStringLiteral("Speichert das aktiveTeam.\nKrashball-Team speichern."),
+                      QKeySequence(Qt::CTRL | Qt::Key_S));
   m_pSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   connect(m_pSave, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Save(this);
   });
   m_pSaveAs = AddAction(file, "saveAs", QStringLiteral("Speichern &unter..."),
-                              QStringLiteral("Speichert das aktive Team unter einem neuen Namen.\nSpeichern unter"));
+                        QStringLiteral("Speichert das aktive Team unter einem neuen Namen.\nSpeichern unter"));
   connect(m_pSaveAs, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->Document()->DoSave(this, QString(), true);
   });
   m_pSaveAll = AddAction(file, "saveAll", QStringLiteral("Alle speichern"),
-                               QStringLiteral("Speichert alle geöffneten Teams.\nSpeichert alle geöffneten Krashball-Team."));
+                         QStringLiteral("Speichert alle geöffneten Teams.\nSpeichert alle geöffneten Krashball-Team."));
   m_pSaveAll->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
   connect(m_pSaveAll, &QAction::triggered, this, &CMainFrame::OnSaveAll);
   QAction* teamSeparator = file->addSeparator();
-  m_pPrint = AddAction(file, "print", QStringLiteral("&Drucken..."), QStringLiteral("Druckt das aktive Dokument.\nTeam-Bogen ausdrucken."),
+  m_pPrint = AddAction(file, "print", QStringLiteral("&Drucken..."),
+                       QStringLiteral("Druckt das aktive Dokument.\nTeam-Bogen ausdrucken."),
                        QKeySequence(Qt::CTRL | Qt::Key_P));
   m_pPrint->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-  m_pPreview = AddAction(file, "preview", QStringLiteral("Sei&tenansicht"), QStringLiteral("Druck-Vorschau.\nSeitenansicht"));
+  m_pPreview =
+      AddAction(file, "preview", QStringLiteral("Sei&tenansicht"), QStringLiteral("Druck-Vorschau.\nSeitenansicht"));
   m_pPreview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-  QAction* exportPdf = AddAction(file, "exportPdf", QStringLiteral("Als PDF &exportieren..."),
-                                 QStringLiteral("Speichert Team-Bogen und Spieleliste als PDF-Datei.\nAls PDF exportieren"));
+  QAction* exportPdf =
+      AddAction(file, "exportPdf", QStringLiteral("Als PDF &exportieren..."),
+                QStringLiteral("Speichert Team-Bogen und Spieleliste als PDF-Datei.\nAls PDF exportieren"));
   connect(m_pPrint, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kPrint); });
   connect(m_pPreview, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kPreview); });
   connect(exportPdf, &QAction::triggered, this, [this] { OnPrint(PrintCommand::kExportPdf); });
-  QAction* properties = AddAction(file, "properties", QStringLiteral("&Eigenschaften"),
-                                  QStringLiteral("Zeigt die Statistik des Teams.\nEigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_E));
+  QAction* properties =
+      AddAction(file, "properties", QStringLiteral("&Eigenschaften"),
+                QStringLiteral("Zeigt die Statistik des Teams.\nEigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_E));
   connect(properties, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->View()->OnTeamEigenschaften();
   });
   QAction* secondSeparator = file->addSeparator();
   m_pPrintSetup = AddAction(file, "printSetup", QStringLiteral("Drucker&einrichtung..."),
-                                  QStringLiteral("Wählt den Drucker und seine Einstellungen.\nDruckereinrichtung"));
+                            QStringLiteral("Wählt den Drucker und seine Einstellungen.\nDruckereinrichtung"));
   connect(m_pPrintSetup, &QAction::triggered, this, [this] { m_printing.PrinterSetup(this); });
   file->addSeparator();
   m_recentMenu = file->addMenu(QStringLiteral("&Zuletzt geöffnet"));
   FillRecentFiles();
   file->addSeparator();
-  QAction* quit = AddAction(file, "quit", QStringLiteral("&Beenden"), QStringLiteral("Beendet die Krashball-Verwaltung.\nBeenden"));
+  QAction* quit =
+      AddAction(file, "quit", QStringLiteral("&Beenden"), QStringLiteral("Beendet die Krashball-Verwaltung.\nBeenden"));
   connect(quit, &QAction::triggered, this, &QWidget::close);
-  m_teamActions = {m_pClose, m_pSave, m_pSaveAs, m_pSaveAll, teamSeparator, m_pPrint, m_pPreview, exportPdf, properties,
-                   secondSeparator};
+  m_teamActions = {m_pClose, m_pSave,    m_pSaveAs, m_pSaveAll, teamSeparator,
+                   m_pPrint, m_pPreview, exportPdf, properties, secondSeparator};
 
   m_viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
   m_pSettings = AddAction(m_viewMenu, "settings", QStringLiteral("Einstellungen..."),
-                                QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
-                                QKeySequence(Qt::CTRL | Qt::Key_G));
+                          QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
+                          QKeySequence(Qt::CTRL | Qt::Key_G));
   m_pSettings->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
   connect(m_pSettings, &QAction::triggered, this, [this] { RunSettingsSheet(this, *m_pApp); });
 
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
-  connect(AddAction(window, "cascade", QStringLiteral("Über&lappend"), QStringLiteral("Ordnet die Fenster überlappend an.")),
+  connect(AddAction(window, "cascade", QStringLiteral("Über&lappend"),
+                    QStringLiteral("Ordnet die Fenster überlappend an.")),
           &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
-  connect(AddAction(window, "tile", QStringLiteral("&Nebeneinander"), QStringLiteral("Ordnet die Fenster nebeneinander an.")),
+  connect(AddAction(window, "tile", QStringLiteral("&Nebeneinander"),
+                    QStringLiteral("Ordnet die Fenster nebeneinander an.")),
           &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
   connect(AddAction(window, "minimize", QStringLiteral("&Minimiert"), QStringLiteral("Minimiert das aktive Fenster.")),
           &QAction::triggered, this, [this] {
             if (CChildFrame* child = ActiveTeamWindow()) child->showMinimized();
           });
-  m_pMinimizeAll = AddAction(window, "minimizeAll", QStringLiteral("Alle Minimieren"), QStringLiteral("Minimiert alle Teamfenster."));
+  m_pMinimizeAll = AddAction(window, "minimizeAll", QStringLiteral("Alle Minimieren"),
+                             QStringLiteral("Minimiert alle Teamfenster."));
   connect(m_pMinimizeAll, &QAction::triggered, this, &CMainFrame::OnMinimizeAll);
   m_pRestoreAll = AddAction(window, "restoreAll", QStringLiteral("Alle Maximieren"),
                             QStringLiteral("Stellt alle minimierten Teamfenster wieder her."));
   connect(m_pRestoreAll, &QAction::triggered, this, &CMainFrame::OnRestoreAll);
-  m_pCloseAll = AddAction(window, "closeAll", QStringLiteral("Alle schliessen"), QStringLiteral("Schliesst alle Teamfenster."));
+  m_pCloseAll =
+      AddAction(window, "closeAll", QStringLiteral("Alle schliessen"), QStringLiteral("Schliesst alle Teamfenster."));
   connect(m_pCloseAll, &QAction::triggered, this, &CMainFrame::OnCloseAll);
   m_windowMenu = window;
   connect(window, &QMenu::aboutToShow, this, &CMainFrame::FillWindowList);
@@ -163,7 +175,8 @@ void CMainFrame::CreateMenus() {
   connect(AddAction(help, "about", QStringLiteral("Inf&o über Krashball..."),
                     QStringLiteral("Zeigt Programminformationen und die Versionsnummer an.\nInfo")),
           &QAction::triggered, this, [this] { m_pApp->ShowAbout(this); });
-  connect(AddAction(help, "help", QStringLiteral("Hilfe...."), QStringLiteral("Öffnet die Hilfe.\nHilfe"), QKeySequence(Qt::Key_F1)),
+  connect(AddAction(help, "help", QStringLiteral("Hilfe...."), QStringLiteral("Öffnet die Hilfe.\nHilfe"),
+                    QKeySequence(Qt::Key_F1)),
           &QAction::triggered, this, [this] { m_pApp->ShowHelp(); });
   connect(AddAction(help, "update", QStringLiteral("Test auf neue Version..."),
                     QStringLiteral("Fragt nach, ob es eine neue Version gibt.\nNeue Version")),
@@ -268,7 +281,8 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
   const CChildFrame* active = ActiveTeamWindow();
   const bool maximised = active && active->isMaximized();
   std::optional<QRect> previous;
-  if (const QList<CChildFrame*> open = TeamWindows(); !open.isEmpty() && open.last()->View()->NormalGeometry().isValid())
+  if (const QList<CChildFrame*> open = TeamWindows();
+      !open.isEmpty() && open.last()->View()->NormalGeometry().isValid())
     previous = open.last()->View()->NormalGeometry();
   auto* child = new CChildFrame(doc);
   m_mdi->addSubWindow(child);
@@ -335,8 +349,9 @@ void CMainFrame::OnPrint(PrintCommand command) {
     case PrintCommand::kPreview: m_printing.Preview(this, team, settings); break;
     case PrintCommand::kExportPdf: {
       const QString path = child->Document()->PathName();
-      const QString proposed = path.isEmpty() ? m_pApp->DataFolder() + "/" + QString::fromStdString(team.m_strName) + ".pdf"
-                                              : QFileInfo(path).absolutePath() + "/" + QFileInfo(path).completeBaseName() + ".pdf";
+      const QString proposed = path.isEmpty()
+                                   ? m_pApp->DataFolder() + "/" + QString::fromStdString(team.m_strName) + ".pdf"
+                                   : QFileInfo(path).absolutePath() + "/" + QFileInfo(path).completeBaseName() + ".pdf";
       m_printing.ExportPdf(this, team, settings, proposed, *m_pApp);
       break;
     }

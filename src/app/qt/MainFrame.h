@@ -64,7 +64,7 @@ class CMainFrame : public QMainWindow {
   QMenu* m_viewMenu = nullptr;  // gets the toolbar and status bar switches
   QMenu* m_windowMenu = nullptr;
   QList<QAction*> m_windowListActions;  // the open team windows at the end of "&Fenster"
-  QList<QAction*> m_teamActions;  // shown only while a team window is active
+  QList<QAction*> m_teamActions;        // shown only while a team window is active
   QAction* m_pNew = nullptr;
   QAction* m_pOpen = nullptr;
   QAction* m_pClose = nullptr;
@@ -78,7 +78,7 @@ class CMainFrame : public QMainWindow {
   QAction* m_pMinimizeAll = nullptr;
   QAction* m_pRestoreAll = nullptr;
   QAction* m_pCloseAll = nullptr;
-  TeamPrinting m_printing;        // printer and page choice, kept for the run
+  TeamPrinting m_printing;  // printer and page choice, kept for the run
 };
 
 }  // namespace krv

@@ -11,11 +11,9 @@ namespace {
 constexpr int kTimeoutMs = 1000;
 // How often a waiting hand-over looks again whether the open box has been answered.
 constexpr int kRetryMs = 100;
-}
+}  // namespace
 
-QString DefaultInstanceName() {
-  return QStringLiteral("SglInst_Title_Krashball-Verwaltung-%1").arg(::getuid());
-}
+QString DefaultInstanceName() { return QStringLiteral("SglInst_Title_Krashball-Verwaltung-%1").arg(::getuid()); }
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent), m_name(name) {}
 

@@ -58,7 +58,8 @@ EinstellungsPage3::EinstellungsPage3(const CKRStringArray& teams, QWidget* paren
   connect(m_pLoeschen, &QPushButton::clicked, this, &EinstellungsPage3::OnLoeschen);
   connect(m_pList, &QListWidget::itemSelectionChanged, this,
           [this] { m_pLoeschen->setEnabled(!m_pList->selectedItems().isEmpty()); });
-  connect(m_pList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { m_pName->setText(item->text()); });
+  connect(m_pList, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { m_pName->setText(item->text()); });
   FillList();
 }
 

@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
   // that is not UTF-8 opens as well.
   QStringList files;
   for (int i = 1; i < argc; ++i)
-    if (std::string_view(argv[i]).substr(0, 2) != "--") files << QFileInfo(krv::FileNameFromBytes(argv[i])).absoluteFilePath();
+    if (std::string_view(argv[i]).substr(0, 2) != "--")
+      files << QFileInfo(krv::FileNameFromBytes(argv[i])).absoluteFilePath();
 
   krv::SingleInstance instance(krv::DefaultInstanceName());
   if (instance.HandOverToRunningInstance(files.value(0))) {
@@ -70,9 +71,7 @@ int main(int argc, char** argv) {
   frame.showMaximized();
   QTimer::singleShot(0, &frame, [&] { krv::ShowColourNotice(&frame, app, frame.screen()->depth()); });
   if (!app.m_strSettingsProblem.isEmpty())
-    QTimer::singleShot(0, &frame, [&] {
-      krv::WarningBox(&frame, app.m_strSettingsProblem);
-    });
+    QTimer::singleShot(0, &frame, [&] { krv::WarningBox(&frame, app.m_strSettingsProblem); });
   // Started only to open teams of which none can be read: the message was shown, nothing is left to do.
   bool anyOpened = false;
   for (const QString& file : files) anyOpened = frame.OpenDocumentFile(file) != nullptr || anyOpened;

@@ -23,8 +23,7 @@ namespace krv {
 
 namespace {
 
-constexpr const char* kNoRaceMessage =
-    "Sie müssen erste eine der Rasse ausgewählt,\nbevor Sie Übernehmen anklicken!";
+constexpr const char* kNoRaceMessage = "Sie müssen erste eine der Rasse ausgewählt,\nbevor Sie Übernehmen anklicken!";
 
 struct InformationColumn {
   const char* title;
@@ -33,9 +32,9 @@ struct InformationColumn {
 };
 
 constexpr InformationColumn kColumns[] = {
-    {"Bezeichnung", 110, false}, {"Anz.", 50, true}, {"Kosten", 80, true}, {"Position", 120, false},
-    {"BW", 40, false},           {"ST", 40, false},  {"GE", 40, false},    {"RW", 40, false},
-    {"Fertigkeiten", 300, false},
+    {"Bezeichnung", 110, false}, {"Anz.", 50, true}, {"Kosten", 80, true},
+    {"Position", 120, false},    {"BW", 40, false},  {"ST", 40, false},
+    {"GE", 40, false},           {"RW", 40, false},  {"Fertigkeiten", 300, false},
 };
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
 

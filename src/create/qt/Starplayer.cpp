@@ -173,8 +173,7 @@ void CStarplayer::BuildControls() {
   RememberColumns(m_pSkills->header(), QString::fromLatin1(kListName));
   connect(m_pSkills, &QTreeWidget::itemSelectionChanged, this, [this] { Recompute(); });
   connect(m_pSkills, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { SkillClicked(item); });
-  connect(m_pSkills, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* item) { SkillClicked(item); });
+  connect(m_pSkills, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { SkillClicked(item); });
 
   m_pDescription = new QPlainTextEdit(this);
   m_pDescription->setObjectName(QStringLiteral("description"));

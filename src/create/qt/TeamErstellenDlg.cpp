@@ -27,7 +27,8 @@ namespace krv {
 namespace {
 
 constexpr const char* kBuyTooltip = "Starplayer kaufen.\nOder löschen, wenn schon\nein Spieler gewählt wurde.";
-constexpr const char* kBuildTooltip = "Eigenen Starplayer erstellen.\nOder löschen, wenn schon\nein Spieler gebaut wurde";
+constexpr const char* kBuildTooltip =
+    "Eigenen Starplayer erstellen.\nOder löschen, wenn schon\nein Spieler gebaut wurde";
 
 // The slot buttons: what they do for an empty slot, and that both remove a filled one.
 constexpr const char* kBuyText = "Kaufen...";
@@ -311,10 +312,8 @@ void CTeamErstellenDlg::ShowSummary() {
   const int count = static_cast<int>(lines.size());
   while (m_pSummary->count() > count) delete m_pSummary->takeItem(m_pSummary->count() - 1);
   for (int i = 0; i < count; ++i) {
-    if (i < m_pSummary->count())
-      m_pSummary->item(i)->setText(Q(lines[i]));
-    else
-      m_pSummary->addItem(Q(lines[i]));
+    if (i < m_pSummary->count()) m_pSummary->item(i)->setText(Q(lines[i]));
+    else m_pSummary->addItem(Q(lines[i]));
   }
   m_pSummary->verticalScrollBar()->setValue(scrolledTo);
 }

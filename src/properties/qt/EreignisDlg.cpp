@@ -90,8 +90,8 @@ void CEreignisDlg::KindChosen(int32_t kind) {
 void CEreignisDlg::Accept() {
   const QString text = m_pText->toPlainText();
   if (static_cast<size_t>(text.size()) > kMaxEventText) {
-    ErrorBox(this, QString::fromStdString(Format("Der Text darf höchstens %ld Zeichen lang sein.",
-                                                 static_cast<long>(kMaxEventText))));
+    ErrorBox(this, QString::fromStdString(
+                       Format("Der Text darf höchstens %ld Zeichen lang sein.", static_cast<long>(kMaxEventText))));
     m_pText->setFocus();
     return;
   }

@@ -69,8 +69,8 @@ CGelderDlg::CGelderDlg(QWidget* parent) : QDialog(parent), m_strArt(QString::fro
 
 int CGelderDlg::exec() {
   setWindowTitle(m_bAusgabe && !m_bNeu ? QStringLiteral("Ausgabe ändern")
-                 : m_bAusgabe        ? QStringLiteral("Ausgabe")
-                                     : QStringLiteral("Einnahmen"));
+                 : m_bAusgabe          ? QStringLiteral("Ausgabe")
+                                       : QStringLiteral("Einnahmen"));
   m_pOk->setText(m_bNeu ? QStringLiteral("&Neu") : QStringLiteral("Ä&ndern"));
   m_pPick->setVisible(!m_bAusgabe);
   m_pArt->setText(m_strArt);

@@ -14,13 +14,13 @@
 
 namespace krv {
 
-const LedgerPageDescription kExpensesPage = {
-    Ledger::Expenses, "CMyPropertyPage3", "Ausgaben",  "#TEAM_AUSGABEN", "&Neue Ausgabe",
-    "Ausgaben:",      "ausgabenK",        &CKRTeam::m_nAusgabenK, NewExpense};
+const LedgerPageDescription kExpensesPage = {Ledger::Expenses, "CMyPropertyPage3",     "Ausgaben",
+                                             "#TEAM_AUSGABEN", "&Neue Ausgabe",        "Ausgaben:",
+                                             "ausgabenK",      &CKRTeam::m_nAusgabenK, NewExpense};
 
-const LedgerPageDescription kIncomePage = {
-    Ledger::Income, "CMyPropertyPage4", "Einnahmen",  "#TEAM_EINNAHMEN", "&Neue Einnahme",
-    "Einnahmen:",   "einnahmenK",       &CKRTeam::m_nEinnahmenK, NewIncome};
+const LedgerPageDescription kIncomePage = {Ledger::Income,    "CMyPropertyPage4",      "Einnahmen",
+                                           "#TEAM_EINNAHMEN", "&Neue Einnahme",        "Einnahmen:",
+                                           "einnahmenK",      &CKRTeam::m_nEinnahmenK, NewIncome};
 
 namespace {
 

@@ -64,8 +64,8 @@ CNeuesSpielDlg::CNeuesSpielDlg(std::vector<std::string> teamList, QWidget* paren
   m_pEinnahmen->setObjectName(QStringLiteral("einnahmen"));
   m_pFans = new QComboBox(this);
   m_pFans->setObjectName(QStringLiteral("fanFaktor"));
-  m_pFans->addItems({QStringLiteral("Keine Veränderung"), QStringLiteral("Fan-Faktor steigt"),
-                     QStringLiteral("Fan-Faktor sinkt")});
+  m_pFans->addItems(
+      {QStringLiteral("Keine Veränderung"), QStringLiteral("Fan-Faktor steigt"), QStringLiteral("Fan-Faktor sinkt")});
   m_pVerletzungen = new QLineEdit(this);
   m_pVerletzungen->setObjectName(QStringLiteral("verletzungen"));
   m_pBesonderheit = new QPlainTextEdit(this);

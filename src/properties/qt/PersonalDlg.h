@@ -20,8 +20,8 @@ class CPersonalDlg : public QDialog {
   Q_OBJECT
  public:
   // exec() results.
-  static constexpr int kIdOk = 1;       // "&Neu" or "&Ändern"
-  static constexpr int kIdAbbruch = 2;  // "&Abbruch", Escape or the close button
+  static constexpr int kIdOk = 1;        // "&Neu" or "&Ändern"
+  static constexpr int kIdAbbruch = 2;   // "&Abbruch", Escape or the close button
   static constexpr int kIdLoeschen = 3;  // "&Löschen"
 
   static constexpr const char* kLayoutName = "Personal";
@@ -36,7 +36,7 @@ class CPersonalDlg : public QDialog {
   bool m_bNeu = true;       // new entry ("&Neu") or change ("&Ändern", with "&Löschen")
   PersonalArt m_nArt = kPersonalCoTrainer;
   // Fields out (after OK).
-  QString m_strAlterName;           // the name as it was when the dialog opened
+  QString m_strAlterName;            // the name as it was when the dialog opened
   bool m_bNameUnveraendert = false;  // the name equals the opening name without regard to case
 
  protected:

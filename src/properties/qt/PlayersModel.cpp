@@ -49,7 +49,8 @@ void PlayersModel::SortByNumber() {
   const QModelIndexList before = persistentIndexList();
   std::vector<size_t> listRowOfOldRow(static_cast<size_t>(rows));
   for (int row = 0; row < rows; ++row)
-    listRowOfOldRow[static_cast<size_t>(row)] = m_order.empty() ? static_cast<size_t>(row) : m_order[static_cast<size_t>(row)];
+    listRowOfOldRow[static_cast<size_t>(row)] =
+        m_order.empty() ? static_cast<size_t>(row) : m_order[static_cast<size_t>(row)];
 
   m_order = OrderByNumber(numbers);
   std::vector<int> newRowOfListRow(static_cast<size_t>(rows));

@@ -43,8 +43,8 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
   SetUpList(m_pModel, kPlayerColumns.data(), kPlayerColumnCount, kPlayerListName);
   List()->setToolTip(QuickHelpText(kListToolTip));
 
-  QHBoxLayout* bottom = AddListButtons(QuickHelpText(kNewToolTip), QuickHelpText(kDeleteToolTip),
-                                       QuickHelpText(kChangeToolTip));
+  QHBoxLayout* bottom =
+      AddListButtons(QuickHelpText(kNewToolTip), QuickHelpText(kDeleteToolTip), QuickHelpText(kChangeToolTip));
   QPushButton* zombie = AddCommandButton(PageCommand::Zombie, QString(), QuickHelpText(kZombieToolTip));
   zombie->setObjectName(QStringLiteral("zombie"));
   zombie->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));

@@ -18,7 +18,6 @@ class CMyPropertyPage2 : public RecordListPage {
  public:
   explicit CMyPropertyPage2(KrashballDoc* doc, QWidget* parent = nullptr);
 
-
   PlayersModel* Model() const { return m_pModel; }
 
   // "Nach Nr. sortieren": the rows by number, ascending, until the list is filled again.

@@ -251,7 +251,7 @@ bool RecordListPage::eventFilter(QObject* watched, QEvent* event) {
     auto* menuEvent = static_cast<QContextMenuEvent*>(event);
     // From the keyboard the menu opens near the page's top left corner.
     ShowContextMenu(menuEvent->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(QPoint(5, 5))
-                                                                        : menuEvent->globalPos());
+                                                                       : menuEvent->globalPos());
     return true;
   }
   return QWidget::eventFilter(watched, event);

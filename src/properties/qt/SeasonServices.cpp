@@ -17,9 +17,7 @@ void AppendToSystemTeamList(KrashballDoc* doc, const std::string& name) {
   services.SetSettingsChanged();
 }
 
-bool UseOwnFileRequester(const KrashballDoc* doc) {
-  return doc->Services().m_Settings.m_bEigenerDateidialog != 0;
-}
+bool UseOwnFileRequester(const KrashballDoc* doc) { return doc->Services().m_Settings.m_bEigenerDateidialog != 0; }
 
 QString DataFolderPath(const KrashballDoc* doc) { return doc->Services().DataFolder(); }
 

@@ -109,8 +109,8 @@ CMyPropertyPage1::CMyPropertyPage1(KrashballDoc* doc, QWidget* parent) : QWidget
                               m_pCoTrainerAendern, QStringLiteral("&Ändern")),
                    1);
   lists->addSpacing(12);
-  lists->addLayout(makeColumn(QStringLiteral("CheerleaderInnen:"), "cheerleader", m_pCheerleader,
-                              m_pCheerleaderAnzahl, m_pCheerleaderAendern, QStringLiteral("Ä&ndern")),
+  lists->addLayout(makeColumn(QStringLiteral("CheerleaderInnen:"), "cheerleader", m_pCheerleader, m_pCheerleaderAnzahl,
+                              m_pCheerleaderAendern, QStringLiteral("Ä&ndern")),
                    1);
 
   auto* layout = new QVBoxLayout(this);
@@ -119,8 +119,9 @@ CMyPropertyPage1::CMyPropertyPage1(KrashballDoc* doc, QWidget* parent) : QWidget
   layout->addLayout(lists, 1);
 
   // Tab goes down the page: names with their dismiss buttons, then each list with its button.
-  QWidget* order[] = {m_pTrainer,   m_pSani,             m_pSaniEntlassen, m_pZauberer,    m_pZaubererEntlassen,
-                      m_pCoTrainer, m_pCoTrainerAendern, m_pCheerleader,   m_pCheerleaderAendern};
+  QWidget* order[] = {m_pTrainer,           m_pSani,      m_pSaniEntlassen,    m_pZauberer,
+                      m_pZaubererEntlassen, m_pCoTrainer, m_pCoTrainerAendern, m_pCheerleader,
+                      m_pCheerleaderAendern};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   for (QLineEdit* edit : {m_pTrainer, m_pSani, m_pZauberer})
@@ -155,7 +156,8 @@ void CMyPropertyPage1::FillList(QListWidget* list, const std::vector<std::string
   bool same = list->count() == static_cast<int>(names.size());
   for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == Q(names[static_cast<size_t>(i)]);
   if (same) return;
-  const QString selected = list->currentItem() && list->currentItem()->isSelected() ? list->currentItem()->text() : QString();
+  const QString selected =
+      list->currentItem() && list->currentItem()->isSelected() ? list->currentItem()->text() : QString();
   list->clear();
   for (const std::string& name : names) list->addItem(Q(name));
   if (!selected.isEmpty()) {
@@ -194,8 +196,8 @@ void CMyPropertyPage1::UpdateButtons() {
 }
 
 void CMyPropertyPage1::NameEdited() {
-  ChangeStaffNames(Team(), {m_pTrainer->text().toStdString(), m_pSani->text().toStdString(),
-                            m_pZauberer->text().toStdString()});
+  ChangeStaffNames(
+      Team(), {m_pTrainer->text().toStdString(), m_pSani->text().toStdString(), m_pZauberer->text().toStdString()});
 }
 
 bool CMyPropertyPage1::Ask(const std::string& question) { return m_pDoc->Services().Frage(this, Q(question)); }

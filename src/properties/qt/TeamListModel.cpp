@@ -59,9 +59,7 @@ TeamListModel::Update TeamListModel::RedrawChanged(const TeamChange& change, siz
   return Update::Unchanged;
 }
 
-int TeamListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(Rows());
-}
+int TeamListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(Rows()); }
 
 int TeamListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_nColumns; }
 
@@ -70,8 +68,8 @@ QVariant TeamListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole: return CellText(index.row(), index.column());
     case Qt::TextAlignmentRole:
-      return QVariant::fromValue(Qt::Alignment((m_pColumns[index.column()].rightAligned ? Qt::AlignRight : Qt::AlignLeft) |
-                                               Qt::AlignVCenter));
+      return QVariant::fromValue(
+          Qt::Alignment((m_pColumns[index.column()].rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
     default: return ExtraData(index.row(), index.column(), role);
   }
 }
@@ -81,8 +79,8 @@ QVariant TeamListModel::headerData(int section, Qt::Orientation orientation, int
   switch (role) {
     case Qt::DisplayRole: return QString::fromUtf8(m_pColumns[section].heading);
     case Qt::TextAlignmentRole:
-      return QVariant::fromValue(Qt::Alignment((m_pColumns[section].rightAligned ? Qt::AlignRight : Qt::AlignLeft) |
-                                               Qt::AlignVCenter));
+      return QVariant::fromValue(
+          Qt::Alignment((m_pColumns[section].rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
     default: return {};
   }
 }

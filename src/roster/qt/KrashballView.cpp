@@ -32,7 +32,6 @@
 #include "ui/ProgramServices.h"
 #include "ui/ReadOnlyLook.h"
 
-
 namespace krv {
 namespace {
 
@@ -60,7 +59,6 @@ QLineEdit* HeaderField(QWidget* parent, const char* objectName, Qt::Alignment al
   field->setAlignment(alignment | Qt::AlignVCenter);
   return field;
 }
-
 
 // Writes the text only when it differs, so the cursor of a field being typed in stays put.
 // A field not being typed in shows the start of a long text.
@@ -196,9 +194,7 @@ void CKrashballView::UpdateTeamHeader() {
   SetFieldText(m_pMarken, FromStd(texts.rerolls));
 }
 
-void CKrashballView::SetRaceEditable(bool editable) {
-  SetReadOnlyLook(m_pRace, !editable);
-}
+void CKrashballView::SetRaceEditable(bool editable) { SetReadOnlyLook(m_pRace, !editable); }
 
 void CKrashballView::OnNameEdited(const QString& text) { RenameTeam(m_pDoc->Team(), text.toStdString()); }
 

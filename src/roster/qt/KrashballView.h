@@ -76,7 +76,7 @@ class CKrashballView : public QWidget {
   QLineEdit* m_pFanFaktor = nullptr;
   QPointer<QWidget> m_pWatchedFrame;
   QRect m_lastNormalGeometry;  // the team window's placement the last time it was neither minimised nor maximised
-  bool m_bBuilt = false;  // the team has a race: header and sheet exist
+  bool m_bBuilt = false;       // the team has a race: header and sheet exist
   bool m_bPlaced = false;
 };
 

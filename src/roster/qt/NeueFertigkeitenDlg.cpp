@@ -94,12 +94,14 @@ CNeueFertigkeitenDlg::CNeueFertigkeitenDlg(const std::string& currentSkills, QWi
   m_pSplitter->addWidget(right);
   m_pSplitter->setChildrenCollapsible(false);
 
-  m_pUebernehmen = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&Übernehmen"), this);
+  m_pUebernehmen =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&Übernehmen"), this);
   m_pUebernehmen->setObjectName(QStringLiteral("uebernehmen"));
   m_pUebernehmen->setToolTip(QStringLiteral("Gewählte Fertigkeit wird dem Spieler hinzugefügt."));
   m_pUebernehmen->setEnabled(false);
   m_pUebernehmen->setDefault(true);
-  auto* zurueck = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Zurück"), this);
+  auto* zurueck =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Zurück"), this);
   zurueck->setObjectName(QStringLiteral("zurueck"));
   zurueck->setToolTip(QStringLiteral("Gewählte Fertigkeit wird dem Spieler\nnicht hinzugefügt."));
   connect(m_pUebernehmen, &QPushButton::clicked, this, &QDialog::accept);
@@ -151,7 +153,8 @@ void CNeueFertigkeitenDlg::Loeschen() {
 }
 
 void CNeueFertigkeitenDlg::RestoreSplitter() {
-  const int share = std::clamp(AppSettings().value(QString::fromLatin1(kSplitterName), kSplitterDefault).toInt(), 10, 90);
+  const int share =
+      std::clamp(AppSettings().value(QString::fromLatin1(kSplitterName), kSplitterDefault).toInt(), 10, 90);
   const int width = 1000;
   m_pSplitter->setSizes({width * share / 100, width * (100 - share) / 100});
 }

@@ -50,7 +50,9 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 QString Number(int32_t value) { return QString::number(value); }
 int32_t ReadNumber(const QLineEdit* edit) { return edit->text().toInt(); }
 QString ShownLines(const std::string& text) { return Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-std::string StoredLines(const QString& text) { return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString(); }
+std::string StoredLines(const QString& text) {
+  return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+}
 
 }  // namespace
 
@@ -165,8 +167,8 @@ QWidget* CPlayerChangeSheet::BuildValuesPage() {
 
   auto* counters = new QGroupBox(QStringLiteral("Starspielerpunkte"), page);
   auto* countersLayout = new QGridLayout(counters);
-  const std::pair<const char*, QLineEdit*> counts[] = {
-      {"Pass", m_pPass}, {"&TD", m_pTD}, {"ABG", m_pABG}, {"VSA", m_pVSA}, {"S&DT", m_pSDT}, {"SS&P", m_pSSP}};
+  const std::pair<const char*, QLineEdit*> counts[] = {{"Pass", m_pPass}, {"&TD", m_pTD},   {"ABG", m_pABG},
+                                                       {"VSA", m_pVSA},   {"S&DT", m_pSDT}, {"SS&P", m_pSSP}};
   int column = 0;
   for (const auto& [text, edit] : counts) {
     countersLayout->addWidget(labelled(text, edit), 0, column, Qt::AlignHCenter);
@@ -244,9 +246,7 @@ PlayerChange CPlayerChangeSheet::ReadValues() const {
   return c;
 }
 
-void CPlayerChangeSheet::UpdateImprovements() {
-  m_pSteigerungen->setText(Number(Improvements(ReadNumber(m_pSSP))));
-}
+void CPlayerChangeSheet::UpdateImprovements() { m_pSteigerungen->setText(Number(Improvements(ReadNumber(m_pSSP)))); }
 
 void CPlayerChangeSheet::ChooseNewSkills() {
   const std::string current = m_pFertigkeiten->toPlainText().toStdString();

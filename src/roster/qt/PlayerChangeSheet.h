@@ -29,8 +29,8 @@ class CPlayerChangeSheet : public QDialog {
   static constexpr const char* kHelpTopic = "#PLAYER_CHANGE";
 
   // The skills field's two context-menu commands (also reached from tests).
-  void DeleteSkills();      // "Fertigkeiten löschen..."
-  void EditSkillTexts();    // "Fertigkeitentexte ändern"
+  void DeleteSkills();    // "Fertigkeiten löschen..."
+  void EditSkillTexts();  // "Fertigkeitentexte ändern"
   // Where "Fertigkeitentexte ändern" gets its text; tests replace it. Nothing: cancelled.
   using AskTextFunction = std::function<std::optional<QString>(QWidget* parent, const QString& current)>;
   static void SetAskTextFunction(AskTextFunction function);

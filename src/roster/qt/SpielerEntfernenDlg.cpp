@@ -46,7 +46,8 @@ CSpielerEntfernenDlg::CSpielerEntfernenDlg(const QString& playerName, QWidget* p
   auto* aendern = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&Ändern"), this);
   aendern->setObjectName(QStringLiteral("aendern"));
   aendern->setDefault(true);
-  auto* zurueck = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Zurück"), this);
+  auto* zurueck =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Zurück"), this);
   zurueck->setObjectName(QStringLiteral("zurueck"));
   connect(aendern, &QPushButton::clicked, this, &CSpielerEntfernenDlg::accept);
   connect(zurueck, &QPushButton::clicked, this, &QDialog::reject);

@@ -62,7 +62,8 @@ CSpielerKaufenDlg::CSpielerKaufenDlg(const CKRTeam& team, int32_t maxSpieler, QW
   m_pBauen = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogContentsView), QStringLiteral("&Bauen"), this);
   m_pBauen->setObjectName(QStringLiteral("bauen"));
   m_pBauen->setToolTip(QStringLiteral("Hier können Sie einen\nStarplayer generieren."));
-  m_pStarplayer = new QPushButton(style()->standardIcon(QStyle::SP_DialogYesButton), QStringLiteral("&Starplayer"), this);
+  m_pStarplayer =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogYesButton), QStringLiteral("&Starplayer"), this);
   m_pStarplayer->setObjectName(QStringLiteral("starplayer"));
   m_pStarplayer->setToolTip(QStringLiteral("Hier können Sie einen Starplayer aus\nder Liste auswählen."));
   m_pStarplayer->setEnabled(StarButtonEnabled(team, m_nTreasury, maxSpieler));
@@ -70,7 +71,8 @@ CSpielerKaufenDlg::CSpielerKaufenDlg(const CKRTeam& team, int32_t maxSpieler, QW
   m_pKaufen->setObjectName(QStringLiteral("kaufen"));
   m_pKaufen->setToolTip(QStringLiteral("Hiermit kaufen Sie den gewählten Spieler."));
   m_pKaufen->setDefault(true);
-  auto* abbruch = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Abbruch"), this);
+  auto* abbruch =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Abbruch"), this);
   abbruch->setObjectName(QStringLiteral("abbruch"));
   connect(m_pBauen, &QPushButton::clicked, this, [this] { Close(Choice::kBauen); });
   connect(m_pStarplayer, &QPushButton::clicked, this, [this] { Close(Choice::kStarplayer); });

@@ -20,7 +20,8 @@ QLineEdit* ShownValue(QWidget* parent, const char* objectName, const QString& te
   field->setFocusPolicy(Qt::NoFocus);
   if (number) field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   const QFontMetrics metrics(field->font());
-  field->setMinimumWidth(metrics.horizontalAdvance(number ? QStringLiteral("00000") : QStringLiteral("(00.00.00) 00:00:00")) + 16);
+  field->setMinimumWidth(
+      metrics.horizontalAdvance(number ? QStringLiteral("00000") : QStringLiteral("(00.00.00) 00:00:00")) + 16);
   return field;
 }
 
@@ -52,7 +53,8 @@ CTeamEigenschaftenDlg::CTeamEigenschaftenDlg(CKRTeam& team, QWidget* parent) : Q
       {"davon Starspieler:", "stars", number(stats.stars), true},
       {"Tote:", "tote", number(stats.tote), true},
   };
-  for (const auto& row : rows) form->addRow(QString::fromUtf8(row.label), ShownValue(this, row.name, row.value, row.number));
+  for (const auto& row : rows)
+    form->addRow(QString::fromUtf8(row.label), ShownValue(this, row.name, row.value, row.number));
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("ok"));

@@ -54,8 +54,8 @@ CVolkAendernDlg::CVolkAendernDlg(const CKRTeam& team, QWidget* parent)
   m_pSpieler->setUniformRowHeights(true);
   m_pSpieler->setAllColumnsShowFocus(true);
   m_pSpieler->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  m_pSpieler->setHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Name"), QStringLiteral("Position"),
-                               QStringLiteral("Position nach ID")});
+  m_pSpieler->setHeaderLabels(
+      {QStringLiteral("Nr."), QStringLiteral("Name"), QStringLiteral("Position"), QStringLiteral("Position nach ID")});
   const int widths[] = {40, 140, 100, 100};
   for (int column = 0; column < 4; ++column) m_pSpieler->setColumnWidth(column, widths[column]);
   m_pSpieler->setMinimumWidth(40 + 140 + 100 + 100 + 24);
@@ -137,8 +137,8 @@ void CVolkAendernDlg::FillPlayers() {
   m_pSpieler->clear();
   QList<QTreeWidgetItem*> items;
   for (const RaceRepairRow& row : RaceRepairRows(m_team, m_repair)) {
-    auto* item = new QTreeWidgetItem({FromStd(row.nummer), FromStd(row.name), FromStd(row.position),
-                                      FromStd(row.positionByCode)});
+    auto* item = new QTreeWidgetItem(
+        {FromStd(row.nummer), FromStd(row.name), FromStd(row.position), FromStd(row.positionByCode)});
     item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     items << item;
   }

@@ -58,8 +58,9 @@ Qt::Alignment Alignment(TextAlign align) {
 QTransform PageTransform(const QPageLayout& layout, int resolution) {
   const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
   const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
-  const PagePlacement placement = PlaceLayout({paper.left(), paper.top(), paper.width(), paper.height()},
-                                              {printable.left(), printable.top(), printable.width(), printable.height()});
+  const PagePlacement placement =
+      PlaceLayout({paper.left(), paper.top(), paper.width(), paper.height()},
+                  {printable.left(), printable.top(), printable.width(), printable.height()});
   const double pixelsPerMm = resolution / kMmPerInch;
   QTransform transform;
   transform.scale(pixelsPerMm, pixelsPerMm);
@@ -77,8 +78,10 @@ void DrawText(QPainter& painter, const DrawOp& op, const PageFonts& fonts) {
   // A long text ends at its box, as on the form; only whole lines are shown, never the top
   // half of a line that does not fit.
   const double lineSpacing = QFontMetricsF(font).lineSpacing();
-  const double wholeLines = lineSpacing > 0 ? std::max(1.0, std::floor(box.height() / lineSpacing)) * lineSpacing : box.height();
-  painter.setClipRect(QRectF(box.left(), box.top(), box.width(), std::min(box.height(), wholeLines)), Qt::IntersectClip);
+  const double wholeLines =
+      lineSpacing > 0 ? std::max(1.0, std::floor(box.height() / lineSpacing)) * lineSpacing : box.height();
+  painter.setClipRect(QRectF(box.left(), box.top(), box.width(), std::min(box.height(), wholeLines)),
+                      Qt::IntersectClip);
   painter.drawText(box, static_cast<int>(Alignment(op.align) | Qt::TextWordWrap), QString::fromStdString(op.text));
   painter.restore();
 }
@@ -104,9 +107,7 @@ void PaintSheetPage(QPainter& painter, const SheetPage& page, const QPageLayout&
   const PageFonts fonts;
   for (const DrawOp& op : page.ops) {
     switch (op.kind) {
-      case DrawKind::kFill:
-        painter.fillRect(Box(op.rect), QColor(op.color.red, op.color.green, op.color.blue));
-        break;
+      case DrawKind::kFill: painter.fillRect(Box(op.rect), QColor(op.color.red, op.color.green, op.color.blue)); break;
       case DrawKind::kLine:
         painter.setPen(pen);
         painter.drawLine(QPointF(op.rect.left * kFine, -op.rect.top * kFine),
@@ -116,9 +117,7 @@ void PaintSheetPage(QPainter& painter, const SheetPage& page, const QPageLayout&
         painter.setPen(Qt::black);
         DrawText(painter, op, fonts);
         break;
-      case DrawKind::kBitmap:
-        DrawBitmap(painter, op, page);
-        break;
+      case DrawKind::kBitmap: DrawBitmap(painter, op, page); break;
     }
   }
   painter.restore();

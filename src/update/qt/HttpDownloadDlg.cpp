@@ -40,11 +40,14 @@ QUrl CHttpDownloadDlg::ParseUrl(const QString& text) {
   };
   // Only an address without any scheme gets "http://": "ftp://host" stays refused.
   const QString trimmed = text.trimmed();
-  const QUrl url(trimmed.contains(QStringLiteral("://")) ? trimmed : QStringLiteral("http://") + trimmed, QUrl::StrictMode);
+  const QUrl url(trimmed.contains(QStringLiteral("://")) ? trimmed : QStringLiteral("http://") + trimmed,
+                 QUrl::StrictMode);
   return usable(url) ? url : QUrl();
 }
 
-void CHttpDownloadDlg::SetAskCredentialsFunction(AskCredentialsFunction function) { AskCredentials() = std::move(function); }
+void CHttpDownloadDlg::SetAskCredentialsFunction(AskCredentialsFunction function) {
+  AskCredentials() = std::move(function);
+}
 
 CHttpDownloadDlg::CHttpDownloadDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CHttpDownloadDlg"));
@@ -167,7 +170,8 @@ bool CHttpDownloadDlg::WritePiece(const QByteArray& piece) {
   if (m_nStatus != 200 || m_bAbort || !m_pProgressMath || piece.isEmpty()) return true;
   if (m_File.write(piece) != piece.size()) return false;
   m_nReceived += piece.size();
-  const ProgressView view = m_pProgressMath->Update(static_cast<uint64_t>(m_nReceived), static_cast<uint64_t>(m_Clock.elapsed()));
+  const ProgressView view =
+      m_pProgressMath->Update(static_cast<uint64_t>(m_nReceived), static_cast<uint64_t>(m_Clock.elapsed()));
   if (view.caption) setWindowTitle(Q(*view.caption));
   if (view.barValue) m_pProgress->setValue(*view.barValue);
   if (view.rate) m_pRate->setText(Q(*view.rate));

@@ -86,7 +86,7 @@ class CHttpDownloadDlg : public QDialog {
   std::unique_ptr<TransferProgress> m_pProgressMath;
   QElapsedTimer m_Clock;
   qint64 m_nReceived = 0;
-  int m_nStatus = 0;       // the HTTP status of the current answer, 0 before it is known
+  int m_nStatus = 0;  // the HTTP status of the current answer, 0 before it is known
   int m_nRedirects = 0;
   bool m_bAbort = false;
   bool m_bFinished = false;

@@ -16,8 +16,8 @@ void StoreUpdateServer(const QString& address) { AppSettings().setValue(kKey, ad
 
 QString UpdateServer() {
   const QByteArray environment = qgetenv("KRV_UPDATE_SERVER");
-  return QString::fromStdString(
-      EffectiveUpdateServer(environment.isNull() ? nullptr : environment.constData(), StoredUpdateServer().toStdString()));
+  return QString::fromStdString(EffectiveUpdateServer(environment.isNull() ? nullptr : environment.constData(),
+                                                      StoredUpdateServer().toStdString()));
 }
 
 }  // namespace krv

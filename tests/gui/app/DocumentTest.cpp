@@ -181,7 +181,7 @@ TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
   EXPECT_TRUE(doc.IsModified());
 
   // A disk that takes no more (here: the file-size limit) names the file and the cause.
-  struct rlimit saved{};
+  struct rlimit saved {};
   ::getrlimit(RLIMIT_FSIZE, &saved);
   struct rlimit limited = saved;
   limited.rlim_cur = 64;
@@ -190,8 +190,9 @@ TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
   ::setrlimit(RLIMIT_FSIZE, &saved);
   EXPECT_FALSE(saved64);
   EXPECT_EQ(m_messages.requests.back().text,
-            "„" + path + "“: Kann nicht gespeichert werden. Datei zu groß: Die Grenze für die Dateigröße ist erreicht. "
-                   "Die bisherige Datei ist unverändert.");
+            "„" + path +
+                "“: Kann nicht gespeichert werden. Datei zu groß: Die Grenze für die Dateigröße ist erreicht. "
+                "Die bisherige Datei ist unverändert.");
   EXPECT_EQ(ReadWholeFile(path.toStdString()), before);
   EXPECT_TRUE(doc.IsModified());
 }

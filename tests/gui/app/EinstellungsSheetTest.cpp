@@ -60,7 +60,8 @@ TEST_F(EinstellungsSheetTest, PagesAndEnablingRules) {
   EXPECT_EQ(sheet->Tabs()->tabText(2), "Drucken");
   EXPECT_EQ(sheet->windowTitle(), "Einstellungen");
 
-  const std::pair<const char*, const char*> rules[] = {{"chm", "browser"}, {"tooltip1", "tooltip3"}, {"druck2", "druck1"}};
+  const std::pair<const char*, const char*> rules[] = {
+      {"chm", "browser"}, {"tooltip1", "tooltip3"}, {"druck2", "druck1"}};
   for (const auto& [switchName, boxName] : rules) {
     auto* control = Find<QCheckBox>(sheet.get(), switchName);
     auto* box = Find<QCheckBox>(sheet.get(), boxName);

@@ -111,12 +111,14 @@ TEST_F(LedgerPagesTest, RefreshShowsNewEntry) {
 
 // "&Löschen" and "&Ändern" only while a row is selected; menu entries alike.
 TEST_F(LedgerPagesTest, Enabling) {
-  for (RecordListPage* page : {static_cast<RecordListPage*>(m_expenses.get()), static_cast<RecordListPage*>(m_income.get())}) {
+  for (RecordListPage* page :
+       {static_cast<RecordListPage*>(m_expenses.get()), static_cast<RecordListPage*>(m_income.get())}) {
     // Room below the rows: beside them there is none, the last column reaches the right edge.
     page->resize(700, 1000);
     QCoreApplication::processEvents();
     test::ClickRow(page->List(), 1);
-    for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change}) page->SetCommandHandler(c, [] {});
+    for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change})
+      page->SetCommandHandler(c, [] {});
     EXPECT_EQ(test::EnabledButtons(page), "neu loeschen aendern");
     test::ClickRow(page->List(), -1);
     EXPECT_EQ(test::EnabledButtons(page), "neu");

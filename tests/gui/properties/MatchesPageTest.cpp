@@ -22,7 +22,8 @@ class MatchesPageTest : public ::testing::Test {
     m_doc = test::DocumentWith(test::MakeSeasonTeam());
     ASSERT_TRUE(m_doc);
     m_page = std::make_unique<CMyPropertyPage5>(m_doc.get());
-    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_page.get(), [this] { m_page->RefreshPage(); });
+    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_page.get(),
+                     [this] { m_page->RefreshPage(); });
     m_page->resize(1000, 400);
     m_page->show();
   }
@@ -49,9 +50,10 @@ TEST_F(MatchesPageTest, Columns) {
 // Numbers 1 to n with "L" for league games; spectators and income grouped; fan words.
 TEST_F(MatchesPageTest, RowTexts) {
   ASSERT_EQ(Model()->rowCount(), 15);
-  EXPECT_EQ(Row(Model(), 0), QStringList({"1", "Zwergenstürmer", "2:1", "12.500", "45.000", "16.09.06", "Uglúk: -1 BW",
-                                          "Regen", "Ja"}));
-  EXPECT_EQ(Row(Model(), 1), QStringList({"2L", "Altdorfer Adler", "1:1", "18.000", "50.000", "30.09.06", "", "", "Nein"}));
+  EXPECT_EQ(Row(Model(), 0),
+            QStringList({"1", "Zwergenstürmer", "2:1", "12.500", "45.000", "16.09.06", "Uglúk: -1 BW", "Regen", "Ja"}));
+  EXPECT_EQ(Row(Model(), 1),
+            QStringList({"2L", "Altdorfer Adler", "1:1", "18.000", "50.000", "30.09.06", "", "", "Nein"}));
   EXPECT_EQ(Cell(Model(), 2, kMatchGestiegen), "Sinkt");
   EXPECT_EQ(Cell(Model(), 3, kMatchNr), "4L");
   EXPECT_EQ(Cell(Model(), 14, kMatchEinnahmen), "100.000");
@@ -91,7 +93,8 @@ TEST_F(MatchesPageTest, ChangedMatch) {
 }
 
 TEST_F(MatchesPageTest, Enabling) {
-  for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change}) m_page->SetCommandHandler(c, [] {});
+  for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change})
+    m_page->SetCommandHandler(c, [] {});
   EXPECT_EQ(test::EnabledButtons(m_page.get()), "neu");
   test::ClickRow(m_page->List(), 7);
   EXPECT_EQ(test::EnabledButtons(m_page.get()), "neu loeschen aendern");

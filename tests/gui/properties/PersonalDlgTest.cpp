@@ -21,10 +21,12 @@ using test::WhenModal;
 
 // New mode: "&Neu", caption by kind, no "&Löschen" and no career box.
 TEST(PersonalDlg, NewModeByKind) {
-  const std::pair<PersonalArt, const char*> kinds[] = {
-      {kPersonalCoTrainer, "Neue(n) CoTrainerIn"}, {kPersonalCheerleader, "Neue(n) CheerleaderIn"},
-      {kPersonalSani, "Neuen Sani"},               {kPersonalZauberer, "Neuen Zauberer"},
-      {kPersonalZombie, "Neuen Zombie"},           {kPersonalSpieler, "Neuen Spieler"}};
+  const std::pair<PersonalArt, const char*> kinds[] = {{kPersonalCoTrainer, "Neue(n) CoTrainerIn"},
+                                                       {kPersonalCheerleader, "Neue(n) CheerleaderIn"},
+                                                       {kPersonalSani, "Neuen Sani"},
+                                                       {kPersonalZauberer, "Neuen Zauberer"},
+                                                       {kPersonalZombie, "Neuen Zombie"},
+                                                       {kPersonalSpieler, "Neuen Spieler"}};
   for (const auto& [art, caption] : kinds) {
     CPersonalDlg dlg;
     dlg.m_bNeu = true;

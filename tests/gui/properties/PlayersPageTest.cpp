@@ -54,9 +54,8 @@ class PlayersPageTest : public ::testing::Test {
 // Headings in order, the identity column hidden, every visible column at least as wide
 // as the list has always made it.
 TEST_F(PlayersPageTest, Columns) {
-  EXPECT_EQ(test::Headings(Model()),
-            QStringList({"Nr.", "Name", "Position", "BW", "ST", "GE", "RW", "Fertigkeiten", "Verl.", "Pässe", "TDs",
-                         "ABGs", "VSAs", "SDTs", "SSP", "Wert", ""}));
+  EXPECT_EQ(test::Headings(Model()), QStringList({"Nr.", "Name", "Position", "BW", "ST", "GE", "RW", "Fertigkeiten",
+                                                  "Verl.", "Pässe", "TDs", "ABGs", "VSAs", "SDTs", "SSP", "Wert", ""}));
   EXPECT_TRUE(List()->isColumnHidden(kPlayerID));
   for (int column = 0; column < kPlayerID; ++column) {
     EXPECT_FALSE(List()->isColumnHidden(column));
@@ -92,7 +91,8 @@ TEST_F(PlayersPageTest, FormerPlayersGreyWithStatusWords) {
     const int row = RowOf(QString::fromUtf8(f.name));
     ASSERT_GE(row, 0) << f.name;
     EXPECT_EQ(Cell(Model(), row, kPlayerVerletzung), QString::fromUtf8(f.word));
-    EXPECT_EQ(Model()->data(Model()->index(row, kPlayerName), Qt::ForegroundRole).value<QColor>(), QColor(128, 128, 128));
+    EXPECT_EQ(Model()->data(Model()->index(row, kPlayerName), Qt::ForegroundRole).value<QColor>(),
+              QColor(128, 128, 128));
   }
   EXPECT_FALSE(Model()->data(Model()->index(RowOf("Grischnak"), kPlayerName), Qt::ForegroundRole).isValid());
   EXPECT_EQ(Cell(Model(), RowOf("Muzgasch"), kPlayerVerletzung), "verletzt");
@@ -149,7 +149,8 @@ TEST_F(PlayersPageTest, EnablingBySelection) {
   EXPECT_EQ(m_page->SelectedPlayer(), nullptr);
 
   // The context menu follows the same rule.
-  EXPECT_EQ(test::MenuTexts(m_page.get()), QStringList({"&Neuer Spieler", "Spieler &Löschen", "Spielerwerte &ändern", "Nach Nr. sortieren"}));
+  EXPECT_EQ(test::MenuTexts(m_page.get()),
+            QStringList({"&Neuer Spieler", "Spieler &Löschen", "Spielerwerte &ändern", "Nach Nr. sortieren"}));
   EXPECT_TRUE(m_page->CommandAction(PageCommand::New)->isEnabled());
   EXPECT_FALSE(m_page->CommandAction(PageCommand::Delete)->isEnabled());
   ClickRow(List(), 2);
@@ -173,8 +174,8 @@ TEST_F(PlayersPageTest, SortByNumber) {
   m_page->CommandAction(PageCommand::SortByNumber)->trigger();
   QStringList numbers;
   for (int row = 0; row < Model()->rowCount(); ++row) numbers << Cell(Model(), row, kPlayerNr).trimmed();
-  EXPECT_EQ(numbers, QStringList({"2", "2", "3", "4", "5", "6", "7", "7", "8", "9", "10", "11", "11", "12", "13", "14",
-                                  "15", "15", "16", "18"}));
+  EXPECT_EQ(numbers, QStringList({"2",  "2",  "3",  "4",  "5",  "6",  "7",  "7",  "8",  "9",
+                                  "10", "11", "11", "12", "13", "14", "15", "15", "16", "18"}));
   EXPECT_EQ(Cell(Model(), 0, kPlayerName), "Uglúk");  // equal numbers keep their list order
   EXPECT_EQ(Cell(Model(), 1, kPlayerName), "Lurtz");
   EXPECT_EQ(Cell(Model(), 19, kPlayerName), "Grischnak");
@@ -200,8 +201,7 @@ TEST_F(PlayersPageTest, RefreshShowsNewPlayer) {
   Team().SetTeamModified();
   m_page->RefreshPage();
   ASSERT_EQ(Model()->rowCount(), 21);
-  EXPECT_EQ(Row(Model(), 20).mid(0, 9),
-            QStringList({" 6", "Snagrod", "Linienork", " 5", " 3", " 3", " 9", "Blk", ""}));
+  EXPECT_EQ(Row(Model(), 20).mid(0, 9), QStringList({" 6", "Snagrod", "Linienork", " 5", " 3", " 3", " 9", "Blk", ""}));
   EXPECT_EQ(Team().m_Spieler.back()->m_strFertigkeiten, "Blk");
   EXPECT_EQ(m_page->SelectedRow(), 4);
 

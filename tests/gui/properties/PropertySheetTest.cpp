@@ -32,7 +32,7 @@ TEST(PropertySheet, SixPagesInOrder) {
   CMyPropertySheet sheet(doc.get());
   ASSERT_EQ(sheet.count(), 6);
   const QStringList titles{"Personal", "Spieler", "Ausgaben", "Einnahmen", "Spiele", "Sonstiges"};
-  const QStringList topics{"#TEAM_PERSONAL", "#TEAM_PLAYER", "#TEAM_AUSGABEN",
+  const QStringList topics{"#TEAM_PERSONAL",  "#TEAM_PLAYER", "#TEAM_AUSGABEN",
                            "#TEAM_EINNAHMEN", "#TEAM_GAME",   "#TEAM_MISC"};
   const QWidget* pages[] = {sheet.StaffPage(),  sheet.PlayersPage(), sheet.ExpensesPage(),
                             sheet.IncomePage(), sheet.MatchesPage(), sheet.MiscPage()};
@@ -128,9 +128,9 @@ TEST(PropertySheet, ContextPromptsAndFullWidthLists) {
   emit sheet->MiscPage()->ContextMenu()->aboutToHide();
   EXPECT_EQ(main.statusBar()->currentMessage(), "");
 
-  for (RecordListPage* page : {static_cast<RecordListPage*>(sheet->ExpensesPage()),
-                               static_cast<RecordListPage*>(sheet->IncomePage()),
-                               static_cast<RecordListPage*>(sheet->MiscPage())}) {
+  for (RecordListPage* page :
+       {static_cast<RecordListPage*>(sheet->ExpensesPage()), static_cast<RecordListPage*>(sheet->IncomePage()),
+        static_cast<RecordListPage*>(sheet->MiscPage())}) {
     sheet->setCurrentWidget(page);
     QCoreApplication::processEvents();
     QTableView* list = page->List();

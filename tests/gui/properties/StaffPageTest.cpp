@@ -59,7 +59,9 @@ class StaffPageTest : public test::ProgramTest {
 
   CKRTeam& Team() { return m_doc->Team(); }
   template <typename W>
-  W* Find(const char* name) { return Child<W>(m_page, QString::fromLatin1(name)); }
+  W* Find(const char* name) {
+    return Child<W>(m_page, QString::fromLatin1(name));
+  }
   QStringList ListTexts(const char* name) {
     QStringList texts;
     auto* list = Find<QListWidget>(name);

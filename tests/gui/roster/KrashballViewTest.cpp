@@ -43,7 +43,8 @@ class KrashballViewTest : public test::ProgramTest {
     EXPECT_EQ(Field(frame, "gold")->text(), "-60.000");
     EXPECT_EQ(Field(frame, "rerolls")->text(), "2/0/1");
     EXPECT_EQ(Field(frame, "fanFactor")->text(), "4");
-    for (const char* name : {"teamValue", "gold", "rerolls", "fanFactor"}) EXPECT_TRUE(Field(frame, name)->isReadOnly());
+    for (const char* name : {"teamValue", "gold", "rerolls", "fanFactor"})
+      EXPECT_TRUE(Field(frame, name)->isReadOnly());
     EXPECT_NE(frame->View()->PropertySheet(), nullptr);
   }
 };

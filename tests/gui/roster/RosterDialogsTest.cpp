@@ -50,7 +50,9 @@ void SetText(QWidget* dialog, const char* field, const QString& text) {
   QTest::keyClicks(edit, text);
 }
 
-void Click(QWidget* dialog, const char* button) { QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton); }
+void Click(QWidget* dialog, const char* button) {
+  QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
+}
 
 QTreeWidgetItem* Row(QTreeWidget* list, int column, const QString& text) {
   const auto found = list->findItems(text, Qt::MatchExactly, column);
@@ -125,9 +127,8 @@ TEST(PlayerChangeSheet, NewSkillsAndCareerPage) {
 TEST(PlayerChangeSheet, SkillTextEditedAtOnce) {
   auto team = Team(10, 0);
   CKRSpieler& player = *team->m_Spieler[0];
-  CPlayerChangeSheet::SetAskTextFunction([](QWidget*, const QString& current) {
-    return std::optional<QString>(current + ",Eigen");
-  });
+  CPlayerChangeSheet::SetAskTextFunction(
+      [](QWidget*, const QString& current) { return std::optional<QString>(current + ",Eigen"); });
   CPlayerChangeSheet sheet(*team, player, true);
   sheet.show();
   sheet.EditSkillTexts();

@@ -14,7 +14,7 @@ class TeamEigenschaftenDlgTest : public test::ProgramTest {};
 // Catches: a draw counted by the record's won flag, sold or dead players counted as players,
 // the dead not counted, big guys counted as star players, missing stamps left empty.
 TEST_F(TeamEigenschaftenDlgTest, DrawWinLossAndADeadPlayer) {
-  auto team = test::MakeSampleTeam();  // one match won 2:1
+  auto team = test::MakeSampleTeam();                                                   // one match won 2:1
   team->AddGame("Elfenpracht", "1:1", "", "", 1000, 0, 1, 1, 0, kFanNone, "12.03.07");  // drawn though flagged won
   team->AddGame("Nurgles Faule", "0:2", "", "", 1000, 0, 1, 0, 0, kFanNone, "19.03.07");
   team->AddSpieler(3, "Morg", "Star", 5, 4, 3, 9, 150000, "", team->m_nNaechsteID++, 207);

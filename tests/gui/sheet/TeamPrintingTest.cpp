@@ -35,7 +35,8 @@ using test::WhenModal;
 std::unique_ptr<CKRTeam> Team(int matches) {
   auto team = test::MakeSeasonTeam();
   team->m_strLogo.clear();
-  while (static_cast<int>(team->m_Games.size()) < matches) team->AddGame("G", "1:0", "", "", 0, 0, 1, 1, 0, kFanNone, "");
+  while (static_cast<int>(team->m_Games.size()) < matches)
+    team->AddGame("G", "1:0", "", "", 0, 0, 1, 1, 0, kFanNone, "");
   team->m_Games.resize(static_cast<size_t>(matches));
   return team;
 }
@@ -139,7 +140,8 @@ TEST_F(TeamPrintingTest, ExportPdfFromTheMenu) {
     EXPECT_TRUE(frame.Action(name)->isVisible()) << name;
   }
   for (const char* name : {"print", "preview"}) {
-    const auto* button = frame.findChild<QToolBar*>("toolBar")->findChild<QToolButton*>(QString::fromLatin1(name) + "Button");
+    const auto* button =
+        frame.findChild<QToolBar*>("toolBar")->findChild<QToolButton*>(QString::fromLatin1(name) + "Button");
     ASSERT_NE(button, nullptr) << name;
     EXPECT_EQ(button->defaultAction(), frame.Action(name)) << name;
   }

@@ -13,13 +13,13 @@
 namespace krv::test {
 
 struct CannedAnswer {
-  QByteArray status = "200 OK";          // after "HTTP/1.1 "
+  QByteArray status = "200 OK";  // after "HTTP/1.1 "
   QByteArray body;
-  QList<QByteArray> headers;             // extra lines such as "Location: /b"
-  bool contentLength = true;             // send "Content-Length"
-  int pieceBytes = 0;                    // > 0: send the body in pieces ...
-  int pieceDelayMs = 0;                  // ... this far apart
-  QByteArray raw;                        // when set: sent as it stands instead of an HTTP answer
+  QList<QByteArray> headers;  // extra lines such as "Location: /b"
+  bool contentLength = true;  // send "Content-Length"
+  int pieceBytes = 0;         // > 0: send the body in pieces ...
+  int pieceDelayMs = 0;       // ... this far apart
+  QByteArray raw;             // when set: sent as it stands instead of an HTTP answer
 };
 
 inline CannedAnswer Canned(const QByteArray& status, const QByteArray& body, const QList<QByteArray>& headers = {}) {
@@ -44,7 +44,7 @@ class TestHttpServer : public QObject {
   // The answer to a request of `path` that brings an "Authorization" header.
   void AnswerAuthorized(const QByteArray& path, const CannedAnswer& answer) { m_authorized[path] = answer; }
 
-  QList<QByteArray> requests;  // the paths asked for, in order
+  QList<QByteArray> requests;        // the paths asked for, in order
   QList<QByteArray> authorizations;  // "Authorization" header per request ("" when none)
 
  private:

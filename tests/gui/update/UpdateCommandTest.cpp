@@ -50,8 +50,9 @@ TEST_F(UpdateCommandTest, OffersAndDownloadsUpdateArchive) {
   ASSERT_EQ(m_messages.requests.size(), 2u);
   EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Question);
   EXPECT_EQ(m_messages.requests[0].text, "Die Version 1.7.0 ist erschienen.\nWollen Sie sie downloaden?");
-  EXPECT_EQ(m_messages.requests[1].text, "Das neue Setup wurde als\n" + QString::fromStdString(Path("kr.zip")) +
-                                             "\nabgelegt.\n\nBitte beenden Sie erst diese Programm bevor Sie\ndas Setup starten.");
+  EXPECT_EQ(m_messages.requests[1].text,
+            "Das neue Setup wurde als\n" + QString::fromStdString(Path("kr.zip")) +
+                "\nabgelegt.\n\nBitte beenden Sie erst diese Programm bevor Sie\ndas Setup starten.");
   EXPECT_EQ(Archive(), "update archive");
   EXPECT_EQ(m_server.requests, QList<QByteArray>({"/kr.ver", "/krup.zip"}));
 
@@ -84,10 +85,11 @@ TEST_F(UpdateCommandTest, NothingToOffer) {
   ::setenv("KRV_UPDATE_SERVER", "ftp://127.0.0.1/", 1);
   m_messages.requests.clear();
   OnCheckForUpdate(nullptr, *m_services);
-  EXPECT_EQ(m_messages.Texts(), QStringList({QString::fromUtf8(
-                                    "Die Adresse des Update-Servers \"ftp://127.0.0.1/\" ist keine gültige http- oder "
-                                    "https-Adresse.\nBitte korrigieren Sie sie unter Ansicht - Einstellungen... auf der "
-                                    "Seite \"Verschiedenes\".")}));
+  EXPECT_EQ(m_messages.Texts(),
+            QStringList(
+                {QString::fromUtf8("Die Adresse des Update-Servers \"ftp://127.0.0.1/\" ist keine gültige http- oder "
+                                   "https-Adresse.\nBitte korrigieren Sie sie unter Ansicht - Einstellungen... auf der "
+                                   "Seite \"Verschiedenes\".")}));
 
   ::unsetenv("KRV_UPDATE_SERVER");
   m_messages.requests.clear();

@@ -33,7 +33,6 @@ TEST(MissingOpponents, QuestionBreaksAfterEveryFourthName) {
   EXPECT_EQ(MissingOpponentsQuestion({"A"}),
             "Folgende(s) Team(s) stehen nicht in der System-Teamliste!\n\nA\n\n"
             "Sollen die fehlenden Teams jetzt eingefügt werden?");
-  // Five names: KrashballViewTest.MissingOpponentsQuestion.
   EXPECT_EQ(MissingOpponentsQuestion({"1", "2", "3", "4", "5", "6", "7", "8", "9"}),
             "Folgende(s) Team(s) stehen nicht in der System-Teamliste!\n\n1, 2, 3, 4, \n5, 6, 7, 8, \n9\n\n"
             "Sollen die fehlenden Teams jetzt eingefügt werden?");

@@ -20,6 +20,17 @@ namespace {
 namespace fs = std::filesystem;
 
 using Result = test::KrvResult;
+using Args = std::vector<std::string>;
+
+// The Menschen team of the creation dialog's worked example, spending the million exactly.
+const Args kMenschen = {"--rasse", "8",      "--name", "Altdorfer Adler", "--spieler", "11,0,2,2", "--marken",
+                        "1",       "--fans", "3",      "--cheerleader",   "5"};
+
+Args Neu(Args options, const std::string& file) {
+  options.insert(options.begin(), "neu");
+  options.push_back(file);
+  return options;
+}
 
 class KrvNeu : public test::KrvToolTest {
  protected:
@@ -27,9 +38,7 @@ class KrvNeu : public test::KrvToolTest {
   // with status 1, the message on stderr and no file.
   void ExpectRefused(std::vector<std::string> args, const std::string& message, int status = 1) {
     SCOPED_TRACE(message);
-    args.insert(args.begin(), "neu");
-    args.push_back(Path("team.krt"));
-    const Result r = Run(args);
+    const Result r = Run(Neu(std::move(args), Path("team.krt")));
     EXPECT_EQ(r.status, status);
     EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty()) << r.out;
@@ -63,11 +72,9 @@ TEST_F(KrvNeu, TeamsOfSeveralRaces) {
   for (const RaceCase& c : cases) {
     SCOPED_TRACE(c.race);
     const std::string file = Path("rasse" + std::to_string(c.race) + ".krt");
-    std::vector<std::string> args = {"neu", "--rasse", std::to_string(c.race), "--name",
-                                     "Team " + std::to_string(c.race)};
+    Args args = {"--rasse", std::to_string(c.race), "--name", "Team " + std::to_string(c.race)};
     args.insert(args.end(), c.options.begin(), c.options.end());
-    args.push_back(file);
-    const Result r = Run(args);
+    const Result r = Run(Neu(args, file));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     EXPECT_NE(r.out.find(file), std::string::npos) << r.out;
@@ -99,8 +106,8 @@ TEST_F(KrvNeu, TeamsOfSeveralRaces) {
 // Without --startkapital the capital comes from the settings of the data folder: a team
 // spending 1.100.000 is refused with the default and accepted with that setting.
 TEST_F(KrvNeu, StartingCapitalFromSettings) {
-  const std::vector<std::string> args = {"neu",     "--rasse",  "8", "--name", "Reich", "--spieler",
-                                         "8,2,2,4", "--marken", "1", "--fans", "1",     Path("reich.krt")};
+  const Args args = Neu({"--rasse", "8", "--name", "Reich", "--spieler", "8,2,2,4", "--marken", "1", "--fans", "1"},
+                        Path("reich.krt"));
   EXPECT_EQ(Run(args).status, 1);
   fs::create_directories(m_dir / "Daten");
   ProgramSettings settings;
@@ -115,14 +122,7 @@ TEST_F(KrvNeu, StartingCapitalFromSettings) {
 // damaged KRV.DAT was ignored silently; both now warn on stderr as the program warns in a box,
 // and the default 1.000.000 applies.
 TEST_F(KrvNeu, DamagedOrOutOfRangeSettingsWarn) {
-  const std::vector<std::string> args = {"neu",       "--rasse",       "8",        "--name", "Normal",
-                                         "--spieler", "11,0,2,2",      "--marken", "1",      "--fans",
-                                         "3",         "--cheerleader", "5"};
-  auto run = [&](const std::string& file) {
-    std::vector<std::string> withFile = args;
-    withFile.push_back(Path(file));
-    return Run(withFile);
-  };
+  auto run = [&](const std::string& file) { return Run(Neu(kMenschen, Path(file))); };
   fs::create_directories(m_dir / "Daten");
   ProgramSettings settings;
   settings.m_nStartkapital = 5;
@@ -145,8 +145,7 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
   // The worked example of the creation dialog, and star players taken as the selection
   // hands them over: position "Starplayer", catalogue value, abbreviations (a leading
   // item kept), star code, numbered after the roster players.
-  Result r = Run({"neu", "--rasse", "8", "--name", "Altdorfer Adler", "--spieler", "11,0,2,2", "--marken", "1",
-                  "--fans", "3", "--cheerleader", "5", Path("menschen.krt")});
+  Result r = Run(Neu(kMenschen, Path("menschen.krt")));
   ASSERT_EQ(r.status, 0) << r.err;
   auto team = LoadTeamFile(Path("menschen.krt"));
   EXPECT_EQ(team->m_Spieler.size(), 15u);
@@ -168,27 +167,11 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
 
   // Goblins with Fungus (a leading item and nothing else) and two Trolls: big-guy limits
   // do not apply at creation; stars count towards the 16.
-  r = Run({"neu",
-           "--rasse",
-           "5",
-           "--name",
-           "Grünzeug",
-           "--spieler",
-           "12",
-           "--star",
-           "Fungus Wahnwitz",
-           "--star",
-           "Troll (Brocken)",
-           "--star",
-           "Troll (Brocken)",
-           "--star",
-           "Bomba Sabbarotz",
-           "--marken",
-           "1",
-           "--sani",
-           "--cotrainer",
-           "6",
-           Path("goblins.krt")});
+  Args goblins = {"--rasse",  "5", "--name", "Grünzeug",    "--spieler", "12",
+                  "--marken", "1", "--sani", "--cotrainer", "6"};
+  for (const char* star : {"Fungus Wahnwitz", "Troll (Brocken)", "Troll (Brocken)", "Bomba Sabbarotz"})
+    goblins.insert(goblins.end(), {"--star", star});
+  r = Run(Neu(goblins, Path("goblins.krt")));
   ASSERT_EQ(r.status, 0) << r.err;
   team = LoadTeamFile(Path("goblins.krt"));
   ASSERT_EQ(team->m_Spieler.size(), 16u);
@@ -236,13 +219,10 @@ TEST_F(KrvNeu, BadInputIsRefused) {
   ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "11,,2"},
                 "„--spieler“ erwartet Zahlen, durch Kommas getrennt, nicht „11,,2“.");
 
-  const std::vector<std::string> untote = {"--rasse", "12", "--name", "X", "--spieler", "12,4"};
-  std::vector<std::string> args = untote;
-  args.push_back("--sani");
-  ExpectRefused(args, "Untote dürfen bei der Erstellung keinen Sani einstellen.");
-  args = untote;
-  args.push_back("--zauberer");
-  ExpectRefused(args, "Untote dürfen bei der Erstellung keinen Zauberer einstellen.");
+  ExpectRefused({"--rasse", "12", "--name", "X", "--spieler", "12,4", "--sani"},
+                "Untote dürfen bei der Erstellung keinen Sani einstellen.");
+  ExpectRefused({"--rasse", "12", "--name", "X", "--spieler", "12,4", "--zauberer"},
+                "Untote dürfen bei der Erstellung keinen Zauberer einstellen.");
 
   ExpectRefused(with({"--star", "morg 'n' thorg"}), "Unbekannter Starplayer „morg 'n' thorg“");
   // Menschen may hire Griff; here he only breaks the budget.
@@ -256,12 +236,11 @@ TEST_F(KrvNeu, BadInputIsRefused) {
                       "Troll (Brocken)", "--star", "Troll (Brocken)"}),
                 "Es gibt nur 4 Starplayer-Plätze, nicht 5.");
 
-  ExpectRefused({"--rasse", "8", "--name", std::string(81, 'x'), "--spieler", "11,0,2,2", "--marken", "1", "--fans",
-                 "3", "--cheerleader", "5"},
-                "Der Name des Teams darf höchstens 80 Zeichen lang sein.");
-  ExpectRefused({"--rasse", "8", "--name", "Adler 🦅", "--spieler", "11,0,2,2", "--marken", "1", "--fans", "3",
-                 "--cheerleader", "5"},
-                "Der Name des Teams enthält Zeichen, die eine Teamdatei nicht speichern kann.");
+  Args named = kMenschen;
+  named[3] = std::string(81, 'x');
+  ExpectRefused(named, "Der Name des Teams darf höchstens 80 Zeichen lang sein.");
+  named[3] = "Adler 🦅";
+  ExpectRefused(named, "Der Name des Teams enthält Zeichen, die eine Teamdatei nicht speichern kann.");
 }
 
 TEST_F(KrvNeu, MalformedCallsAndExistingFiles) {
@@ -278,21 +257,14 @@ TEST_F(KrvNeu, MalformedCallsAndExistingFiles) {
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("Aufruf: krv neu"), std::string::npos);
 
-  const std::vector<std::string> good = {"neu",       "--rasse",       "8",        "--name", "Altdorfer Adler",
-                                         "--spieler", "11,0,2,2",      "--marken", "1",      "--fans",
-                                         "3",         "--cheerleader", "5"};
-  std::vector<std::string> args = good;
-  args.push_back(Path("vorhanden.krt"));
   WriteFileAtomically(Path("vorhanden.krt"), "alte Karriere");
-  r = Run(args);
+  r = Run(Neu(kMenschen, Path("vorhanden.krt")));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("ist bereits vorhanden"), std::string::npos) << r.err;
   EXPECT_EQ(ReadWholeFile(Path("vorhanden.krt")), "alte Karriere");
 
   // A folder that does not exist: the file error, status 1, nothing left behind.
-  args = good;
-  args.push_back(Path("kein/ordner/team.krt"));
-  r = Run(args);
+  r = Run(Neu(kMenschen, Path("kein/ordner/team.krt")));
   EXPECT_EQ(r.status, 1);
   EXPECT_FALSE(r.err.empty());
   EXPECT_FALSE(fs::exists(Path("kein")));

@@ -3,12 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QCoreApplication>
-#include <QMdiArea>
 #include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
@@ -22,9 +20,8 @@
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "gui/CreationDialogDriver.h"
-#include "support/MessageRecorder.h"
+#include "gui/roster/RosterTestSupport.h"
 #include "support/SampleTeams.h"
-#include "support/TempFolder.h"
 #include "ui/AppSettings.h"
 #include "ui/FileNames.h"
 
@@ -34,12 +31,10 @@ namespace {
 namespace fs = std::filesystem;
 using test::WhenModal;
 
-class DocumentTest : public test::TempFolderTest {
+class DocumentTest : public test::ProgramTest {
  protected:
   void SetUp() override {
-    TempFolderTest::SetUp();
-    ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
-    m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
+    ProgramTest::SetUp();
     // The sample team's opponent is known, so opening its window asks nothing.
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
     KrashballDoc::SetCreateTeamFunction([this](QWidget*, int32_t) {
@@ -55,19 +50,9 @@ class DocumentTest : public test::TempFolderTest {
   void TearDown() override {
     KrashballDoc::SetCreateTeamFunction(nullptr);
     KrashballDoc::SetAskSavePathFunction(nullptr);
-    m_app.reset();
-    TempFolderTest::TearDown();
+    ProgramTest::TearDown();
   }
 
-  QString WriteTeam(const std::string& name, const std::string& teamName) {
-    auto team = test::MakeSampleTeam();
-    team->m_strName = teamName;
-    SaveTeamFile(*team, Path(name));
-    return QString::fromStdString(Path(name));
-  }
-
-  std::unique_ptr<CKrashballApp> m_app;
-  test::MessageRecorder m_messages;
   QStringList m_savePaths;  // answers of the save requester, in order
   QStringList m_proposed;   // what it was asked with
   int m_created = 0;
@@ -99,19 +84,26 @@ TEST_F(DocumentTest, NewTeamAndSaveAsAppendsExtension) {
 }
 
 // Answering No to the overwrite question writes nothing and keeps path and modified state.
+// Also catches "Speichern unter" with a name typed without extension replacing "<name>.krt"
+// unasked: the question names the file with the extension that would be replaced.
 TEST_F(DocumentTest, OverwriteRefusedLeavesFile) {
-  const QString existing = WriteTeam("alt.krt", "Alte Garde");
+  const QString existing = WriteSampleTeam("alt.krt", "Alte Garde");
   const std::string before = ReadWholeFile(existing.toStdString());
-  KrashballDoc doc(*m_app);
-  ASSERT_TRUE(doc.OnNewDocument(nullptr));
-  m_savePaths << existing;
-  m_messages.answers = {1};  // "&Nein"
-  EXPECT_FALSE(doc.DoSave(nullptr, QString(), true));
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_EQ(m_messages.requests[0].text, existing + "\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?");
-  EXPECT_EQ(ReadWholeFile(existing.toStdString()), before);
-  EXPECT_TRUE(doc.IsModified());
-  EXPECT_TRUE(doc.PathName().endsWith("Daten/Neu1.krt"));
+  for (const char* typed : {"alt.krt", "alt"}) {
+    SCOPED_TRACE(typed);
+    m_messages.requests.clear();
+    KrashballDoc doc(*m_app);
+    ASSERT_TRUE(doc.OnNewDocument(nullptr));
+    const QString proposed = doc.PathName();
+    m_savePaths << QString::fromStdString(Path(typed));
+    m_messages.answers = {1};  // "&Nein"
+    EXPECT_FALSE(doc.DoSave(nullptr, QString(), true));
+    ASSERT_EQ(m_messages.requests.size(), 1u);
+    EXPECT_EQ(m_messages.requests[0].text, existing + "\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?");
+    EXPECT_EQ(ReadWholeFile(existing.toStdString()), before);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.PathName(), proposed);
+  }
 }
 
 // Catches a new team's first "S&peichern" replacing last season's file of the same name
@@ -119,7 +111,7 @@ TEST_F(DocumentTest, OverwriteRefusedLeavesFile) {
 // leaves the old file. Once saved, the next "S&peichern" writes without asking.
 TEST_F(DocumentTest, NewTeamDoesNotReplaceFileOfSameName) {
   fs::create_directories(Path("Daten"));
-  const QString existing = WriteTeam("Daten/Neu1.krt", "Vorige Saison");
+  const QString existing = WriteSampleTeam("Daten/Neu1.krt", "Vorige Saison");
   const std::string before = ReadWholeFile(existing.toStdString());
   KrashballDoc doc(*m_app);
   ASSERT_TRUE(doc.OnNewDocument(nullptr));
@@ -141,24 +133,9 @@ TEST_F(DocumentTest, NewTeamDoesNotReplaceFileOfSameName) {
   EXPECT_EQ(m_proposed.size(), 2);  // its own file now: no requester
 }
 
-// Catches "Speichern unter" with a name typed without extension replacing "<name>.krt"
-// unasked: the question names the file with the extension that would be replaced.
-TEST_F(DocumentTest, SaveAsWithoutExtensionAsksAboutTheRealFile) {
-  const QString existing = WriteTeam("Orks.krt", "Orks");
-  const std::string before = ReadWholeFile(existing.toStdString());
-  KrashballDoc doc(*m_app);
-  ASSERT_TRUE(doc.OnNewDocument(nullptr));
-  m_savePaths << QString::fromStdString(Path("Orks"));
-  m_messages.answers = {1};  // "&Nein"
-  EXPECT_FALSE(doc.DoSave(nullptr, QString(), true));
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_EQ(m_messages.requests[0].text, existing + "\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?");
-  EXPECT_EQ(ReadWholeFile(existing.toStdString()), before);
-}
-
 // A save that fails says so, leaves the old file as it was and keeps the team modified.
 TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
-  const QString path = WriteTeam("team.krt", "Fest");
+  const QString path = WriteSampleTeam("team.krt", "Fest");
   const std::string before = ReadWholeFile(path.toStdString());
   KrashballDoc doc(*m_app);
   QString error;
@@ -210,7 +187,7 @@ TEST_F(DocumentTest, OpenRefusesPipesAndDevicesAndKeepsOddNames) {
   EXPECT_TRUE(error.contains("Gerät")) << error.toStdString();
 
   const std::string latin1 = Path("Orks-\xe4.krt");
-  fs::copy_file(WriteTeam("orks.krt", "Orks").toStdString(), latin1);
+  fs::copy_file(WriteSampleTeam("orks.krt", "Orks").toStdString(), latin1);
   const QString shown = FileNameFromBytes(latin1);
   ASSERT_TRUE(doc.OnOpenDocument(shown, &error)) << error.toStdString();
   EXPECT_EQ(doc.Team().m_strName, "Orks");
@@ -225,7 +202,7 @@ TEST_F(DocumentTest, OpenRefusesPipesAndDevicesAndKeepsOddNames) {
 // old; a private file became readable for all; a read-only file was overwritten. Now the link
 // stays, the bits stay, and a read-only file leads to "Speichern unter".
 TEST_F(DocumentTest, SaveRespectsLinksPermissionsAndReadOnlyFiles) {
-  const QString real = WriteTeam("echt.krt", "Echt");
+  const QString real = WriteSampleTeam("echt.krt", "Echt");
   fs::permissions(real.toStdString(), fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("echt.krt", Path("link.krt"));
   KrashballDoc doc(*m_app);
@@ -238,7 +215,7 @@ TEST_F(DocumentTest, SaveRespectsLinksPermissionsAndReadOnlyFiles) {
   EXPECT_EQ(LoadTeamFile(real.toStdString())->m_strName, "Durch den Link");
   EXPECT_EQ(fs::status(real.toStdString()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
-  const QString readOnly = WriteTeam("fest.krt", "Fest");
+  const QString readOnly = WriteSampleTeam("fest.krt", "Fest");
   const std::string before = ReadWholeFile(readOnly.toStdString());
   fs::permissions(readOnly.toStdString(), fs::perms::owner_read);
   ASSERT_TRUE(doc.OnOpenDocument(readOnly, &error));
@@ -262,7 +239,7 @@ TEST_F(DocumentTest, DamagedFileOpensNoWindow) {
 
 // Opening, then saving, gives the same file; opening it twice only brings its window forward.
 TEST_F(DocumentTest, OpenShowsTeamAndSavesSameBytes) {
-  const QString path = WriteTeam("orks.krt", "Grünhaut Gröhler");
+  const QString path = WriteSampleTeam("orks.krt", "Grünhaut Gröhler");
   CMainFrame frame(m_app.get());
   CChildFrame* child = frame.OpenDocumentFile(path);
   ASSERT_NE(child, nullptr);
@@ -285,7 +262,7 @@ TEST_F(DocumentTest, OpenShowsTeamAndSavesSameBytes) {
 // "Alle speichern": an opened unmodified team is written again without a question, a new
 // team asks for its file name.
 TEST_F(DocumentTest, SaveAll) {
-  const QString path = WriteTeam("offen.krt", "Offen");
+  const QString path = WriteSampleTeam("offen.krt", "Offen");
   fs::last_write_time(path.toStdString(), fs::file_time_type::clock::now() - std::chrono::hours(1));
   const auto before = fs::last_write_time(path.toStdString());
   CMainFrame frame(m_app.get());
@@ -340,7 +317,7 @@ TEST_F(DocumentTest, MinimizeAndRestoreAll) {
 // The recent-file list keeps the ten files opened last, newest first, without repeats.
 TEST_F(DocumentTest, RecentFiles) {
   CMainFrame frame(m_app.get());
-  for (int i = 0; i < 12; ++i) frame.OpenDocumentFile(WriteTeam("t" + std::to_string(i) + ".krt", "T"));
+  for (int i = 0; i < 12; ++i) frame.OpenDocumentFile(WriteSampleTeam("t" + std::to_string(i) + ".krt", "T"));
   frame.OpenDocumentFile(QString::fromStdString(Path("t5.krt")));  // already open: only its window comes forward
   QSettings settings = AppSettings();
   EXPECT_TRUE(settings.value("Recent File List/File1").toString().endsWith("t11.krt"));

@@ -34,13 +34,7 @@ class TeamWindowsTest : public test::ProgramTest {
     ProgramTest::SetUp();
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};  // the sample team's opponent
   }
-  QString WriteTeam(const std::string& teamName) {
-    auto team = test::MakeSampleTeam();
-    team->m_strName = teamName;
-    const std::string path = Path(teamName + ".krt");
-    SaveTeamFile(*team, path);
-    return QString::fromStdString(path);
-  }
+  QString WriteTeam(const std::string& teamName) { return WriteSampleTeam(teamName + ".krt", teamName); }
   static void StorePlacement(const QString& teamName, const QRect& rect) {
     QSettings settings = AppSettings();
     settings.beginGroup("Settings/MainWnd-" + teamName);
@@ -56,9 +50,7 @@ class TeamWindowsTest : public test::ProgramTest {
 // before it turned into a strip; the team named twice in the main title while maximised.
 TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
   CMainFrame main(m_app.get());
-  main.resize(1100, 800);
-  main.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  ShowMain(main);
   StorePlacement("Zwerge", QRect(40, 30, 760, 500));
   CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
   ASSERT_NE(orks, nullptr);
@@ -99,9 +91,7 @@ TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
 // out of the main window.
 TEST_F(TeamWindowsTest, NewWindowsCascade) {
   CMainFrame main(m_app.get());
-  main.resize(1300, 900);
-  main.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  ShowMain(main, QSize(1300, 900));
   QList<CChildFrame*> frames;
   for (const char* name : {"Chaos", "Goblins", "Skaven"}) frames << main.OpenDocumentFile(WriteTeam(name));
   ASSERT_EQ(frames.size(), 3);
@@ -120,9 +110,7 @@ TEST_F(TeamWindowsTest, NewWindowsCascade) {
 // window closed or was renamed, the active window not ticked, a choice not activating.
 TEST_F(TeamWindowsTest, WindowMenuListsTheOpenTeams) {
   CMainFrame main(m_app.get());
-  main.resize(1100, 800);
-  main.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  ShowMain(main);
   CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
   CChildFrame* zwerge = main.OpenDocumentFile(WriteTeam("Zwerge"));
   CChildFrame* elfen = main.OpenDocumentFile(WriteTeam("Elfen"));
@@ -165,9 +153,7 @@ TEST_F(TeamWindowsTest, WindowMenuListsTheOpenTeams) {
 // the program's own.
 TEST_F(TeamWindowsTest, ToolbarButtonsStayGreyedWithoutATeam) {
   CMainFrame main(m_app.get());
-  main.resize(1100, 800);
-  main.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  ShowMain(main);
   const QStringList names = {"save", "saveAll", "print", "preview"};
   const auto button = [&main](const QString& name) { return main.findChild<QToolButton*>(name + "Button"); };
   for (const QString& name : names) {

@@ -24,17 +24,8 @@ class LedgerPagesTest : public ::testing::Test {
   void SetUp() override {
     m_doc = test::DocumentWith(test::MakeSeasonTeam());
     ASSERT_TRUE(m_doc);
-    m_expenses = std::make_unique<CMyPropertyPage3>(m_doc.get());
-    m_income = std::make_unique<CMyPropertyPage4>(m_doc.get());
-    // As the sheet does: every recalculation refreshes the pages.
-    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_expenses.get(),
-                     [this] { m_expenses->RefreshPage(); });
-    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_income.get(),
-                     [this] { m_income->RefreshPage(); });
-    m_expenses->resize(700, 400);
-    m_income->resize(700, 400);
-    m_expenses->show();
-    m_income->show();
+    m_expenses = test::ShownPage<CMyPropertyPage3>(m_doc.get(), {700, 400});
+    m_income = test::ShownPage<CMyPropertyPage4>(m_doc.get(), {700, 400});
   }
 
   CKRTeam& Team() { return m_doc->Team(); }
@@ -109,25 +100,21 @@ TEST_F(LedgerPagesTest, RefreshShowsNewEntry) {
   EXPECT_EQ(m_income->List()->model()->rowCount(), 17);
 }
 
-// "&Löschen" and "&Ändern" only while a row is selected; menu entries alike.
+// "&Löschen" and "&Ändern" only while a row is selected, in the menu too; a click below the
+// rows takes the selection away.
 TEST_F(LedgerPagesTest, Enabling) {
-  for (RecordListPage* page :
-       {static_cast<RecordListPage*>(m_expenses.get()), static_cast<RecordListPage*>(m_income.get())}) {
+  for (auto [page, menu] :
+       {std::pair<RecordListPage*, QStringList>{m_expenses.get(), {"&Neue Ausgabe", "&Löschen", "&Ändern"}},
+        {m_income.get(), {"&Neue Einnahme", "&Löschen", "&Ändern"}}}) {
     // Room below the rows: beside them there is none, the last column reaches the right edge.
     page->resize(700, 1000);
     QCoreApplication::processEvents();
-    test::ClickRow(page->List(), 1);
-    for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change})
-      page->SetCommandHandler(c, [] {});
-    EXPECT_EQ(test::EnabledButtons(page), "neu loeschen aendern");
+    test::ExpectCommandsNeedARow(page, 1, menu);
     test::ClickRow(page->List(), -1);
     EXPECT_EQ(test::EnabledButtons(page), "neu");
     page->ContextMenu();
-    EXPECT_TRUE(page->CommandAction(PageCommand::New)->isEnabled());
     EXPECT_FALSE(page->CommandAction(PageCommand::Delete)->isEnabled());
   }
-  EXPECT_EQ(test::MenuTexts(m_expenses.get()), QStringList({"&Neue Ausgabe", "&Löschen", "&Ändern"}));
-  EXPECT_EQ(test::MenuTexts(m_income.get()), QStringList({"&Neue Einnahme", "&Löschen", "&Ändern"}));
 }
 
 }  // namespace

@@ -21,11 +21,7 @@ class MatchesPageTest : public ::testing::Test {
   void SetUp() override {
     m_doc = test::DocumentWith(test::MakeSeasonTeam());
     ASSERT_TRUE(m_doc);
-    m_page = std::make_unique<CMyPropertyPage5>(m_doc.get());
-    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_page.get(),
-                     [this] { m_page->RefreshPage(); });
-    m_page->resize(1000, 400);
-    m_page->show();
+    m_page = test::ShownPage<CMyPropertyPage5>(m_doc.get(), {1000, 400});
   }
 
   CKRTeam& Team() { return m_doc->Team(); }
@@ -93,13 +89,7 @@ TEST_F(MatchesPageTest, ChangedMatch) {
 }
 
 TEST_F(MatchesPageTest, Enabling) {
-  for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change})
-    m_page->SetCommandHandler(c, [] {});
-  EXPECT_EQ(test::EnabledButtons(m_page.get()), "neu");
-  test::ClickRow(m_page->List(), 7);
-  EXPECT_EQ(test::EnabledButtons(m_page.get()), "neu loeschen aendern");
-  EXPECT_EQ(test::MenuTexts(m_page.get()), QStringList({"&Neues Spiel", "Spiel &löschen", "Spiel &ändern"}));
-  EXPECT_TRUE(m_page->CommandAction(PageCommand::Change)->isEnabled());
+  test::ExpectCommandsNeedARow(m_page.get(), 7, {"&Neues Spiel", "Spiel &löschen", "Spiel &ändern"});
 }
 
 }  // namespace

@@ -20,11 +20,7 @@ class MiscPageTest : public ::testing::Test {
   void SetUp() override {
     m_doc = test::DocumentWith(test::MakeSeasonTeam());
     ASSERT_TRUE(m_doc);
-    m_page = std::make_unique<CMyPropertyPage6>(m_doc.get());
-    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_page.get(),
-                     [this] { m_page->RefreshPage(); });
-    m_page->resize(700, 400);
-    m_page->show();
+    m_page = test::ShownPage<CMyPropertyPage6>(m_doc.get(), {700, 400});
   }
 
   CKRTeam& Team() { return m_doc->Team(); }
@@ -77,12 +73,7 @@ TEST_F(MiscPageTest, Enabling) {
   ASSERT_TRUE(logoButton);
   m_page->SetCommandHandler(PageCommand::Logo, [] {});
   EXPECT_TRUE(logoButton->isEnabled());
-  for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change})
-    m_page->SetCommandHandler(c, [] {});
-  EXPECT_EQ(test::EnabledButtons(m_page.get()), "neu");
-  test::ClickRow(m_page->List(), 1);
-  EXPECT_EQ(test::EnabledButtons(m_page.get()), "neu loeschen aendern");
-  EXPECT_EQ(test::MenuTexts(m_page.get()), QStringList({"&Neu", "&Löschen", "Ändern"}));
+  test::ExpectCommandsNeedARow(m_page.get(), 1, {"&Neu", "&Löschen", "Ändern"});
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "app/qt/KrashballDoc.h"
 #include "model/Team.h"
+#include "properties/qt/PropertySheet.h"
 #include "properties/qt/RecordListPage.h"
 #include "gui/TestServices.h"
 
@@ -28,6 +29,26 @@ inline std::unique_ptr<KrashballDoc> DocumentWith(std::unique_ptr<CKRTeam> team)
   const bool created = doc->OnNewDocument(nullptr);
   KrashballDoc::SetCreateTeamFunction(nullptr);
   return created ? std::move(doc) : nullptr;
+}
+
+// The sheet over the document, wired as the team view wires it: every recalculation
+// refreshes all pages. The team comes recalculated and unmodified.
+inline std::unique_ptr<CMyPropertySheet> WiredSheet(KrashballDoc* doc) {
+  auto sheet = std::make_unique<CMyPropertySheet>(doc);
+  QObject::connect(doc, &KrashballDoc::TeamRecalculatedSignal, sheet.get(), &CMyPropertySheet::RefreshAllPages);
+  doc->Team().Recalculate();
+  doc->SetModifiedFlag(false);
+  return sheet;
+}
+
+// One page over the document, refreshed by every recalculation as the sheet does it, shown.
+template <typename Page>
+std::unique_ptr<Page> ShownPage(KrashballDoc* doc, QSize size) {
+  auto page = std::make_unique<Page>(doc);
+  QObject::connect(doc, &KrashballDoc::TeamRecalculatedSignal, page.get(), [p = page.get()] { p->RefreshPage(); });
+  page->resize(size);
+  page->show();
+  return page;
 }
 
 inline QString Cell(const QAbstractItemModel* model, int row, int column) {
@@ -82,6 +103,17 @@ inline QStringList MenuTexts(RecordListPage* page) {
   for (QAction* action : page->ContextMenu()->actions())
     if (!action->isSeparator()) texts << action->text();
   return texts;
+}
+
+// With stand-in commands: only "neu" until a row is clicked, then all three; the context menu
+// has these entries. Catches a list page whose delete or change works without a selection.
+inline void ExpectCommandsNeedARow(RecordListPage* page, int row, const QStringList& menu) {
+  for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change}) page->SetCommandHandler(c, [] {});
+  EXPECT_EQ(EnabledButtons(page), "neu");
+  ClickRow(page->List(), row);
+  EXPECT_EQ(EnabledButtons(page), "neu loeschen aendern");
+  EXPECT_EQ(MenuTexts(page), menu);
+  EXPECT_TRUE(page->CommandAction(PageCommand::Change)->isEnabled());
 }
 
 }  // namespace krv::test

@@ -33,9 +33,7 @@ class PlayersPageTest : public ::testing::Test {
   void SetUp() override {
     m_doc = test::DocumentWith(test::MakeSeasonTeam());
     ASSERT_TRUE(m_doc);
-    m_page = std::make_unique<CMyPropertyPage2>(m_doc.get());
-    m_page->resize(1200, 500);
-    m_page->show();
+    m_page = test::ShownPage<CMyPropertyPage2>(m_doc.get(), {1200, 500});
   }
 
   CKRTeam& Team() { return m_doc->Team(); }

@@ -49,11 +49,7 @@ class StaffPageTest : public test::ProgramTest {
   void Open(std::unique_ptr<CKRTeam> team) {
     m_doc = test::DocumentWith(std::move(team));
     ASSERT_TRUE(m_doc);
-    m_sheet = std::make_unique<CMyPropertySheet>(m_doc.get());
-    QObject::connect(m_doc.get(), &KrashballDoc::TeamRecalculatedSignal, m_sheet.get(),
-                     &CMyPropertySheet::RefreshAllPages);
-    m_doc->Team().Recalculate();
-    m_doc->SetModifiedFlag(false);
+    m_sheet = test::WiredSheet(m_doc.get());
     m_page = m_sheet->StaffPage();
   }
 

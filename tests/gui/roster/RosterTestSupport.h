@@ -14,22 +14,22 @@
 #include "app/qt/ChildFrame.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/KrashballDoc.h"
+#include "app/qt/MainFrame.h"
 #include "gui/TestServices.h"
+#include "gui/properties/PageTestSupport.h"
 #include "model/Team.h"
+#include "model/TeamFile.h"
 #include "support/MessageRecorder.h"
+#include "support/SampleTeams.h"
 #include "support/TempFolder.h"
 
 namespace krv::test {
 
-// A document holding `team` as after "Neu": modified, never saved.
+// A document holding `team` as after "Neu" (modified, never saved), for a team window to own.
 inline KrashballDoc* NewDocumentWith(std::unique_ptr<CKRTeam> team) {
-  auto holder = std::make_shared<std::unique_ptr<CKRTeam>>(std::move(team));
-  KrashballDoc::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
-  auto* doc = new KrashballDoc(TestServices());
-  const bool created = doc->OnNewDocument(nullptr);
-  KrashballDoc::SetCreateTeamFunction(nullptr);
-  EXPECT_TRUE(created);
-  return doc;
+  auto doc = DocumentWith(std::move(team));
+  EXPECT_TRUE(doc);
+  return doc.release();
 }
 
 // Types the text key by key, umlauts included, as a coach would.
@@ -54,6 +54,18 @@ class ProgramTest : public TempFolderTest {
     ServicesOverride() = nullptr;
     m_app.reset();
     TempFolderTest::TearDown();
+  }
+  // The sample team under the name, saved to the file in the test's folder.
+  QString WriteSampleTeam(const std::string& file, const std::string& teamName) const {
+    auto team = MakeSampleTeam();
+    team->m_strName = teamName;
+    SaveTeamFile(*team, Path(file));
+    return QString::fromStdString(Path(file));
+  }
+  static void ShowMain(CMainFrame& main, QSize size = QSize(1100, 800)) {
+    main.resize(size);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
   }
   // Closes a team window without questions and lets it go.
   static void Discard(CChildFrame* frame) {

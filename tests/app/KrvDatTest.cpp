@@ -5,13 +5,15 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include "model/Archive.h"
 #include "model/FileIO.h"
+#include "support/TempFolder.h"
 
 namespace krv {
 namespace {
+
+using KrvDatFile = test::TempFolderTest;
 
 std::string ShortLayoutFile(int32_t version, std::initializer_list<int32_t> twelve) {
   ArchiveWriter w;
@@ -93,10 +95,8 @@ TEST(KrvDat, LongLayoutVersions) {
 }
 
 // A damaged file gives defaults, says what is wrong, and is never half-applied.
-TEST(KrvDat, DamagedFileGivesDefaults) {
-  const auto dir = std::filesystem::temp_directory_path() / ("krv-dat-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  const std::string path = (dir / "KRV.DAT").string();
+TEST_F(KrvDatFile, DamagedFileGivesDefaults) {
+  const std::string path = Path("KRV.DAT");
 
   std::string problem;
   EXPECT_EQ(LoadProgramSettings(path, &problem).m_nStartkapital, 1000000);  // missing: defaults, no problem
@@ -122,16 +122,13 @@ TEST(KrvDat, DamagedFileGivesDefaults) {
   EXPECT_EQ(LoadProgramSettings(path, &problem, &keepCopy).m_bSound, 0);
   EXPECT_TRUE(problem.empty());
   EXPECT_FALSE(keepCopy);
-  std::filesystem::remove_all(dir);
 }
 
 // Catches a KRV.DAT of a newer program refused as damaged (and its team list then lost at
 // the next write): it is read with the version-14 layout, items it has in addition are not
 // read, and a copy of it is kept before it is first overwritten.
-TEST(KrvDat, NewerVersionReadAndKept) {
-  const auto dir = std::filesystem::temp_directory_path() / ("krv-dat-newer-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  const std::string path = (dir / "KRV.DAT").string();
+TEST_F(KrvDatFile, NewerVersionReadAndKept) {
+  const std::string path = Path("KRV.DAT");
   ProgramSettings newer;
   newer.m_Teamliste.m_Items = {"Orkland Raiders", "Zwergenstürmer"};
   newer.m_nStartkapital = 1200000;
@@ -154,13 +151,12 @@ TEST(KrvDat, NewerVersionReadAndKept) {
   SaveProgramSettings(read, path, keepCopy);
   EXPECT_EQ(ReadWholeFile(SettingsCopyPath(path)), bytes);
   EXPECT_EQ(LoadProgramSettings(path).m_Teamliste.m_Items, newer.m_Teamliste.m_Items);
-  std::filesystem::remove_all(dir);
 }
 
 // A hand-edited or damaged KRV.DAT may hold any number; values outside what the settings
 // sheet allows would reach the team creation (a starting capital of 5) unchecked. They fall
 // back to the defaults with a note; the limits themselves are kept.
-TEST(KrvDat, OutOfRangeSettingsFallBackWithANote) {
+TEST_F(KrvDatFile, OutOfRangeSettingsFallBackWithANote) {
   ProgramSettings s;
   s.m_nStartkapital = 5;
   s.m_nMaxSpieler = 33;
@@ -182,9 +178,7 @@ TEST(KrvDat, OutOfRangeSettingsFallBackWithANote) {
   EXPECT_EQ(s.m_nMaxSpieler, 16);
 
   // Through the file: the note names the file, which stays as it is.
-  const auto dir = std::filesystem::temp_directory_path() / ("krv-dat-range-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  const std::string path = (dir / "KRV.DAT").string();
+  const std::string path = Path("KRV.DAT");
   ProgramSettings hand;
   hand.m_nMaxSpieler = -3;
   SaveProgramSettings(hand, path);
@@ -198,15 +192,12 @@ TEST(KrvDat, OutOfRangeSettingsFallBackWithANote) {
   std::filesystem::resize_file(path, kMaxKrvDatBytes + 1);
   LoadProgramSettings(path, &problem);
   EXPECT_NE(problem.find("größer als 16 MB"), std::string::npos) << problem;
-  std::filesystem::remove_all(dir);
 }
 
 // Settings written to a disk that takes no more (here: the file-size limit) must keep the
 // previous KRV.DAT whole and leave no partial file beside it.
-TEST(KrvDat, FailedWriteKeepsPreviousFile) {
-  const auto dir = std::filesystem::temp_directory_path() / ("krv-dat-full-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  const std::string path = (dir / "KRV.DAT").string();
+TEST_F(KrvDatFile, FailedWriteKeepsPreviousFile) {
+  const std::string path = Path("KRV.DAT");
   ProgramSettings settings;
   SaveProgramSettings(settings, path);
   const std::string before = ReadWholeFile(path);
@@ -226,8 +217,7 @@ TEST(KrvDat, FailedWriteKeepsPreviousFile) {
   ::setrlimit(RLIMIT_FSIZE, &saved);
   EXPECT_NE(message.find("KRV.DAT“: Kann nicht gespeichert werden. Datei zu groß"), std::string::npos) << message;
   EXPECT_EQ(ReadWholeFile(path), before);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 1);
-  std::filesystem::remove_all(dir);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), std::filesystem::directory_iterator()), 1);
 }
 
 // KRV_DATEN overrides where the data folder is.

@@ -12,6 +12,9 @@
 
 #include "ui/AppSettings.h"
 
+// Readable failures for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace krv::test {
 
 // Polls every few milliseconds; gives up (and fails the test) after about ten seconds, so a
@@ -45,6 +48,10 @@ Widget* Child(const QObject* parent, const QString& name) {
   auto* child = parent->findChild<Widget*>(name);
   EXPECT_NE(child, nullptr) << "no child " << name.toStdString();
   return child;
+}
+template <typename Widget>
+Widget* Child(const QObject& parent, const QString& name) {
+  return Child<Widget>(&parent, name);
 }
 
 // Shows a dialog made by `make`, resizes it and hides it; the next one made the same way must

@@ -21,18 +21,12 @@
 #include "support/MessageRecorder.h"
 #include "ui/AppSettings.h"
 
-// Readable failures for Qt texts.
-static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 namespace krv {
 namespace {
 
 constexpr int32_t kCapital = 1000000;
 
-template <typename T>
-T* Child(QWidget& dialog, const QString& name) {
-  return test::Child<T>(&dialog, name);
-}
+using test::Child;
 
 QString Text(CEigenesTeamDlg& dialog, int slot) {
   return Child<QLineEdit>(dialog, QStringLiteral("text%1").arg(slot))->text();
@@ -75,6 +69,15 @@ void Pick(CStarplayer& builder, const QString& skill) {
 
 const BuilderScript kAsPreset = [](CStarplayer&) { return true; };
 
+// Picks the skills (and types GE, when given) and buys.
+BuilderScript Picking(const QString& skill, int ge = 0) {
+  return [skill, ge](CStarplayer& b) {
+    if (ge) Type(b, "ge", ge);
+    Pick(b, skill);
+    return true;
+  };
+}
+
 // "&Übernehmen" follows the four required positions: three are not enough, the fourth
 // enables it, a cancelled builder takes a position back, and Gen.1/Gen.2 are optional.
 // (The rule itself, also for a builder refused by its point limit: OwnRace.) A builder
@@ -89,35 +92,16 @@ TEST(EigenesTeamDialog, RequiredPositionsEnableUebernehmen) {
 
   // Feldspieler with "Blocken": 6 points, 60000.
   PlayerBuilder seen;
-  Design(
-      dialog, 0,
-      [](CStarplayer& b) {
-        Pick(b, "Blocken");
-        return true;
-      },
-      &seen);
+  Design(dialog, 0, Picking("Blocken"), &seen);
   EXPECT_EQ(seen.m_nKind, kKindFeldspieler);
   EXPECT_EQ(seen.m_strName, "Feldspieler");
   EXPECT_EQ(Text(dialog, 0), "6,3,3,8,60000,Blk");
   EXPECT_EQ(team.m_Positionen[0].m_nPositionCode, 47);
   EXPECT_EQ(team.m_Positionen[0].m_nCost, 60000);
 
-  Design(
-      dialog, 1,
-      [](CStarplayer& b) {
-        Type(b, "ge", 4);
-        Pick(b, "Fangsicher");
-        return true;
-      },
-      &seen);
+  Design(dialog, 1, Picking("Fangsicher", 4), &seen);
   EXPECT_EQ(seen.m_nKind, kKindFaenger);
-  Design(
-      dialog, 2,
-      [](CStarplayer& b) {
-        Pick(b, "Zielsicher");
-        return true;
-      },
-      &seen);
+  Design(dialog, 2, Picking("Zielsicher"), &seen);
   EXPECT_EQ(seen.m_nKind, kKindWerfer);
   EXPECT_EQ(Text(dialog, 1), "6,3,4,8,90000,Fangs");
   EXPECT_EQ(Text(dialog, 2), "6,3,3,8,70000,Ziels");

@@ -18,9 +18,6 @@
 #include "rules/Skills.h"
 #include "support/MessageRecorder.h"
 
-// Readable failures for Qt texts.
-static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 namespace krv {
 namespace {
 
@@ -28,10 +25,7 @@ constexpr int32_t kElfen = 4;
 const QString kNoOffer =
     QStringLiteral("Sie haben nicht genügend Gold\num einen der vorgefertigen Starplayer\nzu kaufen!");
 
-template <typename T>
-T* Child(QWidget& dialog, const char* name) {
-  return test::Child<T>(&dialog, QString::fromLatin1(name));
-}
+using test::Child;
 
 QStringList Names(QWidget& dialog) {
   QStringList names;

@@ -20,18 +20,12 @@
 #include "support/FakeTeamHost.h"
 #include "support/MessageRecorder.h"
 
-// Readable failures for Qt texts.
-static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 namespace krv {
 namespace {
 
 constexpr int32_t kCapital = 1000000;
 
-template <typename T>
-T* Child(QWidget& dialog, const char* name) {
-  return test::Child<T>(&dialog, QString::fromLatin1(name));
-}
+using test::Child;
 
 // Types a number into a characteristic field and confirms it with Enter.
 void Type(QWidget& dialog, const char* field, int value) {

@@ -198,56 +198,40 @@ TEST_F(CCFileDialogTest, TypedFolderOpens) {
 TEST_F(CCFileDialogTest, StartFolders) {
   ASSERT_TRUE(QDir(folder).mkdir("Daten"));
   WriteFile(Path("Daten/alt.krt"));
-  auto startOf = [](CCFileDialog& dlg, QString* name = nullptr) {
-    QString shown;
-    RunWith(dlg, [&](QDialog* d) {
-      shown = ShownFolder(d);
-      if (name) *name = NameEdit(d)->text();
-      d->reject();
-    });
-    return shown;
+  // The folder shown, and the name proposed after a "|".
+  auto startOf = [](CCFileDialog& dlg) {
+    return Peek(dlg, [](QDialog* d) { return ShownFolder(d) + "|" + NameEdit(d)->text(); });
   };
 
   CCFileDialog dlg(nullptr, false);
-  QString name;
   dlg.SetProperties(true, Path("Daten/alt.krt"), kTeamFilter, "", 0);
-  EXPECT_EQ(startOf(dlg, &name), Path("Daten"));
-  EXPECT_EQ(name, "alt.krt");
+  EXPECT_EQ(startOf(dlg), Path("Daten") + "|alt.krt");
   dlg.SetProperties(true, Path("Daten"), kTeamFilter, "", 0);
-  EXPECT_EQ(startOf(dlg, &name), Path("Daten"));
-  EXPECT_EQ(name, QString());
+  EXPECT_EQ(startOf(dlg), Path("Daten") + "|");
   dlg.SetProperties(true, Path("fehlt/auch/team.krt"), kTeamFilter, "", 0);
-  EXPECT_EQ(startOf(dlg, &name), folder);
-  EXPECT_EQ(name, "team.krt");
+  EXPECT_EQ(startOf(dlg), folder + "|team.krt");
 
   dlg.SetProperties(true, "", kTeamFilter, "", 0);
-  EXPECT_EQ(startOf(dlg), QDir::cleanPath(QCoreApplication::applicationDirPath()));
+  EXPECT_EQ(startOf(dlg), QDir::cleanPath(QCoreApplication::applicationDirPath()) + "|");
   dlg.SetProperties(true, Path("Daten/"), kTeamFilter, "", 0);
   startOf(dlg);
   CCFileDialog other(nullptr, false);
   other.SetProperties(true, "", kTeamFilter, "", 4);
-  EXPECT_EQ(startOf(other), Path("Daten"));
+  EXPECT_EQ(startOf(other), Path("Daten") + "|");
   other.SetProperties(false, "", kTeamFilter, "", 0);
-  EXPECT_EQ(startOf(other), QDir::cleanPath(QCoreApplication::applicationDirPath()));
+  EXPECT_EQ(startOf(other), QDir::cleanPath(QCoreApplication::applicationDirPath()) + "|");
 
   CCFileDialog plain(nullptr, false);
   QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!QFileInfo(documents).isDir()) documents = QDir::homePath();
-  EXPECT_EQ(startOf(plain), QDir::cleanPath(documents));
+  EXPECT_EQ(startOf(plain), QDir::cleanPath(documents) + "|");
 }
 
 // Captions: "Öffnen" by default, the set title in both modes, and back to the default.
 TEST_F(CCFileDialogTest, Captions) {
   CCFileDialog dlg(nullptr, false);
   auto captionOf = [](CCFileDialog& handle) {
-    QString caption;
-    QString ok;
-    RunWith(handle, [&](QDialog* d) {
-      caption = d->windowTitle();
-      ok = OkButton(d)->text();
-      d->reject();
-    });
-    return caption + "|" + ok;
+    return Peek(handle, [](QDialog* d) { return d->windowTitle() + "|" + OkButton(d)->text(); });
   };
   EXPECT_EQ(captionOf(dlg), "Öffnen|Ö&ffnen");
   dlg.SetDlgTitle("Grafik importieren");
@@ -275,14 +259,7 @@ TEST_F(CCFileDialogTest, HandleWithoutRequester) {
   third = std::move(second);
   EXPECT_EQ(second.DoModal(), CCFileDialog::IDCANCEL);
   EXPECT_EQ(second.CountFiles(), 0);
-  QString caption;
-  EXPECT_EQ(RunWith(third,
-                    [&](QDialog* d) {
-                      caption = d->windowTitle();
-                      d->reject();
-                    }),
-            CCFileDialog::IDCANCEL);
-  EXPECT_EQ(caption, "Übernommen");
+  EXPECT_EQ(Peek(third, [](QDialog* d) { return d->windowTitle(); }), "Übernommen");
   EXPECT_EQ(QXTools::GetLibVersion(), 2);
 }
 
@@ -292,20 +269,12 @@ TEST_F(CCFileDialogTest, ParentOnlyWhileRunning) {
   auto* window = new QMainWindow;
   window->show();
   {
+    const auto shownOver = [](QDialog* d) { return d->parentWidget(); };
     CCFileDialog dlg(nullptr, false);
-    QWidget* shownOver = nullptr;
-    RunWith(dlg, [&](QDialog* d) {
-      shownOver = d->parentWidget();
-      d->reject();
-    });
-    EXPECT_EQ(shownOver, window);
+    EXPECT_EQ(Peek(dlg, shownOver), window);
     auto* parent = new QWidget;
     CCFileDialog owned(parent, false);
-    RunWith(owned, [&](QDialog* d) {
-      shownOver = d->parentWidget();
-      d->reject();
-    });
-    EXPECT_EQ(shownOver, parent);
+    EXPECT_EQ(Peek(owned, shownOver), parent);
     delete parent;
     EXPECT_EQ(RunWith(owned, [](QDialog* d) { d->reject(); }), CCFileDialog::IDCANCEL);
   }

@@ -74,10 +74,12 @@ inline QStringList ShownNames(QDialog* dialog) {
   return names;
 }
 
-// Waits until the list shows exactly these names (the file system is read in the background).
-inline bool WaitForNames(QDialog* dialog, QStringList expected) {
+// Waits until the list shows exactly these names (the file system is read in the background);
+// a failure names what was shown.
+inline ::testing::AssertionResult WaitForNames(QDialog* dialog, QStringList expected) {
   expected.sort();
-  return QTest::qWaitFor([&] { return ShownNames(dialog) == expected; }, 10000);
+  if (QTest::qWaitFor([&] { return ShownNames(dialog) == expected; }, 10000)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "shown: " << ShownNames(dialog).join(", ").toStdString();
 }
 
 // Runs DoModal; `drive` gets the open window and must close it. A window left open is a
@@ -99,6 +101,20 @@ inline int RunWith(CCFileDialog& handle, const std::function<void(QDialog*)>& dr
   });
   poll.start();
   return handle.DoModal();
+}
+
+// Opens the requester, hands it to `look` and cancels it (the result must say so); gives what
+// `look` returned.
+template <typename Look>
+auto Peek(CCFileDialog& handle, Look look) {
+  decltype(look(nullptr)) seen{};
+  EXPECT_EQ(RunWith(handle,
+                    [&](QDialog* dialog) {
+                      seen = look(dialog);
+                      dialog->reject();
+                    }),
+            CCFileDialog::IDCANCEL);
+  return seen;
 }
 
 // Answers the library's questions from a script (no by default) and records all boxes.

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -260,22 +259,20 @@ TEST(PlayersPageCommands, RemoveDeadAndBuy) {
   team->AddSpieler(2, "Bolg", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
   auto doc = test::DocumentWith(std::move(team));
   ASSERT_TRUE(doc);
-  CMyPropertyPage2 page(doc.get());
-  page.resize(1000, 400);
-  page.show();
-  test::ClickRow(page.List(), 0);
-  Click(&page, "loeschen");  // the question is answered with "&Ja"
+  auto page = test::ShownPage<CMyPropertyPage2>(doc.get(), {1000, 400});
+  test::ClickRow(page->List(), 0);
+  Click(page.get(), "loeschen");  // the question is answered with "&Ja"
   ASSERT_EQ(messages.Texts(),
             QStringList{"Grischnak ist kein aktiver Spieler mehr!\nSoll dieser Spieler komplett entfert werden?"});
-  ASSERT_EQ(page.Model()->rowCount(), 1);
-  EXPECT_EQ(test::Cell(page.Model(), 0, kPlayerName), "Bolg");
+  ASSERT_EQ(page->Model()->rowCount(), 1);
+  EXPECT_EQ(test::Cell(page->Model(), 0, kPlayerName), "Bolg");
 
   bool opened = false;
   WhenModal<CSpielerKaufenDlg>([&opened](CSpielerKaufenDlg* dialog) {
     opened = true;
     Click(dialog, "abbruch");
   });
-  Click(&page, "neu");
+  Click(page.get(), "neu");
   EXPECT_TRUE(opened);
   EXPECT_EQ(doc->Team().m_Spieler.size(), 1u);
 }

@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBackingStore>
+#include <QImage>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -45,6 +48,25 @@ struct ModelSignals {
   QSignalSpy inserted;
   QSignalSpy reset;
 };
+
+// The list's rows as they are on the screen: the window's backing store, which keeps what was
+// last painted (a row nobody repainted stays as it was).
+QImage OnScreen(QTableView* list) {
+  QWidget* rows = list->viewport();
+  const auto* store = dynamic_cast<QImage*>(rows->window()->backingStore()->paintDevice());
+  if (!store) return {};
+  const QPoint at = rows->mapTo(rows->window(), QPoint(0, 0));
+  return store->copy(QRect(at, rows->size())).convertToFormat(QImage::Format_RGB32);
+}
+
+// The same rows painted anew from the model, as they ought to look.
+QImage DrawnAnew(QTableView* list) { return list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// Whether the screen comes to show the list as it is. New rows are laid out on a timer and
+// drawn after that, so the window gets a moment; rows nobody repaints stay wrong for good.
+bool ScreenShowsTheList(QTableView* list) {
+  return QTest::qWaitFor([list] { return OnScreen(list) == DrawnAnew(list); }, 2000);
+}
 
 class RefreshByChangeTest : public ::testing::Test {
  protected:
@@ -183,6 +205,49 @@ TEST_F(RefreshByChangeTest, RecordedMatchAppendsOneRow) {
             QString::fromStdString(LedgerTotalText(Team().m_nEinnahmenK)));
   EXPECT_NE(Field("gold"), goldBefore);
   EXPECT_EQ(Field("fanFactor"), QString::number(Team().FanFactorInForce()));
+}
+
+// Proves the screen comparison below can fail: a match changed behind the list's back stays
+// on the screen as it was.
+TEST_F(RefreshByChangeTest, StaleRowsAreSeen) {
+  Bring(kMatchesTab);
+  ASSERT_FALSE(OnScreen(List(kMatchesTab)).isNull());
+  EXPECT_TRUE(ScreenShowsTheList(List(kMatchesTab)));
+  Team().m_Games[0]->m_strGegner = "Ganz andere Gegner";
+  EXPECT_FALSE(ScreenShowsTheList(List(kMatchesTab)));
+}
+
+// Catches: the list drawing only the appended rows (to keep recording a match cheap) leaving
+// the new row undrawn, a gap, or the scroll bar not following; and that shortcut surviving a
+// change that moves every row (a re-sort), which would leave the old order on the screen.
+TEST_F(RefreshByChangeTest, AppendedRowsReachTheScreen) {
+  Bring(kMatchesTab);
+  QTableView* matchList = List(kMatchesTab);
+  for (int n = 0; n < 40; ++n) {  // past the bottom edge: the list must scroll further
+    MatchEntry entry;
+    entry.gegner = "Orkland " + std::to_string(n);
+    entry.eigeneTore = n % 4;
+    entry.gegnerTore = 1;
+    entry.liga = 1;
+    entry.einnahmen = 1000;
+    entry.datum = "02.06.07";
+    ASSERT_TRUE(RecordMatch(Team(), entry).applied);
+    ASSERT_TRUE(ScreenShowsTheList(matchList)) << n;
+  }
+  EXPECT_TRUE(QTest::qWaitFor([matchList] { return matchList->verticalScrollBar()->maximum() > 0; }, 2000));
+  matchList->scrollToBottom();
+  EXPECT_TRUE(ScreenShowsTheList(matchList));
+
+  Bring(kPlayersTab);
+  QTableView* playerList = List(kPlayersTab);
+  CMyPropertyPage2* page = m_sheet->PlayersPage();
+  Team().m_Spieler.push_back(std::make_unique<CKRSpieler>(*Team().m_Spieler[0]));
+  Team().m_Spieler.back()->m_nID = 9999;
+  Team().m_Spieler.back()->m_nNummer = 0;
+  Team().m_Spieler.back()->m_strName = "Neuzugang";
+  Team().SetTeamModified(TeamChange::TeamFields());
+  page->SortByNumber();  // before the list is laid out again; the new player moves to the top
+  EXPECT_TRUE(ScreenShowsTheList(playerList));
 }
 
 // Catches: a change that does not say what it touched (most of the program's changes) being

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>

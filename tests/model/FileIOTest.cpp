@@ -7,7 +7,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 #include "support/TempFolder.h"
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
+#include <optional>
 
 #include "roster/TeamWindowPlacement.h"
 
@@ -43,38 +45,28 @@ TEST(TeamWindowPlacement, NewWindowsCascade) {
   request.areaWidth = 1000;
   request.areaHeight = 700;
   request.step = 24;
-  const auto expect = [](const FramePlacement& p, int32_t left, int32_t top, int32_t width, int32_t height) {
-    EXPECT_EQ(p.left, left);
-    EXPECT_EQ(p.top, top);
-    EXPECT_EQ(p.sizeX, width);
-    EXPECT_EQ(p.sizeY, height);
+  // Where the next window goes after `previous` (none: the first), as left, top, width, height.
+  const auto placed = [&request](std::optional<FramePlacement> previous) {
+    request.previous = previous ? &*previous : nullptr;
+    const FramePlacement p = CascadePlacement(request);
+    return std::array{p.left, p.top, p.sizeX, p.sizeY};
   };
-  expect(CascadePlacement(request), 0, 0, 700, 500);  // the first window
-
-  const FramePlacement first{0, 0, 700, 500};
-  request.previous = &first;
-  expect(CascadePlacement(request), 24, 24, 700, 500);
-  const FramePlacement moved{200, 100, 650, 480};  // the coach moved the window opened before
-  request.previous = &moved;
-  expect(CascadePlacement(request), 224, 124, 700, 500);
+  using A = std::array<int32_t, 4>;
+  EXPECT_EQ(placed(std::nullopt), (A{0, 0, 700, 500}));  // the first window
+  EXPECT_EQ(placed(FramePlacement{0, 0, 700, 500}), (A{24, 24, 700, 500}));
+  // The coach moved the window opened before.
+  EXPECT_EQ(placed(FramePlacement{200, 100, 650, 480}), (A{224, 124, 700, 500}));
 
   // Near the edge the new window gets smaller, down to the form's smallest size.
-  const FramePlacement nearEdge{500, 350, 700, 500};
-  request.previous = &nearEdge;
-  expect(CascadePlacement(request), 524, 374, 476, 326);
-  const FramePlacement atEdge{580, 380, 400, 300};
-  request.previous = &atEdge;
-  expect(CascadePlacement(request), 0, 0, 700, 500);
+  EXPECT_EQ(placed(FramePlacement{500, 350, 700, 500}), (A{524, 374, 476, 326}));
+  EXPECT_EQ(placed(FramePlacement{580, 380, 400, 300}), (A{0, 0, 700, 500}));
 
   // A previous window pushed off the top left goes back to the corner as well; an area
   // smaller than the form gets the form's smallest size.
-  const FramePlacement offLeft{-100, 10, 700, 500};
-  request.previous = &offLeft;
-  expect(CascadePlacement(request), 0, 0, 700, 500);
-  request.previous = nullptr;
+  EXPECT_EQ(placed(FramePlacement{-100, 10, 700, 500}), (A{0, 0, 700, 500}));
   request.areaWidth = 300;
   request.areaHeight = 200;
-  expect(CascadePlacement(request), 0, 0, 400, 300);
+  EXPECT_EQ(placed(std::nullopt), (A{0, 0, 400, 300}));
 }
 
 }  // namespace

@@ -17,6 +17,8 @@ struct KrvResult {
   std::string out, err;
 };
 
+inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 inline std::string ShellQuoted(const std::string& text) {
   std::string quoted = "'";
   for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);

@@ -9,9 +9,7 @@
 #include <fstream>
 #include <random>
 #include <signal.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 #include "model/FileIO.h"
 #include "model/TeamFile.h"

@@ -4,10 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include "ProgramVersion.h"
 #include "model/FileIO.h"

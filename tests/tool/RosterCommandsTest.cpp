@@ -55,7 +55,7 @@ class KrvRoster : public test::KrvToolTest {
   }
 };
 
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using test::Has;
 
 // Catches a purchase through krv that differs from the dialog's: the card price, the
 // expense text, the name fallback and the lowest free number of the active players.

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 
 #include "app/qt/EinstellungsSheet.h"
@@ -20,6 +19,8 @@
 
 namespace krv {
 namespace {
+
+using test::Child;
 
 class EinstellungsSheetTest : public test::ProgramTest {
  protected:
@@ -36,12 +37,6 @@ class EinstellungsSheetTest : public test::ProgramTest {
     auto sheet = std::make_unique<EinstellungsSheet>(*m_app);
     sheet->show();
     return sheet;
-  }
-  template <typename Widget>
-  static Widget* Find(QWidget* parent, const char* name) {
-    auto* widget = parent->findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
   }
   static QStringList Shown(QListWidget* list) {
     QStringList names;
@@ -63,8 +58,8 @@ TEST_F(EinstellungsSheetTest, PagesAndEnablingRules) {
   const std::pair<const char*, const char*> rules[] = {
       {"chm", "browser"}, {"tooltip1", "tooltip3"}, {"druck2", "druck1"}};
   for (const auto& [switchName, boxName] : rules) {
-    auto* control = Find<QCheckBox>(sheet.get(), switchName);
-    auto* box = Find<QCheckBox>(sheet.get(), boxName);
+    auto* control = Child<QCheckBox>(sheet.get(), switchName);
+    auto* box = Child<QCheckBox>(sheet.get(), boxName);
     control->setChecked(false);
     EXPECT_TRUE(box->isEnabled()) << boxName;
     control->setChecked(true);
@@ -74,9 +69,9 @@ TEST_F(EinstellungsSheetTest, PagesAndEnablingRules) {
   }
   // Defaults: HTML help on, so the browser choice starts disabled; values printed.
   auto fresh = Open();
-  EXPECT_FALSE(Find<QCheckBox>(fresh.get(), "browser")->isEnabled());
-  EXPECT_TRUE(Find<QCheckBox>(fresh.get(), "druck1")->isEnabled());
-  auto* hidden = Find<QCheckBox>(fresh.get(), "spielerBehalten");
+  EXPECT_FALSE(Child<QCheckBox>(fresh.get(), "browser")->isEnabled());
+  EXPECT_TRUE(Child<QCheckBox>(fresh.get(), "druck1")->isEnabled());
+  auto* hidden = Child<QCheckBox>(fresh.get(), "spielerBehalten");
   EXPECT_FALSE(hidden->isVisible());
   EXPECT_FALSE(hidden->isEnabled());
 }
@@ -87,12 +82,12 @@ TEST_F(EinstellungsSheetTest, PagesAndEnablingRules) {
 // and the sheet closes with everything taken over and the settings marked changed.
 TEST_F(EinstellungsSheetTest, OkChecks) {
   auto sheet = Open();
-  auto* players = Find<QLineEdit>(sheet.get(), "maxSpieler");
-  Find<QCheckBox>(sheet.get(), "druck2")->setChecked(true);
+  auto* players = Child<QLineEdit>(sheet.get(), "maxSpieler");
+  Child<QCheckBox>(sheet.get(), "druck2")->setChecked(true);
   for (const char* refused : {"33", ""}) {
     m_messages.requests.clear();
     players->setText(QString::fromLatin1(refused));
-    Find<QPushButton>(sheet.get(), "ok")->click();
+    Child<QPushButton>(sheet.get(), "ok")->click();
     ASSERT_EQ(m_messages.requests.size(), 1u) << refused;
     EXPECT_EQ(m_messages.requests[0].text, "Geben Sie eine ganze Zahl zwischen 1 und 32 ein.");
     EXPECT_TRUE(sheet->isVisible());
@@ -105,10 +100,10 @@ TEST_F(EinstellungsSheetTest, OkChecks) {
 
   m_messages.requests.clear();
   players->setText("17");
-  auto* capital = Find<QLineEdit>(sheet.get(), "startkapital");
+  auto* capital = Child<QLineEdit>(sheet.get(), "startkapital");
   EXPECT_EQ(capital->text(), "1.000.000");
   capital->setText("2.000.001");
-  Find<QPushButton>(sheet.get(), "ok")->click();
+  Child<QPushButton>(sheet.get(), "ok")->click();
   ASSERT_EQ(m_messages.requests.size(), 1u);
   EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Bank);
   EXPECT_FALSE(sheet->isVisible());
@@ -126,11 +121,11 @@ TEST_F(EinstellungsSheetTest, OkChecks) {
 // name. Catches a page out of step with its list or losing the selection logic of "&Löschen".
 TEST_F(EinstellungsSheetTest, TeamListPage) {
   auto sheet = Open();
-  auto* list = Find<QListWidget>(sheet.get(), "teams");
-  auto* name = Find<QLineEdit>(sheet.get(), "name");
-  auto* add = Find<QPushButton>(sheet.get(), "uebernehmen");
-  auto* remove = Find<QPushButton>(sheet.get(), "loeschen");
-  auto* count = Find<QLabel>(sheet.get(), "count");
+  auto* list = Child<QListWidget>(sheet.get(), "teams");
+  auto* name = Child<QLineEdit>(sheet.get(), "name");
+  auto* add = Child<QPushButton>(sheet.get(), "uebernehmen");
+  auto* remove = Child<QPushButton>(sheet.get(), "loeschen");
+  auto* count = Child<QLabel>(sheet.get(), "count");
   EXPECT_EQ(Shown(list), QStringList({"Altdorfer Greifen", "Orkland", "Zwergenstürmer"}));
   EXPECT_FALSE(remove->isEnabled());
 
@@ -167,19 +162,19 @@ TEST_F(EinstellungsSheetTest, TeamListPage) {
 TEST_F(EinstellungsSheetTest, CancelDiscardsOkSortsList) {
   m_app->m_Settings.m_Teamliste.m_Items.push_back("Bretonia");  // appended by a match
   auto sheet = Open();
-  Find<QLineEdit>(sheet.get(), "name")->setText("Elfen");
-  Find<QPushButton>(sheet.get(), "uebernehmen")->click();
-  Find<QListWidget>(sheet.get(), "teams")->item(0)->setSelected(true);
-  Find<QPushButton>(sheet.get(), "loeschen")->click();
-  Find<QCheckBox>(sheet.get(), "sound")->setChecked(true);
-  Find<QPushButton>(sheet.get(), "cancel")->click();
+  Child<QLineEdit>(sheet.get(), "name")->setText("Elfen");
+  Child<QPushButton>(sheet.get(), "uebernehmen")->click();
+  Child<QListWidget>(sheet.get(), "teams")->item(0)->setSelected(true);
+  Child<QPushButton>(sheet.get(), "loeschen")->click();
+  Child<QCheckBox>(sheet.get(), "sound")->setChecked(true);
+  Child<QPushButton>(sheet.get(), "cancel")->click();
   EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items,
             (std::vector<std::string>{"Zwergenstürmer", "Orkland", "Altdorfer Greifen", "Bretonia"}));
   EXPECT_EQ(m_app->m_Settings.m_bSound, 0);
   EXPECT_FALSE(m_app->SettingsChangedSinceLoad());
 
   auto ok = Open();
-  Find<QPushButton>(ok.get(), "ok")->click();
+  Child<QPushButton>(ok.get(), "ok")->click();
   EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items,
             (std::vector<std::string>{"Altdorfer Greifen", "Bretonia", "Orkland", "Zwergenstürmer"}));
   EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
@@ -193,11 +188,11 @@ TEST_F(EinstellungsSheetTest, OkWritesKrvDatAtEnd) {
   EXPECT_FALSE(std::filesystem::exists(file));
 
   auto sheet = Open();
-  Find<QCheckBox>(sheet.get(), "druck2")->setChecked(true);
-  Find<QCheckBox>(sheet.get(), "tooltip1")->setChecked(true);
-  Find<QLineEdit>(sheet.get(), "maxSpieler")->setText("20");
-  Find<QLineEdit>(sheet.get(), "startkapital")->setText("750000");
-  Find<QPushButton>(sheet.get(), "ok")->click();
+  Child<QCheckBox>(sheet.get(), "druck2")->setChecked(true);
+  Child<QCheckBox>(sheet.get(), "tooltip1")->setChecked(true);
+  Child<QLineEdit>(sheet.get(), "maxSpieler")->setText("20");
+  Child<QLineEdit>(sheet.get(), "startkapital")->setText("750000");
+  Child<QPushButton>(sheet.get(), "ok")->click();
   m_app->SaveSettingsIfChanged();
   ASSERT_TRUE(std::filesystem::exists(file));
   ProgramSettings read;
@@ -216,7 +211,7 @@ TEST_F(EinstellungsSheetTest, RemembersLastPage) {
   auto sheet = Open();
   EXPECT_EQ(sheet->Tabs()->currentIndex(), 0);
   sheet->Tabs()->setCurrentIndex(2);
-  Find<QPushButton>(sheet.get(), "cancel")->click();
+  Child<QPushButton>(sheet.get(), "cancel")->click();
   EXPECT_EQ(Open()->Tabs()->currentIndex(), 2);
 }
 

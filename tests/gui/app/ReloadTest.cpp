@@ -1,9 +1,9 @@
 // A team window whose file another program changes (krv spiel) or deletes: the window
+#include <QTableView>
 // offers to load it again and keeps the coach's work unless he agrees.
 
 #include <gtest/gtest.h>
 
-#include <QTableView>
 #include <QTest>
 #include <filesystem>
 

@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
-#include <QTest>
 #include <QStringList>
 
 #include "app/qt/ChildFrame.h"

@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QAction>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <QTableView>

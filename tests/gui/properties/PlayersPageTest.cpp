@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QTimer>
 #include <QColor>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 

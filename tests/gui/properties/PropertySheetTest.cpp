@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 #include "app/qt/KrashballApp.h"
 #include "gui/CreationDialogDriver.h"

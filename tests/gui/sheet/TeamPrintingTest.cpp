@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>

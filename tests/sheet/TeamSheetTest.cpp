@@ -15,6 +15,8 @@ namespace {
 using test::OpsOfKind;
 using test::TextAt;
 using test::TextIn;
+using test::TextsIn;
+using V = std::vector<std::string>;
 
 // Left edges of the roster columns and the lower block's columns, as the paper has them.
 enum Roster { kNr = 40, kName = 140, kBW = 700, kSkills = 1060, kPass = 1940, kTD = 2040, kSSP = 2440, kWert = 2540 };
@@ -46,11 +48,9 @@ TEST(TeamSheet, RosterRowsInNumberOrderActiveOnlyAtMostSixteen) {
   AddPlayer(team, 12, "Zwölf");
   SheetPage page = Sheet(team);
   EXPECT_EQ(TextIn(page, kNr, RosterTop(0)), "Nr.");
-  EXPECT_EQ(TextIn(page, kNr, RosterTop(1)), "1");
-  EXPECT_EQ(TextIn(page, kName, RosterTop(1)), "Eins");
+  EXPECT_EQ(TextsIn(page, RosterTop(1), {kNr, kName}), (V{"1", "Eins"}));
   EXPECT_EQ(TextIn(page, kNr, RosterTop(2)), "3");
-  EXPECT_EQ(TextIn(page, kNr, RosterTop(3)), "12");
-  EXPECT_EQ(TextIn(page, kName, RosterTop(3)), "Zwölf");
+  EXPECT_EQ(TextsIn(page, RosterTop(3), {kNr, kName}), (V{"12", "Zwölf"}));
   for (int row = 4; row <= 16; ++row) EXPECT_EQ(TextIn(page, kName, RosterTop(row)), " ") << row;
   EXPECT_EQ(TextAt(page, kNr, RosterTop(17)), nullptr);
 
@@ -78,20 +78,12 @@ TEST(TeamSheet, PrintSettingsHideStatisticsButNeverTheValue) {
   p.m_nPass = 2;
   p.m_nSSP = 7;
   SheetPage page = Sheet(team, {.skipZeroValues = true, .skipValues = false});
-  EXPECT_EQ(TextIn(page, kPass, RosterTop(1)), "2");
-  EXPECT_EQ(TextIn(page, kTD, RosterTop(1)), "");
-  EXPECT_EQ(TextIn(page, kSSP, RosterTop(1)), "7");
-  EXPECT_EQ(TextIn(page, kWert, RosterTop(1)), "50000");
-
+  EXPECT_EQ(TextsIn(page, RosterTop(1), {kPass, kTD, kSSP, kWert}), (V{"2", "", "7", "50000"}));
   page = Sheet(team, {.skipZeroValues = false, .skipValues = false});
   EXPECT_EQ(TextIn(page, kTD, RosterTop(1)), "0");
-
   for (bool skipZero : {false, true}) {
     page = Sheet(team, {.skipZeroValues = skipZero, .skipValues = true});
-    EXPECT_EQ(TextIn(page, kPass, RosterTop(1)), "");
-    EXPECT_EQ(TextIn(page, kTD, RosterTop(1)), "");
-    EXPECT_EQ(TextIn(page, kSSP, RosterTop(1)), "");
-    EXPECT_EQ(TextIn(page, kWert, RosterTop(1)), "50000");
+    EXPECT_EQ(TextsIn(page, RosterTop(1), {kPass, kTD, kSSP, kWert}), (V{"", "", "", "50000"}));
   }
   // The headings stay whatever the settings.
   EXPECT_EQ(TextIn(page, kPass, RosterTop(0)), "Pass\n1");
@@ -121,18 +113,13 @@ TEST(TeamSheet, RemainingRerollsDoublePriceFirst) {
   team.m_nMarkenPreis2 = 120000;
   team.m_nMarkenAbzug = 3;
   SheetPage page = Sheet(team);
-  EXPECT_EQ(TextIn(page, kC, LowerTop(0)), "Trainingsmarken (x1)");
-  EXPECT_EQ(TextIn(page, kD, LowerTop(0)), "2");
-  EXPECT_EQ(TextIn(page, kE, LowerTop(0)), "60.000");
-  EXPECT_EQ(TextIn(page, kF, LowerTop(0)), "120.000");
-  EXPECT_EQ(TextIn(page, kD, LowerTop(1)), "0");
-  EXPECT_EQ(TextIn(page, kF, LowerTop(1)), "0");
+  EXPECT_EQ(TextsIn(page, LowerTop(0), {kC, kD, kE, kF}), (V{"Trainingsmarken (x1)", "2", "60.000", "120.000"}));
+  EXPECT_EQ(TextsIn(page, LowerTop(1), {kD, kF}), (V{"0", "0"}));
 
   team.m_nMarkenAbzug = 1;
   page = Sheet(team);
   EXPECT_EQ(TextIn(page, kD, LowerTop(0)), "3");
-  EXPECT_EQ(TextIn(page, kD, LowerTop(1)), "1");
-  EXPECT_EQ(TextIn(page, kF, LowerTop(1)), "120.000");
+  EXPECT_EQ(TextsIn(page, LowerTop(1), {kD, kF}), (V{"1", "120.000"}));
 
   team.m_nMarkenAbzug = 0;
   const RemainingRerolls left = ComputeRemainingRerolls(team);
@@ -158,30 +145,16 @@ TEST(TeamSheet, LowerBlockFiguresAndStaff) {
   team.AddGame("Zwerge", "2:1", "", "", 1000, 0, 1, 1, 1, kFanRises, "01.01.07");
   AddPlayer(team, 1, "Eins").m_nWert = 1000000;
   SheetPage page = Sheet(team);
-  EXPECT_EQ(TextIn(page, kA, LowerTop(0)), "TEAM");
-  EXPECT_EQ(TextIn(page, kB, LowerTop(0)), "Grünhaut Gröhler");
-  EXPECT_EQ(TextIn(page, kB, LowerTop(2)), "ORKS");
-  EXPECT_EQ(TextIn(page, kD, LowerTop(2)), "4");  // fan factor 3 and one rise
-  EXPECT_EQ(TextIn(page, kF, LowerTop(2)), "40.000");
-  EXPECT_EQ(TextIn(page, kD, LowerTop(3)), "1");
-  EXPECT_EQ(TextIn(page, kE, LowerTop(3)), "10.000");
-  EXPECT_EQ(TextIn(page, kD, LowerTop(4)), "2");
-  EXPECT_EQ(TextIn(page, kF, LowerTop(4)), "20.000");
-  EXPECT_EQ(TextIn(page, kB, LowerTop(4)), "1.234.000");
-  EXPECT_EQ(TextIn(page, kB, LowerTop(5)), "Ugluk");
+  EXPECT_EQ(TextsIn(page, LowerTop(0), {kA, kB}), (V{"TEAM", "Grünhaut Gröhler"}));
+  EXPECT_EQ(TextsIn(page, LowerTop(2), {kB, kD, kF}), (V{"ORKS", "4", "40.000"}));  // fan factor 3 and one rise
+  EXPECT_EQ(TextsIn(page, LowerTop(4), {kB, kD, kF}), (V{"1.234.000", "2", "20.000"}));
   // 1000000 + 10000 + 20000 + 40000 = 1070000: current, not the stale file figures.
-  EXPECT_EQ(TextIn(page, kB, LowerTop(3)), "107");
-  EXPECT_EQ(TextIn(page, 2460, -1926), "1.070.000");
-  EXPECT_EQ(TextIn(page, kC, -1926), "GESAMTWERT DES TEAMS");
+  EXPECT_EQ(TextsIn(page, LowerTop(3), {kB, kD, kE}), (V{"107", "1", "10.000"}));
+  EXPECT_EQ(TextsIn(page, -1926, {kC, 2460}), (V{"GESAMTWERT DES TEAMS", "1.070.000"}));
   // No medic, no wizard.
-  EXPECT_EQ(TextIn(page, kA, LowerTop(6)), "");
-  EXPECT_EQ(TextIn(page, kB, LowerTop(6)), "");
-  EXPECT_EQ(TextIn(page, kC, LowerTop(5)), "Sanitäter");
-  EXPECT_EQ(TextIn(page, kD, LowerTop(5)), "0");
-  EXPECT_EQ(TextIn(page, kE, LowerTop(5)), "50.000");
-  EXPECT_EQ(TextIn(page, kF, LowerTop(5)), "0");
+  EXPECT_EQ(TextsIn(page, LowerTop(5), {kB, kC, kD, kE, kF}), (V{"Ugluk", "Sanitäter", "0", "50.000", "0"}));
+  EXPECT_EQ(TextsIn(page, LowerTop(6), {kA, kB, kF}), (V{"", "", "0"}));
   EXPECT_EQ(TextIn(page, kA, LowerTop(7)), "");
-  EXPECT_EQ(TextIn(page, kF, LowerTop(6)), "0");
 
   team.m_bSani = 1;
   team.m_strSani = "Doc";
@@ -190,13 +163,9 @@ TEST(TeamSheet, LowerBlockFiguresAndStaff) {
   team.m_nRasse = kEigeneRasse;
   team.m_strRassenName = "Sumpfgnome";
   page = Sheet(team);
-  EXPECT_EQ(TextIn(page, kA, LowerTop(6)), "Sanitäter");
-  EXPECT_EQ(TextIn(page, kB, LowerTop(6)), "Doc");
-  EXPECT_EQ(TextIn(page, kD, LowerTop(5)), "1");
-  EXPECT_EQ(TextIn(page, kF, LowerTop(5)), "50.000");
-  EXPECT_EQ(TextIn(page, kA, LowerTop(7)), "Zauberer");
-  EXPECT_EQ(TextIn(page, kB, LowerTop(7)), "Grimbart");
-  EXPECT_EQ(TextIn(page, kF, LowerTop(6)), "150.000");
+  EXPECT_EQ(TextsIn(page, LowerTop(5), {kD, kF}), (V{"1", "50.000"}));
+  EXPECT_EQ(TextsIn(page, LowerTop(6), {kA, kB, kF}), (V{"Sanitäter", "Doc", "150.000"}));
+  EXPECT_EQ(TextsIn(page, LowerTop(7), {kA, kB}), (V{"Zauberer", "Grimbart"}));
   EXPECT_EQ(TextIn(page, kB, LowerTop(2)), "Sumpfgnome");  // the own race as the coach wrote it
   EXPECT_EQ(TextIn(page, 2460, -1926), "1.270.000");
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "create/StarOffer.h"
 #include "create/TeamBudget.h"
 #include "model/Team.h"
 
@@ -98,16 +99,7 @@ TEST(TeamBuilder, MenschenTeamWithStaffAndStar) {
   b.m_CoTrainer = 2;
   b.m_Cheerleader = 2;
   b.m_Sani = true;
-  CKRSpieler griff;
-  griff.m_strName = "Griff Oberwald";
-  griff.m_nBW = 8;
-  griff.m_nST = 4;
-  griff.m_nGE = 4;
-  griff.m_nRW = 8;
-  griff.m_nWert = 180000;
-  griff.m_strFertigkeiten = "Ausw,Blk,Spring,Sprinten,Sp.sich";
-  griff.m_nPositionCode = 214;
-  SetStarSlot(b, 2, griff);
+  SetStarSlot(b, 2, StarRecordForCreation(8, "Griff Oberwald", 1000000));  // as the selection hands him over
   RecomputeTeamBudget(b);
   ASSERT_EQ(b.m_Restgold, 0);
   ASSERT_EQ(CheckTeamCreation(b), std::nullopt);
@@ -129,7 +121,7 @@ TEST(TeamBuilder, MenschenTeamWithStaffAndStar) {
   EXPECT_EQ(star.m_strPosition, "Starplayer");
   EXPECT_EQ(star.m_nNummer, 13);
   EXPECT_EQ(star.m_nID, 112);
-  EXPECT_EQ(star.m_strFertigkeiten, "Ausw,Blk,Spring,Sprinten,Sp.sich");
+  EXPECT_EQ(star.m_strFertigkeiten, "Ausw,Blk,Sp.sich,Spring,Sprinten");
 
   ASSERT_EQ(team->m_Einnahmen.size(), 1u);
   EXPECT_EQ(team->m_Einnahmen[0]->m_strText, "Startkapital");

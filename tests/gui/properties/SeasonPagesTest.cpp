@@ -39,31 +39,23 @@ constexpr int kLoeschen = 0;  // first button of the deletion box
 constexpr int kJa = 0;
 constexpr int kNein = 1;
 
-class SeasonPagesTest : public test::ProgramTest {
+class SeasonPagesTest : public test::SheetTest {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
+    SheetTest::SetUp();
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland"};
     auto team = test::MakeSampleTeam();
     team->AddEinnahme("Sponsor", 500000);  // a treasury of 440000
-    m_doc = test::DocumentWith(std::move(team));
-    ASSERT_TRUE(m_doc);
-    m_sheet = test::WiredSheet(m_doc.get());
+    OpenSheet(std::move(team));
     m_sheet->resize(800, 500);
     m_sheet->show();
   }
   void TearDown() override {
     SetChooseLogoFunction(nullptr);
-    m_sheet.reset();
-    m_doc.reset();
-    ProgramTest::TearDown();
+    SheetTest::TearDown();
   }
-  CKRTeam& Team() { return m_doc->Team(); }
   void Click(RecordListPage* page, const char* button) { Child<QPushButton>(page, button)->click(); }
   int Rows(RecordListPage* page) { return page->List()->model()->rowCount(); }
-
-  std::unique_ptr<KrashballDoc> m_doc;
-  std::unique_ptr<CMyPropertySheet> m_sheet;
 };
 
 // Hiring a wizard asks the name first, books the expense and shows the wizard on the staff

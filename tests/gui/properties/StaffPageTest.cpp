@@ -33,27 +33,16 @@ using test::WhenModal;
 constexpr int kJa = 0;
 constexpr int kNein = 1;
 
-class StaffPageTest : public test::ProgramTest {
+class StaffPageTest : public test::SheetTest {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
+    SheetTest::SetUp();
     m_app->m_Settings.m_bFragen = 1;
   }
-  void TearDown() override {
-    m_sheet.reset();
-    m_doc.reset();
-    ProgramTest::TearDown();
-  }
-
-  // The team in a document and a sheet, wired as the team view wires them.
   void Open(std::unique_ptr<CKRTeam> team) {
-    m_doc = test::DocumentWith(std::move(team));
-    ASSERT_TRUE(m_doc);
-    m_sheet = test::WiredSheet(m_doc.get());
+    OpenSheet(std::move(team));
     m_page = m_sheet->StaffPage();
   }
-
-  CKRTeam& Team() { return m_doc->Team(); }
   template <typename W>
   W* Find(const char* name) {
     return Child<W>(m_page, QString::fromLatin1(name));
@@ -72,8 +61,6 @@ class StaffPageTest : public test::ProgramTest {
   }
   int EventRows() { return m_sheet->MiscPage()->List()->model()->rowCount(); }
 
-  std::unique_ptr<KrashballDoc> m_doc;
-  std::unique_ptr<CMyPropertySheet> m_sheet;
   CMyPropertyPage1* m_page = nullptr;
 };
 

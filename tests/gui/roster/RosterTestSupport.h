@@ -78,4 +78,23 @@ class ProgramTest : public TempFolderTest {
   MessageRecorder m_messages;
 };
 
+// A running program and a team's properties sheet, wired as the team window wires it.
+class SheetTest : public ProgramTest {
+ protected:
+  void TearDown() override {
+    m_sheet.reset();
+    m_doc.reset();
+    ProgramTest::TearDown();
+  }
+  void OpenSheet(std::unique_ptr<CKRTeam> team) {
+    m_doc = DocumentWith(std::move(team));
+    ASSERT_TRUE(m_doc);
+    m_sheet = WiredSheet(m_doc.get());
+  }
+  CKRTeam& Team() { return m_doc->Team(); }
+
+  std::unique_ptr<KrashballDoc> m_doc;
+  std::unique_ptr<CMyPropertySheet> m_sheet;
+};
+
 }  // namespace krv::test

@@ -26,6 +26,22 @@ class VolkAendernDlgTest : public test::ProgramTest {
     for (int c = 0; c < list->columnCount(); ++c) texts << list->topLevelItem(row)->text(c);
     return texts;
   }
+  // Lets the next race dialog choose the race as the coach does, checks whether its own-race
+  // field is open, types the own race's name (when given) and closes it.
+  static void ChooseInDialog(int race, bool ownRace, const QString& name = {}) {
+    test::WhenModal<CVolkAendernDlg>([=](CVolkAendernDlg* dialog) {
+      auto* races = Child<QComboBox>(dialog, "race");
+      races->setCurrentIndex(race);
+      emit races->activated(race);
+      auto* own = Child<QLineEdit>(dialog, "ownRace");
+      EXPECT_EQ(own->isEnabled(), ownRace);
+      if (!name.isEmpty()) {
+        own->setText(name);
+        emit own->textEdited(name);
+      }
+      Child<QPushButton>(dialog, "close")->click();
+    });
+  }
 };
 
 // Catches: inactive players listed, the type combo usable without a selection or keeping its
@@ -84,16 +100,7 @@ TEST_F(VolkAendernDlgTest, ViewTakesOverTheChosenRace) {
   EXPECT_EQ(team.m_nRasse, 10);
   EXPECT_FALSE(doc->IsModified());
 
-  test::WhenModal<CVolkAendernDlg>([](CVolkAendernDlg* dialog) {
-    auto* race = Child<QComboBox>(dialog, "race");
-    race->setCurrentIndex(15);
-    emit race->activated(15);
-    auto* own = Child<QLineEdit>(dialog, "ownRace");
-    EXPECT_TRUE(own->isEnabled());
-    own->setText("Moororks");
-    emit own->textEdited(own->text());
-    Child<QPushButton>(dialog, "close")->click();
-  });
+  ChooseInDialog(15, true, "Moororks");
   Child<QToolButton>(frame->View(), "raceButton")->click();
   EXPECT_EQ(team.m_nRasse, 15);
   EXPECT_EQ(team.m_strRassenName, "Moororks");
@@ -103,13 +110,7 @@ TEST_F(VolkAendernDlgTest, ViewTakesOverTheChosenRace) {
   EXPECT_FALSE(raceField->isReadOnly());
 
   // Back to a table race: the field shows the table's name and is closed again.
-  test::WhenModal<CVolkAendernDlg>([](CVolkAendernDlg* dialog) {
-    auto* race = Child<QComboBox>(dialog, "race");
-    race->setCurrentIndex(12);
-    emit race->activated(12);
-    EXPECT_FALSE(Child<QLineEdit>(dialog, "ownRace")->isEnabled());
-    Child<QPushButton>(dialog, "close")->click();
-  });
+  ChooseInDialog(12, false);
   Child<QToolButton>(frame->View(), "raceButton")->click();
   EXPECT_EQ(team.m_nRasse, 12);
   EXPECT_EQ(raceField->text(), "UNTOTE");

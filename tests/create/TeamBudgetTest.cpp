@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "model/Team.h"
+#include "support/OwnRaceTemplates.h"
 
 namespace krv {
 namespace {
+
+using test::DefineTemplate;
 
 const std::string kSeparator(74, '-');
 
@@ -36,15 +39,6 @@ CKRSpieler Star(const std::string& name, int32_t value, int32_t code) {
   s.m_nWert = value;
   s.m_nPositionCode = code;
   return s;
-}
-
-// An own-race team whose first four templates are defined, as the own-race dialog leaves it.
-void DefineTemplate(CKRTeam& team, int k, const std::string& name, int32_t cost) {
-  SEigenePosition& p = team.m_Positionen[k];
-  p.m_strName = name;
-  p.m_strNameCopy = name;
-  p.m_nCost = cost;
-  p.m_nPositionCode = kFirstEigenePositionCode + k;
 }
 
 TEST(TeamBudget, MenschenWorkedExample) {

@@ -7,9 +7,12 @@
 #include "create/StarOffer.h"
 #include "create/TeamBudget.h"
 #include "model/Team.h"
+#include "support/OwnRaceTemplates.h"
 
 namespace krv {
 namespace {
+
+using test::DefineTemplate;
 
 // A team as the document has it before the creation dialog: identities from 100.
 std::unique_ptr<CKRTeam> FreshTeam(int32_t race) {
@@ -24,19 +27,6 @@ TeamBudget BudgetFor(const CKRTeam& team) {
   b.m_TheTeam = &team;
   OpenTeamBudget(b);
   return b;
-}
-
-void DefineTemplate(CKRTeam& team, int k, const std::string& name, int32_t bw, int32_t st, int32_t ge, int32_t rw,
-                    int32_t cost, const std::string& skills) {
-  SEigenePosition& p = team.m_Positionen[k];
-  p.m_strName = p.m_strNameCopy = name;
-  p.m_nBW = bw;
-  p.m_nST = st;
-  p.m_nGE = ge;
-  p.m_nRW = rw;
-  p.m_nCost = cost;
-  p.m_strSkills = skills;
-  p.m_nPositionCode = kFirstEigenePositionCode + k;
 }
 
 TEST(TeamBuilder, PrepareNewTeam) {
@@ -54,10 +44,10 @@ TEST(TeamBuilder, OwnRaceExample) {
   // own counts, shirt numbers 1 to 3 over all rows, identities 100 to 102, everything
   // else from the templates. Numbering per row or taking roster values would show here.
   auto team = FreshTeam(15);
-  DefineTemplate(*team, 0, "Sumpfläufer", 7, 3, 3, 7, 70000, "Ausw");
-  DefineTemplate(*team, 1, "Fänger", 6, 3, 3, 8, 100000, "");
-  DefineTemplate(*team, 2, "Werfer", 6, 3, 3, 8, 100000, "Pass");
-  DefineTemplate(*team, 3, "Superheld", 6, 4, 3, 9, 120000, "Blk,KnBr");
+  DefineTemplate(*team, 0, "Sumpfläufer", 70000, 7, 3, 3, 7, "Ausw");
+  DefineTemplate(*team, 1, "Fänger", 100000);
+  DefineTemplate(*team, 2, "Werfer", 100000, 6, 3, 3, 8, "Pass");
+  DefineTemplate(*team, 3, "Superheld", 120000, 6, 4, 3, 9, "Blk,KnBr");
   TeamBudget b = BudgetFor(*team);
   b.m_Anzahl = {2, 0, 0, 1, 0, 0};
   b.m_TeamName = "Eigenbrötler";

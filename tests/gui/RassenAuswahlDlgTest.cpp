@@ -12,6 +12,7 @@
 #include "gui/CreationDialogDriver.h"
 #include "model/Team.h"
 #include "support/MessageRecorder.h"
+#include "support/OwnRaceTemplates.h"
 
 namespace krv {
 namespace {
@@ -144,11 +145,7 @@ TEST(RassenAuswahlDlg, OwnRaceRunsOwnRaceDialog) {
 
   // The four required positions designed (as the builder leaves them): the own-race dialog
   // takes them over and the race selection closes with the own race.
-  for (int k = 0; k < 4; ++k) {
-    s.team.m_Positionen[k].m_strName = "Position";
-    s.team.m_Positionen[k].m_nCost = 50000;
-    s.team.m_Positionen[k].m_nPositionCode = kFirstEigenePositionCode + k;
-  }
+  for (int k = 0; k < 4; ++k) test::DefineTemplate(s.team, k, "Position", 50000);
   test::WhenModal<CEigenesTeamDlg>(
       [](CEigenesTeamDlg* ownRace) { Child<QPushButton>(ownRace, QStringLiteral("uebernehmen"))->click(); });
   s.Uebernehmen()->click();

@@ -23,11 +23,13 @@
 #include "gui/CreationDialogDriver.h"
 #include "model/Team.h"
 #include "support/MessageRecorder.h"
+#include "support/OwnRaceTemplates.h"
 
 namespace krv {
 namespace {
 
 using test::Child;
+using test::DefineTemplate;
 
 const QString kSeparator(74, QLatin1Char('-'));
 
@@ -72,20 +74,6 @@ class Creation {
   CKRTeam team;
   CTeamErstellenDlg dialog;
 };
-
-// An own-race team as the own-race dialog leaves it: templates 0 to 3 defined.
-void DefineTemplate(CKRTeam& team, int k, const std::string& name, int32_t cost) {
-  SEigenePosition& p = team.m_Positionen[k];
-  p.m_strName = name;
-  p.m_strNameCopy = name;
-  p.m_strSkills = "";
-  p.m_nBW = 6;
-  p.m_nST = 3;
-  p.m_nGE = 3;
-  p.m_nRW = 8;
-  p.m_nCost = cost;
-  p.m_nPositionCode = kFirstEigenePositionCode + k;
-}
 
 // The 1,000,000 Menschen team spent to the last gold piece, entered through the controls:
 // 11 Feldspieler, 2 Werfer, 2 Blitzer, 1 re-roll, fan factor 3, 5 cheerleaders. A control

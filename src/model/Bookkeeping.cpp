@@ -35,6 +35,14 @@ int32_t LedgerThousands(const RecordList<T>& ledger) {
   return Saturate(sum / kLedgerDivisor);  // each ledger is cut to thousands on its own
 }
 
+// Leading and trailing blanks (spaces, tabs, line breaks) go; blanks inside stay.
+void TrimBlanks(std::string& text) {
+  constexpr const char* kBlanks = " \t\r\n";
+  const size_t last = text.find_last_not_of(kBlanks);
+  text.erase(last == std::string::npos ? 0 : last + 1);
+  text.erase(0, text.find_first_not_of(kBlanks));
+}
+
 }  // namespace
 
 void CKRTeam::SetTeamModified(const TeamChange& change) {
@@ -49,17 +57,24 @@ void CKRTeam::Recalculate(const TeamChange& change) {
   m_nAusgabenK = LedgerThousands(m_Ausgaben);
   m_nEinnahmenK = LedgerThousands(m_Einnahmen);
 
+  // The matches' running numbers and the tidied skill texts are set here with the figures,
+  // so that the lists only show the team and never change it.
   int64_t adjustment = 0;
+  int32_t number = 1;
   for (const auto& g : m_Games) {
     if (!g) continue;
+    g->m_nNummer = number++;
     if (g->m_nFanFaktor == kFanRises) ++adjustment;
     else if (g->m_nFanFaktor == kFanFalls) --adjustment;
   }
   m_nFanFactorAdjustment = Saturate(adjustment);
 
   int64_t starPoints = 0;  // of every player the team ever had
-  for (const auto& s : m_Spieler)
-    if (s) starPoints += s->m_nSSP;
+  for (const auto& s : m_Spieler) {
+    if (!s) continue;
+    starPoints += s->m_nSSP;
+    TrimBlanks(s->m_strFertigkeiten);
+  }
   m_nSSPGesamt = Saturate(starPoints);
 
   m_strGold = std::to_string((int64_t{m_nEinnahmenK} - m_nAusgabenK) * kLedgerDivisor);

@@ -46,10 +46,4 @@ std::string MatchCellText(const CKRGames& game, int32_t number, int column) {
   }
 }
 
-void NumberMatches(CKRTeam& team) {
-  int32_t number = 1;
-  for (const auto& game : team.m_Games)
-    if (game) game->m_nNummer = number++;
-}
-
 }  // namespace krv

@@ -39,7 +39,4 @@ std::string FanChangeWord(int32_t change);
 // The text of one cell; `number` is the running number of the match (1 for the first).
 std::string MatchCellText(const CKRGames& game, int32_t number, int column);
 
-// Gives every match its running number 1..n in list order (empty entries are skipped).
-void NumberMatches(CKRTeam& team);
-
 }  // namespace krv

@@ -11,7 +11,6 @@ namespace krv {
 namespace {
 
 constexpr int32_t kUntote = 12;
-constexpr const char* kBlanks = " \t\r\n";
 
 std::string Number2(int32_t value) { return Format("%2ld", static_cast<long>(value)); }
 std::string Number3(int32_t value) { return Format("%3ld", static_cast<long>(value)); }
@@ -68,26 +67,6 @@ std::string PlayerCellText(const CKRSpieler& player, int column) {
     case kPlayerID: return Format("%ld", static_cast<long>(player.m_nID));
     default: return {};
   }
-}
-
-std::string TrimBlanks(const std::string& text) {
-  const size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string::npos) return {};
-  const size_t last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
-}
-
-bool TrimSkillTexts(CKRTeam& team) {
-  bool changed = false;
-  for (const auto& player : team.m_Spieler) {
-    if (!player) continue;
-    std::string& skills = player->m_strFertigkeiten;
-    std::string trimmed = TrimBlanks(skills);
-    if (trimmed.size() == skills.size()) continue;
-    skills = std::move(trimmed);
-    changed = true;
-  }
-  return changed;
 }
 
 std::vector<size_t> OrderByNumber(const std::vector<int32_t>& numbers) {

@@ -47,13 +47,6 @@ std::string PlayerInjuryText(const CKRSpieler& player);
 // The text of one cell of the player's row.
 std::string PlayerCellText(const CKRSpieler& player, int column);
 
-// The text without leading and trailing blanks (spaces, tabs, line breaks).
-std::string TrimBlanks(const std::string& text);
-
-// Filling the list tidies the players' skill texts: leading and trailing blanks go.
-// Returns whether a text changed.
-bool TrimSkillTexts(CKRTeam& team);
-
 // Row order sorted by "Nr." ascending; players with equal numbers keep their list order.
 // `numbers[i]` is the number of the player in row i of list order.
 std::vector<size_t> OrderByNumber(const std::vector<int32_t>& numbers);

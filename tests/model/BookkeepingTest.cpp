@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 #include "model/Team.h"
 
@@ -130,24 +131,35 @@ TEST(Bookkeeping, NoOverflow) {
   EXPECT_GT(team.m_nTeamwert, 0);
 }
 
-// Recalculate derives everything a window shows from the records.
+// Recalculate derives everything a window shows from the records, including the matches'
+// running numbers (empty entries of a damaged list skipped) and the skill texts without
+// leading and trailing blanks, so that showing a list never has to change the team.
 TEST(Bookkeeping, RecalculateDerivedFigures) {
   CKRTeam team;
   team.m_nFanFaktor = 2;
   AddPlayer(team, 50000, 6);
   AddPlayer(team, 50000, 5, kStatusVerkauft);  // counts for the SSP total of all players
-  team.AddSpieler(2, "Star", "Starplayer", 6, 3, 3, 8, 100000, "", 101, 205);
-  for (int change : {kFanRises, kFanRises, kFanFalls, kFanNone})
+  team.AddSpieler(2, "Star", "Starplayer", 6, 3, 3, 8, 100000, " \tBlk, Tackle \r\n", 101, 205);
+  team.m_Spieler.push_back(nullptr);
+  team.AddSpieler(3, "Leer", "Linie", 6, 3, 3, 8, 50000, "   ", 102, 0);
+  for (int change : {kFanRises, kFanRises, kFanFalls, kFanNone}) {
     team.AddGame("X", "1:0", "", "", 0, 0, 0, 1, 0, change, "");
-  team.m_Games.push_back(nullptr);
+    if (change == kFanRises) team.m_Games.push_back(nullptr);
+  }
   team.Recalculate();
+  EXPECT_EQ(team.m_Spieler[2]->m_strFertigkeiten, "Blk, Tackle");
+  EXPECT_EQ(team.m_Spieler[4]->m_strFertigkeiten, "");
+  std::vector<int32_t> numbers;
+  for (const auto& game : team.m_Games)
+    if (game) numbers.push_back(game->m_nNummer);
+  EXPECT_EQ(numbers, (std::vector<int32_t>{1, 2, 3, 4}));
   EXPECT_EQ(team.m_nFanFactorAdjustment, 1);
   EXPECT_EQ(team.FanFactorInForce(), 3);
   EXPECT_EQ(team.m_nSSPGesamt, 11);
-  EXPECT_EQ(team.m_nAnzahlSpieler, 1);
+  EXPECT_EQ(team.m_nAnzahlSpieler, 2);
   EXPECT_EQ(team.m_nAnzahlStars, 1);
-  EXPECT_EQ(team.m_nGesamtwert, 150000 + 30000);
-  EXPECT_EQ(team.m_nTeamwert, 18 + 1);
+  EXPECT_EQ(team.m_nGesamtwert, 200000 + 30000);
+  EXPECT_EQ(team.m_nTeamwert, 23 + 1);
 }
 
 }  // namespace

@@ -26,16 +26,5 @@ TEST(MatchRows, FanWords) {
   EXPECT_EQ(FanChangeWord(-1), "Nein");
 }
 
-// The running numbers skip empty entries of a damaged list.
-TEST(MatchRows, NumberMatches) {
-  CKRTeam team;
-  team.AddGame("A", "1:0", "", "", 0, 0, 0, 1, 17, 0, "xx.xx.xx");
-  team.m_Games.push_back(nullptr);
-  team.AddGame("B", "0:0", "", "", 0, 0, 0, 0, 3, 0, "xx.xx.xx");
-  NumberMatches(team);
-  EXPECT_EQ(team.m_Games[0]->m_nNummer, 1);
-  EXPECT_EQ(team.m_Games[2]->m_nNummer, 2);
-}
-
 }  // namespace
 }  // namespace krv

@@ -19,22 +19,6 @@ TEST(PlayerRows, WideNumbersAreNotCut) {
   EXPECT_EQ(PlayerCellText(p, -1), "");
 }
 
-// The list tidies the skill texts it shows, says whether it changed any, and steps over
-// empty entries from a file; blanks inside a text stay.
-TEST(PlayerRows, SkillTextsAreTrimmed) {
-  EXPECT_EQ(TrimBlanks("  Blk,Tackle \t"), "Blk,Tackle");
-  EXPECT_EQ(TrimBlanks("   "), "");
-  EXPECT_EQ(TrimBlanks("Blk, Tackle"), "Blk, Tackle");
-
-  CKRTeam team;
-  team.AddSpieler(1, "A", "Linie", 5, 3, 3, 8, 50000, " Blk ", 100, 25);
-  team.AddSpieler(2, "B", "Linie", 5, 3, 3, 8, 50000, "Blk", 101, 25);
-  team.m_Spieler.push_back(nullptr);
-  EXPECT_TRUE(TrimSkillTexts(team));
-  EXPECT_EQ(team.m_Spieler[0]->m_strFertigkeiten, "Blk");
-  EXPECT_FALSE(TrimSkillTexts(team));
-}
-
 // "Nach Nr. sortieren": ascending, equal numbers in list order; the zombie button only for
 // race 12.
 TEST(PlayerRows, OrderByNumberAndZombieButton) {

@@ -10,8 +10,4 @@ QString MatchesModel::CellText(int row, int column) const {
   return game ? QString::fromStdString(MatchCellText(*game, row + 1, column)) : QString();
 }
 
-void MatchesModel::RowsTaken(Update) {
-  if (Team()) NumberMatches(*Team());
-}
-
 }  // namespace krv

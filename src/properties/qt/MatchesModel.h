@@ -13,8 +13,6 @@ class MatchesModel : public RecordListModel<CKRGames> {
  protected:
   const RecordList<CKRGames>& Records(const CKRTeam& team) const override { return team.m_Games; }
   QString CellText(int row, int column) const override;
-  // A filled list numbers the team's matches again.
-  void RowsTaken(Update update) override;
 };
 
 }  // namespace krv

@@ -34,7 +34,6 @@ QVariant PlayersModel::ExtraData(int row, int, int role) const {
 
 void PlayersModel::RowsTaken(Update) {
   m_order.clear();  // a filled list shows the players in list order
-  if (Team()) TrimSkillTexts(*Team());
 }
 
 void PlayersModel::SortByNumber() {

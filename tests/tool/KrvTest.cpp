@@ -30,14 +30,22 @@ class Krv : public test::KrvToolTest {
   }
 };
 
-// Catches a command missing from the help (they register themselves), an unknown command
-// taken for a file, and a version other than the program's.
+// Catches a command missing from the help (they register themselves), a command whose own
+// help the main help points to but that has none, an unknown command taken for a file, and
+// a version other than the program's.
 TEST_F(Krv, HelpListsCommands) {
   const Result r = Run({"--help"});
   EXPECT_EQ(r.status, 0);
   for (const char* line : {"\n  json DATEI         gibt", "\n  resave EIN AUS     liest", "\n  neu OPTIONEN DATEI legt",
                            "\n                     Version 4 nach AUS\n"})
     EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+  for (const std::string command : {"neu", "pdf", "kaufen", "zombie", "spieler", "entfernen", "spiel", "ausgabe",
+                                    "einnahme", "ereignis", "loeschen"}) {
+    EXPECT_NE(r.out.find("(krv " + command + " --help)"), std::string::npos) << command;
+    const Result own = Run({command, "--help"});
+    EXPECT_EQ(own.status, 0) << command;
+    EXPECT_NE(own.out.find("Aufruf: krv " + command), std::string::npos) << command;
+  }
   const Result version = Run({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, std::string("krv ") + kProgramVersion + "\n");

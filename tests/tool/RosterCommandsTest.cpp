@@ -183,16 +183,5 @@ TEST_F(KrvRoster, Entfernen) {
   Refused(file, {"entfernen", file, "--id", "102", "--grund", "verkauft", "--text", "x"}, 2);
 }
 
-// Catches a command missing from the help.
-TEST_F(KrvRoster, Help) {
-  const Result r = Run({"--help"});
-  for (const char* command : {"kaufen", "zombie", "spieler", "entfernen"}) {
-    EXPECT_TRUE(Has(r.out, command));
-    const Result own = Run({command, "--help"});
-    EXPECT_EQ(own.status, 0);
-    EXPECT_TRUE(Has(own.out, std::string("Aufruf: krv ") + command));
-  }
-}
-
 }  // namespace
 }  // namespace krv

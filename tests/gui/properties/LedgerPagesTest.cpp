@@ -108,6 +108,7 @@ TEST_F(LedgerPagesTest, Enabling) {
     test::ClickRow(page->List(), -1);
     EXPECT_EQ(test::EnabledButtons(page), "neu");
     page->ContextMenu();
+    EXPECT_TRUE(page->CommandAction(PageCommand::New)->isEnabled());
     EXPECT_FALSE(page->CommandAction(PageCommand::Delete)->isEnabled());
   }
 }

@@ -53,11 +53,12 @@ package: build
 	cmake --build $(BUILD) --target package
 
 # Every benchmark: the team file (load, save, recalculate), the team window and the printout
-# (both offscreen).
+# (both offscreen), and the start-up time on a virtual X screen.
 bench: build
 	$(BUILD)/teamfile_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/teamwindow_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/printout_bench
+	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bench/startup_time.sh $(BUILD)/krashball
 
 # Every fuzz target in turn, FUZZ_SECONDS each (default 60); new inputs go to build-fuzz/corpus-*,
 # crash inputs to the current folder (add them to fuzz/corpus/<target> with their fix).

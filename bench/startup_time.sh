@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time of the program: from starting the process until its main window is on the
-# (virtual) screen. Run under Xvfb: xvfb-run -a bench/startup_time.sh build/krashball [runs]
+# (virtual) screen. Run under Xvfb, kept from resetting when a run's program ends (else the
+# next run can find no server):
+#   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bench/startup_time.sh build/krashball [runs]
 set -euo pipefail
 program=$1
 runs=${2:-10}

@@ -8,6 +8,7 @@
 #include "model/Team.h"
 #include "rules/SortText.h"
 #include "support/FakeTeamHost.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -287,11 +288,8 @@ TEST(PlayerBuilder, KaufenChecks) {
   // The creation slot's record.
   PlayerBuilder slot = Star(7, 3, 4, 8, {"Fangsicher", "Blocken"});
   ASSERT_TRUE(PlayerBuilderKaufen(slot, kCapital).m_bAccepted);
-  const CKRSpieler record = BuiltStarRecord(slot);
-  EXPECT_EQ(record.m_nGE, 4);
-  EXPECT_EQ(record.m_nWert, slot.m_nValue);
-  EXPECT_EQ(record.m_strFertigkeiten, "Blk,Fangs");
-  EXPECT_EQ(record.m_nPositionCode, 222);
+  EXPECT_EQ(test::PlayerLine(BuiltStarRecord(slot)),
+            "0 Gork (Starplayer) 7/3/4/8 " + std::to_string(slot.m_nValue) + " [Blk,Fangs] #0 222");
 }
 
 // With a team the builder buys the player itself: expense kind 18 with the name, the next
@@ -323,14 +321,7 @@ TEST(PlayerBuilder, PurchaseIntoTeam) {
   EXPECT_EQ(team.m_Ausgaben[0]->m_nBetrag, 72500);
   EXPECT_EQ(team.m_Ausgaben[0]->m_nArt, 18);
   ASSERT_EQ(team.m_Spieler.size(), 4u);
-  const CKRSpieler& p = *team.m_Spieler[3];
-  EXPECT_EQ(p.m_nNummer, 2);
-  EXPECT_EQ(p.m_strPosition, "Starplayer");
-  EXPECT_EQ(p.m_nST, 4);
-  EXPECT_EQ(p.m_nWert, 72500);
-  EXPECT_EQ(p.m_strFertigkeiten, "Blk,Brut");
-  EXPECT_EQ(p.m_nID, 105);
-  EXPECT_EQ(p.m_nPositionCode, 222);
+  EXPECT_EQ(test::PlayerLine(*team.m_Spieler[3]), "2 Grom (Starplayer) 8/4/4/9 72500 [Blk,Brut] #105 222");
   EXPECT_EQ(team.m_nNaechsteID, 106);
   EXPECT_EQ(host.Count("modified"), 1u);
   EXPECT_EQ(team.m_strGold, "128000");  // 200 - 72 thousands (the ledger counts in thousands)

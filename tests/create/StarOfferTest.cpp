@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Team.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -171,11 +172,7 @@ TEST(StarOffer, RecordsAndLookups) {
 
   const std::optional<CKRSpieler> bomba = TakeStarOffer("Bomba Sabbarotz");
   ASSERT_TRUE(bomba);
-  EXPECT_EQ(bomba->m_strPosition, "");
-  EXPECT_EQ(bomba->m_nST, 2);
-  EXPECT_EQ(bomba->m_nWert, 80000);
-  EXPECT_EQ(bomba->m_strFertigkeiten, "<Bombenleger>,Ausw,Ziels");
-  EXPECT_EQ(bomba->m_nPositionCode, 201);
+  EXPECT_EQ(test::PlayerLine(*bomba), "0 Bomba Sabbarotz () 6/2/3/7 80000 [<Bombenleger>,Ausw,Ziels] #0 201");
 
   EXPECT_EQ(StarplayerRecord(g_Starplayer[0]).m_strFertigkeiten, "<Morgenstern>");
   EXPECT_EQ(StarplayerRecord(g_Starplayer[28]).m_nPositionCode, 305);

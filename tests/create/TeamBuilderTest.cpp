@@ -8,6 +8,7 @@
 #include "create/TeamBudget.h"
 #include "model/Team.h"
 #include "support/OwnRaceTemplates.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -107,11 +108,8 @@ TEST(TeamBuilder, MenschenTeamWithStaffAndStar) {
   EXPECT_EQ(team->m_Spieler[9]->m_strName, "Fänger1");
   EXPECT_EQ(team->m_Spieler[9]->m_strFertigkeiten, "Fangs,Ausw");
   EXPECT_EQ(team->m_Spieler[11]->m_nNummer, 12);
-  const CKRSpieler& star = *team->m_Spieler[12];
-  EXPECT_EQ(star.m_strPosition, "Starplayer");
-  EXPECT_EQ(star.m_nNummer, 13);
-  EXPECT_EQ(star.m_nID, 112);
-  EXPECT_EQ(star.m_strFertigkeiten, "Ausw,Blk,Sp.sich,Spring,Sprinten");
+  EXPECT_EQ(test::PlayerLine(*team->m_Spieler[12]),
+            "13 Griff Oberwald (Starplayer) 8/4/4/8 180000 [Ausw,Blk,Sp.sich,Spring,Sprinten] #112 214");
 
   ASSERT_EQ(team->m_Einnahmen.size(), 1u);
   EXPECT_EQ(team->m_Einnahmen[0]->m_strText, "Startkapital");

@@ -15,8 +15,8 @@
 
 #include "gui/CreationDialogDriver.h"
 #include "model/Team.h"
-#include "rules/Skills.h"
 #include "support/MessageRecorder.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -72,11 +72,7 @@ TEST(StarplayerAuswahlDialog, ChooseStarPlayer) {
   EXPECT_TRUE(recorder.requests.empty());
   const std::optional<CKRSpieler> record = dialog.Result();
   ASSERT_TRUE(record);
-  EXPECT_EQ(record->m_strName, "Morg 'n' Thorg");
-  EXPECT_EQ(record->m_nRW, 10);
-  EXPECT_EQ(record->m_nWert, 190000);
-  EXPECT_EQ(record->m_strFertigkeiten, SkillTextToAbbreviations("Blocken, Knochenbrecher, Mitspieler werfen, Robust"));
-  EXPECT_EQ(record->m_nPositionCode, 216);
+  EXPECT_EQ(test::PlayerLine(*record), "0 Morg 'n' Thorg () 6/6/3/10 190000 [Blk,KnBr,Mit.werf,Robu] #0 216");
 
   // Cancelled after a click: no record.
   CStarplayerAuswahlDlg cancelled(kElfen, nullptr, 1000000);

@@ -19,6 +19,7 @@
 #include "model/Team.h"
 #include "support/FakeTeamHost.h"
 #include "support/MessageRecorder.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -94,10 +95,7 @@ TEST(StarplayerDialog, PointsValueAndKaufen) {
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   const std::optional<CKRSpieler> record = dialog.Result();
   ASSERT_TRUE(record);
-  EXPECT_EQ(record->m_strName, "Gork der Große");
-  EXPECT_EQ(record->m_nST, 6);
-  EXPECT_EQ(record->m_nWert, 190000);
-  EXPECT_EQ(record->m_strFertigkeiten, "Blk,Brut,Cap");
+  EXPECT_EQ(test::PlayerLine(*record), "0 Gork der Große (Starplayer) 8/6/4/10 190000 [Blk,Brut,Cap] #0 222");
 }
 
 // Characteristics typed outside their ranges are held at the border, and "Stacheln" pushes

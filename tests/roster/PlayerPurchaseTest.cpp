@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/FakeTeamHost.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -86,16 +87,10 @@ TEST(PlayerPurchase, BoughtPlayerAndCancelledName) {
 
   const PurchaseOutcome outcome = BuyPlayer(*team, {"Blitzer", std::nullopt, false});
   ASSERT_NE(outcome.m_pPlayer, nullptr);
-  const CKRSpieler& p = *outcome.m_pPlayer;
-  EXPECT_EQ(p.m_strName, "Blitzer");  // a cancelled name dialog names him after his position
-  EXPECT_EQ(p.m_strPosition, "Blitzer");
-  EXPECT_EQ(p.m_nNummer, 2);
-  EXPECT_EQ(p.m_nID, nextId);
+  // A cancelled name dialog names him after his position.
+  EXPECT_EQ(test::PlayerLine(*outcome.m_pPlayer),
+            "2 Blitzer (Blitzer) 6/3/3/9 80000 [Blk] #" + std::to_string(nextId) + " 28");
   EXPECT_EQ(team->m_nNaechsteID, nextId + 1);
-  EXPECT_EQ(p.m_nPositionCode, 28);
-  EXPECT_EQ((std::array{p.m_nBW, p.m_nST, p.m_nGE, p.m_nRW}), (std::array{6, 3, 3, 9}));
-  EXPECT_EQ(p.m_strFertigkeiten, "Blk");
-  EXPECT_EQ(p.m_nWert, 80000);
   EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Blitzer als Blitzer.");
   EXPECT_EQ(host.Count("modified"), 1u);
   EXPECT_FALSE(team->m_strGeaendert.empty());
@@ -182,11 +177,7 @@ TEST(PlayerPurchase, StarPlayerHire) {
   star.m_nPositionCode = 212;
   PurchaseOutcome outcome = HireStarPlayer(*team, star);
   ASSERT_NE(outcome.m_pPlayer, nullptr);
-  EXPECT_EQ(outcome.m_pPlayer->m_strPosition, "Starplayer");
-  EXPECT_EQ(outcome.m_pPlayer->m_nPositionCode, 212);
-  EXPECT_EQ(outcome.m_pPlayer->m_nWert, 190000);
-  EXPECT_EQ(outcome.m_pPlayer->m_strFertigkeiten, "Blk,Ausw");
-  EXPECT_EQ(outcome.m_pPlayer->m_nNummer, 1);
+  EXPECT_EQ(test::PlayerLine(*outcome.m_pPlayer), "1 Morri der Starke (Starplayer) 6/0/0/0 190000 [Blk,Ausw] #100 212");
   EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Morri der Starke");
   EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, kAusgabeStarplayer);
   EXPECT_EQ(team->m_strGold, "10000");

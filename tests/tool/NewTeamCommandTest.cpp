@@ -11,6 +11,7 @@
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "support/KrvRunner.h"
+#include "support/PlayerLine.h"
 #include "rules/Races.h"
 
 namespace krv {
@@ -157,12 +158,8 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
   ASSERT_EQ(r.status, 0) << r.err;
   team = LoadTeamFile(Path("elfen.krt"));
   ASSERT_EQ(team->m_Spieler.size(), 12u);
-  const CKRSpieler& morg = *team->m_Spieler[11];
-  EXPECT_EQ(morg.m_strPosition, "Starplayer");
-  EXPECT_EQ(morg.m_nWert, 190000);
-  EXPECT_EQ(morg.m_nPositionCode, 216);
-  EXPECT_EQ(morg.m_nID, 111);
-  EXPECT_EQ(morg.m_nRW, 10);
+  EXPECT_EQ(test::PlayerLine(*team->m_Spieler[11]),
+            "12 Morg 'n' Thorg (Starplayer) 6/6/3/10 190000 [Blk,KnBr,Mit.werf,Robu] #111 216");
 
   // Goblins with Fungus (a leading item and nothing else) and two Trolls: big-guy limits
   // do not apply at creation; stars count towards the 16.

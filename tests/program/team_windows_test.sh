@@ -26,11 +26,16 @@ hand_over() {
   timeout 10 "$program" "$1"
   wait_for title_is "$2" || fail "$1 was not opened (title: $(title))"
 }
+# The open "&Datei" menu is one more visible window of the program; "b" typed before it is
+# open would go into a field of the team window instead.
+windows() { xdotool search --onlyvisible --class krashball 2>/dev/null | wc -l; }
+more_windows_than() { [ "$(windows)" -gt "$1" ]; }
 quit() {
-  local window
+  local window shown
   window=$(main_window)
+  shown=$(windows)
   xdotool windowfocus --sync "$window" key alt+d
-  sleep 0.3
+  wait_for more_windows_than "$shown" || fail "the Datei menu did not open"
   xdotool key b
   wait_for ended || fail "the program did not end"
   wait "$first" || fail "the program ended with failure"

@@ -20,8 +20,6 @@ constexpr uint32_t kMaxMapCount = 0x3FFFFFFEu;
 
 // ---- writing ----
 
-void ArchiveWriter::Append(const void* data, size_t size) { m_bytes.append(static_cast<const char*>(data), size); }
-
 void ArchiveWriter::WriteString(std::string_view utf8) {
   // ASCII texts are the same bytes in the file; only others are converted.
   std::string_view bytes = utf8;
@@ -76,7 +74,7 @@ void ArchiveWriter::WriteObjectTag(std::string_view className, uint16_t schema) 
   WriteWord(kNewClassTag);
   WriteWord(schema);
   WriteWord(static_cast<uint16_t>(className.size()));
-  Append(className.data(), className.size());
+  m_bytes.append(className);
   m_classes.emplace_back(std::string(className), NextIndex());
   NextIndex();
 }

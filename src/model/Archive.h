@@ -42,7 +42,6 @@ class ArchiveWriter {
   size_t ReplacedCharacters() const { return m_replaced; }
 
  private:
-  void Append(const void* data, size_t size);
   uint32_t NextIndex();
 
   std::string m_bytes;

@@ -60,7 +60,8 @@ class TeamChange {
   const void* ChangedRecord(TeamList list) const { return m_recordList == list ? m_record : nullptr; }
 
  private:
-  static constexpr uint32_t kAllLists = 63;
+  // Every list's bit: the lists are the powers of two up to the last.
+  static constexpr uint32_t kAllLists = 2 * static_cast<uint32_t>(TeamList::kEvents) - 1;
   TeamChange(uint32_t lists, TeamList recordList, const void* record)
       : m_lists(lists), m_recordList(recordList), m_record(record) {}
 

@@ -32,7 +32,7 @@ QVariant PlayersModel::ExtraData(int row, int, int role) const {
   return kFormerPlayerColour;
 }
 
-void PlayersModel::RowsTaken(Update) {
+void PlayersModel::RowsTaken() {
   m_order.clear();  // a filled list shows the players in list order
 }
 

@@ -23,7 +23,7 @@ class PlayersModel : public RecordListModel<CKRSpieler> {
   const RecordList<CKRSpieler>& Records(const CKRTeam& team) const override { return team.m_Spieler; }
   QString CellText(int row, int column) const override;
   QVariant ExtraData(int row, int column, int role) const override;
-  void RowsTaken(Update update) override;
+  void RowsTaken() override;
   bool Reordered() const override { return IsSortedByNumber(); }
   const void* ShownRecord(int row) const override { return Player(row); }
 

@@ -6,21 +6,16 @@ TeamListModel::TeamListModel(const ListColumn* columns, int columnCount, QObject
     : QAbstractTableModel(parent), m_pColumns(columns), m_nColumns(columnCount) {}
 
 void TeamListModel::SetTeam(CKRTeam* team) {
-  if (team == m_pTeam) return;
+  if (team != m_pTeam) ResetRows(team);
+}
+
+void TeamListModel::ResetRows(CKRTeam* team) {
   beginResetModel();
   m_pTeam = team;
   TakeList();
   m_nListLength = ListLength();
   endResetModel();
-  RowsTaken(Update::Reset);
-}
-
-void TeamListModel::ResetRows() {
-  beginResetModel();
-  TakeList();
-  m_nListLength = ListLength();
-  endResetModel();
-  RowsTaken(Update::Reset);
+  RowsTaken();
 }
 
 TeamListModel::Update TeamListModel::Refresh(const TeamChange& change) {
@@ -35,10 +30,10 @@ TeamListModel::Update TeamListModel::Refresh(const TeamChange& change) {
     m_nListLength = length;
     if (added > 0) endInsertRows();
     RedrawChanged(change, before);
-    RowsTaken(Update::Appended);
+    RowsTaken();
     return Update::Appended;
   }
-  ResetRows();
+  ResetRows(m_pTeam);
   return Update::Reset;
 }
 
@@ -67,9 +62,7 @@ QVariant TeamListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= static_cast<int>(Rows()) || index.column() >= m_nColumns) return {};
   switch (role) {
     case Qt::DisplayRole: return CellText(index.row(), index.column());
-    case Qt::TextAlignmentRole:
-      return QVariant::fromValue(
-          Qt::Alignment((m_pColumns[index.column()].rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
+    case Qt::TextAlignmentRole: return Alignment(index.column());
     default: return ExtraData(index.row(), index.column(), role);
   }
 }
@@ -78,15 +71,18 @@ QVariant TeamListModel::headerData(int section, Qt::Orientation orientation, int
   if (orientation != Qt::Horizontal || section < 0 || section >= m_nColumns) return {};
   switch (role) {
     case Qt::DisplayRole: return QString::fromUtf8(m_pColumns[section].heading);
-    case Qt::TextAlignmentRole:
-      return QVariant::fromValue(
-          Qt::Alignment((m_pColumns[section].rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
+    case Qt::TextAlignmentRole: return Alignment(section);
     default: return {};
   }
 }
 
+QVariant TeamListModel::Alignment(int column) const {
+  return QVariant::fromValue(
+      Qt::Alignment((m_pColumns[column].rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
+}
+
 QVariant TeamListModel::ExtraData(int, int, int) const { return {}; }
 
-void TeamListModel::RowsTaken(Update) {}
+void TeamListModel::RowsTaken() {}
 
 }  // namespace krv

@@ -53,9 +53,8 @@ class TeamListModel : public QAbstractTableModel {
   virtual QString CellText(int row, int column) const = 0;
   // Roles beyond text and alignment (the players list greys the rows of former players).
   virtual QVariant ExtraData(int row, int column, int role) const;
-  // Runs when the rows were read afresh or extended: the players list tidies skill texts,
-  // the matches list numbers the matches.
-  virtual void RowsTaken(Update update);
+  // Runs when the rows were read afresh or extended: the players list drops its own order.
+  virtual void RowsTaken();
   // Whether the rows are shown in an order of their own (then new rows need a fresh read).
   virtual bool Reordered() const { return false; }
   // The team's list these rows show.
@@ -63,11 +62,13 @@ class TeamListModel : public QAbstractTableModel {
   // The record shown in `row` (any order of its own applied), or null.
   virtual const void* ShownRecord(int row) const = 0;
 
-  void ResetRows();
+ private:
+  // Reads the list of `team` afresh.
+  void ResetRows(CKRTeam* team);
   // Redraws what `change` altered in place among the first `rows` rows.
   Update RedrawChanged(const TeamChange& change, size_t rows);
+  QVariant Alignment(int column) const;
 
- private:
   const ListColumn* m_pColumns;
   int m_nColumns;
   CKRTeam* m_pTeam = nullptr;

@@ -185,8 +185,8 @@ TEST_F(PlayersPageTest, SortByNumber) {
   EXPECT_EQ(Cell(Model(), 20, kPlayerName), "Neuer");
 }
 
-// A player added to the team shows after the page's refresh; the selection stays; the
-// list tidies the new player's skill text.
+// A player added to the team shows after the page's refresh; the selection stays; his skill
+// text is shown as the recalculation tidied it.
 TEST_F(PlayersPageTest, RefreshShowsNewPlayer) {
   ClickRow(List(), 4);
   Team().AddSpieler(Team().GetFreeNummer(), "Snagrod", "Linienork", 5, 3, 3, 9, 50000, " Blk ", Team().m_nNaechsteID++,

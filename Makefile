@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-liberation \
-            xvfb xauth xdotool \
+            xvfb xauth xdotool x11-utils \
             desktop-file-utils appstream libxml2-utils shared-mime-info man-db dpkg-dev file \
             poppler-utils
 

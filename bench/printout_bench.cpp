@@ -12,8 +12,8 @@
 #include <fstream>
 #include <string>
 
-#include "sheet/TeamPrintout.h"
-#include "sheet/render/PrintoutRenderer.h"
+#include "printout/TeamPrintout.h"
+#include "printout/render/PrintoutRenderer.h"
 #include "support/LargeTeam.h"
 #include "support/SeasonTeam.h"
 

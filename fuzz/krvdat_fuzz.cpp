@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/KrvDat.h"
+#include "settings/KrvDat.h"
 #include "model/Archive.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -16,13 +16,13 @@
 //
 // Worked example, deleting an income entry on the page "Einnahmen":
 //
-//    void DeleteLedgerRow(RecordListPage* page, Ledger ledger) {      // src/properties/qt
+//    void DeleteLedgerRow(RecordListPage* page, Ledger ledger) {      // src/teamwindow/qt
 //      const std::string question = DeleteLedgerQuestion(team, ledger, row);
 //      if (DeleteConfirmBox(page, Q(question)) != kIdYes) return;   // ask
 //      ShowOutcome(page, doc, DeleteLedgerEntry(team, ledger, row)); // apply, show
 //    }
 //
-//    ChangeOutcome DeleteLedgerEntry(CKRTeam& team, Ledger ledger, size_t row) {  // src/properties
+//    ChangeOutcome DeleteLedgerEntry(CKRTeam& team, Ledger ledger, size_t row) {  // src/season
 //      if (!LedgerRowEditable(team, ledger, row)) return RefuseRow(row);
 //      ... undo what an expense bought, erase the entry ...
 //      team.SetTeamModified();   // document " *", time stamp, Recalculate, window refresh
@@ -93,7 +93,7 @@ class CKRTeam {
   int AddEreignis(const std::string& text, int32_t art);
 
   // Changing by index (indices count non-null entries); nothing is applied for an index
-  // beyond the list. Deleting, with what it undoes, is the season record's (properties/).
+  // beyond the list. Deleting, with what it undoes, is the season record's (season/).
   int ChangeEinnahme(size_t index, const std::string& text, int32_t betrag);
   int ChangeAusgabe(size_t index, const std::string& text, int32_t betrag);
   CKREreignisse* GetEreignis(size_t index);

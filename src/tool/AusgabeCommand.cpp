@@ -2,8 +2,8 @@
 
 #include "model/Format.h"
 #include "model/Gold.h"
-#include "properties/ExpenseEntry.h"
-#include "properties/Staff.h"
+#include "season/ExpenseEntry.h"
+#include "season/Staff.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
 #include "tool/ToolCommand.h"

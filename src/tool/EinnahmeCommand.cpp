@@ -1,6 +1,6 @@
 // krv einnahme: adds an income entry as the dialog "Einnahmen" would.
 
-#include "properties/LedgerEntries.h"
+#include "season/LedgerEntries.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
 #include "tool/ToolCommand.h"

@@ -1,6 +1,6 @@
 // krv ereignis: records a special event as the dialog "Besondere Ereignisse" would.
 
-#include "properties/EventEntry.h"
+#include "season/EventEntry.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
 #include "tool/ToolCommand.h"

@@ -1,9 +1,9 @@
 // krv loeschen: deletes one entry of a list as answering "&Löschen" on its page would.
 
 #include "model/Format.h"
-#include "properties/EventEntry.h"
-#include "properties/LedgerEntries.h"
-#include "properties/MatchEntry.h"
+#include "season/EventEntry.h"
+#include "season/LedgerEntries.h"
+#include "season/MatchEntry.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
 #include "tool/ToolCommand.h"

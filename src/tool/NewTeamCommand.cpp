@@ -5,7 +5,7 @@
 #include <iostream>
 #include <optional>
 
-#include "app/KrvDat.h"
+#include "settings/KrvDat.h"
 #include "create/StarOffer.h"
 #include "create/TeamBudget.h"
 #include "create/TeamBuilder.h"

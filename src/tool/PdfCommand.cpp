@@ -12,8 +12,8 @@
 #include "model/FileIO.h"
 #include "model/Team.h"
 #include "model/TeamFile.h"
-#include "sheet/TeamPrintout.h"
-#include "sheet/render/PrintoutRenderer.h"
+#include "printout/TeamPrintout.h"
+#include "printout/render/PrintoutRenderer.h"
 #include "tool/ToolCommand.h"
 #include "tool/ToolSettings.h"
 

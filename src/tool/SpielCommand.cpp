@@ -4,11 +4,11 @@
 #include <optional>
 #include <iostream>
 
-#include "app/KrvDat.h"
+#include "settings/KrvDat.h"
 #include "model/Format.h"
 #include "model/Gold.h"
-#include "properties/LedgerEntries.h"
-#include "properties/MatchEntry.h"
+#include "season/LedgerEntries.h"
+#include "season/MatchEntry.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
 #include "tool/ToolCommand.h"

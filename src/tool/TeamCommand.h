@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/KrvDat.h"
+#include "settings/KrvDat.h"
 #include "model/Team.h"
 
 namespace krv {

@@ -3,7 +3,7 @@
 // wrong with that file (damaged, values out of range) said on stderr, as the program says it
 // in a box at its start.
 
-#include "app/KrvDat.h"
+#include "settings/KrvDat.h"
 
 namespace krv {
 

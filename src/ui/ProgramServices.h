@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-#include "app/KrvDat.h"
+#include "settings/KrvDat.h"
 
 class QSoundEffect;
 class QWidget;

@@ -5,7 +5,7 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "app/QuickHelpRule.h"
+#include "settings/QuickHelpRule.h"
 #include "ui/ProgramServices.h"
 
 namespace krv {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Team.h"
-#include "properties/MatchEntry.h"
+#include "season/MatchEntry.h"
 #include "roster/PlayerChange.h"
 #include "roster/TeamHeader.h"
 #include "support/FakeTeamHost.h"

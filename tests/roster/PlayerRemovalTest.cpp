@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "properties/PlayerRows.h"
+#include "teamwindow/PlayerRows.h"
 #include "support/FakeTeamHost.h"
 
 namespace krv {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <regex>
 
-#include "app/KrvDat.h"
+#include "settings/KrvDat.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "support/KrvRunner.h"

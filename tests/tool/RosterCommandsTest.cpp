@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/KrvDat.h"
+#include "settings/KrvDat.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "rules/StarPlayers.h"

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/KrvDat.h"
+#include "settings/KrvDat.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "support/KrvRunner.h"

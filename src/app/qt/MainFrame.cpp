@@ -14,11 +14,11 @@
 #include <QToolButton>
 #include <optional>
 
-#include "app/qt/ChildFrame.h"
-#include "app/qt/EinstellungsSheet.h"
+#include "teamwindow/qt/ChildFrame.h"
+#include "settings/qt/EinstellungsSheet.h"
 #include "app/qt/KrashballApp.h"
-#include "app/qt/KrashballDoc.h"
-#include "roster/qt/KrashballView.h"
+#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/KrashballView.h"
 #include "ui/AppSettings.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"

@@ -3,7 +3,7 @@
 
 #include <QMainWindow>
 
-#include "sheet/qt/TeamPrinting.h"
+#include "printout/qt/TeamPrinting.h"
 
 class QAction;
 class QMdiArea;

@@ -5,9 +5,9 @@
 
 #include <QCoreApplication>
 
-#include "app/qt/ChildFrame.h"
+#include "teamwindow/qt/ChildFrame.h"
 #include "app/qt/KrashballApp.h"
-#include "app/qt/KrashballDoc.h"
+#include "teamwindow/qt/KrashballDoc.h"
 #include "app/qt/MainFrame.h"
 #include "gui/NewTeamDriver.h"
 #include "model/FileIO.h"

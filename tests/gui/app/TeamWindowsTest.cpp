@@ -15,9 +15,9 @@
 #include <QSettings>
 #include <QStringList>
 
-#include "app/qt/ChildFrame.h"
+#include "teamwindow/qt/ChildFrame.h"
 #include "app/qt/KrashballApp.h"
-#include "app/qt/KrashballDoc.h"
+#include "teamwindow/qt/KrashballDoc.h"
 #include "app/qt/MainFrame.h"
 #include "gui/roster/RosterTestSupport.h"
 #include "model/TeamFile.h"

@@ -15,13 +15,13 @@
 #include <QTreeWidget>
 
 #include "gui/CreationDialogDriver.h"
-#include "gui/properties/PageTestSupport.h"
-#include "properties/qt/PlayersModel.h"
-#include "properties/qt/PlayersPage.h"
-#include "properties/qt/PersonalDlg.h"
+#include "gui/teamwindow/PageTestSupport.h"
+#include "teamwindow/qt/PlayersModel.h"
+#include "teamwindow/qt/PlayersPage.h"
+#include "season/qt/PersonalDlg.h"
 #include "roster/qt/NeueFertigkeitenDlg.h"
 #include "roster/qt/PlayerChangeSheet.h"
-#include "roster/qt/RosterCommands.h"
+#include "teamwindow/qt/RosterCommands.h"
 #include "roster/qt/SpielerEntfernenDlg.h"
 #include "roster/qt/SpielerKaufenDlg.h"
 #include "support/MessageRecorder.h"

@@ -11,12 +11,12 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/qt/ChildFrame.h"
+#include "teamwindow/qt/ChildFrame.h"
 #include "app/qt/KrashballApp.h"
-#include "app/qt/KrashballDoc.h"
+#include "teamwindow/qt/KrashballDoc.h"
 #include "app/qt/MainFrame.h"
 #include "gui/TestServices.h"
-#include "gui/properties/PageTestSupport.h"
+#include "gui/teamwindow/PageTestSupport.h"
 #include "model/Team.h"
 #include "model/TeamFile.h"
 #include "support/MessageRecorder.h"

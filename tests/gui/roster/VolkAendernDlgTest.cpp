@@ -10,7 +10,7 @@
 
 #include "gui/CreationDialogDriver.h"
 #include "gui/roster/RosterTestSupport.h"
-#include "roster/qt/KrashballView.h"
+#include "teamwindow/qt/KrashballView.h"
 #include "roster/qt/VolkAendernDlg.h"
 #include "support/SampleTeams.h"
 

@@ -1,7 +1,0 @@
-#include "properties/EventRows.h"
-
-namespace krv {
-
-const std::array<ListColumn, kEventColumnCount> kEventColumns = {{{"Ereignisse", 500, false}}};
-
-}  // namespace krv

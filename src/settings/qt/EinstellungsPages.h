@@ -1,0 +1,54 @@
+#pragma once
+// Settings pages "Verschiedenes" (flags, help, quick help, starting capital, maximum players,
+// update server) and "Drucken" (the two print flags). They show page fields and read them
+// back; the checks belong to ApplySettingsSheet.
+
+#include <QWidget>
+
+#include "settings/SettingsSheet.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace krv {
+
+class NumberEdit;
+
+class EinstellungsPage1 : public QWidget {
+  Q_OBJECT
+ public:
+  EinstellungsPage1(const SettingsPageFields& fields, const QString& updateServer, QWidget* parent = nullptr);
+  // Writes the page's controls into `fields`.
+  void Read(SettingsPageFields& fields) const;
+  QString UpdateServerText() const;
+
+ private:
+  void UpdateEnabling();
+
+  QCheckBox* m_pSound;
+  QCheckBox* m_pFragen;
+  QCheckBox* m_pSpielerBehalten;
+  QCheckBox* m_pLebenslauf;
+  QCheckBox* m_pDateidialog;
+  QCheckBox* m_pCHM;
+  QCheckBox* m_pBrowser;
+  QCheckBox* m_pTooltip1;
+  QCheckBox* m_pTooltip2;
+  QCheckBox* m_pTooltip3;
+  NumberEdit* m_pStartkapital;
+  QLineEdit* m_pMaxSpieler;
+  QLineEdit* m_pUpdateServer;
+};
+
+class EinstellungsPage2 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit EinstellungsPage2(const SettingsPageFields& fields, QWidget* parent = nullptr);
+  void Read(SettingsPageFields& fields) const;
+
+ private:
+  QCheckBox* m_pDruck1;
+  QCheckBox* m_pDruck2;
+};
+
+}  // namespace krv

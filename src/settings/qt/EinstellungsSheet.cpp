@@ -1,0 +1,68 @@
+#include "settings/qt/EinstellungsSheet.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "settings/SettingsSheet.h"
+#include "settings/qt/EinstellungsPages.h"
+#include "settings/qt/TeamListPage.h"
+#include "ui/OkCancelButtons.h"
+#include "ui/ProgramServices.h"
+#include "ui/WindowPlacement.h"
+#include "update/qt/UpdateServerSetting.h"
+
+namespace krv {
+
+EinstellungsSheet::EinstellungsSheet(ProgramServices& services, QWidget* parent)
+    : QDialog(parent), m_Services(services) {
+  setObjectName(QStringLiteral("EinstellungsSheet"));
+  setWindowTitle(QStringLiteral("Einstellungen"));
+  setProperty("helpTopic", QStringLiteral("#EINSTELLUNGEN"));
+  const SettingsPageFields fields = SettingsPageFieldsFrom(services.m_Settings);
+  m_pTabs = new QTabWidget(this);
+  m_pTeams = new EinstellungsPage3(services.m_Settings.m_Teamliste, m_pTabs);
+  m_pVerschiedenes = new EinstellungsPage1(fields, StoredUpdateServer(), m_pTabs);
+  m_pDrucken = new EinstellungsPage2(fields, m_pTabs);
+  m_pTabs->addTab(m_pTeams, QStringLiteral("Team-Liste"));
+  m_pTabs->addTab(m_pVerschiedenes, QStringLiteral("Verschiedenes"));
+  m_pTabs->addTab(m_pDrucken, QStringLiteral("Drucken"));
+  m_pTabs->setCurrentIndex(services.m_nLetzteEinstellungsSeite);
+
+  QDialogButtonBox* buttons = OkCancelButtons(this);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(m_pTabs, 1);
+  layout->addWidget(buttons);
+  resize(560, 460);
+  RememberPlacement(this, QString::fromLatin1(kLayoutName));
+}
+
+void EinstellungsSheet::accept() {
+  SettingsPageFields fields = SettingsPageFieldsFrom(m_Services.m_Settings);
+  m_pVerschiedenes->Read(fields);
+  m_pDrucken->Read(fields);
+  m_Outcome = ApplySettingsSheet(m_Services.m_Settings, fields, m_pTeams->Teams());
+  if (m_Outcome.Refused()) {
+    m_Services.ShowOutcome(this, m_Outcome);
+    m_pTabs->setCurrentWidget(m_pVerschiedenes);
+    return;  // the sheet stays open with what was typed
+  }
+  StoreUpdateServer(m_pVerschiedenes->UpdateServerText());
+  QDialog::accept();
+  m_Services.SetSettingsChanged();
+  m_Services.ShowOutcome(parentWidget(), m_Outcome);
+}
+
+void EinstellungsSheet::done(int result) {
+  m_Services.m_nLetzteEinstellungsSeite = m_pTabs->currentIndex();
+  QDialog::done(result);
+}
+
+void RunSettingsSheet(QWidget* parent, ProgramServices& services) {
+  EinstellungsSheet sheet(services, parent);
+  sheet.exec();
+}
+
+}  // namespace krv

@@ -1,0 +1,42 @@
+#pragma once
+// The matches list: running number with "L" for league games, opponent, score,
+// spectators and income with "." grouping, date, injuries, remark and the fan-factor word.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/Records.h"
+#include "model/Team.h"
+#include "teamwindow/ListColumn.h"
+
+namespace krv {
+
+enum MatchColumn : int {
+  kMatchNr,
+  kMatchGegner,
+  kMatchStand,
+  kMatchZuschauer,
+  kMatchEinnahmen,
+  kMatchDatum,
+  kMatchVerletzungen,
+  kMatchBesonderheiten,
+  kMatchGestiegen,
+  kMatchColumnCount
+};
+
+extern const std::array<ListColumn, kMatchColumnCount> kMatchColumns;
+
+inline constexpr const char* kMatchListName = "SpieleListe";
+
+// "4" or, for a league game, "4L".
+std::string MatchNumberText(int32_t number, int32_t liga);
+
+// The fan-factor change as the "Gestiegen" column says it: "Nein", "Ja" or "Sinkt".
+// A value a damaged file may hold counts as no change, as it does in the fan factor.
+std::string FanChangeWord(int32_t change);
+
+// The text of one cell; `number` is the running number of the match (1 for the first).
+std::string MatchCellText(const CKRGames& game, int32_t number, int column);
+
+}  // namespace krv

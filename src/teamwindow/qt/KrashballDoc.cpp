@@ -1,0 +1,202 @@
+#include "teamwindow/qt/KrashballDoc.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <unistd.h>
+
+#include "create/qt/NewTeamFlow.h"
+#include "model/FileIO.h"
+#include "model/TeamFile.h"
+#include "ui/FileChooser.h"
+#include "ui/FileNames.h"
+#include "ui/MessageBoxes.h"
+#include "ui/ProgramServices.h"
+#include "ui/WaitCursor.h"
+
+namespace krv {
+namespace {
+
+// Replacements set by tests; empty: the real dialogs.
+KrashballDoc::CreateTeamFunction& CreateTeamOverride() {
+  static KrashballDoc::CreateTeamFunction function;
+  return function;
+}
+KrashballDoc::AskSavePathFunction& AskSavePathOverride() {
+  static KrashballDoc::AskSavePathFunction function;
+  return function;
+}
+
+std::unique_ptr<CKRTeam> CreateTeam(QWidget* parent, int32_t startkapital) {
+  if (CreateTeamOverride()) return CreateTeamOverride()(parent, startkapital);
+  return RunTeamCreation(parent, startkapital);
+}
+
+QString AskSavePath(QWidget* parent, const ProgramServices& services, const QString& proposed) {
+  if (AskSavePathOverride()) return AskSavePathOverride()(parent, proposed);
+  return AskFileToSave(parent, services, TeamFileKind(), proposed);
+}
+
+QString UnexpectedFileError(const QString& path, const std::exception& e) {
+  return QString::fromStdString(UnexpectedFileErrorText(path.toStdString(), e));
+}
+
+}  // namespace
+
+void KrashballDoc::SetCreateTeamFunction(CreateTeamFunction function) { CreateTeamOverride() = std::move(function); }
+void KrashballDoc::SetAskSavePathFunction(AskSavePathFunction function) { AskSavePathOverride() = std::move(function); }
+
+KrashballDoc::KrashballDoc(ProgramServices& services, QObject* parent)
+    : QObject(parent), m_services(services), m_pTeam(std::make_unique<CKRTeam>()) {
+  m_pTeam->m_pHost = this;
+  connect(&m_Watcher, &TeamFileWatcher::ChangedOnDisk, this, &KrashballDoc::FileChangedOnDisk);
+  // A file deleted behind the window's back is not forgotten: the team is marked modified,
+  // so closing asks to save it.
+  connect(&m_Watcher, &TeamFileWatcher::DeletedOnDisk, this, [this] { SetModifiedFlag(true); });
+}
+
+void KrashballDoc::AdoptTeam(std::unique_ptr<CKRTeam> team) {
+  m_pTeam->m_pHost = nullptr;
+  m_pTeam = std::move(team);
+  m_pTeam->m_pHost = this;
+}
+
+KrashballDoc::~KrashballDoc() { m_pTeam->m_pHost = nullptr; }
+
+QString KrashballDoc::Title() const {
+  const QString name = m_strPathName.isEmpty() ? QStringLiteral("Krashball") : QFileInfo(m_strPathName).fileName();
+  return m_bModified ? name + QStringLiteral(" *") : name;
+}
+
+void KrashballDoc::SetModifiedFlag(bool modified) {
+  if (m_bModified == modified) return;
+  m_bModified = modified;
+  emit TitleChanged(Title());
+}
+
+void KrashballDoc::SetPathName(const QString& path) {
+  m_strPathName = QFileInfo(path).absoluteFilePath();
+  m_bPathIsOwn = true;
+  m_Watcher.Watch(m_strPathName);
+  emit TitleChanged(Title());
+  emit PathChanged(m_strPathName);
+}
+
+bool KrashballDoc::OnNewDocument(QWidget* parent) {
+  std::unique_ptr<CKRTeam> team = CreateTeam(parent, m_services.m_Settings.m_nStartkapital);
+  if (!team) return false;  // the creation has said that it was cancelled
+  AdoptTeam(std::move(team));
+  const QString folder = m_services.DataFolder();
+  QDir().mkpath(folder);
+  m_strPathName = folder + "/" + QString::fromStdString(m_pTeam->m_strName) + TeamFileKind().extension;
+  m_bModified = true;
+  m_bNeu = true;
+  emit TitleChanged(Title());
+  emit PathChanged(m_strPathName);
+  return true;
+}
+
+bool KrashballDoc::OnOpenDocument(const QString& path, QString* error) {
+  WaitCursor wait;
+  try {
+    std::unique_ptr<CKRTeam> team = LoadTeamFile(FileNameBytes(path));
+    AdoptTeam(std::move(team));
+  } catch (const FileError& e) {
+    if (error) *error = QString::fromStdString(e.what());
+    return false;
+  } catch (const std::exception& e) {
+    // Whatever else goes wrong while reading (memory, say) refuses the file, never ends the program.
+    if (error) *error = UnexpectedFileError(path, e);
+    return false;
+  }
+  m_bModified = false;
+  SetPathName(path);
+  return true;
+}
+
+bool KrashballDoc::ReloadFromDisk(QString* error) {
+  std::unique_ptr<CKRTeam> team;
+  try {
+    team = LoadTeamFile(m_strPathName.toStdString());
+  } catch (const FileError& e) {
+    if (error) *error = QString::fromStdString(e.what());
+    return false;
+  }
+  AdoptTeam(std::move(team));
+  m_Watcher.Remember();
+  SetModifiedFlag(false);
+  // Every page and the header show the loaded team (the recalculation refreshes them);
+  // nothing is marked modified.
+  m_pTeam->Recalculate();
+  return true;
+}
+
+bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {
+  WaitCursor wait;
+  emit AboutToSave();
+  m_pTeam->Recalculate();  // the file holds the current figures
+  try {
+    const SaveResult result = SaveTeamFile(*m_pTeam, FileNameBytes(path));
+    if (result.replacedCharacters)
+      WarningBox(parent,
+                 QString::fromStdString(ReplacedCharactersNotice(path.toStdString(), result.replacedCharacters)));
+  } catch (const FileError& e) {
+    ErrorBox(parent, QString::fromStdString(e.what()));
+    return false;  // the team stays modified: nothing is lost
+  } catch (const std::exception& e) {
+    ErrorBox(parent, UnexpectedFileError(path, e));
+    return false;
+  }
+  return true;
+}
+
+bool KrashballDoc::Save(QWidget* parent) {
+  // Checked on the name's bytes: a name that is not UTF-8 exists as well. A new team's
+  // proposed path is only a proposal: a file there (last season's team of the same name) is
+  // replaced only after the overwrite question of "Speichern unter".
+  const std::string file = FileNameBytes(m_strPathName);
+  const bool writable =
+      m_bPathIsOwn && !m_strPathName.isEmpty() && ::access(file.c_str(), F_OK) == 0 && !IsReadOnlyFile(file);
+  return DoSave(parent, writable ? m_strPathName : QString(), true);
+}
+
+bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
+  QString newName = path;
+  if (newName.isEmpty()) {
+    newName = AskSavePath(parent, m_services, m_strPathName);
+    if (newName.isEmpty()) return false;
+    // The extension first: the question is about the file that would really be replaced.
+    if (!QFileInfo(newName).fileName().contains('.')) newName += TeamFileKind().extension;
+    if (QFileInfo::exists(newName) &&
+        !QuestionBox(parent,
+                     QStringLiteral("%1\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?").arg(newName)))
+      return false;
+  }
+  if (!WriteTo(parent, newName)) return false;
+  if (QFileInfo(newName).absoluteFilePath() == m_strPathName) m_Watcher.Remember();
+  m_bModified = false;
+  if (replace) SetPathName(newName);
+  else emit TitleChanged(Title());
+  return true;
+}
+
+bool KrashballDoc::SaveModified(QWidget* parent, bool saveAll) {
+  if (saveAll) {
+    // Save all: no questions; a team never saved asks for its file name every time.
+    if (m_bNeu) DoSave(parent, QString(), true);
+    else DoSave(parent, m_strPathName, false);
+    return true;
+  }
+  if (!m_bModified) return true;
+  const QString name = QFileInfo(m_strPathName).fileName();
+  switch (YesNoCancelBox(parent, QStringLiteral("Änderungen an „%1“ speichern?").arg(name))) {
+    case 0: return Save(parent);
+    case 1: return true;
+    default: return false;
+  }
+}
+
+void KrashballDoc::MarkDocumentModified() { SetModifiedFlag(true); }
+
+void KrashballDoc::TeamRecalculated(const TeamChange& change) { emit TeamRecalculatedSignal(change); }
+
+}  // namespace krv

@@ -1,0 +1,88 @@
+#pragma once
+// One open team: owns the team from creation or loading until its window closes, keeps the
+// file path, the modified flag and the title, and saves (always crash-safely).
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "model/Team.h"
+#include "teamwindow/qt/TeamFileWatcher.h"
+#include "model/TeamHost.h"
+
+class QWidget;
+
+namespace krv {
+
+class ProgramServices;
+
+class KrashballDoc : public QObject, public TeamHost {
+  Q_OBJECT
+ public:
+  // `services` outlives the document; its view, sheet and pages use them through Services().
+  explicit KrashballDoc(ProgramServices& services, QObject* parent = nullptr);
+  ~KrashballDoc() override;
+
+  CKRTeam& Team() { return *m_pTeam; }
+  ProgramServices& Services() const { return m_services; }
+
+  // "Neu": runs the creation dialogs and builds the team. False when the coach cancelled.
+  bool OnNewDocument(QWidget* parent);
+  // "Öffnen": reads the team file. False with a German message naming file and reason.
+  bool OnOpenDocument(const QString& path, QString* error);
+
+  // "S&peichern": to the current path when that file exists and is writable, else as
+  // "Speichern unter".
+  bool Save(QWidget* parent);
+  // "Speichern unter..." (`path` empty) or a save to `path`; `replace` makes the saved
+  // path the document's path.
+  bool DoSave(QWidget* parent, const QString& path, bool replace);
+  // Asked before closing; false when the coach cancelled. `saveAll` ("Alle speichern"):
+  // no question, every team is written, a team never saved asks for its file name.
+  bool SaveModified(QWidget* parent, bool saveAll = false);
+
+  // Loads the team file again after another program changed it; unsaved changes are lost.
+  // False with a German message when it cannot be read (the window keeps its team).
+  bool ReloadFromDisk(QString* error);
+
+  bool IsModified() const { return m_bModified; }
+  void SetModifiedFlag(bool modified);
+  QString PathName() const { return m_strPathName; }
+  QString Title() const;
+  bool m_bNeu = false;
+
+  // Where the dialogs come from; tests replace them (an empty function restores the dialogs).
+  using CreateTeamFunction = std::function<std::unique_ptr<CKRTeam>(QWidget* parent, int32_t startkapital)>;
+  using AskSavePathFunction = std::function<QString(QWidget* parent, const QString& proposed)>;
+  static void SetCreateTeamFunction(CreateTeamFunction function);
+  static void SetAskSavePathFunction(AskSavePathFunction function);
+
+  // TeamHost
+  void MarkDocumentModified() override;
+  void TeamRecalculated(const TeamChange& change) override;
+
+ signals:
+  void TitleChanged(const QString& title);
+  void PathChanged(const QString& path);  // a new path to remember in the recent-file list
+  // The team was recalculated after `change`; header and pages show it.
+  void TeamRecalculatedSignal(const krv::TeamChange& change);
+  void AboutToSave();  // the window hands over what is still being typed
+  // Another program changed the team's file; the window offers to load it again.
+  void FileChangedOnDisk();
+
+ private:
+  bool WriteTo(QWidget* parent, const QString& path);
+  // Takes over a created or loaded team; this document becomes its host.
+  void AdoptTeam(std::unique_ptr<CKRTeam> team);
+  void SetPathName(const QString& path);
+
+  ProgramServices& m_services;
+  std::unique_ptr<CKRTeam> m_pTeam;
+  QString m_strPathName;
+  bool m_bPathIsOwn = false;  // the team was read from or written to m_strPathName
+  bool m_bModified = false;
+  TeamFileWatcher m_Watcher;
+};
+
+}  // namespace krv

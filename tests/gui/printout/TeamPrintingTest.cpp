@@ -1,0 +1,163 @@
+// Printing from the team window: the page choice, printing to the chosen printer, the
+// preview and the PDF export, driven through the real dialogs and menu actions.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "teamwindow/qt/ChildFrame.h"
+#include "app/qt/KrashballApp.h"
+#include "app/qt/MainFrame.h"
+#include "gui/CreationDialogDriver.h"
+#include "model/TeamFile.h"
+#include "printout/qt/DruckenDlg.h"
+#include "printout/qt/TeamPrinting.h"
+#include "support/MessageRecorder.h"
+#include "support/SeasonTeam.h"
+#include "support/TempFolder.h"
+
+namespace krv {
+namespace {
+
+using test::Child;
+using test::WhenModal;
+
+// The season team with `matches` matches in all and no logo.
+std::unique_ptr<CKRTeam> Team(int matches) {
+  auto team = test::MakeSeasonTeam();
+  team->m_strLogo.clear();
+  while (static_cast<int>(team->m_Games.size()) < matches)
+    team->AddGame("G", "1:0", "", "", 0, 0, 1, 1, 0, kFanNone, "");
+  team->m_Games.resize(static_cast<size_t>(matches));
+  return team;
+}
+
+// Pages of a PDF file as Qt writes them.
+int PdfPages(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  return static_cast<int>(QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+// Chooses a mode in the dialog "Drucken" and starts (or cancels with -1).
+void ChooseInDialog(int mode) {
+  WhenModal<CDruckenDlg>([mode](CDruckenDlg* dialog) {
+    if (mode < 0) return Child<QPushButton>(dialog, "cancel")->click();
+    Child<QRadioButton>(dialog, QStringLiteral("mode%1").arg(mode))->click();
+    Child<QPushButton>(dialog, "start")->click();
+  });
+}
+
+class TeamPrintingTest : public test::TempFolderTest {
+ protected:
+  QString File(const std::string& name) const { return QString::fromStdString(Path(name)); }
+};
+
+// The page choice is remembered for the run and preselected, "&Abbruch" keeps it and ends
+// the job, and a team without matches is never asked. Catches a dialog that forgets the
+// choice, and a question to a coach who has only a team sheet to print.
+TEST_F(TeamPrintingTest, PageChoiceRememberedForTheRun) {
+  TeamPrinting printing;
+  auto team = Team(30);
+  WhenModal<CDruckenDlg>([](CDruckenDlg* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Drucken");
+    EXPECT_TRUE(Child<QRadioButton>(dialog, "mode0")->isChecked());  // the first time
+    EXPECT_EQ(Child<QRadioButton>(dialog, "mode1")->toolTip(),
+              "Es wird die Liste der Spiele gedruckt.\nBeginnend bei Seite 2, darauf folgen alle geraden Seiten.");
+    EXPECT_EQ(Child<QPushButton>(dialog, "start")->toolTip(), "Startet den Ausdruck.");
+    Child<QRadioButton>(dialog, "mode2")->click();
+    Child<QPushButton>(dialog, "start")->click();
+  });
+  EXPECT_EQ(printing.AskPages(nullptr, *team), PrintMode::kOddPages);
+  WhenModal<CDruckenDlg>([](CDruckenDlg* dialog) {
+    EXPECT_TRUE(Child<QRadioButton>(dialog, "mode2")->isChecked());
+    Child<QRadioButton>(dialog, "mode3")->click();
+    Child<QPushButton>(dialog, "cancel")->click();
+  });
+  EXPECT_EQ(printing.AskPages(nullptr, *team), std::nullopt);
+  EXPECT_EQ(printing.RememberedMode(), PrintMode::kOddPages);
+
+  auto noMatches = Team(0);
+  EXPECT_EQ(printing.AskPages(nullptr, *noMatches), PrintMode::kSheetOnly);  // returns at once
+}
+
+// With a printer chosen, "&Drucken..." prints the chosen pages straight away, landscape.
+// Catches the page plan lost on the way to the printer and a portrait printout.
+TEST_F(TeamPrintingTest, PrintsToTheChosenPrinter) {
+  TeamPrinting printing;
+  printing.Printer().setOutputFormat(QPrinter::PdfFormat);
+  printing.Printer().setOutputFileName(File("drucker.pdf"));
+  printing.Printer().setPageOrientation(QPageLayout::Portrait);
+  printing.SetPrinterChosen(true);
+  auto team = Team(30);
+  ChooseInDialog(3);
+  printing.Print(nullptr, *team, {});
+  EXPECT_EQ(PdfPages(File("drucker.pdf")), 3);
+  EXPECT_EQ(printing.Printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+// The preview shows the same pages as the printout would have.
+TEST_F(TeamPrintingTest, PreviewShowsThePrintoutsPages) {
+  TeamPrinting printing;
+  auto team = Team(100);
+  ChooseInDialog(1);
+  int pages = -1;
+  WhenModal<QPrintPreviewDialog>([&pages](QPrintPreviewDialog* preview) {
+    EXPECT_EQ(preview->windowTitle(), "Seitenansicht");
+    pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+    preview->close();
+  });
+  printing.Preview(nullptr, *team, {});
+  EXPECT_EQ(pages, 3);  // matches 1, 49 and 97
+}
+
+// The export appends ".pdf", asks before replacing a file under the completed name, and is
+// reachable from the team window's menu. Catches a file without extension, a silently
+// replaced file and a menu entry left disabled.
+TEST_F(TeamPrintingTest, ExportPdfFromTheMenu) {
+  ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
+  CKrashballApp app(QString::fromStdString(m_dir.string()));
+  test::MessageRecorder messages;
+  QString proposed;
+  TeamPrinting::SetAskPdfPathFunction([&](QWidget*, const QString& offered) {
+    proposed = offered;
+    return QString::fromStdString(Path("Bogen"));
+  });
+  SaveTeamFile(*Team(0), Path("Orks.krt"));
+  CMainFrame frame(&app);
+  ASSERT_NE(frame.OpenDocumentFile(File("Orks.krt")), nullptr);
+  for (const char* name : {"print", "preview", "exportPdf", "printSetup"}) {
+    EXPECT_TRUE(frame.Action(name)->isEnabled()) << name;
+    EXPECT_TRUE(frame.Action(name)->isVisible()) << name;
+  }
+  for (const char* name : {"print", "preview"}) {
+    const auto* button =
+        frame.findChild<QToolBar*>("toolBar")->findChild<QToolButton*>(QString::fromLatin1(name) + "Button");
+    ASSERT_NE(button, nullptr) << name;
+    EXPECT_EQ(button->defaultAction(), frame.Action(name)) << name;
+  }
+
+  frame.Action("exportPdf")->trigger();  // no matches: no page choice
+  EXPECT_EQ(proposed, File("Orks.pdf"));
+  EXPECT_EQ(PdfPages(File("Bogen.pdf")), 1);
+  EXPECT_TRUE(messages.requests.empty());
+
+  QFile(File("Bogen.pdf")).resize(0);
+  messages.answers = {1};  // "&Nein": keep the file
+  frame.Action("exportPdf")->trigger();
+  ASSERT_EQ(messages.requests.size(), 1u);
+  EXPECT_TRUE(messages.Texts().front().contains("gibt es schon"));
+  EXPECT_EQ(QFile(File("Bogen.pdf")).size(), 0);
+  TeamPrinting::SetAskPdfPathFunction(nullptr);
+}
+
+}  // namespace
+}  // namespace krv

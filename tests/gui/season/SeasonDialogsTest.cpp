@@ -1,0 +1,253 @@
+// The season dialogs driven as a coach uses them: "Ausgabe", "Einnahmen", "Neues Spiel",
+// "Besondere Ereignisse" and "Team-Auswahl".
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "settings/qt/TeamAuswahlDlg.h"
+#include "gui/CreationDialogDriver.h"
+#include "season/qt/AusgabeDlg.h"
+#include "season/qt/EreignisDlg.h"
+#include "season/qt/GelderDlg.h"
+#include "season/qt/NeuesSpielDlg.h"
+#include "support/MessageRecorder.h"
+#include "support/SampleTeams.h"
+#include "ui/NumberEdit.h"
+
+namespace krv {
+namespace {
+
+using test::WhenModal;
+
+// Choices the treasury or the staff forbid are disabled, the player purchases while they
+// cannot be carried out; the reroll note and the no-choice refusal keep the dialog open.
+TEST(AusgabeDlgTest, EnablingNoteAndRefusal) {
+  auto team = test::MakeSampleTeam();  // an apothecary already, treasury set below
+  team->m_strGold = "60000";
+  team->m_nLetzteAusgabeArt = kWahlZauberer;  // not possible now: nothing preselected
+  test::MessageRecorder messages;
+  CAusgabeDlg dlg(*team, false);
+  std::vector<bool> enabled;
+  for (int i = 0; i < kExpenseChoiceCount; ++i) enabled.push_back(dlg.Choice(i)->isEnabled());
+  EXPECT_EQ(enabled, (std::vector<bool>{1, 1, 1, 0, 0, 0, 0, 0, 1}));
+  EXPECT_EQ(dlg.Choice(kWahlMarke)->text(), "(60k) Trainingsmarke (normaler Preis)");
+  EXPECT_FALSE(dlg.TextEdit()->isEnabled());
+
+  WhenModal<CAusgabeDlg>([&](CAusgabeDlg* d) {
+    d->OkButton()->click();  // no choice yet
+    EXPECT_TRUE(d->isVisible());
+    d->Choice(kWahlMarke)->click();
+    d->Choice(kWahlVerlust)->click();
+    EXPECT_TRUE(d->TextEdit()->isEnabled());
+    QTest::keyClicks(d->TextEdit(), "Schiri bestochen");
+    QTest::keyClicks(d->WertEdit(), "20000");
+    d->OkButton()->click();
+  });
+  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+  ASSERT_EQ(messages.requests.size(), 2u);
+  EXPECT_EQ(messages.requests[0].text.toStdString(), kNoChoiceMessage);
+  EXPECT_TRUE(messages.requests[1].text.startsWith("Dieses ist nur möglich"));
+  EXPECT_EQ(dlg.m_nWahl, kWahlVerlust);
+  EXPECT_EQ(dlg.m_strText, "Schiri bestochen");
+  EXPECT_EQ(dlg.m_nWert, 20000);
+
+  team->m_nLetzteAusgabeArt = kWahlCotrainer;
+  CAusgabeDlg again(*team, true);
+  EXPECT_TRUE(again.Choice(kWahlCotrainer)->isChecked());
+  EXPECT_TRUE(again.Choice(kWahlSpieler)->isEnabled());
+}
+
+// The four modes: captions, OK text and the pick button; the pick fills "Spiel gegen: ";
+// an amount beyond the ledgers' range is refused with the dialog still open.
+TEST(GelderDlgTest, ModesPickAndRange) {
+  test::MessageRecorder messages;
+  CGelderDlg income;
+  income.m_PickTeam = [] { return std::optional<QString>("Orkland"); };
+  WhenModal<CGelderDlg>([&](CGelderDlg* d) {
+    EXPECT_EQ(d->windowTitle(), "Einnahmen");
+    EXPECT_EQ(d->OkButton()->text(), "&Neu");
+    EXPECT_EQ(d->ArtEdit()->text(), "Spiel gegen: ");
+    d->PickButton()->click();
+    d->WertEdit()->setText("99.999.999.999");
+    d->OkButton()->click();
+    EXPECT_TRUE(d->isVisible());
+    d->WertEdit()->setText("60.000");
+    d->OkButton()->click();
+  });
+  ASSERT_EQ(income.exec(), QDialog::Accepted);
+  EXPECT_EQ(income.m_strArt, "Spiel gegen: Orkland");
+  EXPECT_EQ(income.m_nWert, 60000);
+  EXPECT_EQ(messages.requests.size(), 1u);
+
+  CGelderDlg expense;
+  expense.m_bAusgabe = true;
+  expense.m_bNeu = false;
+  expense.m_strArt = "Trainningsmarke";
+  expense.m_nWert = 60000;
+  WhenModal<CGelderDlg>([](CGelderDlg* d) {
+    EXPECT_EQ(d->windowTitle(), "Ausgabe ändern");
+    EXPECT_EQ(d->OkButton()->text(), "Ä&ndern");
+    EXPECT_FALSE(d->PickButton()->isVisible());
+    EXPECT_EQ(d->WertEdit()->text(), "60.000");
+    d->reject();
+  });
+  EXPECT_EQ(expense.exec(), QDialog::Rejected);
+}
+
+class NeuesSpielDlgTest : public ::testing::Test {
+ protected:
+  test::MessageRecorder m_messages;
+};
+
+// Typing "o" completes to Orkland with "rkland" selected; Backspace takes the completion
+// away and is not completed again; the result word follows the score. (The completion rule
+// and the words themselves: OpponentList and MatchResult.)
+TEST_F(NeuesSpielDlgTest, CompletionAndResultWord) {
+  CNeuesSpielDlg dlg({"Zwerge", "Orkland"});
+  WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
+    EXPECT_EQ(d->OkButton()->text(), "&Neues Spiel");
+    EXPECT_EQ(d->ResultLabel()->text(), "Unentschieden");
+    EXPECT_EQ(d->DatumEdit()->text().size(), 8);
+    EXPECT_TRUE(d->EinnahmenCheck()->isChecked());
+    QTest::keyClicks(d->GegnerEdit(), "o");
+    EXPECT_EQ(d->GegnerEdit()->text(), "Orkland");
+    EXPECT_EQ(d->GegnerEdit()->selectedText(), "rkland");
+    QTest::keyClick(d->GegnerEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(d->GegnerEdit()->text(), "O");
+    d->EigeneToreEdit()->setText("3");
+    d->GegnerToreEdit()->setText("1");
+    EXPECT_EQ(d->ResultLabel()->text(), "Gewonnen");
+    d->FanCombo()->setCurrentIndex(kFanRises);
+    d->OkButton()->click();
+  });
+  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+  EXPECT_EQ(dlg.m_Entry.gegner, "O");
+  EXPECT_EQ(dlg.m_Entry.eigeneTore, 3);
+  EXPECT_EQ(dlg.m_Entry.gegnerTore, 1);
+  EXPECT_EQ(dlg.m_Entry.fanFaktor, kFanRises);
+  EXPECT_TRUE(dlg.m_Entry.inEinnahmen);
+}
+
+// A score that is no number is refused with the range message and the dialog keeps what was
+// typed (the range itself: MatchResult); a cleared date becomes "xx.xx.xx", fully selected;
+// the date takes 8 characters.
+TEST_F(NeuesSpielDlgTest, RangesAndDate) {
+  CNeuesSpielDlg dlg({});
+  WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
+    d->DatumEdit()->selectAll();
+    QTest::keyClick(d->DatumEdit(), Qt::Key_Delete);
+    EXPECT_EQ(d->DatumEdit()->text(), "xx.xx.xx");
+    EXPECT_EQ(d->DatumEdit()->selectedText(), "xx.xx.xx");
+    QTest::keyClicks(d->DatumEdit(), "01.05.2007");
+    EXPECT_EQ(d->DatumEdit()->text(), "01.05.20");
+    d->EigeneToreEdit()->setText("zwei");
+    d->OkButton()->click();
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->EigeneToreEdit()->text(), "zwei");
+    d->EigeneToreEdit()->setText("16");
+    d->OkButton()->click();
+  });
+  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+  EXPECT_EQ(m_messages.Texts(), QStringList{QString::fromStdString(ScoreRangeMessage())});
+  EXPECT_EQ(dlg.m_Entry.eigeneTore, 16);
+  EXPECT_EQ(dlg.m_Entry.datum, "01.05.20");
+}
+
+// Edit mode: "&Ändern", the income box unchecked and disabled, the fields from the match.
+TEST_F(NeuesSpielDlgTest, EditMode) {
+  CKRGames game;
+  game.m_strGegner = "Zwerge";
+  game.m_strErgebnis = "2:2";
+  game.m_nEinnahmen = 12500;
+  game.m_nFanFaktor = kFanFalls;
+  game.m_bLiga = 1;
+  CNeuesSpielDlg dlg({});
+  dlg.m_Entry = MatchEntryFromGame(game);
+  dlg.m_bEditMode = true;
+  WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
+    EXPECT_EQ(d->OkButton()->text(), "&Ändern");
+    EXPECT_FALSE(d->EinnahmenCheck()->isEnabled());
+    EXPECT_FALSE(d->EinnahmenCheck()->isChecked());
+    EXPECT_EQ(d->EinnahmenEdit()->text(), "12.500");
+    EXPECT_EQ(d->FanCombo()->currentText(), "Fan-Faktor sinkt");
+    EXPECT_TRUE(d->LigaCheck()->isChecked());
+    d->OkButton()->click();
+  });
+  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+  EXPECT_FALSE(dlg.m_Entry.inEinnahmen);
+}
+
+// The deduction fills its text and allows the pick; "Sonsiges" empties it; change mode
+// leaves only the text; more than 150 characters are refused.
+TEST(EreignisDlgTest, KindsPickAndChangeMode) {
+  test::MessageRecorder messages;
+  CEreignisDlg dlg;
+  dlg.m_PickTeam = [] { return std::optional<QString>("Orkland"); };
+  WhenModal<CEreignisDlg>([](CEreignisDlg* d) {
+    EXPECT_TRUE(d->SonstigesRadio()->isChecked());
+    EXPECT_FALSE(d->PickButton()->isEnabled());
+    d->AbzugRadio()->click();
+    EXPECT_EQ(d->TextEdit()->toPlainText(), "Abzug einer Trainingsmarke im Spiel gegen ");
+    d->PickButton()->click();
+    EXPECT_EQ(d->TextEdit()->toPlainText(), "Abzug einer Trainingsmarke im Spiel gegen Orkland");
+    d->OkButton()->click();
+  });
+  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+  EXPECT_EQ(dlg.m_nArt, kEreignisMarkenAbzug);
+  EXPECT_EQ(dlg.m_strText, "Abzug einer Trainingsmarke im Spiel gegen Orkland");
+
+  CEreignisDlg change;
+  change.m_bAendern = true;
+  change.m_nArt = kEreignisMarkenAbzug;
+  change.m_strText = "Alt";
+  WhenModal<CEreignisDlg>([](CEreignisDlg* d) {
+    EXPECT_FALSE(d->AbzugRadio()->isEnabled());
+    EXPECT_FALSE(d->SonstigesRadio()->isEnabled());
+    EXPECT_FALSE(d->PickButton()->isEnabled());
+    d->TextEdit()->setPlainText(QString(151, 'x'));
+    d->OkButton()->click();
+    EXPECT_TRUE(d->isVisible());
+    d->TextEdit()->setPlainText("Neu");
+    d->OkButton()->click();
+  });
+  ASSERT_EQ(change.exec(), QDialog::Accepted);
+  EXPECT_EQ(change.m_strText, "Neu");
+  EXPECT_EQ(messages.Texts(), QStringList({"Der Text darf höchstens 150 Zeichen lang sein."}));
+}
+
+// Sorted names, "&Nehmen" only with a selection, a double click takes the name; an empty
+// list offers nothing to take.
+TEST(TeamAuswahlDlgTest, SortedSelectionAndDoubleClick) {
+  CTeamAuswahlDlg dlg({"Zwerge", "orkland", "Altdorf", "Ärger"});
+  QStringList shown;
+  for (int i = 0; i < dlg.List()->count(); ++i) shown << dlg.List()->item(i)->text();
+  EXPECT_EQ(shown, QStringList({"Altdorf", "Ärger", "orkland", "Zwerge"}));
+  EXPECT_FALSE(dlg.NehmenButton()->isEnabled());
+  WhenModal<CTeamAuswahlDlg>([](CTeamAuswahlDlg* d) {
+    d->List()->setCurrentRow(2);
+    EXPECT_TRUE(d->NehmenButton()->isEnabled());
+    const QRect rect = d->List()->visualItemRect(d->List()->item(2));
+    QTest::mouseClick(d->List()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    QTest::mouseDClick(d->List()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    if (d->isVisible()) d->reject();  // the double click did not take the name
+  });
+  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+  EXPECT_EQ(dlg.m_strGewaehlt, "orkland");
+
+  CTeamAuswahlDlg empty({});
+  EXPECT_EQ(empty.List()->count(), 0);
+  EXPECT_FALSE(empty.NehmenButton()->isEnabled());
+}
+
+}  // namespace
+}  // namespace krv

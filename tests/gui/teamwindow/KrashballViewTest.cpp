@@ -1,0 +1,318 @@
+// The team window's view: the header after creation and after loading, editing name and own
+// race, the no-fans notice, the missing-opponents question and the window placement.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/qt/MainFrame.h"
+#include "gui/CreationDialogDriver.h"
+#include "gui/roster/RosterTestSupport.h"
+#include "model/TeamFile.h"
+#include "teamwindow/qt/PropertySheet.h"
+#include "teamwindow/MissingOpponents.h"
+#include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/qt/TeamEigenschaftenDlg.h"
+#include "support/SampleTeams.h"
+#include "ui/AppSettings.h"
+
+namespace krv {
+namespace {
+
+using test::Child;
+
+const QString kKeineFans = QStringLiteral(
+    "Sie haben keine Fans mehr!\nUnd sind damit Ihres Amtes enthoben\nund Ihre Mannschaft aufgelöst!\nSo 'n Pech!");
+
+class KrashballViewTest : public test::ProgramTest {
+ protected:
+  QLineEdit* Field(CChildFrame* frame, const char* name) {
+    return Child<QLineEdit>(frame->View(), QString::fromLatin1(name));
+  }
+  // Sample team: 150000 in players with 17 star player points, three staff, fan factor 3
+  // plus one, 2 re-rolls at 60000 less one deduction, an apothecary: 330000, value 33 + 3.
+  void ExpectSampleHeader(CChildFrame* frame) {
+    EXPECT_EQ(Field(frame, "teamName")->text(), "Grünhaut Gröhler");
+    EXPECT_FALSE(Field(frame, "teamName")->isReadOnly());
+    EXPECT_EQ(Field(frame, "race")->text(), "ORKS");
+    EXPECT_TRUE(Field(frame, "race")->isReadOnly());
+    EXPECT_EQ(Field(frame, "teamValue")->text(), "36");
+    EXPECT_EQ(Field(frame, "gold")->text(), "-60.000");
+    EXPECT_EQ(Field(frame, "rerolls")->text(), "2/0/1");
+    EXPECT_EQ(Field(frame, "fanFactor")->text(), "4");
+    for (const char* name : {"teamValue", "gold", "rerolls", "fanFactor"})
+      EXPECT_TRUE(Field(frame, name)->isReadOnly());
+    EXPECT_NE(frame->View()->PropertySheet(), nullptr);
+  }
+  static void Close(CChildFrame* frame) {
+    ASSERT_TRUE(frame->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  // The placement remembered for the team's name.
+  static QRect StoredPlacement(const QString& teamName) {
+    QSettings settings = AppSettings();
+    settings.beginGroup("Settings/MainWnd-" + teamName);
+    return QRect(settings.value("Left").toInt(), settings.value("Top").toInt(), settings.value("SizeX").toInt(),
+                 settings.value("SizeY").toInt());
+  }
+};
+
+// Catches: figures shown as saved instead of recomputed at first display, gold without
+// thousands points, the name field not writing into the team or not marking the document
+// modified, a question or notice at the first display of an ordinary team, typing lost when
+// the team is saved.
+TEST_F(KrashballViewTest, HeaderAfterCreationAndAfterLoading) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};  // the sample team's opponent
+  auto* created = new CChildFrame(test::NewDocumentWith(test::MakeSampleTeam()));
+  ExpectSampleHeader(created);
+  EXPECT_EQ(created->Document()->Team().m_strTeamwert, "36");  // the saved "100" is gone
+
+  QLineEdit* name = Field(created, "teamName");
+  name->setFocus();
+  name->end(false);
+  test::Type(name, QStringLiteral(" Ä"));
+  EXPECT_EQ(created->Document()->Team().m_strName, "Grünhaut Gröhler Ä");
+  EXPECT_TRUE(created->windowTitle().endsWith(" *"));
+  const std::string path = Path("gespeichert.krt");
+  ASSERT_TRUE(created->Document()->DoSave(nullptr, QString::fromStdString(path), true));
+  EXPECT_EQ(LoadTeamFile(path)->m_strName, "Grünhaut Gröhler Ä");
+  Discard(created);
+
+  SaveTeamFile(*test::MakeSampleTeam(), Path("orks.krt"));
+  auto* doc = new KrashballDoc(test::TestServices());
+  QString error;
+  ASSERT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("orks.krt")), &error)) << error.toStdString();
+  auto* loaded = new CChildFrame(doc);
+  ExpectSampleHeader(loaded);
+  EXPECT_FALSE(doc->IsModified());  // showing a team is no change
+  EXPECT_TRUE(m_messages.requests.empty()) << m_messages.Texts().join("|").toStdString();
+  Discard(loaded);
+}
+
+// Catches: the own race shown in a read-only field or not upper-case, typing not stored, a
+// standard race's field editable. (Switching races: VolkAendernDlgTest.ViewTakesOver...)
+TEST_F(KrashballViewTest, OwnRaceEditableOthersReadOnly) {
+  auto own = test::MakeSampleTeam(15);
+  own->m_strRassenName = "Nachtgoblins";
+  auto* frame = new CChildFrame(test::NewDocumentWith(std::move(own)));
+  CKRTeam& team = frame->Document()->Team();
+  QLineEdit* race = Field(frame, "race");
+  EXPECT_FALSE(race->isReadOnly());
+  EXPECT_EQ(race->text(), "NACHTGOBLINS");
+  frame->Document()->SetModifiedFlag(false);
+  race->setFocus();
+  race->end(false);
+  test::Type(race, QStringLiteral("ä"));
+  EXPECT_EQ(race->text(), "NACHTGOBLINSÄ");
+  EXPECT_EQ(team.m_strRassenName, "NACHTGOBLINSÄ");
+  EXPECT_TRUE(frame->Document()->IsModified());
+  Discard(frame);
+
+  auto* orcs = new CChildFrame(test::NewDocumentWith(test::MakeSampleTeam(10)));
+  race = Field(orcs, "race");
+  EXPECT_TRUE(race->isReadOnly());
+  EXPECT_EQ(race->text(), "ORKS");
+  orcs->Document()->Team().m_strRassenName = "Unverändert";
+  QTest::keyClicks(race, QStringLiteral("x"));
+  EXPECT_EQ(race->text(), "ORKS");
+  EXPECT_EQ(orcs->Document()->Team().m_strRassenName, "Unverändert");
+  Discard(orcs);
+}
+
+// Catches: the window not running the fan check when the team changes or at first display of
+// a team saved without fans, the notice repeated at every refresh, shown with fans left, or
+// not in the plain box. (Fans coming back and going again, also through a lost match:
+// TeamHeader.FanNoticeOncePerDrop.)
+TEST_F(KrashballViewTest, FanNoticeOncePerDrop) {
+  auto team = test::MakeSampleTeam();
+  team->m_Games.clear();
+  team->m_nFanFaktor = 1;
+  auto* frame = new CChildFrame(test::NewDocumentWith(std::move(team)));
+  CKRTeam& t = frame->Document()->Team();
+  EXPECT_TRUE(m_messages.requests.empty());
+
+  t.m_nFanFaktor = 0;
+  t.SetTeamModified();
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, kKeineFans);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Plain);  // "OK button, no icon"
+  EXPECT_EQ(m_messages.requests[0].caption, "Krashball-Verwaltung");
+  EXPECT_EQ(Field(frame, "fanFactor")->text(), "0");
+  t.SetTeamModified();
+  t.Recalculate();
+  EXPECT_EQ(m_messages.requests.size(), 1u);
+  Discard(frame);
+
+  auto empty = test::MakeSampleTeam();
+  empty->m_Games.clear();
+  empty->m_nFanFaktor = 0;
+  SaveTeamFile(*empty, Path("ohne-fans.krt"));
+  auto* doc = new KrashballDoc(test::TestServices());
+  ASSERT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("ohne-fans.krt")), nullptr));
+  auto* reopened = new CChildFrame(doc);
+  ASSERT_EQ(m_messages.requests.size(), 2u);
+  EXPECT_EQ(m_messages.requests[1].text, kKeineFans);
+  Discard(reopened);
+}
+
+// Catches: the question not asked when a team with unknown opponents opens, asked again when
+// all are known, Yes adding only some names or not marking the settings for saving, No adding
+// anything. (Which names are missing and the question's text: MissingOpponents.*)
+TEST_F(KrashballViewTest, MissingOpponentsQuestion) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland"};
+  auto team = test::MakeSampleTeam();
+  for (const char* opponent : {"Altdorfer Greifen", "ORKLAND", "Elfenpracht"})
+    team->AddGame(opponent, "1:1", "", "", 1000, 10000, 1, 0, 0, kFanNone, "01.04.07");
+  SaveTeamFile(*team, Path("gegner.krt"));
+
+  auto open = [&] {
+    auto* doc = new KrashballDoc(test::TestServices());
+    EXPECT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("gegner.krt")), nullptr));
+    return new CChildFrame(doc);
+  };
+  const QString question = QString::fromStdString(MissingOpponentsQuestion({"Altdorfer Greifen", "Elfenpracht"}));
+
+  m_messages.answers = {1};  // "&Nein"
+  CChildFrame* frame = open();
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, question);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Question);
+  EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items.size(), 2u);
+  EXPECT_FALSE(m_app->SettingsChangedSinceLoad());
+  Discard(frame);
+
+  m_messages.answers = {0};  // "&Ja"
+  frame = open();
+  ASSERT_EQ(m_messages.requests.size(), 2u);
+  EXPECT_EQ(m_messages.requests[1].text, question);
+  EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items,
+            (std::vector<std::string>{"Zwergenstürmer", "Orkland", "Altdorfer Greifen", "Elfenpracht"}));
+  EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
+  Discard(frame);
+
+  frame = open();  // all known now: no question
+  EXPECT_EQ(m_messages.requests.size(), 2u);
+  Discard(frame);
+}
+
+// Catches: the placement stored under the name the team had when it was opened, not stored
+// at all when the window closes, not restored when the team is opened again, or restored for
+// another team.
+TEST_F(KrashballViewTest, WindowPlacementRoundTripUnderTheTeamsName) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
+  const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
+  const QString reaver = WriteSampleTeam("reaver.krt", "Reikland Reaver");
+  CMainFrame main(m_app.get());
+  ShowMain(main);
+
+  CChildFrame* frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(31, 42, 700, 520);
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
+
+  frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->geometry(), QRect(31, 42, 700, 520));
+  // Renamed in the header, the window is remembered under the new name; the old stays.
+  QLineEdit* name = Field(frame, "teamName");
+  name->selectAll();
+  test::Type(name, QStringLiteral("Greifen Übersee"));
+  frame->setGeometry(5, 6, 640, 480);
+  m_messages.answers = {1};  // do not save
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Greifen Übersee"), QRect(5, 6, 640, 480));
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
+
+  // A team never placed keeps the place the main window gives it.
+  CChildFrame* other = main.OpenDocumentFile(reaver);
+  ASSERT_NE(other, nullptr);
+  EXPECT_NE(other->geometry(), QRect(31, 42, 700, 520));
+  EXPECT_NE(other->geometry(), QRect(5, 6, 640, 480));
+  // The program ends with the window open: its placement is kept as well.
+  other->setGeometry(12, 13, 600, 450);
+  ASSERT_TRUE(main.close());
+  EXPECT_EQ(StoredPlacement("Reikland Reaver"), QRect(12, 13, 600, 450));
+  Discard(other);
+}
+
+// Catches: the placement taken from the minimised title strip ("Alle Minimieren", then
+// "Alle Maximieren", or closing while minimised), so the team reopened as a bare strip.
+TEST_F(KrashballViewTest, WindowPlacementIsTheLastNormalGeometry) {
+  const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
+  CMainFrame main(m_app.get());
+  ShowMain(main);
+  CChildFrame* frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(31, 42, 700, 520);
+  frame->showMinimized();
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
+
+  frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(50, 60, 720, 530);
+  frame->showMinimized();
+  frame->showNormal();
+  frame->showMaximized();
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(50, 60, 720, 530));
+}
+
+// Catches: Strg+E still switched off, the statistics not opened modally, or opened for another
+// team than the active window's.
+TEST_F(KrashballViewTest, PropertiesCommandShowsTheActiveTeamsStatistics) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
+  CMainFrame main(m_app.get());
+  main.show();
+  CChildFrame* frame = main.OpenDocumentFile(WriteSampleTeam("aktiv.krt", "Aktiv"));
+  ASSERT_NE(frame, nullptr);
+  QAction* properties = main.Action("properties");
+  ASSERT_NE(properties, nullptr);
+  EXPECT_TRUE(properties->isEnabled());
+  EXPECT_EQ(properties->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+  QString played;
+  test::WhenModal<CTeamEigenschaftenDlg>([&](CTeamEigenschaftenDlg* dialog) {
+    played = dialog->Value("spiele");
+    dialog->accept();
+  });
+  properties->trigger();
+  EXPECT_EQ(played, "1");
+  Discard(frame);
+}
+
+// Catches: a team whose creation never finished (race -1) getting a sheet, figures, questions
+// or an editable header.
+TEST_F(KrashballViewTest, TeamWithoutRaceStaysEmpty) {
+  auto team = test::MakeSampleTeam();
+  team->m_nRasse = -1;
+  team->m_nFanFaktor = 0;
+  auto* frame = new CChildFrame(test::NewDocumentWith(std::move(team)));
+  EXPECT_EQ(frame->View()->PropertySheet(), nullptr);
+  EXPECT_TRUE(Field(frame, "teamName")->text().isEmpty());
+  EXPECT_TRUE(Field(frame, "teamName")->isReadOnly());
+  EXPECT_FALSE(Child<QToolButton>(frame->View(), "raceButton")->isEnabled());
+  EXPECT_EQ(frame->Document()->Team().m_strTeamwert, "100");  // not recalculated
+  EXPECT_TRUE(m_messages.requests.empty());
+  Discard(frame);
+}
+
+// Catches: a stored name longer than the field takes being cut to the field's length when
+// the team is saved, though nobody typed in it.
+TEST_F(KrashballViewTest, LongStoredNameSurvivesSaving) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
+  auto team = test::MakeSampleTeam();
+  team->m_strName = std::string(120, 'L');
+  auto* frame = new CChildFrame(test::NewDocumentWith(std::move(team)));
+  const std::string path = Path("lang.krt");
+  ASSERT_TRUE(frame->Document()->DoSave(nullptr, QString::fromStdString(path), true));
+  EXPECT_EQ(LoadTeamFile(path)->m_strName, std::string(120, 'L'));
+  Discard(frame);
+}
+
+}  // namespace
+}  // namespace krv

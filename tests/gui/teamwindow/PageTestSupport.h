@@ -1,0 +1,118 @@
+#pragma once
+// What the tests of the properties pages share: a document holding a team built in code,
+// and reading a page's list as the coach sees it.
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringList>
+#include <QTableView>
+#include <QTest>
+#include <memory>
+
+#include "teamwindow/qt/KrashballDoc.h"
+#include "model/Team.h"
+#include "teamwindow/qt/PropertySheet.h"
+#include "teamwindow/qt/RecordListPage.h"
+#include "gui/TestServices.h"
+
+namespace krv::test {
+
+// A document that owns `team`, as after "Neu".
+inline std::unique_ptr<KrashballDoc> DocumentWith(std::unique_ptr<CKRTeam> team) {
+  auto holder = std::make_shared<std::unique_ptr<CKRTeam>>(std::move(team));
+  KrashballDoc::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
+  auto doc = std::make_unique<KrashballDoc>(TestServices());
+  const bool created = doc->OnNewDocument(nullptr);
+  KrashballDoc::SetCreateTeamFunction(nullptr);
+  return created ? std::move(doc) : nullptr;
+}
+
+// The sheet over the document, wired as the team view wires it: every recalculation
+// refreshes all pages. The team comes recalculated and unmodified.
+inline std::unique_ptr<CMyPropertySheet> WiredSheet(KrashballDoc* doc) {
+  auto sheet = std::make_unique<CMyPropertySheet>(doc);
+  QObject::connect(doc, &KrashballDoc::TeamRecalculatedSignal, sheet.get(), &CMyPropertySheet::RefreshAllPages);
+  doc->Team().Recalculate();
+  doc->SetModifiedFlag(false);
+  return sheet;
+}
+
+// One page over the document, refreshed by every recalculation as the sheet does it, shown.
+template <typename Page>
+std::unique_ptr<Page> ShownPage(KrashballDoc* doc, QSize size) {
+  auto page = std::make_unique<Page>(doc);
+  QObject::connect(doc, &KrashballDoc::TeamRecalculatedSignal, page.get(), [p = page.get()] { p->RefreshPage(); });
+  page->resize(size);
+  page->show();
+  return page;
+}
+
+inline QString Cell(const QAbstractItemModel* model, int row, int column) {
+  return model->data(model->index(row, column)).toString();
+}
+
+inline QStringList Row(const QAbstractItemModel* model, int row) {
+  QStringList texts;
+  for (int column = 0; column < model->columnCount(); ++column) texts << Cell(model, row, column);
+  return texts;
+}
+
+inline QStringList Headings(const QAbstractItemModel* model) {
+  QStringList texts;
+  for (int column = 0; column < model->columnCount(); ++column)
+    texts << model->headerData(column, Qt::Horizontal).toString();
+  return texts;
+}
+
+// A left click into the list's rows area at the row (or, for -1, beside all rows: below
+// them or right of the last column).
+inline void ClickRow(QTableView* list, int row) {
+  QPoint at;
+  if (row >= 0) {
+    list->scrollTo(list->model()->index(row, 0));
+    at = list->visualRect(list->model()->index(row, 0)).center();
+  } else {
+    const QRect area = list->viewport()->rect();
+    for (const QPoint candidate : {QPoint(10, area.bottom() - 2), QPoint(area.right() - 2, 10)})
+      if (!list->indexAt(candidate).isValid()) at = candidate;
+  }
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+inline void DoubleClickRow(QTableView* list, int row) {
+  const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// The names of the page's enabled command buttons, as "neu loeschen aendern".
+inline QString EnabledButtons(const QWidget* page) {
+  QStringList names;
+  for (const char* name : {"neu", "loeschen", "aendern"})
+    if (auto* button = page->findChild<QPushButton*>(name); button && button->isEnabled()) names << name;
+  return names.join(' ');
+}
+
+// The context menu's entries, separators left out, as it is about to open.
+inline QStringList MenuTexts(RecordListPage* page) {
+  QStringList texts;
+  for (QAction* action : page->ContextMenu()->actions())
+    if (!action->isSeparator()) texts << action->text();
+  return texts;
+}
+
+// With stand-in commands: only "neu" until a row is clicked, then all three; the context menu
+// has these entries. Catches a list page whose delete or change works without a selection.
+inline void ExpectCommandsNeedARow(RecordListPage* page, int row, const QStringList& menu) {
+  for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change}) page->SetCommandHandler(c, [] {});
+  EXPECT_EQ(EnabledButtons(page), "neu");
+  ClickRow(page->List(), row);
+  EXPECT_EQ(EnabledButtons(page), "neu loeschen aendern");
+  EXPECT_EQ(MenuTexts(page), menu);
+  EXPECT_TRUE(page->CommandAction(PageCommand::Change)->isEnabled());
+}
+
+}  // namespace krv::test

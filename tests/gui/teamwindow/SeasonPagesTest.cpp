@@ -1,0 +1,271 @@
+// The buttons of the pages "Ausgaben", "Einnahmen", "Spiele" and "Sonstiges": each runs its
+// dialog, asks what must be asked, and the team, the lists and the staff page follow.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/qt/KrashballApp.h"
+#include "gui/CreationDialogDriver.h"
+#include "gui/teamwindow/PageTestSupport.h"
+#include "gui/roster/RosterTestSupport.h"
+#include "season/qt/AusgabeDlg.h"
+#include "season/qt/EreignisDlg.h"
+#include "teamwindow/qt/EventCommands.h"
+#include "season/qt/GelderDlg.h"
+#include "teamwindow/qt/LedgerPage.h"
+#include "teamwindow/qt/MatchesPage.h"
+#include "teamwindow/qt/MiscPage.h"
+#include "season/qt/NeuesSpielDlg.h"
+#include "season/qt/PersonalDlg.h"
+#include "teamwindow/qt/PropertySheet.h"
+#include "teamwindow/qt/StaffPage.h"
+#include "roster/qt/SpielerKaufenDlg.h"
+#include "support/MessageRecorder.h"
+#include "support/SampleTeams.h"
+#include "ui/NumberEdit.h"
+
+namespace krv {
+namespace {
+
+using test::Cell;
+using test::Child;
+using test::WhenModal;
+
+constexpr int kLoeschen = 0;  // first button of the deletion box
+constexpr int kJa = 0;
+constexpr int kNein = 1;
+
+class SeasonPagesTest : public test::SheetTest {
+ protected:
+  void SetUp() override {
+    SheetTest::SetUp();
+    m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland"};
+    auto team = test::MakeSampleTeam();
+    team->AddEinnahme("Sponsor", 500000);  // a treasury of 440000
+    OpenSheet(std::move(team));
+    m_sheet->resize(800, 500);
+    m_sheet->show();
+  }
+  void TearDown() override {
+    SetChooseLogoFunction(nullptr);
+    SheetTest::TearDown();
+  }
+  void Click(RecordListPage* page, const char* button) { Child<QPushButton>(page, button)->click(); }
+  int Rows(RecordListPage* page) { return page->List()->model()->rowCount(); }
+};
+
+// Hiring a wizard asks the name first, books the expense and shows the wizard on the staff
+// page; the staff page must not write its old empty field back over the new name.
+TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
+  CMyPropertyPage3* page = m_sheet->ExpensesPage();
+  WhenModal<CAusgabeDlg>([](CAusgabeDlg* d) {
+    d->Choice(kWahlZauberer)->click();
+    WhenModal<CPersonalDlg>([](CPersonalDlg* p) {
+      Child<QLineEdit>(p, "name")->setText("Bilbo");
+      Child<QPushButton>(p, "ok")->click();
+    });
+    d->OkButton()->click();
+  });
+  Click(page, "neu");
+  EXPECT_EQ(Team().m_strZauberer, "Bilbo");
+  EXPECT_EQ(Team().m_bZauberer, 1);
+  EXPECT_EQ(Cell(page->List()->model(), Rows(page) - 1, 0), "Zauberer Bilbo angeworben.");
+  EXPECT_EQ(Cell(page->List()->model(), Rows(page) - 1, 1), "150.000");
+  EXPECT_EQ(Child<QLineEdit>(page, "ausgabenK")->text(), "1210");
+  EXPECT_EQ(Child<QLineEdit>(m_sheet->StaffPage(), "zauberer")->text(), "Bilbo");
+  EXPECT_TRUE(m_doc->IsModified());
+
+  // A cancelled name books nothing.
+  const int rows = Rows(page);
+  WhenModal<CAusgabeDlg>([](CAusgabeDlg* d) {
+    d->Choice(kWahlCotrainer)->click();
+    WhenModal<CPersonalDlg>([](CPersonalDlg* p) { p->reject(); });
+    d->OkButton()->click();
+  });
+  Click(page, "neu");
+  EXPECT_EQ(Rows(page), rows);
+
+  // "Spieler" is the players page's purchase (it books its own expense); a cancelled purchase
+  // books nothing. Catches the choice left disabled or booked as a plain expense.
+  bool purchaseOffered = false;
+  WhenModal<CAusgabeDlg>([&purchaseOffered](CAusgabeDlg* d) {
+    ASSERT_TRUE(d->Choice(kWahlSpieler)->isEnabled());
+    d->Choice(kWahlSpieler)->click();
+    WhenModal<CSpielerKaufenDlg>([&purchaseOffered](CSpielerKaufenDlg* k) {
+      purchaseOffered = true;
+      k->reject();
+    });
+    d->OkButton()->click();
+  });
+  Click(page, "neu");
+  EXPECT_TRUE(purchaseOffered);
+  EXPECT_EQ(Rows(page), rows);
+}
+
+// The first row: "&Ändern" only beeps, "&Löschen" asks nothing. Deleting the apothecary's
+// expense asks, records the leaving and empties the staff page's field.
+TEST_F(SeasonPagesTest, ExpenseChangeAndDelete) {
+  Team().AddAusgabe("Sani Der Sani angeworben.", 50000, kAusgabeSani);
+  Team().Recalculate();
+  CMyPropertyPage3* page = m_sheet->ExpensesPage();
+  test::ClickRow(page->List(), 0);
+  Click(page, "aendern");
+  Click(page, "loeschen");
+  EXPECT_TRUE(m_messages.requests.empty());
+
+  test::ClickRow(page->List(), 1);
+  WhenModal<CGelderDlg>([](CGelderDlg* d) {
+    d->WertEdit()->setText("0");
+    d->OkButton()->click();
+  });
+  Click(page, "aendern");
+  EXPECT_EQ(Team().m_Ausgaben[1]->m_nBetrag, 60000);  // an expense of 0 is not taken
+
+  test::ClickRow(page->List(), 2);
+  m_messages.answers = {kLoeschen};
+  Click(page, "loeschen");
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Delete);
+  EXPECT_EQ(Team().m_bSani, 0);
+  EXPECT_EQ(Child<QLineEdit>(m_sheet->StaffPage(), "sani")->text(), "");
+  EXPECT_EQ(Cell(m_sheet->MiscPage()->List()->model(), Rows(m_sheet->MiscPage()) - 1, 0),
+            "Der Sanitäter Der Sani verlässt das Team! (Nachträgliche Änderung)");
+  EXPECT_EQ(test::EnabledButtons(page), "neu");
+}
+
+// Income: 0 adds nothing, the pick button fills the opponent, a change to 0 is stored.
+TEST_F(SeasonPagesTest, IncomeNewAndChange) {
+  CMyPropertyPage4* page = m_sheet->IncomePage();
+  const int rows = Rows(page);
+  WhenModal<CGelderDlg>([](CGelderDlg* d) { d->OkButton()->click(); });  // value 0
+  Click(page, "neu");
+  EXPECT_EQ(Rows(page), rows);
+  WhenModal<CGelderDlg>([](CGelderDlg* d) {
+    d->WertEdit()->setText("30000");
+    d->OkButton()->click();
+  });
+  Click(page, "neu");
+  ASSERT_EQ(Rows(page), rows + 1);
+  EXPECT_EQ(Cell(page->List()->model(), rows, 0), "Spiel gegen: ");
+
+  test::ClickRow(page->List(), rows);
+  WhenModal<CGelderDlg>([](CGelderDlg* d) {
+    EXPECT_EQ(d->WertEdit()->text(), "30.000");
+    d->ArtEdit()->setText("Sponsor zurückgezogen");
+    d->WertEdit()->setText("0");
+    d->OkButton()->click();
+  });
+  Click(page, "aendern");
+  EXPECT_EQ(Team().m_Einnahmen.back()->m_nBetrag, 0);
+  EXPECT_EQ(Team().m_Einnahmen.back()->m_strText, "Sponsor zurückgezogen");
+}
+
+// A new match against an unknown opponent asks about the system team list (Yes appends it)
+// and books the takings; changing it books nothing; deleting asks first.
+TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
+  CMyPropertyPage5* page = m_sheet->MatchesPage();
+  const size_t incomes = Team().m_Einnahmen.size();
+  WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
+    d->GegnerEdit()->setText("Ogerfaust");
+    d->EigeneToreEdit()->setText("3");
+    d->GegnerToreEdit()->setText("1");
+    d->EinnahmenEdit()->setText("60000");
+    d->LigaCheck()->setChecked(true);
+    d->OkButton()->click();
+  });
+  m_messages.answers = {kJa};
+  Click(page, "neu");
+  ASSERT_EQ(Rows(page), 2);
+  EXPECT_EQ(Cell(page->List()->model(), 1, 0), "2L");
+  EXPECT_EQ(Cell(page->List()->model(), 1, 4), "60.000");
+  EXPECT_EQ(Team().m_Einnahmen.size(), incomes + 1);
+  EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items.back(), "Ogerfaust");
+  EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
+
+  // Known in other case: no question; a change adds no income.
+  m_messages.requests.clear();
+  test::ClickRow(page->List(), 1);
+  WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
+    d->GegnerEdit()->setText("ogerfaust");
+    d->EinnahmenEdit()->setText("90000");
+    d->OkButton()->click();
+  });
+  Click(page, "aendern");
+  EXPECT_TRUE(m_messages.requests.empty());
+  EXPECT_EQ(Team().m_Einnahmen.size(), incomes + 1);
+  EXPECT_EQ(Cell(page->List()->model(), 1, 4), "90.000");
+
+  test::ClickRow(page->List(), 1);
+  m_messages.answers = {kNein};
+  Click(page, "loeschen");
+  EXPECT_EQ(Rows(page), 2);
+  m_messages.answers = {kLoeschen};
+  Click(page, "loeschen");
+  EXPECT_EQ(Rows(page), 1);
+  EXPECT_EQ(m_messages.requests.back().text, "Das Spiel gegen ogerfaust wirklich löschen?");
+}
+
+// A deduction beyond the re-rolls is refused with the program's message; after deleting
+// one it is taken. The header's re-roll figures follow (through the recalculation).
+TEST_F(SeasonPagesTest, EventsWithDeductions) {
+  CMyPropertyPage6* page = m_sheet->MiscPage();
+  Team().m_nMarkenAbzug = 2;  // both re-rolls lost
+  auto deduct = [] {
+    WhenModal<CEreignisDlg>([](CEreignisDlg* d) {
+      d->AbzugRadio()->click();
+      d->OkButton()->click();
+    });
+  };
+  deduct();
+  Click(page, "neu");
+  EXPECT_EQ(m_messages.Texts(), QStringList({"Sie haben keine Trainingsmarken mehr!!!"}));
+  EXPECT_EQ(Rows(page), 1);
+
+  test::ClickRow(page->List(), 0);
+  m_messages.answers = {kLoeschen};
+  Click(page, "loeschen");
+  EXPECT_EQ(Team().m_nMarkenAbzug, 1);
+  EXPECT_EQ(test::EnabledButtons(page), "neu");
+  deduct();
+  Click(page, "neu");
+  EXPECT_EQ(Team().m_nMarkenAbzug, 2);
+  EXPECT_EQ(Rows(page), 1);
+}
+
+// The same logo again does not mark the team modified; cancelling with a logo asks whether
+// to remove it, and "Nein" keeps it.
+TEST_F(SeasonPagesTest, LogoChoice) {
+  CMyPropertyPage6* page = m_sheet->MiscPage();
+  QString started;
+  std::optional<QString> answer = QString::fromStdString(Team().m_strLogo);
+  SetChooseLogoFunction([&](QWidget*, const QString& start) {
+    started = start;
+    return answer;
+  });
+  Click(page, "logoButton");
+  EXPECT_EQ(started.toStdString(), Team().m_strLogo);
+  EXPECT_FALSE(m_doc->IsModified());
+
+  answer = std::nullopt;
+  m_messages.answers = {kNein};
+  Click(page, "logoButton");
+  EXPECT_EQ(m_messages.Texts(), QStringList({"Soll das Team-Logo entfernt werden?"}));
+  EXPECT_FALSE(Team().m_strLogo.empty());
+  m_messages.answers = {kJa};
+  Click(page, "logoButton");
+  EXPECT_TRUE(Team().m_strLogo.empty());
+  EXPECT_TRUE(page->LogoPath().isEmpty());
+  EXPECT_TRUE(m_doc->IsModified());
+
+  answer = QStringLiteral("/tmp/neu.bmp");
+  Click(page, "logoButton");
+  EXPECT_EQ(started, m_app->DataFolder() + "/");
+  EXPECT_EQ(page->LogoPath(), "/tmp/neu.bmp");
+}
+
+}  // namespace
+}  // namespace krv

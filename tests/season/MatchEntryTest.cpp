@@ -1,0 +1,161 @@
+// Recording, changing and deleting matches, and the typing aids of the match dialog.
+
+#include "season/MatchEntry.h"
+
+#include <gtest/gtest.h>
+
+#include "model/StringArray.h"
+#include "teamwindow/MatchRows.h"
+#include "support/HostedSampleTeam.h"
+#include "support/FakeTeamHost.h"
+#include "support/SampleTeams.h"
+
+namespace krv {
+namespace {
+
+MatchEntry Match(const char* gegner, int32_t own, int32_t other, int32_t fan = kFanNone) {
+  MatchEntry entry;
+  entry.gegner = gegner;
+  entry.eigeneTore = own;
+  entry.gegnerTore = other;
+  entry.fanFaktor = fan;
+  entry.datum = "01.05.07";
+  return entry;
+}
+
+// A draw is no win and plays nothing; the won flag must follow the score (not stay as the
+// dialog opened) and the score text keeps the own score first.
+TEST(MatchResult, WordFlagAndSound) {
+  EXPECT_EQ(ResultWord(2, 2), "Unentschieden");
+  EXPECT_EQ(WonFlag(2, 2), 0);
+  EXPECT_EQ(ResultSound(2, 2), "");
+  EXPECT_EQ(ResultWord(3, 1), "Gewonnen");
+  EXPECT_EQ(WonFlag(3, 1), 1);
+  EXPECT_EQ(ResultSound(3, 1), "Sounds/Gewonnen.wav");
+  EXPECT_EQ(ResultWord(0, 1), "Verloren");
+  EXPECT_EQ(ResultSound(0, 1), "Sounds/Verloren.wav");
+  EXPECT_EQ(ScoreText(3, 1), "3:1");
+
+  CKRGames game;
+  game.m_strErgebnis = "12:3";
+  const MatchEntry back = MatchEntryFromGame(game);
+  EXPECT_EQ(back.eigeneTore, 12);
+  EXPECT_EQ(back.gegnerTore, 3);
+  EXPECT_FALSE(back.inEinnahmen);
+}
+
+// Scores beyond 0..16 and dates longer than 8 characters are refused before anything is
+// written; the date length counts bytes of the stored text.
+TEST(MatchResult, FieldChecks) {
+  EXPECT_EQ(CheckMatchEntry(Match("Orks", 16, 0)), "");
+  EXPECT_EQ(CheckMatchEntry(Match("Orks", 17, 0)), ScoreRangeMessage());
+  EXPECT_EQ(CheckMatchEntry(Match("Orks", 0, -1)), ScoreRangeMessage());
+  MatchEntry longDate = Match("Orks", 1, 0);
+  longDate.datum = "01.05.2007";
+  EXPECT_EQ(CheckMatchEntry(longDate), DateLengthMessage());
+  EXPECT_EQ(TodayMatchDate().size(), 8u);
+}
+
+class Matches : public test::HostedSampleTeamTest {};
+
+// A new match gets the next number and, when asked, its takings as income: the treasury
+// rises by exactly the takings. Changing it later must not add income a second time.
+TEST_F(Matches, RecordWithIncomeAndChangeWithout) {
+  const int64_t gold = std::stoll(Team().m_strGold);
+  const int32_t incomeK = Team().m_nEinnahmenK;
+  MatchEntry entry = Match("Orkland", 3, 1);
+  entry.einnahmen = 60000;
+  entry.liga = 1;
+  const ChangeOutcome outcome = RecordMatch(Team(), entry);
+  EXPECT_EQ(outcome.sound, "Sounds/Gewonnen.wav");
+  const CKRGames& game = *Team().m_Games.back();
+  EXPECT_EQ(game.m_nNummer, 2);
+  EXPECT_EQ(game.m_strErgebnis, "3:1");
+  EXPECT_EQ(game.m_bGewonnen, 1);
+  EXPECT_EQ(MatchNumberText(game.m_nNummer, game.m_bLiga), "2L");
+  EXPECT_EQ(Team().m_Einnahmen.back()->m_strText, "Spiel gegen: Orkland");
+  EXPECT_EQ(Team().m_Einnahmen.back()->m_nBetrag, 60000);
+  EXPECT_EQ(Team().m_nEinnahmenK, incomeK + 60);
+  EXPECT_EQ(std::stoll(Team().m_strGold), gold + 60000);
+
+  const size_t incomes = Team().m_Einnahmen.size();
+  MatchEntry changed = MatchEntryFromGame(game);
+  changed.einnahmen = 90000;
+  changed.gegnerTore = 3;
+  changed.inEinnahmen = true;  // ignored: a change never books income
+  EXPECT_EQ(ChangeMatch(Team(), 1, changed).sound, "");
+  EXPECT_EQ(Team().m_Games.back()->m_nEinnahmen, 90000);
+  EXPECT_EQ(Team().m_Games.back()->m_bGewonnen, 0);
+  EXPECT_EQ(Team().m_Games.back()->m_nNummer, 2);
+  EXPECT_EQ(Team().m_Einnahmen.size(), incomes);
+
+  MatchEntry without = Match("Zwerge", 1, 1);
+  without.inEinnahmen = false;
+  RecordMatch(Team(), without);
+  EXPECT_EQ(Team().m_Einnahmen.size(), incomes);
+  EXPECT_TRUE(RecordMatch(Team(), Match("Zwerge", 20, 1)).Refused());
+  EXPECT_EQ(Team().m_Games.size(), 3u);
+  EXPECT_EQ(m_host.Count("modified"), 3u);
+}
+
+// The fan factor in force counts rises and falls of all matches; deleting the fall must
+// take its -1 away again (a stored adjustment would keep it).
+TEST_F(Matches, FanFactorFollowsTheMatches) {
+  Team().m_Games.clear();
+  const int32_t base = Team().m_nFanFaktor;
+  RecordMatch(Team(), Match("A", 1, 0, kFanRises));
+  RecordMatch(Team(), Match("B", 1, 0, kFanRises));
+  RecordMatch(Team(), Match("C", 0, 1, kFanFalls));
+  EXPECT_EQ(Team().m_nFanFactorAdjustment, 1);
+  EXPECT_EQ(Team().FanFactorInForce(), base + 1);
+  EXPECT_EQ(DeleteMatchQuestion(Team(), 2), "Das Spiel gegen C wirklich löschen?");
+  const size_t incomes = Team().m_Einnahmen.size();
+  EXPECT_TRUE(DeleteMatch(Team(), 2).applied);
+  EXPECT_EQ(Team().m_nFanFactorAdjustment, 2);
+  EXPECT_EQ(Team().m_Einnahmen.size(), incomes);  // its income entry stays
+}
+
+// The unknown-opponent question: asked for a name the list lacks, never for an empty one,
+// and not for a name that differs from a known one only in case.
+TEST(OpponentList, KnownIgnoringCase) {
+  CKRStringArray list;
+  list.m_Items = {"Orkland", "Zwergenstürmer"};
+  EXPECT_FALSE(OpponentNeedsAdding(list, "orkland"));
+  EXPECT_FALSE(OpponentNeedsAdding(list, ""));
+  EXPECT_TRUE(OpponentNeedsAdding(list, "Orklan"));
+}
+
+// Typing "o" completes to the first fitting name with the added part selected; after a
+// Backspace the shorter text must not be completed again, or the coach could never delete.
+TEST(OpponentList, CompletionWhileTyping) {
+  const std::vector<std::string> list = {"Zwerge", "Orkland", "Orks"};
+  OpponentCompletion c = CompleteOpponent(list, "o", 0);
+  EXPECT_TRUE(c.completed);
+  EXPECT_EQ(c.text, "Orkland");
+  EXPECT_EQ(c.selectionStart, 1u);
+  EXPECT_EQ(c.text.substr(c.selectionStart), "rkland");
+  // Backspace removes the selected "rkland" and leaves "O".
+  c = CompleteOpponent(list, "O", c.remembered);
+  EXPECT_FALSE(c.completed);
+  EXPECT_EQ(c.text, "O");
+  // Typing on completes again.
+  c = CompleteOpponent(list, "Ork", c.remembered);
+  EXPECT_EQ(c.text, "Orkland");
+  // Deleting within a typed name: shorter than remembered, no completion.
+  c = CompleteOpponent(list, "Ork", 4);
+  EXPECT_FALSE(c.completed);
+  EXPECT_EQ(c.remembered, 3u);
+  c = CompleteOpponent(list, "orks", 3);
+  EXPECT_EQ(c.text, "Orks");
+  EXPECT_FALSE(CompleteOpponent(list, "Elfen", 0).completed);
+  EXPECT_FALSE(CompleteOpponent({}, "O", 0).completed);
+}
+
+// The empty date and every beginning of "xx.xx.xx" become the unknown date; a real date not.
+TEST(MatchDate, UnknownDateShortcut) {
+  for (const char* text : {"", "x", "X", "xx.", "xX.xx.x", "xx.xx.xx"}) EXPECT_TRUE(DateShortcutApplies(text)) << text;
+  for (const char* text : {"0", "x1", "xx.xx.xxx", "01.05.07"}) EXPECT_FALSE(DateShortcutApplies(text)) << text;
+}
+
+}  // namespace
+}  // namespace krv

@@ -1,0 +1,30 @@
+#include "teamwindow/MatchRows.h"
+
+#include <gtest/gtest.h>
+
+namespace krv {
+namespace {
+
+// Catches: the league mark missing or on the wrong games, big numbers cut, a column outside
+// the list answered with a neighbour's text. (The other cells: MatchesPageTest.RowTexts.)
+TEST(MatchRows, NumbersWithLeagueMark) {
+  EXPECT_EQ(MatchNumberText(1, 0), "1");
+  EXPECT_EQ(MatchNumberText(12, 1), "12L");
+  EXPECT_EQ(MatchNumberText(10000, 0), "10000");
+  CKRGames g;
+  g.m_bLiga = 1;
+  EXPECT_EQ(MatchCellText(g, 4, kMatchNr), "4L");
+  EXPECT_EQ(MatchCellText(g, 4, kMatchColumnCount), "");
+}
+
+// Values other than rise and fall (a damaged file) count as no change, as in the fan factor.
+TEST(MatchRows, FanWords) {
+  EXPECT_EQ(FanChangeWord(kFanNone), "Nein");
+  EXPECT_EQ(FanChangeWord(kFanRises), "Ja");
+  EXPECT_EQ(FanChangeWord(kFanFalls), "Sinkt");
+  EXPECT_EQ(FanChangeWord(7), "Nein");
+  EXPECT_EQ(FanChangeWord(-1), "Nein");
+}
+
+}  // namespace
+}  // namespace krv

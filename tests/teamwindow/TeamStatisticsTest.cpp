@@ -1,0 +1,62 @@
+// The figures of the team statistics dialog.
+
+#include <gtest/gtest.h>
+
+#include "model/Team.h"
+#include "teamwindow/TeamStatistics.h"
+
+namespace krv {
+namespace {
+
+// Catches: only exact texts taken as draws, the second number read from the wrong place, a
+// result without ":" read past its end or taken as a draw, huge numbers overflowing.
+TEST(TeamStatistics, DrawRule) {
+  EXPECT_TRUE(IsDrawResult("2:2"));
+  EXPECT_TRUE(IsDrawResult(" 1 : 1"));
+  EXPECT_TRUE(IsDrawResult("0:0 (Abbruch)"));
+  EXPECT_TRUE(IsDrawResult(":"));  // no digits on either side: 0 and 0
+  EXPECT_TRUE(IsDrawResult("x:y"));
+  EXPECT_TRUE(IsDrawResult("3:3:1"));  // the number after the first ":" only
+  EXPECT_FALSE(IsDrawResult("2:1"));
+  EXPECT_FALSE(IsDrawResult("1:10"));
+  EXPECT_FALSE(IsDrawResult("-1:1"));
+  EXPECT_FALSE(IsDrawResult(""));
+  EXPECT_FALSE(IsDrawResult("2-2"));  // no ":" is no draw
+  EXPECT_TRUE(IsDrawResult("99999999999999999999:99999999999999999999"));
+}
+
+// Catches: a draw counted as won because its record says won, sold or retired players counted
+// as dead or active, star players counted among the inactive, big guys counted as stars, the
+// creation stamp lost or the modification stamp not renewed.
+TEST(TeamStatistics, CountsMatchesAndPlayers) {
+  CKRTeam team;
+  team.m_strErstellt = "(02.09.06) 19:04:51";
+  team.AddGame("A", "2:2", "", "", 0, 0, 1, 1, 0, kFanNone, "");  // a draw though marked won
+  team.AddGame("B", "3:1", "", "", 0, 0, 1, 1, 0, kFanNone, "");
+  team.AddGame("C", "0:2", "", "", 0, 0, 0, 0, 0, kFanNone, "");
+  team.AddGame("D", "1:1", "", "", 0, 0, 0, 0, 0, kFanNone, "");
+  team.AddGame("E", "4:0", "", "", 0, 0, 0, 1, 0, kFanNone, "");
+  team.AddSpieler(1, "Aktiv", "Linienork", 5, 3, 3, 9, 50000, "", 1, 25);
+  team.AddSpieler(2, "Star", "Star", 5, 3, 3, 9, 50000, "", 2, 205);
+  team.AddSpieler(3, "Brocken", "Troll", 5, 3, 3, 9, 50000, "", 3, 301);
+  team.AddSpieler(4, "Tot", "Linienork", 5, 3, 3, 9, 50000, "", 4, 25);
+  team.AddSpieler(5, "Toter Star", "Star", 5, 3, 3, 9, 50000, "", 5, 210);
+  team.AddSpieler(6, "Verkauft", "Linienork", 5, 3, 3, 9, 50000, "", 6, 222);
+  team.m_Spieler[3]->m_nStatus = kStatusVerstorben;
+  team.m_Spieler[4]->m_nStatus = kStatusVerstorben;
+  team.m_Spieler[5]->m_nStatus = kStatusVerkauft;
+
+  const TeamStatistics stats = CountTeamStatistics(team);
+  EXPECT_EQ(stats.erstellt, "(02.09.06) 19:04:51");
+  EXPECT_EQ(stats.spiele, 5);
+  EXPECT_EQ(stats.unentschieden, 2);
+  EXPECT_EQ(stats.gewonnen, 2);
+  EXPECT_EQ(stats.verloren, 1);
+  EXPECT_EQ(stats.spieler, 3);
+  EXPECT_EQ(stats.stars, 1);
+  EXPECT_EQ(stats.tote, 2);
+  EXPECT_EQ(team.m_strGeaendert, stats.geaendert);  // stamped now; more in TeamEigenschaftenDlgTest
+}
+
+}  // namespace
+}  // namespace krv

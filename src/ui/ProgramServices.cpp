@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "model/ChangeOutcome.h"
+#include "roster/TeamHeader.h"
 #include "ui/HelpWindow.h"
 #include "ui/MessageBoxes.h"
 
@@ -71,23 +72,30 @@ void ProgramServices::ShowHelp(const QString& topic) {
   HelpWindow::Show(helpFile, topic);
 }
 
-void ProgramServices::ShowOutcome(QWidget* parent, const ChangeOutcome& outcome) {
-  auto show = [parent](const Notice& notice) {
-    const QString text = QString::fromStdString(notice.text);
-    switch (notice.kind) {
-      case NoticeKind::Rules: RulesMessageBox(parent, text); break;
-      case NoticeKind::Bank: BankMessageBox(parent, text); break;
-      case NoticeKind::Error: ErrorBox(parent, text); break;
-      case NoticeKind::Information: InformationBox(parent, text); break;
-      case NoticeKind::Plain: PlainBox(parent, text); break;
-    }
-  };
+void ShowNotice(QWidget* parent, const Notice& notice) {
+  const QString text = QString::fromStdString(notice.text);
+  switch (notice.kind) {
+    case NoticeKind::Rules: RulesMessageBox(parent, text); break;
+    case NoticeKind::Bank: BankMessageBox(parent, text); break;
+    case NoticeKind::Error: ErrorBox(parent, text); break;
+    case NoticeKind::Information: InformationBox(parent, text); break;
+    case NoticeKind::Plain: PlainBox(parent, text); break;
+    case NoticeKind::Warning: WarningBox(parent, text); break;
+  }
+}
+
+bool ProgramServices::ShowOutcome(QWidget* parent, const ChangeOutcome& outcome) {
   if (outcome.Refused()) {
-    show(outcome.refusal);
-    return;
+    ShowNotice(parent, outcome.refusal);
+    return false;
+  }
+  if (outcome.fansGone) {
+    PlaySoundFile(QString::fromUtf8(kKeineFansSound));
+    ShowNotice(parent, {NoticeKind::Plain, kKeineFansText});
   }
   PlaySoundFile(QString::fromStdString(outcome.sound));
-  for (const Notice& notice : outcome.notices) show(notice);
+  for (const Notice& notice : outcome.notices) ShowNotice(parent, notice);
+  return outcome.applied;
 }
 
 }  // namespace krv

@@ -15,6 +15,10 @@ class QWidget;
 namespace krv {
 
 struct ChangeOutcome;
+struct Notice;
+
+// A refusal or notice in its box; a dialog shows the refusal of its own check with it.
+void ShowNotice(QWidget* parent, const Notice& notice);
 
 class ProgramServices : public QObject {
   Q_OBJECT
@@ -37,8 +41,9 @@ class ProgramServices : public QObject {
   bool Frage(QWidget* parent, const QString& text);
   // Opens the help at a topic key such as "#TEAM_GAME" (empty: the start page).
   void ShowHelp(const QString& topic = QString());
-  // Shows what a change to a team reported: refusal, sound, notices.
-  void ShowOutcome(QWidget* parent, const ChangeOutcome& outcome);
+  // Shows what a change to a team reported: refusal, no-fans notice, sound, notices.
+  // Returns whether the team changed.
+  bool ShowOutcome(QWidget* parent, const ChangeOutcome& outcome);
 
   QString ProgramFolder() const { return m_strProgrammOrdner; }
   QString DataFolder() const;

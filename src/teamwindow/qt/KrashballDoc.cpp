@@ -127,6 +127,7 @@ bool KrashballDoc::ReloadFromDisk(QString* error) {
   // Every page and the header show the loaded team (the recalculation refreshes them);
   // nothing is marked modified.
   m_pTeam->Recalculate();
+  emit TeamReadAgain();
   return true;
 }
 

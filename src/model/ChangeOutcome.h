@@ -20,7 +20,7 @@ enum class NoticeKind {
   Rules,        // "Hey Trainer! So nicht!": a rule of the game
   Bank,         // "Die Bank sagt...": not enough gold
   Error,        // something that could not be done
-  Warning,      // a value outside its range: the warning sign
+  Warning,      // a value the dialog cannot take: the warning sign (FieldRangeMessage)
 };
 
 struct Notice {

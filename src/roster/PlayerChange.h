@@ -38,7 +38,7 @@ struct ChangeRange {
 // RW 4-10, SSP 0-700) is refused with its German message naming the field and the range
 // (warning sign), its ChangeField as `focusField`; nothing when all are within.
 ChangeOutcome PlayerChangeRangeRefusal(const PlayerChange& change);
-// One field's message: "„BW“: Bitte eine ganze Zahl zwischen 1 und 12 eingeben."
+// One field's message: "Bitte geben Sie für „BW“ eine Zahl zwischen 1 und 12 ein."
 std::string RangeMessage(ChangeField field);
 const ChangeRange& RangeOf(ChangeField field);
 

@@ -2,6 +2,8 @@
 
 #include "model/Format.h"
 #include "roster/ZombieRevival.h"
+#include "season/Staff.h"
+#include "tool/SeasonCommandParts.h"
 #include "tool/RosterCommands.h"
 #include "tool/TeamCommand.h"
 #include "tool/ToolCommand.h"
@@ -20,6 +22,7 @@ constexpr const char* kUsage =
 std::string Zombie(CKRTeam& team, const ProgramSettings& settings, const CommandOptions& options) {
   const auto name = options.Value("--name");
   if (!name) Misuse("Der Name des Zombies fehlt (--name TEXT).");
+  CheckTextLength(*name, kMaxPersonalName, "Der Name");
   const ChangeOutcome outcome = ReviveZombie(team, *name, settings.m_nMaxSpieler);
   if (outcome.Refused()) Refuse(outcome.refusal.text);
   const CKRSpieler& zombie = *outcome.created;

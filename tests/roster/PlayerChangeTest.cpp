@@ -113,7 +113,7 @@ TEST(PlayerChange, RangesAndImprovements) {
   ASSERT_TRUE(refused.Refused());
   EXPECT_EQ(refused.focusField, static_cast<int>(ChangeField::kSSP));
   EXPECT_EQ(refused.refusal,
-            (Notice{NoticeKind::Warning, "„SSP“: Bitte eine ganze Zahl zwischen 0 und 700 eingeben."}));
+            (Notice{NoticeKind::Warning, "Bitte geben Sie für „SSP“ eine Zahl zwischen 0 und 700 ein."}));
   EXPECT_EQ(f.player->m_nTD, 5);
   EXPECT_FALSE(f.Apply([](PlayerChange& c) {
                   c.m_nSSP = 700;

@@ -8,6 +8,7 @@
 #include "model/FileIO.h"
 #include "model/FileLock.h"
 #include "model/TeamFile.h"
+#include "teamwindow/MatchRows.h"
 #include "ui/FileChooser.h"
 #include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
@@ -59,6 +60,7 @@ void KrashballDoc::AdoptTeam(std::unique_ptr<CKRTeam> team) {
   m_pTeam->m_pHost = nullptr;
   m_pTeam = std::move(team);
   m_pTeam->m_pHost = this;
+  NumberMatches(*m_pTeam);  // the matches page is filled anew
 }
 
 KrashballDoc::~KrashballDoc() { m_pTeam->m_pHost = nullptr; }

@@ -1,6 +1,7 @@
 #include "roster/PlayerRemoval.h"
 
 #include "model/Format.h"
+#include "model/Windows1252.h"
 
 namespace krv {
 
@@ -10,13 +11,6 @@ namespace {
 
 std::string NotActiveText(const CKRSpieler& player) {
   return Format("%s ist kein aktiver Spieler mehr!", player.m_strName.c_str());
-}
-
-size_t CharacterCount(const std::string& utf8) {
-  size_t n = 0;
-  for (unsigned char c : utf8)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 #include "ui/ProgramServices.h"
 
-#include <QAudioDevice>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QUrl>
 
 #include "model/ChangeOutcome.h"
 #include "roster/TeamHeader.h"
+#include "sound/SoundModule.h"
 #include "ui/HelpWindow.h"
 #include "ui/MessageBoxes.h"
 
@@ -43,12 +43,22 @@ QString ProgramServices::ResourceFolder(const QString& name) const {
 
 void ProgramServices::PlaySoundFile(const QString& relativePath) {
   if (!m_Settings.m_bSound || relativePath.isEmpty()) return;
-  if (QMediaDevices::audioOutputs().isEmpty()) return;  // no audio device: silent
   const QString path = ResourceFolder("Sounds") + "/" + QFileInfo(relativePath).fileName();
   if (!QFileInfo::exists(path)) return;
-  if (!m_sound) m_sound = new QSoundEffect(this);
-  m_sound->setSource(QUrl::fromLocalFile(path));
-  m_sound->play();
+  if (const PlaySoundFunction play = SoundPlayer()) play(QFile::encodeName(path).constData());
+}
+
+PlaySoundFunction ProgramServices::SoundPlayer() {
+  // The module is looked for once; without it the program stays silent.
+  if (m_bSoundModuleSought) return m_playSound;
+  m_bSoundModuleSought = true;
+  for (const QString& folder :
+       {m_strProgrammOrdner, m_strProgrammOrdner + QStringLiteral("/" KRV_PRIVATE_LIBDIR_FROM_BINDIR)}) {
+    QLibrary module(folder + "/" + QString::fromLatin1(kSoundModuleFile));
+    m_playSound = reinterpret_cast<PlaySoundFunction>(module.resolve(kPlaySoundSymbol));
+    if (m_playSound) break;  // stays loaded for the run
+  }
+  return m_playSound;
 }
 
 bool ProgramServices::Frage(QWidget* parent, const QString& text) {

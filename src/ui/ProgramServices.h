@@ -8,8 +8,8 @@
 #include <QString>
 
 #include "settings/KrvDat.h"
+#include "sound/SoundModule.h"
 
-class QSoundEffect;
 class QWidget;
 
 namespace krv {
@@ -36,7 +36,10 @@ class ProgramServices : public QObject {
   int m_nLetzteEinstellungsSeite = 0;
 
   // Plays a file like "Sounds/Sa-geht.wav" when sounds are on and there is an audio device.
+  // The sound player module is loaded with the first sound, not at start.
   void PlaySoundFile(const QString& relativePath);
+  // The sound player module's function (loaded now if not yet), null when it is missing.
+  PlaySoundFunction SoundPlayer();
   // A question that answers Yes at once when asking before deletions is switched off.
   bool Frage(QWidget* parent, const QString& text);
   // Opens the help at a topic key such as "#TEAM_GAME" (empty: the start page).
@@ -59,7 +62,8 @@ class ProgramServices : public QObject {
 
  private:
   QString m_strProgrammOrdner;
-  QSoundEffect* m_sound = nullptr;
+  bool m_bSoundModuleSought = false;
+  PlaySoundFunction m_playSound = nullptr;
 };
 
 }  // namespace krv

@@ -33,7 +33,9 @@ TEST_F(MainWindowStart, LoadsPrintingAndSoundsOnlyWhenFirstUsed) {
   frame.Printing().Printer();
   const QString cups =
       QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/printsupport/libcupsprintersupport.so");
-  if (QFileInfo::exists(cups)) EXPECT_TRUE(Loaded(QStringLiteral("libcupsprintersupport")));
+  if (QFileInfo::exists(cups)) {
+    EXPECT_TRUE(Loaded(QStringLiteral("libcupsprintersupport")));
+  }
 }
 
 }  // namespace

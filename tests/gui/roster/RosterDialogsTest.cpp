@@ -183,7 +183,7 @@ TEST(NeueFertigkeitenDlg, KeyboardOnly) {
   EXPECT_TRUE(dialog.isVisible());
 
   auto team = Team(10, 0);
-  CPlayerChangeSheet sheet(*team, *team->m_Spieler[0], false);
+  CPlayerChangeSheet sheet(*team->m_Spieler[0]);
   sheet.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
   auto* tabs = Child<QTabWidget>(&sheet, QString());

@@ -45,7 +45,15 @@ void WritePdf(benchmark::State& state, krv::CKRTeam& team) {
 
 void BM_PdfSeason100Matches(benchmark::State& state) {
   auto team = krv::test::MakeSeasonTeam();
-  while (team->m_Games.size() < 100) team->AddGame("Gegner", "2:1", "Regen", "", 12000, 40000, 1, 1, 0, 0, "01.01.08");
+  while (team->m_Games.size() < 100)
+    team->AddGame({.m_strGegner = "Gegner",
+                   .m_strErgebnis = "2:1",
+                   .m_strBesonderheit = "Regen",
+                   .m_strDatum = "01.01.08",
+                   .m_nZuschauer = 12000,
+                   .m_nEinnahmen = 40000,
+                   .m_bLiga = 1,
+                   .m_bGewonnen = 1});
   WritePdf(state, *team);
 }
 BENCHMARK(BM_PdfSeason100Matches)->Unit(benchmark::kMillisecond);

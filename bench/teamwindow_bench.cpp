@@ -200,7 +200,14 @@ void BM_MatchAppendedAndShown(benchmark::State& state) {
   page.resize(1000, 500);
   ShowAndSettle(&page);
   for (auto _ : state) {
-    doc->Team().AddGame("Orkland", "1:0", "", "", 9000, 30000, 1, 1, 0, 1, "02.06.07");
+    doc->Team().AddGame({.m_strGegner = "Orkland",
+                         .m_strErgebnis = "1:0",
+                         .m_strDatum = "02.06.07",
+                         .m_nZuschauer = 9000,
+                         .m_nEinnahmen = 30000,
+                         .m_bLiga = 1,
+                         .m_bGewonnen = 1,
+                         .m_nFanFaktor = 1});
     page.ShowChange(krv::TeamChange::TeamFields());
     QApplication::processEvents();
   }
@@ -230,7 +237,14 @@ void BM_MatchDeletedAndShown(benchmark::State& state) {
   ShowAndSettle(&page);
   for (auto _ : state) {
     state.PauseTiming();
-    doc->Team().AddGame("Orkland", "1:0", "", "", 9000, 30000, 1, 1, 0, 1, "02.06.07");
+    doc->Team().AddGame({.m_strGegner = "Orkland",
+                         .m_strErgebnis = "1:0",
+                         .m_strDatum = "02.06.07",
+                         .m_nZuschauer = 9000,
+                         .m_nEinnahmen = 30000,
+                         .m_bLiga = 1,
+                         .m_bGewonnen = 1,
+                         .m_nFanFaktor = 1});
     page.RefreshPage();
     QApplication::processEvents();
     state.ResumeTiming();

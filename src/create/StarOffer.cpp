@@ -44,7 +44,7 @@ std::array<std::string, 7> StarOfferRow::Columns() const {
 }
 
 int32_t StarOfferGold(const StarOfferRequest& request) {
-  if (request.m_bUseTeamGold && request.m_pTeam) return ParseGold(request.m_pTeam->m_strGold);
+  if (request.m_bUseTeamGold && request.m_pTeam) return ClampedGold(request.m_pTeam->m_nGold);
   return request.m_nStartingCapital;
 }
 

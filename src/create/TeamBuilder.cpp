@@ -23,7 +23,17 @@ class PlayerNumbering {
 
   void Add(const std::string& name, const std::string& position, int32_t bw, int32_t st, int32_t ge, int32_t rw,
            int32_t value, const std::string& skills, int32_t code) {
-    m_team.AddSpieler(m_nextNumber++, name, position, bw, st, ge, rw, value, skills, m_team.m_nNaechsteID++, code);
+    m_team.AddSpieler({.m_strName = name,
+                       .m_strPosition = position,
+                       .m_strFertigkeiten = skills,
+                       .m_nNummer = m_nextNumber++,
+                       .m_nBW = bw,
+                       .m_nST = st,
+                       .m_nGE = ge,
+                       .m_nRW = rw,
+                       .m_nWert = value,
+                       .m_nID = m_team.m_nNaechsteID++,
+                       .m_nPositionCode = code});
   }
 
  private:
@@ -43,9 +53,9 @@ void BuildNewTeam(CKRTeam& team, const TeamBudget& budget) {
   team.m_strTeamwert = "100";
   team.m_strName = budget.m_TeamName;
 
-  for (int32_t n = 1; n <= budget.m_CoTrainer; ++n) team.AddCoTrainer(Format("Cotrainer%ld", static_cast<long>(n)));
+  for (int32_t n = 1; n <= budget.m_CoTrainer; ++n) team.AddCoTrainer({Format("Cotrainer%ld", static_cast<long>(n))});
   for (int32_t n = 1; n <= budget.m_Cheerleader; ++n)
-    team.AddCheerleader(Format("Cheerleader%ld", static_cast<long>(n)));
+    team.AddCheerleader({Format("Cheerleader%ld", static_cast<long>(n))});
 
   PlayerNumbering players(team);
   const bool ownRace = budget.m_Rasse == kEigeneRasse;
@@ -74,8 +84,8 @@ void BuildNewTeam(CKRTeam& team, const TeamBudget& budget) {
       players.Add(star->m_strName, "Starplayer", star->m_nBW, star->m_nST, star->m_nGE, star->m_nRW, star->m_nWert,
                   star->m_strFertigkeiten, star->m_nPositionCode);
 
-  team.AddEinnahme("Startkapital", budget.m_Startkapital);
-  team.AddAusgabe("Team-Aufstellung", budget.m_Startkapital, kAusgabeTeamAufstellung);
+  team.AddEinnahme({"Startkapital", budget.m_Startkapital});
+  team.AddAusgabe({"Team-Aufstellung", budget.m_Startkapital, kAusgabeTeamAufstellung});
 
   team.m_nFanFaktor = budget.m_FanFaktor;
   team.m_nMarken = budget.m_Trainingsmarken;

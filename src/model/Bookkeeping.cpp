@@ -75,14 +75,14 @@ void CKRTeam::Recalculate(const TeamChange& change) {
   }
   m_nSSPGesamt = Saturate(starPoints);
 
-  m_strGold = std::to_string((int64_t{m_nEinnahmenK} - m_nAusgabenK) * kLedgerDivisor);
+  m_nGold = (int64_t{m_nEinnahmenK} - m_nAusgabenK) * kLedgerDivisor;
+  m_strGold = std::to_string(m_nGold);
   CalcTeamwert();
   CountSpielerArten();
   if (m_pHost) m_pHost->TeamRecalculated(change);
 }
 
 void CKRTeam::CalcTeamwert() {
-  m_strTeamwert = "xxx";
   WideSum sum = 0;
   WideSum spp = 0;
   for (const auto& s : m_Spieler) {

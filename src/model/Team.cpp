@@ -3,6 +3,8 @@
 #include "model/Format.h"
 #include "model/LocalTime.h"
 
+#include <utility>
+
 namespace krv {
 namespace {
 
@@ -10,9 +12,9 @@ constexpr const char* kDefaultPositionNames[] = {"Feldspieler", "Fänger",  "Wer
                                                  "Blocker",     "Blitzer", "?"};
 
 template <typename T>
-T* AppendRecord(RecordList<T>& list) {
-  list.push_back(std::make_unique<T>());
-  return list.back().get();
+T& AppendRecord(RecordList<T>& list, T record) {
+  list.push_back(std::make_unique<T>(std::move(record)));
+  return *list.back();
 }
 
 }  // namespace
@@ -23,73 +25,21 @@ CKRTeam::CKRTeam() {
   for (int i = 0; i < 7; ++i) InitEigenePosition(i, kDefaultPositionNames[i]);
 }
 
-int CKRTeam::AddCoTrainer(const std::string& name) {
-  AppendRecord(m_CoTrainer)->m_strName = name;
-  return 1;
+CKRCoTrainer& CKRTeam::AddCoTrainer(CKRCoTrainer coTrainer) { return AppendRecord(m_CoTrainer, std::move(coTrainer)); }
+
+CKRCheerleader& CKRTeam::AddCheerleader(CKRCheerleader cheerleader) {
+  return AppendRecord(m_Cheerleader, std::move(cheerleader));
 }
 
-int CKRTeam::AddCheerleader(const std::string& name) {
-  AppendRecord(m_Cheerleader)->m_strName = name;
-  return 1;
-}
+CKRSpieler& CKRTeam::AddSpieler(CKRSpieler player) { return AppendRecord(m_Spieler, std::move(player)); }
 
-int CKRTeam::AddSpieler(int32_t nummer, const std::string& name, const std::string& position, int32_t bw, int32_t st,
-                        int32_t ge, int32_t rw, int32_t wert, const std::string& fertigkeiten, int32_t id,
-                        int32_t positionCode) {
-  CKRSpieler* s = AppendRecord(m_Spieler);
-  s->m_nNummer = nummer;
-  s->m_strName = name;
-  s->m_strPosition = position;
-  s->m_nBW = bw;
-  s->m_nST = st;
-  s->m_nGE = ge;
-  s->m_nRW = rw;
-  s->m_nWert = wert;
-  s->m_strFertigkeiten = fertigkeiten;
-  s->m_nID = id;
-  s->m_nPositionCode = positionCode;
-  return 1;
-}
+CKRAusgaben& CKRTeam::AddAusgabe(CKRAusgaben expense) { return AppendRecord(m_Ausgaben, std::move(expense)); }
 
-int CKRTeam::AddAusgabe(const std::string& text, int32_t betrag, int32_t art) {
-  CKRAusgaben* a = AppendRecord(m_Ausgaben);
-  a->m_strText = text;
-  a->m_nBetrag = betrag;
-  a->m_nArt = art;
-  return 1;
-}
+CKREinnahmen& CKRTeam::AddEinnahme(CKREinnahmen income) { return AppendRecord(m_Einnahmen, std::move(income)); }
 
-int CKRTeam::AddEinnahme(const std::string& text, int32_t betrag) {
-  CKREinnahmen* e = AppendRecord(m_Einnahmen);
-  e->m_strText = text;
-  e->m_nBetrag = betrag;
-  return 1;
-}
+CKRGames& CKRTeam::AddGame(CKRGames game) { return AppendRecord(m_Games, std::move(game)); }
 
-int CKRTeam::AddGame(const std::string& gegner, const std::string& ergebnis, const std::string& besonderheit,
-                     const std::string& verletzungen, int32_t zuschauer, int32_t einnahmen, int32_t liga,
-                     int32_t gewonnen, int32_t nummer, int32_t fanFaktor, const std::string& datum) {
-  CKRGames* g = AppendRecord(m_Games);
-  g->m_strGegner = gegner;
-  g->m_strErgebnis = ergebnis;
-  g->m_strBesonderheit = besonderheit;
-  g->m_strVerletzungen = verletzungen;
-  g->m_nZuschauer = zuschauer;
-  g->m_nEinnahmen = einnahmen;
-  g->m_bLiga = liga;
-  g->m_bGewonnen = gewonnen;
-  g->m_nNummer = nummer;
-  g->m_nFanFaktor = fanFaktor;
-  g->m_strDatum = datum;
-  return 1;
-}
-
-int CKRTeam::AddEreignis(const std::string& text, int32_t art) {
-  CKREreignisse* e = AppendRecord(m_Ereignisse);
-  e->m_strText = text;
-  e->m_nArt = art;
-  return 1;
-}
+CKREreignisse& CKRTeam::AddEreignis(CKREreignisse event) { return AppendRecord(m_Ereignisse, std::move(event)); }
 
 int CKRTeam::ChangeEinnahme(size_t index, const std::string& text, int32_t betrag) {
   CKREinnahmen* e = NthRecord(m_Einnahmen, index);

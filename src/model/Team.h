@@ -80,18 +80,14 @@ class CKRTeam {
   CKRTeam(const CKRTeam&) = delete;
   CKRTeam& operator=(const CKRTeam&) = delete;
 
-  // List building; each returns 1.
-  int AddCoTrainer(const std::string& name);
-  int AddCheerleader(const std::string& name);
-  int AddSpieler(int32_t nummer, const std::string& name, const std::string& position, int32_t bw, int32_t st,
-                 int32_t ge, int32_t rw, int32_t wert, const std::string& fertigkeiten, int32_t id,
-                 int32_t positionCode);
-  int AddAusgabe(const std::string& text, int32_t betrag, int32_t art);
-  int AddEinnahme(const std::string& text, int32_t betrag);
-  int AddGame(const std::string& gegner, const std::string& ergebnis, const std::string& besonderheit,
-              const std::string& verletzungen, int32_t zuschauer, int32_t einnahmen, int32_t liga, int32_t gewonnen,
-              int32_t nummer, int32_t fanFaktor, const std::string& datum);
-  int AddEreignis(const std::string& text, int32_t art);
+  // List building: each appends the record and returns it in its list.
+  CKRCoTrainer& AddCoTrainer(CKRCoTrainer coTrainer);
+  CKRCheerleader& AddCheerleader(CKRCheerleader cheerleader);
+  CKRSpieler& AddSpieler(CKRSpieler player);
+  CKRAusgaben& AddAusgabe(CKRAusgaben expense);
+  CKREinnahmen& AddEinnahme(CKREinnahmen income);
+  CKRGames& AddGame(CKRGames game);
+  CKREreignisse& AddEreignis(CKREreignisse event);
 
   // Changing by index (indices count non-null entries); nothing is applied for an index
   // beyond the list. Deleting, with what it undoes, is the season record's (season/).
@@ -123,6 +119,8 @@ class CKRTeam {
 
   std::string m_strName;
   std::string m_strRassenName;
+  // Team value and treasury as the file stores them, in text; Recalculate writes them from
+  // m_nTeamwert and m_nGold, which everything else reads.
   std::string m_strTeamwert;
   std::string m_strGold;
   std::string m_strTrainer;
@@ -142,6 +140,7 @@ class CKRTeam {
   int32_t m_nMarkenAbzug = 0;
   int32_t m_nLetzteAusgabeArt = -1;
   int32_t m_nTeamwert = 0;
+  int64_t m_nGold = 0;  // the treasury: income less expenses
   int32_t m_bSani = 0;
   int32_t m_bZauberer = 0;
   int32_t m_nNaechsteID = kFirstPlayerIdentity;

@@ -252,7 +252,7 @@ TeamSheetContent CollectTeamSheet(CKRTeam& team, const SheetPrintSettings& setti
   lower[2][1] = header.race;
   FillCostRow(lower[2], "Fan-Faktor", team.FanFactorInForce(), 10000);
   lower[3][0] = "TEAMWERT";
-  lower[3][1] = team.m_strTeamwert;
+  lower[3][1] = header.teamValue;
   FillCostRow(lower[3], "Cotrainer", static_cast<int64_t>(CountRecords(team.m_CoTrainer)), 10000);
   lower[4][0] = "Goldstücke";
   lower[4][1] = header.gold;

@@ -58,13 +58,23 @@ ChangeOutcome Bought(CKRTeam& team, CKRSpieler* player) {
 CKRSpieler* AddNewPlayer(CKRTeam& team, const std::string& name, const std::string& position, int32_t bw, int32_t st,
                          int32_t ge, int32_t rw, int32_t value, const std::string& skills, int32_t code) {
   const int32_t id = team.m_nNaechsteID++;
-  team.AddSpieler(team.GetFreeNummer(), name, position, bw, st, ge, rw, value, skills, id, code);
+  team.AddSpieler({.m_strName = name,
+                   .m_strPosition = position,
+                   .m_strFertigkeiten = skills,
+                   .m_nNummer = team.GetFreeNummer(),
+                   .m_nBW = bw,
+                   .m_nST = st,
+                   .m_nGE = ge,
+                   .m_nRW = rw,
+                   .m_nWert = value,
+                   .m_nID = id,
+                   .m_nPositionCode = code});
   return team.m_Spieler.back().get();
 }
 
 }  // namespace
 
-int32_t PurchaseTreasury(const CKRTeam& team) { return ParseGold(team.m_strGold); }
+int32_t PurchaseTreasury(const CKRTeam& team) { return ClampedGold(team.m_nGold); }
 
 int32_t CountActivePlayers(const CKRTeam& team) {
   int32_t n = 0;
@@ -142,7 +152,8 @@ ChangeOutcome BuyPlayer(CKRTeam& team, const PlayerPurchase& purchase, int32_t m
       if (p.m_strName != purchase.m_strPosition) continue;
       const std::string name = purchase.m_Name.value_or(p.m_strName);
       const int32_t amount = Price(p.m_nCost, purchase.m_bCard);
-      team.AddAusgabe(Format("Einstellung von %s als %s", name.c_str(), p.m_strName.c_str()), amount, kAusgabeSpieler);
+      team.AddAusgabe(
+          {Format("Einstellung von %s als %s", name.c_str(), p.m_strName.c_str()), amount, kAusgabeSpieler});
       return Bought(team, AddNewPlayer(team, name, p.m_strName, p.m_nBW, p.m_nST, p.m_nGE, p.m_nRW, amount,
                                        p.m_strSkills, kFirstEigenePositionCode + slot));
     }
@@ -154,7 +165,7 @@ ChangeOutcome BuyPlayer(CKRTeam& team, const PlayerPurchase& purchase, int32_t m
       const int32_t amount = Price(row.m_nCost, purchase.m_bCard);
       std::string text = Format("Einstellung von %s als %s.", name.c_str(), row.m_pszName);
       if (purchase.m_bCard) text += " zum halben Preis!";
-      team.AddAusgabe(text, amount, kAusgabeSpieler);
+      team.AddAusgabe({text, amount, kAusgabeSpieler});
       return Bought(team, AddNewPlayer(team, name, row.m_pszName, row.m_nBW, row.m_nST, row.m_nGE, row.m_nRW, amount,
                                        row.m_pszAbbreviations, row.m_nCode));
     }
@@ -165,9 +176,8 @@ ChangeOutcome BuyPlayer(CKRTeam& team, const PlayerPurchase& purchase, int32_t m
 
 ChangeOutcome HireStarPlayer(CKRTeam& team, const CKRSpieler& star, int32_t maxSpieler) {
   if (ChangeOutcome full = RosterFullRefusal(team, maxSpieler); full.Refused()) return full;
-  if (star.m_nWert > ParseGold(team.m_strGold))
-    return ChangeOutcome::Refuse(kStarTooExpensiveMessage, NoticeKind::Bank);
-  team.AddAusgabe(star.m_strName, star.m_nWert, kAusgabeStarplayer);
+  if (star.m_nWert > team.m_nGold) return ChangeOutcome::Refuse(kStarTooExpensiveMessage, NoticeKind::Bank);
+  team.AddAusgabe({star.m_strName, star.m_nWert, kAusgabeStarplayer});
   const char* position = star.m_nPositionCode >= kFirstBrockenCode ? "Brocken" : "Starplayer";
   return Bought(team, AddNewPlayer(team, star.m_strName, position, star.m_nBW, star.m_nST, star.m_nGE, star.m_nRW,
                                    star.m_nWert, star.m_strFertigkeiten, star.m_nPositionCode));
@@ -176,8 +186,8 @@ ChangeOutcome HireStarPlayer(CKRTeam& team, const CKRSpieler& star, int32_t maxS
 ChangeOutcome BuyBuiltPlayer(CKRTeam& team, const PlayerBuilder& builder, int32_t maxSpieler) {
   if (ChangeOutcome full = RosterFullRefusal(team, maxSpieler); full.Refused()) return full;
   const int32_t price = BuilderPrice(builder);
-  if (price > ParseGold(team.m_strGold)) return ChangeOutcome::Refuse(kStarTooExpensiveMessage, NoticeKind::Bank);
-  team.AddAusgabe(Format(kBuilderExpenseText, builder.m_strName.c_str()), price, kBuilderExpenseKind);
+  if (price > team.m_nGold) return ChangeOutcome::Refuse(kStarTooExpensiveMessage, NoticeKind::Bank);
+  team.AddAusgabe({Format(kBuilderExpenseText, builder.m_strName.c_str()), price, kBuilderExpenseKind});
   const CKRSpieler record = BuiltStarRecord(builder);
   return Bought(team,
                 AddNewPlayer(team, record.m_strName, record.m_strPosition, record.m_nBW, record.m_nST, record.m_nGE,

@@ -41,7 +41,7 @@ ChangeOutcome RemovePlayer(CKRTeam& team, CKRSpieler& player, const PlayerRemova
   ChangeOutcome outcome = ChangeOutcome::Applied();
   player.m_nStatus = static_cast<int32_t>(*removal.m_Reason);
   switch (*removal.m_Reason) {
-    case RemovalReason::kCotrainer: team.AddCoTrainer(player.m_strName); break;
+    case RemovalReason::kCotrainer: team.AddCoTrainer({player.m_strName}); break;
     case RemovalReason::kVerstorben: outcome.sound = kDeathSound; break;
     case RemovalReason::kSonstiges: player.m_strVerletzung = removal.m_strText; break;
     case RemovalReason::kVerkauft: break;

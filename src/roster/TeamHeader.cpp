@@ -22,8 +22,8 @@ TeamHeaderTexts MakeTeamHeader(const CKRTeam& team) {
   } else {
     header.race = "???";  // a damaged file; never an index outside the table
   }
-  header.teamValue = team.m_strTeamwert;
-  header.gold = FormatGold(team.m_strGold);
+  header.teamValue = std::to_string(team.m_nTeamwert);
+  header.gold = FormatGoldNumber(team.m_nGold);
   header.rerolls = Format("%ld/%ld/%ld", static_cast<long>(team.m_nMarken), static_cast<long>(team.m_nMarken2),
                           static_cast<long>(team.m_nMarkenAbzug));
   header.fanFactor = Format("%ld", static_cast<long>(team.FanFactorInForce()));

@@ -21,9 +21,19 @@ ChangeOutcome ZombieRevivalRefusal(const CKRTeam& team, int32_t maxSpieler) {
 
 ChangeOutcome ReviveZombie(CKRTeam& team, const std::string& name, int32_t maxSpieler) {
   if (ChangeOutcome refusal = ZombieRevivalRefusal(team, maxSpieler); refusal.Refused()) return refusal;
-  team.AddEreignis(Format("Wiederbelebung von '%s'.", name.c_str()), kEreignisSonstiges);
+  team.AddEreignis({Format("Wiederbelebung von '%s'.", name.c_str()), kEreignisSonstiges});
   const int32_t id = team.m_nNaechsteID++;
-  team.AddSpieler(team.GetFreeNummer(), name, "Neuer Zombie", 5, 3, 2, 7, 3000, "Reg", id, kZombieCode);
+  team.AddSpieler({.m_strName = name,
+                   .m_strPosition = "Neuer Zombie",
+                   .m_strFertigkeiten = "Reg",
+                   .m_nNummer = team.GetFreeNummer(),
+                   .m_nBW = 5,
+                   .m_nST = 3,
+                   .m_nGE = 2,
+                   .m_nRW = 7,
+                   .m_nWert = 3000,
+                   .m_nID = id,
+                   .m_nPositionCode = kZombieCode});
   ChangeOutcome outcome = ChangeOutcome::Applied();
   outcome.created = team.m_Spieler.back().get();
   team.SetTeamModified();

@@ -17,7 +17,7 @@ ChangeOutcome AddEvent(CKRTeam& team, const std::string& text, int32_t kind) {
     if (int64_t{team.m_nMarkenAbzug} + 1 > bought) return ChangeOutcome::Refuse(kNoRerollsLeft, NoticeKind::Error);
     ++team.m_nMarkenAbzug;
   }
-  team.AddEreignis(WithWindowsLineEnds(text), kind);
+  team.AddEreignis({WithWindowsLineEnds(text), kind});
   team.SetTeamModified();
   return ChangeOutcome::Applied();
 }

@@ -64,7 +64,7 @@ const char* const kNormalRerollNote =
 const char* const kNoChoiceMessage =
     "Sie müssen erst eine der Möglichkeiten\nauswählen bevor sie auf Übernehmen klicken!";
 
-int64_t ExpenseTreasury(const CKRTeam& team) { return ParseGold(team.m_strGold); }
+int64_t ExpenseTreasury(const CKRTeam& team) { return ClampedGold(team.m_nGold); }
 
 std::array<ExpenseOption, kExpenseChoiceCount> ExpenseOptions(const CKRTeam& team) {
   const int64_t treasury = ExpenseTreasury(team);
@@ -101,38 +101,39 @@ ChangeOutcome BookExpense(CKRTeam& team, const ExpenseBooking& booking) {
     case kWahlCotrainer:
       if (!HireCoTrainer(team, name))
         return ChangeOutcome::Refuse(DuplicateStaffNameMessage(kPersonalCoTrainer), NoticeKind::Error);
-      team.AddAusgabe(Format("CotrainerIn %s unter Vertrag genommen.", name.c_str()), kCoTrainerPrice,
-                      kAusgabeCotrainer);
+      team.AddAusgabe(
+          {Format("CotrainerIn %s unter Vertrag genommen.", name.c_str()), kCoTrainerPrice, kAusgabeCotrainer});
       break;
     case kWahlCheerleader:
       if (!HireCheerleader(team, name))
         return ChangeOutcome::Refuse(DuplicateStaffNameMessage(kPersonalCheerleader), NoticeKind::Error);
-      team.AddAusgabe(Format("CheerleaderIn %s unter Vertrag genommen.", name.c_str()), kCheerleaderPrice,
-                      kAusgabeCheerleader);
+      team.AddAusgabe(
+          {Format("CheerleaderIn %s unter Vertrag genommen.", name.c_str()), kCheerleaderPrice, kAusgabeCheerleader});
       break;
     case kWahlMarke:
-      team.AddAusgabe("Trainningsmarke", team.m_nMarkenPreis, kAusgabeMarke);
+      team.AddAusgabe({"Trainningsmarke", team.m_nMarkenPreis, kAusgabeMarke});
       ++team.m_nMarken;
       break;
     case kWahlMarkeDoppelt:
-      team.AddAusgabe("Trainningsmarke", team.m_nMarkenPreis2, kAusgabeMarkeDoppelt);
+      team.AddAusgabe({"Trainningsmarke", team.m_nMarkenPreis2, kAusgabeMarkeDoppelt});
       ++team.m_nMarken2;
       break;
     case kWahlZauberer:
       team.m_strEingabeName = name;
       team.m_strZauberer = name;
-      team.AddAusgabe(Format("Zauberer %s angeworben.", name.c_str()), kWizardPrice, WizardExpenseKind(team.m_nRasse));
+      team.AddAusgabe(
+          {Format("Zauberer %s angeworben.", name.c_str()), kWizardPrice, WizardExpenseKind(team.m_nRasse)});
       team.m_bZauberer = 1;
       break;
     case kWahlSani:
       team.m_strEingabeName = name;
       team.m_strSani = name;
-      team.AddAusgabe(Format("Sani %s angeworben.", name.c_str()), kApothecaryPrice, kAusgabeSani);
+      team.AddAusgabe({Format("Sani %s angeworben.", name.c_str()), kApothecaryPrice, kAusgabeSani});
       team.m_bSani = 1;
       break;
     default:  // a loss, with its event
-      team.AddAusgabe(booking.text, booking.value, kAusgabeVerlust);
-      team.AddEreignis(Format("%s %ld", booking.text.c_str(), static_cast<long>(booking.value)), kEreignisSonstiges);
+      team.AddAusgabe({booking.text, booking.value, kAusgabeVerlust});
+      team.AddEreignis({Format("%s %ld", booking.text.c_str(), static_cast<long>(booking.value)), kEreignisSonstiges});
       break;
   }
   RememberExpenseChoice(team, choice);

@@ -38,7 +38,7 @@ extern const char* const kNormalRerollNote;
 // "&Übernehmen" without a choice.
 extern const char* const kNoChoiceMessage;
 
-// The treasury as the dialog reads it: m_strGold as a number.
+// The treasury as the dialog reads it.
 int64_t ExpenseTreasury(const CKRTeam& team);
 
 // All nine choices with their texts and enabling: race 12 may buy neither wizard nor

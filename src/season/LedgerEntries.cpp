@@ -37,7 +37,7 @@ void StaffLeavesAfterwards(CKRTeam& team, const std::string& eventText, std::str
                            const char* sound, ChangeOutcome& outcome) {
   flag = 0;
   name.clear();
-  team.AddEreignis(eventText, kEreignisSonstiges);
+  team.AddEreignis({eventText, kEreignisSonstiges});
   outcome.sound = sound;
 }
 
@@ -83,7 +83,7 @@ std::string GameIncomeText(const std::string& opponent) { return kGameIncomePref
 ChangeOutcome AddIncome(CKRTeam& team, const std::string& text, int32_t value) {
   ChangeOutcome outcome;
   if (value <= 0) return outcome;
-  team.AddEinnahme(text, value);
+  team.AddEinnahme({text, value});
   team.SetTeamModified();
   outcome.applied = true;
   outcome.sound = kSoundNeueEinnahme;

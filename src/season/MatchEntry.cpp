@@ -99,9 +99,9 @@ ChangeOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry) {
   if (std::string refusal = CheckMatchEntry(entry); !refusal.empty())
     return ChangeOutcome::Refuse(refusal, NoticeKind::Warning);
   const auto number = static_cast<int32_t>(GameCount(team) + 1);
-  team.AddGame({}, {}, {}, {}, 0, 0, 0, 0, number, 0, {});
+  team.AddGame({.m_nNummer = number});
   WriteGame(*team.m_Games.back(), entry);
-  if (entry.inEinnahmen) team.AddEinnahme(GameIncomeText(entry.gegner), entry.einnahmen);
+  if (entry.inEinnahmen) team.AddEinnahme({GameIncomeText(entry.gegner), entry.einnahmen});
   team.SetTeamModified(TeamChange::TeamFields());  // the match and its income are appended
   ChangeOutcome outcome;
   outcome.applied = true;

@@ -56,7 +56,7 @@ StaffChange ChangeStaff(CKRTeam& team, RecordList<Record>& list, const std::stri
 
 // The leaving of one staff member: event, modified routine, sound.
 ChangeOutcome StaffLeaves(CKRTeam& team, const std::string& eventText, const char* sound) {
-  team.AddEreignis(eventText, kEreignisSonstiges);
+  team.AddEreignis({eventText, kEreignisSonstiges});
   team.SetTeamModified();
   return ChangeOutcome::Applied(sound);
 }
@@ -186,14 +186,14 @@ StaffChange ChangeCheerleader(CKRTeam& team, const std::string& oldName, const s
 
 bool HireCoTrainer(CKRTeam& team, const std::string& name) {
   if (team.FindCoTrainer(name)) return false;
-  team.AddCoTrainer(name);
+  team.AddCoTrainer({name});
   team.m_strEingabeName = name;
   return true;
 }
 
 bool HireCheerleader(CKRTeam& team, const std::string& name) {
   if (team.FindCheerleader(name)) return false;
-  team.AddCheerleader(name);
+  team.AddCheerleader({name});
   team.m_strEingabeName = name;
   return true;
 }

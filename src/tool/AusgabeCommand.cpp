@@ -77,7 +77,7 @@ std::string Ausgabe(CKRTeam& team, const ProgramSettings&, const CommandOptions&
   const CKRAusgaben& entry = *team.m_Ausgaben.back();
   return ReportOutcome(outcome, Format("Ausgabe „%s“ zu %s Goldstücken gebucht; in der Kasse sind jetzt %s Goldstücke.",
                                        entry.m_strText.c_str(), FormatGoldNumber(entry.m_nBetrag).c_str(),
-                                       FormatGold(team.m_strGold).c_str()));
+                                       FormatGoldNumber(team.m_nGold).c_str()));
 }
 
 }  // namespace

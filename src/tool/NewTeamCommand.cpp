@@ -235,7 +235,7 @@ int CreateTeam(const NewTeamOptions& o) {
     std::cerr << "krv: " << ReplacedCharactersNotice(path, result.replacedCharacters) << "\n";
   std::cout << Format("Team „%s“ (%s) mit %ld Spielern und Teamwert %s nach „%s“ geschrieben.\n",
                       team.m_strName.c_str(), g_RassenAnzeige[race], static_cast<long>(budget.m_Spielerzahl),
-                      team.m_strTeamwert.c_str(), path.c_str());
+                      std::to_string(team.m_nTeamwert).c_str(), path.c_str());
   return 0;
 }
 

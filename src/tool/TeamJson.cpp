@@ -91,7 +91,7 @@ void WriteComputed(JsonWriter& j, const CKRTeam& team) {
   j.BeginObject("computed");
   j.Int("incomeK", team.m_nEinnahmenK);
   j.Int("expensesK", team.m_nAusgabenK);
-  j.String("gold", team.m_strGold);
+  j.String("gold", std::to_string(team.m_nGold));
   j.Int("fanFactorAdjustment", team.m_nFanFactorAdjustment);
   j.Int("fanFactorInForce", team.FanFactorInForce());
   j.Int("teamValue", team.m_nTeamwert);

@@ -51,7 +51,7 @@ std::string TeamSummary(CKRTeam& team) {
   out += Line("Rasse:", RaceText(team));
   out += Line("Teamwert:", std::to_string(team.m_nTeamwert));
   out += Line("Gesamtwert:", FormatGoldNumber(team.m_nGesamtwert) + " Goldstücke");
-  out += Line("Schatzkammer:", FormatGold(team.m_strGold) + " Goldstücke");
+  out += Line("Schatzkammer:", FormatGoldNumber(team.m_nGold) + " Goldstücke");
   out += Line("Trainingsmarken:", Format("%d/%d/%d", team.m_nMarken, team.m_nMarken2, team.m_nMarkenAbzug));
   out += Line("Fan-Faktor:", std::to_string(team.FanFactorInForce()));
   out += Line("Cheftrainer:", team.m_strTrainer);

@@ -25,7 +25,8 @@ QMessageBox::Icon IconFor(BoxKind kind) {
     case BoxKind::Information: return QMessageBox::Information;
     case BoxKind::Delete:
     case BoxKind::Question: return QMessageBox::Question;
-    case BoxKind::Error: return QMessageBox::Critical;
+    case BoxKind::Error:
+    case BoxKind::StopQuestion: return QMessageBox::Critical;
     case BoxKind::Plain: return QMessageBox::NoIcon;
   }
   return QMessageBox::NoIcon;
@@ -111,6 +112,12 @@ bool QuestionBox(QWidget* parent, const QString& text, QuestionDefault preselect
                        text,
                        {QStringLiteral("&Ja"), QStringLiteral("&Nein")},
                        preselected == QuestionDefault::No ? 1 : 0}) == 0;
+}
+
+bool StopQuestionBox(QWidget* parent, const QString& text) {
+  return Show(parent,
+              {BoxKind::StopQuestion, ApplicationCaption(), text, {QStringLiteral("&Ja"), QStringLiteral("&Nein")}}) ==
+         0;
 }
 
 int YesNoCancelBox(QWidget* parent, const QString& text) {

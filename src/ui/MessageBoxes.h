@@ -10,7 +10,7 @@ class QWidget;
 
 namespace krv {
 
-enum class BoxKind { Rules, Bank, Delete, Information, Plain, Warning, Error, Question };
+enum class BoxKind { Rules, Bank, Delete, Information, Plain, Warning, Error, Question, StopQuestion };
 
 struct MessageRequest {
   BoxKind kind;
@@ -44,6 +44,8 @@ void ErrorBox(QWidget* parent, const QString& text);
 enum class QuestionDefault { Yes, No };
 // "&Ja" / "&Nein"; true for "&Ja". Enter presses `preselected`.
 bool QuestionBox(QWidget* parent, const QString& text, QuestionDefault preselected = QuestionDefault::Yes);
+// The same with the stop sign, for a question that warns.
+bool StopQuestionBox(QWidget* parent, const QString& text);
 // "&Ja" (0), "&Nein" (1), "Abbrechen" (2, also the close button).
 int YesNoCancelBox(QWidget* parent, const QString& text);
 

@@ -38,7 +38,7 @@ std::vector<std::string> OfferedToTeam(const CKRTeam& team, bool card = false) {
 }
 
 void AddPlayer(CKRTeam& team, int32_t code, int32_t status = kStatusAktiv) {
-  team.AddSpieler(team.GetFreeNummer(), "S", "Starplayer", 6, 3, 3, 8, 100000, "", team.m_nNaechsteID++, code);
+  test::AddPlayer(team, team.GetFreeNummer(), "S", "Starplayer", 6, 3, 3, 8, 100000, "", team.m_nNaechsteID++, code);
   team.m_Spieler.back()->m_nStatus = status;
 }
 

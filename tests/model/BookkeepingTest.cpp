@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "model/Team.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
 
 void AddPlayer(CKRTeam& team, int32_t value, int32_t ssp, int32_t status = kStatusAktiv) {
-  team.AddSpieler(1, "S", "P", 6, 3, 3, 8, value, "", 100, 0);
+  test::AddPlayer(team, 1, "S", "P", 6, 3, 3, 8, value, "", 100, 0);
   team.m_Spieler.back()->m_nSSP = ssp;
   team.m_Spieler.back()->m_nStatus = status;
 }
@@ -19,8 +20,8 @@ void AddPlayer(CKRTeam& team, int32_t value, int32_t ssp, int32_t status = kStat
 TEST(Bookkeeping, WorkedExample) {
   CKRTeam team;
   for (int i = 0; i < 11; ++i) AddPlayer(team, 50000, i == 0 ? 12 : 0);
-  team.AddCheerleader("Cheerleader1");
-  team.AddCheerleader("Cheerleader2");
+  team.AddCheerleader({"Cheerleader1"});
+  team.AddCheerleader({"Cheerleader2"});
   team.m_nFanFaktor = 3;
   team.m_nMarken = 3;
   team.m_nMarkenPreis = 50000;
@@ -28,7 +29,7 @@ TEST(Bookkeeping, WorkedExample) {
   team.CalcTeamwert();
   EXPECT_EQ(team.m_nGesamtwert, 800000);
   EXPECT_EQ(team.m_nTeamwert, 82);
-  EXPECT_EQ(team.m_strTeamwert, "82");
+  EXPECT_EQ(team.m_nTeamwert, 82);
 }
 
 // Empty team, inactive players and the star point rounding.
@@ -36,7 +37,7 @@ TEST(Bookkeeping, TeamValueEdges) {
   CKRTeam empty;
   empty.CalcTeamwert();
   EXPECT_EQ(empty.m_nGesamtwert, 0);
-  EXPECT_EQ(empty.m_strTeamwert, "0");
+  EXPECT_EQ(empty.m_nTeamwert, 0);
 
   CKRTeam team;
   AddPlayer(team, 70000, 19);
@@ -77,39 +78,39 @@ TEST(Bookkeeping, RerollDeductions) {
 // Ledger sums are cut to thousands each on their own, toward zero also when negative.
 TEST(Bookkeeping, TreasuryFromLedgers) {
   CKRTeam team;
-  team.AddEinnahme("a", 1000000);
-  team.AddEinnahme("b", 999);
-  team.AddAusgabe("c", 999, kAusgabeVerlust);
+  team.AddEinnahme({"a", 1000000});
+  team.AddEinnahme({"b", 999});
+  team.AddAusgabe({"c", 999, kAusgabeVerlust});
   team.Recalculate();
   EXPECT_EQ(team.m_nEinnahmenK, 1000);
   EXPECT_EQ(team.m_nAusgabenK, 0);
-  EXPECT_EQ(team.m_strGold, "1000000");
+  EXPECT_EQ(team.m_nGold, 1000000);
 
   CKRTeam small;
-  small.AddEinnahme("a", 999);
-  small.AddAusgabe("b", 1999, kAusgabeVerlust);
+  small.AddEinnahme({"a", 999});
+  small.AddAusgabe({"b", 1999, kAusgabeVerlust});
   small.Recalculate();
   EXPECT_EQ(small.m_nEinnahmenK, 0);
   EXPECT_EQ(small.m_nAusgabenK, 1);
-  EXPECT_EQ(small.m_strGold, "-1000");
+  EXPECT_EQ(small.m_nGold, -1000);
 
   // A negative ledger sum of -1500 is -1 thousand, not -2.
   CKRTeam negative;
-  negative.AddEinnahme("Korrektur", -1500);
+  negative.AddEinnahme({"Korrektur", -1500});
   negative.m_Einnahmen.push_back(nullptr);
   negative.Recalculate();
   EXPECT_EQ(negative.m_nEinnahmenK, -1);
-  EXPECT_EQ(negative.m_strGold, "-1000");
+  EXPECT_EQ(negative.m_nGold, -1000);
 
   // 500 + 400 count nothing; a further 200 makes one thousand.
   CKRTeam income;
-  income.AddEinnahme("a", 500);
-  income.AddEinnahme("b", 400);
+  income.AddEinnahme({"a", 500});
+  income.AddEinnahme({"b", 400});
   income.Recalculate();
-  EXPECT_EQ(income.m_strGold, "0");
-  income.AddEinnahme("c", 200);
+  EXPECT_EQ(income.m_nGold, 0);
+  income.AddEinnahme({"c", 200});
   income.Recalculate();
-  EXPECT_EQ(income.m_strGold, "1000");
+  EXPECT_EQ(income.m_nGold, 1000);
 }
 
 // Sums beyond 32 bits must neither overflow (UBSan) nor wrap to a wrong sign.
@@ -117,16 +118,17 @@ TEST(Bookkeeping, NoOverflow) {
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
   CKRTeam team;
   for (int i = 0; i < 3; ++i) {
-    team.AddEinnahme("viel", kMax);
+    team.AddEinnahme({"viel", kMax});
     AddPlayer(team, kMax, kMax);
   }
   team.m_nMarken = team.m_nMarken2 = kMax;
   team.m_nMarkenPreis = team.m_nMarkenPreis2 = kMax;
   team.m_nFanFaktor = kMax;
-  for (int i = 0; i < 3; ++i) team.AddGame("X", "1:0", "", "", 0, 0, 0, 1, 0, kFanRises, "");
+  for (int i = 0; i < 3; ++i)
+    team.AddGame({.m_strGegner = "X", .m_strErgebnis = "1:0", .m_bGewonnen = 1, .m_nFanFaktor = kFanRises});
   team.Recalculate();
   EXPECT_EQ(team.m_nEinnahmenK, 6442450);  // 3 * 2147483647 / 1000
-  EXPECT_EQ(team.m_strGold, "6442450000");
+  EXPECT_EQ(team.m_nGold, 6442450000LL);
   EXPECT_EQ(team.m_nGesamtwert, kMax);  // held at the top, not wrapped
   EXPECT_GT(team.m_nTeamwert, 0);
 }
@@ -140,12 +142,13 @@ TEST(Bookkeeping, RecalculateDerivedFigures) {
   team.m_nFanFaktor = 2;
   AddPlayer(team, 50000, 6);
   AddPlayer(team, 50000, 5, kStatusVerkauft);  // counts for the SSP total of all players
-  team.AddSpieler(2, "Star", "Starplayer", 6, 3, 3, 8, 100000, " \tBlk, Tackle \r\n", 101, 205);
+  test::AddPlayer(team, 2, "Star", "Starplayer", 6, 3, 3, 8, 100000, " \tBlk, Tackle \r\n", 101, 205);
   team.m_Spieler.push_back(nullptr);
-  team.AddSpieler(3, "Leer", "Linie", 6, 3, 3, 8, 50000, "   ", 102, 0);
+  test::AddPlayer(team, 3, "Leer", "Linie", 6, 3, 3, 8, 50000, "   ", 102, 0);
   int32_t number = 1;
   for (int change : {kFanRises, kFanRises, kFanFalls, kFanNone}) {
-    team.AddGame("X", "1:0", "", "", 0, 0, 0, 1, number, change, "");
+    team.AddGame(
+        {.m_strGegner = "X", .m_strErgebnis = "1:0", .m_bGewonnen = 1, .m_nFanFaktor = change, .m_nNummer = number});
     number += 2;
     if (change == kFanRises) team.m_Games.push_back(nullptr);
   }

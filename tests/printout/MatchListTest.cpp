@@ -16,8 +16,14 @@ int32_t RowTop(int row) { return -55 - 78 * row; }
 
 void AddMatches(CKRTeam& team, int count) {
   for (int i = 0; i < count; ++i)
-    team.AddGame("Gegner " + std::to_string(i + 1), "2:1", "Regen\r\nund Nebel", "", 15000, 1234567, 1, 1, 0, kFanNone,
-                 "01.02.07");
+    team.AddGame({.m_strGegner = "Gegner " + std::to_string(i + 1),
+                  .m_strErgebnis = "2:1",
+                  .m_strBesonderheit = "Regen\r\nund Nebel",
+                  .m_strDatum = "01.02.07",
+                  .m_nZuschauer = 15000,
+                  .m_nEinnahmen = 1234567,
+                  .m_bLiga = 1,
+                  .m_bGewonnen = 1});
 }
 
 SheetPage Page(const CKRTeam& team, size_t start) { return LayoutMatchList(CollectMatchList(team, start)); }

@@ -49,7 +49,8 @@ TEST(PagePlan, PagesPerMode) {
 // a blank page in odd mode for a short season. Catches pages built from the wrong start.
 TEST(PagePlan, PrintoutPages) {
   CKRTeam team;
-  for (int i = 0; i < 30; ++i) team.AddGame("G", "1:0", "", "", 0, 0, 1, 1, 0, kFanNone, "");
+  for (int i = 0; i < 30; ++i)
+    team.AddGame({.m_strGegner = "G", .m_strErgebnis = "1:0", .m_bLiga = 1, .m_bGewonnen = 1});
   const TeamPrintout all(team, PrintMode::kAllPages, {});
   ASSERT_EQ(all.PageCount(), 3);
   auto firstNumber = [](const SheetPage& page) {
@@ -64,7 +65,8 @@ TEST(PagePlan, PrintoutPages) {
   EXPECT_TRUE(sheet);
 
   CKRTeam shortSeason;
-  for (int i = 0; i < 20; ++i) shortSeason.AddGame("G", "1:0", "", "", 0, 0, 1, 1, 0, kFanNone, "");
+  for (int i = 0; i < 20; ++i)
+    shortSeason.AddGame({.m_strGegner = "G", .m_strErgebnis = "1:0", .m_bLiga = 1, .m_bGewonnen = 1});
   const TeamPrintout odd(shortSeason, PrintMode::kOddPages, {});
   ASSERT_EQ(odd.PageCount(), 1);
   EXPECT_TRUE(odd.Page(1).ops.empty());

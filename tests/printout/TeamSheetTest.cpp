@@ -8,6 +8,7 @@
 #include "printout/BitmapPixels.h"
 #include "printout/PageQuery.h"
 #include "support/TempFolder.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -25,7 +26,7 @@ int32_t RosterTop(int row) { return -55 - 78 * row; }
 int32_t LowerTop(int row) { return -1380 - 78 * row; }
 
 CKRSpieler& AddPlayer(CKRTeam& team, int32_t number, const std::string& name, int32_t status = kStatusAktiv) {
-  team.AddSpieler(number, name, "Linienork", 5, 3, 3, 9, 50000, "", team.m_nNaechsteID++, 25);
+  test::AddPlayer(team, number, name, "Linienork", 5, 3, 3, 9, 50000, "", team.m_nNaechsteID++, 25);
   team.m_Spieler.back()->m_nStatus = status;
   return *team.m_Spieler.back();
 }
@@ -138,11 +139,18 @@ TEST(TeamSheet, LowerBlockFiguresAndStaff) {
   team.m_nFanFaktor = 3;
   team.m_strTeamwert = "999";  // stale figures as a file may hold them
   team.m_nGesamtwert = 1;
-  team.AddCoTrainer("Gorbag");
-  team.AddCheerleader("Lugdusch");
-  team.AddCheerleader("Mauhúr");
-  team.AddEinnahme("Startkapital", 1234567);
-  team.AddGame("Zwerge", "2:1", "", "", 1000, 0, 1, 1, 1, kFanRises, "01.01.07");
+  team.AddCoTrainer({"Gorbag"});
+  team.AddCheerleader({"Lugdusch"});
+  team.AddCheerleader({"Mauhúr"});
+  team.AddEinnahme({"Startkapital", 1234567});
+  team.AddGame({.m_strGegner = "Zwerge",
+                .m_strErgebnis = "2:1",
+                .m_strDatum = "01.01.07",
+                .m_nZuschauer = 1000,
+                .m_bLiga = 1,
+                .m_bGewonnen = 1,
+                .m_nFanFaktor = kFanRises,
+                .m_nNummer = 1});
   AddPlayer(team, 1, "Eins").m_nWert = 1000000;
   SheetPage page = Sheet(team);
   EXPECT_EQ(TextsIn(page, LowerTop(0), {kA, kB}), (V{"TEAM", "Grünhaut Gröhler"}));

@@ -28,6 +28,7 @@ answer() {
   wait_for gone || fail "the box was not answered ($2)"
 }
 main_window() { xdotool search --onlyvisible --name '^Krashball-Verwaltung V' 2>/dev/null | head -1; }
+main_window_shown() { [ -n "$(main_window)" ]; }
 ended() { ! kill -0 "$first" 2>/dev/null; }
 # Datei → Beenden; the open menu is one more visible window of the program.
 windows() { xdotool search --onlyvisible --class krashball 2>/dev/null | wc -l; }
@@ -43,6 +44,7 @@ start() {
   "$program" "$1" &
   first=$!
   wait_for opened "$2" || fail "$1 was not opened"
+  wait_for main_window_shown || fail "no main window for $1"
   sleep 0.5
 }
 

@@ -8,7 +8,8 @@ export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run KRV_DATEN=$work/Da
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 settings=$XDG_CONFIG_HOME/Krashball/Krashball-Verwaltung.conf
 opened() { grep -q "$1" "$settings" 2>/dev/null; }
+# Up to 30 s: a sanitizer build on a busy machine is slow, and only a failure waits that long.
 wait_for() {
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done
   return 1
 }

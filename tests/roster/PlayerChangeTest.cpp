@@ -1,6 +1,7 @@
 // Recording a player's advancement and the career-log entry it writes.
 
 #include "roster/PlayerChange.h"
+#include "support/PlayerLine.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ struct Fixture {
   CKRTeam team;
   CKRSpieler* player;
   Fixture() {
-    team.AddSpieler(7, "Grischnak", "Blitzer", 6, 3, 3, 9, 80000, "Blk", 100, 28);
+    test::AddPlayer(team, 7, "Grischnak", "Blitzer", 6, 3, 3, 9, 80000, "Blk", 100, 28);
     player = team.m_Spieler.back().get();
     player->m_nTD = 5;
     player->m_nSSP = 20;

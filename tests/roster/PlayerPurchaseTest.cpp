@@ -15,13 +15,13 @@ std::unique_ptr<CKRTeam> TeamWithGold(int32_t race, int32_t gold) {
   auto team = std::make_unique<CKRTeam>();
   team->m_nNaechsteID = 100;
   team->m_nRasse = race;
-  team->AddEinnahme("Startkapital", gold);
+  team->AddEinnahme({"Startkapital", gold});
   team->Recalculate();
   return team;
 }
 
 void AddActive(CKRTeam& team, int32_t number, int32_t code, int32_t status = kStatusAktiv) {
-  team.AddSpieler(number, "S", "P", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, code);
+  test::AddPlayer(team, number, "S", "P", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, code);
   team.m_Spieler.back()->m_nStatus = status;
 }
 
@@ -63,14 +63,14 @@ TEST(PlayerPurchase, HalfPriceCard) {
   EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 35000);
   EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, kAusgabeSpieler);
   EXPECT_EQ(bought.created->m_nWert, 35000);
-  EXPECT_EQ(team->m_strGold, "0");
+  EXPECT_EQ(team->m_nGold, 0);
 
-  team->AddEinnahme("Sponsor", 100000);
+  team->AddEinnahme({"Sponsor", 100000});
   team->Recalculate();
   bought = BuyPlayer(*team, {"Werfer", std::string("Franz"), false}, 16);
   EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Franz als Werfer.");
   EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 70000);
-  EXPECT_EQ(team->m_strGold, "30000");
+  EXPECT_EQ(team->m_nGold, 30000);
 }
 
 // Catches a purchase that misses a field of the new player or of the team: the position's
@@ -191,7 +191,7 @@ TEST(PlayerPurchase, StarPlayerHire) {
   EXPECT_EQ(test::PlayerLine(*outcome.created), "1 Morri der Starke (Starplayer) 6/0/0/0 190000 [Blk,Ausw] #100 212");
   EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Morri der Starke");
   EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, kAusgabeStarplayer);
-  EXPECT_EQ(team->m_strGold, "10000");
+  EXPECT_EQ(team->m_nGold, 10000);
 
   star.m_nPositionCode = 301;
   star.m_nWert = 10000;

@@ -6,12 +6,13 @@
 
 #include "teamwindow/PlayerRows.h"
 #include "support/FakeTeamHost.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
 
 CKRSpieler& Add(CKRTeam& team, const char* name, int32_t status = kStatusAktiv) {
-  team.AddSpieler(1, name, "Linienork", 5, 3, 3, 9, 50000, "", team.m_nNaechsteID++, 25);
+  test::AddPlayer(team, 1, name, "Linienork", 5, 3, 3, 9, 50000, "", team.m_nNaechsteID++, 25);
   team.m_Spieler.back()->m_nStatus = status;
   return *team.m_Spieler.back();
 }

@@ -6,6 +6,7 @@
 #include "roster/RaceRepair.h"
 #include "rules/Races.h"
 #include "support/FakeTeamHost.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -30,10 +31,10 @@ TEST(RaceRepair, Choices) {
 // (Assigning to two selected players through the dialog: VolkAendernDlgTest.)
 TEST(RaceRepair, RowsAndAssigningPositionCodes) {
   CKRTeam team;
-  team.AddSpieler(1, "Grischnak", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", 100, 28);
-  team.AddSpieler(2, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", 101, 25);
-  team.AddSpieler(3, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", 102, 999);
-  team.AddSpieler(4, "Morgul", "Star", 5, 3, 3, 9, 50000, "", 103, 222);
+  test::AddPlayer(team, 1, "Grischnak", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", 100, 28);
+  test::AddPlayer(team, 2, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", 101, 25);
+  test::AddPlayer(team, 3, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", 102, 999);
+  test::AddPlayer(team, 4, "Morgul", "Star", 5, 3, 3, 9, 50000, "", 103, 222);
   team.m_Spieler[1]->m_nStatus = kStatusVerkauft;
 
   RaceRepair repair = StartRaceRepair(team);
@@ -63,9 +64,9 @@ TEST(RaceRepair, ApplyingTheRepair) {
   test::FakeTeamHost host;
   team.m_pHost = &host;
   team.m_nRasse = 10;
-  team.AddSpieler(1, "Grischnak", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", 100, 28);
-  team.AddSpieler(2, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", 101, 25);
-  team.AddSpieler(3, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", 102, 25);
+  test::AddPlayer(team, 1, "Grischnak", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", 100, 28);
+  test::AddPlayer(team, 2, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", 101, 25);
+  test::AddPlayer(team, 3, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", 102, 25);
   team.m_Spieler[1]->m_nStatus = kStatusVerkauft;
 
   RaceRepair repair = StartRaceRepair(team);

@@ -17,8 +17,8 @@ TEST(TeamHeader, TextsOfStandardOwnAndDamagedRaces) {
   auto team = test::MakeSampleTeam(10);
   team->Recalculate();
   TeamHeaderTexts header = MakeTeamHeader(*team);
-  EXPECT_EQ(header.teamValue, team->m_strTeamwert);
-  team->m_strGold = "-1060000";
+  EXPECT_EQ(header.teamValue, std::to_string(team->m_nTeamwert));
+  team->m_nGold = -1060000;
   team->m_nMarken = 2;
   team->m_nMarken2 = 1;
   team->m_nMarkenAbzug = 3;

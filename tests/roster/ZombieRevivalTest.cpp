@@ -5,12 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "roster/PlayerPurchase.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
 
 void Add(CKRTeam& team, int32_t number, int32_t code, int32_t status = kStatusAktiv) {
-  team.AddSpieler(number, "S", "P", 5, 3, 2, 7, 30000, "", team.m_nNaechsteID++, code);
+  test::AddPlayer(team, number, "S", "P", 5, 3, 2, 7, 30000, "", team.m_nNaechsteID++, code);
   team.m_Spieler.back()->m_nStatus = status;
 }
 

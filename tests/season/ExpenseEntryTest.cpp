@@ -80,7 +80,7 @@ class Booking : public ::testing::Test {
  protected:
   void SetUp() override {
     m_team = TeamWithTreasury("0", 6);
-    m_team->AddEinnahme("Sponsor", 1060000);  // a treasury of 1000000
+    m_team->AddEinnahme({"Sponsor", 1060000});  // a treasury of 1000000
     m_team->Recalculate();
     m_team->m_pHost = &m_host;
   }
@@ -143,7 +143,7 @@ TEST_F(Booking, EveryChoiceWithItsSideEffect) {
 // A refusal changes nothing at all: no duplicate hire, no purchase the treasury cannot pay,
 // no player purchase faked here, no booking without a choice.
 TEST_F(Booking, RefusalsChangeNothing) {
-  m_team->AddCoTrainer("Gorbag");
+  m_team->AddCoTrainer({"Gorbag"});
   const size_t expenses = m_team->m_Ausgaben.size();
   ChangeOutcome outcome = Book(kWahlCotrainer, "Gorbag");
   EXPECT_TRUE(outcome.Refused());

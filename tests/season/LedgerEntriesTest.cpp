@@ -62,11 +62,11 @@ TEST_F(LedgerEntries, DeleteUndoesByKind) {
   Team().m_nRasse = 6;
   Team().m_strZauberer = "Bilbo";
   Team().m_bZauberer = 1;
-  Team().AddAusgabe("Zauberer Bilbo angeworben.", 150000, kAusgabeMeisterkoch);    // row 2
-  Team().AddAusgabe("Sani Der Sani angeworben.", 50000, kAusgabeSani);             // row 3
-  Team().AddAusgabe("CotrainerIn Cotrainer1 unter Vertrag genommen.", 10000, 10);  // row 4
-  Team().AddAusgabe("Trainningsmarke", 60000, kAusgabeUnbekannt);                  // row 5
-  Team().AddAusgabe("Trainningsmarke", 120000, kAusgabeMarkeDoppelt);              // row 6
+  Team().AddAusgabe({"Zauberer Bilbo angeworben.", 150000, kAusgabeMeisterkoch});    // row 2
+  Team().AddAusgabe({"Sani Der Sani angeworben.", 50000, kAusgabeSani});             // row 3
+  Team().AddAusgabe({"CotrainerIn Cotrainer1 unter Vertrag genommen.", 10000, 10});  // row 4
+  Team().AddAusgabe({"Trainningsmarke", 60000, kAusgabeUnbekannt});                  // row 5
+  Team().AddAusgabe({"Trainningsmarke", 120000, kAusgabeMarkeDoppelt});              // row 6
 
   ChangeOutcome outcome = DeleteLedgerEntry(Team(), Ledger::Expenses, 6);  // no double re-roll bought
   EXPECT_EQ(outcome.notices, (std::vector<Notice>{{NoticeKind::Information, "Minuswerte?"}}));
@@ -102,7 +102,7 @@ TEST_F(LedgerEntries, StaffLeavesUnderItsTitle) {
   for (auto [kind, title] : {std::pair{kAusgabeZauberer, "Zauberer"}, std::pair{kAusgabeAlchemist, "Alchemist"}}) {
     Team().m_bZauberer = 1;
     Team().m_strZauberer = "Merlin";
-    Team().AddAusgabe("Zauberer Merlin angeworben.", 150000, kind);
+    Team().AddAusgabe({"Zauberer Merlin angeworben.", 150000, kind});
     ASSERT_TRUE(DeleteLedgerEntry(Team(), Ledger::Expenses, Team().m_Ausgaben.size() - 1).applied);
     EXPECT_EQ(Team().m_Ereignisse.back()->m_strText,
               std::string("Der ") + title + " Merlin verlässt das Team! (Nachträgliche Änderung)");

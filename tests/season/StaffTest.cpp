@@ -29,7 +29,7 @@ TEST(StaffWords, ByRace) {
 TEST(StaffLists, SortedWithoutRegardToCase) {
   CKRTeam team;
   for (const char* name : {"bea", "Zora", "Änne", "Anna", "carla", "Bea", "Ulla", "Özlem", "Otto"})
-    team.AddCheerleader(name);
+    team.AddCheerleader({name});
   team.m_Cheerleader.insert(team.m_Cheerleader.begin() + 2, nullptr);
   EXPECT_EQ(SortedStaffNames(team.m_Cheerleader),
             (std::vector<std::string>{"Anna", "Änne", "bea", "Bea", "carla", "Otto", "Özlem", "Ulla", "Zora"}));
@@ -50,7 +50,7 @@ class StaffOperations : public ::testing::Test {
 // expense that paid for the staff member stays; nobody to dismiss changes nothing. (Flags,
 // names and event texts as the page shows them: StaffPageTest.)
 TEST_F(StaffOperations, DismissApothecaryAndMasterChef) {
-  m_team->AddAusgabe("Sani Der Sani angeworben.", 50000, kAusgabeSani);
+  m_team->AddAusgabe({"Sani Der Sani angeworben.", 50000, kAusgabeSani});
   const size_t expenses = m_team->m_Ausgaben.size();
   EXPECT_EQ(DismissApothecary(*m_team).sound, "Sounds/Sa-geht.wav");
   EXPECT_EQ(m_team->m_bSani, 0);
@@ -98,9 +98,9 @@ TEST_F(StaffOperations, DismissCheerleaderAndCoTrainerByExactName) {
   EXPECT_EQ(DismissCheerleader(*m_team, "Cheerleader2").sound, "Sounds/Ch-geht.wav");
   ASSERT_EQ(m_team->m_Cheerleader.size(), 1u);
 
-  m_team->AddCoTrainer("Ede");
+  m_team->AddCoTrainer({"Ede"});
   m_team->m_CoTrainer.back()->m_strLebenslauf = "der erste";
-  m_team->AddCoTrainer("Ede");
+  m_team->AddCoTrainer({"Ede"});
   EXPECT_EQ(DismissCoTrainer(*m_team, "Ede").sound, "Sounds/Co-geht.wav");
   ASSERT_EQ(m_team->m_CoTrainer.size(), 2u);
   EXPECT_EQ(m_team->m_CoTrainer[1]->m_strName, "Ede");
@@ -122,12 +122,12 @@ TEST_F(StaffOperations, Change) {
   EXPECT_EQ(ChangeCheerleader(*m_team, "Cheerleader2", "Cheerleader2", "nur Lebenslauf"), StaffChange::kAccepted);
   EXPECT_EQ(m_team->m_Cheerleader[1]->m_strLebenslauf, "nur Lebenslauf");
 
-  m_team->AddCheerleader("ANNA");
-  m_team->AddCheerleader("Anna");
+  m_team->AddCheerleader({"ANNA"});
+  m_team->AddCheerleader({"Anna"});
   EXPECT_EQ(ChangeCheerleader(*m_team, "Anna", "ANNA", ""), StaffChange::kDuplicate);
   EXPECT_EQ(m_team->m_Cheerleader.back()->m_strName, "Anna");
 
-  m_team->AddCoTrainer("Karl");
+  m_team->AddCoTrainer({"Karl"});
   EXPECT_EQ(ChangeCoTrainer(*m_team, "Karl", "Cotrainer1", ""), StaffChange::kDuplicate);
 }
 

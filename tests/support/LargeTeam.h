@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/Team.h"
+#include "support/PlayerLine.h"
 
 namespace krv::test {
 
@@ -20,19 +21,28 @@ inline std::unique_ptr<CKRTeam> MakeLargeTeam() {
   team->m_nMarkenPreis = 60000;
   team->m_nMarkenPreis2 = 120000;
   for (int i = 0; i < 500; ++i) {
-    team->AddSpieler(i % 99 + 1, "Schwarzork" + std::to_string(i), "Schwarzork-Blocker", 4, 4, 2, 9, 80000 + i,
-                     "Blk,Tackle", team->m_nNaechsteID++, 27);
+    test::AddPlayer(*team, i % 99 + 1, "Schwarzork" + std::to_string(i), "Schwarzork-Blocker", 4, 4, 2, 9, 80000 + i,
+                    "Blk,Tackle", team->m_nNaechsteID++, 27);
     team->m_Spieler.back()->m_nSSP = i % 40;
     team->m_Spieler.back()->m_nStatus = i < 400 ? 1 : 0;
     team->m_Spieler.back()->m_strLebenslauf = "12.03.07 Neue Fertigkeit: Blocken\r\n19.04.07 +1 ST";
   }
   for (int i = 0; i < 10000; ++i) {
-    team->AddGame("Gegner " + std::to_string(i % 50), "2:1", "Regen und Nebel", "Schwarzork3: -1 BW", 15000 + i,
-                  40000 + i, 1, 1, i + 1, i % 3, "12.03.07");
-    team->AddEinnahme("Spiel gegen: Gegner " + std::to_string(i % 50), 40000 + i);
-    team->AddAusgabe("Einstellung von Schwarzork als Blocker.", 80000, kAusgabeSpieler);
+    team->AddGame({.m_strGegner = "Gegner " + std::to_string(i % 50),
+                   .m_strErgebnis = "2:1",
+                   .m_strBesonderheit = "Regen und Nebel",
+                   .m_strVerletzungen = "Schwarzork3: -1 BW",
+                   .m_strDatum = "12.03.07",
+                   .m_nZuschauer = 15000 + i,
+                   .m_nEinnahmen = 40000 + i,
+                   .m_bLiga = 1,
+                   .m_bGewonnen = 1,
+                   .m_nFanFaktor = i % 3,
+                   .m_nNummer = i + 1});
+    team->AddEinnahme({"Spiel gegen: Gegner " + std::to_string(i % 50), 40000 + i});
+    team->AddAusgabe({"Einstellung von Schwarzork als Blocker.", 80000, kAusgabeSpieler});
   }
-  for (int i = 0; i < 2000; ++i) team->AddEreignis("Abzug einer Trainingsmarke im Spiel gegen Gegner", i % 2);
+  for (int i = 0; i < 2000; ++i) team->AddEreignis({"Abzug einer Trainingsmarke im Spiel gegen Gegner", i % 2});
   return team;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/Team.h"
+#include "support/PlayerLine.h"
 
 namespace krv::test {
 
@@ -28,10 +29,10 @@ inline std::unique_ptr<CKRTeam> MakeSeasonTeam() {
   t.m_strErstellt = "(02.09.06) 19:04:51";
   t.m_strGeaendert = "(28.05.07) 22:41:07";
   t.m_strLogo = "/home/trainer/Dokumente/Krashball/Liga Nordmark 2007/Logos/Grünhaut Gröhler (Heimtrikot).bmp";
-  t.AddCoTrainer("Gorbag");
-  t.AddCoTrainer("Schagrat");
-  t.AddCheerleader("Lugdusch");
-  t.AddCheerleader("Mauhúr");
+  t.AddCoTrainer({"Gorbag"});
+  t.AddCoTrainer({"Schagrat"});
+  t.AddCheerleader({"Lugdusch"});
+  t.AddCheerleader({"Mauhúr"});
 
   struct P {
     int nr;
@@ -69,7 +70,7 @@ inline std::unique_ptr<CKRTeam> MakeSeasonTeam() {
       {17, "Lurtz", "Linienork", 5, 3, 3, 9, 50000, "", 25, 0, 0, 0, 0, 0, 0, 0, ""},
   };
   for (const P& p : players) {
-    t.AddSpieler(p.nr, p.name, p.pos, p.bw, p.st, p.ge, p.rw, p.wert, p.skills, t.m_nNaechsteID++, p.code);
+    test::AddPlayer(t, p.nr, p.name, p.pos, p.bw, p.st, p.ge, p.rw, p.wert, p.skills, t.m_nNaechsteID++, p.code);
     CKRSpieler& s = *t.m_Spieler.back();
     s.m_nPass = p.pass;
     s.m_nTD = p.td;
@@ -81,8 +82,8 @@ inline std::unique_ptr<CKRTeam> MakeSeasonTeam() {
     s.m_strVerletzung = p.verl;
   }
 
-  t.AddEinnahme("Startkapital", 1000000);
-  t.AddAusgabe("Team-Aufstellung", 1000000, kAusgabeTeamAufstellung);
+  t.AddEinnahme({"Startkapital", 1000000});
+  t.AddAusgabe({"Team-Aufstellung", 1000000, kAusgabeTeamAufstellung});
 
   struct G {
     const char* gegner;
@@ -112,31 +113,39 @@ inline std::unique_ptr<CKRTeam> MakeSeasonTeam() {
   for (const G& g : games) {
     int own = 0, other = 0;
     std::sscanf(g.stand, "%d:%d", &own, &other);
-    t.AddGame(g.gegner, g.stand, g.besonderheit, g.verletzungen, g.zuschauer, g.einnahmen, g.liga, own > other ? 1 : 0,
-              0, g.fan, g.datum);
-    t.AddEinnahme(std::string("Spiel gegen: ") + g.gegner, g.einnahmen);
+    t.AddGame({.m_strGegner = g.gegner,
+               .m_strErgebnis = g.stand,
+               .m_strBesonderheit = g.besonderheit,
+               .m_strVerletzungen = g.verletzungen,
+               .m_strDatum = g.datum,
+               .m_nZuschauer = g.zuschauer,
+               .m_nEinnahmen = g.einnahmen,
+               .m_bLiga = g.liga,
+               .m_bGewonnen = own > other ? 1 : 0,
+               .m_nFanFaktor = g.fan});
+    t.AddEinnahme({std::string("Spiel gegen: ") + g.gegner, g.einnahmen});
   }
-  t.AddEinnahme("Verkauf von Gothmog", 25000);
-  t.AddEinnahme("Sponsor: Brauerei Grünbräu", 30000);
+  t.AddEinnahme({"Verkauf von Gothmog", 25000});
+  t.AddEinnahme({"Sponsor: Brauerei Grünbräu", 30000});
 
-  t.AddAusgabe("Sani Doc Knochenflick angeworben.", 50000, kAusgabeSani);
-  t.AddAusgabe("Trainningsmarke", 60000, kAusgabeMarke);
-  t.AddAusgabe("Cotrainer Gorbag", 10000, kAusgabeCotrainer);
-  t.AddAusgabe("Einstellung von Snaga als Linienork.", 50000, kAusgabeSpieler);
-  t.AddAusgabe("Einstellung von Golfimbul als Troll.", 110000, kAusgabeSpieler);
-  t.AddAusgabe("CheerleaderIn Mauhúr", 10000, kAusgabeCheerleader);
-  t.AddAusgabe("Trainningsmarke", 120000, kAusgabeMarkeDoppelt);
-  t.AddAusgabe("Morri der Starke", 190000, kAusgabeStarplayer);
-  t.AddAusgabe("Einstellung von Shagrat als Linienork. zum halben Preis!", 25000, kAusgabeSpieler);
-  t.AddAusgabe("Schiedsrichter bestochen", 20000, kAusgabeVerlust);
-  t.AddAusgabe("Einstellung von Ugluk Zwo als Linienork.", 50000, kAusgabeSpieler);
-  t.AddAusgabe("Einstellung von Lurtz als Linienork.", 50000, kAusgabeSpieler);
+  t.AddAusgabe({"Sani Doc Knochenflick angeworben.", 50000, kAusgabeSani});
+  t.AddAusgabe({"Trainningsmarke", 60000, kAusgabeMarke});
+  t.AddAusgabe({"Cotrainer Gorbag", 10000, kAusgabeCotrainer});
+  t.AddAusgabe({"Einstellung von Snaga als Linienork.", 50000, kAusgabeSpieler});
+  t.AddAusgabe({"Einstellung von Golfimbul als Troll.", 110000, kAusgabeSpieler});
+  t.AddAusgabe({"CheerleaderIn Mauhúr", 10000, kAusgabeCheerleader});
+  t.AddAusgabe({"Trainningsmarke", 120000, kAusgabeMarkeDoppelt});
+  t.AddAusgabe({"Morri der Starke", 190000, kAusgabeStarplayer});
+  t.AddAusgabe({"Einstellung von Shagrat als Linienork. zum halben Preis!", 25000, kAusgabeSpieler});
+  t.AddAusgabe({"Schiedsrichter bestochen", 20000, kAusgabeVerlust});
+  t.AddAusgabe({"Einstellung von Ugluk Zwo als Linienork.", 50000, kAusgabeSpieler});
+  t.AddAusgabe({"Einstellung von Lurtz als Linienork.", 50000, kAusgabeSpieler});
 
-  t.AddEreignis("Abzug einer Trainingsmarke im Spiel gegen Grimmige Gräber", kEreignisMarkenAbzug);
-  t.AddEreignis("Schiedsrichter bestochen 20000", kEreignisSonstiges);
-  t.AddEreignis("Der Zauberer Grimbart verlässt das Team!", kEreignisSonstiges);
-  t.AddEreignis("Abzug einer Trainingsmarke im Spiel gegen Chaos Allstars", kEreignisMarkenAbzug);
-  t.AddEreignis("CheerleaderIn Nardúbh verläßt das Team.", kEreignisSonstiges);
+  t.AddEreignis({"Abzug einer Trainingsmarke im Spiel gegen Grimmige Gräber", kEreignisMarkenAbzug});
+  t.AddEreignis({"Schiedsrichter bestochen 20000", kEreignisSonstiges});
+  t.AddEreignis({"Der Zauberer Grimbart verlässt das Team!", kEreignisSonstiges});
+  t.AddEreignis({"Abzug einer Trainingsmarke im Spiel gegen Chaos Allstars", kEreignisMarkenAbzug});
+  t.AddEreignis({"CheerleaderIn Nardúbh verläßt das Team.", kEreignisSonstiges});
   t.m_nMarkenAbzug = 2;
   t.Recalculate();
   return team;

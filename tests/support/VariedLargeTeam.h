@@ -41,8 +41,8 @@ inline std::unique_ptr<CKRTeam> MakeVariedLargeTeam() {
   team->m_Spieler[4]->m_strLebenslauf = std::string(70000, 'e') + "ä";
   team->m_Spieler[5]->m_strExtra = "Grünhaut Gröhler, Schädelbrecher";
   team->m_Games[7]->m_strBesonderheit = Windows1252ToUtf8("\x80\x81\x8D\x8F\x90\x9D\x9F");
-  team->AddCoTrainer("Cotrainer1");
-  team->AddCheerleader("Cheerleader1");
+  team->AddCoTrainer({"Cotrainer1"});
+  team->AddCheerleader({"Cheerleader1"});
   team->m_Spieler.insert(team->m_Spieler.begin() + 2, nullptr);
   team->m_Games.push_back(nullptr);
   team->m_Ereignisse.insert(team->m_Ereignisse.begin(), nullptr);

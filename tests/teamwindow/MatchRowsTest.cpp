@@ -21,7 +21,8 @@ TEST(MatchRows, NumbersWithLeagueMark) {
 // Filling the page numbers the matches 1 to n again, over the gaps deletions left.
 TEST(MatchRows, NumberedWhenFilled) {
   CKRTeam team;
-  for (int32_t number : {1, 3, 7}) team.AddGame("Orks", "1:0", "", "", 0, 0, 0, 1, number, kFanNone, "");
+  for (int32_t number : {1, 3, 7})
+    team.AddGame({.m_strGegner = "Orks", .m_strErgebnis = "1:0", .m_bGewonnen = 1, .m_nNummer = number});
   NumberMatches(team);
   for (int32_t i = 0; i < 3; ++i) EXPECT_EQ(team.m_Games[static_cast<size_t>(i)]->m_nNummer, i + 1);
 }

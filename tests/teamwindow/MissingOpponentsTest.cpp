@@ -10,7 +10,13 @@ namespace krv {
 namespace {
 
 void AddMatch(CKRTeam& team, const std::string& opponent) {
-  team.AddGame(opponent, "1:0", "", "", 1000, 10000, 1, 1, 0, kFanNone, "01.01.07");
+  team.AddGame({.m_strGegner = opponent,
+                .m_strErgebnis = "1:0",
+                .m_strDatum = "01.01.07",
+                .m_nZuschauer = 1000,
+                .m_nEinnahmen = 10000,
+                .m_bLiga = 1,
+                .m_bGewonnen = 1});
 }
 
 // Catches: known teams reported (also when the case differs), a name reported twice, the

@@ -14,9 +14,9 @@ namespace {
 TEST(RecordRows, EmptyEntriesSkippedAndShrunkListGivesNoRecord) {
   CKRTeam team;
   team.m_Ereignisse.push_back(nullptr);
-  team.AddEreignis("eins", 1);
+  team.AddEreignis({"eins", 1});
   team.m_Ereignisse.push_back(nullptr);
-  team.AddEreignis("zwei", 1);
+  team.AddEreignis({"zwei", 1});
   RecordRows<CKREreignisse> rows;
   EXPECT_EQ(rows.At(team.m_Ereignisse, 0), nullptr);
   rows.Rebuild(team.m_Ereignisse);

@@ -4,6 +4,7 @@
 
 #include "model/Team.h"
 #include "teamwindow/TeamStatistics.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -31,17 +32,18 @@ TEST(TeamStatistics, DrawRule) {
 TEST(TeamStatistics, CountsMatchesAndPlayers) {
   CKRTeam team;
   team.m_strErstellt = "(02.09.06) 19:04:51";
-  team.AddGame("A", "2:2", "", "", 0, 0, 1, 1, 0, kFanNone, "");  // a draw though marked won
-  team.AddGame("B", "3:1", "", "", 0, 0, 1, 1, 0, kFanNone, "");
-  team.AddGame("C", "0:2", "", "", 0, 0, 0, 0, 0, kFanNone, "");
-  team.AddGame("D", "1:1", "", "", 0, 0, 0, 0, 0, kFanNone, "");
-  team.AddGame("E", "4:0", "", "", 0, 0, 0, 1, 0, kFanNone, "");
-  team.AddSpieler(1, "Aktiv", "Linienork", 5, 3, 3, 9, 50000, "", 1, 25);
-  team.AddSpieler(2, "Star", "Star", 5, 3, 3, 9, 50000, "", 2, 205);
-  team.AddSpieler(3, "Brocken", "Troll", 5, 3, 3, 9, 50000, "", 3, 301);
-  team.AddSpieler(4, "Tot", "Linienork", 5, 3, 3, 9, 50000, "", 4, 25);
-  team.AddSpieler(5, "Toter Star", "Star", 5, 3, 3, 9, 50000, "", 5, 210);
-  team.AddSpieler(6, "Verkauft", "Linienork", 5, 3, 3, 9, 50000, "", 6, 222);
+  team.AddGame(
+      {.m_strGegner = "A", .m_strErgebnis = "2:2", .m_bLiga = 1, .m_bGewonnen = 1});  // a draw though marked won
+  team.AddGame({.m_strGegner = "B", .m_strErgebnis = "3:1", .m_bLiga = 1, .m_bGewonnen = 1});
+  team.AddGame({.m_strGegner = "C", .m_strErgebnis = "0:2"});
+  team.AddGame({.m_strGegner = "D", .m_strErgebnis = "1:1"});
+  team.AddGame({.m_strGegner = "E", .m_strErgebnis = "4:0", .m_bGewonnen = 1});
+  test::AddPlayer(team, 1, "Aktiv", "Linienork", 5, 3, 3, 9, 50000, "", 1, 25);
+  test::AddPlayer(team, 2, "Star", "Star", 5, 3, 3, 9, 50000, "", 2, 205);
+  test::AddPlayer(team, 3, "Brocken", "Troll", 5, 3, 3, 9, 50000, "", 3, 301);
+  test::AddPlayer(team, 4, "Tot", "Linienork", 5, 3, 3, 9, 50000, "", 4, 25);
+  test::AddPlayer(team, 5, "Toter Star", "Star", 5, 3, 3, 9, 50000, "", 5, 210);
+  test::AddPlayer(team, 6, "Verkauft", "Linienork", 5, 3, 3, 9, 50000, "", 6, 222);
   team.m_Spieler[3]->m_nStatus = kStatusVerstorben;
   team.m_Spieler[4]->m_nStatus = kStatusVerstorben;
   team.m_Spieler[5]->m_nStatus = kStatusVerkauft;

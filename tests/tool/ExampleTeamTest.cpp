@@ -9,6 +9,7 @@
 
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -37,10 +38,10 @@ std::unique_ptr<CKRTeam> MakeOrks() {
   int number = 1;
   for (const Row& r : rows)
     for (int c = 1; c <= r.count; ++c)
-      team->AddSpieler(number++, r.name + std::to_string(c), r.name, r.bw, r.st, r.ge, r.rw, r.cost, r.skills,
-                       team->m_nNaechsteID++, r.code);
-  team->AddEinnahme("Startkapital", 1000000);
-  team->AddAusgabe("Team-Aufstellung", 1000000, kAusgabeTeamAufstellung);
+      test::AddPlayer(*team, number++, r.name + std::to_string(c), r.name, r.bw, r.st, r.ge, r.rw, r.cost, r.skills,
+                      team->m_nNaechsteID++, r.code);
+  team->AddEinnahme({"Startkapital", 1000000});
+  team->AddAusgabe({"Team-Aufstellung", 1000000, kAusgabeTeamAufstellung});
   team->m_nFanFaktor = 3;
   team->m_nMarken = 2;
   team->m_nMarkenPreis = 60000;

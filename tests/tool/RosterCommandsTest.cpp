@@ -7,6 +7,7 @@
 #include "model/TeamFile.h"
 #include "rules/StarPlayers.h"
 #include "support/KrvRunner.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -21,15 +22,15 @@ class KrvRoster : public test::KrvToolTest {
     team.m_nNaechsteID = 100;
     team.m_nRasse = race;
     team.m_strName = "Testteam";
-    team.AddEinnahme("Startkapital", gold);
-    team.AddSpieler(1, "Eins", "Feldspieler", 6, 3, 3, 8, 50000, "MehrBlk", team.m_nNaechsteID++, 19);
-    team.AddSpieler(2, "Zwei", "Feldspieler", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 19);
-    team.AddSpieler(2, "Doppelt", "Feldspieler", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 19);
-    team.AddSpieler(3, "Weg", "Feldspieler", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 19);
+    team.AddEinnahme({"Startkapital", gold});
+    test::AddPlayer(team, 1, "Eins", "Feldspieler", 6, 3, 3, 8, 50000, "MehrBlk", team.m_nNaechsteID++, 19);
+    test::AddPlayer(team, 2, "Zwei", "Feldspieler", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 19);
+    test::AddPlayer(team, 2, "Doppelt", "Feldspieler", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 19);
+    test::AddPlayer(team, 3, "Weg", "Feldspieler", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 19);
     team.m_Spieler.back()->m_nStatus = kStatusVerkauft;
-    team.AddSpieler(4, "Tot", "Feldspieler", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 19);
+    test::AddPlayer(team, 4, "Tot", "Feldspieler", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 19);
     team.m_Spieler.back()->m_nStatus = kStatusVerstorben;
-    team.AddSpieler(5, "Star", "Starplayer", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 210);
+    test::AddPlayer(team, 5, "Star", "Starplayer", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 210);
     team.Recalculate();
     SaveTeamFile(team, Path("team.krt"));
     return Path("team.krt");

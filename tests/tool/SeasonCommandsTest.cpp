@@ -21,7 +21,7 @@ class KrvSeason : public test::KrvToolTest {
   void SetUp() override {
     KrvToolTest::SetUp();
     auto team = test::MakeSampleTeam();
-    team->AddEinnahme("Sponsor", 260000);  // a treasury of 200000
+    team->AddEinnahme({"Sponsor", 260000});  // a treasury of 200000
     team->Recalculate();
     SaveTeamFile(*team, File());
   }

@@ -251,10 +251,11 @@ void CPlayerChangeSheet::ChooseNewSkills() {
 }
 
 void CPlayerChangeSheet::DeleteSkills() {
-  if (!QuestionBox(this, QString::fromUtf8(kCheatQuestion))) return;
+  if (!StopQuestionBox(this, QString::fromUtf8(kCheatQuestion))) return;
   m_SkillsSetAtOnce = std::string();
   m_pFertigkeiten->clear();
-  if (m_pNeu->isEnabled()) ChooseNewSkills();
+  // Also for a star player, whose "&Neu" is greyed: his emptied skills are chosen anew here.
+  ChooseNewSkills();
 }
 
 void CPlayerChangeSheet::EditSkillTexts() {

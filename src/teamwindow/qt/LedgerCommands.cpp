@@ -80,8 +80,7 @@ void ChangeLedgerRow(RecordListPage* page, Ledger ledger) {
   const std::string text = dlg.m_bAusgabe ? Expense(team, index)->m_strText : Income(team, index)->m_strText;
   const int32_t amount = dlg.m_bAusgabe ? Expense(team, index)->m_nBetrag : Income(team, index)->m_nBetrag;
   dlg.m_strArt = QString::fromStdString(text);
-  // The value as the list shows it, read back the way the field reads it.
-  dlg.m_nWert = ParseGold(FormatGoldNumber(amount));
+  dlg.m_nWert = amount;
   if (!dlg.m_bAusgabe) dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList(page->Document())); };
   if (dlg.exec() != QDialog::Accepted) return;
   ShowOutcome(page, doc,

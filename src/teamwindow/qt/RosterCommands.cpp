@@ -52,6 +52,9 @@ bool BuyPlayerCommand(QWidget* parent, CKRTeam& team, ProgramServices& services)
 }
 
 bool HireStarPlayerCommand(QWidget* parent, CKRTeam& team, ProgramServices& services) {
+  // Refused before the choice, as the players page does, also when hired as an expense.
+  if (const ChangeOutcome full = RosterFullRefusal(team, MaxPlayers(services)); full.Refused())
+    return services.ShowOutcome(parent, full);
   CStarplayerAuswahlDlg dialog(team.m_nRasse, &team, services.m_Settings.m_nStartkapital, true, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
   const std::optional<CKRSpieler> star = dialog.Result();

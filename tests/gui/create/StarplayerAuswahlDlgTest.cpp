@@ -154,9 +154,9 @@ TEST(StarplayerAuswahlDialog, BankMessageWhenNothingIsOffered) {
 
   CKRTeam elves;
   elves.m_nRasse = kElfen;
-  elves.AddEinnahme("Startkapital", 100000);
+  elves.AddEinnahme({"Startkapital", 100000});
   elves.Recalculate();
-  ASSERT_EQ(elves.m_strGold, "100000");
+  ASSERT_EQ(elves.m_nGold, 100000);
   CStarplayerAuswahlDlg teamGold(kElfen, &elves, 1000000, true);
   EXPECT_FALSE(teamGold.HasOffers());
   CStarplayerAuswahlDlg capital(kElfen, &elves, 1000000, false);

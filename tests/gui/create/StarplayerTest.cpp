@@ -179,9 +179,9 @@ TEST(StarplayerDialog, PurchaseIntoTeamWithCard) {
   test::FakeTeamHost host;
   CKRTeam team;
   team.m_pHost = &host;
-  team.AddEinnahme("Startkapital", 100000);
+  team.AddEinnahme({"Startkapital", 100000});
   team.Recalculate();
-  ASSERT_EQ(team.m_strGold, "100000");
+  ASSERT_EQ(team.m_nGold, 100000);
 
   test::MessageRecorder recorder;
   WhenModal<CStarplayer>([&](CStarplayer* dialog) {

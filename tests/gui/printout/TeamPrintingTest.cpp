@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QToolBar>
 #include <QToolButton>
+#include <fstream>
 
 #include "teamwindow/qt/ChildFrame.h"
 #include "app/qt/KrashballApp.h"
@@ -21,6 +22,7 @@
 #include "printout/qt/DruckenDlg.h"
 #include "printout/qt/TeamPrinting.h"
 #include "support/MessageRecorder.h"
+#include "support/BitmapFiles.h"
 #include "support/SeasonTeam.h"
 #include "support/TempFolder.h"
 
@@ -35,7 +37,7 @@ std::unique_ptr<CKRTeam> Team(int matches) {
   auto team = test::MakeSeasonTeam();
   team->m_strLogo.clear();
   while (static_cast<int>(team->m_Games.size()) < matches)
-    team->AddGame("G", "1:0", "", "", 0, 0, 1, 1, 0, kFanNone, "");
+    team->AddGame({.m_strGegner = "G", .m_strErgebnis = "1:0", .m_bLiga = 1, .m_bGewonnen = 1});
   team->m_Games.resize(static_cast<size_t>(matches));
   return team;
 }
@@ -117,6 +119,27 @@ TEST_F(TeamPrintingTest, PreviewShowsThePrintoutsPages) {
   });
   printing.Preview(nullptr, *team, {});
   EXPECT_EQ(pages, 3);  // matches 1, 49 and 97
+}
+
+// The preview draws its pages again whenever it is shown, long after they were painted; with
+// the logo's pixels borrowed from a page that is gone it read freed memory (coloured noise, or a
+// crash). Run under the sanitizers, this catches a logo drawn without a copy of its own.
+TEST_F(TeamPrintingTest, PreviewDrawsTheLogoFromItsOwnPixels) {
+  test::BitmapLayout layout;
+  layout.width = 4;
+  layout.height = 4;
+  layout.pixels = std::string(4 * 12, '\x40');  // 24-bit rows of 12 bytes, grey
+  std::ofstream(Path("logo.bmp"), std::ios::binary) << test::BitmapBytes(layout);
+  auto team = Team(0);
+  team->m_strLogo = Path("logo.bmp");
+  TeamPrinting printing;
+  bool drawn = false;
+  WhenModal<QPrintPreviewDialog>([&drawn](QPrintPreviewDialog* preview) {
+    drawn = !preview->grab().isNull();
+    preview->close();
+  });
+  printing.Preview(nullptr, *team, {});
+  EXPECT_TRUE(drawn);
 }
 
 // The export appends ".pdf", asks before replacing a file under the completed name, and is

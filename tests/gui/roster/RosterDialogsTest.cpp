@@ -27,6 +27,7 @@
 #include "roster/qt/SpielerKaufenDlg.h"
 #include "gui/TestServices.h"
 #include "support/MessageRecorder.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -39,8 +40,8 @@ std::unique_ptr<CKRTeam> Team(int32_t race, int32_t gold, int32_t code = 28) {
   auto team = std::make_unique<CKRTeam>();
   team->m_nNaechsteID = 100;
   team->m_nRasse = race;
-  team->AddEinnahme("Startkapital", gold);
-  team->AddSpieler(1, "Grischnak", "Blitzer", 6, 3, 3, 9, 80000, "Blk", team->m_nNaechsteID++, code);
+  team->AddEinnahme({"Startkapital", gold});
+  test::AddPlayer(*team, 1, "Grischnak", "Blitzer", 6, 3, 3, 9, 80000, "Blk", team->m_nNaechsteID++, code);
   team->Recalculate();
   return team;
 }
@@ -139,6 +140,25 @@ TEST(PlayerChangeSheet, SkillTextEditedAtOnce) {
   EXPECT_TRUE(ChangePlayerCommand(nullptr, *team, player, test::TestServices()));
   CPlayerChangeSheet::SetAskTextFunction(nullptr);
   EXPECT_EQ(player.m_strFertigkeiten, "Blk,Eigen");
+}
+
+// Catches "Fertigkeiten löschen..." asking with the question mark instead of the stop sign,
+// and a star player left without skills because the new-skills dialog did not open for him.
+TEST(PlayerChangeSheet, DeletingSkillsWarnsAndOffersNewOnes) {
+  test::MessageRecorder messages;  // answers "&Ja"
+  auto stars = Team(10, 0, 212);
+  CPlayerChangeSheet sheet(*stars->m_Spieler[0]);
+  sheet.show();
+  bool offered = false;
+  WhenModal<CNeueFertigkeitenDlg>([&offered](CNeueFertigkeitenDlg* dialog) {
+    offered = true;
+    dialog->reject();
+  });
+  sheet.DeleteSkills();
+  ASSERT_EQ(messages.requests.size(), 1u);
+  EXPECT_EQ(messages.requests[0].kind, BoxKind::StopQuestion);
+  EXPECT_TRUE(offered);
+  EXPECT_TRUE(Child<QPlainTextEdit>(&sheet, "fertigkeiten")->toPlainText().isEmpty());
 }
 
 // Catches the refusals of the new-skills dialog not reaching the description field, and
@@ -300,7 +320,7 @@ TEST(PlayersPageCommands, RemoveDeadAndBuy) {
   test::MessageRecorder messages;
   auto team = Team(10, 100000);
   team->m_Spieler[0]->m_nStatus = kStatusVerstorben;
-  team->AddSpieler(2, "Bolg", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  test::AddPlayer(*team, 2, "Bolg", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
   auto doc = test::DocumentWith(std::move(team));
   ASSERT_TRUE(doc);
   auto page = test::ShownPage<CMyPropertyPage2>(doc.get(), {1000, 400});

@@ -13,6 +13,7 @@
 #include "teamwindow/qt/KrashballView.h"
 #include "roster/qt/VolkAendernDlg.h"
 #include "support/SampleTeams.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -50,8 +51,8 @@ class VolkAendernDlgTest : public test::ProgramTest {
 // the selection, the dialog not marked changed.
 TEST_F(VolkAendernDlgTest, AssignsAPositionCodeToTwoSelectedPlayers) {
   auto team = test::MakeSampleTeam();
-  team->AddSpieler(3, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
-  team->AddSpieler(4, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  test::AddPlayer(*team, 3, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  test::AddPlayer(*team, 4, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
   team->m_Spieler.back()->m_nStatus = kStatusVerstorben;
   CVolkAendernDlg dialog(*team);
   auto* list = Child<QTreeWidget>(&dialog, "players");

@@ -33,7 +33,7 @@ using test::WhenModal;
 // cannot be carried out; the reroll note and the no-choice refusal keep the dialog open.
 TEST(AusgabeDlgTest, EnablingNoteAndRefusal) {
   auto team = test::MakeSampleTeam();  // an apothecary already, treasury set below
-  team->m_strGold = "60000";
+  team->m_nGold = 60000;
   team->m_nLetzteAusgabeArt = kWahlZauberer;  // not possible now: nothing preselected
   test::MessageRecorder messages;
   CAusgabeDlg dlg(*team, false);

@@ -171,7 +171,12 @@ TEST_F(KrashballViewTest, MissingOpponentsQuestion) {
   m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland"};
   auto team = test::MakeSampleTeam();
   for (const char* opponent : {"Altdorfer Greifen", "ORKLAND", "Elfenpracht"})
-    team->AddGame(opponent, "1:1", "", "", 1000, 10000, 1, 0, 0, kFanNone, "01.04.07");
+    team->AddGame({.m_strGegner = opponent,
+                   .m_strErgebnis = "1:1",
+                   .m_strDatum = "01.04.07",
+                   .m_nZuschauer = 1000,
+                   .m_nEinnahmen = 10000,
+                   .m_bLiga = 1});
   SaveTeamFile(*team, Path("gegner.krt"));
 
   auto open = [&] {

@@ -79,7 +79,7 @@ TEST_F(LedgerPagesTest, TotalsInThousands) {
   EXPECT_EQ(einnahmen->text(), "1850");
   EXPECT_TRUE(Labels(m_income.get()).split('|').contains("K"));
 
-  Team().AddEinnahme("Trinkgeld", 1100);
+  Team().AddEinnahme({"Trinkgeld", 1100});
   Team().SetTeamModified();
   EXPECT_EQ(einnahmen->text(), "1851");
 }
@@ -88,7 +88,7 @@ TEST_F(LedgerPagesTest, TotalsInThousands) {
 TEST_F(LedgerPagesTest, RefreshShowsNewEntry) {
   QTableView* list = m_expenses->List();
   test::ClickRow(list, 2);
-  Team().AddAusgabe("Schiedsrichter bestochen", 12500, kAusgabeVerlust);
+  Team().AddAusgabe({"Schiedsrichter bestochen", 12500, kAusgabeVerlust});
   Team().SetTeamModified();
   ASSERT_EQ(list->model()->rowCount(), 14);
   EXPECT_EQ(Row(list->model(), 13), QStringList({"Schiedsrichter bestochen", "12.500"}));

@@ -31,8 +31,8 @@ TEST(ListModels, RefreshKinds) {
   EXPECT_EQ(changes.count(), 1);
   EXPECT_EQ(resets.count(), 0);
 
-  team->AddAusgabe("Verlust", 1000, kAusgabeVerlust);
-  team->AddAusgabe("Verlust", 2000, kAusgabeVerlust);
+  team->AddAusgabe({"Verlust", 1000, kAusgabeVerlust});
+  team->AddAusgabe({"Verlust", 2000, kAusgabeVerlust});
   EXPECT_EQ(model.Refresh(), Update::Appended);
   ASSERT_EQ(inserts.count(), 1);
   EXPECT_EQ(inserts[0][1].toInt(), 13);
@@ -60,14 +60,14 @@ TEST(ListModels, RefreshKinds) {
 // skip them; appending after them still works.
 TEST(ListModels, EmptyEntries) {
   CKRTeam team;
-  team.AddEreignis("eins", 1);
+  team.AddEreignis({"eins", 1});
   team.m_Ereignisse.push_back(nullptr);
-  team.AddEreignis("zwei", 1);
+  team.AddEreignis({"zwei", 1});
   EventsModel model;
   model.SetTeam(&team);
   ASSERT_EQ(model.rowCount(), 2);
   EXPECT_EQ(test::Cell(&model, 1, 0), "zwei");
-  team.AddEreignis("drei", 0);
+  team.AddEreignis({"drei", 0});
   EXPECT_EQ(model.Refresh(), Update::Appended);
   ASSERT_EQ(model.rowCount(), 3);
   EXPECT_EQ(test::Cell(&model, 2, 0), "drei");

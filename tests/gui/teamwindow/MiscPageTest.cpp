@@ -38,7 +38,7 @@ TEST_F(MiscPageTest, EventsList) {
   EXPECT_EQ(Cell(model, 4, 0), "CheerleaderIn Nardúbh verläßt das Team.");
 
   // An event written elsewhere (a dismissed apothecary) shows after the refresh.
-  Team().AddEreignis("Der Sanitäter Doc Knochenflick verlässt das Team!", kEreignisSonstiges);
+  Team().AddEreignis({"Der Sanitäter Doc Knochenflick verlässt das Team!", kEreignisSonstiges});
   m_page->RefreshPage();
   ASSERT_EQ(model->rowCount(), 6);
   EXPECT_EQ(Cell(model, 5, 0), "Der Sanitäter Doc Knochenflick verlässt das Team!");

@@ -18,6 +18,7 @@
 #include "support/SeasonTeam.h"
 #include "ui/AppSettings.h"
 #include "ui/ListColumns.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -179,7 +180,8 @@ TEST_F(PlayersPageTest, SortByNumber) {
   Team().m_Spieler[1]->m_strName = "Uglúk der Zweite";
   m_page->RefreshPage();
   EXPECT_EQ(Cell(Model(), 0, kPlayerName), "Uglúk der Zweite");
-  Team().AddSpieler(Team().GetFreeNummer(), "Neuer", "Linienork", 5, 3, 3, 9, 50000, "", Team().m_nNaechsteID++, 25);
+  test::AddPlayer(Team(), Team().GetFreeNummer(), "Neuer", "Linienork", 5, 3, 3, 9, 50000, "", Team().m_nNaechsteID++,
+                  25);
   m_page->RefreshPage();
   EXPECT_EQ(Cell(Model(), 0, kPlayerName), "Grischnak");
   EXPECT_EQ(Cell(Model(), 20, kPlayerName), "Neuer");
@@ -189,8 +191,8 @@ TEST_F(PlayersPageTest, SortByNumber) {
 // text is shown as the recalculation tidied it.
 TEST_F(PlayersPageTest, RefreshShowsNewPlayer) {
   ClickRow(List(), 4);
-  Team().AddSpieler(Team().GetFreeNummer(), "Snagrod", "Linienork", 5, 3, 3, 9, 50000, " Blk ", Team().m_nNaechsteID++,
-                    25);
+  test::AddPlayer(Team(), Team().GetFreeNummer(), "Snagrod", "Linienork", 5, 3, 3, 9, 50000, " Blk ",
+                  Team().m_nNaechsteID++, 25);
   Team().SetTeamModified();
   m_page->RefreshPage();
   ASSERT_EQ(Model()->rowCount(), 21);

@@ -20,6 +20,7 @@
 #include "teamwindow/qt/StaffPage.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -57,11 +58,15 @@ TEST(PropertySheet, RefreshAllPages) {
                                    sheet.MiscPage()};
   std::vector<int> rows;
   for (const RecordListPage* page : pages) rows.push_back(page->List()->model()->rowCount());
-  team.AddSpieler(3, "Läufer1", "Läufer", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 27);
-  team.AddAusgabe("Verlust Zaun", 5000, kAusgabeVerlust);
-  team.AddEinnahme("Spiel gegen: Zwerge", 40000);
-  team.AddGame("Zwerge", "0:0", "", "", 9000, 40000, 0, 0, 0, kFanNone, "01.05.07");
-  team.AddEreignis("Der Sanitäter Der Sani verlässt das Team!", kEreignisSonstiges);
+  test::AddPlayer(team, 3, "Läufer1", "Läufer", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 27);
+  team.AddAusgabe({"Verlust Zaun", 5000, kAusgabeVerlust});
+  team.AddEinnahme({"Spiel gegen: Zwerge", 40000});
+  team.AddGame({.m_strGegner = "Zwerge",
+                .m_strErgebnis = "0:0",
+                .m_strDatum = "01.05.07",
+                .m_nZuschauer = 9000,
+                .m_nEinnahmen = 40000});
+  team.AddEreignis({"Der Sanitäter Der Sani verlässt das Team!", kEreignisSonstiges});
   team.m_strSani.clear();
   team.m_bSani = 0;
   sheet.RefreshAllPages();

@@ -81,7 +81,7 @@ TEST_F(ReloadTest, OffersReloadAfterKrvSpiel) {
 
 // With unsaved changes the question says they would be lost; "Nein" keeps the window's team.
 TEST_F(ReloadTest, UnsavedChangesAreNamedAndKeptOnNo) {
-  m_doc->Team().AddEreignis("Ungespeichert", kEreignisSonstiges);
+  m_doc->Team().AddEreignis({"Ungespeichert", kEreignisSonstiges});
   m_doc->Team().SetTeamModified();
   m_messages.answers = {kNein};
   RecordMatchWithKrv();

@@ -25,6 +25,7 @@
 #include "season/qt/PersonalDlg.h"
 #include "teamwindow/qt/PropertySheet.h"
 #include "teamwindow/qt/StaffPage.h"
+#include "create/qt/StarplayerAuswahlDlg.h"
 #include "roster/qt/SpielerKaufenDlg.h"
 #include "model/FileIO.h"
 #include "support/BitmapFiles.h"
@@ -49,7 +50,7 @@ class SeasonPagesTest : public test::SheetTest {
     SheetTest::SetUp();
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland"};
     auto team = test::MakeSampleTeam();
-    team->AddEinnahme("Sponsor", 500000);  // a treasury of 440000
+    team->AddEinnahme({"Sponsor", 500000});  // a treasury of 440000
     OpenSheet(std::move(team));
     m_sheet->resize(800, 500);
     m_sheet->show();
@@ -108,12 +109,32 @@ TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
   Click(page, "neu");
   EXPECT_TRUE(purchaseOffered);
   EXPECT_EQ(Rows(page), rows);
+
+  // "Starspieler" on a full roster is refused as on the players page, before any choice.
+  // Catches the expense that hired and paid a player beyond the roster limit.
+  m_app->m_Settings.m_nMaxSpieler = static_cast<int32_t>(Team().m_Spieler.size());
+  const size_t players = Team().m_Spieler.size();
+  bool starChoiceShown = false;
+  WhenModal<CAusgabeDlg>([&starChoiceShown](CAusgabeDlg* d) {
+    d->Choice(kWahlStarspieler)->click();
+    WhenModal<CStarplayerAuswahlDlg>([&starChoiceShown](CStarplayerAuswahlDlg* s) {
+      starChoiceShown = true;
+      s->reject();
+    });
+    d->OkButton()->click();
+  });
+  Click(page, "neu");
+  EXPECT_FALSE(starChoiceShown);
+  EXPECT_EQ(Team().m_Spieler.size(), players);
+  EXPECT_EQ(Rows(page), rows);
+  ASSERT_FALSE(m_messages.requests.empty());
+  EXPECT_TRUE(m_messages.requests.back().text.startsWith("Sie haben schon"));
 }
 
 // The first row: "&Ändern" only beeps, "&Löschen" asks nothing. Deleting the apothecary's
 // expense asks, records the leaving and empties the staff page's field.
 TEST_F(SeasonPagesTest, ExpenseChangeAndDelete) {
-  Team().AddAusgabe("Sani Der Sani angeworben.", 50000, kAusgabeSani);
+  Team().AddAusgabe({"Sani Der Sani angeworben.", 50000, kAusgabeSani});
   Team().Recalculate();
   CMyPropertyPage3* page = m_sheet->ExpensesPage();
   test::ClickRow(page->List(), 0);

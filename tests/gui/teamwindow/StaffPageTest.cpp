@@ -67,8 +67,8 @@ class StaffPageTest : public test::SheetTest {
 // Filling: sorted lists, counts, names, the wizard label, "Ändern" only with a selection.
 TEST_F(StaffPageTest, FilledFromTeam) {
   auto team = test::MakeSampleTeam();
-  team->AddCheerleader("anja");
-  team->AddCoTrainer("Berta");
+  team->AddCheerleader({"anja"});
+  team->AddCoTrainer({"Berta"});
   Open(std::move(team));
   EXPECT_EQ(ListTexts("cotrainer"), (QStringList{"Berta", "Cotrainer1"}));
   EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"anja", "Cheerleader1", "Cheerleader2"}));
@@ -182,7 +182,7 @@ TEST_F(StaffPageTest, DismissalsWithoutQuestion) {
 // stays in the expense list.
 TEST_F(StaffPageTest, DismissCheerleaderKeepsHerExpense) {
   auto team = test::MakeSampleTeam();
-  team->AddAusgabe("CheerleaderIn Cheerleader2 angeworben.", 10000, kAusgabeCheerleader);
+  team->AddAusgabe({"CheerleaderIn Cheerleader2 angeworben.", 10000, kAusgabeCheerleader});
   Open(std::move(team));
   const size_t expenses = Team().m_Ausgaben.size();
 
@@ -306,7 +306,7 @@ TEST_F(StaffPageTest, ApothecaryFieldFollowsTheTeam) {
   EXPECT_FALSE(Find<QLineEdit>("sani")->isEnabled());
   Team().m_strSani = "Doc Holle";
   Team().m_bSani = 1;
-  Team().AddAusgabe("Sani Doc Holle angeworben.", 50000, kAusgabeSani);
+  Team().AddAusgabe({"Sani Doc Holle angeworben.", 50000, kAusgabeSani});
   Team().SetTeamModified();
   EXPECT_EQ(Find<QLineEdit>("sani")->text(), "Doc Holle");
   EXPECT_TRUE(Find<QLineEdit>("sani")->isEnabled());

@@ -5,6 +5,7 @@
 #include "gui/roster/RosterTestSupport.h"
 #include "teamwindow/qt/TeamEigenschaftenDlg.h"
 #include "support/SampleTeams.h"
+#include "support/PlayerLine.h"
 
 namespace krv {
 namespace {
@@ -14,14 +15,23 @@ class TeamEigenschaftenDlgTest : public test::ProgramTest {};
 // Catches: a draw counted by the record's won flag, sold or dead players counted as players,
 // the dead not counted, big guys counted as star players, missing stamps left empty.
 TEST_F(TeamEigenschaftenDlgTest, DrawWinLossAndADeadPlayer) {
-  auto team = test::MakeSampleTeam();                                                   // one match won 2:1
-  team->AddGame("Elfenpracht", "1:1", "", "", 1000, 0, 1, 1, 0, kFanNone, "12.03.07");  // drawn though flagged won
-  team->AddGame("Nurgles Faule", "0:2", "", "", 1000, 0, 1, 0, 0, kFanNone, "19.03.07");
-  team->AddSpieler(3, "Morg", "Star", 5, 4, 3, 9, 150000, "", team->m_nNaechsteID++, 207);
-  team->AddSpieler(4, "Troll", "Troll", 4, 5, 1, 9, 110000, "", team->m_nNaechsteID++, 301);
-  team->AddSpieler(5, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  auto team = test::MakeSampleTeam();  // one match won 2:1
+  team->AddGame({.m_strGegner = "Elfenpracht",
+                 .m_strErgebnis = "1:1",
+                 .m_strDatum = "12.03.07",
+                 .m_nZuschauer = 1000,
+                 .m_bLiga = 1,
+                 .m_bGewonnen = 1});  // drawn though flagged won
+  team->AddGame({.m_strGegner = "Nurgles Faule",
+                 .m_strErgebnis = "0:2",
+                 .m_strDatum = "19.03.07",
+                 .m_nZuschauer = 1000,
+                 .m_bLiga = 1});
+  test::AddPlayer(*team, 3, "Morg", "Star", 5, 4, 3, 9, 150000, "", team->m_nNaechsteID++, 207);
+  test::AddPlayer(*team, 4, "Troll", "Troll", 4, 5, 1, 9, 110000, "", team->m_nNaechsteID++, 301);
+  test::AddPlayer(*team, 5, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
   team->m_Spieler.back()->m_nStatus = kStatusVerstorben;
-  team->AddSpieler(6, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  test::AddPlayer(*team, 6, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
   team->m_Spieler.back()->m_nStatus = kStatusVerkauft;
 
   CTeamEigenschaftenDlg dialog(*team);

@@ -59,7 +59,7 @@ TEST(StarOffer, OffersPerRace) {
   // An Oger team buying later is never offered a big guy.
   CKRTeam oger;
   oger.m_nRasse = 9;
-  oger.m_strGold = "1000000";
+  oger.m_nGold = 1000000;
   for (const std::string& name : OfferedToTeam(oger)) EXPECT_EQ(name.find("(Brocken)"), std::string::npos) << name;
   EXPECT_EQ(OfferedToTeam(oger).size(), 6u);
 
@@ -84,7 +84,7 @@ TEST(StarOffer, GoldAndCard) {
 
   CKRTeam elves;
   elves.m_nRasse = 4;
-  elves.m_strGold = "100000";
+  elves.m_nGold = 100000;
   EXPECT_TRUE(OfferedToTeam(elves).empty());
   EXPECT_EQ(OfferedToTeam(elves, true), (V{"Morg 'n' Thorg"}));
 
@@ -122,7 +122,7 @@ TEST(StarOffer, GoldAndCard) {
 TEST(StarOffer, TeamLimits) {
   CKRTeam chaos;
   chaos.m_nRasse = 0;
-  chaos.m_strGold = "1000000";
+  chaos.m_nGold = 1000000;
   const V all = {"Nobbla Warzenfuss",    "Skrapa Githirn", "Grashnak Schwarzhuf",
                  "Borak der Vernichter", "Rippa Bolgrot",  "Morg 'n' Thorg",
                  "Minotaurus (Brocken)", "Oger (Brocken)", "Troll (Brocken)"};
@@ -142,7 +142,7 @@ TEST(StarOffer, TeamLimits) {
   // Goblins may have two big guys.
   CKRTeam goblins;
   goblins.m_nRasse = 5;
-  goblins.m_strGold = "1000000";
+  goblins.m_nGold = 1000000;
   AddPlayer(goblins, 305);
   V names = OfferedToTeam(goblins);
   EXPECT_NE(std::find(names.begin(), names.end(), "Troll (Brocken)"), names.end());

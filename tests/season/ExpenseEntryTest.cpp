@@ -18,10 +18,10 @@ std::vector<bool> Enabled(const CKRTeam& team) {
 }
 
 // A team with the treasury given and no apothecary, so every price decides alone.
-std::unique_ptr<CKRTeam> TeamWithTreasury(const char* gold, int32_t race = 10) {
+std::unique_ptr<CKRTeam> TeamWithTreasury(int64_t gold, int32_t race = 10) {
   auto team = test::MakeSampleTeam(race);
   team->m_bSani = 0;
-  team->m_strGold = gold;
+  team->m_nGold = gold;
   return team;
 }
 
@@ -29,16 +29,16 @@ std::unique_ptr<CKRTeam> TeamWithTreasury(const char* gold, int32_t race = 10) {
 // for exactly 150000; the same at 50000, 10000 and the two re-roll prices (60000, 120000).
 TEST(ExpenseOptions, PricesAreThresholds) {
   using V = std::vector<bool>;
-  EXPECT_EQ(Enabled(*TeamWithTreasury("150000")), (V{1, 1, 1, 1, 1, 1, 1, 1, 1}));
-  EXPECT_EQ(Enabled(*TeamWithTreasury("149000")), (V{1, 1, 1, 1, 0, 1, 1, 1, 1}));
-  EXPECT_EQ(Enabled(*TeamWithTreasury("120000")), (V{1, 1, 1, 1, 0, 1, 1, 1, 1}));
-  EXPECT_EQ(Enabled(*TeamWithTreasury("119000")), (V{1, 1, 1, 0, 0, 1, 1, 1, 1}));
-  EXPECT_EQ(Enabled(*TeamWithTreasury("60000")), (V{1, 1, 1, 0, 0, 1, 1, 1, 1}));
-  EXPECT_EQ(Enabled(*TeamWithTreasury("50000")), (V{1, 1, 0, 0, 0, 1, 1, 1, 1}));
-  EXPECT_EQ(Enabled(*TeamWithTreasury("49000")), (V{1, 1, 0, 0, 0, 0, 1, 1, 1}));
-  EXPECT_EQ(Enabled(*TeamWithTreasury("10000")), (V{1, 1, 0, 0, 0, 0, 1, 1, 1}));
-  EXPECT_EQ(Enabled(*TeamWithTreasury("9000")), (V{0, 0, 0, 0, 0, 0, 1, 1, 1}));
-  const auto refused = ExpenseOptions(*TeamWithTreasury("149000"))[kWahlZauberer];
+  EXPECT_EQ(Enabled(*TeamWithTreasury(150000)), (V{1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  EXPECT_EQ(Enabled(*TeamWithTreasury(149000)), (V{1, 1, 1, 1, 0, 1, 1, 1, 1}));
+  EXPECT_EQ(Enabled(*TeamWithTreasury(120000)), (V{1, 1, 1, 1, 0, 1, 1, 1, 1}));
+  EXPECT_EQ(Enabled(*TeamWithTreasury(119000)), (V{1, 1, 1, 0, 0, 1, 1, 1, 1}));
+  EXPECT_EQ(Enabled(*TeamWithTreasury(60000)), (V{1, 1, 1, 0, 0, 1, 1, 1, 1}));
+  EXPECT_EQ(Enabled(*TeamWithTreasury(50000)), (V{1, 1, 0, 0, 0, 1, 1, 1, 1}));
+  EXPECT_EQ(Enabled(*TeamWithTreasury(49000)), (V{1, 1, 0, 0, 0, 0, 1, 1, 1}));
+  EXPECT_EQ(Enabled(*TeamWithTreasury(10000)), (V{1, 1, 0, 0, 0, 0, 1, 1, 1}));
+  EXPECT_EQ(Enabled(*TeamWithTreasury(9000)), (V{0, 0, 0, 0, 0, 0, 1, 1, 1}));
+  const auto refused = ExpenseOptions(*TeamWithTreasury(149000))[kWahlZauberer];
   EXPECT_EQ(refused.reason, "Dafür reicht das Geld nicht: In der Kasse sind 149.000 Goldstücke, es kostet 150.000.");
 }
 
@@ -46,15 +46,15 @@ TEST(ExpenseOptions, PricesAreThresholds) {
 // would also lock the player purchases) nor as a big unsigned number (that would sell all).
 TEST(ExpenseOptions, EmptyAndNegativeTreasury) {
   using V = std::vector<bool>;
-  EXPECT_EQ(Enabled(*TeamWithTreasury("0")), (V{0, 0, 0, 0, 0, 0, 0, 0, 1}));
-  EXPECT_EQ(ExpenseOptions(*TeamWithTreasury("0"))[kWahlSpieler].reason, "Die Kasse ist leer.");
-  EXPECT_EQ(Enabled(*TeamWithTreasury("-20000")), (V{0, 0, 0, 0, 0, 0, 1, 1, 1}));
+  EXPECT_EQ(Enabled(*TeamWithTreasury(0)), (V{0, 0, 0, 0, 0, 0, 0, 0, 1}));
+  EXPECT_EQ(ExpenseOptions(*TeamWithTreasury(0))[kWahlSpieler].reason, "Die Kasse ist leer.");
+  EXPECT_EQ(Enabled(*TeamWithTreasury(-20000)), (V{0, 0, 0, 0, 0, 0, 1, 1, 1}));
 }
 
 // The staff flags and the undead race lock wizard and apothecary whatever the treasury; the
 // wizard's label and expense kind follow the race.
 TEST(ExpenseOptions, StaffAndRace) {
-  auto team = TeamWithTreasury("500000");
+  auto team = TeamWithTreasury(500000);
   team->m_bSani = 1;
   team->m_bZauberer = 1;
   auto options = ExpenseOptions(*team);
@@ -62,14 +62,14 @@ TEST(ExpenseOptions, StaffAndRace) {
   EXPECT_FALSE(options[kWahlZauberer].enabled);
   EXPECT_EQ(options[kWahlZauberer].reason, "Das Team hat schon einen Zauberer.");
 
-  auto undead = TeamWithTreasury("500000", 12);
+  auto undead = TeamWithTreasury(500000, 12);
   options = ExpenseOptions(*undead);
   EXPECT_EQ(options[kWahlSani].reason, "Untote dürfen keinen Sanitäter einstellen.");
   EXPECT_FALSE(options[kWahlZauberer].enabled);
 
-  EXPECT_EQ(ExpenseOptions(*TeamWithTreasury("0", 6))[kWahlZauberer].text, "(150k) Meisterkoch");
-  EXPECT_EQ(ExpenseOptions(*TeamWithTreasury("0", 1))[kWahlZauberer].text, "(150k) Alchemist");
-  EXPECT_EQ(ExpenseOptions(*TeamWithTreasury("0", 10))[kWahlMarkeDoppelt].text,
+  EXPECT_EQ(ExpenseOptions(*TeamWithTreasury(0, 6))[kWahlZauberer].text, "(150k) Meisterkoch");
+  EXPECT_EQ(ExpenseOptions(*TeamWithTreasury(0, 1))[kWahlZauberer].text, "(150k) Alchemist");
+  EXPECT_EQ(ExpenseOptions(*TeamWithTreasury(0, 10))[kWahlMarkeDoppelt].text,
             "(120k) Trainingsmarke (doppelter Preis)");
   EXPECT_EQ(WizardExpenseKind(6), kAusgabeMeisterkoch);
   EXPECT_EQ(WizardExpenseKind(14), kAusgabeAlchemist);
@@ -79,7 +79,7 @@ TEST(ExpenseOptions, StaffAndRace) {
 class Booking : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_team = TeamWithTreasury("0", 6);
+    m_team = TeamWithTreasury(0, 6);
     m_team->AddEinnahme({"Sponsor", 1060000});  // a treasury of 1000000
     m_team->Recalculate();
     m_team->m_pHost = &m_host;

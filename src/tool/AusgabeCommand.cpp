@@ -3,6 +3,7 @@
 #include "model/Format.h"
 #include "model/Gold.h"
 #include "season/ExpenseEntry.h"
+#include "season/LedgerEntries.h"
 #include "season/Staff.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
@@ -23,7 +24,8 @@ constexpr const char* kUsage =
     "  --art marke-doppelt  Trainingsmarke zum doppelten Preis\n"
     "  --art zauberer       (150k) Zauberer, Alchemist oder Meisterkoch, mit --name\n"
     "  --art sani           (50K) Sanitäter, mit --name\n"
-    "  --art verlust        ein Verlust, mit --text und --wert (in Goldstücken)\n"
+    "  --art verlust        ein Verlust, mit --text (höchstens 80 Zeichen) und --wert (in\n"
+    "                       Goldstücken)\n"
     "\n"
     "Spieler und Starplayer kauft „krv kaufen“. Was die Kasse oder das Personal nicht\n"
     "erlaubt, wird mit dem Grund abgelehnt.\n"
@@ -62,6 +64,7 @@ ExpenseBooking ReadBooking(const CommandOptions& options) {
   if (booking.choice == kWahlVerlust) {
     if (!options.Has("--text") || !options.Has("--wert")) Misuse("Ein Verlust braucht --text und --wert.");
     booking.text = *options.Value("--text");
+    CheckTextLength(booking.text, kMaxLedgerText, "Der Text");
     booking.value = *options.Number("--wert");
   } else if (options.Has("--text") || options.Has("--wert")) {
     Misuse("„--text“ und „--wert“ gelten nur für einen Verlust.");

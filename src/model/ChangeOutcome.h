@@ -16,6 +16,7 @@ enum class NoticeKind {
   Rules,        // "Hey Trainer! So nicht!": a rule of the game
   Bank,         // "Die Bank sagt...": not enough gold
   Error,        // something that could not be done
+  Warning,      // a field the dialog cannot take (FieldRangeMessage)
 };
 
 struct Notice {

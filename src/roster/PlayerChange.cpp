@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdlib>
 
+#include "model/FieldMessages.h"
 #include "model/Format.h"
+#include "model/LineEnds.h"
 #include "model/LocalTime.h"
 
 namespace krv {
@@ -48,7 +50,7 @@ const ChangeRange& RangeOf(ChangeField field) {
 
 std::string RangeMessage(ChangeField field) {
   const ChangeRange& r = RangeOf(field);
-  return Format("„%s“: Bitte eine ganze Zahl zwischen %ld und %ld eingeben.", r.m_pszLabel, L(r.m_nLow), L(r.m_nHigh));
+  return FieldRangeMessage(r.m_pszLabel, r.m_nLow, r.m_nHigh);
 }
 
 std::optional<RangeRefusal> PlayerChangeRangeRefusal(const PlayerChange& change) {
@@ -169,7 +171,9 @@ PlayerChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const P
   player.m_nVSA = change.m_nVSA;
   player.m_nSDT = change.m_nSDT;
   player.m_nSSP = change.m_nSSP;
-  player.m_strLebenslauf = change.m_strLebenslauf;
+  // A career text the coach left alone stays byte for byte what the file held.
+  if (change.m_strLebenslauf != before.m_strLebenslauf)
+    player.m_strLebenslauf = WithWindowsLineEnds(change.m_strLebenslauf);
 
   int items = 0;
   const std::string entry = CareerLogEntry(before, player, date, items);

@@ -42,7 +42,7 @@ struct RangeRefusal {
   std::string m_strMessage;
 };
 std::optional<RangeRefusal> PlayerChangeRangeRefusal(const PlayerChange& change);
-// One field's message: "„BW“: Bitte eine ganze Zahl zwischen 1 und 12 eingeben."
+// One field's message: "Bitte geben Sie für „BW“ eine Zahl zwischen 1 und 12 ein."
 std::string RangeMessage(ChangeField field);
 const ChangeRange& RangeOf(ChangeField field);
 

@@ -1,5 +1,7 @@
 #include "season/EventEntry.h"
 
+#include "model/LineEnds.h"
+
 namespace krv {
 namespace {
 
@@ -22,7 +24,7 @@ ChangeOutcome AddEvent(CKRTeam& team, const std::string& text, int32_t kind) {
     if (int64_t{team.m_nMarkenAbzug} + 1 > bought) return ChangeOutcome::Refuse(kNoRerollsLeft, NoticeKind::Error);
     ++team.m_nMarkenAbzug;
   }
-  team.AddEreignis(text, kind);
+  team.AddEreignis(WithWindowsLineEnds(text), kind);
   team.SetTeamModified();
   return Changed(true);
 }
@@ -30,7 +32,7 @@ ChangeOutcome AddEvent(CKRTeam& team, const std::string& text, int32_t kind) {
 ChangeOutcome ChangeEvent(CKRTeam& team, size_t row, const std::string& text) {
   const CKREreignisse* event = team.GetEreignis(row);
   if (!event) return ChangeOutcome::Refuse(kNoSuchEvent, NoticeKind::Error);
-  team.ChangeEreignis(row, text, event->m_nArt);
+  team.ChangeEreignis(row, WithWindowsLineEnds(text), event->m_nArt);
   return Changed(true);
 }
 

@@ -80,6 +80,7 @@ void ProgramServices::ShowOutcome(QWidget* parent, const ChangeOutcome& outcome)
       case NoticeKind::Error: ErrorBox(parent, text); break;
       case NoticeKind::Information: InformationBox(parent, text); break;
       case NoticeKind::Plain: PlainBox(parent, text); break;
+      case NoticeKind::Warning: WarningBox(parent, text); break;
     }
   };
   if (outcome.Refused()) {

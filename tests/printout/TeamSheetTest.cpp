@@ -7,7 +7,6 @@
 #include "model/Team.h"
 #include "printout/BitmapPixels.h"
 #include "printout/PageQuery.h"
-#include "support/BitmapFile.h"
 #include "support/TempFolder.h"
 
 namespace krv {
@@ -191,7 +190,17 @@ TEST_F(TeamSheetLogo, BitmapOrInvitation) {
   EXPECT_TRUE(invitation(Sheet(team)));
 
   // A 2 x 1 24-bit bitmap: blue, then red.
-  const std::string bmp = test::BitmapFile(2, 1, 24, 0, "", std::string("\xFF\x00\x00\x00\x00\xFF\x00\x00", 8));
+  std::string bmp = std::string("BM") + std::string(52, '\0') + std::string("\xFF\x00\x00\x00\x00\xFF\x00\x00", 8);
+  auto put = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  put(2, static_cast<uint32_t>(bmp.size()));
+  put(10, 54);
+  put(14, 40);
+  put(18, 2);
+  put(22, 1);
+  bmp[26] = 1;
+  bmp[28] = 24;
   std::ofstream(Path("logo.bmp"), std::ios::binary) << bmp;
   team.m_strLogo = Path("logo.bmp");
   const SheetPage page = Sheet(team);

@@ -112,7 +112,7 @@ TEST(PlayerChange, RangesAndImprovements) {
   });
   ASSERT_TRUE(refused.m_Refusal);
   EXPECT_EQ(refused.m_Refusal->m_Field, ChangeField::kSSP);
-  EXPECT_EQ(refused.m_Refusal->m_strMessage, "„SSP“: Bitte eine ganze Zahl zwischen 0 und 700 eingeben.");
+  EXPECT_EQ(refused.m_Refusal->m_strMessage, "Bitte geben Sie für „SSP“ eine Zahl zwischen 0 und 700 ein.");
   EXPECT_EQ(f.player->m_nTD, 5);
   EXPECT_FALSE(f.Apply([](PlayerChange& c) {
                   c.m_nSSP = 700;

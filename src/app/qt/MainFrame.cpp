@@ -1,5 +1,6 @@
 #include "app/qt/MainFrame.h"
 
+#include "app/qt/RecentFiles.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -13,24 +14,22 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <optional>
+#include <vector>
 
 #include "teamwindow/qt/ChildFrame.h"
 #include "settings/qt/EinstellungsSheet.h"
 #include "app/qt/KrashballApp.h"
+#include "app/qt/RecentFiles.h"
 #include "teamwindow/qt/KrashballDoc.h"
 #include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/WindowCascade.h"
 #include "ui/AppSettings.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
 #include "update/qt/UpdateCommand.h"
 
 namespace krv {
-namespace {
-
-constexpr int kRecentFiles = 10;
-const QString kRecentKey = QStringLiteral("Recent File List/File%1");
-
-}  // namespace
+namespace {}  // namespace
 
 CMainFrame::CMainFrame(CKrashballApp* app, QWidget* parent) : QMainWindow(parent), m_pApp(app) {
   setObjectName("MainFrame");
@@ -150,7 +149,7 @@ void CMainFrame::CreateMenus() {
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
   connect(AddAction(window, "cascade", QStringLiteral("Über&lappend"),
                     QStringLiteral("Ordnet die Fenster überlappend an.")),
-          &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+          &QAction::triggered, this, &CMainFrame::OnCascade);
   connect(AddAction(window, "tile", QStringLiteral("&Nebeneinander"),
                     QStringLiteral("Ordnet die Fenster nebeneinander an.")),
           &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
@@ -290,7 +289,7 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
     UpdateTitle();
     UpdateActions();
   });
-  connect(doc, &KrashballDoc::PathChanged, this, &CMainFrame::AddRecentFile);
+  connect(doc, &KrashballDoc::PathChanged, this, &CMainFrame::RememberFile);
   connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
   connect(child, &QObject::destroyed, this, [this] {
     UpdateActions();
@@ -311,8 +310,7 @@ CChildFrame* CMainFrame::OnFileNew() {
     delete doc;
     return nullptr;
   }
-  AddRecentFile(doc->PathName());
-  return AddTeamWindow(doc);
+  return AddTeamWindow(doc);  // its proposed path is listed once the team is saved there
 }
 
 CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
@@ -326,10 +324,13 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
   QString error;
   if (!doc->OnOpenDocument(absolute, &error)) {
     delete doc;
+    // A file that does not open is no longer offered under "Zuletzt geöffnet".
+    RemoveRecentFile(absolute);
+    FillRecentFiles();
     ErrorBox(this, error);
     return nullptr;
   }
-  AddRecentFile(absolute);
+  RememberFile(absolute);
   return AddTeamWindow(doc);
 }
 
@@ -363,8 +364,43 @@ void CMainFrame::OnSaveAll() {
 }
 
 void CMainFrame::OnMinimizeAll() {
+  // Minimising the active window activates the next one, which the area would maximise (and
+  // restore, were it minimised) while the windows are maximised: not while all go down.
+  const bool maximiseNext = !m_mdi->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+  m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
   for (CChildFrame* child : TeamWindows())
     if (!child->isMinimized()) child->showMinimized();
+  m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !maximiseNext);
+}
+
+void CMainFrame::OnCascade() {
+  // Every window that is not minimised, at the size it has (a maximised one at its normal size);
+  // the active one last, on top, so that every title bar stays in sight.
+  QList<CChildFrame*> order = TeamWindows();
+  if (CChildFrame* active = ActiveTeamWindow()) order.move(order.indexOf(active), order.size() - 1);
+  std::vector<CChildFrame*> windows;
+  std::vector<CascadeRequest> requests;
+  const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  for (CChildFrame* child : order) {
+    if (child->isMinimized()) continue;
+    if (child->isMaximized()) child->showNormal();
+    const QSize smallest = child->minimumSizeHint().expandedTo(child->minimumSize());
+    CascadeRequest request;
+    request.width = child->width();
+    request.height = child->height();
+    request.minWidth = smallest.width();
+    request.minHeight = smallest.height();
+    request.areaWidth = m_mdi->viewport()->width();
+    request.areaHeight = m_mdi->viewport()->height();
+    request.step = step;
+    windows.push_back(child);
+    requests.push_back(request);
+  }
+  const std::vector<FramePlacement> placed = CascadeWindows(requests);
+  for (size_t i = 0; i < windows.size(); ++i) {
+    windows[i]->setGeometry(placed[i].left, placed[i].top, placed[i].sizeX, placed[i].sizeY);
+    windows[i]->raise();
+  }
 }
 
 void CMainFrame::OnRestoreAll() {
@@ -404,24 +440,16 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
 }
 
-void CMainFrame::AddRecentFile(const QString& path) {
-  QSettings settings = AppSettings();
-  QStringList files;
-  for (int i = 1; i <= kRecentFiles; ++i) {
-    const QString file = settings.value(kRecentKey.arg(i)).toString();
-    if (!file.isEmpty() && file != path) files << file;
-  }
-  files.prepend(path);
-  for (int i = 1; i <= kRecentFiles; ++i) settings.setValue(kRecentKey.arg(i), files.value(i - 1));
+void CMainFrame::RememberFile(const QString& path) {
+  AddRecentFile(path);
   FillRecentFiles();
 }
 
 void CMainFrame::FillRecentFiles() {
   m_recentMenu->clear();
-  QSettings settings = AppSettings();
-  for (int i = 1; i <= kRecentFiles; ++i) {
-    const QString file = settings.value(kRecentKey.arg(i)).toString();
-    if (file.isEmpty()) continue;
+  const QStringList files = RecentFiles();
+  for (int i = 1; i <= files.size(); ++i) {
+    const QString file = files[i - 1];
     QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i % 10).arg(QDir::toNativeSeparators(file)));
     connect(action, &QAction::triggered, this, [this, file] { OpenDocumentFile(file); });
   }

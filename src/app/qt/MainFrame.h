@@ -28,6 +28,7 @@ class CMainFrame : public QMainWindow {
   void OnFileOpen();
   void OnSaveAll();
   void OnMinimizeAll();
+  void OnCascade();
   void OnRestoreAll();
   void OnCloseAll();
   // "&Drucken...", "Sei&tenansicht" and "Als PDF &exportieren..." for the active team.
@@ -55,7 +56,8 @@ class CMainFrame : public QMainWindow {
   void UpdateTitle();
   void FillWindowList();
   CChildFrame* AddTeamWindow(class KrashballDoc* doc);
-  void AddRecentFile(const QString& path);
+  // A file was written or read: first under "Zuletzt geöffnet".
+  void RememberFile(const QString& path);
   void FillRecentFiles();
 
   CKrashballApp* m_pApp;

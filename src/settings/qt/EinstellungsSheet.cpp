@@ -4,12 +4,16 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <memory>
+#include <optional>
 
 #include "settings/SettingsSheet.h"
 #include "settings/qt/EinstellungsPages.h"
 #include "settings/qt/TeamListPage.h"
 #include "ui/OkCancelButtons.h"
+#include "ui/PageSwitchKeys.h"
 #include "ui/ProgramServices.h"
+#include "ui/WaitCursor.h"
 #include "ui/WindowPlacement.h"
 #include "update/qt/UpdateServerSetting.h"
 
@@ -29,6 +33,7 @@ EinstellungsSheet::EinstellungsSheet(ProgramServices& services, QWidget* parent)
   m_pTabs->addTab(m_pVerschiedenes, QStringLiteral("Verschiedenes"));
   m_pTabs->addTab(m_pDrucken, QStringLiteral("Drucken"));
   m_pTabs->setCurrentIndex(services.m_nLetzteEinstellungsSeite);
+  AddPageSwitchKeys(m_pTabs);
 
   QDialogButtonBox* buttons = OkCancelButtons(this);
 
@@ -40,10 +45,12 @@ EinstellungsSheet::EinstellungsSheet(ProgramServices& services, QWidget* parent)
 }
 
 void EinstellungsSheet::accept() {
+  std::optional<WaitCursor> wait(std::in_place);  // a long team list takes a moment to check
   SettingsPageFields fields = SettingsPageFieldsFrom(m_Services.m_Settings);
   m_pVerschiedenes->Read(fields);
   m_pDrucken->Read(fields);
   m_Outcome = ApplySettingsSheet(m_Services.m_Settings, fields, m_pTeams->Teams());
+  wait.reset();
   if (m_Outcome.Refused()) {
     m_Services.ShowOutcome(this, m_Outcome);
     m_pTabs->setCurrentWidget(m_pVerschiedenes);
@@ -61,7 +68,10 @@ void EinstellungsSheet::done(int result) {
 }
 
 void RunSettingsSheet(QWidget* parent, ProgramServices& services) {
+  // A team list of a million names takes seconds to fill: the coach sees that it is working.
+  auto wait = std::make_unique<WaitCursor>();
   EinstellungsSheet sheet(services, parent);
+  wait.reset();
   sheet.exec();
 }
 

@@ -23,7 +23,7 @@
 #include "model/TeamFile.h"
 #include "printout/qt/DruckenDlg.h"
 #include "printout/qt/TeamPrinting.h"
-#include "support/BitmapFile.h"
+#include "support/BitmapFiles.h"
 #include "support/MessageRecorder.h"
 #include "support/SeasonTeam.h"
 #include "support/TempFolder.h"
@@ -129,7 +129,7 @@ TEST_F(TeamPrintingTest, PreviewShowsThePrintoutsPages) {
 TEST_F(TeamPrintingTest, PreviewShowsTheLogo) {
   std::string pixels;
   for (int i = 0; i < 32 * 32; ++i) pixels += "\x5A\xC8\x0C";  // blue, green, red: rows need no padding
-  std::ofstream(Path("logo.bmp"), std::ios::binary) << test::BitmapFile(32, 32, 24, 0, "", pixels);
+  std::ofstream(Path("logo.bmp"), std::ios::binary) << test::BitmapBytes({.width = 32, .height = 32, .pixels = pixels});
   auto team = Team(0);
   team->m_strLogo = Path("logo.bmp");
   TeamPrinting printing;

@@ -80,7 +80,8 @@ TEST(PlayerChangeSheet, ConfirmAndRangeRefusal) {
   SetText(&sheet, "ge", "4");
   SetText(&sheet, "ssp", "701");
   Click(&sheet, "ok");
-  ASSERT_EQ(messages.Texts(), QStringList{"„SSP“: Bitte eine ganze Zahl zwischen 0 und 700 eingeben."});
+  ASSERT_EQ(messages.Texts(), QStringList{"Bitte geben Sie für „SSP“ eine Zahl zwischen 0 und 700 ein."});
+  EXPECT_EQ(messages.requests[0].kind, BoxKind::Warning);  // as every dialog's range check
   EXPECT_TRUE(sheet.isVisible());
   EXPECT_EQ(sheet.focusWidget(), Child<QLineEdit>(&sheet, "ssp"));
   EXPECT_EQ(player.m_nST, 3);
@@ -159,6 +160,45 @@ TEST(NeueFertigkeitenDlg, ChooseRefuseAndDelete) {
   Click(&dialog, "loeschen");
   EXPECT_EQ(Child<QListWidget>(&dialog, "chosen")->count(), 0);
   EXPECT_FALSE(Child<QPushButton>(&dialog, "uebernehmen")->isEnabled());
+}
+
+// The keyboard alone: Enter and Space on a row choose it as a double click does, and Enter
+// does not end the dialog; in "Spielerwerte ändern" Strg+Tab and Strg+Bild↓ switch to
+// "Lebenslauf" from any field, and Tab in the career text moves on instead of typing a tab.
+// Catches a coach without a mouse who can choose no skill, reach no career text, and saves
+// "…Orks.\t".
+TEST(NeueFertigkeitenDlg, KeyboardOnly) {
+  CNeueFertigkeitenDlg dialog("Blk");
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  auto* list = Child<QTreeWidget>(&dialog, "skills");
+  list->setFocus();
+  list->setCurrentItem(Row(list, 2, "Tackle"));
+  QTest::keyClick(list, Qt::Key_Return);
+  list->setCurrentItem(Row(list, 2, "Ausw"));
+  QTest::keyClick(list, Qt::Key_Space);
+  EXPECT_EQ(dialog.Result(), ",Tackle,Ausw");
+  EXPECT_TRUE(dialog.isVisible());
+
+  auto team = Team(10, 0);
+  CPlayerChangeSheet sheet(*team, *team->m_Spieler[0], false);
+  sheet.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+  auto* tabs = Child<QTabWidget>(&sheet, QString());
+  auto* name = Child<QLineEdit>(&sheet, "name");
+  name->setFocus();
+  QTest::keyClick(name, Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  auto* career = Child<QPlainTextEdit>(&sheet, "lebenslauf");
+  career->setFocus();
+  QTest::keyClicks(career, "Ehemaliger Spieler der Orks.");
+  QTest::keyClick(career, Qt::Key_Tab);
+  EXPECT_EQ(career->toPlainText(), "Ehemaliger Spieler der Orks.");
+  EXPECT_NE(QApplication::focusWidget(), career);
 }
 
 // Catches the card box not refilling the list, "&Kaufen" usable without a row, and the

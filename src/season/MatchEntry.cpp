@@ -9,6 +9,7 @@
 #include "model/StringArray.h"
 #include "model/TextCase.h"
 #include "model/Windows1252.h"
+#include "roster/TeamHeader.h"
 #include "season/LedgerEntries.h"
 
 namespace krv {
@@ -105,6 +106,7 @@ ChangeOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry) {
   ChangeOutcome outcome;
   outcome.applied = true;
   outcome.sound = ResultSound(entry.eigeneTore, entry.gegnerTore);
+  outcome.fansGone = FanNoticeDue(team);
   return outcome;
 }
 
@@ -118,6 +120,7 @@ ChangeOutcome ChangeMatch(CKRTeam& team, size_t row, const MatchEntry& entry) {
   ChangeOutcome outcome;
   outcome.applied = true;
   outcome.sound = ResultSound(entry.eigeneTore, entry.gegnerTore);
+  outcome.fansGone = FanNoticeDue(team);
   return outcome;
 }
 
@@ -133,6 +136,7 @@ ChangeOutcome DeleteMatch(CKRTeam& team, size_t row) {
   team.SetTeamModified();
   ChangeOutcome outcome;
   outcome.applied = true;
+  outcome.fansGone = FanNoticeDue(team);
   return outcome;
 }
 

@@ -61,7 +61,8 @@ bool OpponentNeedsAdding(const CKRStringArray& teamList, const std::string& oppo
 
 // Appends the new match with the next running number, and, when asked, an income entry
 // "Spiel gegen: %s" with the match's takings; then the modified routine and the sound of
-// the result. A field out of range is refused and nothing changes.
+// the result. A field out of range is refused and nothing changes. Each of the three changes
+// runs the fan check (roster/TeamHeader.h): a match can take the last fans away or bring them back.
 ChangeOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry);
 // Overwrites the row's match (its number stays); never adds income.
 ChangeOutcome ChangeMatch(CKRTeam& team, size_t row, const MatchEntry& entry);

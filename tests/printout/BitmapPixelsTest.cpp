@@ -102,7 +102,7 @@ TEST(BitmapPixels, UnusableBitmaps) {
 // bitmap file. Catches a logo that prints as "Hier kann Ihr Team-Logo stehen!" because its
 // header is not the 40-byte one (what image programs write by default), or in wrong colours.
 TEST(BitmapPixels, EveryCommonForm) {
-  using test::BitmapSpec;
+  using test::BitmapLayout;
   const std::string rgb24 = std::string("\xFF\0\0\0\0\0\0\0", 8) + std::string("\0\0\xFF\xFF\xFF\xFF\0\0", 8);
   const std::string rgb24TopDown = rgb24.substr(8) + rgb24.substr(0, 8);
   const std::string argb32("\xFF\0\0\xFF\0\0\0\xFF\0\0\xFF\xFF\xFF\xFF\xFF\xFF", 16);
@@ -115,7 +115,7 @@ TEST(BitmapPixels, EveryCommonForm) {
   const std::string masksAfterHeader("\0\0\xFF\0\0\xFF\0\0\xFF\0\0\0\0\0\0\xFF", 16);
   const struct {
     const char* form;
-    BitmapSpec spec;
+    BitmapLayout layout;
   } cases[] = {
       {"OS/2 1.x, 8 bits, three-byte colours", {12, 2, 2, 8, 0, {}, palette3, indices8}},
       {"OS/2 2.x, 64 bytes, 4 bits", {64, 2, 2, 4, 0, {}, palette4, std::string("\x30\0\0\0\x12\0\0\0", 8), 4}},
@@ -133,7 +133,7 @@ TEST(BitmapPixels, EveryCommonForm) {
   const std::vector<uint32_t> expected{0xFFFF0000, 0xFFFFFFFF, 0xFF0000FF, 0xFF000000};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.form);
-    const std::optional<PixelImage> image = Decode(test::BitmapBytes(c.spec));
+    const std::optional<PixelImage> image = Decode(test::BitmapBytes(c.layout));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, expected);
   }

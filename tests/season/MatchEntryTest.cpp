@@ -130,6 +130,22 @@ TEST_F(Matches, FanFactorFollowsTheMatches) {
   EXPECT_EQ(Team().m_Einnahmen.size(), incomes);  // its income entry stays
 }
 
+// Catches a match change that does not run the fan check (the window would never tell that
+// the fans are gone), or one that tells it again while they stay gone or not after they came
+// back and went again.
+TEST_F(Matches, FanCheckWithTheMatches) {
+  Team().m_Games.clear();
+  Team().m_nFanFaktor = 1;
+  EXPECT_FALSE(RecordMatch(Team(), Match("A", 1, 0)).fansGone);
+  EXPECT_TRUE(RecordMatch(Team(), Match("B", 0, 1, kFanFalls)).fansGone);
+  EXPECT_FALSE(RecordMatch(Team(), Match("C", 0, 1, kFanFalls)).fansGone);  // told once per drop
+  EXPECT_FALSE(DeleteMatch(Team(), 2).fansGone);                            // back to 0: still none
+  EXPECT_FALSE(DeleteMatch(Team(), 1).fansGone);                            // one fan again
+  MatchEntry fall = MatchEntryFromGame(*Team().m_Games[0]);
+  fall.fanFaktor = kFanFalls;
+  EXPECT_TRUE(ChangeMatch(Team(), 0, fall).fansGone);
+}
+
 // The unknown-opponent question: asked for a name the list lacks, never for an empty one,
 // and not for a name that differs from a known one only in case.
 TEST(OpponentList, KnownIgnoringCase) {

@@ -24,6 +24,7 @@
 #include "ui/PageSwitchKeys.h"
 #include "ui/MessageBoxes.h"
 #include "ui/OkCancelButtons.h"
+#include "ui/ProgramServices.h"
 #include "ui/ReadOnlyLook.h"
 #include "ui/WindowPlacement.h"
 
@@ -56,8 +57,7 @@ int32_t ReadNumber(const QLineEdit* edit) { return edit->text().toInt(); }
 
 void CPlayerChangeSheet::SetAskTextFunction(AskTextFunction function) { AskText() = std::move(function); }
 
-CPlayerChangeSheet::CPlayerChangeSheet(CKRTeam& team, CKRSpieler& player, bool careerLogAuto, QWidget* parent)
-    : QDialog(parent), m_Team(team), m_Player(player), m_bCareerLogAuto(careerLogAuto) {
+CPlayerChangeSheet::CPlayerChangeSheet(const CKRSpieler& player, QWidget* parent) : QDialog(parent), m_Player(player) {
   setObjectName(QStringLiteral("CPlayerChangeSheet"));
   setProperty("helpTopic", QString::fromLatin1(kHelpTopic));
   setWindowTitle(QStringLiteral("Spielerwerte ändern"));
@@ -252,7 +252,7 @@ void CPlayerChangeSheet::ChooseNewSkills() {
 
 void CPlayerChangeSheet::DeleteSkills() {
   if (!QuestionBox(this, QString::fromUtf8(kCheatQuestion))) return;
-  SetSkillsAtOnce(m_Team, m_Player, std::string());
+  m_SkillsSetAtOnce = std::string();
   m_pFertigkeiten->clear();
   if (m_pNeu->isEnabled()) ChooseNewSkills();
 }
@@ -261,7 +261,7 @@ void CPlayerChangeSheet::EditSkillTexts() {
   const QString current = m_pFertigkeiten->toPlainText();
   const std::optional<QString> text = AskText() ? AskText()(this, current) : AskWithInputBox(this, current);
   if (!text) return;
-  SetSkillsAtOnce(m_Team, m_Player, text->toStdString());
+  m_SkillsSetAtOnce = text->toStdString();
   m_pFertigkeiten->setPlainText(*text);
 }
 
@@ -278,16 +278,17 @@ QLineEdit* CPlayerChangeSheet::FieldOf(ChangeField field) const {
 }
 
 void CPlayerChangeSheet::accept() {
-  const PlayerChangeOutcome outcome = ApplyPlayerChange(m_Team, m_Player, ReadValues(), m_bCareerLogAuto);
-  if (outcome.m_Refusal) {
-    WarningBox(this, Q(outcome.m_Refusal->m_strMessage));
+  PlayerChange values = ReadValues();
+  if (const ChangeOutcome check = PlayerChangeRangeRefusal(values); check.Refused()) {
+    ShowNotice(this, check.refusal);
     m_pTabs->setCurrentIndex(0);
-    if (QLineEdit* field = FieldOf(outcome.m_Refusal->m_Field)) {
+    if (QLineEdit* field = FieldOf(static_cast<ChangeField>(check.focusField))) {
       field->setFocus();
       field->selectAll();
     }
     return;
   }
+  m_Values = std::move(values);
   QDialog::accept();
 }
 

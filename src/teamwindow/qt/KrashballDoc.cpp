@@ -142,6 +142,7 @@ void KrashballDoc::ShowTeamOf(std::unique_ptr<CKRTeam> team) {
   // Every page and the header show the loaded team (the recalculation refreshes them);
   // nothing is marked modified.
   m_pTeam->Recalculate();
+  emit TeamReadAgain();
 }
 
 bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {

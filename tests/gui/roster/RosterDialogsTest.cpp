@@ -288,13 +288,14 @@ TEST(RosterDialogs, MnemonicsOfTheirOwn) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&remove));
   EXPECT_EQ(test::MnemonicClashes(&remove), QStringList());
   QTest::keyClick(&remove, Qt::Key_V, Qt::AltModifier);
-  QTest::qWait(200);  // a button's shortcut clicks it a moment later, as it is seen pressed
+  // A button's shortcut clicks it a moment later, as it is seen pressed.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Child<QRadioButton>(&remove, "verkauft")->isChecked(); }));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(remove.result(), QDialog::Accepted);
   EXPECT_EQ(remove.Removal().m_Reason, RemovalReason::kVerkauft);
 
   auto team = Team(10, 0);
-  CPlayerChangeSheet sheet(*team, *team->m_Spieler[0], true);
+  CPlayerChangeSheet sheet(*team->m_Spieler[0]);
   sheet.show();
   auto* pages = Child<QTabWidget>(&sheet, QString());
   for (int page = 0; page < pages->count(); ++page) {

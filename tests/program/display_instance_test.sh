@@ -6,10 +6,8 @@ set -euo pipefail
 program=$1
 krv=$2
 source "$(dirname "$0")/program_session.sh"
-source "$(dirname "$0")/x_session.sh"
-for name in Erste Zweite Dritte; do
-  "$krv" neu --rasse 10 --name $name --spieler 12,2 --marken 3 --fans 8 "$work/$name.krt" >/dev/null
-done
+export QT_QPA_PLATFORM=xcb
+for name in Erste Zweite Dritte; do orks $name "$work/$name.krt"; done
 
 # A second X server beside the one of xvfb-run.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$work/display" 2>/dev/null &

@@ -6,8 +6,8 @@ set -euo pipefail
 program=$1
 krv=$2
 source "$(dirname "$0")/program_session.sh"
-source "$(dirname "$0")/x_session.sh"
-"$krv" neu --rasse 10 --name Orks --spieler 12,2 --marken 3 --fans 8 "$work/Orks.krt" >/dev/null
+export QT_QPA_PLATFORM=xcb
+orks Orks "$work/Orks.krt"
 
 help_window() { xdotool search --onlyvisible --name 'Hilfe$' 2>/dev/null | head -1; }
 help_shown() { [ -n "$(help_window)" ]; }

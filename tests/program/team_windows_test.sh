@@ -7,10 +7,10 @@ set -euo pipefail
 program=$1
 krv=$2
 source "$(dirname "$0")/program_session.sh"
-source "$(dirname "$0")/x_session.sh"
-"$krv" neu --rasse 10 --name Orks --spieler 12,2 --marken 3 --fans 8 "$work/Orks.krt" >/dev/null
-"$krv" neu --rasse 14 --name Zwerge --spieler 12 --marken 3 --fans 4 "$work/Zwerge.krt" >/dev/null
-"$krv" neu --rasse 14 --name Bergzwerge --spieler 12 --marken 3 --fans 4 "$work/Bergzwerge.krt" >/dev/null
+export QT_QPA_PLATFORM=xcb
+orks Orks "$work/Orks.krt"
+dwarfs Zwerge "$work/Zwerge.krt"
+dwarfs Bergzwerge "$work/Bergzwerge.krt"
 
 # Three teams one after the other: each window a title bar lower and further right.
 start "$work/Orks.krt"

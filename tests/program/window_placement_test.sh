@@ -7,8 +7,8 @@ set -euo pipefail
 program=$1
 krv=$2
 source "$(dirname "$0")/program_session.sh"
-source "$(dirname "$0")/x_session.sh"
-"$krv" neu --rasse 10 --name Orks --spieler 12,2 --marken 3 --fans 8 "$work/Orks.krt" >/dev/null
+export QT_QPA_PLATFORM=xcb
+orks Orks "$work/Orks.krt"
 # Orks last placed in a large main window: wider and taller than the main window of a start
 # under this X server without a window manager.
 mkdir -p "$(dirname "$settings")"

@@ -21,6 +21,7 @@
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "gui/CreationDialogDriver.h"
+#include "gui/NewTeamDriver.h"
 #include "gui/roster/RosterTestSupport.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
@@ -259,6 +260,31 @@ TEST_F(DocumentTest, OpenShowsTeamAndSavesSameBytes) {
   EXPECT_FALSE(frame.Action("save")->isEnabled());
   child->Document()->Team().SetTeamModified();
   EXPECT_TRUE(frame.Action("save")->isEnabled());
+}
+
+// A coach's first evening: a team created through the real dialogs is titled with " *" and
+// shows its computed figures; saved (asked, ".krt" appended), closed without a question and
+// opened again, it is the same team to the byte.
+TEST_F(DocumentTest, CreatedThroughTheDialogsSavedAndReopened) {
+  KrashballDoc::SetCreateTeamFunction(nullptr);
+  CMainFrame frame(m_app.get());
+  test::CreateMenschenTeam();
+  CChildFrame* created = frame.OnFileNew();
+  ASSERT_NE(created, nullptr);
+  EXPECT_EQ(created->windowTitle(), "Altdorfer Greifen.krt *");
+  EXPECT_EQ(created->Document()->Team().m_strTeamwert, "100");  // computed at first display
+  m_savePaths << QString::fromStdString(Path("Greifen"));
+  ASSERT_TRUE(created->Document()->Save(&frame));
+  const std::string saved = ReadWholeFile(Path("Greifen.krt"));
+  ASSERT_TRUE(created->close());  // unmodified: no question
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(frame.TeamWindows().isEmpty());
+
+  CChildFrame* reopened = frame.OpenDocumentFile(QString::fromStdString(Path("Greifen.krt")));
+  ASSERT_NE(reopened, nullptr);
+  EXPECT_EQ(reopened->Document()->Team().m_Spieler.size(), 15u);
+  EXPECT_EQ(SerializeTeam(reopened->Document()->Team()), saved);
+  EXPECT_TRUE(m_messages.requests.empty()) << m_messages.Texts().join("|").toStdString();
 }
 
 // "Alle speichern": an opened unmodified team is written again without a question, a new

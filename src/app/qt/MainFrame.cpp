@@ -24,6 +24,7 @@
 #include "teamwindow/qt/KrashballView.h"
 #include "teamwindow/WindowCascade.h"
 #include "ui/AppSettings.h"
+#include "ui/DeferredStandardIcon.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
 #include "update/qt/UpdateCommand.h"
@@ -76,12 +77,12 @@ void CMainFrame::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
   m_pNew = AddAction(file, "new", QStringLiteral("&Neu"), QStringLiteral("Erstellt ein neues Team.\nNeues Team"),
                      QKeySequence(Qt::CTRL | Qt::Key_N));
-  m_pNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  m_pNew->setIcon(DeferredStandardIcon(QStyle::SP_FileIcon));
   connect(m_pNew, &QAction::triggered, this, &CMainFrame::OnFileNew);
   m_pOpen =
       AddAction(file, "open", QStringLiteral("Ö&ffnen..."),
                 QStringLiteral("Öffnet ein gespeichertes Team.\nTeam öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O));
-  m_pOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  m_pOpen->setIcon(DeferredStandardIcon(QStyle::SP_DialogOpenButton));
   connect(m_pOpen, &QAction::triggered, this, &CMainFrame::OnFileOpen);
 
   m_pClose =
@@ -92,7 +93,7 @@ void CMainFrame::CreateMenus() {
   m_pSave = AddAction(file, "save", QStringLiteral("S&peichern"),
                       QStringLiteral("Speichert das aktiveTeam.\nKrashball-Team speichern."),
                       QKeySequence(Qt::CTRL | Qt::Key_S));
-  m_pSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  m_pSave->setIcon(DeferredStandardIcon(QStyle::SP_DialogSaveButton));
   connect(m_pSave, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Save(this);
   });
@@ -103,16 +104,16 @@ void CMainFrame::CreateMenus() {
   });
   m_pSaveAll = AddAction(file, "saveAll", QStringLiteral("Alle speichern"),
                          QStringLiteral("Speichert alle geöffneten Teams.\nSpeichert alle geöffneten Krashball-Team."));
-  m_pSaveAll->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
+  m_pSaveAll->setIcon(DeferredStandardIcon(QStyle::SP_DriveFDIcon));
   connect(m_pSaveAll, &QAction::triggered, this, &CMainFrame::OnSaveAll);
   QAction* teamSeparator = file->addSeparator();
   m_pPrint = AddAction(file, "print", QStringLiteral("&Drucken..."),
                        QStringLiteral("Druckt das aktive Dokument.\nTeam-Bogen ausdrucken."),
                        QKeySequence(Qt::CTRL | Qt::Key_P));
-  m_pPrint->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  m_pPrint->setIcon(DeferredStandardIcon(QStyle::SP_FileDialogDetailedView));
   m_pPreview =
       AddAction(file, "preview", QStringLiteral("Sei&tenansicht"), QStringLiteral("Druck-Vorschau.\nSeitenansicht"));
-  m_pPreview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  m_pPreview->setIcon(DeferredStandardIcon(QStyle::SP_FileDialogContentsView));
   QAction* exportPdf =
       AddAction(file, "exportPdf", QStringLiteral("Als PDF &exportieren..."),
                 QStringLiteral("Speichert Team-Bogen und Spieleliste als PDF-Datei.\nAls PDF exportieren"));
@@ -143,7 +144,7 @@ void CMainFrame::CreateMenus() {
   m_pSettings = AddAction(m_viewMenu, "settings", QStringLiteral("Einstellungen..."),
                           QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
                           QKeySequence(Qt::CTRL | Qt::Key_G));
-  m_pSettings->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+  m_pSettings->setIcon(DeferredStandardIcon(QStyle::SP_FileDialogInfoView));
   connect(m_pSettings, &QAction::triggered, this, [this] { RunSettingsSheet(this, *m_pApp); });
 
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));

@@ -25,6 +25,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramServices.h"
 #include "ui/ReadOnlyLook.h"
+#include "ui/DeferredStandardIcon.h"
 
 namespace krv {
 namespace {
@@ -73,7 +74,7 @@ CKrashballView::CKrashballView(KrashballDoc* doc, QWidget* parent) : QWidget(par
   m_pRace->setValidator(new UpperCaseValidator(m_pRace));
   m_pRaceButton = new QToolButton(this);
   m_pRaceButton->setObjectName(QStringLiteral("raceButton"));
-  m_pRaceButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  m_pRaceButton->setIcon(DeferredStandardIcon(QStyle::SP_FileDialogDetailedView));
   m_pRaceButton->setToolTip(QStringLiteral("Volk ändern"));
   m_pRaceButton->setAccessibleName(QStringLiteral("Volk ändern"));
   m_pTeamwert = HeaderField(this, "teamValue", Qt::AlignRight);

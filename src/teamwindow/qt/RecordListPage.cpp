@@ -20,6 +20,7 @@
 #include "teamwindow/qt/KrashballDoc.h"
 #include "teamwindow/qt/TeamListModel.h"
 #include "ui/ListColumns.h"
+#include "ui/DeferredStandardIcon.h"
 
 namespace krv {
 namespace {
@@ -182,13 +183,13 @@ QHBoxLayout* RecordListPage::AddListButtons(const QString& newToolTip, const QSt
                                             const QString& changeToolTip) {
   QPushButton* neu = AddCommandButton(PageCommand::New, QStringLiteral("&Neu"), newToolTip);
   neu->setObjectName(QStringLiteral("neu"));
-  neu->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  neu->setIcon(DeferredStandardIcon(QStyle::SP_FileIcon));
   QPushButton* loeschen = AddCommandButton(PageCommand::Delete, QStringLiteral("&Löschen"), deleteToolTip);
   loeschen->setObjectName(QStringLiteral("loeschen"));
-  loeschen->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+  loeschen->setIcon(DeferredStandardIcon(QStyle::SP_TrashIcon));
   QPushButton* aendern = AddCommandButton(PageCommand::Change, QStringLiteral("&Ändern"), changeToolTip);
   aendern->setObjectName(QStringLiteral("aendern"));
-  aendern->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  aendern->setIcon(DeferredStandardIcon(QStyle::SP_FileDialogDetailedView));
   auto* row = new QHBoxLayout;
   row->addWidget(neu);
   row->addWidget(loeschen);

@@ -29,7 +29,6 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Krashball"));
   QApplication::setApplicationName(QStringLiteral("Krashball-Verwaltung"));
   QApplication::setApplicationVersion(QString::fromLatin1(krv::kProgramVersion));
-  QApplication::setWindowIcon(krv::ProgramIcon());
   krv::InstallProgramStyle();
   QGuiApplication::setDesktopFileName(QStringLiteral("krashball"));
 
@@ -44,8 +43,14 @@ int main(int argc, char** argv) {
   app.LoadSettings();
   krv::InstallHelpKey(&app);
   krv::InstallQuickHelpSettings(&app);
-  if (args.contains(QStringLiteral("--selbsttest"))) return krv::RunSelfCheck(app);
-  if (args.contains(QStringLiteral("--neues-team"))) return krv::RunNewTeamOnly(app);
+  // Every window shows the program icon. Decoding its sizes for the window manager would hold
+  // the main window back: on a plain start the icon follows once that window is on the screen;
+  // whatever is shown before it (self-test, new-team dialogs, messages) gets it first.
+  const bool selfCheck = args.contains(QStringLiteral("--selbsttest"));
+  const bool newTeamOnly = args.contains(QStringLiteral("--neues-team"));
+  if (selfCheck || newTeamOnly) krv::UseProgramIcon();
+  if (selfCheck) return krv::RunSelfCheck(app);
+  if (newTeamOnly) return krv::RunNewTeamOnly(app);
 
   // The file manager passes every selected team file, each taken from its bytes: a name
   // that is not UTF-8 opens as well.
@@ -57,6 +62,7 @@ int main(int argc, char** argv) {
   krv::SingleInstance instance(krv::DefaultInstanceName());
   if (instance.HandOverToRunningInstance(files.value(0))) {
     for (qsizetype i = 1; i < files.size(); ++i) instance.HandOverToRunningInstance(files[i]);
+    krv::UseProgramIcon();
     if (files.isEmpty()) krv::InformationBox(nullptr, QStringLiteral("Die Krashball-Verwaltung läuft bereits!"));
     return 0;
   }
@@ -70,9 +76,11 @@ int main(int argc, char** argv) {
     frame.activateWindow();
   });
   frame.showMaximized();
+  QTimer::singleShot(0, &frame, &krv::UseProgramIcon);
   QTimer::singleShot(0, &frame, [&] { krv::ShowColourNotice(&frame, app, frame.screen()->depth()); });
   if (!app.m_strSettingsProblem.isEmpty())
     QTimer::singleShot(0, &frame, [&] { krv::WarningBox(&frame, app.m_strSettingsProblem); });
+  if (!files.isEmpty()) krv::UseProgramIcon();  // a team that does not open is reported in a box
   // Started only to open teams of which none can be read: the message was shown, nothing is left to do.
   bool anyOpened = false;
   for (const QString& file : files) anyOpened = frame.OpenDocumentFile(file) != nullptr || anyOpened;

@@ -10,7 +10,7 @@ version=$(sed -n 's/^project(.* VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../
 title="Krashball-Verwaltung V$version"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config KRV_DATEN=$work/Daten TMPDIR=$work QT_QPA_PLATFORM=xcb
+export XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state KRV_DATEN=$work/Daten TMPDIR=$work QT_QPA_PLATFORM=xcb
 
 # The whole answer is read first: "grep -q" in a pipe would end xwininfo early, and with
 # pipefail the wait would then never see the window.

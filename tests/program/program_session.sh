@@ -4,7 +4,8 @@
 # the recent-file list of its settings). `first` is the first instance's process, ended on exit.
 work=$(mktemp -d)
 trap 'kill "${first:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run KRV_DATEN=$work/Daten TMPDIR=$work
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state KRV_DATEN=$work/Daten \
+       TMPDIR=$work
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 settings=$XDG_CONFIG_HOME/Krashball/Krashball-Verwaltung.conf
 opened() { grep -q "$1" "$settings" 2>/dev/null; }

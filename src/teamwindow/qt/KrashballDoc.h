@@ -8,8 +8,10 @@
 #include <memory>
 
 #include "model/Team.h"
-#include "teamwindow/qt/TeamFileWatcher.h"
 #include "model/TeamHost.h"
+#include "teamwindow/qt/TeamFileWatcher.h"
+#include "teamwindow/qt/TeamRecovery.h"
+#include "teamwindow/qt/TeamSteps.h"
 
 class QWidget;
 
@@ -46,9 +48,24 @@ class KrashballDoc : public QObject, public TeamHost {
   // False with a German message when it cannot be read (the window keeps its team).
   bool ReloadFromDisk(QString* error);
 
+  // Takes over a team recovered from a program that ended without closing its windows: it is
+  // unsaved, under its own file name (`neverSaved`: a new team's proposed one).
+  void AdoptRecoveredTeam(std::unique_ptr<CKRTeam> team, const QString& path, bool neverSaved);
+
+  // "&Bearbeiten": the steps of this window; Undo and Redo rebuild the team from the state
+  // before or after a step, and the title follows the saved state.
+  TeamSteps& Steps() { return m_Steps; }
+  void Undo();
+  void Redo();
+  // The team's state as its file would hold it now.
+  std::string CurrentState() { return m_Steps.CurrentState(); }
+  TeamRecovery& Recovery() { return m_Recovery; }
+
   bool IsModified() const { return m_bModified; }
   void SetModifiedFlag(bool modified);
   QString PathName() const { return m_strPathName; }
+  // The team was read from or written to PathName() (a new team's path is only proposed).
+  bool HasOwnFile() const { return m_bPathIsOwn; }
   QString Title() const;
   bool m_bNeu = false;
 
@@ -76,6 +93,8 @@ class KrashballDoc : public QObject, public TeamHost {
   // Takes over a created or loaded team; this document becomes its host.
   void AdoptTeam(std::unique_ptr<CKRTeam> team);
   void SetPathName(const QString& path);
+  // Shows a team rebuilt from a step's state.
+  void TakeState(const std::string& state);
 
   ProgramServices& m_services;
   std::unique_ptr<CKRTeam> m_pTeam;
@@ -83,6 +102,8 @@ class KrashballDoc : public QObject, public TeamHost {
   bool m_bPathIsOwn = false;  // the team was read from or written to m_strPathName
   bool m_bModified = false;
   TeamFileWatcher m_Watcher;
+  TeamSteps m_Steps;
+  TeamRecovery m_Recovery;
 };
 
 }  // namespace krv

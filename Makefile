@@ -61,17 +61,14 @@ bench: build
 	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bench/startup_time.sh $(BUILD)/krashball
 
 # Every fuzz target in turn, FUZZ_SECONDS each (default 60); new inputs go to build-fuzz/corpus-*,
-# crash inputs to the current folder (add them to fuzz/corpus/<target> with their fix).
+# crash inputs to the current folder (add them to fuzz/corpus/<target> with their fix). A crash
+# does not stop the run: every target runs, and the failed ones are named at the end.
 fuzz: deps
 	@dpkg-query -W -f='$${Status}\n' clang libclang-rt-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends clang libclang-rt-dev
 	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRV_FUZZ=ON -DKRV_TESTS=OFF -DKRV_BENCH=OFF -DKRV_GUI=OFF
 	cmake --build build-fuzz -j $(JOBS)
-	for source in fuzz/*_fuzz.cpp; do \
-	  target=$$(basename $$source _fuzz.cpp); \
-	  mkdir -p build-fuzz/corpus-$$target && \
-	  build-fuzz/$${target}_fuzz -max_total_time=$${FUZZ_SECONDS:-60} build-fuzz/corpus-$$target fuzz/corpus/$$target || exit 1; \
-	done
+	tools/fuzz.sh build-fuzz $${FUZZ_SECONDS:-60}
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

@@ -1,5 +1,6 @@
 #include "model/FileIO.h"
 
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -17,7 +18,9 @@ namespace krv {
 namespace {
 
 constexpr int kMaxLinkDepth = 40;  // as the kernel's own limit
-constexpr const char* kTempInfix = ".tmp-";
+// A temporary file is named "<target>.krv-tmp.<pid>.<6 letters>": the marker says it is one of
+// ours, the process number whose save it belongs to.
+constexpr const char* kTempInfix = ".krv-tmp.";
 constexpr size_t kTempSuffixLength = 6;
 
 bool g_useUnnamedFiles = true;
@@ -130,10 +133,12 @@ void FillFile(int fd, std::string_view bytes, const SaveTarget& target) {
   if (::fsync(fd) != 0) FailSaveErrno(errno);
 }
 
+std::string TempPrefix(const std::string& target) { return target + kTempInfix + std::to_string(::getpid()) + "."; }
+
 std::string RandomTempName(const std::string& target) {
   static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   static thread_local std::mt19937 random{std::random_device{}()};
-  std::string name = target + kTempInfix;
+  std::string name = TempPrefix(target);
   for (size_t i = 0; i < kTempSuffixLength; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
   return name;
 }
@@ -167,7 +172,7 @@ std::string WriteTemporaryFile(const SaveTarget& target, std::string_view bytes)
     }
   }
   // File systems without unnamed files: a named one, removed again on failure.
-  std::string temp = target.path + kTempInfix + std::string(kTempSuffixLength, 'X');
+  std::string temp = TempPrefix(target.path) + std::string(kTempSuffixLength, 'X');
   FileDescriptor named(::mkostemp(temp.data(), O_CLOEXEC));
   if (named.Get() < 0) FailSaveErrno(errno);
   try {
@@ -180,20 +185,44 @@ std::string WriteTemporaryFile(const SaveTarget& target, std::string_view bytes)
   return temp;
 }
 
-// Temporary files of this target that a killed save left behind.
+// The process whose save made the temporary file `name` of `prefix` ("<target>.krv-tmp."), or 0
+// when the name is not one of ours (a coach's "team.krt.tmp-notizen", say).
+pid_t TempFileOwner(const std::string& name, const std::string& prefix) {
+  if (!name.starts_with(prefix)) return 0;
+  const size_t dot = name.find('.', prefix.size());
+  if (dot == std::string::npos || dot == prefix.size() || dot - prefix.size() > 9 ||
+      name.size() != dot + 1 + kTempSuffixLength)
+    return 0;
+  pid_t pid = 0;
+  for (size_t i = prefix.size(); i < dot; ++i) {
+    if (name[i] < '0' || name[i] > '9') return 0;
+    pid = pid * 10 + (name[i] - '0');
+  }
+  for (size_t i = dot + 1; i < name.size(); ++i)
+    if (!std::isalnum(static_cast<unsigned char>(name[i]))) return 0;
+  return pid;
+}
+
+bool ProcessIsGone(pid_t pid) { return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+}  // namespace
+
 void RemoveStaleTemporaryFiles(const std::string& target) {
   const std::string prefix = BaseName(target) + kTempInfix;
   DIR* folder = ::opendir(Folder(target).c_str());
   if (!folder) return;
   while (const dirent* entry = ::readdir(folder)) {
     const std::string name = entry->d_name;
-    if (name.size() == prefix.size() + kTempSuffixLength && name.starts_with(prefix))
+    const pid_t owner = TempFileOwner(name, prefix);
+    // Another save still running owns its file; one of a process that has ended is left over.
+    struct stat info {};
+    if (owner > 0 && ProcessIsGone(owner) &&
+        ::fstatat(::dirfd(folder), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+        info.st_uid == ::geteuid())
       ::unlinkat(::dirfd(folder), name.c_str(), 0);
   }
   ::closedir(folder);
 }
-
-}  // namespace
 
 std::string FileMessage(const std::string& path, const std::string& what) {
   return Format("„%s“: %s", path.c_str(), what.c_str());

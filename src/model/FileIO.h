@@ -23,11 +23,17 @@ std::string ReadWholeFile(const std::string& path, size_t maxBytes = kMaxReadByt
 // Replaces the file at `path` crash-safely: the bytes go into an unnamed file in the target's
 // folder (a named temporary file where the file system has no unnamed ones), which is flushed
 // to disk and only then put in place in one step. A kill at any moment leaves the old or the
-// new file and nothing else; temporary files an earlier crash left beside the target are removed.
+// new file and nothing else; temporary files an earlier crash left beside the target are removed
+// (see RemoveStaleTemporaryFiles).
 // A symbolic link is saved through (the link stays), an existing file keeps its permission bits
 // and owner. Refused: targets that are not regular files and read-only files. On any failure
 // the previous file is untouched and nothing is left behind.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files beside `target` that a save of this program left when it was
+// killed: only names of the form "<target>.krv-tmp.<pid>.<6 letters>" whose process has ended
+// and that belong to us. Another process's running save and the coach's own files are kept.
+void RemoveStaleTemporaryFiles(const std::string& target);
 
 // Tests switch the unnamed files off to exercise the named temporary files of other file systems.
 void UseUnnamedTemporaryFiles(bool use);

@@ -89,7 +89,10 @@ bool DecodeUtf8(std::string_view s, size_t& pos, char32_t& cp) {
     cp = (cp << 6) | (b & 0x3F);
   }
   pos += extra + 1;
-  return true;
+  // The shortest form only ("\xc0\xaf" is no "/"), no surrogate halves, nothing beyond
+  // Unicode; such a sequence counts as one malformed character.
+  static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+  return cp >= kSmallest[extra] && (cp < 0xD800 || cp > 0xDFFF) && cp <= 0x10FFFF;
 }
 
 }  // namespace
@@ -168,6 +171,16 @@ std::string Utf8ToWindows1252(std::string_view utf8, size_t* replaced) {
   const size_t count = AppendUtf8AsWindows1252(utf8, out);
   if (replaced) *replaced += count;
   return out;
+}
+
+bool IsValidUtf8(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size()) {
+    pos += AsciiPrefixLength(text.substr(pos));
+    char32_t cp = 0;
+    if (pos < text.size() && !DecodeUtf8(text, pos, cp)) return false;
+  }
+  return true;
 }
 
 bool IsWindows1252Representable(std::string_view utf8) {

@@ -13,11 +13,15 @@ std::string Windows1252ToUtf8(std::string_view bytes);
 // the file reader fills the records' texts this way.
 void AssignWindows1252AsUtf8(std::string_view bytes, std::string& out);
 
-// Characters Windows-1252 cannot hold (and bytes that are not UTF-8) become "?".
+// Characters Windows-1252 cannot hold (and bytes that are not UTF-8, overlong forms among
+// them) become "?".
 // `replaced` (when given) is increased by the number of such characters.
 std::string Utf8ToWindows1252(std::string_view utf8, size_t* replaced = nullptr);
 // The same appended to `out`; returns the number of characters written as "?".
 size_t AppendUtf8AsWindows1252(std::string_view utf8, std::string& out);
+
+// True when the text is well-formed UTF-8: shortest forms only, no surrogates.
+bool IsValidUtf8(std::string_view text);
 
 // True when every character of the UTF-8 text can be stored in a team file.
 bool IsWindows1252Representable(std::string_view utf8);

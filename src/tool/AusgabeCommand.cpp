@@ -3,6 +3,7 @@
 #include "model/Format.h"
 #include "model/Gold.h"
 #include "season/ExpenseEntry.h"
+#include "season/LedgerEntries.h"
 #include "season/Staff.h"
 #include "tool/SeasonCommandParts.h"
 #include "tool/SeasonCommands.h"
@@ -62,6 +63,7 @@ ExpenseBooking ReadBooking(const CommandOptions& options) {
   if (booking.choice == kWahlVerlust) {
     if (!options.Has("--text") || !options.Has("--wert")) Misuse("Ein Verlust braucht --text und --wert.");
     booking.text = *options.Value("--text");
+    CheckTextLength(booking.text, kMaxLedgerText, "Der Text");
     booking.value = *options.Number("--wert");
   } else if (options.Has("--text") || options.Has("--wert")) {
     Misuse("„--text“ und „--wert“ gelten nur für einen Verlust.");

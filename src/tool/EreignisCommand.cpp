@@ -28,7 +28,7 @@ std::string Ereignis(CKRTeam& team, const ProgramSettings&, const CommandOptions
 }  // namespace
 
 int RunEreignisCommand(const std::vector<std::string>& args) {
-  return RunTeamCommand({kUsage, {"--text"}, {}, {"--abzug"}, Ereignis}, args);
+  return RunTeamCommand({kUsage, {"--text"}, {}, {"--abzug"}, Ereignis, {"--text"}}, args);
 }
 
 namespace {

@@ -96,6 +96,8 @@ NewTeamOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (a.size() > 1 && a[0] == '-') Misuse("Unbekannte Option „" + a + "“.");
     else o.files.push_back(a);
   }
+  if (o.name)
+    if (auto problem = OptionTextProblem("--name", *o.name, false)) Refuse(*problem);
   if (!o.rasse) Misuse("Die Rasse fehlt (--rasse N).");
   if (!o.name) Misuse("Der Name des Teams fehlt (--name TEXT).");
   if (o.files.size() != 1) Misuse("„neu“ erwartet genau eine Zieldatei.");
@@ -119,7 +121,7 @@ int32_t RangedNumber(const std::optional<std::string>& text, const char* option,
                      int32_t high, const char* what) {
   if (!text) return fallback;
   const auto value = ParseDigits(*text);
-  if (!value) Refuse(Format("„%s“ erwartet eine Zahl, nicht „%s“.", option, text->c_str()));
+  if (!value) Misuse(Format("„%s“ erwartet eine Zahl, nicht „%s“.", option, text->c_str()));
   if (*value < low || *value > high)
     Refuse(Format("%s muss zwischen %ld und %ld liegen, nicht %s.", what, static_cast<long>(low),
                   static_cast<long>(high), text->c_str()));
@@ -228,6 +230,7 @@ int CreateTeam(const NewTeamOptions& o) {
   team.Recalculate();
   team.CalcTeamwert();
   const SaveResult result = SaveTeamFile(team, path);
+  NoteChangeSaved();
   if (result.replacedCharacters)
     std::cerr << "krv: " << ReplacedCharactersNotice(path, result.replacedCharacters) << "\n";
   std::cout << Format("Team „%s“ (%s) mit %ld Spielern und Teamwert %s nach „%s“ geschrieben.\n",
@@ -240,7 +243,7 @@ int CreateTeam(const NewTeamOptions& o) {
 
 int RunNewTeamCommand(const std::vector<std::string>& args) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::cout << kNewTeamUsage;
+    std::cout << kNewTeamUsage << kSavedWithProblemHelp;
     return 0;
   }
   try {

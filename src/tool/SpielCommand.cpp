@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "settings/KrvDat.h"
+#include "model/FileLock.h"
 #include "model/Format.h"
 #include "model/Gold.h"
 #include "season/LedgerEntries.h"
@@ -75,26 +76,30 @@ MatchEntry ReadMatch(const CommandOptions& options) {
 }
 
 // After the team was saved: an unknown opponent goes into KRV.DAT when the coach asked for
-// it, as "Ja" to the dialog's question would; otherwise he is told.
-void OfferOpponent(const std::string& opponent, bool add) {
+// it, as "Ja" to the dialog's question would; otherwise he is told. Returns the exit status.
+int OfferOpponent(const std::string& opponent, bool add) {
   const std::string datPath = KrvDatPath(ExecutableFolder());
+  // Read, change and write KRV.DAT as one step, as a team file.
+  const FileLock lock(datPath);
   std::string problem;
   ProgramSettings settings = LoadProgramSettings(datPath, &problem);
-  if (!OpponentNeedsAdding(settings.m_Teamliste, opponent)) return;
+  if (!OpponentNeedsAdding(settings.m_Teamliste, opponent)) return 0;
   if (!add) {
     std::cout << "„" << opponent << "“ steht noch nicht in der System-Teamliste (--in-teamliste nimmt ihn auf).\n";
-    return;
+    return 0;
   }
   if (!problem.empty()) {
     // A damaged KRV.DAT is left for the program to deal with, never overwritten here.
-    std::cerr << "krv: " << problem << "\nDer Gegner wurde nicht in die System-Teamliste aufgenommen.\n";
-    return;
+    std::cerr << "krv: " << problem << "\nDer Gegner wurde nicht in die System-Teamliste aufgenommen; das Spiel ist "
+              << "gespeichert.\n";
+    return kExitSavedWithProblem;
   }
   settings.m_Teamliste.m_Items.push_back(opponent);
   std::error_code ignored;  // a missing folder is reported by the save
   std::filesystem::create_directories(std::filesystem::path(datPath).parent_path(), ignored);
   SaveProgramSettings(settings, datPath);
   std::cout << "„" << opponent << "“ in die System-Teamliste aufgenommen.\n";
+  return 0;
 }
 
 }  // namespace
@@ -118,9 +123,10 @@ int RunSpielCommand(const std::vector<std::string>& args) {
          recorded = entry;
          addOpponent = options.Flag("--in-teamliste");
          return done + ".";
-       }},
+       },
+       {"--besonderheit"}},
       args);
-  if (status == 0 && recorded) OfferOpponent(recorded->gegner, addOpponent);
+  if (status == 0 && recorded) return OfferOpponent(recorded->gegner, addOpponent);
   return status;
 }
 

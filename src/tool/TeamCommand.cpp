@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <iostream>
 
+#include "model/FileLock.h"
 #include "model/Format.h"
 #include "model/TeamFile.h"
+#include "tool/ToolCommand.h"
 #include "tool/ToolSettings.h"
 
 namespace krv {
@@ -74,11 +76,15 @@ std::optional<int32_t> CommandOptions::Number(const std::string& option) const {
 
 int RunTeamCommand(const TeamCommand& command, const std::vector<std::string>& args) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::cout << command.usage;
+    std::cout << command.usage << kSavedWithProblemHelp;
     return 0;
   }
   try {
     const CommandOptions options(args, command.valueOptions, command.repeatableOptions, command.flags);
+    for (const auto& [option, value] : options.AllValues())
+      if (auto problem = OptionTextProblem(option, value, Contains(command.multiLineOptions, option))) Refuse(*problem);
+    // Read, change and write as one step: a second krv on this file waits for this one.
+    const FileLock lock(options.File());
     auto team = LoadTeamFile(options.File());
     // As the team window at its first display.
     team->Recalculate();
@@ -87,6 +93,7 @@ int RunTeamCommand(const TeamCommand& command, const std::vector<std::string>& a
     team->Recalculate();
     team->CalcTeamwert();
     const SaveResult result = SaveTeamFile(*team, options.File());
+    NoteChangeSaved();
     if (result.replacedCharacters)
       std::cerr << "krv: " << ReplacedCharactersNotice(options.File(), result.replacedCharacters) << "\n";
     std::cout << done << "\n";

@@ -36,6 +36,8 @@ class CommandOptions {
   std::optional<std::string> Value(const std::string& option) const;
   std::vector<std::string> Values(const std::string& option) const;
   bool Flag(const std::string& option) const;
+  // Every option with its value, in the order given.
+  const std::vector<std::pair<std::string, std::string>>& AllValues() const { return m_Values; }
   // The option's value as a whole number of digits; a malformed call otherwise.
   std::optional<int32_t> Number(const std::string& option) const;
 
@@ -54,6 +56,9 @@ struct TeamCommand {
   std::vector<std::string> repeatableOptions;
   std::vector<std::string> flags;
   std::function<std::string(CKRTeam&, const ProgramSettings&, const CommandOptions&)> change;
+  // Options whose text may have several lines (as the dialog's multi-line field); every
+  // other text is one line, without control characters.
+  std::vector<std::string> multiLineOptions = {};
 };
 
 // Runs the command with the arguments after its name and returns the exit status.

@@ -1,5 +1,6 @@
 #include "tool/TeamSummary.h"
 
+#include "model/ControlCharacters.h"
 #include "model/Format.h"
 #include "model/Gold.h"
 #include "rules/Races.h"
@@ -25,7 +26,11 @@ std::string RaceText(const CKRTeam& team) {
   return "????";
 }
 
-std::string Line(const char* label, const std::string& value) { return Pad(label, 17) + value + "\n"; }
+// A text of the file as printed: a control character from the file (ESC, say) must not reach
+// the terminal.
+std::string Shown(const std::string& text) { return EscapeControlCharacters(text); }
+
+std::string Line(const char* label, const std::string& value) { return Pad(label, 17) + Shown(value) + "\n"; }
 
 std::string StaffLine(const char* label, const auto& list) {
   std::string names;
@@ -60,9 +65,10 @@ std::string TeamSummary(CKRTeam& team) {
                 "BW", "ST", "GE", "RW", "SSP", "Wert", "Fertigkeiten");
   for (const auto& s : team.m_Spieler) {
     if (!s || !s->IsActive()) continue;
-    std::string line = Format("%3d  %s %s %2d %2d %2d %2d %4d %11s  %s", s->m_nNummer, Pad(s->m_strName, 23).c_str(),
-                              Pad(s->m_strPosition, 17).c_str(), s->m_nBW, s->m_nST, s->m_nGE, s->m_nRW, s->m_nSSP,
-                              FormatGoldNumber(s->m_nWert).c_str(), s->m_strFertigkeiten.c_str());
+    std::string line =
+        Format("%3d  %s %s %2d %2d %2d %2d %4d %11s  %s", s->m_nNummer, Pad(Shown(s->m_strName), 23).c_str(),
+               Pad(Shown(s->m_strPosition), 17).c_str(), s->m_nBW, s->m_nST, s->m_nGE, s->m_nRW, s->m_nSSP,
+               FormatGoldNumber(s->m_nWert).c_str(), Shown(s->m_strFertigkeiten).c_str());
     line.erase(line.find_last_not_of(' ') + 1);  // no trailing blanks for players without skills
     out += line + "\n";
   }

@@ -4,6 +4,9 @@
 #include <iostream>
 #include <list>
 
+#include "model/ControlCharacters.h"
+#include "model/Windows1252.h"
+
 namespace krv {
 namespace {
 
@@ -60,8 +63,25 @@ std::string ToolUsage() {
   usage +=
       "\nRückgabewert: 0 bei Erfolg, 1 bei einer unlesbaren oder fehlerhaften Datei,\n"
       "2 bei falschem Aufruf; bei „neu“ und den Befehlen, die ein Team ändern, 1 auch, wenn es\n"
-      "so nicht geht (die Datei bleibt dann unverändert).\n";
+      "so nicht geht (die Datei bleibt dann unverändert). 3: Die Änderung ist gespeichert, aber\n"
+      "die Meldung dazu oder die Aufnahme in die System-Teamliste ist fehlgeschlagen (den Befehl\n"
+      "also nicht wiederholen).\n";
   return usage;
+}
+
+namespace {
+bool g_changeSaved = false;
+}  // namespace
+
+void NoteChangeSaved() { g_changeSaved = true; }
+bool ChangeSaved() { return g_changeSaved; }
+
+std::optional<std::string> OptionTextProblem(const std::string& option, const std::string& value, bool multiLine) {
+  if (!IsValidUtf8(value)) return "„" + option + "“ enthält Bytes, die kein gültiger UTF-8-Text sind.";
+  if (HasControlCharacters(value, multiLine))
+    return "„" + option + "“ enthält ein Steuerzeichen (etwa Escape, Tabulator" +
+           std::string(multiLine ? "" : " oder einen Zeilenumbruch") + "); das ist hier nicht erlaubt.";
+  return std::nullopt;
 }
 
 int ToolUsageError(const std::string& message) {

@@ -2,6 +2,8 @@
 
 #include "model/Format.h"
 #include "roster/ZombieRevival.h"
+#include "season/Staff.h"
+#include "tool/SeasonCommandParts.h"
 #include "tool/RosterCommands.h"
 #include "tool/TeamCommand.h"
 #include "tool/ToolCommand.h"
@@ -20,6 +22,7 @@ constexpr const char* kUsage =
 std::string Zombie(CKRTeam& team, const ProgramSettings& settings, const CommandOptions& options) {
   const auto name = options.Value("--name");
   if (!name) Misuse("Der Name des Zombies fehlt (--name TEXT).");
+  CheckTextLength(*name, kMaxPersonalName, "Der Name");
   if (auto refusal = ZombieRevivalRefusal(team, settings.m_nMaxSpieler)) Refuse(*refusal);
   const CKRSpieler& zombie = ReviveZombie(team, *name);
   return Format("Zombie %s mit der Nummer %ld aufgenommen.", zombie.m_strName.c_str(),

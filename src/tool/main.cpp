@@ -31,6 +31,13 @@ int Run(const std::vector<std::string>& args) {
   return found->run(std::vector<std::string>(args.begin() + 1, args.end()));
 }
 
+// A failure after the change reached the file must not look like "nothing changed".
+int Failed() {
+  if (!krv::ChangeSaved()) return 1;
+  std::cerr << "krv: Die Änderung ist trotzdem in der Datei gespeichert.\n";
+  return krv::kExitSavedWithProblem;
+}
+
 // Output that cannot be written (a full disk, a closed pipe) is a failure, not success.
 // errno then still holds the cause of the failed write.
 int FinishOutput(int status) {
@@ -39,7 +46,7 @@ int FinishOutput(int status) {
   const int error = errno;
   std::cerr << "krv: Die Ausgabe kann nicht geschrieben werden. "
             << (error ? krv::SystemErrorText(error) : std::string("Schreibfehler.")) << "\n";
-  return 1;
+  return Failed();
 }
 
 }  // namespace
@@ -56,5 +63,5 @@ int main(int argc, char** argv) {
   } catch (...) {
     std::cerr << "krv: Unerwarteter Fehler.\n";
   }
-  return 1;
+  return Failed();
 }

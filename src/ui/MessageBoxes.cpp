@@ -62,7 +62,7 @@ int Show(QWidget* parent, const MessageRequest& request) {
     const auto role = i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole;
     buttons.append(box.addButton(request.buttons[i], role));
   }
-  box.setDefaultButton(qobject_cast<QPushButton*>(buttons.value(0)));
+  box.setDefaultButton(qobject_cast<QPushButton*>(buttons.value(request.defaultButton)));
   if (buttons.size() > 1) box.setEscapeButton(buttons.last());
   box.exec();
   return static_cast<int>(buttons.indexOf(box.clickedButton()));
@@ -105,9 +105,12 @@ void ErrorBox(QWidget* parent, const QString& text) {
   Show(parent, {BoxKind::Error, ApplicationCaption(), text, {QStringLiteral("OK")}});
 }
 
-bool QuestionBox(QWidget* parent, const QString& text) {
-  return Show(parent,
-              {BoxKind::Question, ApplicationCaption(), text, {QStringLiteral("&Ja"), QStringLiteral("&Nein")}}) == 0;
+bool QuestionBox(QWidget* parent, const QString& text, QuestionDefault preselected) {
+  return Show(parent, {BoxKind::Question,
+                       ApplicationCaption(),
+                       text,
+                       {QStringLiteral("&Ja"), QStringLiteral("&Nein")},
+                       preselected == QuestionDefault::No ? 1 : 0}) == 0;
 }
 
 int YesNoCancelBox(QWidget* parent, const QString& text) {

@@ -16,7 +16,8 @@ struct MessageRequest {
   BoxKind kind;
   QString caption;
   QString text;
-  QStringList buttons;  // in order; the answer is the index of the pressed one
+  QStringList buttons;    // in order; the answer is the index of the pressed one
+  int defaultButton = 0;  // the one Enter presses
 };
 
 // Results of DeleteConfirmBox, as the program has always returned them.
@@ -40,7 +41,9 @@ void InformationBox(QWidget* parent, const QString& text);
 void PlainBox(QWidget* parent, const QString& text);  // "OK", no sign
 void WarningBox(QWidget* parent, const QString& text);
 void ErrorBox(QWidget* parent, const QString& text);
-bool QuestionBox(QWidget* parent, const QString& text);  // "&Ja" / "&Nein"
+enum class QuestionDefault { Yes, No };
+// "&Ja" / "&Nein"; true for "&Ja". Enter presses `preselected`.
+bool QuestionBox(QWidget* parent, const QString& text, QuestionDefault preselected = QuestionDefault::Yes);
 // "&Ja" (0), "&Nein" (1), "Abbrechen" (2, also the close button).
 int YesNoCancelBox(QWidget* parent, const QString& text);
 

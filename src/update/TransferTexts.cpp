@@ -73,6 +73,33 @@ std::string FileCreateErrorText(int error) {
   return "An error occured while opening the file to be downloaded, Error:" + std::to_string(error);
 }
 
+std::string NetworkProblemReason(NetworkProblem problem) {
+  switch (problem) {
+    case NetworkProblem::HostNotFound: return "Grund: Den Server gibt es unter diesem Namen nicht.";
+    case NetworkProblem::ConnectionRefused: return "Grund: Der Server nimmt keine Verbindung an.";
+    case NetworkProblem::Timeout: return "Grund: Der Server hat nicht rechtzeitig geantwortet.";
+    case NetworkProblem::ConnectionClosed: return "Grund: Der Server hat die Verbindung vorzeitig beendet.";
+    case NetworkProblem::Secure:
+      return "Grund: Die sichere Verbindung (https) kam nicht zustande; das Zertifikat des Servers ist ungültig "
+             "oder nicht vertrauenswürdig.";
+    case NetworkProblem::Proxy: return "Grund: Der Proxy-Server ist nicht erreichbar oder verweigert die Verbindung.";
+    case NetworkProblem::Unreachable: return "Grund: Das Netzwerk ist nicht erreichbar.";
+    case NetworkProblem::Other: break;
+  }
+  return "Grund: Die Übertragung ist fehlgeschlagen.";
+}
+
+std::string HttpStatusReason(int status) {
+  if (status == 401 || status == 407) return "Grund: Der Server verlangt eine Anmeldung, die nicht gelang.";
+  if (status == 403) return "Grund: Der Server verweigert den Zugriff auf die Datei.";
+  if (status == 404 || status == 410) return "Grund: Die Datei gibt es auf dem Server nicht.";
+  if (status >= 300 && status < 400) return "Grund: Der Server leitet zu oft oder ohne gültiges Ziel weiter.";
+  if (status >= 500) return "Grund: Der Server meldet einen eigenen Fehler.";
+  return "Grund: Der Server hat die Anfrage abgelehnt.";
+}
+
+std::string WithReason(const std::string& text, const std::string& reason) { return text + "\n" + reason; }
+
 TransferProgress::TransferProgress(std::string fileName, std::optional<uint64_t> total, uint64_t nowMs)
     : m_fileName(std::move(fileName)), m_total(total), m_startMs(nowMs), m_lastRateMs(nowMs) {}
 

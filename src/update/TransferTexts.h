@@ -51,6 +51,24 @@ std::string ReadErrorText(int error);  // "Ein Fehler ist aufgetreten, Error:%d"
 std::string FileExistsQuestion(const std::string& path);
 std::string FileCreateErrorText(int error);  // "An error occured while opening the file to be downloaded, Error:%d"
 
+// Why a transfer failed, as the network layer reports it; the windows map their errors to it.
+enum class NetworkProblem {
+  HostNotFound,
+  ConnectionRefused,
+  Timeout,
+  ConnectionClosed,
+  Secure,  // TLS handshake or certificate
+  Proxy,
+  Unreachable,  // no network, or the route is gone
+  Other,
+};
+// The German reason added below a transfer error text, e.g. "Grund: Der Server ... antwortet nicht.".
+std::string NetworkProblemReason(NetworkProblem problem);
+// The German reason for an HTTP status other than 200.
+std::string HttpStatusReason(int status);
+// `text` with the reason on a line of its own below it.
+std::string WithReason(const std::string& text, const std::string& reason);
+
 // What the window shows after a piece arrived; unset parts stay as they were.
 struct ProgressView {
   std::optional<std::string> caption;   // "42% von kr.zip fertig"

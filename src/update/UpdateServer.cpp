@@ -1,5 +1,10 @@
 #include "update/UpdateServer.h"
 
+#include <algorithm>
+#include <cctype>
+
+#include "update/TransferTexts.h"
+
 namespace krv {
 namespace {
 
@@ -9,7 +14,35 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
 }  // namespace
+
+uint64_t MaxDownloadBytes(const std::string& fileName) {
+  return fileName == kVersionFileName ? kMaxVersionFileBytes : kMaxArchiveBytes;
+}
+
+std::string DownloadTooLargeText(const std::string& fileName, uint64_t limit) {
+  return "Die Datei \"" + fileName + "\" ist größer als " + SizeText(limit) +
+         " und wird nicht geladen; so groß ist keine Datei der Krashball-Verwaltung.\n"
+         "Bitte prüfen Sie die Adresse des Update-Servers.";
+}
+
+std::optional<std::string> RedirectRefusal(const std::string& fromScheme, const std::string& fromHost,
+                                           const std::string& toScheme, const std::string& toHost,
+                                           const std::string& target) {
+  const std::string start = "Der Update-Server leitet weiter nach\n" + target + "\n";
+  if (Lower(toHost) != Lower(fromHost))
+    return start + "Dieser Weiterleitung zu einem anderen Server wird nicht gefolgt.";
+  if (Lower(fromScheme) == "https" && Lower(toScheme) != "https")
+    return start +
+           "Dieser Weiterleitung von einer sicheren (https) zu einer unverschlüsselten Verbindung wird nicht "
+           "gefolgt.";
+  return std::nullopt;
+}
 
 std::string EffectiveUpdateServer(const char* environment, const std::string& stored) {
   if (environment) {

@@ -54,7 +54,9 @@ VersionOffer CompareVersions(std::string_view versionFile, std::string_view ownV
     offer.fileName = kUpdateArchiveFileName;
     offer.updateArchive = true;
   }
-  offer.newer = VersionNumber(offer.version) > VersionNumber(ownVersion);
+  auto isVersion = [](const std::string& field) { return !field.empty() && field[0] >= '0' && field[0] <= '9'; };
+  offer.readable = (!fields.empty() && isVersion(fields[0])) || (fields.size() > 1 && isVersion(fields[1]));
+  offer.newer = offer.readable && VersionNumber(offer.version) > VersionNumber(ownVersion);
   return offer;
 }
 

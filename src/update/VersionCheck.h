@@ -30,6 +30,7 @@ int32_t VersionNumber(std::string_view version);
 std::string OwnVersionText(long build = 0);
 
 struct VersionOffer {
+  bool readable = false;       // false: the file names no version at all (an error page, say)
   bool newer = false;          // false: "Es ist keine neuere Version verfügbar."
   std::string version;         // the offered version text, as the file names it
   std::string fileName;        // "kr.zip" or "krup.zip"
@@ -37,12 +38,15 @@ struct VersionOffer {
 };
 
 // Field 1 is offered unless field 2's number is greater; it is newer only when its number
-// is greater than the program's own.
+// is greater than the program's own. The file is readable when field 1 or 2 starts with a digit.
 VersionOffer CompareVersions(std::string_view versionFile, std::string_view ownVersion);
 
 // The command's texts.
 inline constexpr const char* kNoNewerVersionText = "Es ist keine neuere Version verfügbar.";
 inline constexpr const char* kVersionFileMissingText = "Konnte Datei nicht finden.";
+inline constexpr const char* kVersionFileUnreadableText =
+    "Die Versionsdatei \"kr.ver\" des Update-Servers konnte nicht gelesen werden: Sie enthält keine "
+    "Versionsnummer.\nBitte prüfen Sie die Adresse des Update-Servers unter Ansicht - Einstellungen...";
 std::string DownloadQuestion(const std::string& version);
 std::string DownloadedMessage(const std::string& localPath);
 

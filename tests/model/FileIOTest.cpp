@@ -7,6 +7,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "support/TempFolder.h"
 
@@ -125,20 +127,36 @@ TEST_F(FileIO, SaveRefusesWhatIsNoWritableFile) {
   EXPECT_EQ(Names(m_dir), (std::vector<std::string>{"nurlesen.krt", "ordner.krt", "pipe.krt"}));
 }
 
-// Temporary files that a killed save left beside its target were never removed; the next
-// save of that target removes them, and only them. Both ways of writing (unnamed files and
-// named ones) leave nothing behind.
-TEST_F(FileIO, SaveRemovesStaleTemporaryFilesOfItsTarget) {
-  for (const char* name :
-       {"team.krt.tmp-Ab12Cd", "team.krt.tmp-zzzzzz", "team.krt.tmp-lang123", "andere.krt.tmp-Ab12Cd"})
-    WritePlain(Path(name), std::string(1000, 'x'));
+// A pid that has certainly ended: a child that exited and was waited for.
+pid_t EndedProcess() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+// Temporary files that a killed save left beside its target are removed by the next save of
+// that target, and only they: every save used to delete any "<target>.tmp-XXXXXX" (a coach's
+// "team.krt.tmp-notes1" too) and the live temporary file of another process's save, whose
+// rename then failed. Both ways of writing (unnamed files and named ones) leave nothing behind.
+TEST_F(FileIO, SaveRemovesOnlyTemporaryFilesOfEndedSaves) {
+  const std::string ended = std::to_string(EndedProcess()), running = std::to_string(::getppid());
+  const std::vector<std::string> kept = {
+      "andere.krt.krv-tmp." + ended + ".Ab12Cd", "team.krt.krv-tmp." + ended + ".lang123",
+      "team.krt.krv-tmp." + running + ".Ab12Cd", "team.krt.tmp-Ab12Cd", "team.krt.tmp-notes1"};
+  for (const std::string& name : kept) WritePlain(Path(name), "Notizen");
+  WritePlain(Path("team.krt.krv-tmp." + ended + ".Ab12Cd"), std::string(1000, 'x'));
   for (bool unnamed : {true, false}) {
     UseUnnamedTemporaryFiles(unnamed);
     WriteFileAtomically(Path("team.krt"), unnamed ? "eins" : "zwei");
-    EXPECT_EQ(Names(m_dir), (std::vector<std::string>{"andere.krt.tmp-Ab12Cd", "team.krt", "team.krt.tmp-lang123"}));
+    std::vector<std::string> expected = kept;
+    expected.push_back("team.krt");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Names(m_dir), expected);
   }
   UseUnnamedTemporaryFiles(true);
   EXPECT_EQ(ReadWholeFile(Path("team.krt")), "zwei");
+  EXPECT_EQ(ReadWholeFile(Path("team.krt.tmp-notes1")), "Notizen");
 }
 
 // Beyond the file-size limit the system ended the program with SIGXFSZ and left a partial

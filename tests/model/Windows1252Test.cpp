@@ -31,6 +31,19 @@ TEST(Windows1252, UnrepresentableCharactersAreCounted) {
   EXPECT_EQ(replaced, 4u);
   EXPECT_TRUE(IsWindows1252Representable("Grün € Œ"));
   EXPECT_FALSE(IsWindows1252Representable("Ğ"));
+  // Overlong forms were decoded ("\xC0\xAF" stored as "/", a way round any check for "/"),
+  // as were surrogate halves; each is one malformed character now.
+  replaced = 0;
+  EXPECT_EQ(Utf8ToWindows1252("a\xC0\xAF"
+                              "b\xE0\x80\xAF"
+                              "c\xED\xA0\x80"
+                              "d\xF4\x90\x80\x80",
+                              &replaced),
+            "a?b?c?d?");
+  EXPECT_EQ(replaced, 4u);
+  for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3", "\xFF"})
+    EXPECT_FALSE(IsValidUtf8(bad)) << bad;
+  EXPECT_TRUE(IsValidUtf8("Zdeněk Łukasz 🏈 ä"));
 }
 
 // Conversion both ways with the non-ASCII character at every place of texts up to 24 bytes

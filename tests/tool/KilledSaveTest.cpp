@@ -38,7 +38,7 @@ int WaitFor(pid_t child) {
   return status;
 }
 
-// Earlier saves replaced the target safely but left a full-size "target.krt.tmp-XXXXXX" in
+// Earlier saves replaced the target safely but left a full-size temporary file ("target.krt.krv-tmp.PID.XXXXXX") in
 // about one kill of seven. The team is a few megabytes, so that a kill lands in every phase:
 // reading, computing, writing, flushing and putting in place.
 TEST_F(KilledSave, LeavesOldOrNewFileAndNothingElse) {

@@ -46,6 +46,12 @@ TEST_F(Krv, HelpListsCommands) {
     EXPECT_EQ(own.status, 0) << command;
     EXPECT_NE(own.out.find("Aufruf: krv " + command), std::string::npos) << command;
   }
+  // "--help" after json, show and resave was taken for a file name.
+  for (const std::string command : {"json", "show", "resave"}) {
+    const Result own = Run({command, "--help"});
+    EXPECT_EQ(own.status, 0) << command << own.err;
+    EXPECT_NE(own.out.find("Aufruf: krv " + command), std::string::npos) << command;
+  }
   const Result version = Run({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, std::string("krv ") + kProgramVersion + "\n");
@@ -191,6 +197,76 @@ TEST_F(Krv, FileSizeLimitGivesAMessage) {
   size_t files = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(m_dir)) ++files;
   EXPECT_EQ(files, 3u);  // in.krt, out.krt, stderr
+}
+
+// Texts of a call that must not get into a team: bytes that are no UTF-8 (an overlong
+// "\xc0\xaf" was stored as "/"), control characters in one-line names (ESC, BEL, CR/LF,
+// DEL, C1), and texts longer than the dialog's field. Each is refused with status 1 and the
+// file stays as it was; a multi-line text keeps its line breaks. "krv show" prints control
+// characters of a file escaped, never raw to the terminal.
+TEST_F(Krv, TextsOfACallAreChecked) {
+  const std::string file = WriteSample("team.krt");
+  const std::string before = ReadWholeFile(file);
+  const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
+      {{"ereignis", file, "--text", "a\xc0\xaf b"}, "„--text“ enthält Bytes, die kein gültiger UTF-8-Text sind."},
+      {{"einnahme", file, "--text", "Spende\xed\xa0\x80", "--wert", "5"}, "kein gültiger UTF-8-Text"},
+      {{"zombie", file, "--name", "Grim\x1b[31m"}, "„--name“ enthält ein Steuerzeichen"},
+      {{"kaufen", file, "--position", "1", "--name", "Bo\rb"},
+       "oder einen Zeilenumbruch); das ist hier nicht erlaubt."},
+      {{"kaufen", file, "--position", "1", "--name", "Bob\x07"}, "Steuerzeichen"},
+      {{"kaufen", file, "--position", "1", "--name", "Bob\x7f"}, "Steuerzeichen"},
+      {{"kaufen", file, "--position", "1", "--name", "Bob\xc2\x9b"}, "Steuerzeichen"},
+      {{"ereignis", file, "--text", "Zeile\tTab"}, "Steuerzeichen (etwa Escape, Tabulator); das"},
+      {{"ausgabe", file, "--art", "verlust", "--text", std::string(81, 'v'), "--wert", "10"},
+       "Der Text darf höchstens 80 Zeichen lang sein."},
+      {{"zombie", file, "--name", std::string(101, 'z')}, "Der Name darf höchstens 100 Zeichen lang sein."},
+      {{"neu", "--rasse", "8", "--name", "Orks\x1b]0;x\x07", Path("neu.krt")}, "„--name“ enthält ein Steuerzeichen"},
+  };
+  for (const auto& [args, message] : refused) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.status, 1) << args[0] << " " << args[3];
+    EXPECT_TRUE(test::Has(r.err, message)) << r.err;
+  }
+  EXPECT_EQ(ReadWholeFile(file), before);
+  EXPECT_FALSE(fs::exists(Path("neu.krt")));
+
+  // A multi-line event keeps its line break.
+  ASSERT_EQ(Run({"ereignis", file, "--text", "Erste\r\nZweite"}).status, 0);
+  EXPECT_EQ(LoadTeamFile(file)->m_Ereignisse.back()->m_strText, "Erste\r\nZweite");
+
+  // A file written by another program with control characters in its texts.
+  auto team = LoadTeamFile(file);
+  team->m_strName = "Orks\x1b[2J\x07";
+  team->m_strTrainer = "Gro\xc2\x81m";
+  SaveTeamFile(*team, file);
+  const Result shown = Run({"show", file});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_TRUE(test::Has(shown.out, "Orks\\x1b[2J\\x07\n")) << shown.out;
+  EXPECT_TRUE(test::Has(shown.out, "Gro\\u0081m\n")) << shown.out;
+  EXPECT_EQ(shown.out.find('\x1b'), std::string::npos);
+}
+
+// After the change was saved, a failure to print its report ended with status 1, which the
+// help calls "file unchanged": a script repeating the call entered the match twice. Now it
+// is status 3, and stderr says the change is saved.
+TEST_F(Krv, SavedChangeWithFailedReportIsStatus3) {
+  const std::string file = WriteSample("team.krt");
+  const int raw = std::system((test::ShellQuoted(KRV_BINARY) + " ereignis " + test::ShellQuoted(file) +
+                               " --text Gespeichert >/dev/full 2>" + test::ShellQuoted(Path("stderr")))
+                                  .c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 3);
+  const std::string err = ReadWholeFile(Path("stderr"));
+  EXPECT_TRUE(test::Has(err, "Die Ausgabe kann nicht geschrieben werden.")) << err;
+  EXPECT_TRUE(test::Has(err, "Die Änderung ist trotzdem in der Datei gespeichert.")) << err;
+  EXPECT_EQ(LoadTeamFile(file)->m_Ereignisse.back()->m_strText, "Gespeichert");
+
+  // The team list cannot be updated (KRV.DAT is a folder): the match is in, status 3.
+  fs::create_directories(Path("Daten/KRV.DAT"));
+  const Result r = Run({"spiel", file, "--gegner", "Neuland", "--ergebnis", "1:0", "--in-teamliste"});
+  EXPECT_EQ(r.status, 3) << r.err;
+  EXPECT_TRUE(test::Has(r.err, "das Spiel ist gespeichert")) << r.err;
+  EXPECT_EQ(LoadTeamFile(file)->m_Games.back()->m_strGegner, "Neuland");
+  EXPECT_TRUE(test::Has(Run({"ereignis", "--help"}).out, "3: die Änderung ist gespeichert"));
 }
 
 }  // namespace

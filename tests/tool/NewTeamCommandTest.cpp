@@ -195,14 +195,12 @@ TEST_F(KrvNeu, BadInputIsRefused) {
     return args;
   };
   ExpectRefused({"--rasse", "15", "--name", "X"}, "Die Rasse muss zwischen 0 und 14 liegen, nicht 15.");
-  ExpectRefused({"--rasse", "-1", "--name", "X"}, "„--rasse“ erwartet eine Zahl, nicht „-1“.");
   ExpectRefused(with({"--marken", "8"}), "Die Zahl der Trainingsmarken muss zwischen 0 und 7 liegen, nicht 8.");
   ExpectRefused(with({"--fans", "0"}), "Der Fan-Faktor muss zwischen 1 und 10 liegen, nicht 0.");
   ExpectRefused(with({"--cheerleader", "99999999999999999999"}),
                 "Die Zahl der CheerleaderInnen muss zwischen 0 und 10 liegen, nicht 99999999999999999999.");
   ExpectRefused(with({"--startkapital", "9999"}),
                 "Das Startkapital muss zwischen 10000 und 2000000 liegen, nicht 9999.");
-  ExpectRefused(with({"--marken", "1.5"}), "„--marken“ erwartet eine Zahl, nicht „1.5“.");
 
   ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "13"},
                 "Von der Position „Feldspieler“ sind höchstens 12 Spieler erlaubt, nicht 13.");
@@ -246,6 +244,11 @@ TEST_F(KrvNeu, MalformedCallsAndExistingFiles) {
   ExpectRefused({"--rasse", "8"}, "Der Name des Teams fehlt (--name TEXT).", 2);
   ExpectRefused({"--rasse", "8", "--name", "X", "--tanzen"}, "Unbekannte Option „--tanzen“.", 2);
   ExpectRefused({"--rasse", "8", "--name", "X", "zweite.krt"}, "„neu“ erwartet genau eine Zieldatei.", 2);
+  // What is no number at all is a malformed call (it was status 1, as a refused value).
+  ExpectRefused({"--rasse", "x", "--name", "X"}, "„--rasse“ erwartet eine Zahl, nicht „x“.", 2);
+  ExpectRefused({"--rasse", "-1", "--name", "X"}, "„--rasse“ erwartet eine Zahl, nicht „-1“.", 2);
+  ExpectRefused({"--rasse", "8", "--name", "X", "--spieler", "11,0,2,2", "--marken", "1.5"},
+                "„--marken“ erwartet eine Zahl, nicht „1.5“.", 2);
   Result r = Run({"neu", "--rasse", "8", "--name"});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("„--name“ erwartet einen Wert."), std::string::npos) << r.err;

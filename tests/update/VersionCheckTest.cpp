@@ -78,5 +78,15 @@ TEST(VersionCheck, CommandTexts) {
             "Sie\ndas Setup starten.");
 }
 
+// A version file that names no version (an HTML page, an empty file) is unreadable, not
+// "nothing newer"; a version in field 2 alone still counts.
+TEST(VersionCheck, FilesWithoutVersionAreUnreadable) {
+  for (const char* garbage : {"<html><body>404</body></html>", "", "\n\n", "Version eins", ",,"})
+    EXPECT_FALSE(CompareVersions(garbage, "1.6.0").readable) << garbage;
+  EXPECT_TRUE(CompareVersions("1.6.0", "1.6.0").readable);
+  EXPECT_TRUE(CompareVersions("x,1.7.0", "1.6.0").newer);
+  EXPECT_FALSE(CompareVersions("<html>", "0.0.0").newer);
+}
+
 }  // namespace
 }  // namespace krv

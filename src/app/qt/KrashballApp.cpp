@@ -10,6 +10,7 @@
 #include "ProgramVersion.h"
 #include "app/qt/ProgramIcon.h"
 #include "model/FileIO.h"
+#include "ui/FileNames.h"
 
 namespace krv {
 
@@ -21,18 +22,24 @@ QString CKrashballApp::Title() {
 
 void CKrashballApp::LoadSettings() {
   std::string problem;
-  m_Settings = LoadProgramSettings(KrvDatFile().toStdString(), &problem, &m_bKeepCopyOfKrvDat);
+  m_Settings = LoadProgramSettings(FileNameBytes(KrvDatFile()), &problem, &m_bKeepCopyOfKrvDat);
   m_strSettingsProblem = QString::fromStdString(problem);
 }
 
-void CKrashballApp::SaveSettingsIfChanged() {
-  if (!m_bDatGeaendert) return;
+QString CKrashballApp::SaveSettingsIfChanged() {
+  if (!m_bDatGeaendert) return {};
   try {
     QDir().mkpath(DataFolder());
-    SaveProgramSettings(m_Settings, KrvDatFile().toStdString(), m_bKeepCopyOfKrvDat);
+    SaveProgramSettings(m_Settings, FileNameBytes(KrvDatFile()), m_bKeepCopyOfKrvDat);
     m_bKeepCopyOfKrvDat = false;
-  } catch (const FileError&) {
-    // Settings that cannot be written are skipped without a message.
+    return {};
+  } catch (const std::exception& e) {
+    const auto* fileError = dynamic_cast<const FileError*>(&e);
+    const std::string path = FileNameBytes(KrvDatFile());
+    return QString::fromStdString(fileError ? e.what() : UnexpectedFileErrorText(path, e)) +
+           QStringLiteral(
+               "\n\nDie Einstellungen und die System-Teamliste dieser Sitzung konnten nicht gespeichert "
+               "werden; beim nächsten Start gelten die bisherigen.");
   }
 }
 

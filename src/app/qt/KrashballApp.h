@@ -18,8 +18,9 @@ class CKrashballApp : public ProgramServices {
 
   // Reads KRV.DAT; a damaged file leaves the defaults and is kept until something changes.
   void LoadSettings();
-  // Writes KRV.DAT when something changed (at exit); failures are silent, as before.
-  void SaveSettingsIfChanged();
+  // Writes KRV.DAT when something changed (at exit). Returns why it could not be written
+  // ("" when written or unchanged); the old file then stays as it was.
+  QString SaveSettingsIfChanged();
 
   void ShowAbout(QWidget* parent);
   // "Krashball-Verwaltung V1.6.0", the main window's title.

@@ -1,5 +1,6 @@
 #include "app/qt/MainFrame.h"
 
+#include "app/qt/RecentFiles.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -17,6 +18,7 @@
 #include "teamwindow/qt/ChildFrame.h"
 #include "settings/qt/EinstellungsSheet.h"
 #include "app/qt/KrashballApp.h"
+#include "app/qt/RecentFiles.h"
 #include "teamwindow/qt/KrashballDoc.h"
 #include "teamwindow/qt/KrashballView.h"
 #include "teamwindow/StepNames.h"
@@ -26,12 +28,7 @@
 #include "update/qt/UpdateCommand.h"
 
 namespace krv {
-namespace {
-
-constexpr int kRecentFiles = 10;
-const QString kRecentKey = QStringLiteral("Recent File List/File%1");
-
-}  // namespace
+namespace {}  // namespace
 
 CMainFrame::CMainFrame(CKrashballApp* app, QWidget* parent) : QMainWindow(parent), m_pApp(app) {
   setObjectName("MainFrame");
@@ -319,7 +316,7 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
     UpdateTitle();
     UpdateActions();
   });
-  connect(doc, &KrashballDoc::PathChanged, this, &CMainFrame::AddRecentFile);
+  connect(doc, &KrashballDoc::PathChanged, this, &CMainFrame::RememberFile);
   connect(&doc->Steps(), &TeamSteps::StepsChanged, this, &CMainFrame::UpdateStepActions);
   connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
   connect(child, &QObject::destroyed, this, [this] {
@@ -341,8 +338,7 @@ CChildFrame* CMainFrame::OnFileNew() {
     delete doc;
     return nullptr;
   }
-  AddRecentFile(doc->PathName());
-  return AddTeamWindow(doc);
+  return AddTeamWindow(doc);  // its proposed path is listed once the team is saved there
 }
 
 CChildFrame* CMainFrame::OpenRecoveredTeam(std::unique_ptr<CKRTeam> team, const QString& path, bool neverSaved) {
@@ -362,10 +358,13 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
   QString error;
   if (!doc->OnOpenDocument(absolute, &error)) {
     delete doc;
+    // A file that does not open is no longer offered under "Zuletzt geöffnet".
+    RemoveRecentFile(absolute);
+    FillRecentFiles();
     ErrorBox(this, error);
     return nullptr;
   }
-  AddRecentFile(absolute);
+  RememberFile(absolute);
   return AddTeamWindow(doc);
 }
 
@@ -440,24 +439,16 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
 }
 
-void CMainFrame::AddRecentFile(const QString& path) {
-  QSettings settings = AppSettings();
-  QStringList files;
-  for (int i = 1; i <= kRecentFiles; ++i) {
-    const QString file = settings.value(kRecentKey.arg(i)).toString();
-    if (!file.isEmpty() && file != path) files << file;
-  }
-  files.prepend(path);
-  for (int i = 1; i <= kRecentFiles; ++i) settings.setValue(kRecentKey.arg(i), files.value(i - 1));
+void CMainFrame::RememberFile(const QString& path) {
+  AddRecentFile(path);
   FillRecentFiles();
 }
 
 void CMainFrame::FillRecentFiles() {
   m_recentMenu->clear();
-  QSettings settings = AppSettings();
-  for (int i = 1; i <= kRecentFiles; ++i) {
-    const QString file = settings.value(kRecentKey.arg(i)).toString();
-    if (file.isEmpty()) continue;
+  const QStringList files = RecentFiles();
+  for (int i = 1; i <= files.size(); ++i) {
+    const QString file = files[i - 1];
     QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i % 10).arg(QDir::toNativeSeparators(file)));
     connect(action, &QAction::triggered, this, [this, file] { OpenDocumentFile(file); });
   }

@@ -62,7 +62,8 @@ class CMainFrame : public QMainWindow {
   void UpdateTitle();
   void FillWindowList();
   CChildFrame* AddTeamWindow(class KrashballDoc* doc);
-  void AddRecentFile(const QString& path);
+  // A file was written or read: first under "Zuletzt geöffnet".
+  void RememberFile(const QString& path);
   void FillRecentFiles();
 
   CKrashballApp* m_pApp;

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <memory>
+#include <optional>
 
 #include "settings/SettingsSheet.h"
 #include "settings/qt/EinstellungsPages.h"
@@ -11,6 +13,7 @@
 #include "ui/AppSettings.h"
 #include "ui/OkCancelButtons.h"
 #include "ui/ProgramServices.h"
+#include "ui/WaitCursor.h"
 #include "ui/WindowPlacement.h"
 #include "update/qt/UpdateServerSetting.h"
 
@@ -41,10 +44,12 @@ EinstellungsSheet::EinstellungsSheet(ProgramServices& services, QWidget* parent)
 }
 
 void EinstellungsSheet::accept() {
+  std::optional<WaitCursor> wait(std::in_place);  // a long team list takes a moment to check
   SettingsPageFields fields = SettingsPageFieldsFrom(m_Services.m_Settings);
   m_pVerschiedenes->Read(fields);
   m_pDrucken->Read(fields);
   m_Outcome = ApplySettingsSheet(m_Services.m_Settings, fields, m_pTeams->Teams());
+  wait.reset();
   if (m_Outcome.Refused()) {
     m_Services.ShowOutcome(this, m_Outcome);
     m_pTabs->setCurrentWidget(m_pVerschiedenes);
@@ -63,7 +68,10 @@ void EinstellungsSheet::done(int result) {
 }
 
 void RunSettingsSheet(QWidget* parent, ProgramServices& services) {
+  // A team list of a million names takes seconds to fill: the coach sees that it is working.
+  auto wait = std::make_unique<WaitCursor>();
   EinstellungsSheet sheet(services, parent);
+  wait.reset();
   sheet.exec();
 }
 

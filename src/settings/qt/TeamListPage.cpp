@@ -76,7 +76,10 @@ bool EinstellungsPage3::eventFilter(QObject* watched, QEvent* event) {
 
 void EinstellungsPage3::FillList() {
   m_pList->clear();
-  for (const std::string& name : m_Teams.Names()) m_pList->addItem(QString::fromStdString(name));
+  QStringList names;  // added in one go: far faster than one by one for a long list
+  names.reserve(static_cast<qsizetype>(m_Teams.Names().size()));
+  for (const std::string& name : m_Teams.Names()) names << QString::fromStdString(name);
+  m_pList->addItems(names);
   m_pCount->setText(QString::fromStdString(m_Teams.CountText()));
 }
 

@@ -26,9 +26,11 @@ void CChildFrame::OfferReload() {
                          "Die Datei „%1“ wurde außerhalb dieses Fensters geändert.\n"
                          "Soll das Team neu geladen werden?")
                          .arg(m_pDoc->PathName());
-  if (m_pDoc->IsModified())
+  const bool unsaved = m_pDoc->IsModified();
+  if (unsaved)
     question += QStringLiteral("\n\nIhre ungespeicherten Änderungen in diesem Fenster gehen dabei verloren!");
-  if (QuestionBox(this, question)) {
+  // With unsaved work in the window, Enter must not throw it away.
+  if (QuestionBox(this, question, unsaved ? QuestionDefault::No : QuestionDefault::Yes)) {
     QString error;
     if (!m_pDoc->ReloadFromDisk(&error)) ErrorBox(this, error);
   } else {

@@ -7,6 +7,7 @@
 #include "create/qt/NewTeamFlow.h"
 #include "history/TeamState.h"
 #include "model/FileIO.h"
+#include "model/FileLock.h"
 #include "model/TeamFile.h"
 #include "ui/FileChooser.h"
 #include "ui/FileNames.h"
@@ -87,7 +88,6 @@ void KrashballDoc::SetPathName(const QString& path) {
   m_bPathIsOwn = true;
   m_Watcher.Watch(m_strPathName);
   emit TitleChanged(Title());
-  emit PathChanged(m_strPathName);
 }
 
 bool KrashballDoc::OnNewDocument(QWidget* parent) {
@@ -101,8 +101,8 @@ bool KrashballDoc::OnNewDocument(QWidget* parent) {
   m_bNeu = true;
   m_Steps.Reset(false);
   m_Recovery.ChangeMade();
+  // Only proposed: the recent-file list gets it once the team is saved there.
   emit TitleChanged(Title());
-  emit PathChanged(m_strPathName);
   return true;
 }
 
@@ -140,31 +140,51 @@ bool KrashballDoc::OnOpenDocument(const QString& path, QString* error) {
 bool KrashballDoc::ReloadFromDisk(QString* error) {
   std::unique_ptr<CKRTeam> team;
   try {
-    team = LoadTeamFile(m_strPathName.toStdString());
-  } catch (const FileError& e) {
-    if (error) *error = QString::fromStdString(e.what());
+    team = LoadTeamFile(FileNameBytes(m_strPathName));
+  } catch (const std::exception& e) {
+    // The window holds the only good copy now: it stays, and closing asks to save it.
+    m_Steps.FileLost();
+    SetModifiedFlag(true);
+    if (error) {
+      const auto* fileError = dynamic_cast<const FileError*>(&e);
+      *error = (fileError ? QString::fromStdString(e.what()) : UnexpectedFileError(m_strPathName, e)) +
+               QStringLiteral(
+                   "\n\nDas Team in diesem Fenster bleibt erhalten und ist als geändert markiert; "
+                   "speichern Sie es, um die Datei wieder herzustellen.");
+    }
     return false;
   }
-  AdoptTeam(std::move(team));
+  ShowTeamOf(std::move(team));
   m_Watcher.Remember();
+  m_Steps.Reset(true);
+  m_Recovery.Remove();
+  return true;
+}
+
+void KrashballDoc::ShowTeamOf(std::unique_ptr<CKRTeam> team) {
+  AdoptTeam(std::move(team));
   SetModifiedFlag(false);
   // Every page and the header show the loaded team (the recalculation refreshes them);
   // nothing is marked modified.
   m_pTeam->Recalculate();
-  m_Steps.Reset(true);
-  m_Recovery.Remove();
-  return true;
 }
 
 bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {
   WaitCursor wait;
   emit AboutToSave();
   m_pTeam->Recalculate();  // the file holds the current figures
+  const std::string file = FileNameBytes(path);
+  SaveResult result;
+  std::unique_ptr<CKRTeam> stored;
   try {
-    const SaveResult result = SaveTeamFile(*m_pTeam, FileNameBytes(path));
-    if (result.replacedCharacters)
-      WarningBox(parent,
-                 QString::fromStdString(ReplacedCharactersNotice(path.toStdString(), result.replacedCharacters)));
+    // A krv command changing the file at this moment finishes first (and the watcher then
+    // offers its change); never both at once.
+    const FileLock lock(file);
+    result = SaveTeamFile(*m_pTeam, file);
+    // Still under the lock: what the file holds now is this save, not a change from outside.
+    if (QFileInfo(path).absoluteFilePath() == m_strPathName) m_Watcher.Remember();
+    // Characters written as "?": the window shows what the file holds from now on.
+    if (result.replacedCharacters) stored = LoadTeamFile(file);
   } catch (const FileError& e) {
     ErrorBox(parent, QString::fromStdString(e.what()));
     return false;  // the team stays modified: nothing is lost
@@ -172,6 +192,9 @@ bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {
     ErrorBox(parent, UnexpectedFileError(path, e));
     return false;
   }
+  if (stored) ShowTeamOf(std::move(stored));
+  if (result.replacedCharacters)
+    WarningBox(parent, QString::fromStdString(ReplacedCharactersNotice(file, result.replacedCharacters)));
   return true;
 }
 
@@ -192,18 +215,18 @@ bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
     if (newName.isEmpty()) return false;
     // The extension first: the question is about the file that would really be replaced.
     if (!QFileInfo(newName).fileName().contains('.')) newName += TeamFileKind().extension;
-    if (QFileInfo::exists(newName) &&
+    if (::access(FileNameBytes(newName).c_str(), F_OK) == 0 &&
         !QuestionBox(parent,
                      QStringLiteral("%1\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?").arg(newName)))
       return false;
   }
   if (!WriteTo(parent, newName)) return false;
-  if (QFileInfo(newName).absoluteFilePath() == m_strPathName) m_Watcher.Remember();
   m_Steps.Saved();
   m_Recovery.Remove();
   m_bModified = false;
   if (replace) SetPathName(newName);
   else emit TitleChanged(Title());
+  emit PathChanged(QFileInfo(newName).absoluteFilePath());  // a file written: one to offer again
   return true;
 }
 

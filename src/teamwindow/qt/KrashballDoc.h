@@ -45,7 +45,8 @@ class KrashballDoc : public QObject, public TeamHost {
   bool SaveModified(QWidget* parent, bool saveAll = false);
 
   // Loads the team file again after another program changed it; unsaved changes are lost.
-  // False with a German message when it cannot be read (the window keeps its team).
+  // False with a German message when it cannot be read: the window keeps its team, marked
+  // modified (it may be the only good copy left).
   bool ReloadFromDisk(QString* error);
 
   // Takes over a team recovered from a program that ended without closing its windows: it is
@@ -81,7 +82,8 @@ class KrashballDoc : public QObject, public TeamHost {
 
  signals:
   void TitleChanged(const QString& title);
-  void PathChanged(const QString& path);  // a new path to remember in the recent-file list
+  // A file was written (or read) at `path`: one to remember in the recent-file list.
+  void PathChanged(const QString& path);
   // The team was recalculated after `change`; header and pages show it.
   void TeamRecalculatedSignal(const krv::TeamChange& change);
   void AboutToSave();  // the window hands over what is still being typed
@@ -92,6 +94,8 @@ class KrashballDoc : public QObject, public TeamHost {
   bool WriteTo(QWidget* parent, const QString& path);
   // Takes over a created or loaded team; this document becomes its host.
   void AdoptTeam(std::unique_ptr<CKRTeam> team);
+  // Takes over a team read from the file and shows it, unmodified.
+  void ShowTeamOf(std::unique_ptr<CKRTeam> team);
   void SetPathName(const QString& path);
   // Shows a team rebuilt from a step's state.
   void TakeState(const std::string& state);

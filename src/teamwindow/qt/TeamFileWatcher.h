@@ -1,13 +1,16 @@
 #pragma once
 // Notices when the file of an open team is changed or deleted on disk by another program
 // (krv, a second copy, a file manager). The program's own saves are remembered first, so
-// they never count as a change from outside.
+// they never count as a change from outside. The file is named by its bytes throughout, so a
+// name that is not UTF-8 is watched as well as any other.
 
 #include <QByteArray>
-#include <QFileSystemWatcher>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 #include <QTimer>
+#include <memory>
+#include <string>
 
 namespace krv {
 
@@ -15,8 +18,9 @@ class TeamFileWatcher : public QObject {
   Q_OBJECT
  public:
   explicit TeamFileWatcher(QObject* parent = nullptr);
+  ~TeamFileWatcher() override;
 
-  // Watches `path` from now on and takes its current contents as known.
+  // Watches `path` (see ui/FileNames.h) from now on and takes its current contents as known.
   void Watch(const QString& path);
   // The file now holds what the program itself wrote (after a save).
   void Remember();
@@ -31,11 +35,15 @@ class TeamFileWatcher : public QObject {
 
  private:
   QByteArray Fingerprint() const;
-  void Rewatch();
+  void StopWatching();
+  void ReadNotices();
 
-  QFileSystemWatcher m_watcher;
-  QTimer m_settle;  // a save by rename comes as several notices: look once they settle
-  QString m_strPath;
+  int m_inotify = -1;
+  int m_folderWatch = -1;
+  std::unique_ptr<QSocketNotifier> m_notifier;
+  QTimer m_settle;     // a save by rename comes as several notices: look once they settle
+  std::string m_path;  // the file's name as the file system holds it
+  std::string m_name;  // its last part, as the notices name it
   QByteArray m_known;  // fingerprint of the contents the program knows; empty: file gone
 };
 

@@ -15,8 +15,10 @@
 #include <QVBoxLayout>
 #include <cerrno>
 
+#include "model/SystemErrors.h"
 #include "ui/MessageBoxes.h"
 #include "update/TransferTexts.h"
+#include "update/UpdateServer.h"
 #include "update/qt/LoginDialog.h"
 
 namespace krv {
@@ -24,6 +26,27 @@ namespace {
 
 // A server that sends the coach round in circles is given up after this many redirects.
 constexpr int kMaxRedirects = 5;
+// What the network layer may hold unread: a server sending faster than the disk takes it
+// waits, instead of filling the memory.
+constexpr qint64 kReadBufferBytes = 64 * 1024;
+
+NetworkProblem ProblemOf(QNetworkReply::NetworkError error) {
+  switch (error) {
+    case QNetworkReply::HostNotFoundError: return NetworkProblem::HostNotFound;
+    case QNetworkReply::ConnectionRefusedError: return NetworkProblem::ConnectionRefused;
+    case QNetworkReply::TimeoutError: return NetworkProblem::Timeout;
+    case QNetworkReply::RemoteHostClosedError: return NetworkProblem::ConnectionClosed;
+    case QNetworkReply::SslHandshakeFailedError: return NetworkProblem::Secure;
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError: return NetworkProblem::Proxy;
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::TemporaryNetworkFailureError: return NetworkProblem::Unreachable;
+    default: return NetworkProblem::Other;
+  }
+}
 
 CHttpDownloadDlg::AskCredentialsFunction& AskCredentials() {
   static CHttpDownloadDlg::AskCredentialsFunction function;
@@ -109,7 +132,7 @@ int CHttpDownloadDlg::exec() {
     return Rejected;
   m_File.setFileName(m_sFileToDownloadInto);
   if (!m_File.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    ErrorBox(this, Q(FileCreateErrorText(errno)));
+    ErrorBox(this, Q(WithReason(FileCreateErrorText(errno), SystemErrorText(errno))));
     return Rejected;
   }
   m_strFileName = Q(ShownFileName(m_Url.path().toStdString()));
@@ -132,6 +155,7 @@ void CHttpDownloadDlg::Start(const QUrl& url) {
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
   request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Krashball-Verwaltung"));
   m_pReply = m_pNetwork->get(request);
+  m_pReply->setReadBufferSize(kReadBufferBytes);
   connect(m_pReply, &QNetworkReply::metaDataChanged, this, &CHttpDownloadDlg::OnMetaData);
   connect(m_pReply, &QNetworkReply::readyRead, this, &CHttpDownloadDlg::OnReadyRead);
   connect(m_pReply, &QNetworkReply::finished, this, &CHttpDownloadDlg::OnFinished);
@@ -146,6 +170,7 @@ void CHttpDownloadDlg::OnMetaData() {
   const QVariant length = m_pReply->header(QNetworkRequest::ContentLengthHeader);
   std::optional<uint64_t> total;
   if (length.isValid() && length.toLongLong() >= 0) total = static_cast<uint64_t>(length.toLongLong());
+  if (total && *total > m_nMaxBytes) return Stop(Q(DownloadTooLargeText(m_strFileName.toStdString(), m_nMaxBytes)));
   m_Clock.start();
   m_pProgressMath = std::make_unique<TransferProgress>(m_strFileName.toStdString(), total, 0);
   m_pProgress->setRange(0, total ? m_pProgressMath->BarMaximum() : 0);
@@ -154,21 +179,33 @@ void CHttpDownloadDlg::OnMetaData() {
 }
 
 void CHttpDownloadDlg::OnReadyRead() {
+  if (!m_pReply) return;
   if (WritePiece(m_pReply->readAll())) return;
-  const int error = errno;
-  QNetworkReply* reply = m_pReply;
-  m_pReply = nullptr;
-  reply->disconnect(this);
-  reply->abort();
-  reply->deleteLater();
-  Fail(Q(ReadErrorText(error)));
+  Stop(m_strWriteFailure);
+}
+
+void CHttpDownloadDlg::Stop(const QString& text) {
+  if (QNetworkReply* reply = m_pReply) {
+    m_pReply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+  }
+  Fail(text);
 }
 
 bool CHttpDownloadDlg::WritePiece(const QByteArray& piece) {
   // Only a good answer reaches the file: an error page, a redirect's or a refused
   // login's body is read and dropped.
   if (m_nStatus != 200 || m_bAbort || !m_pProgressMath || piece.isEmpty()) return true;
-  if (m_File.write(piece) != piece.size()) return false;
+  if (m_nReceived + piece.size() > m_nMaxBytes) {
+    m_strWriteFailure = Q(DownloadTooLargeText(m_strFileName.toStdString(), m_nMaxBytes));
+    return false;
+  }
+  if (m_File.write(piece) != piece.size()) {
+    m_strWriteFailure = Q(WithReason(ReadErrorText(errno), SystemErrorText(errno)));
+    return false;
+  }
   m_nReceived += piece.size();
   const ProgressView view =
       m_pProgressMath->Update(static_cast<uint64_t>(m_nReceived), static_cast<uint64_t>(m_Clock.elapsed()));
@@ -194,6 +231,14 @@ void CHttpDownloadDlg::OnFinished() {
   const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
   if (status >= 300 && status < 400 && target.isValid() && m_nRedirects < kMaxRedirects) {
     const QUrl next = reply->url().resolved(target);
+    // Never to another server, never from https down to http: the file must come from the
+    // server the coach entered, as safely as he entered it.
+    if (auto refusal =
+            RedirectRefusal(reply->url().scheme().toStdString(), m_Url.host().toStdString(),
+                            next.scheme().toStdString(), next.host().toStdString(), next.toString().toStdString())) {
+      Fail(Q(*refusal));
+      return;
+    }
     if (next.scheme() == "http" || next.scheme() == "https") {
       ++m_nRedirects;
       SetStatus(Q(StatusText(transfer_text::kRedirecting, next.toString().toStdString())));
@@ -206,26 +251,27 @@ void CHttpDownloadDlg::OnFinished() {
     // No status: the server was reached but sent no HTTP answer (2112), or it was not reached.
     const bool garbled = error == QNetworkReply::RemoteHostClosedError || error == QNetworkReply::ProtocolFailure ||
                          error == QNetworkReply::ProtocolUnknownError || error == QNetworkReply::NoError;
-    Fail(garbled ? Q(NoResponseText()) : Q(ConnectionErrorText(int(error))));
+    Fail(garbled ? Q(WithReason(NoResponseText(), NetworkProblemReason(NetworkProblem::ConnectionClosed)))
+                 : Q(WithReason(ConnectionErrorText(int(error)), NetworkProblemReason(ProblemOf(error)))));
     return;
   }
   if (status != 200) {
-    Fail(Q(HttpStatusErrorText(status)));
+    Fail(Q(WithReason(HttpStatusErrorText(status), HttpStatusReason(status))));
     return;
   }
   if (!WritePiece(reply->readAll())) {  // whatever is still buffered
-    Fail(Q(ReadErrorText(errno)));
+    Fail(m_strWriteFailure);
     return;
   }
   if (error != QNetworkReply::NoError) {
-    Fail(Q(ReadErrorText(int(error))));
+    Fail(Q(WithReason(ReadErrorText(int(error)), NetworkProblemReason(ProblemOf(error)))));
     return;
   }
   m_bFinished = true;
   if (!m_File.flush()) {
     const int writeError = errno;
     m_bFinished = false;
-    Fail(Q(ReadErrorText(writeError)));
+    Fail(Q(WithReason(ReadErrorText(writeError), SystemErrorText(writeError))));
     return;
   }
   m_File.close();

@@ -14,6 +14,8 @@
 #include <memory>
 #include <optional>
 
+#include "update/UpdateServer.h"
+
 class QAuthenticator;
 class QLabel;
 class QNetworkAccessManager;
@@ -39,6 +41,8 @@ class CHttpDownloadDlg : public QDialog {
   QString m_sURLToDownload;
   QString m_sFileToDownloadInto;
   bool m_bVersionCheck = false;  // shows "Prüfe Version..." instead of the file name
+  // The most the file may hold; a larger answer is stopped there and nothing is kept.
+  qint64 m_nMaxBytes = static_cast<qint64>(kMaxArchiveBytes);
 
   // Checks the address and the local file, then runs the transfer in the window.
   int exec() override;
@@ -62,8 +66,10 @@ class CHttpDownloadDlg : public QDialog {
   void OnMetaData();
   void OnReadyRead();
   // Appends a piece of a good answer to the file and shows the progress; false when the
-  // file could not take it.
+  // file could not take it or the limit is passed (m_strWriteFailure says which).
   bool WritePiece(const QByteArray& piece);
+  // Ends a running transfer with an error: the reply is dropped, the file removed.
+  void Stop(const QString& text);
   void OnFinished();
   void OnAuthentication(QAuthenticator* authenticator);
   void SetStatus(const QString& text);
@@ -83,6 +89,7 @@ class CHttpDownloadDlg : public QDialog {
   QUrl m_Url;
   QString m_strFileName;
   QStringList m_statuses;
+  QString m_strWriteFailure;
   std::unique_ptr<TransferProgress> m_pProgressMath;
   QElapsedTimer m_Clock;
   qint64 m_nReceived = 0;

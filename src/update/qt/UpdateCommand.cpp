@@ -37,6 +37,7 @@ bool Download(QWidget* parent, const QString& url, const QString& localPath, boo
   dialog.m_sURLToDownload = url;
   dialog.m_sFileToDownloadInto = localPath;
   dialog.m_bVersionCheck = versionCheck;
+  dialog.m_nMaxBytes = static_cast<qint64>(MaxDownloadBytes(QFileInfo(localPath).fileName().toStdString()));
   return dialog.exec() == QDialog::Accepted;
 }
 
@@ -64,6 +65,10 @@ void OnCheckForUpdate(QWidget* parent, ProgramServices& services) {
   const QByteArray content = versionFile.read(qint64(kVersionFileBytes));
   versionFile.close();
   const VersionOffer offer = CompareVersions(content.toStdString(), OwnVersionText());
+  if (!offer.readable) {
+    ErrorBox(parent, QString::fromUtf8(kVersionFileUnreadableText));
+    return;
+  }
   if (!offer.newer) {
     InformationBox(parent, QString::fromUtf8(kNoNewerVersionText));
     return;

@@ -17,10 +17,12 @@
 #include "app/qt/KrashballApp.h"
 #include "teamwindow/qt/KrashballDoc.h"
 #include "app/qt/MainFrame.h"
+#include "app/qt/RecentFiles.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "gui/CreationDialogDriver.h"
 #include "gui/roster/RosterTestSupport.h"
+#include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "ui/AppSettings.h"
 #include "ui/FileNames.h"
@@ -314,7 +316,11 @@ TEST_F(DocumentTest, MinimizeAndRestoreAll) {
   frame.hide();
 }
 
-// The recent-file list keeps the ten files opened last, newest first, without repeats.
+// The recent-file list keeps the ten files opened last, newest first, without repeats. A new
+// team's proposed path was listed before anything was written there, and an entry that
+// failed to open stayed; a name that is not UTF-8 was stored with U+FFFD and never opened
+// again. Now a path is added when a file was written or read, and one that fails to open is
+// removed, with the error message.
 TEST_F(DocumentTest, RecentFiles) {
   CMainFrame frame(m_app.get());
   for (int i = 0; i < 12; ++i) frame.OpenDocumentFile(WriteSampleTeam("t" + std::to_string(i) + ".krt", "T"));
@@ -323,6 +329,28 @@ TEST_F(DocumentTest, RecentFiles) {
   EXPECT_TRUE(settings.value("Recent File List/File1").toString().endsWith("t11.krt"));
   EXPECT_TRUE(settings.value("Recent File List/File10").toString().endsWith("t2.krt"));
   EXPECT_FALSE(settings.contains("Recent File List/File11"));
+
+  CChildFrame* created = frame.OnFileNew();
+  EXPECT_FALSE(RecentFiles().contains(created->Document()->PathName()));
+  m_savePaths << QString::fromStdString(Path("neu.krt"));
+  ASSERT_TRUE(created->Document()->Save(nullptr));
+  EXPECT_EQ(RecentFiles().value(0), QString::fromStdString(Path("neu.krt")));
+
+  const QString latin1 = FileNameFromBytes(Path("Orks-\xe4.krt"));
+  auto team = test::MakeSampleTeam();
+  SaveTeamFile(*team, FileNameBytes(latin1));
+  ASSERT_TRUE(frame.OpenDocumentFile(latin1));
+  EXPECT_EQ(FileNameBytes(RecentFiles().value(0)), Path("Orks-\xe4.krt"));
+
+  AddRecentFile(QString::fromStdString(Path("weg.krt")));  // listed once, deleted since
+  ASSERT_TRUE(RecentFiles().contains(QString::fromStdString(Path("weg.krt"))));
+  test::MessageRecorder messages;
+  EXPECT_EQ(frame.OpenDocumentFile(QString::fromStdString(Path("weg.krt"))), nullptr);
+  ASSERT_EQ(messages.requests.size(), 1u);
+  EXPECT_TRUE(messages.requests[0].text.contains("weg.krt“: Kann nicht geöffnet werden."))
+      << messages.Texts()[0].toStdString();
+  EXPECT_FALSE(RecentFiles().contains(QString::fromStdString(Path("weg.krt"))));
+  EXPECT_EQ(RecentFiles().size(), kRecentFiles - 1);
 }
 
 // The colour notice: shown at 256 colours or fewer with their number, never again once ticked.
@@ -342,7 +370,9 @@ TEST_F(DocumentTest, ColourNotice) {
 }
 
 // KRV.DAT: read at start from the data folder, written at exit only after a change (its
-// layouts and a damaged file are checked in KrvDat).
+// layouts and a damaged file are checked in KrvDat). A KRV.DAT that cannot be written lost the
+// session's settings without a word; now the reason comes back (for the box at exit) and
+// the old file stays.
 TEST_F(DocumentTest, SettingsWrittenOnlyWhenChanged) {
   fs::create_directories(Path("Daten"));
   m_app->LoadSettings();
@@ -355,6 +385,15 @@ TEST_F(DocumentTest, SettingsWrittenOnlyWhenChanged) {
   CKrashballApp again(QString::fromStdString(m_dir.string()));
   again.LoadSettings();
   EXPECT_EQ(again.m_Settings.m_nStartkapital, 900000);
+
+  const std::string before = ReadWholeFile(Path("Daten/KRV.DAT"));
+  fs::permissions(Path("Daten/KRV.DAT"), fs::perms::owner_read);
+  m_app->m_Settings.m_nStartkapital = 800000;
+  const QString problem = m_app->SaveSettingsIfChanged();
+  EXPECT_TRUE(problem.contains("KRV.DAT“: Kann nicht gespeichert werden. Die Datei ist schreibgeschützt."))
+      << problem.toStdString();
+  EXPECT_TRUE(problem.contains("konnten nicht gespeichert werden")) << problem.toStdString();
+  EXPECT_EQ(ReadWholeFile(Path("Daten/KRV.DAT")), before);
 }
 
 }  // namespace

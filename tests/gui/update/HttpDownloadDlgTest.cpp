@@ -79,7 +79,8 @@ TEST_F(HttpDownloadDlgTest, NotFoundLeavesNoFile) {
   EXPECT_EQ(Run("/fehlt.zip"), QDialog::Rejected);
   EXPECT_FALSE(QFile::exists(Local()));
   ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_EQ(m_messages.requests[0].text, QString::fromStdString(HttpStatusErrorText(404)));
+  EXPECT_EQ(m_messages.requests[0].text,
+            QString::fromStdString(HttpStatusErrorText(404)) + "\nGrund: Die Datei gibt es auf dem Server nicht.");
 }
 
 // 401 without credentials: the login is asked for, declined, and the error page is never
@@ -98,7 +99,8 @@ TEST_F(HttpDownloadDlgTest, LoginRefusedOrGiven) {
   EXPECT_EQ(realms, QStringList({"Krashball"}));
   EXPECT_FALSE(QFile::exists(Local()));
   ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_EQ(m_messages.requests[0].text, QString::fromStdString(HttpStatusErrorText(401)));
+  EXPECT_TRUE(m_messages.requests[0].text.startsWith(QString::fromStdString(HttpStatusErrorText(401)) +
+                                                     "\nGrund: Der Server verlangt eine Anmeldung"));
 
   CHttpDownloadDlg::SetAskCredentialsFunction([](QWidget*, const QString&) -> std::optional<Credentials> {
     return Credentials{"trainer", "geheim"};
@@ -122,7 +124,7 @@ TEST_F(HttpDownloadDlgTest, Redirects) {
   QFile::remove(Local());
   EXPECT_EQ(Run("/kreis"), QDialog::Rejected);
   EXPECT_FALSE(QFile::exists(Local()));
-  EXPECT_EQ(m_messages.Texts().last(), QString::fromStdString(HttpStatusErrorText(301)));
+  EXPECT_TRUE(m_messages.Texts().last().startsWith(QString::fromStdString(HttpStatusErrorText(301)) + "\nGrund: "));
   EXPECT_LE(m_server.requests.count("/kreis"), 6);
 }
 
@@ -160,7 +162,9 @@ TEST_F(HttpDownloadDlgTest, BrokenServersAndExistingFile) {
   m_server.Answer("/kr.zip", garbage);
   EXPECT_EQ(Run("/kr.zip"), QDialog::Rejected);
   EXPECT_FALSE(QFile::exists(Local()));
-  EXPECT_EQ(m_messages.Texts().value(0), "Failed to receive a valid response from the server");
+  EXPECT_EQ(m_messages.Texts().value(0),
+            "Failed to receive a valid response from the server\nGrund: Der Server hat "
+            "die Verbindung vorzeitig beendet.");
 
   CHttpDownloadDlg closed;
   QTcpServer probe;
@@ -172,6 +176,7 @@ TEST_F(HttpDownloadDlgTest, BrokenServersAndExistingFile) {
   EXPECT_EQ(closed.exec(), QDialog::Rejected);
   EXPECT_FALSE(QFile::exists(Local()));
   EXPECT_TRUE(m_messages.Texts().value(1).startsWith("Verbindung zum Server konnte nicht hergestellt werden: Error:"));
+  EXPECT_TRUE(m_messages.Texts().value(1).endsWith("\nGrund: Der Server nimmt keine Verbindung an."));
 
   {
     QFile keep(Local());
@@ -183,6 +188,52 @@ TEST_F(HttpDownloadDlgTest, BrokenServersAndExistingFile) {
   EXPECT_EQ(Run("/neu.zip"), QDialog::Rejected);
   EXPECT_EQ(m_messages.Texts().value(2), QString::fromStdString(FileExistsQuestion(Local().toStdString())));
   EXPECT_EQ(LocalBytes(), "alt");
+}
+
+// The resident set of this process in KB.
+long ResidentKb() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+  return 0;
+}
+
+// A hostile or broken server: an answer announcing more than the limit is refused before a
+// byte is written; an endless answer (it once wrote 2.4 GB while the program grew to 4.66 GB)
+// is stopped at the limit with memory to spare; a redirect to another host is not followed.
+// Each says why and leaves no file.
+TEST_F(HttpDownloadDlgTest, HostileServersAreStopped) {
+  constexpr qint64 kLimit = 8 << 20;
+  m_server.Answer("/gross.zip", Canned("200 OK", Body(kLimit + 1)));
+  CHttpDownloadDlg huge;
+  huge.m_nMaxBytes = kLimit;
+  EXPECT_EQ(Run("/gross.zip", &huge), QDialog::Rejected);
+  EXPECT_FALSE(QFile::exists(Local()));
+  EXPECT_TRUE(
+      m_messages.Texts().value(0).startsWith("Die Datei \"gross.zip\" ist größer als 8.00 MB und wird nicht "
+                                             "geladen"))
+      << m_messages.Texts().value(0).toStdString();
+
+  CannedAnswer endless;
+  endless.endless = true;
+  endless.contentLength = false;
+  m_server.Answer("/endlos.zip", endless);
+  CHttpDownloadDlg stopped;
+  stopped.m_nMaxBytes = kLimit;
+  const long before = ResidentKb();
+  EXPECT_EQ(Run("/endlos.zip", &stopped), QDialog::Rejected);
+  EXPECT_LT(ResidentKb() - before, kLimit / 1024) << "the answer was held in memory";
+  EXPECT_FALSE(QFile::exists(Local()));
+  EXPECT_TRUE(m_messages.Texts().value(1).startsWith("Die Datei \"endlos.zip\" ist größer als 8.00 MB"));
+
+  // "localhost" is the same machine but not the host the coach entered (127.0.0.1).
+  const QByteArray elsewhere = "http://localhost:" + m_server.Url().section(':', -1).toUtf8() + "/kr.ver";
+  m_server.Answer("/kr.ver", Canned("302 Found", "", {"Location: " + elsewhere}));
+  EXPECT_EQ(Run("/kr.ver"), QDialog::Rejected);
+  EXPECT_FALSE(QFile::exists(Local()));
+  EXPECT_EQ(m_server.requests.count("/kr.ver"), 1);
+  EXPECT_TRUE(m_messages.Texts().value(2).contains("zu einem anderen Server wird nicht gefolgt"));
 }
 
 }  // namespace

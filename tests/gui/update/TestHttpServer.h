@@ -20,6 +20,7 @@ struct CannedAnswer {
   int pieceBytes = 0;         // > 0: send the body in pieces ...
   int pieceDelayMs = 0;       // ... this far apart
   QByteArray raw;             // when set: sent as it stands instead of an HTTP answer
+  bool endless = false;       // the body never ends: sent as fast as the client reads it
 };
 
 inline CannedAnswer Canned(const QByteArray& status, const QByteArray& body, const QList<QByteArray>& headers = {}) {
@@ -77,6 +78,7 @@ class TestHttpServer : public QObject {
     if (answer.contentLength) head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     for (const QByteArray& header : answer.headers) head += header + "\r\n";
     socket->write(head + "\r\n");
+    if (answer.endless) return SendEndlessly(socket);
     if (answer.pieceBytes <= 0) {
       socket->write(answer.body);
       socket->disconnectFromHost();
@@ -96,6 +98,17 @@ class TestHttpServer : public QObject {
       }
     });
     timer->start(answer.pieceDelayMs);
+  }
+
+  // Keeps a little data queued until the client goes away; never more than that in memory.
+  static void SendEndlessly(QTcpSocket* socket) {
+    const QByteArray chunk(64 * 1024, 'x');
+    auto refill = [socket, chunk] {
+      while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 4 * chunk.size())
+        socket->write(chunk);
+    };
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, refill);
+    refill();
   }
 
   QTcpServer m_server;

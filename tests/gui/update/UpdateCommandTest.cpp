@@ -99,5 +99,30 @@ TEST_F(UpdateCommandTest, NothingToOffer) {
   EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("kr.zip"))));
 }
 
+// A version file without a version (an error page served with status 200) was taken for
+// "nothing newer"; an endless one was written whole into the program folder. The first is
+// now a failed check that says so, the second is stopped at a few KB and removed.
+TEST_F(UpdateCommandTest, UnusableVersionFiles) {
+  m_server.Answer("/kr.ver", Canned("200 OK", "<html><body>Willkommen!</body></html>"));
+  OnCheckForUpdate(nullptr, *m_services);
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Error);
+  EXPECT_TRUE(
+      m_messages.requests[0].text.startsWith("Die Versionsdatei \"kr.ver\" des Update-Servers konnte nicht "
+                                             "gelesen werden"));
+
+  test::CannedAnswer endless;
+  endless.endless = true;
+  endless.contentLength = false;
+  m_server.Answer("/kr.ver", endless);
+  m_messages.requests.clear();
+  OnCheckForUpdate(nullptr, *m_services);
+  EXPECT_TRUE(
+      m_messages.Texts().value(0).startsWith("Die Datei \"kr.ver\" ist größer als 4.0 KB und wird nicht geladen"))
+      << m_messages.Texts().value(0).toStdString();
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("kr.ver"))));
+  EXPECT_EQ(m_server.requests.count("/kr.zip") + m_server.requests.count("/krup.zip"), 0);
+}
+
 }  // namespace
 }  // namespace krv

@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-liberation \
             xvfb xauth xdotool x11-utils \
-            desktop-file-utils appstream libxml2-utils shared-mime-info man-db dpkg-dev file \
+            desktop-file-utils appstream libxml2-utils shared-mime-info man-db dpkg-dev file lintian \
             poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -53,12 +53,12 @@ package: build
 	cmake --build $(BUILD) --target package
 
 # Every benchmark: the team file (load, save, recalculate), the team window and the printout
-# (both offscreen), and the start-up time on a virtual X screen.
+# (both offscreen), and the start-up time on a virtual X screen against a bare Qt main window.
 bench: build
 	$(BUILD)/teamfile_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/teamwindow_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/printout_bench
-	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bench/startup_time.sh $(BUILD)/krashball
+	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bench/startup_time.sh $(BUILD)/krashball $(BUILD)/bare_window
 
 # Every fuzz target in turn, FUZZ_SECONDS each (default 60); new inputs go to build-fuzz/corpus-*,
 # crash inputs to the current folder (add them to fuzz/corpus/<target> with their fix). A crash

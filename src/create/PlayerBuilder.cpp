@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "model/Format.h"
-#include "model/Gold.h"
-#include "model/Team.h"
 #include "rules/SortText.h"
 
 namespace krv {
@@ -60,19 +58,8 @@ bool Clamp(int32_t& value, int32_t low, int32_t high) {
   return changed;
 }
 
-BuilderKaufenResult Refuse(std::string message, bool bankBox) {
-  return BuilderKaufenResult{false, std::move(message), bankBox};
-}
-
-void BuyIntoTeam(PlayerBuilder& builder, CKRTeam& team) {
-  const int32_t price = BuilderPrice(builder);
-  team.AddAusgabe(Format(kBuilderExpenseText, builder.m_strName.c_str()), price, kBuilderExpenseKind);
-  const int32_t id = team.m_nNaechsteID++;
-  team.AddSpieler(team.GetFreeNummer(), builder.m_strName, kStarplayerPosition, builder.m_nBW, builder.m_nST,
-                  builder.m_nGE, builder.m_nRW, price, builder.m_strAbbreviations, id, kBuiltStarCode);
-  // The modified routine recalculates the team and refreshes every page, the players and
-  // the expenses among them.
-  team.SetTeamModified();
+ChangeOutcome Refuse(std::string message, bool bankBox) {
+  return ChangeOutcome::Refuse(std::move(message), bankBox ? NoticeKind::Bank : NoticeKind::Information);
 }
 
 }  // namespace
@@ -168,16 +155,11 @@ std::string BuilderAbbreviationText(const std::vector<std::string>& selectedSkil
   return sorted;
 }
 
-int32_t BuilderGold(const PlayerBuilder& builder, int32_t startingCapital) {
-  return builder.m_pTeam ? ParseGold(builder.m_pTeam->m_strGold) : startingCapital;
-}
-
 int32_t BuilderPrice(const PlayerBuilder& builder) { return builder.m_bCard ? builder.m_nValue / 2 : builder.m_nValue; }
 
-BuilderKaufenResult PlayerBuilderKaufen(PlayerBuilder& builder, int32_t startingCapital) {
+ChangeOutcome PlayerBuilderKaufen(PlayerBuilder& builder, int32_t gold) {
   builder.m_strAbbreviations.clear();
   RecomputePlayerBuilder(builder);
-  const int32_t gold = BuilderGold(builder, startingCapital);
 
   if (builder.m_nValue > kBuilderMaxValue) return Refuse(kTooExpensiveForBank, true);
   if (builder.m_bTooExpensive) return Refuse(kTooExpensiveForKind, true);
@@ -192,8 +174,7 @@ BuilderKaufenResult PlayerBuilderKaufen(PlayerBuilder& builder, int32_t starting
     return Refuse(kNotEnoughGold, true);
   }
 
-  if (builder.m_pTeam) BuyIntoTeam(builder, *builder.m_pTeam);
-  return BuilderKaufenResult{true, {}, false};
+  return ChangeOutcome::Nothing();
 }
 
 CKRSpieler BuiltStarRecord(const PlayerBuilder& builder) {

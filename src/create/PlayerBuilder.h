@@ -1,8 +1,8 @@
 #pragma once
 // The player builder "Starplayer bauen": the coach composes a player from characteristics
 // and skills, the point scheme prices him, and "&Kaufen" checks the result. It builds the
-// star players of the creation dialog's slots, the own race's positions, and (with a team)
-// buys a built star player into the team.
+// star players of the creation dialog's slots, the own race's positions, and in purchase
+// mode a star player that the command then buys into the team (roster/PlayerPurchase.h).
 
 #include <cstdint>
 #include <optional>
@@ -11,14 +11,13 @@
 #include <vector>
 
 #include "create/PlayerBuilderPoints.h"
+#include "model/ChangeOutcome.h"
 #include "model/Spieler.h"
 #include "rules/Skills.h"
 
 namespace krv {
 
-class CKRTeam;
-
-// The builder's fields: the caller sets kind, name, mutation, team and purchase mode,
+// The builder's fields: the caller sets kind, name, mutation and purchase mode,
 // the coach the characteristics, skills and card; the recomputation fills the rest.
 struct PlayerBuilder {
   int32_t m_nKind = kKindStarspieler;
@@ -39,8 +38,7 @@ struct PlayerBuilder {
 
   bool m_bCard = false;          // "Mit Karte: 'Spieler zum halben Preis'"
   bool m_bMutation = false;      // body traits count as normally allowed
-  bool m_bPurchaseMode = false;  // enables the card check box
-  CKRTeam* m_pTeam = nullptr;    // the team to buy into; null otherwise
+  bool m_bPurchaseMode = false;  // buying into a team: enables the card check box
 
   std::string m_strAbbreviations;  // result of "&Kaufen": the chosen skills as abbreviation text
   bool m_bTooExpensive = false;    // value above 190000 or above the kind's point limit
@@ -84,23 +82,14 @@ void ShowBuilderSkill(PlayerBuilder& builder, std::string_view clickedName);
 // The abbreviation text of the chosen skills, sorted.
 std::string BuilderAbbreviationText(const std::vector<std::string>& selectedSkills);
 
-// The gold "&Kaufen" measures against: the starting capital, or the team's treasury.
-int32_t BuilderGold(const PlayerBuilder& builder, int32_t startingCapital);
-
 // What the builder pays for the player: half the value (rounded down) with the card.
 int32_t BuilderPrice(const PlayerBuilder& builder);
 
-// The outcome of "&Kaufen".
-struct BuilderKaufenResult {
-  bool m_bAccepted = false;  // the dialog closes with OK
-  std::string m_strMessage;  // the refusal; empty when accepted
-  bool m_bBankBox = false;   // the refusal goes to the "Die Bank sagt..." box
-};
-
 // "&Kaufen": recompute, check in order (value above 190000, kind limit, value below 10000,
-// no name, not enough gold), build the abbreviation text, and with a team buy the player
-// into it (expense kind 18, next identity, free number, position code 222, modified routine).
-BuilderKaufenResult PlayerBuilderKaufen(PlayerBuilder& builder, int32_t startingCapital);
+// no name, not enough of `gold`: the starting capital, or the team's treasury in purchase
+// mode) and build the abbreviation text. A refusal goes to the bank box ("Die Bank
+// sagt...") or the information box; nothing refused: the dialog closes with OK.
+ChangeOutcome PlayerBuilderKaufen(PlayerBuilder& builder, int32_t gold);
 
 // The record a creation star slot receives from an accepted builder: the built name,
 // position text "Starplayer", BW, ST, GE, RW, the value, the abbreviation text, code 222.

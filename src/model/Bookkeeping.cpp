@@ -57,13 +57,11 @@ void CKRTeam::Recalculate(const TeamChange& change) {
   m_nAusgabenK = LedgerThousands(m_Ausgaben);
   m_nEinnahmenK = LedgerThousands(m_Einnahmen);
 
-  // The matches' running numbers and the tidied skill texts are set here with the figures,
-  // so that the lists only show the team and never change it.
+  // The tidied skill texts are set here with the figures, so that the lists only show the
+  // team and never change it. The matches keep their running numbers (see NumberMatches).
   int64_t adjustment = 0;
-  int32_t number = 1;
   for (const auto& g : m_Games) {
     if (!g) continue;
-    g->m_nNummer = number++;
     if (g->m_nFanFaktor == kFanRises) ++adjustment;
     else if (g->m_nFanFaktor == kFanFalls) --adjustment;
   }

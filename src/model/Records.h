@@ -58,7 +58,7 @@ struct CKRGames {
   int32_t m_bLiga = 0;
   int32_t m_bGewonnen = 0;
   int32_t m_nFanFaktor = 0;
-  int32_t m_nNummer = 0;  // running number in the list, given by every recalculation; not saved
+  int32_t m_nNummer = 0;  // running number in the list, given when a team window fills it; not saved
 };
 
 // Event kinds: a re-roll deducted in a match, or anything else.

@@ -4,7 +4,8 @@
 // How a team is changed (every change, in the program and in krv, goes this one way):
 //
 //  1. A dialog edits a value struct, never the team. Nothing is written while it is open;
-//     a refused entry keeps the dialog open with what the coach typed.
+//     a refused entry keeps the dialog open with what the coach typed (the dialog runs the
+//     core's check, which answers with a ChangeOutcome too).
 //  2. The page command asks its questions first (the deletion box, `Frage`). The core never
 //     asks and never plays anything.
 //  3. A Qt-free core function checks the struct, applies it, calls SetTeamModified() and

@@ -189,4 +189,10 @@ bool IsWindows1252Representable(std::string_view utf8) {
   return replaced == 0;
 }
 
+size_t CharacterCount(std::string_view utf8) {
+  size_t characters = 0;
+  for (unsigned char c : utf8) characters += (c & 0xC0) != 0x80 ? 1 : 0;  // continuation bytes do not count
+  return characters;
+}
+
 }  // namespace krv

@@ -26,6 +26,10 @@ bool IsValidUtf8(std::string_view text);
 // True when every character of the UTF-8 text can be stored in a team file.
 bool IsWindows1252Representable(std::string_view utf8);
 
+// The number of characters of a UTF-8 text, what a length limit of the program counts (each
+// is one byte in a team file).
+size_t CharacterCount(std::string_view utf8);
+
 // The length of the leading part of `text` that is plain ASCII (the same in both
 // encodings); most texts of a team are ASCII throughout.
 size_t AsciiPrefixLength(std::string_view text);

@@ -8,8 +8,6 @@
 namespace krv {
 namespace {
 
-enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3 };
-
 constexpr uint32_t kOpaque = 0xFF000000u;
 
 uint32_t FromTable(const CDib& dib, uint32_t index) {
@@ -30,26 +28,22 @@ uint32_t Channel(uint32_t value, uint32_t mask) {
 }
 
 struct Masks {
-  uint32_t red, green, blue;
+  uint32_t red, green, blue, alpha;
 };
 
-// Colour masks: a bit-field bitmap's own, else the standard 5-5-5 or 8-8-8.
+// Colour masks: a bit-field bitmap's own, else (also for a bit-field file that lost them)
+// the standard 5-5-5 or 8-8-8 without alpha.
 Masks MasksOf(const CDib& dib) {
-  if (dib.Compression() == kBitfields) {
-    const auto& m = dib.ColorMasks();
-    if (dib.ColorTable().size() >= 3) {  // a file that counts its masks as colours
-      auto mask = [&](size_t i) { return std::bit_cast<uint32_t>(dib.ColorTable()[i]); };
-      return {mask(0), mask(1), mask(2)};
-    }
-    return {m[0], m[1], m[2]};
-  }
-  if (dib.BitsPerPixel() == 16) return {0x7C00, 0x03E0, 0x001F};
-  return {0x00FF0000, 0x0000FF00, 0x000000FF};
+  const auto& m = dib.ColorMasks();
+  if (dib.Compression() == kDibBitfields && (m[0] | m[1] | m[2]) != 0) return {m[0], m[1], m[2], m[3]};
+  if (dib.BitsPerPixel() == 16) return {0x7C00, 0x03E0, 0x001F, 0};
+  return {0x00FF0000, 0x0000FF00, 0x000000FF, 0};
 }
 
 uint32_t ReadBits(const uint8_t* row, int64_t x, uint16_t bits) {
   switch (bits) {
     case 1: return (row[x / 8] >> (7 - x % 8)) & 1u;
+    case 2: return (row[x / 4] >> (6 - 2 * (x % 4))) & 3u;
     case 4: return (row[x / 2] >> (x % 2 ? 0 : 4)) & 0xFu;
     case 8: return row[x];
     case 16: return row[2 * x] | uint32_t{row[2 * x + 1]} << 8;
@@ -60,19 +54,42 @@ uint32_t ReadBits(const uint8_t* row, int64_t x, uint16_t bits) {
   }
 }
 
+// A colour with partial transparency as it prints on white paper.
+uint32_t OnWhite(uint32_t red, uint32_t green, uint32_t blue, uint32_t alpha) {
+  auto blend = [alpha](uint32_t c) { return (c * alpha + 255 * (255 - alpha) + 127) / 255; };
+  return kOpaque | blend(red) << 16 | blend(green) << 8 | blend(blue);
+}
+
+// True when some pixel's alpha is not zero. Many programs write zero alpha throughout, meaning
+// none at all; only a picture with real alpha values gets transparent parts.
+bool HasRealAlpha(const CDib& dib, uint64_t stride, const PixelImage& image, uint32_t alphaMask) {
+  if (alphaMask == 0) return false;
+  for (int32_t y = 0; y < image.height; ++y) {
+    const uint8_t* row = dib.Pixels().data() + stride * static_cast<uint64_t>(y);
+    for (int32_t x = 0; x < image.width; ++x)
+      if (ReadBits(row, x, dib.BitsPerPixel()) & alphaMask) return true;
+  }
+  return false;
+}
+
 bool DecodeRows(const CDib& dib, PixelImage& image, bool bottomUp) {
   const uint16_t bits = dib.BitsPerPixel();
   const uint64_t stride = dib.RowStride();
   if (stride * static_cast<uint64_t>(image.height) > dib.Pixels().size()) return false;
   const Masks masks = MasksOf(dib);
+  const bool alpha = bits > 8 && HasRealAlpha(dib, stride, image, masks.alpha);
   for (int32_t y = 0; y < image.height; ++y) {
     const uint8_t* row = dib.Pixels().data() + stride * static_cast<uint64_t>(bottomUp ? image.height - 1 - y : y);
     uint32_t* out = image.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(image.width);
     for (int32_t x = 0; x < image.width; ++x) {
       const uint32_t value = ReadBits(row, x, bits);
-      out[x] = bits <= 8 ? FromTable(dib, value)
-                         : kOpaque | Channel(value, masks.red) << 16 | Channel(value, masks.green) << 8 |
-                               Channel(value, masks.blue);
+      if (bits <= 8) {
+        out[x] = FromTable(dib, value);
+        continue;
+      }
+      const uint32_t red = Channel(value, masks.red), green = Channel(value, masks.green);
+      const uint32_t blue = Channel(value, masks.blue);
+      out[x] = alpha ? OnWhite(red, green, blue, Channel(value, masks.alpha)) : kOpaque | red << 16 | green << 8 | blue;
     }
   }
   return true;
@@ -124,10 +141,10 @@ std::optional<PixelImage> DecodeDib(const CDib& dib) {
   if (width <= 0 || height <= 0 || width * height > kMaxLogoPixels) return std::nullopt;
   const uint16_t bits = dib.BitsPerPixel();
   const uint32_t compression = dib.Compression();
-  const bool rle = (compression == kRle8 && bits == 8) || (compression == kRle4 && bits == 4);
-  const bool plain =
-      compression == kRgb && (bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32);
-  const bool masked = compression == kBitfields && (bits == 16 || bits == 32);
+  const bool rle = (compression == kDibRle8 && bits == 8) || (compression == kDibRle4 && bits == 4);
+  const bool plain = compression == kDibRgb &&
+                     (bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32);
+  const bool masked = compression == kDibBitfields && (bits == 16 || bits == 32);
   if (!rle && !plain && !masked) return std::nullopt;
 
   PixelImage image;

@@ -1,6 +1,7 @@
 #include "printout/MatchList.h"
 
 #include "model/Gold.h"
+#include "model/LineEnds.h"
 #include "model/Team.h"
 #include "printout/PageBuilder.h"
 
@@ -82,7 +83,7 @@ SheetPage LayoutMatchList(const MatchListContent& content) {
       SheetFont font = r == 0 ? SheetFont::kListHeading : SheetFont::kListBody;
       if (r > 0 && c == kBesonderes) {
         font = SheetFont::kListSmall;
-        text = ReplaceAll(text, "\r\n", " ");
+        text = ReplaceAll(WithWindowsLineEnds(text), "\r\n", " ");  // also a remark of an older file
       }
       AddText(page, {box.left, top, box.right, top - kRowHeight}, std::move(text), font,
               r == 0 ? TextAlign::kLeft : box.dataAlign);

@@ -14,27 +14,35 @@ constexpr double kBoundsTop = -kLayoutBounds.top / 10.0 - kPenMargin;  // y turn
 constexpr double kBoundsWidth = (kLayoutBounds.right - kLayoutBounds.left) / 10.0 + 2 * kPenMargin;
 constexpr double kBoundsHeight = (kLayoutBounds.top - kLayoutBounds.bottom) / 10.0 + 2 * kPenMargin;
 
-// The start of a span of `size` centred in `outer`, kept inside `inner` when it fits there.
-double Centre(double outerStart, double outerSize, double innerStart, double innerSize, double size) {
-  const double centred = outerStart + (outerSize - size) / 2;
-  return std::clamp(centred, innerStart, std::max(innerStart, innerStart + innerSize - size));
+// Where the layout's point 0 goes along one axis of the printable area: at its start, as the
+// printer's own origin puts it, moved back only as far as the far edge needs (eating into the
+// layout's blank margin `boundsStart` first), and with `scale` below 1 when even that is too
+// little.
+struct AxisPlacement {
+  double origin;
+  double scale;
+};
+
+AxisPlacement Place(double printableStart, double printableSize, double boundsStart, double boundsSize) {
+  if (boundsStart + boundsSize <= printableSize) return {printableStart, 1};
+  if (boundsSize <= printableSize) return {printableStart + printableSize - boundsStart - boundsSize, 1};
+  return {printableStart, std::max(0.0, printableSize / boundsSize)};
 }
 
 }  // namespace
 
-PagePlacement PlaceLayout(const MmRect& paper, const MmRect& printable) {
+PagePlacement PlaceLayout(const MmRect& /*paper*/, const MmRect& printable) {
+  const AxisPlacement x = Place(printable.left, printable.width, kBoundsLeft, kBoundsWidth);
+  const AxisPlacement y = Place(printable.top, printable.height, kBoundsTop, kBoundsHeight);
   PagePlacement placement;
-  double left = 0, top = 0;
-  if (kBoundsWidth <= printable.width && kBoundsHeight <= printable.height) {
-    left = Centre(paper.left, paper.width, printable.left, printable.width, kBoundsWidth);
-    top = Centre(paper.top, paper.height, printable.top, printable.height, kBoundsHeight);
+  placement.scale = std::min(x.scale, y.scale);
+  if (placement.scale < 1) {  // too large: scaled down with its bounds at the printable corner
+    placement.originX = printable.left - kBoundsLeft * placement.scale;
+    placement.originY = printable.top - kBoundsTop * placement.scale;
   } else {
-    placement.scale = std::max(0.0, std::min(printable.width / kBoundsWidth, printable.height / kBoundsHeight));
-    left = printable.left + (printable.width - kBoundsWidth * placement.scale) / 2;
-    top = printable.top + (printable.height - kBoundsHeight * placement.scale) / 2;
+    placement.originX = x.origin;
+    placement.originY = y.origin;
   }
-  placement.originX = left - kBoundsLeft * placement.scale;
-  placement.originY = top - kBoundsTop * placement.scale;
   return placement;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
-// Where the layout goes on the paper. The layout spans 266.7 x 195.1 mm; a landscape A4 or
-// US Letter sheet is larger, but a printer's printable area may not be. The layout is
-// centred on the paper at its real size, moved inside the printable area where the paper's
-// centre would push it over an edge, and scaled down only when it is larger than the
-// printable area (then centred in it), so nothing is cut off.
+// Where the layout goes on the paper. Its point (0, 0) is the printable area's top-left
+// corner, the origin a printer gives, and it prints at its real size (it spans 266.7 x 195.1
+// mm from 3.4 mm right of and 5.4 mm below that point). Only where it would then run over the
+// printable area's right or bottom edge is it moved back towards the corner, and only where it
+// is larger than the printable area is it scaled down (then it starts at the corner), so
+// nothing is cut off.
 
 namespace krv {
 
@@ -18,7 +19,7 @@ struct PagePlacement {
   double scale = 1;  // 1 prints the layout at its real size
 };
 
-PagePlacement PlaceLayout(const MmRect& paper, const MmRect& printable);
+PagePlacement PlaceLayout(const MmRect& paper, const MmRect& printable);  // the paper does not matter
 
 // The layout's bounding box in mm on the paper for a placement (for checks and tests).
 MmRect PlacedBounds(const PagePlacement& placement);

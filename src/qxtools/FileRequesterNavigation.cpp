@@ -19,6 +19,7 @@
 #include <QUrl>
 
 #include "qxtools/FileListModel.h"
+#include "qxtools/FolderTreeModel.h"
 #include "qxtools/FileSearchDialog.h"
 #include "qxtools/RequesterMessages.h"
 #include "qxtools/RequesterPaths.h"
@@ -172,13 +173,17 @@ void CFileRequesterQX::OpenFileManager() { QDesktopServices::openUrl(QUrl::fromL
 
 void CFileRequesterQX::TreeFolderChosen(const QModelIndex& index) {
   if (m_navigating || !index.isValid()) return;
-  OpenFolder(m_dirModel->filePath(index), true);
+  OpenFolder(m_treeModel->PathOf(index), true);
 }
 
 void CFileRequesterQX::ShowCurrentInTree() {
-  const QModelIndex index = m_dirModel->index(m_folder);
-  if (!index.isValid()) return;
   m_navigating = true;
+  m_treeModel->ShowWayTo(m_folder);
+  const QModelIndex index = m_treeModel->IndexOf(m_folder);
+  if (!index.isValid()) {
+    m_navigating = false;
+    return;
+  }
   m_tree->setCurrentIndex(index);
   m_tree->expand(index);
   m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);

@@ -15,6 +15,7 @@
 #include <QTreeView>
 
 #include "qxtools/FileListModel.h"
+#include "qxtools/FolderTreeModel.h"
 #include "qxtools/RequesterMessages.h"
 #include "qxtools/RequesterPaths.h"
 
@@ -49,6 +50,7 @@ CFileRequesterQX::CFileRequesterQX(QWidget* owner, bool save) : m_owner(owner), 
 CFileRequesterQX::~CFileRequesterQX() {
   m_places->setCompleter(nullptr);
   delete m_fileModel;
+  delete m_treeModel;
   delete m_dirModel;
 }
 

@@ -31,6 +31,7 @@ class QTreeView;
 namespace qxtools {
 class FallbackIconProvider;
 class FileListModel;
+class FolderTreeModel;
 }  // namespace qxtools
 
 class CFileRequesterQX : public QDialog {
@@ -113,6 +114,7 @@ class CFileRequesterQX : public QDialog {
   // Models.
   std::unique_ptr<qxtools::FallbackIconProvider> m_icons;
   QFileSystemModel* m_dirModel = nullptr;
+  qxtools::FolderTreeModel* m_treeModel = nullptr;
   qxtools::FileListModel* m_fileModel = nullptr;
 
   // Widgets.

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include "qxtools/FileListModel.h"
+#include "qxtools/FolderTreeModel.h"
 #include "qxtools/RequesterPaths.h"
 
 using namespace qxtools;
@@ -172,11 +173,12 @@ void CFileRequesterQX::BuildWindow() {
   m_icons = std::make_unique<FallbackIconProvider>();
   m_dirModel = new QFileSystemModel(this);
   m_dirModel->setIconProvider(m_icons.get());
-  m_dirModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+  m_dirModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
   m_dirModel->setRootPath(QDir::rootPath());
+  m_treeModel = new FolderTreeModel(m_dirModel, this);
   m_tree = new QTreeView(this);
   m_tree->setObjectName(QStringLiteral("folderTree"));
-  m_tree->setModel(m_dirModel);
+  m_tree->setModel(m_treeModel);
   for (int column = 1; column < m_dirModel->columnCount(); ++column) m_tree->hideColumn(column);
   m_tree->setHeaderHidden(true);
   // Long folder names make the tree scroll sideways instead of being cut short.

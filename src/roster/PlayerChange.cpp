@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdlib>
 
+#include "model/FieldMessages.h"
 #include "model/Format.h"
+#include "model/LineEnds.h"
 #include "model/LocalTime.h"
 
 namespace krv {
@@ -48,15 +50,18 @@ const ChangeRange& RangeOf(ChangeField field) {
 
 std::string RangeMessage(ChangeField field) {
   const ChangeRange& r = RangeOf(field);
-  return Format("„%s“: Bitte eine ganze Zahl zwischen %ld und %ld eingeben.", r.m_pszLabel, L(r.m_nLow), L(r.m_nHigh));
+  return FieldRangeMessage(r.m_pszLabel, r.m_nLow, r.m_nHigh);
 }
 
-std::optional<RangeRefusal> PlayerChangeRangeRefusal(const PlayerChange& change) {
+ChangeOutcome PlayerChangeRangeRefusal(const PlayerChange& change) {
   for (const ChangeRange& r : kRanges) {
     const int32_t v = ValueOf(change, r.m_Field);
-    if (v < r.m_nLow || v > r.m_nHigh) return RangeRefusal{r.m_Field, RangeMessage(r.m_Field)};
+    if (v >= r.m_nLow && v <= r.m_nHigh) continue;
+    ChangeOutcome refusal = ChangeOutcome::Refuse(RangeMessage(r.m_Field), NoticeKind::Warning);
+    refusal.focusField = static_cast<int>(r.m_Field);
+    return refusal;
   }
-  return std::nullopt;
+  return ChangeOutcome::Nothing();
 }
 
 int32_t Improvements(int32_t ssp) {
@@ -69,11 +74,12 @@ int32_t Improvements(int32_t ssp) {
 
 bool IsStarCodeLocked(int32_t positionCode) { return positionCode >= 200 && positionCode <= 306; }
 
-std::optional<std::string> PlayerChangeEntryRefusal(CKRSpieler& player) {
-  if (player.IsActive()) return std::nullopt;
+ChangeOutcome PlayerChangeEntryRefusal(CKRSpieler& player) {
+  if (player.IsActive()) return ChangeOutcome::Nothing();
   if (player.m_nStatus == kStatusVerstorben) player.m_strVerletzung = "Er/Sie/Es ist Mausetot!";
-  return Format("%s ist kein aktiver Spieler mehr!\nGrund: %s", player.m_strName.c_str(),
-                player.m_strVerletzung.c_str());
+  return ChangeOutcome::Refuse(
+      Format("%s ist kein aktiver Spieler mehr!\nGrund: %s", player.m_strName.c_str(), player.m_strVerletzung.c_str()),
+      NoticeKind::Error);
 }
 
 std::string CareerLogEntry(const CKRSpieler& before, const CKRSpieler& after, const std::string& date, int& items) {
@@ -147,11 +153,9 @@ std::string CareerLogEntry(const CKRSpieler& before, const CKRSpieler& after, co
 
 std::string CareerLogDate() { return LocalTimeText("%d.%m.%y"); }
 
-PlayerChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const PlayerChange& change, bool careerLogAuto,
-                                      const std::string& date) {
-  PlayerChangeOutcome outcome;
-  outcome.m_Refusal = PlayerChangeRangeRefusal(change);
-  if (outcome.m_Refusal) return outcome;
+ChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const PlayerChange& change, bool careerLogAuto,
+                                const std::string& date) {
+  if (ChangeOutcome refusal = PlayerChangeRangeRefusal(change); refusal.Refused()) return refusal;
 
   const CKRSpieler before = player;
   player.m_nNummer = change.m_nNummer;
@@ -169,18 +173,21 @@ PlayerChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const P
   player.m_nVSA = change.m_nVSA;
   player.m_nSDT = change.m_nSDT;
   player.m_nSSP = change.m_nSSP;
-  player.m_strLebenslauf = change.m_strLebenslauf;
+  // A career text the coach left alone stays byte for byte what the file held.
+  if (change.m_strLebenslauf != before.m_strLebenslauf)
+    player.m_strLebenslauf = WithWindowsLineEnds(change.m_strLebenslauf);
 
   int items = 0;
   const std::string entry = CareerLogEntry(before, player, date, items);
   if (careerLogAuto && items >= 1) player.m_strLebenslauf += entry;
   team.SetTeamModified(TeamChange::Record(player));
-  return outcome;
+  return ChangeOutcome::Applied();
 }
 
-void SetSkillsAtOnce(CKRTeam& team, CKRSpieler& player, const std::string& skills) {
+ChangeOutcome SetSkillsAtOnce(CKRTeam& team, CKRSpieler& player, const std::string& skills) {
   player.m_strFertigkeiten = skills;
   team.SetTeamModified(TeamChange::Record(player));
+  return ChangeOutcome::Applied();
 }
 
 }  // namespace krv

@@ -4,7 +4,6 @@
 // entry that lists what changed. The sheet and `krv spieler` call these; none of them asks.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "model/Team.h"
@@ -35,14 +34,11 @@ struct ChangeRange {
   int32_t m_nLow, m_nHigh;
 };
 
-// The first value outside its range (BW 1-12, ST 1-10, GE 1-6, RW 4-10, SSP 0-700) with its
-// German message naming the field and the range; nothing when all are within.
-struct RangeRefusal {
-  ChangeField m_Field = ChangeField::kNone;
-  std::string m_strMessage;
-};
-std::optional<RangeRefusal> PlayerChangeRangeRefusal(const PlayerChange& change);
-// One field's message: "„BW“: Bitte eine ganze Zahl zwischen 1 und 12 eingeben."
+// The sheet's check on OK: the first value outside its range (BW 1-12, ST 1-10, GE 1-6,
+// RW 4-10, SSP 0-700) is refused with its German message naming the field and the range
+// (warning sign), its ChangeField as `focusField`; nothing when all are within.
+ChangeOutcome PlayerChangeRangeRefusal(const PlayerChange& change);
+// One field's message: "Bitte geben Sie für „BW“ eine Zahl zwischen 1 und 12 ein."
 std::string RangeMessage(ChangeField field);
 const ChangeRange& RangeOf(ChangeField field);
 
@@ -52,10 +48,10 @@ int32_t Improvements(int32_t ssp);
 // Star players (codes 200 to 306) get no new skills through "&Neu" and their "SSP" is read-only.
 bool IsStarCodeLocked(int32_t positionCode);
 
-// The entry check before the sheet opens: the stop message for a player who is no longer
-// active (a dead player's injury text first becomes "Er/Sie/Es ist Mausetot!"); nothing for
-// an active player.
-std::optional<std::string> PlayerChangeEntryRefusal(CKRSpieler& player);
+// The entry check before the sheet opens: refused with the stop message for a player who is
+// no longer active (a dead player's injury text first becomes "Er/Sie/Es ist Mausetot!", as
+// the row then shows; the document is not marked modified); nothing for an active player.
+ChangeOutcome PlayerChangeEntryRefusal(CKRSpieler& player);
 
 // The career-log entry for the changes from `before` to `after`, dated `date` ("%d.%m.%y").
 // `items` receives the number of recorded changes (movement, name and the texts are not recorded).
@@ -64,19 +60,16 @@ std::string CareerLogEntry(const CKRSpieler& before, const CKRSpieler& after, co
 // Today as the career log dates its entries: "%d.%m.%y".
 std::string CareerLogDate();
 
-struct PlayerChangeOutcome {
-  std::optional<RangeRefusal> m_Refusal;  // a value out of range; nothing changed
-};
-
 // The confirmed sheet: checks the ranges, writes the values into the player, replaces his
 // career log with the page's text and, with `careerLogAuto` ("Spielerveränderungen in den
 // Lebenslauf eintragen") on and at least one recorded item, appends the entry; then the
 // modified routine.
-PlayerChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const PlayerChange& change, bool careerLogAuto,
-                                      const std::string& date = CareerLogDate());
+ChangeOutcome ApplyPlayerChange(CKRTeam& team, CKRSpieler& player, const PlayerChange& change, bool careerLogAuto,
+                                const std::string& date = CareerLogDate());
 
-// The skills context menu's commands change the player's skill text at once, whatever the
-// sheet does afterwards; the modified routine runs.
-void SetSkillsAtOnce(CKRTeam& team, CKRSpieler& player, const std::string& skills);
+// The skills context menu's commands ("Fertigkeiten löschen...", "Fertigkeitentexte ändern")
+// change the player's skill text for good, whatever the sheet does afterwards: a cancelled
+// sheet hands the text over alone, and this stores it and runs the modified routine.
+ChangeOutcome SetSkillsAtOnce(CKRTeam& team, CKRSpieler& player, const std::string& skills);
 
 }  // namespace krv

@@ -48,6 +48,13 @@ int32_t ActiveWithCode(const CKRTeam& team, int32_t code) {
 
 int32_t Price(int32_t cost, bool card) { return card ? cost / 2 : cost; }
 
+ChangeOutcome Bought(CKRTeam& team, CKRSpieler* player) {
+  team.SetTeamModified();
+  ChangeOutcome outcome = ChangeOutcome::Applied();
+  outcome.created = player;
+  return outcome;
+}
+
 CKRSpieler* AddNewPlayer(CKRTeam& team, const std::string& name, const std::string& position, int32_t bw, int32_t st,
                          int32_t ge, int32_t rw, int32_t value, const std::string& skills, int32_t code) {
   const int32_t id = team.m_nNaechsteID++;
@@ -66,9 +73,9 @@ int32_t CountActivePlayers(const CKRTeam& team) {
   return n;
 }
 
-std::optional<std::string> RosterFullRefusal(const CKRTeam& team, int32_t maxSpieler) {
-  if (CountActivePlayers(team) >= maxSpieler) return std::string(kRosterFullMessage);
-  return std::nullopt;
+ChangeOutcome RosterFullRefusal(const CKRTeam& team, int32_t maxSpieler) {
+  if (CountActivePlayers(team) >= maxSpieler) return ChangeOutcome::Refuse(kRosterFullMessage);
+  return ChangeOutcome::Nothing();
 }
 
 std::vector<PurchaseOffer> PurchaseOffers(const CKRTeam& team, int32_t treasury, bool card) {
@@ -127,8 +134,8 @@ bool StarButtonEnabled(const CKRTeam& team, int32_t treasury, int32_t maxSpieler
   return treasury != 0;
 }
 
-PurchaseOutcome BuyPlayer(CKRTeam& team, const PlayerPurchase& purchase) {
-  PurchaseOutcome outcome;
+ChangeOutcome BuyPlayer(CKRTeam& team, const PlayerPurchase& purchase, int32_t maxSpieler) {
+  if (ChangeOutcome full = RosterFullRefusal(team, maxSpieler); full.Refused()) return full;
   if (team.m_nRasse == kEigeneRasse) {
     for (int slot = 0; slot < kOwnPurchaseSlots; ++slot) {
       const SEigenePosition& p = team.m_Positionen[static_cast<size_t>(slot)];
@@ -136,10 +143,8 @@ PurchaseOutcome BuyPlayer(CKRTeam& team, const PlayerPurchase& purchase) {
       const std::string name = purchase.m_Name.value_or(p.m_strName);
       const int32_t amount = Price(p.m_nCost, purchase.m_bCard);
       team.AddAusgabe(Format("Einstellung von %s als %s", name.c_str(), p.m_strName.c_str()), amount, kAusgabeSpieler);
-      outcome.m_pPlayer = AddNewPlayer(team, name, p.m_strName, p.m_nBW, p.m_nST, p.m_nGE, p.m_nRW, amount,
-                                       p.m_strSkills, kFirstEigenePositionCode + slot);
-      team.SetTeamModified();
-      return outcome;
+      return Bought(team, AddNewPlayer(team, name, p.m_strName, p.m_nBW, p.m_nST, p.m_nGE, p.m_nRW, amount,
+                                       p.m_strSkills, kFirstEigenePositionCode + slot));
     }
   } else if (const auto roster = GetRaceRoster(team.m_nRasse)) {
     for (int32_t i = 0; i < roster->m_nPositions; ++i) {
@@ -150,28 +155,33 @@ PurchaseOutcome BuyPlayer(CKRTeam& team, const PlayerPurchase& purchase) {
       std::string text = Format("Einstellung von %s als %s.", name.c_str(), row.m_pszName);
       if (purchase.m_bCard) text += " zum halben Preis!";
       team.AddAusgabe(text, amount, kAusgabeSpieler);
-      outcome.m_pPlayer = AddNewPlayer(team, name, row.m_pszName, row.m_nBW, row.m_nST, row.m_nGE, row.m_nRW, amount,
-                                       row.m_pszAbbreviations, row.m_nCode);
-      team.SetTeamModified();
-      return outcome;
+      return Bought(team, AddNewPlayer(team, name, row.m_pszName, row.m_nBW, row.m_nST, row.m_nGE, row.m_nRW, amount,
+                                       row.m_pszAbbreviations, row.m_nCode));
     }
   }
-  outcome.m_strRefusal = Format("Die Position „%s“ gibt es bei diesem Team nicht.", purchase.m_strPosition.c_str());
-  return outcome;
+  return ChangeOutcome::Refuse(
+      Format("Die Position „%s“ gibt es bei diesem Team nicht.", purchase.m_strPosition.c_str()));
 }
 
-PurchaseOutcome HireStarPlayer(CKRTeam& team, const CKRSpieler& star) {
-  PurchaseOutcome outcome;
-  if (star.m_nWert > ParseGold(team.m_strGold)) {
-    outcome.m_strRefusal = kStarTooExpensiveMessage;
-    return outcome;
-  }
+ChangeOutcome HireStarPlayer(CKRTeam& team, const CKRSpieler& star, int32_t maxSpieler) {
+  if (ChangeOutcome full = RosterFullRefusal(team, maxSpieler); full.Refused()) return full;
+  if (star.m_nWert > ParseGold(team.m_strGold))
+    return ChangeOutcome::Refuse(kStarTooExpensiveMessage, NoticeKind::Bank);
   team.AddAusgabe(star.m_strName, star.m_nWert, kAusgabeStarplayer);
   const char* position = star.m_nPositionCode >= kFirstBrockenCode ? "Brocken" : "Starplayer";
-  outcome.m_pPlayer = AddNewPlayer(team, star.m_strName, position, star.m_nBW, star.m_nST, star.m_nGE, star.m_nRW,
-                                   star.m_nWert, star.m_strFertigkeiten, star.m_nPositionCode);
-  team.SetTeamModified();
-  return outcome;
+  return Bought(team, AddNewPlayer(team, star.m_strName, position, star.m_nBW, star.m_nST, star.m_nGE, star.m_nRW,
+                                   star.m_nWert, star.m_strFertigkeiten, star.m_nPositionCode));
+}
+
+ChangeOutcome BuyBuiltPlayer(CKRTeam& team, const PlayerBuilder& builder, int32_t maxSpieler) {
+  if (ChangeOutcome full = RosterFullRefusal(team, maxSpieler); full.Refused()) return full;
+  const int32_t price = BuilderPrice(builder);
+  if (price > ParseGold(team.m_strGold)) return ChangeOutcome::Refuse(kStarTooExpensiveMessage, NoticeKind::Bank);
+  team.AddAusgabe(Format(kBuilderExpenseText, builder.m_strName.c_str()), price, kBuilderExpenseKind);
+  const CKRSpieler record = BuiltStarRecord(builder);
+  return Bought(team,
+                AddNewPlayer(team, record.m_strName, record.m_strPosition, record.m_nBW, record.m_nST, record.m_nGE,
+                             record.m_nRW, price, record.m_strFertigkeiten, record.m_nPositionCode));
 }
 
 }  // namespace krv

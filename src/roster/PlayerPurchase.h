@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "create/PlayerBuilder.h"
 #include "model/Spieler.h"
 #include "model/Team.h"
 
@@ -24,9 +25,9 @@ int32_t PurchaseTreasury(const CKRTeam& team);
 // Active players of the team (every position code).
 int32_t CountActivePlayers(const CKRTeam& team);
 
-// Step one of buying: the rules message when the active players already reach the maximum
-// number of players of the settings, else nothing.
-std::optional<std::string> RosterFullRefusal(const CKRTeam& team, int32_t maxSpieler);
+// Step one of buying, and the first check of every purchase: refused with the rules message
+// when the active players already reach the maximum number of players of the settings.
+ChangeOutcome RosterFullRefusal(const CKRTeam& team, int32_t maxSpieler);
 
 // One row of the purchase list.
 struct PurchaseOffer {
@@ -60,20 +61,24 @@ struct PlayerPurchase {
   bool m_bCard = false;               // "Mit Karte: 'Spieler zum halben Preis'"
 };
 
-struct PurchaseOutcome {
-  std::string m_strRefusal;         // empty when the player was bought
-  CKRSpieler* m_pPlayer = nullptr;  // the new player
-};
+// Buys the position: the expense (kind 19) with its text and the price, the new player
+// (`created`) with the lowest free number, the next identity and the position's values, then
+// the modified routine. Refused when the roster is full or the team's race has no position
+// of that name.
+ChangeOutcome BuyPlayer(CKRTeam& team, const PlayerPurchase& purchase, int32_t maxSpieler);
 
-// Buys the position: the expense (kind 19) with its text and the price, the new player with
-// the lowest free number, the next identity and the position's values, then the modified
-// routine. Refused only when the team's race has no position of that name.
-PurchaseOutcome BuyPlayer(CKRTeam& team, const PlayerPurchase& purchase);
+// Hires the chosen star player (a record as the star choice returns it): refused when the
+// roster is full, and with kStarTooExpensiveMessage when his cost is above the treasury;
+// else the expense (his name, his cost, kind 18), the player (`created`) with position text
+// "Starplayer" ("Brocken" from code 300 on), the lowest free number and the next identity,
+// and the modified routine.
+ChangeOutcome HireStarPlayer(CKRTeam& team, const CKRSpieler& star, int32_t maxSpieler);
 
-// Hires the chosen star player (a record as the star choice returns it): refused with
-// kStarTooExpensiveMessage when his cost is above the treasury; else the expense (his name,
-// his cost, kind 18), the player with position text "Starplayer" ("Brocken" from code 300
-// on), the lowest free number and the next identity, and the modified routine.
-PurchaseOutcome HireStarPlayer(CKRTeam& team, const CKRSpieler& star);
+// Buys the player the builder "Starplayer bauen" accepted (PlayerBuilderKaufen): refused
+// when the roster is full or the price is above the treasury; else the expense "Einstellung
+// von Starplayer %s" (kind 18) at the price (half the value with the card), the player
+// (`created`) with position text "Starplayer", code 222, the lowest free number and the next
+// identity, and the modified routine.
+ChangeOutcome BuyBuiltPlayer(CKRTeam& team, const PlayerBuilder& builder, int32_t maxSpieler);
 
 }  // namespace krv

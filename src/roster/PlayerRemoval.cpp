@@ -1,6 +1,7 @@
 #include "roster/PlayerRemoval.h"
 
 #include "model/Format.h"
+#include "model/Windows1252.h"
 
 namespace krv {
 
@@ -10,13 +11,6 @@ namespace {
 
 std::string NotActiveText(const CKRSpieler& player) {
   return Format("%s ist kein aktiver Spieler mehr!", player.m_strName.c_str());
-}
-
-size_t CharacterCount(const std::string& utf8) {
-  size_t n = 0;
-  for (unsigned char c : utf8)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
 }
 
 }  // namespace
@@ -31,32 +25,24 @@ RemovalStart RemovalStartFor(const CKRSpieler& player, bool keepRemoved) {
   return {RemovalStep::kOpenDialog, {}};
 }
 
-std::optional<std::string> PlayerRemovalRefusal(const PlayerRemoval& removal) {
-  if (!removal.m_Reason) return std::string("Was ist denn nun mit dem Spieler passiert?");
+ChangeOutcome PlayerRemovalRefusal(const PlayerRemoval& removal) {
+  auto refuse = [](std::string text) { return ChangeOutcome::Refuse(std::move(text), NoticeKind::Information); };
+  if (!removal.m_Reason) return refuse("Was ist denn nun mit dem Spieler passiert?");
   if (*removal.m_Reason == RemovalReason::kSonstiges && removal.m_strText.empty())
-    return std::string("Sie müssen schon etwas im Feld Sonstiges eingeben!");
+    return refuse("Sie müssen schon etwas im Feld Sonstiges eingeben!");
   if (*removal.m_Reason == RemovalReason::kSonstiges && CharacterCount(removal.m_strText) > kMaxRemovalText)
-    return Format("Geben Sie nicht mehr als %d Zeichen ein.", kMaxRemovalText);
-  return std::nullopt;
+    return refuse(Format("Geben Sie nicht mehr als %d Zeichen ein.", kMaxRemovalText));
+  return ChangeOutcome::Nothing();
 }
 
-RemovalOutcome RemovePlayer(CKRTeam& team, CKRSpieler& player, const PlayerRemoval& removal) {
-  RemovalOutcome outcome;
-  if (auto refusal = PlayerRemovalRefusal(removal)) {
-    outcome.m_strRefusal = *refusal;
-    return outcome;
-  }
-  if (!player.IsActive()) {
-    outcome.m_strRefusal = NotActiveText(player);
-    return outcome;
-  }
+ChangeOutcome RemovePlayer(CKRTeam& team, CKRSpieler& player, const PlayerRemoval& removal) {
+  if (ChangeOutcome refusal = PlayerRemovalRefusal(removal); refusal.Refused()) return refusal;
+  if (!player.IsActive()) return ChangeOutcome::Refuse(NotActiveText(player), NoticeKind::Error);
+  ChangeOutcome outcome = ChangeOutcome::Applied();
   player.m_nStatus = static_cast<int32_t>(*removal.m_Reason);
   switch (*removal.m_Reason) {
-    case RemovalReason::kCotrainer:
-      team.AddCoTrainer(player.m_strName);
-      outcome.m_bStaffChanged = true;
-      break;
-    case RemovalReason::kVerstorben: outcome.m_strSound = kDeathSound; break;
+    case RemovalReason::kCotrainer: team.AddCoTrainer(player.m_strName); break;
+    case RemovalReason::kVerstorben: outcome.sound = kDeathSound; break;
     case RemovalReason::kSonstiges: player.m_strVerletzung = removal.m_strText; break;
     case RemovalReason::kVerkauft: break;
   }
@@ -64,15 +50,15 @@ RemovalOutcome RemovePlayer(CKRTeam& team, CKRSpieler& player, const PlayerRemov
   return outcome;
 }
 
-bool RemovePlayerCompletely(CKRTeam& team, const CKRSpieler* player) {
+ChangeOutcome RemovePlayerCompletely(CKRTeam& team, const CKRSpieler* player) {
   for (auto it = team.m_Spieler.begin(); it != team.m_Spieler.end(); ++it) {
     if (it->get() != player) continue;
     team.m_Spieler.erase(it);
     // The team lost a record: it must be saved like any other change.
     team.SetTeamModified();
-    return true;
+    return ChangeOutcome::Applied();
   }
-  return false;
+  return ChangeOutcome::Nothing();
 }
 
 }  // namespace krv

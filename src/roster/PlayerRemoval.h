@@ -43,22 +43,18 @@ struct PlayerRemoval {
   std::string m_strText;                  // the "&Sonstiges" text
 };
 
-// The message that keeps the dialog open: no choice made, or "&Sonstiges" with an empty text.
-std::optional<std::string> PlayerRemovalRefusal(const PlayerRemoval& removal);
-
-struct RemovalOutcome {
-  std::string m_strRefusal;      // empty when the player was removed
-  std::string m_strSound;        // to play: kDeathSound for a death
-  bool m_bStaffChanged = false;  // an assistant coach was added: the staff page shows him
-};
+// The check that keeps the dialog open: refused (information box) when no choice is made, or
+// "&Sonstiges" has an empty or too long text.
+ChangeOutcome PlayerRemovalRefusal(const PlayerRemoval& removal);
 
 // Sets the active player's status by the reason ("&Sonstiges" stores the text where the
 // injury stood; an assistant coach is added with the player's name) and runs the modified
-// routine. Refused, changing nothing, when the choice is incomplete or the player is not active.
-RemovalOutcome RemovePlayer(CKRTeam& team, CKRSpieler& player, const PlayerRemoval& removal);
+// routine; a death plays kDeathSound. Refused, changing nothing, when the choice is
+// incomplete or the player is not active.
+ChangeOutcome RemovePlayer(CKRTeam& team, CKRSpieler& player, const PlayerRemoval& removal);
 
 // Takes the player out of the team's list and deletes him, then runs the modified routine.
-// False when he is not in the list.
-bool RemovePlayerCompletely(CKRTeam& team, const CKRSpieler* player);
+// Nothing when he is not in the list.
+ChangeOutcome RemovePlayerCompletely(CKRTeam& team, const CKRSpieler* player);
 
 }  // namespace krv

@@ -41,10 +41,8 @@ bool FanNoticeDue(CKRTeam& team) {
 }
 
 ChangeOutcome RunFanCheck(CKRTeam& team) {
-  if (!FanNoticeDue(team)) return ChangeOutcome::Nothing();
   ChangeOutcome outcome;
-  outcome.sound = kKeineFansSound;
-  outcome.Notify(kKeineFansText, NoticeKind::Plain);
+  outcome.fansGone = FanNoticeDue(team);
   return outcome;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The six fields at the top of a team window and the no-fans check that runs whenever they
-// are refilled.
+// The six fields at the top of a team window, the two the coach types in, and the no-fans
+// check: the changes that can move the fan factor (the matches) run it, and the window runs
+// it once when it first shows a team.
 
 #include <string>
 
@@ -32,8 +33,8 @@ extern const char* const kKeineFansSound;
 // (the notice is due: sound and message) once per drop and sets the flag.
 bool FanNoticeDue(CKRTeam& team);
 
-// The fan check after every recalculation: when due, the outcome carries the notice and the
-// sound "Sounds/KeineFans.wav"; else it is empty.
+// The fan check at a team's first display (created, opened or read again): the outcome's
+// `fansGone` is set when the notice is due; nothing else changes.
 ChangeOutcome RunFanCheck(CKRTeam& team);
 
 // The two header fields the coach types in. Each takes the text over and runs the modified

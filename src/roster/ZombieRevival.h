@@ -3,7 +3,6 @@
 // an event, at most eight zombies and never beyond the maximum number of players.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "model/Team.h"
@@ -19,11 +18,12 @@ constexpr int32_t kMaxZombies = 8;
 
 // The rules message that stops a revival, checked in this order: not undead, eight zombies,
 // the maximum number of players; nothing when the name dialog may open.
-std::optional<std::string> ZombieRevivalRefusal(const CKRTeam& team, int32_t maxSpieler);
+ChangeOutcome ZombieRevivalRefusal(const CKRTeam& team, int32_t maxSpieler);
 
-// Revives a zombie of that name: the event "Wiederbelebung von '%s'." (kind 1), the player
-// "Neuer Zombie" (BW 5, ST 3, GE 2, RW 7, value 3000, "Reg", code 35) with the lowest free
-// number and the next identity, then the modified routine. No expense.
-CKRSpieler& ReviveZombie(CKRTeam& team, const std::string& name);
+// Revives a zombie of that name after the same checks: the event "Wiederbelebung von '%s'."
+// (kind 1), the player "Neuer Zombie" (`created`: BW 5, ST 3, GE 2, RW 7, value 3000, "Reg",
+// code 35) with the lowest free number and the next identity, then the modified routine.
+// No expense.
+ChangeOutcome ReviveZombie(CKRTeam& team, const std::string& name, int32_t maxSpieler);
 
 }  // namespace krv

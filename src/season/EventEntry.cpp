@@ -1,14 +1,9 @@
 #include "season/EventEntry.h"
 
+#include "model/LineEnds.h"
+
 namespace krv {
 namespace {
-
-ChangeOutcome Changed(bool staffOrEvents) {
-  ChangeOutcome outcome;
-  outcome.applied = true;
-  outcome.staffOrEventsChanged = staffOrEvents;
-  return outcome;
-}
 
 constexpr const char* kNoSuchEvent = "Dieses Ereignis gibt es nicht.";
 
@@ -22,16 +17,16 @@ ChangeOutcome AddEvent(CKRTeam& team, const std::string& text, int32_t kind) {
     if (int64_t{team.m_nMarkenAbzug} + 1 > bought) return ChangeOutcome::Refuse(kNoRerollsLeft, NoticeKind::Error);
     ++team.m_nMarkenAbzug;
   }
-  team.AddEreignis(text, kind);
+  team.AddEreignis(WithWindowsLineEnds(text), kind);
   team.SetTeamModified();
-  return Changed(true);
+  return ChangeOutcome::Applied();
 }
 
 ChangeOutcome ChangeEvent(CKRTeam& team, size_t row, const std::string& text) {
   const CKREreignisse* event = team.GetEreignis(row);
   if (!event) return ChangeOutcome::Refuse(kNoSuchEvent, NoticeKind::Error);
-  team.ChangeEreignis(row, text, event->m_nArt);
-  return Changed(true);
+  team.ChangeEreignis(row, WithWindowsLineEnds(text), event->m_nArt);
+  return ChangeOutcome::Applied();
 }
 
 std::string DeleteEventQuestion(const CKRTeam& team, size_t row) {
@@ -45,21 +40,21 @@ ChangeOutcome DeleteEvent(CKRTeam& team, size_t row) {
   if (event->m_nArt == kEreignisMarkenAbzug && team.m_nMarkenAbzug > 0) --team.m_nMarkenAbzug;
   EraseRecord(team.m_Ereignisse, event);
   team.SetTeamModified();
-  return Changed(true);
+  return ChangeOutcome::Applied();
 }
 
 ChangeOutcome SetLogo(CKRTeam& team, const std::string& path) {
   if (path == team.m_strLogo) return {};
   team.m_strLogo = path;
   team.SetTeamModified();
-  return Changed(false);
+  return ChangeOutcome::Applied();
 }
 
 ChangeOutcome RemoveLogo(CKRTeam& team) {
   if (team.m_strLogo.empty()) return {};
   team.m_strLogo.clear();
   team.SetTeamModified();
-  return Changed(false);
+  return ChangeOutcome::Applied();
 }
 
 }  // namespace krv

@@ -103,14 +103,12 @@ ChangeOutcome BookExpense(CKRTeam& team, const ExpenseBooking& booking) {
         return ChangeOutcome::Refuse(DuplicateStaffNameMessage(kPersonalCoTrainer), NoticeKind::Error);
       team.AddAusgabe(Format("CotrainerIn %s unter Vertrag genommen.", name.c_str()), kCoTrainerPrice,
                       kAusgabeCotrainer);
-      outcome.staffOrEventsChanged = true;
       break;
     case kWahlCheerleader:
       if (!HireCheerleader(team, name))
         return ChangeOutcome::Refuse(DuplicateStaffNameMessage(kPersonalCheerleader), NoticeKind::Error);
       team.AddAusgabe(Format("CheerleaderIn %s unter Vertrag genommen.", name.c_str()), kCheerleaderPrice,
                       kAusgabeCheerleader);
-      outcome.staffOrEventsChanged = true;
       break;
     case kWahlMarke:
       team.AddAusgabe("Trainningsmarke", team.m_nMarkenPreis, kAusgabeMarke);
@@ -125,19 +123,16 @@ ChangeOutcome BookExpense(CKRTeam& team, const ExpenseBooking& booking) {
       team.m_strZauberer = name;
       team.AddAusgabe(Format("Zauberer %s angeworben.", name.c_str()), kWizardPrice, WizardExpenseKind(team.m_nRasse));
       team.m_bZauberer = 1;
-      outcome.staffOrEventsChanged = true;
       break;
     case kWahlSani:
       team.m_strEingabeName = name;
       team.m_strSani = name;
       team.AddAusgabe(Format("Sani %s angeworben.", name.c_str()), kApothecaryPrice, kAusgabeSani);
       team.m_bSani = 1;
-      outcome.staffOrEventsChanged = true;
       break;
     default:  // a loss, with its event
       team.AddAusgabe(booking.text, booking.value, kAusgabeVerlust);
       team.AddEreignis(Format("%s %ld", booking.text.c_str(), static_cast<long>(booking.value)), kEreignisSonstiges);
-      outcome.staffOrEventsChanged = true;
       break;
   }
   RememberExpenseChoice(team, choice);

@@ -39,7 +39,6 @@ void StaffLeavesAfterwards(CKRTeam& team, const std::string& eventText, std::str
   name.clear();
   team.AddEreignis(eventText, kEreignisSonstiges);
   outcome.sound = sound;
-  outcome.staffOrEventsChanged = true;
 }
 
 void UndoExpense(CKRTeam& team, const CKRAusgaben& entry, ChangeOutcome& outcome) {

@@ -2,10 +2,14 @@
 
 #include <cstdlib>
 
+#include "model/FieldMessages.h"
 #include "model/Format.h"
+#include "model/LineEnds.h"
 #include "model/LocalTime.h"
 #include "model/StringArray.h"
 #include "model/TextCase.h"
+#include "model/Windows1252.h"
+#include "roster/TeamHeader.h"
 #include "season/LedgerEntries.h"
 
 namespace krv {
@@ -27,7 +31,7 @@ void WriteGame(CKRGames& game, const MatchEntry& entry) {
   game.m_bGewonnen = WonFlag(entry.eigeneTore, entry.gegnerTore);
   game.m_nFanFaktor = entry.fanFaktor;
   game.m_strDatum = entry.datum;
-  game.m_strBesonderheit = entry.besonderheit;
+  game.m_strBesonderheit = WithWindowsLineEnds(entry.besonderheit);
 }
 
 bool StartsWithIgnoringCase(const std::string& name, const std::string& prefix) {
@@ -55,10 +59,7 @@ std::string ResultSound(int32_t own, int32_t other) {
 
 std::string TodayMatchDate() { return LocalTimeText("%d.%m.%y"); }
 
-std::string ScoreRangeMessage() {
-  return Format("Bitte geben Sie für das Ergebnis eine ganze Zahl zwischen 0 und %ld ein.",
-                static_cast<long>(kMaxScore));
-}
+std::string ScoreRangeMessage() { return FieldRangeMessage("Ergebnis", 0, kMaxScore); }
 
 std::string DateLengthMessage() {
   return Format("Das Datum darf höchstens %ld Zeichen lang sein.", static_cast<long>(kMaxMatchDateLength));
@@ -67,7 +68,7 @@ std::string DateLengthMessage() {
 std::string CheckMatchEntry(const MatchEntry& entry) {
   for (int32_t score : {entry.eigeneTore, entry.gegnerTore})
     if (score < 0 || score > kMaxScore) return ScoreRangeMessage();
-  if (entry.datum.size() > kMaxMatchDateLength) return DateLengthMessage();
+  if (CharacterCount(entry.datum) > kMaxMatchDateLength) return DateLengthMessage();
   return {};
 }
 
@@ -96,7 +97,7 @@ bool OpponentNeedsAdding(const CKRStringArray& teamList, const std::string& oppo
 
 ChangeOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry) {
   if (std::string refusal = CheckMatchEntry(entry); !refusal.empty())
-    return ChangeOutcome::Refuse(refusal, NoticeKind::Error);
+    return ChangeOutcome::Refuse(refusal, NoticeKind::Warning);
   const auto number = static_cast<int32_t>(GameCount(team) + 1);
   team.AddGame({}, {}, {}, {}, 0, 0, 0, 0, number, 0, {});
   WriteGame(*team.m_Games.back(), entry);
@@ -105,6 +106,7 @@ ChangeOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry) {
   ChangeOutcome outcome;
   outcome.applied = true;
   outcome.sound = ResultSound(entry.eigeneTore, entry.gegnerTore);
+  outcome.fansGone = FanNoticeDue(team);
   return outcome;
 }
 
@@ -112,12 +114,13 @@ ChangeOutcome ChangeMatch(CKRTeam& team, size_t row, const MatchEntry& entry) {
   CKRGames* game = NthRecord(team.m_Games, row);
   if (!game) return ChangeOutcome::Refuse("Dieses Spiel gibt es nicht.", NoticeKind::Error);
   if (std::string refusal = CheckMatchEntry(entry); !refusal.empty())
-    return ChangeOutcome::Refuse(refusal, NoticeKind::Error);
+    return ChangeOutcome::Refuse(refusal, NoticeKind::Warning);
   WriteGame(*game, entry);
   team.SetTeamModified(TeamChange::Record(*game));
   ChangeOutcome outcome;
   outcome.applied = true;
   outcome.sound = ResultSound(entry.eigeneTore, entry.gegnerTore);
+  outcome.fansGone = FanNoticeDue(team);
   return outcome;
 }
 
@@ -133,21 +136,21 @@ ChangeOutcome DeleteMatch(CKRTeam& team, size_t row) {
   team.SetTeamModified();
   ChangeOutcome outcome;
   outcome.applied = true;
+  outcome.fansGone = FanNoticeDue(team);
   return outcome;
 }
 
 OpponentCompletion CompleteOpponent(const std::vector<std::string>& teamList, const std::string& text,
-                                    size_t remembered) {
-  OpponentCompletion result{text, text.size(), text.size(), false};
+                                    OpponentTyping last) {
+  OpponentCompletion result{text, text.size(), {text.size(), false}, false};
   // An empty text would match every name: the field is left empty.
-  if (text.empty() || text.size() < remembered) return result;
+  const bool typedOn = text.size() > last.typed || (text.size() == last.typed && !last.completed);
+  if (text.empty() || !typedOn) return result;
   for (const std::string& name : teamList) {
     if (!StartsWithIgnoringCase(name, text)) continue;
     result.text = name;
     result.completed = true;
-    // The completed text counts as typed: a Backspace that takes the selected part away
-    // leaves a shorter text, which is not completed again.
-    result.remembered = name.size();
+    result.typing.completed = true;
     return result;
   }
   return result;

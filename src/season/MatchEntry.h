@@ -61,7 +61,8 @@ bool OpponentNeedsAdding(const CKRStringArray& teamList, const std::string& oppo
 
 // Appends the new match with the next running number, and, when asked, an income entry
 // "Spiel gegen: %s" with the match's takings; then the modified routine and the sound of
-// the result. A field out of range is refused and nothing changes.
+// the result. A field out of range is refused and nothing changes. Each of the three changes
+// runs the fan check (roster/TeamHeader.h): a match can take the last fans away or bring them back.
 ChangeOutcome RecordMatch(CKRTeam& team, const MatchEntry& entry);
 // Overwrites the row's match (its number stays); never adds income.
 ChangeOutcome ChangeMatch(CKRTeam& team, size_t row, const MatchEntry& entry);
@@ -70,18 +71,24 @@ std::string DeleteMatchQuestion(const CKRTeam& team, size_t row);
 // Deletes the row's match after the coach agreed; its income entry stays.
 ChangeOutcome DeleteMatch(CKRTeam& team, size_t row);
 
-// The opponent completion while typing. `remembered` is the length the last change left.
+// What the opponent completion keeps from one change of the text to the next.
+struct OpponentTyping {
+  size_t typed = 0;        // length of what the coach typed; a completed name counts its typed part only
+  bool completed = false;  // the last change completed a name
+};
 struct OpponentCompletion {
   std::string text;       // the field's new text
   size_t selectionStart;  // the completed part is selected from here to the end
-  size_t remembered;      // to pass in with the next change
+  OpponentTyping typing;  // to pass in with the next change
   bool completed;
 };
-// Completes a text at least as long as the remembered one from the first list name that
-// begins with it (without regard to case); a shorter text (a deletion, also the Backspace
-// that removes the completed part) or an empty one is left alone.
+// Completes the text from the first list name that begins with it (without regard to case)
+// when the coach typed on: a text longer than what he had typed, or as long when the last
+// change completed nothing (one character typed over another). A shorter text (a deletion),
+// the typed part alone after a completion (the Backspace that removes the completed rest) and
+// an empty text are left alone.
 OpponentCompletion CompleteOpponent(const std::vector<std::string>& teamList, const std::string& text,
-                                    size_t remembered);
+                                    OpponentTyping last);
 
 // True when the date text is (without regard to case) a beginning of "xx.xx.xx", the empty
 // text included: the field then shows "xx.xx.xx" with the rest selected.

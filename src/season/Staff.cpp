@@ -1,6 +1,7 @@
 #include "season/Staff.h"
 
 #include "model/Format.h"
+#include "model/LineEnds.h"
 #include "model/TextCase.h"
 #include "settings/NameOrder.h"
 #include "rules/Races.h"
@@ -47,7 +48,8 @@ StaffChange ChangeStaff(CKRTeam& team, RecordList<Record>& list, const std::stri
   // one exactly the name another one already carries.
   if (newName != oldName && OtherHasName(list, record, newName)) return StaffChange::kDuplicate;
   record->m_strName = newName;
-  record->m_strLebenslauf = career;
+  // A career text the coach left alone stays byte for byte what the file held.
+  if (career != record->m_strLebenslauf) record->m_strLebenslauf = WithWindowsLineEnds(career);
   team.SetTeamModified();
   return StaffChange::kAccepted;
 }

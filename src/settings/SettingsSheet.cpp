@@ -1,5 +1,7 @@
 #include "settings/SettingsSheet.h"
 
+#include "model/FieldMessages.h"
+
 namespace krv {
 
 SettingsPageFields SettingsPageFieldsFrom(const ProgramSettings& settings) {
@@ -13,9 +15,8 @@ SettingsPageFields SettingsPageFieldsFrom(const ProgramSettings& settings) {
 ChangeOutcome ApplySettingsSheet(ProgramSettings& settings, const SettingsPageFields& fields,
                                  const TeamListEdit& teams) {
   if (fields.maxSpieler < kMinMaxSpieler || fields.maxSpieler > kMaxMaxSpieler)
-    return ChangeOutcome::Refuse("Geben Sie eine ganze Zahl zwischen " + std::to_string(kMinMaxSpieler) + " und " +
-                                     std::to_string(kMaxMaxSpieler) + " ein.",
-                                 NoticeKind::Information);
+    return ChangeOutcome::Refuse(FieldRangeMessage("Maximale Anzahl der Spieler", kMinMaxSpieler, kMaxMaxSpieler),
+                                 NoticeKind::Warning);
   ChangeOutcome outcome = ChangeOutcome::Applied();
   int32_t startkapital = 1000000;
   if (fields.startkapital < kMinStartkapital || fields.startkapital > kMaxStartkapital) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/TextCase.h"
+#include "model/Windows1252.h"
 #include "settings/NameOrder.h"
 
 namespace krv {
@@ -11,11 +12,6 @@ namespace {
 bool BeginsWithIgnoringAsciiCase(const std::string& name, const std::string& prefix) {
   return name.size() >= prefix.size() &&
          EqualsIgnoringAsciiCase(std::string_view(name).substr(0, prefix.size()), prefix);
-}
-
-// Characters, not bytes: an umlaut is one character of the 80.
-size_t Utf8Length(const std::string& text) {
-  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 }  // namespace
@@ -28,7 +24,7 @@ TeamListEdit::TeamListEdit(const CKRStringArray& list) : m_names(list.m_Items) {
 
 TeamListEdit::AddResult TeamListEdit::Add(const std::string& typed) {
   AddResult result;
-  if (typed.empty() || Utf8Length(typed) > kMaxTeamNameChars) {
+  if (typed.empty() || CharacterCount(typed) > kMaxTeamNameChars) {
     result.beep = true;
     return result;
   }

@@ -31,9 +31,9 @@ std::string FanChangeWord(int32_t change) {
   }
 }
 
-std::string MatchCellText(const CKRGames& game, int32_t number, int column) {
+std::string MatchCellText(const CKRGames& game, int column) {
   switch (column) {
-    case kMatchNr: return MatchNumberText(number, game.m_bLiga);
+    case kMatchNr: return MatchNumberText(game.m_nNummer, game.m_bLiga);
     case kMatchGegner: return game.m_strGegner;
     case kMatchStand: return game.m_strErgebnis;
     case kMatchZuschauer: return FormatGoldNumber(game.m_nZuschauer);
@@ -44,6 +44,12 @@ std::string MatchCellText(const CKRGames& game, int32_t number, int column) {
     case kMatchGestiegen: return FanChangeWord(game.m_nFanFaktor);
     default: return {};
   }
+}
+
+void NumberMatches(CKRTeam& team) {
+  int32_t number = 1;
+  for (const auto& game : team.m_Games)
+    if (game) game->m_nNummer = number++;
 }
 
 }  // namespace krv

@@ -36,7 +36,12 @@ std::string MatchNumberText(int32_t number, int32_t liga);
 // A value a damaged file may hold counts as no change, as it does in the fan factor.
 std::string FanChangeWord(int32_t change);
 
-// The text of one cell; `number` is the running number of the match (1 for the first).
-std::string MatchCellText(const CKRGames& game, int32_t number, int column);
+// The running numbers 1 to n, in list order, that the matches page gives when it is filled: when
+// a team window takes its team (new, opened or read again). A deleted match leaves a gap until
+// then; a new one is numbered after the rows there are (RecordMatch).
+void NumberMatches(CKRTeam& team);
+
+// The text of one cell.
+std::string MatchCellText(const CKRGames& game, int column);
 
 }  // namespace krv

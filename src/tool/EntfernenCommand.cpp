@@ -57,8 +57,8 @@ std::string Entfernen(CKRTeam& team, const ProgramSettings& settings, const Comm
     case RemovalStep::kOpenDialog: break;
   }
   if (final) Refuse(Format("%s ist noch aktiv; nur verstorbene Spieler können ganz entfernt werden.", name.c_str()));
-  const RemovalOutcome outcome = RemovePlayer(team, player, {reason, options.Value("--text").value_or("")});
-  if (!outcome.m_strRefusal.empty()) Refuse(outcome.m_strRefusal);
+  const ChangeOutcome outcome = RemovePlayer(team, player, {reason, options.Value("--text").value_or("")});
+  if (outcome.Refused()) Refuse(outcome.refusal.text);
   return Format("Spieler %s: %s.", name.c_str(),
                 *grund == "sonstiges" ? player.m_strVerletzung.c_str() : grund->c_str());
 }

@@ -30,7 +30,8 @@ constexpr const char* kUsage =
     "den das Vermögen des Teams trägt. Rückgabewert: 0 bei Erfolg, 1 wenn der Kauf so nicht\n"
     "möglich ist (die Datei bleibt unverändert), 2 bei falschem Aufruf.\n";
 
-std::string BuyPosition(CKRTeam& team, const std::string& position, const CommandOptions& options) {
+std::string BuyPosition(CKRTeam& team, const ProgramSettings& settings, const std::string& position,
+                        const CommandOptions& options) {
   const bool card = options.Flag("--karte");
   const int32_t treasury = PurchaseTreasury(team);
   const auto offers = PurchaseOffers(team, treasury, card);
@@ -54,9 +55,9 @@ std::string BuyPosition(CKRTeam& team, const std::string& position, const Comman
     Refuse(Format("Von der Position „%s“ hat das Team schon so viele Spieler, wie erlaubt sind.", position.c_str()));
   }
   PlayerPurchase purchase{position, options.Value("--name"), card};
-  const PurchaseOutcome outcome = BuyPlayer(team, purchase);
-  if (!outcome.m_strRefusal.empty()) Refuse(outcome.m_strRefusal);
-  const CKRSpieler& p = *outcome.m_pPlayer;
+  const ChangeOutcome outcome = BuyPlayer(team, purchase, settings.m_nMaxSpieler);
+  if (outcome.Refused()) Refuse(outcome.refusal.text);
+  const CKRSpieler& p = *outcome.created;
   return Format("%s (%s) mit der Nummer %ld für %s Goldstücke gekauft.", p.m_strName.c_str(), p.m_strPosition.c_str(),
                 static_cast<long>(p.m_nNummer), FormatGoldNumber(p.m_nWert).c_str());
 }
@@ -78,10 +79,10 @@ std::string HireStar(CKRTeam& team, const ProgramSettings& settings, const std::
         Format("Der Starplayer „%s“ wird diesem Team nicht angeboten: er spielt nicht für dieses Volk, kostet "
                "%s Goldstücke oder das Team hat schon genug Starplayer dieser Art.",
                name.c_str(), FormatGoldNumber(star->m_nCost).c_str()));
-  const PurchaseOutcome outcome = HireStarPlayer(team, StarplayerRecord(*star));
-  if (!outcome.m_strRefusal.empty()) Refuse(outcome.m_strRefusal);
+  const ChangeOutcome outcome = HireStarPlayer(team, StarplayerRecord(*star), settings.m_nMaxSpieler);
+  if (outcome.Refused()) Refuse(outcome.refusal.text);
   return Format("Starplayer %s mit der Nummer %ld für %s Goldstücke eingestellt.", name.c_str(),
-                static_cast<long>(outcome.m_pPlayer->m_nNummer), FormatGoldNumber(star->m_nCost).c_str());
+                static_cast<long>(outcome.created->m_nNummer), FormatGoldNumber(star->m_nCost).c_str());
 }
 
 std::string Kaufen(CKRTeam& team, const ProgramSettings& settings, const CommandOptions& options) {
@@ -90,8 +91,9 @@ std::string Kaufen(CKRTeam& team, const ProgramSettings& settings, const Command
   if (position.has_value() == star.has_value()) Misuse("Bitte genau eines angeben: --position NAME oder --star NAME.");
   if (star && (options.Has("--name") || options.Flag("--karte")))
     Misuse("--name und --karte gelten nur mit --position.");
-  if (auto full = RosterFullRefusal(team, settings.m_nMaxSpieler)) Refuse(*full);
-  return position ? BuyPosition(team, *position, options) : HireStar(team, settings, *star);
+  if (const ChangeOutcome full = RosterFullRefusal(team, settings.m_nMaxSpieler); full.Refused())
+    Refuse(full.refusal.text);
+  return position ? BuyPosition(team, settings, *position, options) : HireStar(team, settings, *star);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tool/SeasonCommandParts.h"
 
 #include "model/Format.h"
+#include "model/Windows1252.h"
 #include "tool/TeamCommand.h"
 
 namespace krv {
@@ -12,9 +13,7 @@ std::string ReportOutcome(const ChangeOutcome& outcome, std::string done) {
 }
 
 void CheckTextLength(const std::string& text, size_t maxCharacters, const char* what) {
-  size_t characters = 0;  // UTF-8 characters, as the dialogs count them
-  for (unsigned char c : text) characters += (c & 0xC0) != 0x80 ? 1 : 0;
-  if (characters > maxCharacters)
+  if (CharacterCount(text) > maxCharacters)
     Refuse(Format("%s darf höchstens %ld Zeichen lang sein.", what, static_cast<long>(maxCharacters)));
 }
 

@@ -54,7 +54,7 @@ std::string AddSkills(const CKRSpieler& player, const std::vector<std::string>& 
 
 std::string Spieler(CKRTeam& team, const ProgramSettings& settings, const CommandOptions& options) {
   CKRSpieler& player = SelectPlayer(team, options);
-  if (auto refusal = PlayerChangeEntryRefusal(player)) Refuse(*refusal);
+  if (const ChangeOutcome entry = PlayerChangeEntryRefusal(player); entry.Refused()) Refuse(entry.refusal.text);
   if (options.Has("--ssp") && IsStarCodeLocked(player.m_nPositionCode))
     Refuse("Die Starspielerpunkte eines Starplayers können nicht eingegeben werden.");
 
@@ -82,8 +82,8 @@ std::string Spieler(CKRTeam& team, const ProgramSettings& settings, const Comman
   if (!skills.empty()) change.m_strFertigkeiten = AddSkills(player, skills, change.m_strFertigkeiten);
 
   const std::string logBefore = player.m_strLebenslauf;
-  const PlayerChangeOutcome outcome = ApplyPlayerChange(team, player, change, settings.m_bLebenslaufAuto != 0);
-  if (outcome.m_Refusal) Refuse(outcome.m_Refusal->m_strMessage);
+  const ChangeOutcome outcome = ApplyPlayerChange(team, player, change, settings.m_bLebenslaufAuto != 0);
+  if (outcome.Refused()) Refuse(outcome.refusal.text);
   const bool logged = player.m_strLebenslauf != logBefore;
   return Format("Spieler %s geändert%s.", player.m_strName.c_str(), logged ? ", Eintrag im Lebenslauf" : "");
 }

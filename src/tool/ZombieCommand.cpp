@@ -23,8 +23,9 @@ std::string Zombie(CKRTeam& team, const ProgramSettings& settings, const Command
   const auto name = options.Value("--name");
   if (!name) Misuse("Der Name des Zombies fehlt (--name TEXT).");
   CheckTextLength(*name, kMaxPersonalName, "Der Name");
-  if (auto refusal = ZombieRevivalRefusal(team, settings.m_nMaxSpieler)) Refuse(*refusal);
-  const CKRSpieler& zombie = ReviveZombie(team, *name);
+  const ChangeOutcome outcome = ReviveZombie(team, *name, settings.m_nMaxSpieler);
+  if (outcome.Refused()) Refuse(outcome.refusal.text);
+  const CKRSpieler& zombie = *outcome.created;
   return Format("Zombie %s mit der Nummer %ld aufgenommen.", zombie.m_strName.c_str(),
                 static_cast<long>(zombie.m_nNummer));
 }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 
 #include "ui/WindowPlacement.h"
@@ -47,6 +48,36 @@ void PlaceBesideDialog(QWidget* window, const QWidget* modal) {
   window->setGeometry(left, beside.top(), width, std::min(window->height(), screen.bottom() - beside.top()));
 }
 
+// Keeps the topic's heading at the top of the help while the window settles: placing it beside
+// a dialog, or the window manager, may give it another width after it is shown, and a narrower
+// window wraps the text above the heading and pushes it down.
+class TopicAtTop : public QObject {
+ public:
+  static void Keep(QTextBrowser* window, const QString& anchor) {
+    static QPointer<TopicAtTop> keeper;  // the one of the last topic shown
+    delete keeper;
+    keeper = new TopicAtTop(window, anchor);
+    window->installEventFilter(keeper.data());
+    keeper->Scroll();
+    QTimer::singleShot(kSettleMs, keeper.data(), &QObject::deleteLater);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) QTimer::singleShot(0, this, &TopicAtTop::Scroll);
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  static constexpr int kSettleMs = 1000;
+
+  TopicAtTop(QTextBrowser* window, QString anchor)
+      : QObject(window), m_pWindow(window), m_strAnchor(std::move(anchor)) {}
+  void Scroll() { m_pWindow->scrollToAnchor(m_strAnchor); }
+
+  QTextBrowser* m_pWindow;
+  QString m_strAnchor;
+};
+
 }  // namespace
 
 void Show(const QString& helpFile, const QString& topic) {
@@ -63,12 +94,12 @@ void Show(const QString& helpFile, const QString& topic) {
   if (topic.startsWith('#')) url.setFragment(topic.mid(1));
   const bool attached = AttachToModalDialog(window);
   window->setSource(url);
-  if (url.hasFragment()) window->scrollToAnchor(url.fragment());
   window->show();
   // After show, so a placement remembered from an earlier run does not put it over the dialog.
   if (attached) PlaceBesideDialog(window, window->parentWidget());
   window->raise();
   window->activateWindow();
+  if (url.hasFragment()) TopicAtTop::Keep(window, url.fragment());
 }
 
 }  // namespace krv::HelpWindow

@@ -1,14 +1,15 @@
 #include "ui/ProgramServices.h"
 
-#include <QAudioDevice>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QUrl>
 
 #include "model/ChangeOutcome.h"
+#include "roster/TeamHeader.h"
+#include "sound/SoundModule.h"
 #include "ui/HelpWindow.h"
 #include "ui/MessageBoxes.h"
 
@@ -42,12 +43,22 @@ QString ProgramServices::ResourceFolder(const QString& name) const {
 
 void ProgramServices::PlaySoundFile(const QString& relativePath) {
   if (!m_Settings.m_bSound || relativePath.isEmpty()) return;
-  if (QMediaDevices::audioOutputs().isEmpty()) return;  // no audio device: silent
   const QString path = ResourceFolder("Sounds") + "/" + QFileInfo(relativePath).fileName();
   if (!QFileInfo::exists(path)) return;
-  if (!m_sound) m_sound = new QSoundEffect(this);
-  m_sound->setSource(QUrl::fromLocalFile(path));
-  m_sound->play();
+  if (const PlaySoundFunction play = SoundPlayer()) play(QFile::encodeName(path).constData());
+}
+
+PlaySoundFunction ProgramServices::SoundPlayer() {
+  // The module is looked for once; without it the program stays silent.
+  if (m_bSoundModuleSought) return m_playSound;
+  m_bSoundModuleSought = true;
+  for (const QString& folder :
+       {m_strProgrammOrdner, m_strProgrammOrdner + QStringLiteral("/" KRV_PRIVATE_LIBDIR_FROM_BINDIR)}) {
+    QLibrary module(folder + "/" + QString::fromLatin1(kSoundModuleFile));
+    m_playSound = reinterpret_cast<PlaySoundFunction>(module.resolve(kPlaySoundSymbol));
+    if (m_playSound) break;  // stays loaded for the run
+  }
+  return m_playSound;
 }
 
 bool ProgramServices::Frage(QWidget* parent, const QString& text) {
@@ -71,23 +82,30 @@ void ProgramServices::ShowHelp(const QString& topic) {
   HelpWindow::Show(helpFile, topic);
 }
 
-void ProgramServices::ShowOutcome(QWidget* parent, const ChangeOutcome& outcome) {
-  auto show = [parent](const Notice& notice) {
-    const QString text = QString::fromStdString(notice.text);
-    switch (notice.kind) {
-      case NoticeKind::Rules: RulesMessageBox(parent, text); break;
-      case NoticeKind::Bank: BankMessageBox(parent, text); break;
-      case NoticeKind::Error: ErrorBox(parent, text); break;
-      case NoticeKind::Information: InformationBox(parent, text); break;
-      case NoticeKind::Plain: PlainBox(parent, text); break;
-    }
-  };
+void ShowNotice(QWidget* parent, const Notice& notice) {
+  const QString text = QString::fromStdString(notice.text);
+  switch (notice.kind) {
+    case NoticeKind::Rules: RulesMessageBox(parent, text); break;
+    case NoticeKind::Bank: BankMessageBox(parent, text); break;
+    case NoticeKind::Error: ErrorBox(parent, text); break;
+    case NoticeKind::Information: InformationBox(parent, text); break;
+    case NoticeKind::Plain: PlainBox(parent, text); break;
+    case NoticeKind::Warning: WarningBox(parent, text); break;
+  }
+}
+
+bool ProgramServices::ShowOutcome(QWidget* parent, const ChangeOutcome& outcome) {
   if (outcome.Refused()) {
-    show(outcome.refusal);
-    return;
+    ShowNotice(parent, outcome.refusal);
+    return false;
+  }
+  if (outcome.fansGone) {
+    PlaySoundFile(QString::fromUtf8(kKeineFansSound));
+    ShowNotice(parent, {NoticeKind::Plain, kKeineFansText});
   }
   PlaySoundFile(QString::fromStdString(outcome.sound));
-  for (const Notice& notice : outcome.notices) show(notice);
+  for (const Notice& notice : outcome.notices) ShowNotice(parent, notice);
+  return outcome.applied;
 }
 
 }  // namespace krv

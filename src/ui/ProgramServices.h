@@ -8,13 +8,17 @@
 #include <QString>
 
 #include "settings/KrvDat.h"
+#include "sound/SoundModule.h"
 
-class QSoundEffect;
 class QWidget;
 
 namespace krv {
 
 struct ChangeOutcome;
+struct Notice;
+
+// A refusal or notice in its box; a dialog shows the refusal of its own check with it.
+void ShowNotice(QWidget* parent, const Notice& notice);
 
 class ProgramServices : public QObject {
   Q_OBJECT
@@ -32,13 +36,17 @@ class ProgramServices : public QObject {
   int m_nLetzteEinstellungsSeite = 0;
 
   // Plays a file like "Sounds/Sa-geht.wav" when sounds are on and there is an audio device.
+  // The sound player module is loaded with the first sound, not at start.
   void PlaySoundFile(const QString& relativePath);
+  // The sound player module's function (loaded now if not yet), null when it is missing.
+  PlaySoundFunction SoundPlayer();
   // A question that answers Yes at once when asking before deletions is switched off.
   bool Frage(QWidget* parent, const QString& text);
   // Opens the help at a topic key such as "#TEAM_GAME" (empty: the start page).
   void ShowHelp(const QString& topic = QString());
-  // Shows what a change to a team reported: refusal, sound, notices.
-  void ShowOutcome(QWidget* parent, const ChangeOutcome& outcome);
+  // Shows what a change to a team reported: refusal, no-fans notice, sound, notices.
+  // Returns whether the team changed.
+  bool ShowOutcome(QWidget* parent, const ChangeOutcome& outcome);
 
   QString ProgramFolder() const { return m_strProgrammOrdner; }
   QString DataFolder() const;
@@ -54,7 +62,8 @@ class ProgramServices : public QObject {
 
  private:
   QString m_strProgrammOrdner;
-  QSoundEffect* m_sound = nullptr;
+  bool m_bSoundModuleSought = false;
+  PlaySoundFunction m_playSound = nullptr;
 };
 
 }  // namespace krv

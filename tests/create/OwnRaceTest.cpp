@@ -18,7 +18,7 @@ bool Design(OwnRaceDesign& design, int slot, std::vector<std::string> skills = {
   builder.m_SelectedSkills = std::move(skills);
   builder.m_nBW = bw;
   builder.m_nST = st;
-  const bool accepted = PlayerBuilderKaufen(builder, 1000000).m_bAccepted;
+  const bool accepted = !PlayerBuilderKaufen(builder, 1000000).Refused();
   OwnRaceBuilderClosed(design, slot, accepted ? &builder : nullptr);
   return accepted;
 }
@@ -116,7 +116,7 @@ TEST(OwnRace, TemplatesAndTexts) {
   EXPECT_EQ(gen.m_strName, "Gen.1");
   gen.m_strName = "Sumpfläufer";
   gen.m_nBW = 7;
-  ASSERT_TRUE(PlayerBuilderKaufen(gen, 1000000).m_bAccepted);
+  ASSERT_FALSE(PlayerBuilderKaufen(gen, 1000000).Refused());
   OwnRaceBuilderClosed(design, 4, &gen);
   EXPECT_EQ(team.m_Positionen[4].m_strNameCopy, "Sumpfläufer");
   EXPECT_EQ(design.m_Texts[4], "7,3,3,8,70000,");

@@ -174,6 +174,29 @@ TEST(ListColumns, RestoresWidths) {
   EXPECT_EQ(AppSettings().value(ColumnKey("TestListe", 1)).toInt(), 0);
 }
 
+// Only a divider the coach drags in the header stores the widths, when he lets go; a column
+// that changes while the mouse button is held elsewhere (a window dragged wider by its frame)
+// stores nothing. Catches widths stored although no divider was ever touched.
+TEST(ListColumns, StoredOnlyAfterADividerDrag) {
+  QTableWidget table(1, 2);
+  QHeaderView* header = table.horizontalHeader();
+  header->resizeSection(0, 100);
+  RememberColumns(header, "GezogeneListe");
+  table.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
+  QTest::mousePress(table.viewport(), Qt::LeftButton);
+  header->resizeSection(1, 130);
+  QTest::mouseRelease(table.viewport(), Qt::LeftButton);
+  EXPECT_FALSE(AppSettings().contains(ColumnKey("GezogeneListe", 1)));
+
+  const QPoint divider(header->sectionViewportPosition(0) + header->sectionSize(0) - 1, header->height() / 2);
+  QTest::mousePress(header->viewport(), Qt::LeftButton, {}, divider);
+  QTest::mouseMove(header->viewport(), divider + QPoint(40, 0));
+  QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, divider + QPoint(40, 0));
+  EXPECT_EQ(AppSettings().value(ColumnKey("GezogeneListe", 0)).toInt(), 140);
+  EXPECT_EQ(AppSettings().value(ColumnKey("GezogeneListe", 1)).toInt(), 130);
+}
+
 TEST(QuickHelp, HidesControlCharacter) { EXPECT_EQ(QuickHelpText("Zeile\n\x01Weiter"), "Zeile\nWeiter"); }
 
 }  // namespace

@@ -131,9 +131,10 @@ TEST(Bookkeeping, NoOverflow) {
   EXPECT_GT(team.m_nTeamwert, 0);
 }
 
-// Recalculate derives everything a window shows from the records, including the matches'
-// running numbers (empty entries of a damaged list skipped) and the skill texts without
-// leading and trailing blanks, so that showing a list never has to change the team.
+// Recalculate derives everything a window shows from the records (empty entries of a damaged
+// list skipped), including the skill texts without leading and trailing blanks, so that showing
+// a list never has to change the team; the matches keep their numbers (a deletion leaves a gap
+// until the page is filled again, MatchRows.NumberedWhenFilled).
 TEST(Bookkeeping, RecalculateDerivedFigures) {
   CKRTeam team;
   team.m_nFanFaktor = 2;
@@ -142,8 +143,10 @@ TEST(Bookkeeping, RecalculateDerivedFigures) {
   team.AddSpieler(2, "Star", "Starplayer", 6, 3, 3, 8, 100000, " \tBlk, Tackle \r\n", 101, 205);
   team.m_Spieler.push_back(nullptr);
   team.AddSpieler(3, "Leer", "Linie", 6, 3, 3, 8, 50000, "   ", 102, 0);
+  int32_t number = 1;
   for (int change : {kFanRises, kFanRises, kFanFalls, kFanNone}) {
-    team.AddGame("X", "1:0", "", "", 0, 0, 0, 1, 0, change, "");
+    team.AddGame("X", "1:0", "", "", 0, 0, 0, 1, number, change, "");
+    number += 2;
     if (change == kFanRises) team.m_Games.push_back(nullptr);
   }
   team.Recalculate();
@@ -152,7 +155,7 @@ TEST(Bookkeeping, RecalculateDerivedFigures) {
   std::vector<int32_t> numbers;
   for (const auto& game : team.m_Games)
     if (game) numbers.push_back(game->m_nNummer);
-  EXPECT_EQ(numbers, (std::vector<int32_t>{1, 2, 3, 4}));
+  EXPECT_EQ(numbers, (std::vector<int32_t>{1, 3, 5, 7}));
   EXPECT_EQ(team.m_nFanFactorAdjustment, 1);
   EXPECT_EQ(team.FanFactorInForce(), 3);
   EXPECT_EQ(team.m_nSSPGesamt, 11);

@@ -69,9 +69,12 @@ TEST(Dib, RefusesBrokenBitmaps) {
   notBm[0] = 'X';
   EXPECT_THROW(dib.Load(notBm), DibError);
 
-  std::string core = Bitmap(2, 2, 24);
-  PutDWord(core, 14, 12);  // the old 12-byte header is not read
-  EXPECT_THROW(dib.Load(core), DibError);
+  std::string unknownHeader = Bitmap(2, 2, 24);
+  PutDWord(unknownHeader, 14, 8);  // no bitmap header has 8 bytes
+  EXPECT_THROW(dib.Load(unknownHeader), DibError);
+  std::string unknownDepth = Bitmap(2, 2, 24);
+  PutWord(unknownDepth, 28, 7);
+  EXPECT_THROW(dib.Load(unknownDepth), DibError);
 
   const std::string full = Bitmap(4, 4, 8);
   EXPECT_THROW(dib.Load(full.substr(0, full.size() - 1)), DibError);  // pixels cut off
@@ -80,7 +83,7 @@ TEST(Dib, RefusesBrokenBitmaps) {
   std::string huge = Bitmap(2, 2, 24);
   PutDWord(huge, 22, 0x7FFFFFFF);  // height claims more pixels than the file has
   EXPECT_THROW(dib.Load(huge), DibError);
-  std::string hugeColors = Bitmap(2, 2, 24);
+  std::string hugeColors = Bitmap(2, 2, 8);
   PutDWord(hugeColors, 46, 0xFFFFFFFF);
   EXPECT_THROW(dib.Load(hugeColors), DibError);
   EXPECT_TRUE(dib.IsEmpty());

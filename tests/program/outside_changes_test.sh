@@ -4,7 +4,9 @@
 #    keeps its team marked changed (closing asks, "Ja" writes the team back); with unsaved
 #    changes Enter answers "Nein" to the reload question;
 #  - a team file whose name is not UTF-8 is watched like any other (a change by krv is
-#    offered for reload) and its name stays right in the recent-file list.
+#    offered for reload) and its name stays right in the recent-file list;
+#  - the program's own save that writes characters as "?" brings only its notice, never the
+#    question meant for changes by other programs.
 # Usage: outside_changes_test.sh KRASHBALL_BINARY KRV_BINARY   (run under xvfb-run)
 set -euo pipefail
 program=$1
@@ -72,4 +74,21 @@ quit_via_menu
 wait_for ended || fail "the program did not end"
 "$krv" json "$latin1" | grep -q '"Von krv"' || fail "the change of krv was lost"
 grep -q '@ByteArray(' "$settings" || fail "the Latin-1 name is not kept as bytes: $(grep File1 "$settings")"
+# 3. "Zdeněk Łukasz" as Sanitäter, Strg+S: the notice on the two "?", and nothing else.
+"$krv" neu --rasse 10 --name Orks --spieler 12,2 --marken 3 --fans 3 --sani "$work/S.krt" >/dev/null
+start "$work/S.krt" S.krt
+sleep 1
+xdotool windowfocus --sync "$(main_window)" key alt+s ctrl+a
+xdotool type --delay 30 "Zdeněk Łukasz"
+sleep 0.5
+xdotool key ctrl+s
+# Read as a coach reads it: the watcher has long looked at the file by the time it is answered.
+wait_for box_count_is 1 || fail "no notice on the replaced characters"
+sleep 1
+answer Return "notice on the replaced characters"
+sleep 1
+box_count_is 0 || fail "the program took its own save for a change by another program"
+quit_via_menu
+wait_for ended || fail "the program asked or stayed open after its save"
+"$krv" json "$work/S.krt" | grep -q '"Zden?k ?ukasz"' || fail "the Sanitäter was not saved: $("$krv" show "$work/S.krt" | grep Sani)"
 echo "1 passed, 0 failed"

@@ -249,6 +249,34 @@ TEST_F(FileRequesterQXTest, Navigation) {
   });
 }
 
+// The folder tree shows the folder "Ort:" names, also below a hidden folder (the data folder
+// below ~/.local is one), while other hidden folders stay out of it. Catches a tree that shows
+// nothing where the coach is.
+TEST_F(FileRequesterQXTest, TreeShowsTheFolderOfOrt) {
+  ASSERT_TRUE(QDir(folder).mkpath(".lokal/krashball/Daten"));
+  ASSERT_TRUE(QDir(folder).mkpath(".anderes"));
+  CCFileDialog dlg(nullptr, false);
+  dlg.SetProperties(true, Path(".lokal/krashball/Daten/"), kTeamFilter, "", 0);
+  RunWith(dlg, [&](QDialog* d) {
+    auto* tree = Child<QTreeView>(d, "folderTree");
+    EXPECT_EQ(ShownFolder(d), Path(".lokal/krashball/Daten"));
+    const auto treeShowsOrt = [&] {
+      const QModelIndex current = tree->currentIndex();
+      return current.isValid() && current.data().toString() == "Daten" &&
+             tree->viewport()->rect().intersects(tree->visualRect(current));
+    };
+    EXPECT_TRUE(QTest::qWaitFor(treeShowsOrt, 5000));
+    const QModelIndex lokal = tree->currentIndex().parent().parent();
+    ASSERT_TRUE(lokal.isValid());
+    QStringList siblings;
+    for (int row = 0; row < tree->model()->rowCount(lokal.parent()); ++row)
+      siblings << tree->model()->index(row, 0, lokal.parent()).data().toString();
+    EXPECT_TRUE(siblings.contains(".lokal"));
+    EXPECT_FALSE(siblings.contains(".anderes"));
+    d->reject();
+  });
+}
+
 // Enter on a file in the list chooses it; a file picked in the list fills "Dateiname:".
 TEST_F(FileRequesterQXTest, ChooseInList) {
   WriteFile(Path("team.krt"));

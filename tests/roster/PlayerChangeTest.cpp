@@ -20,7 +20,7 @@ struct Fixture {
     player->m_strLebenslauf = "Alt.";
   }
   // Applies the sheet with the change made by `edit`, log setting as given.
-  PlayerChangeOutcome Apply(void (*edit)(PlayerChange&), bool careerLogAuto = true) {
+  ChangeOutcome Apply(void (*edit)(PlayerChange&), bool careerLogAuto = true) {
     PlayerChange change = PlayerChangeFrom(*player);
     edit(change);
     return ApplyPlayerChange(team, *player, change, careerLogAuto, "14.04.07");
@@ -106,21 +106,22 @@ TEST(CareerLog, NoEntry) {
 // Catches off-by-one ranges and an out-of-range value that still changes the player.
 TEST(PlayerChange, RangesAndImprovements) {
   Fixture f;
-  const PlayerChangeOutcome refused = f.Apply([](PlayerChange& c) {
+  const ChangeOutcome refused = f.Apply([](PlayerChange& c) {
     c.m_nSSP = 701;
     c.m_nTD = 9;
   });
-  ASSERT_TRUE(refused.m_Refusal);
-  EXPECT_EQ(refused.m_Refusal->m_Field, ChangeField::kSSP);
-  EXPECT_EQ(refused.m_Refusal->m_strMessage, "„SSP“: Bitte eine ganze Zahl zwischen 0 und 700 eingeben.");
+  ASSERT_TRUE(refused.Refused());
+  EXPECT_EQ(refused.focusField, static_cast<int>(ChangeField::kSSP));
+  EXPECT_EQ(refused.refusal,
+            (Notice{NoticeKind::Warning, "Bitte geben Sie für „SSP“ eine Zahl zwischen 0 und 700 ein."}));
   EXPECT_EQ(f.player->m_nTD, 5);
   EXPECT_FALSE(f.Apply([](PlayerChange& c) {
                   c.m_nSSP = 700;
                   c.m_nBW = 12;
                   c.m_nRW = 4;
-                }).m_Refusal);
-  EXPECT_EQ(f.Apply([](PlayerChange& c) { c.m_nGE = 7; }).m_Refusal->m_Field, ChangeField::kGE);
-  EXPECT_EQ(f.Apply([](PlayerChange& c) { c.m_nST = 0; }).m_Refusal->m_Field, ChangeField::kST);
+                }).Refused());
+  EXPECT_EQ(f.Apply([](PlayerChange& c) { c.m_nGE = 7; }).focusField, static_cast<int>(ChangeField::kGE));
+  EXPECT_EQ(f.Apply([](PlayerChange& c) { c.m_nST = 0; }).focusField, static_cast<int>(ChangeField::kST));
 
   EXPECT_EQ(Improvements(0), 0);
   EXPECT_EQ(Improvements(5), 0);
@@ -138,13 +139,13 @@ TEST(PlayerChange, RangesAndImprovements) {
 // Catches the sheet opening for a former player, or a dead player's reason text not given.
 TEST(PlayerChange, EntryCheck) {
   Fixture f;
-  EXPECT_FALSE(PlayerChangeEntryRefusal(*f.player));
+  EXPECT_FALSE(PlayerChangeEntryRefusal(*f.player).Refused());
   f.player->m_nStatus = kStatusVerstorben;
-  EXPECT_EQ(PlayerChangeEntryRefusal(*f.player).value_or(""),
-            "Grischnak ist kein aktiver Spieler mehr!\nGrund: Er/Sie/Es ist Mausetot!");
+  EXPECT_EQ(PlayerChangeEntryRefusal(*f.player).refusal,
+            (Notice{NoticeKind::Error, "Grischnak ist kein aktiver Spieler mehr!\nGrund: Er/Sie/Es ist Mausetot!"}));
   f.player->m_nStatus = kStatusSonstiges;
   f.player->m_strVerletzung = "Ausgewandert";
-  EXPECT_EQ(PlayerChangeEntryRefusal(*f.player).value_or(""),
+  EXPECT_EQ(PlayerChangeEntryRefusal(*f.player).refusal.text,
             "Grischnak ist kein aktiver Spieler mehr!\nGrund: Ausgewandert");
 }
 

@@ -57,17 +57,17 @@ TEST(PlayerPurchase, HalfPriceCard) {
   ASSERT_NE(werfer, nullptr);
   EXPECT_EQ(werfer->m_nCost, 70000);  // the list shows the full cost
 
-  PurchaseOutcome bought = BuyPlayer(*team, {"Werfer", std::string("Hans"), true});
-  ASSERT_TRUE(bought.m_strRefusal.empty());
+  ChangeOutcome bought = BuyPlayer(*team, {"Werfer", std::string("Hans"), true}, 16);
+  ASSERT_TRUE(bought.applied);
   EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Hans als Werfer. zum halben Preis!");
   EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 35000);
   EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, kAusgabeSpieler);
-  EXPECT_EQ(bought.m_pPlayer->m_nWert, 35000);
+  EXPECT_EQ(bought.created->m_nWert, 35000);
   EXPECT_EQ(team->m_strGold, "0");
 
   team->AddEinnahme("Sponsor", 100000);
   team->Recalculate();
-  bought = BuyPlayer(*team, {"Werfer", std::string("Franz"), false});
+  bought = BuyPlayer(*team, {"Werfer", std::string("Franz"), false}, 16);
   EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Franz als Werfer.");
   EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 70000);
   EXPECT_EQ(team->m_strGold, "30000");
@@ -85,10 +85,10 @@ TEST(PlayerPurchase, BoughtPlayerAndCancelledName) {
   AddActive(*team, 3, 25);
   const int32_t nextId = team->m_nNaechsteID;
 
-  const PurchaseOutcome outcome = BuyPlayer(*team, {"Blitzer", std::nullopt, false});
-  ASSERT_NE(outcome.m_pPlayer, nullptr);
+  const ChangeOutcome outcome = BuyPlayer(*team, {"Blitzer", std::nullopt, false}, 16);
+  ASSERT_NE(outcome.created, nullptr);
   // A cancelled name dialog names him after his position.
-  EXPECT_EQ(test::PlayerLine(*outcome.m_pPlayer),
+  EXPECT_EQ(test::PlayerLine(*outcome.created),
             "2 Blitzer (Blitzer) 6/3/3/9 80000 [Blk] #" + std::to_string(nextId) + " 28");
   EXPECT_EQ(team->m_nNaechsteID, nextId + 1);
   EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Blitzer als Blitzer.");
@@ -102,15 +102,15 @@ TEST(PlayerPurchase, BoughtPlayerAndCancelledName) {
   own->m_Positionen[4].m_strSkills = "Blk,Klaue";
   own->m_Positionen[4].m_nCost = 90000;
   own->m_Positionen[4].m_nST = 4;
-  const PurchaseOutcome mutant = BuyPlayer(*own, {"Mutant", std::string("Grob"), true});
-  ASSERT_NE(mutant.m_pPlayer, nullptr);
-  EXPECT_EQ(mutant.m_pPlayer->m_nPositionCode, 51);
-  EXPECT_EQ(mutant.m_pPlayer->m_strFertigkeiten, "Blk,Klaue");
-  EXPECT_EQ(mutant.m_pPlayer->m_nST, 4);
+  const ChangeOutcome mutant = BuyPlayer(*own, {"Mutant", std::string("Grob"), true}, 16);
+  ASSERT_NE(mutant.created, nullptr);
+  EXPECT_EQ(mutant.created->m_nPositionCode, 51);
+  EXPECT_EQ(mutant.created->m_strFertigkeiten, "Blk,Klaue");
+  EXPECT_EQ(mutant.created->m_nST, 4);
   EXPECT_EQ(own->m_Ausgaben.back()->m_strText, "Einstellung von Grob als Mutant");
   EXPECT_EQ(own->m_Ausgaben.back()->m_nBetrag, 45000);
 
-  EXPECT_FALSE(BuyPlayer(*team, {"Mutant", std::nullopt, false}).m_strRefusal.empty());
+  EXPECT_TRUE(BuyPlayer(*team, {"Mutant", std::nullopt, false}, 16).Refused());
 }
 
 // Catches a full team getting a taken number: with all numbers 1 to 99 carried by active
@@ -118,9 +118,9 @@ TEST(PlayerPurchase, BoughtPlayerAndCancelledName) {
 TEST(PlayerPurchase, NoFreeNumberLeft) {
   auto team = TeamWithGold(8, 1000000);
   for (int32_t n = 1; n <= 99; ++n) AddActive(*team, n, 19);
-  const PurchaseOutcome outcome = BuyPlayer(*team, {"Feldspieler", std::string("Hundert"), false});
-  ASSERT_NE(outcome.m_pPlayer, nullptr);
-  EXPECT_EQ(outcome.m_pPlayer->m_nNummer, -1);
+  const ChangeOutcome outcome = BuyPlayer(*team, {"Feldspieler", std::string("Hundert"), false}, 100);
+  ASSERT_NE(outcome.created, nullptr);
+  EXPECT_EQ(outcome.created->m_nNummer, -1);
 }
 
 // Catches wrong counting for the remaining numbers and the player limit: only active players
@@ -140,10 +140,21 @@ TEST(PlayerPurchase, RemainingAndRosterLimit) {
 
   for (int32_t n = 6; n <= 16; ++n) AddActive(*team, n, 19);
   EXPECT_EQ(CountActivePlayers(*team), 15);
-  EXPECT_FALSE(RosterFullRefusal(*team, 16));
+  EXPECT_FALSE(RosterFullRefusal(*team, 16).Refused());
   AddActive(*team, 17, 19);
-  EXPECT_EQ(RosterFullRefusal(*team, 16).value_or(""), kRosterFullMessage);
-  EXPECT_FALSE(RosterFullRefusal(*team, 17));
+  EXPECT_EQ(RosterFullRefusal(*team, 16).refusal, (Notice{NoticeKind::Rules, kRosterFullMessage}));
+  EXPECT_FALSE(RosterFullRefusal(*team, 17).Refused());
+  // Every way in refuses a full roster itself, whichever window it comes from, and changes nothing.
+  CKRSpieler star;
+  star.m_strName = "Morri der Starke";
+  star.m_nPositionCode = 212;
+  PlayerBuilder built;
+  built.m_strName = "Gebaut";
+  const size_t players = team->m_Spieler.size();
+  for (const ChangeOutcome& full : {BuyPlayer(*team, {"Blitzer", std::nullopt, false}, 16),
+                                    HireStarPlayer(*team, star, 16), BuyBuiltPlayer(*team, built, 16)})
+    EXPECT_EQ(full.refusal.text, kRosterFullMessage);
+  EXPECT_EQ(team->m_Spieler.size(), players);
 }
 
 // Catches the "&Starplayer" rule mixing up its three conditions or the own race's big guys.
@@ -175,23 +186,55 @@ TEST(PlayerPurchase, StarPlayerHire) {
   star.m_nBW = 6;
   star.m_strFertigkeiten = "Blk,Ausw";
   star.m_nPositionCode = 212;
-  PurchaseOutcome outcome = HireStarPlayer(*team, star);
-  ASSERT_NE(outcome.m_pPlayer, nullptr);
-  EXPECT_EQ(test::PlayerLine(*outcome.m_pPlayer), "1 Morri der Starke (Starplayer) 6/0/0/0 190000 [Blk,Ausw] #100 212");
+  ChangeOutcome outcome = HireStarPlayer(*team, star, 16);
+  ASSERT_NE(outcome.created, nullptr);
+  EXPECT_EQ(test::PlayerLine(*outcome.created), "1 Morri der Starke (Starplayer) 6/0/0/0 190000 [Blk,Ausw] #100 212");
   EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Morri der Starke");
   EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, kAusgabeStarplayer);
   EXPECT_EQ(team->m_strGold, "10000");
 
   star.m_nPositionCode = 301;
   star.m_nWert = 10000;
-  outcome = HireStarPlayer(*team, star);
-  ASSERT_NE(outcome.m_pPlayer, nullptr);
-  EXPECT_EQ(outcome.m_pPlayer->m_strPosition, "Brocken");
+  outcome = HireStarPlayer(*team, star, 16);
+  ASSERT_NE(outcome.created, nullptr);
+  EXPECT_EQ(outcome.created->m_strPosition, "Brocken");
 
   const size_t players = team->m_Spieler.size();
   star.m_nWert = 10001;
-  outcome = HireStarPlayer(*team, star);
-  EXPECT_EQ(outcome.m_strRefusal, kStarTooExpensiveMessage);
+  outcome = HireStarPlayer(*team, star, 16);
+  EXPECT_EQ(outcome.refusal, (Notice{NoticeKind::Bank, kStarTooExpensiveMessage}));
+  EXPECT_EQ(team->m_Spieler.size(), players);
+}
+
+// Catches a built star player bought with the wrong price, kind, code, number or identity, or
+// a refused one that still touches the team: the card's half price is price and value.
+TEST(PlayerPurchase, BuiltStarPlayer) {
+  auto team = TeamWithGold(8, 200000);
+  AddActive(*team, 1, 19);
+  AddActive(*team, 2, 19, kStatusVerstorben);  // number 2 is free again
+  const int32_t nextId = team->m_nNaechsteID;
+  PlayerBuilder built;
+  built.m_strName = "Grom";
+  built.m_nBW = 8;
+  built.m_nST = 4;
+  built.m_nGE = 4;
+  built.m_SelectedSkills = {"Blocken", "Brutal"};
+  built.m_bPurchaseMode = true;
+  built.m_bCard = true;
+  ASSERT_FALSE(PlayerBuilderKaufen(built, PurchaseTreasury(*team)).Refused());
+  const int32_t price = built.m_nValue / 2;
+  const ChangeOutcome bought = BuyBuiltPlayer(*team, built, 16);
+  ASSERT_NE(bought.created, nullptr);
+  EXPECT_EQ(test::PlayerLine(*bought.created),
+            "2 Grom (Starplayer) 8/4/4/8 " + std::to_string(price) + " [Blk,Brut] #" + std::to_string(nextId) + " 222");
+  EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Starplayer Grom");
+  EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, price);
+  EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, 18);
+
+  const size_t players = team->m_Spieler.size();
+  built.m_bCard = false;
+  built.m_nValue = PurchaseTreasury(*team) + 1;
+  EXPECT_EQ(BuyBuiltPlayer(*team, built, 16).refusal.kind, NoticeKind::Bank);
   EXPECT_EQ(team->m_Spieler.size(), players);
 }
 

@@ -42,19 +42,18 @@ TEST(PlayerRemoval, EachReason) {
   CKRSpieler& other = Add(team, "Gothmog");
   other.m_strVerletzung = "-1 BW";
 
-  RemovalOutcome o = RemovePlayer(team, sold, {RemovalReason::kVerkauft, ""});
-  EXPECT_TRUE(o.m_strRefusal.empty());
+  ChangeOutcome o = RemovePlayer(team, sold, {RemovalReason::kVerkauft, ""});
+  EXPECT_TRUE(o.applied);
   EXPECT_EQ(sold.m_nStatus, kStatusVerkauft);
-  EXPECT_TRUE(o.m_strSound.empty());
+  EXPECT_TRUE(o.sound.empty());
 
   o = RemovePlayer(team, coach, {RemovalReason::kCotrainer, ""});
   EXPECT_EQ(coach.m_nStatus, kStatusCotrainer);
-  EXPECT_TRUE(o.m_bStaffChanged);
   ASSERT_NE(team.FindCoTrainer("Gorbag"), nullptr);
 
   o = RemovePlayer(team, dead, {RemovalReason::kVerstorben, ""});
   EXPECT_EQ(dead.m_nStatus, kStatusVerstorben);
-  EXPECT_EQ(o.m_strSound, "Sounds/Tod.wav");
+  EXPECT_EQ(o.sound, "Sounds/Tod.wav");
 
   o = RemovePlayer(team, other, {RemovalReason::kSonstiges, "Zur Konkurrenz gewechselt"});
   EXPECT_EQ(other.m_nStatus, kStatusSonstiges);
@@ -63,7 +62,7 @@ TEST(PlayerRemoval, EachReason) {
 
   // A player who has left cannot leave again.
   o = RemovePlayer(team, sold, {RemovalReason::kVerstorben, ""});
-  EXPECT_EQ(o.m_strRefusal, "Snaga ist kein aktiver Spieler mehr!");
+  EXPECT_EQ(o.refusal, (Notice{NoticeKind::Error, "Snaga ist kein aktiver Spieler mehr!"}));
   EXPECT_EQ(sold.m_nStatus, kStatusVerkauft);
   team.m_pHost = nullptr;
 }
@@ -72,11 +71,11 @@ TEST(PlayerRemoval, EachReason) {
 TEST(PlayerRemoval, IncompleteChoiceRefused) {
   CKRTeam team;
   CKRSpieler& p = Add(team, "Azog");
-  EXPECT_EQ(RemovePlayer(team, p, {std::nullopt, ""}).m_strRefusal, "Was ist denn nun mit dem Spieler passiert?");
-  EXPECT_EQ(RemovePlayer(team, p, {RemovalReason::kSonstiges, ""}).m_strRefusal,
+  EXPECT_EQ(RemovePlayer(team, p, {std::nullopt, ""}).refusal.text, "Was ist denn nun mit dem Spieler passiert?");
+  EXPECT_EQ(RemovePlayer(team, p, {RemovalReason::kSonstiges, ""}).refusal.text,
             "Sie müssen schon etwas im Feld Sonstiges eingeben!");
-  EXPECT_FALSE(PlayerRemovalRefusal({RemovalReason::kSonstiges, std::string(80, 'x')}));
-  EXPECT_TRUE(PlayerRemovalRefusal({RemovalReason::kSonstiges, std::string(81, 'x')}));
+  EXPECT_FALSE(PlayerRemovalRefusal({RemovalReason::kSonstiges, std::string(80, 'x')}).Refused());
+  EXPECT_TRUE(PlayerRemovalRefusal({RemovalReason::kSonstiges, std::string(81, 'x')}).Refused());
   EXPECT_TRUE(p.IsActive());
 }
 
@@ -88,11 +87,11 @@ TEST(PlayerRemoval, CompleteRemoval) {
   team.m_pHost = &host;
   Add(team, "Eins");
   const CKRSpieler& dead = Add(team, "Zwei", kStatusVerstorben);
-  EXPECT_TRUE(RemovePlayerCompletely(team, &dead));
+  EXPECT_TRUE(RemovePlayerCompletely(team, &dead).applied);
   ASSERT_EQ(team.m_Spieler.size(), 1u);
   EXPECT_EQ(team.m_Spieler[0]->m_strName, "Eins");
   EXPECT_EQ(host.Count("modified"), 1u);
-  EXPECT_FALSE(RemovePlayerCompletely(team, &dead));
+  EXPECT_FALSE(RemovePlayerCompletely(team, &dead).applied);
   team.m_pHost = nullptr;
 }
 

@@ -23,14 +23,17 @@ TEST(ZombieRevival, ChecksInOrder) {
   for (int32_t n = 1; n <= 8; ++n) Add(team, n, kZombieCode);
   Add(team, 9, 34);
   Add(team, 10, 34);
-  EXPECT_EQ(ZombieRevivalRefusal(team, 10).value_or(""), kTooManyZombiesMessage);
+  EXPECT_EQ(ZombieRevivalRefusal(team, 10).refusal, (Notice{NoticeKind::Rules, kTooManyZombiesMessage}));
   team.m_Spieler.front()->m_nStatus = kStatusVerstorben;  // a dead zombie does not count
-  EXPECT_EQ(ZombieRevivalRefusal(team, 9).value_or(""), kRosterFullMessage);
-  EXPECT_FALSE(ZombieRevivalRefusal(team, 16));
+  EXPECT_EQ(ZombieRevivalRefusal(team, 9).refusal.text, kRosterFullMessage);
+  // The revival checks the same itself.
+  EXPECT_EQ(ReviveZombie(team, "Gregor", 9).refusal.text, kRosterFullMessage);
+  EXPECT_EQ(team.m_Spieler.size(), 10u);
+  EXPECT_FALSE(ZombieRevivalRefusal(team, 16).Refused());
 
   CKRTeam orcs;
   orcs.m_nRasse = 10;
-  EXPECT_EQ(ZombieRevivalRefusal(orcs, 16).value_or(""), kOnlyUndeadMessage);
+  EXPECT_EQ(ZombieRevivalRefusal(orcs, 16).refusal.text, kOnlyUndeadMessage);
 }
 
 // Catches a revival with the wrong values, an expense, or a number that a former player's
@@ -42,7 +45,9 @@ TEST(ZombieRevival, RevivedZombie) {
   Add(team, 1, 34);
   Add(team, 2, 34, kStatusVerstorben);
   Add(team, 3, 34);
-  const CKRSpieler& z = ReviveZombie(team, "Gregor");
+  const ChangeOutcome revived = ReviveZombie(team, "Gregor", 16);
+  ASSERT_NE(revived.created, nullptr);
+  const CKRSpieler& z = *revived.created;
   EXPECT_EQ(z.m_nNummer, 2);
   EXPECT_EQ(z.m_strName, "Gregor");
   EXPECT_EQ(z.m_strPosition, "Neuer Zombie");

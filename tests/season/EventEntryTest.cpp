@@ -47,16 +47,17 @@ TEST_F(Events, DeductionOnlyWhileRerollsRemain) {
 }
 
 // Deleting a deduction whose count a file left at 0 must not make it negative; other events
-// leave the counts alone; changing keeps a deduction a deduction whatever its new text.
+// leave the counts alone; changing keeps a deduction a deduction whatever its new text, which
+// is stored with the team's "\r\n" line ends.
 TEST_F(Events, DeleteAndChangeKeepTheCountsSound) {
   AddEvent(Team(), "Fest", kEreignisSonstiges);
   EXPECT_EQ(Team().m_nMarkenAbzug, 1);
   DeleteEvent(Team(), 1);
   EXPECT_EQ(Team().m_nMarkenAbzug, 1);
 
-  EXPECT_TRUE(ChangeEvent(Team(), 0, "Regen").applied);
+  EXPECT_TRUE(ChangeEvent(Team(), 0, "Regen\nund Wind").applied);
   EXPECT_EQ(Team().m_Ereignisse[0]->m_nArt, kEreignisMarkenAbzug);
-  EXPECT_EQ(Team().m_Ereignisse[0]->m_strText, "Regen");
+  EXPECT_EQ(Team().m_Ereignisse[0]->m_strText, "Regen\r\nund Wind");
 
   Team().m_nMarkenAbzug = 0;
   DeleteEvent(Team(), 0);

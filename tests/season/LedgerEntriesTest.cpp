@@ -84,7 +84,6 @@ TEST_F(LedgerEntries, DeleteUndoesByKind) {
   EXPECT_EQ(Team().m_bSani, 0);
   outcome = DeleteLedgerEntry(Team(), Ledger::Expenses, 2);
   EXPECT_EQ(outcome.sound, "Sounds/Za-geht.wav");
-  EXPECT_TRUE(outcome.staffOrEventsChanged);
   EXPECT_EQ(Team().m_Ereignisse.back()->m_strText, "Der Meisterkoch Bilbo verlässt das Team! (Nachträgliche Änderung)");
   EXPECT_EQ(Team().m_Ereignisse.back()->m_nArt, kEreignisSonstiges);
   EXPECT_EQ(Team().m_bZauberer, 0);

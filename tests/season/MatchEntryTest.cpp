@@ -45,7 +45,7 @@ TEST(MatchResult, WordFlagAndSound) {
 }
 
 // Scores beyond 0..16 and dates longer than 8 characters are refused before anything is
-// written; the date length counts bytes of the stored text.
+// written. The date counts characters: "03. März" is 8 (9 bytes in UTF-8, 8 in the file).
 TEST(MatchResult, FieldChecks) {
   EXPECT_EQ(CheckMatchEntry(Match("Orks", 16, 0)), "");
   EXPECT_EQ(CheckMatchEntry(Match("Orks", 17, 0)), ScoreRangeMessage());
@@ -53,6 +53,8 @@ TEST(MatchResult, FieldChecks) {
   MatchEntry longDate = Match("Orks", 1, 0);
   longDate.datum = "01.05.2007";
   EXPECT_EQ(CheckMatchEntry(longDate), DateLengthMessage());
+  longDate.datum = "03. März";
+  EXPECT_EQ(CheckMatchEntry(longDate), "");
   EXPECT_EQ(TodayMatchDate().size(), 8u);
 }
 
@@ -98,6 +100,19 @@ TEST_F(Matches, RecordWithIncomeAndChangeWithout) {
   EXPECT_EQ(m_host.Count("modified"), 3u);
 }
 
+// A remark typed with plain line feeds is stored with "\r\n", like every multi-line text of
+// the team, so the printed list joins its lines; also when the match is changed. Catches
+// "Regen\nZweite Zeile" in the file, which prints on two lines.
+TEST_F(Matches, RemarkWithWindowsLineEnds) {
+  MatchEntry entry = Match("Orkland", 1, 0);
+  entry.besonderheit = "Regen\nZweite Zeile";
+  RecordMatch(Team(), entry);
+  EXPECT_EQ(Team().m_Games.back()->m_strBesonderheit, "Regen\r\nZweite Zeile");
+  entry.besonderheit = "Sonne\nWind";
+  ChangeMatch(Team(), 1, entry);
+  EXPECT_EQ(Team().m_Games.back()->m_strBesonderheit, "Sonne\r\nWind");
+}
+
 // The fan factor in force counts rises and falls of all matches; deleting the fall must
 // take its -1 away again (a stored adjustment would keep it).
 TEST_F(Matches, FanFactorFollowsTheMatches) {
@@ -115,6 +130,22 @@ TEST_F(Matches, FanFactorFollowsTheMatches) {
   EXPECT_EQ(Team().m_Einnahmen.size(), incomes);  // its income entry stays
 }
 
+// Catches a match change that does not run the fan check (the window would never tell that
+// the fans are gone), or one that tells it again while they stay gone or not after they came
+// back and went again.
+TEST_F(Matches, FanCheckWithTheMatches) {
+  Team().m_Games.clear();
+  Team().m_nFanFaktor = 1;
+  EXPECT_FALSE(RecordMatch(Team(), Match("A", 1, 0)).fansGone);
+  EXPECT_TRUE(RecordMatch(Team(), Match("B", 0, 1, kFanFalls)).fansGone);
+  EXPECT_FALSE(RecordMatch(Team(), Match("C", 0, 1, kFanFalls)).fansGone);  // told once per drop
+  EXPECT_FALSE(DeleteMatch(Team(), 2).fansGone);                            // back to 0: still none
+  EXPECT_FALSE(DeleteMatch(Team(), 1).fansGone);                            // one fan again
+  MatchEntry fall = MatchEntryFromGame(*Team().m_Games[0]);
+  fall.fanFaktor = kFanFalls;
+  EXPECT_TRUE(ChangeMatch(Team(), 0, fall).fansGone);
+}
+
 // The unknown-opponent question: asked for a name the list lacks, never for an empty one,
 // and not for a name that differs from a known one only in case.
 TEST(OpponentList, KnownIgnoringCase) {
@@ -125,30 +156,32 @@ TEST(OpponentList, KnownIgnoringCase) {
   EXPECT_TRUE(OpponentNeedsAdding(list, "Orklan"));
 }
 
-// Typing "o" completes to the first fitting name with the added part selected; after a
-// Backspace the shorter text must not be completed again, or the coach could never delete.
+// Typing "o" completes to the first fitting name with the added part selected, and so does
+// every further letter: the length typed decides, not the completed name's (which left every
+// other keystroke uncompleted). The Backspace that takes the completed rest away must not
+// complete again, or the coach could never delete.
 TEST(OpponentList, CompletionWhileTyping) {
   const std::vector<std::string> list = {"Zwerge", "Orkland", "Orks"};
-  OpponentCompletion c = CompleteOpponent(list, "o", 0);
+  OpponentCompletion c = CompleteOpponent(list, "o", {});
   EXPECT_TRUE(c.completed);
   EXPECT_EQ(c.text, "Orkland");
-  EXPECT_EQ(c.selectionStart, 1u);
   EXPECT_EQ(c.text.substr(c.selectionStart), "rkland");
-  // Backspace removes the selected "rkland" and leaves "O".
-  c = CompleteOpponent(list, "O", c.remembered);
-  EXPECT_FALSE(c.completed);
-  EXPECT_EQ(c.text, "O");
-  // Typing on completes again.
-  c = CompleteOpponent(list, "Ork", c.remembered);
+  c = CompleteOpponent(list, "Or", c.typing);  // "r" typed over the selected "rkland"
   EXPECT_EQ(c.text, "Orkland");
-  // Deleting within a typed name: shorter than remembered, no completion.
-  c = CompleteOpponent(list, "Ork", 4);
+  EXPECT_EQ(c.selectionStart, 2u);
+  c = CompleteOpponent(list, "Or", c.typing);  // Backspace removes the selected "kland"
   EXPECT_FALSE(c.completed);
-  EXPECT_EQ(c.remembered, 3u);
-  c = CompleteOpponent(list, "orks", 3);
-  EXPECT_EQ(c.text, "Orks");
-  EXPECT_FALSE(CompleteOpponent(list, "Elfen", 0).completed);
-  EXPECT_FALSE(CompleteOpponent({}, "O", 0).completed);
+  EXPECT_EQ(c.text, "Or");
+  c = CompleteOpponent(list, "Ork", c.typing);
+  EXPECT_EQ(c.text, "Orkland");
+  // Deleting within a typed name: shorter than typed, no completion.
+  c = CompleteOpponent(list, "Ork", {4, false});
+  EXPECT_FALSE(c.completed);
+  EXPECT_EQ(c.typing.typed, 3u);
+  // One letter typed over another: as long as before, completed.
+  EXPECT_EQ(CompleteOpponent(list, "orks", {4, false}).text, "Orks");
+  EXPECT_FALSE(CompleteOpponent(list, "Elfen", {}).completed);
+  EXPECT_FALSE(CompleteOpponent({}, "O", {}).completed);
 }
 
 // The empty date and every beginning of "xx.xx.xx" become the unknown date; a real date not.

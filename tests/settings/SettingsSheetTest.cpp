@@ -23,7 +23,9 @@ TEST(SettingsSheet, MaxPlayersRange) {
     fields.flags.m_nDruck2 = 1;
     const ChangeOutcome outcome = ApplySettingsSheet(s, fields, TeamListEdit(s.m_Teamliste));
     EXPECT_TRUE(outcome.Refused()) << refused;
-    EXPECT_EQ(outcome.refusal.text, "Geben Sie eine ganze Zahl zwischen 1 und 32 ein.");
+    EXPECT_EQ(outcome.refusal.text,
+              "Bitte geben Sie für „Maximale Anzahl der Spieler“ eine Zahl zwischen 1 und 32 ein.");
+    EXPECT_EQ(outcome.refusal.kind, NoticeKind::Warning);
     EXPECT_EQ(s.m_nMaxSpieler, 16);
     EXPECT_EQ(s.m_nDruck2, 0) << "a refused OK must leave every setting";
   }

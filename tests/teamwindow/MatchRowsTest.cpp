@@ -13,8 +13,17 @@ TEST(MatchRows, NumbersWithLeagueMark) {
   EXPECT_EQ(MatchNumberText(10000, 0), "10000");
   CKRGames g;
   g.m_bLiga = 1;
-  EXPECT_EQ(MatchCellText(g, 4, kMatchNr), "4L");
-  EXPECT_EQ(MatchCellText(g, 4, kMatchColumnCount), "");
+  g.m_nNummer = 4;
+  EXPECT_EQ(MatchCellText(g, kMatchNr), "4L");
+  EXPECT_EQ(MatchCellText(g, kMatchColumnCount), "");
+}
+
+// Filling the page numbers the matches 1 to n again, over the gaps deletions left.
+TEST(MatchRows, NumberedWhenFilled) {
+  CKRTeam team;
+  for (int32_t number : {1, 3, 7}) team.AddGame("Orks", "1:0", "", "", 0, 0, 0, 1, number, kFanNone, "");
+  NumberMatches(team);
+  for (int32_t i = 0; i < 3; ++i) EXPECT_EQ(team.m_Games[static_cast<size_t>(i)]->m_nNummer, i + 1);
 }
 
 // Values other than rise and fall (a damaged file) count as no change, as in the fan factor.

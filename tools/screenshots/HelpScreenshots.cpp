@@ -139,7 +139,7 @@ void RosterDialogs() {
   buy.hide();
 
   krv::CKRSpieler& player = *team->m_Spieler[2];
-  krv::CPlayerChangeSheet change(*team, player, true);
+  krv::CPlayerChangeSheet change(player);
   change.show();
   Save(&change, QStringLiteral("spielerwerte.png"));
   change.hide();

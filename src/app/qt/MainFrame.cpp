@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <optional>
+#include <vector>
 
 #include "teamwindow/qt/ChildFrame.h"
 #include "settings/qt/EinstellungsSheet.h"
@@ -22,6 +23,7 @@
 #include "teamwindow/qt/KrashballDoc.h"
 #include "teamwindow/qt/KrashballView.h"
 #include "teamwindow/StepNames.h"
+#include "teamwindow/WindowCascade.h"
 #include "ui/AppSettings.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
@@ -164,7 +166,7 @@ void CMainFrame::CreateMenus() {
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
   connect(AddAction(window, "cascade", QStringLiteral("Über&lappend"),
                     QStringLiteral("Ordnet die Fenster überlappend an.")),
-          &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+          &QAction::triggered, this, &CMainFrame::OnCascade);
   connect(AddAction(window, "tile", QStringLiteral("&Nebeneinander"),
                     QStringLiteral("Ordnet die Fenster nebeneinander an.")),
           &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
@@ -398,8 +400,43 @@ void CMainFrame::OnSaveAll() {
 }
 
 void CMainFrame::OnMinimizeAll() {
+  // Minimising the active window activates the next one, which the area would maximise (and
+  // restore, were it minimised) while the windows are maximised: not while all go down.
+  const bool maximiseNext = !m_mdi->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+  m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
   for (CChildFrame* child : TeamWindows())
     if (!child->isMinimized()) child->showMinimized();
+  m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !maximiseNext);
+}
+
+void CMainFrame::OnCascade() {
+  // Every window that is not minimised, at the size it has (a maximised one at its normal size);
+  // the active one last, on top, so that every title bar stays in sight.
+  QList<CChildFrame*> order = TeamWindows();
+  if (CChildFrame* active = ActiveTeamWindow()) order.move(order.indexOf(active), order.size() - 1);
+  std::vector<CChildFrame*> windows;
+  std::vector<CascadeRequest> requests;
+  const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  for (CChildFrame* child : order) {
+    if (child->isMinimized()) continue;
+    if (child->isMaximized()) child->showNormal();
+    const QSize smallest = child->minimumSizeHint().expandedTo(child->minimumSize());
+    CascadeRequest request;
+    request.width = child->width();
+    request.height = child->height();
+    request.minWidth = smallest.width();
+    request.minHeight = smallest.height();
+    request.areaWidth = m_mdi->viewport()->width();
+    request.areaHeight = m_mdi->viewport()->height();
+    request.step = step;
+    windows.push_back(child);
+    requests.push_back(request);
+  }
+  const std::vector<FramePlacement> placed = CascadeWindows(requests);
+  for (size_t i = 0; i < windows.size(); ++i) {
+    windows[i]->setGeometry(placed[i].left, placed[i].top, placed[i].sizeX, placed[i].sizeY);
+    windows[i]->raise();
+  }
 }
 
 void CMainFrame::OnRestoreAll() {

@@ -33,6 +33,7 @@ class CMainFrame : public QMainWindow {
   void OnFileOpen();
   void OnSaveAll();
   void OnMinimizeAll();
+  void OnCascade();
   void OnRestoreAll();
   void OnCloseAll();
   // "&Drucken...", "Sei&tenansicht" and "Als PDF &exportieren..." for the active team.

@@ -9,6 +9,7 @@
 #include "ProgramVersion.h"
 #include "app/ProgramFiles.h"
 #include "app/qt/KrashballApp.h"
+#include "teamwindow/qt/KrashballDoc.h"
 
 namespace krv {
 namespace {
@@ -42,7 +43,7 @@ std::optional<int> AnswerInfoOption(int argc, char** argv) {
   return std::nullopt;
 }
 
-int RunSelfCheck(const CKrashballApp& app) {
+int RunSelfCheck(CKrashballApp& app) {
   const QString dok = app.ResourceFolder(QStringLiteral("Dok"));
   const QString sounds = app.ResourceFolder(QStringLiteral("Sounds"));
   PrintLine(QStringLiteral("Programmordner: %1").arg(app.ProgramFolder()));
@@ -55,11 +56,19 @@ int RunSelfCheck(const CKrashballApp& app) {
   // when its file type is known.
   const QString example = app.ResourceFolder(QStringLiteral("examples")) + QStringLiteral("/Orks.krt");
   PrintLine(QStringLiteral("Team-Dateien: %1").arg(QMimeDatabase().mimeTypeForFile(example).name()));
+  const bool soundPlayer = app.SoundPlayer() != nullptr;
+  PrintLine(QStringLiteral("Klangmodul: %1").arg(soundPlayer ? QStringLiteral("vorhanden") : QStringLiteral("fehlt")));
   const auto missing = MissingProgramFiles(dok.toStdString(), sounds.toStdString());
   for (const std::string& path : missing) PrintLine(QStringLiteral("Fehlt: %1").arg(QString::fromStdString(path)));
-  const bool complete = missing.empty() && !QApplication::windowIcon().isNull();
+  const bool complete = missing.empty() && !QApplication::windowIcon().isNull() && soundPlayer;
   PrintLine(complete ? QStringLiteral("Alles vorhanden.") : QStringLiteral("Die Installation ist unvollständig."));
   return complete ? 0 : 1;
+}
+
+int RunNewTeamOnly(ProgramServices& services) {
+  KrashballDoc document(services);
+  if (!document.OnNewDocument(nullptr)) return 1;  // the creation has said that it was cancelled
+  return document.DoSave(nullptr, QString(), true) ? 0 : 1;
 }
 
 }  // namespace krv

@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
   krv::InstallHelpKey(&app);
   krv::InstallQuickHelpSettings(&app);
   if (args.contains(QStringLiteral("--selbsttest"))) return krv::RunSelfCheck(app);
+  if (args.contains(QStringLiteral("--neues-team"))) return krv::RunNewTeamOnly(app);
 
   // The file manager passes every selected team file, each taken from its bytes: a name
   // that is not UTF-8 opens as well.

@@ -21,6 +21,7 @@
 #include "model/Gold.h"
 #include "ui/ListColumns.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramServices.h"
 #include "ui/QuickHelp.h"
 #include "ui/ReadOnlyLook.h"
 #include "ui/WindowPlacement.h"
@@ -78,8 +79,8 @@ QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-CStarplayer::CStarplayer(const PlayerBuilder& preset, int32_t startingCapital, QWidget* parent)
-    : QDialog(parent), m_Builder(preset), m_nStartingCapital(startingCapital) {
+CStarplayer::CStarplayer(const PlayerBuilder& preset, int32_t gold, QWidget* parent)
+    : QDialog(parent), m_Builder(preset), m_nGold(gold) {
   setWindowTitle(QString::fromUtf8(kBuilderCaption));
   setObjectName(QStringLiteral("CStarplayer"));
   BuildControls();
@@ -89,15 +90,14 @@ CStarplayer::CStarplayer(const PlayerBuilder& preset, int32_t startingCapital, Q
   RememberPlacement(this, QString::fromLatin1(kLayoutName));
 }
 
-CStarplayer::CStarplayer(CKRTeam* team, int32_t startingCapital, QWidget* parent)
+CStarplayer::CStarplayer(int32_t gold, bool purchaseMode, QWidget* parent)
     : CStarplayer(
-          [team] {
+          [purchaseMode] {
             PlayerBuilder preset;
-            preset.m_pTeam = team;
-            preset.m_bPurchaseMode = team != nullptr;
+            preset.m_bPurchaseMode = purchaseMode;
             return preset;
           }(),
-          startingCapital, parent) {}
+          gold, parent) {}
 
 std::optional<CKRSpieler> CStarplayer::Result() const {
   if (!m_bAccepted) return std::nullopt;
@@ -316,11 +316,10 @@ void CStarplayer::SkillClicked(QTreeWidgetItem* item) {
 
 void CStarplayer::Kaufen() {
   ReadControls();
-  const BuilderKaufenResult outcome = PlayerBuilderKaufen(m_Builder, m_nStartingCapital);
+  const ChangeOutcome check = PlayerBuilderKaufen(m_Builder, m_nGold);
   ShowFields();
-  if (!outcome.m_bAccepted) {
-    if (outcome.m_bBankBox) BankMessageBox(this, Utf8(outcome.m_strMessage));
-    else InformationBox(this, Utf8(outcome.m_strMessage));
+  if (check.Refused()) {
+    ShowNotice(this, check.refusal);
     return;
   }
   m_bAccepted = true;

@@ -2,8 +2,8 @@
 // "Starplayer bauen": the player builder. The coach sets BW, ST, GE, RW and picks skills;
 // the point scheme of the core prices the player live. Used for the star slots of the
 // creation dialog (kind 3, no team), the own race's positions (kinds 0, 1, 2, 4, 5, 6)
-// and, with a team, for buying a built star player (purchase mode: the card box is
-// enabled and "&Kaufen" books the player into the team).
+// and for buying a built star player into a team (purchase mode: the card box is enabled
+// and the command buys the accepted player through the core).
 
 #include <QDialog>
 #include <cstdint>
@@ -24,18 +24,15 @@ class QTreeWidgetItem;
 
 namespace krv {
 
-class CKRTeam;
-
 class CStarplayer : public QDialog {
   Q_OBJECT
  public:
-  // Everything the caller may preset: kind, name, mutation, team and purchase mode
-  // (OwnRaceBuilder() gives the preset of an own-race position). The starting capital is
-  // the gold "&Kaufen" measures against when there is no team.
-  CStarplayer(const PlayerBuilder& preset, int32_t startingCapital, QWidget* parent = nullptr);
-  // A star player (kind 3). Without a team for a creation slot; with a team the builder
-  // runs in purchase mode and "&Kaufen" buys the player into that team.
-  CStarplayer(CKRTeam* team, int32_t startingCapital, QWidget* parent = nullptr);
+  // Everything the caller may preset: kind, name, mutation and purchase mode
+  // (OwnRaceBuilder() gives the preset of an own-race position). `gold` is what "&Kaufen"
+  // measures against: the starting capital, or the team's treasury when buying.
+  CStarplayer(const PlayerBuilder& preset, int32_t gold, QWidget* parent = nullptr);
+  // A star player (kind 3): for a creation slot, or in purchase mode for a team.
+  explicit CStarplayer(int32_t gold, bool purchaseMode = false, QWidget* parent = nullptr);
 
   // The builder's fields as the dialog shows them; after exec() == Accepted they hold the
   // bought player: name, BW, ST, GE, RW, value and the abbreviation text.
@@ -58,7 +55,7 @@ class CStarplayer : public QDialog {
   void Kaufen();
 
   PlayerBuilder m_Builder;
-  int32_t m_nStartingCapital = 0;
+  int32_t m_nGold = 0;
   bool m_bAccepted = false;
   bool m_bUpdating = false;  // the dialog itself is writing into its controls
 

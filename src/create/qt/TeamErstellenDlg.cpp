@@ -346,7 +346,7 @@ void CTeamErstellenDlg::BuildButton(int slot) {
   if (m_Starplayer[slot]) {
     SetStarSlot(*this, slot, std::nullopt);
   } else {
-    CStarplayer builder(nullptr, m_Startkapital, this);
+    CStarplayer builder(m_Startkapital, false, this);
     if (builder.exec() != QDialog::Accepted) return;
     std::optional<CKRSpieler> star = builder.Result();
     if (!star) return;

@@ -42,11 +42,19 @@ void PrintOn(QPrinter& printer, const TeamPrintout& printout) {
 
 }  // namespace
 
-TeamPrinting::TeamPrinting() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-  m_printer->setPageOrientation(QPageLayout::Landscape);
-}
+TeamPrinting::TeamPrinting() = default;
 
 TeamPrinting::~TeamPrinting() = default;
+
+QPrinter& TeamPrinting::Printer() {
+  // Made on first use: a printer loads the system's print support and asks the print service
+  // for its printers, which the main window does not need to come up.
+  if (!m_printer) {
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setPageOrientation(QPageLayout::Landscape);
+  }
+  return *m_printer;
+}
 
 void TeamPrinting::SetAskPdfPathFunction(AskPdfPathFunction function) { AskPdfPathOverride() = std::move(function); }
 
@@ -57,11 +65,11 @@ QString WithPdfExtension(const QString& path) {
 bool TeamPrinting::HasPrinter() const { return m_bPrinterChosen || !QPrinterInfo::defaultPrinter().isNull(); }
 
 void TeamPrinting::PrinterSetup(QWidget* parent) {
-  QPrintDialog dialog(m_printer.get(), parent);
+  QPrintDialog dialog(&Printer(), parent);
   dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   if (dialog.exec() == QDialog::Accepted) {
-    m_printer->setPageOrientation(QPageLayout::Landscape);
+    Printer().setPageOrientation(QPageLayout::Landscape);
     m_bPrinterChosen = true;
   }
 }
@@ -79,21 +87,21 @@ void TeamPrinting::Print(QWidget* parent, CKRTeam& team, const SheetPrintSetting
   if (!mode) return;
   const TeamPrintout printout(team, *mode, settings);
   if (!HasPrinter()) {
-    m_printer->setFromTo(1, printout.PageCount());
-    QPrintDialog dialog(m_printer.get(), parent);
+    Printer().setFromTo(1, printout.PageCount());
+    QPrintDialog dialog(&Printer(), parent);
     dialog.setMinMax(1, printout.PageCount());
     if (dialog.exec() != QDialog::Accepted) return;
   }
   WaitCursor wait;
-  PrintOn(*m_printer, printout);
+  PrintOn(Printer(), printout);
 }
 
 void TeamPrinting::Preview(QWidget* parent, CKRTeam& team, const SheetPrintSettings& settings) {
   const std::optional<PrintMode> mode = AskPages(parent, team);
   if (!mode) return;
   const TeamPrintout printout(team, *mode, settings);
-  m_printer->setPageOrientation(QPageLayout::Landscape);
-  QPrintPreviewDialog preview(m_printer.get(), parent);
+  Printer().setPageOrientation(QPageLayout::Landscape);
+  QPrintPreviewDialog preview(&Printer(), parent);
   preview.setObjectName(QStringLiteral("Seitenansicht"));
   preview.setWindowTitle(QStringLiteral("Seitenansicht"));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,

@@ -42,7 +42,7 @@ class TeamPrinting {
   // without asking for a team without. Nothing when the coach cancelled.
   std::optional<PrintMode> AskPages(QWidget* parent, const CKRTeam& team);
 
-  QPrinter& Printer() { return *m_printer; }
+  QPrinter& Printer();
   // Whether printing may go straight to the printer: chosen in the setup or a default exists.
   bool HasPrinter() const;
   void SetPrinterChosen(bool chosen) { m_bPrinterChosen = chosen; }
@@ -53,7 +53,7 @@ class TeamPrinting {
   static void SetAskPdfPathFunction(AskPdfPathFunction function);
 
  private:
-  std::unique_ptr<QPrinter> m_printer;
+  std::unique_ptr<QPrinter> m_printer;  // made on first use
   bool m_bPrinterChosen = false;
   PrintMode m_mode = PrintMode::kSheetOnly;
 };

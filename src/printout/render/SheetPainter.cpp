@@ -89,8 +89,10 @@ void DrawText(QPainter& painter, const DrawOp& op, const PageFonts& fonts) {
 void DrawBitmap(QPainter& painter, const DrawOp& op, const SheetPage& page) {
   if (op.image >= page.images.size() || !page.images[op.image]) return;
   const PixelImage& pixels = *page.images[op.image];
-  const QImage image(reinterpret_cast<const uchar*>(pixels.pixels.data()), pixels.width, pixels.height,
-                     static_cast<qsizetype>(pixels.width) * 4, QImage::Format_RGB32);
+  // A copy of its own: the print preview keeps the picture after the page is gone.
+  const QImage image = QImage(reinterpret_cast<const uchar*>(pixels.pixels.data()), pixels.width, pixels.height,
+                              static_cast<qsizetype>(pixels.width) * 4, QImage::Format_RGB32)
+                           .copy();
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(Box(op.rect), image);

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTreeWidget>
@@ -14,6 +15,7 @@
 #include "roster/NewSkills.h"
 #include "ui/AppSettings.h"
 #include "ui/ListColumns.h"
+#include "ui/MultiLineText.h"
 #include "ui/QuickHelp.h"
 #include "ui/WindowPlacement.h"
 
@@ -26,10 +28,6 @@ constexpr const char* kListTip =
     "Auswahl der zur Verfügung stehenden Fertigkeiten.\nMit einem einfachen Klick bekommen Sie eine Beschreibung\n"
     "der Fertigkeit. Mit einem Doppelklick wählen Sie diese\nFertigkeit aus. Sie wird dann in die rechten Liste "
     "aufgenommen.";
-
-QString Shown(const std::string& text) {
-  return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
 
 }  // namespace
 
@@ -64,6 +62,13 @@ CNeueFertigkeitenDlg::CNeueFertigkeitenDlg(const std::string& currentSkills, QWi
   connect(m_pList, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { ShowDescription(m_pList->itemAt(at)); });
   connect(m_pList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { Choose(item); });
+  // Enter and Space on a row choose it as a double click does (Enter would end the dialog).
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)}) {
+    auto* shortcut = new QShortcut(key, m_pList);
+    shortcut->setContext(Qt::WidgetShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this] { Choose(m_pList->currentItem()); });
+  }
 
   m_pDescription = new QPlainTextEdit(this);
   m_pDescription->setObjectName(QStringLiteral("description"));
@@ -123,14 +128,14 @@ std::string CNeueFertigkeitenDlg::Result() const { return NewSkillsResult(m_Chos
 
 void CNeueFertigkeitenDlg::ShowDescription(QTreeWidgetItem* item) {
   if (!item) return;
-  m_pDescription->setPlainText(Shown(NewSkillDescription(item->text(kAbbreviationColumn).toStdString())));
+  m_pDescription->setPlainText(ShownLines(NewSkillDescription(item->text(kAbbreviationColumn).toStdString())));
 }
 
 void CNeueFertigkeitenDlg::Choose(QTreeWidgetItem* item) {
   if (!item) return;
   const std::string abbreviation = item->text(kAbbreviationColumn).toStdString();
   if (auto refusal = ChooseNewSkill(m_Chosen, abbreviation, m_strCurrentSkills)) {
-    m_pDescription->setPlainText(Shown(*refusal));
+    m_pDescription->setPlainText(ShownLines(*refusal));
     return;
   }
   m_pChosen->addItem(QString::fromStdString(abbreviation));

@@ -20,8 +20,11 @@
 #include "model/Format.h"
 #include "roster/NewSkills.h"
 #include "roster/qt/NeueFertigkeitenDlg.h"
+#include "ui/MultiLineText.h"
+#include "ui/PageSwitchKeys.h"
 #include "ui/MessageBoxes.h"
 #include "ui/OkCancelButtons.h"
+#include "ui/ProgramServices.h"
 #include "ui/ReadOnlyLook.h"
 #include "ui/WindowPlacement.h"
 
@@ -49,17 +52,12 @@ std::optional<QString> AskWithInputBox(QWidget* parent, const QString& current) 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 QString Number(int32_t value) { return QString::number(value); }
 int32_t ReadNumber(const QLineEdit* edit) { return edit->text().toInt(); }
-QString ShownLines(const std::string& text) { return Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-std::string StoredLines(const QString& text) {
-  return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
-}
 
 }  // namespace
 
 void CPlayerChangeSheet::SetAskTextFunction(AskTextFunction function) { AskText() = std::move(function); }
 
-CPlayerChangeSheet::CPlayerChangeSheet(CKRTeam& team, CKRSpieler& player, bool careerLogAuto, QWidget* parent)
-    : QDialog(parent), m_Team(team), m_Player(player), m_bCareerLogAuto(careerLogAuto) {
+CPlayerChangeSheet::CPlayerChangeSheet(const CKRSpieler& player, QWidget* parent) : QDialog(parent), m_Player(player) {
   setObjectName(QStringLiteral("CPlayerChangeSheet"));
   setProperty("helpTopic", QString::fromLatin1(kHelpTopic));
   setWindowTitle(QStringLiteral("Spielerwerte ändern"));
@@ -68,6 +66,7 @@ CPlayerChangeSheet::CPlayerChangeSheet(CKRTeam& team, CKRSpieler& player, bool c
   m_pTabs->addTab(BuildValuesPage(), style()->standardIcon(QStyle::SP_FileDialogDetailedView),
                   QStringLiteral("Spielerwert ändern"));
   m_pTabs->addTab(BuildCareerPage(), style()->standardIcon(QStyle::SP_FileIcon), QStringLiteral("Lebenslauf"));
+  AddPageSwitchKeys(m_pTabs);
 
   QDialogButtonBox* buttons = OkCancelButtons(this);
 
@@ -102,8 +101,7 @@ QWidget* CPlayerChangeSheet::BuildValuesPage() {
   m_pName->setObjectName(QStringLiteral("name"));
   m_pPosition = new QLineEdit(page);
   m_pPosition->setObjectName(QStringLiteral("position"));
-  m_pFertigkeiten = new QPlainTextEdit(page);
-  m_pFertigkeiten->setObjectName(QStringLiteral("fertigkeiten"));
+  m_pFertigkeiten = NewMultiLineEdit(page, QStringLiteral("fertigkeiten"));
   m_pFertigkeiten->setReadOnly(true);
   m_pFertigkeiten->setMaximumHeight(m_pFertigkeiten->fontMetrics().height() * 4);
   m_pFertigkeiten->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -191,8 +189,7 @@ QWidget* CPlayerChangeSheet::BuildValuesPage() {
 QWidget* CPlayerChangeSheet::BuildCareerPage() {
   auto* page = new QWidget(this);
   page->setObjectName(QStringLiteral("CPlayerChangePage2"));
-  m_pLebenslauf = new QPlainTextEdit(page);
-  m_pLebenslauf->setObjectName(QStringLiteral("lebenslauf"));
+  m_pLebenslauf = NewMultiLineEdit(page, QStringLiteral("lebenslauf"));
   m_pLebenslauf->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   auto* label = new QLabel(QStringLiteral("&Lebenslauf"), page);
   label->setBuddy(m_pLebenslauf);
@@ -240,9 +237,7 @@ PlayerChange CPlayerChangeSheet::ReadValues() const {
   c.m_nVSA = ReadNumber(m_pVSA);
   c.m_nSDT = ReadNumber(m_pSDT);
   c.m_nSSP = ReadNumber(m_pSSP);
-  // The page keeps the stored line breaks unless the coach edited the text.
-  const QString shown = m_pLebenslauf->toPlainText();
-  c.m_strLebenslauf = shown == ShownLines(m_Player.m_strLebenslauf) ? m_Player.m_strLebenslauf : StoredLines(shown);
+  c.m_strLebenslauf = EditedLines(m_pLebenslauf, m_Player.m_strLebenslauf);
   return c;
 }
 
@@ -257,7 +252,7 @@ void CPlayerChangeSheet::ChooseNewSkills() {
 
 void CPlayerChangeSheet::DeleteSkills() {
   if (!QuestionBox(this, QString::fromUtf8(kCheatQuestion))) return;
-  SetSkillsAtOnce(m_Team, m_Player, std::string());
+  m_SkillsSetAtOnce = std::string();
   m_pFertigkeiten->clear();
   if (m_pNeu->isEnabled()) ChooseNewSkills();
 }
@@ -266,7 +261,7 @@ void CPlayerChangeSheet::EditSkillTexts() {
   const QString current = m_pFertigkeiten->toPlainText();
   const std::optional<QString> text = AskText() ? AskText()(this, current) : AskWithInputBox(this, current);
   if (!text) return;
-  SetSkillsAtOnce(m_Team, m_Player, text->toStdString());
+  m_SkillsSetAtOnce = text->toStdString();
   m_pFertigkeiten->setPlainText(*text);
 }
 
@@ -283,16 +278,17 @@ QLineEdit* CPlayerChangeSheet::FieldOf(ChangeField field) const {
 }
 
 void CPlayerChangeSheet::accept() {
-  const PlayerChangeOutcome outcome = ApplyPlayerChange(m_Team, m_Player, ReadValues(), m_bCareerLogAuto);
-  if (outcome.m_Refusal) {
-    WarningBox(this, Q(outcome.m_Refusal->m_strMessage));
+  PlayerChange values = ReadValues();
+  if (const ChangeOutcome check = PlayerChangeRangeRefusal(values); check.Refused()) {
+    ShowNotice(this, check.refusal);
     m_pTabs->setCurrentIndex(0);
-    if (QLineEdit* field = FieldOf(outcome.m_Refusal->m_Field)) {
+    if (QLineEdit* field = FieldOf(static_cast<ChangeField>(check.focusField))) {
       field->setFocus();
       field->selectAll();
     }
     return;
   }
+  m_Values = std::move(values);
   QDialog::accept();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // "Spielerwerte ändern": one active player's values on the page "Spielerwert ändern" and his
-// career log on the page "Lebenslauf". OK hands the values to the core, which checks the
-// ranges, stores them and writes the dated career-log entry; a value out of range keeps the
-// sheet open with the field in focus.
+// career log on the page "Lebenslauf". The sheet only reads the player. OK checks the ranges
+// (a value out of range keeps the sheet open with the field in focus) and closes with the
+// values, which the command hands to the core; the skills field's context-menu commands
+// leave a skill text that the command stores even when the sheet is cancelled.
 
 #include <QDialog>
 #include <functional>
@@ -22,11 +23,16 @@ namespace krv {
 class CPlayerChangeSheet : public QDialog {
   Q_OBJECT
  public:
-  // `careerLogAuto`: the setting "Spielerveränderungen in den Lebenslauf eintragen".
-  CPlayerChangeSheet(CKRTeam& team, CKRSpieler& player, bool careerLogAuto, QWidget* parent = nullptr);
+  explicit CPlayerChangeSheet(const CKRSpieler& player, QWidget* parent = nullptr);
 
   static constexpr const char* kLayoutName = "PlayerSheet";
   static constexpr const char* kHelpTopic = "#PLAYER_CHANGE";
+
+  // After exec() == Accepted: the values to store.
+  const PlayerChange& Values() const { return m_Values; }
+  // The skill text the context-menu commands left, to be stored whatever the sheet's end;
+  // nothing when neither was used.
+  const std::optional<std::string>& SkillsSetAtOnce() const { return m_SkillsSetAtOnce; }
 
   // The skills field's two context-menu commands (also reached from tests).
   void DeleteSkills();    // "Fertigkeiten löschen..."
@@ -48,9 +54,9 @@ class CPlayerChangeSheet : public QDialog {
   void UpdateImprovements();
   QLineEdit* FieldOf(ChangeField field) const;
 
-  CKRTeam& m_Team;
-  CKRSpieler& m_Player;
-  bool m_bCareerLogAuto;
+  const CKRSpieler& m_Player;
+  PlayerChange m_Values;
+  std::optional<std::string> m_SkillsSetAtOnce;
 
   QTabWidget* m_pTabs = nullptr;
   QLineEdit* m_pNummer = nullptr;

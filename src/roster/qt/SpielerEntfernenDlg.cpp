@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "ui/MessageBoxes.h"
+#include "ui/ProgramServices.h"
 
 namespace krv {
 
@@ -73,8 +73,8 @@ PlayerRemoval CSpielerEntfernenDlg::Removal() const {
 }
 
 void CSpielerEntfernenDlg::accept() {
-  if (auto refusal = PlayerRemovalRefusal(Removal())) {
-    InformationBox(this, QString::fromStdString(*refusal));
+  if (const ChangeOutcome check = PlayerRemovalRefusal(Removal()); check.Refused()) {
+    ShowNotice(this, check.refusal);
     if (m_pSonstiges->isChecked()) m_pText->setFocus();
     return;
   }

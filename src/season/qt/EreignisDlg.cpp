@@ -14,6 +14,7 @@
 
 #include "model/Format.h"
 #include "season/EventEntry.h"
+#include "ui/MultiLineText.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WindowPlacement.h"
 
@@ -31,9 +32,7 @@ CEreignisDlg::CEreignisDlg(QWidget* parent) : QDialog(parent) {
   m_pPick->setObjectName(QStringLiteral("teamWaehlen"));
   m_pPick->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
   m_pPick->setToolTip(QStringLiteral("Gegner aus der System-Teamliste wählen"));
-  m_pText = new QPlainTextEdit(group);
-  m_pText->setObjectName(QStringLiteral("text"));
-  m_pText->setTabChangesFocus(true);
+  m_pText = NewMultiLineEdit(group, QStringLiteral("text"));
   m_pText->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
   m_pText->setMinimumHeight(fontMetrics().height() * 4);
   auto* textLabel = new QLabel(QStringLiteral("Text:"), group);
@@ -72,7 +71,7 @@ CEreignisDlg::CEreignisDlg(QWidget* parent) : QDialog(parent) {
 
 int CEreignisDlg::exec() {
   (m_nArt == kEreignisMarkenAbzug ? m_pAbzug : m_pSonstiges)->setChecked(true);
-  m_pText->setPlainText(m_strText);
+  m_pText->setPlainText(ShownLines(m_strText.toStdString()));
   m_pPick->setEnabled(false);  // only after choosing a deduction
   m_pAbzug->setEnabled(!m_bAendern);
   m_pSonstiges->setEnabled(!m_bAendern);
@@ -95,7 +94,7 @@ void CEreignisDlg::Accept() {
     m_pText->setFocus();
     return;
   }
-  m_strText = text;
+  m_strText = QString::fromStdString(EditedLines(m_pText, m_strText.toStdString()));
   accept();
 }
 

@@ -15,8 +15,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "model/Windows1252.h"
 #include "season/qt/AmountField.h"
 #include "ui/MessageBoxes.h"
+#include "ui/MultiLineText.h"
 #include "ui/NumberEdit.h"
 #include "ui/WindowPlacement.h"
 
@@ -68,9 +70,7 @@ CNeuesSpielDlg::CNeuesSpielDlg(std::vector<std::string> teamList, QWidget* paren
       {QStringLiteral("Keine Veränderung"), QStringLiteral("Fan-Faktor steigt"), QStringLiteral("Fan-Faktor sinkt")});
   m_pVerletzungen = new QLineEdit(this);
   m_pVerletzungen->setObjectName(QStringLiteral("verletzungen"));
-  m_pBesonderheit = new QPlainTextEdit(this);
-  m_pBesonderheit->setObjectName(QStringLiteral("besonderheit"));
-  m_pBesonderheit->setTabChangesFocus(true);
+  m_pBesonderheit = NewMultiLineEdit(this, QStringLiteral("besonderheit"));
   m_pBesonderheit->setMinimumHeight(fontMetrics().height() * 4);
   m_pLiga = new QCheckBox(QStringLiteral("&Liga Spiel"), this);
   m_pLiga->setObjectName(QStringLiteral("liga"));
@@ -132,7 +132,7 @@ CNeuesSpielDlg::CNeuesSpielDlg(std::vector<std::string> teamList, QWidget* paren
     if (!m_PickTeam) return;
     if (const auto name = m_PickTeam()) {
       m_pGegner->setText(*name);
-      m_nRemembered = name->toStdString().size();
+      m_OpponentTyping = {name->toStdString().size(), false};
     }
   });
   RememberPlacement(this, QString::fromLatin1(kLayoutName));
@@ -145,7 +145,7 @@ int CNeuesSpielDlg::exec() {
 
 void CNeuesSpielDlg::ShowFields() {
   m_pGegner->setText(QString::fromStdString(m_Entry.gegner));
-  m_nRemembered = m_Entry.gegner.size();
+  m_OpponentTyping = {m_Entry.gegner.size(), false};
   m_pEigene->setText(QString::number(m_Entry.eigeneTore));
   m_pAndere->setText(QString::number(m_Entry.gegnerTore));
   const QString date = QString::fromStdString(m_Entry.datum);
@@ -156,7 +156,7 @@ void CNeuesSpielDlg::ShowFields() {
   m_pEinnahmen->SetValue(m_Entry.einnahmen);
   m_pFans->setCurrentIndex(m_Entry.fanFaktor >= 0 && m_Entry.fanFaktor <= 2 ? m_Entry.fanFaktor : 0);
   m_pVerletzungen->setText(QString::fromStdString(m_Entry.verletzungen));
-  m_pBesonderheit->setPlainText(QString::fromStdString(m_Entry.besonderheit));
+  m_pBesonderheit->setPlainText(ShownLines(m_Entry.besonderheit));
   m_pLiga->setChecked(m_Entry.liga != 0);
   m_pInEinnahmen->setChecked(m_Entry.inEinnahmen);
   m_pInEinnahmen->setEnabled(m_Entry.inEinnahmen);
@@ -172,8 +172,8 @@ void CNeuesSpielDlg::ShowResult() {
 }
 
 void CNeuesSpielDlg::OpponentEdited(const QString& text) {
-  const OpponentCompletion completion = CompleteOpponent(m_TeamList, text.toStdString(), m_nRemembered);
-  m_nRemembered = completion.remembered;
+  const OpponentCompletion completion = CompleteOpponent(m_TeamList, text.toStdString(), m_OpponentTyping);
+  m_OpponentTyping = completion.typing;
   if (!completion.completed) return;
   const QString full = QString::fromStdString(completion.text);
   m_pGegner->setText(full);
@@ -195,7 +195,7 @@ bool CNeuesSpielDlg::ReadScore(QLineEdit* edit, int32_t& score) {
     score = value;
     return true;
   }
-  ErrorBox(this, QString::fromStdString(ScoreRangeMessage()));
+  WarningBox(this, QString::fromStdString(ScoreRangeMessage()));
   edit->setFocus();
   edit->selectAll();
   return false;
@@ -205,8 +205,8 @@ void CNeuesSpielDlg::Accept() {
   MatchEntry entry = m_Entry;
   if (!ReadScore(m_pEigene, entry.eigeneTore) || !ReadScore(m_pAndere, entry.gegnerTore)) return;
   entry.datum = m_pDatum->text().toStdString();
-  if (entry.datum.size() > kMaxMatchDateLength) {
-    ErrorBox(this, QString::fromStdString(DateLengthMessage()));
+  if (CharacterCount(entry.datum) > kMaxMatchDateLength) {
+    WarningBox(this, QString::fromStdString(DateLengthMessage()));
     m_pDatum->setFocus();
     return;
   }
@@ -216,7 +216,7 @@ void CNeuesSpielDlg::Accept() {
   entry.zuschauer = static_cast<int32_t>(m_pZuschauer->Value());
   entry.einnahmen = static_cast<int32_t>(m_pEinnahmen->Value());
   entry.verletzungen = m_pVerletzungen->text().toStdString();
-  entry.besonderheit = m_pBesonderheit->toPlainText().toStdString();
+  entry.besonderheit = EditedLines(m_pBesonderheit, m_Entry.besonderheit);
   entry.liga = m_pLiga->isChecked() ? 1 : 0;
   entry.inEinnahmen = m_pInEinnahmen->isEnabled() && m_pInEinnahmen->isChecked();
   m_Entry = entry;

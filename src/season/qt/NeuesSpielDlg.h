@@ -62,7 +62,7 @@ class CNeuesSpielDlg : public QDialog {
   void Accept();
 
   std::vector<std::string> m_TeamList;
-  size_t m_nRemembered = 0;  // length of the opponent text after the last change
+  OpponentTyping m_OpponentTyping;  // what the completion keeps between two changes
   QLineEdit* m_pGegner;
   QToolButton* m_pPick;
   QLineEdit* m_pEigene;

@@ -11,17 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/MultiLineText.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WindowPlacement.h"
 
 namespace krv {
-namespace {
-
-// Career texts come from the team file with Windows line ends; the edit shows plain ones.
-QString ForDisplay(const QString& text) { return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-QString ForTeam(const QString& text) { return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")); }
-
-}  // namespace
 
 CPersonalDlg::CPersonalDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CPersonalDlg"));
@@ -38,8 +32,7 @@ CPersonalDlg::CPersonalDlg(QWidget* parent) : QDialog(parent) {
 
   m_pZeigeLebenslauf = new QCheckBox(QString::fromStdString(CareerCheckText({})), this);
   m_pZeigeLebenslauf->setObjectName(QStringLiteral("zeigeLebenslauf"));
-  m_pLebenslauf = new QPlainTextEdit(this);
-  m_pLebenslauf->setObjectName(QStringLiteral("lebenslauf"));
+  m_pLebenslauf = NewMultiLineEdit(this, QStringLiteral("lebenslauf"));
   m_pLebenslauf->setMinimumHeight(120);
   m_pLebenslauf->hide();
 
@@ -91,7 +84,7 @@ void CPersonalDlg::ShowFields() {
   m_pName->setText(m_strName);
   m_pName->selectAll();
   m_pName->setFocus();
-  m_pLebenslauf->setPlainText(ForDisplay(m_strLebenslauf));
+  m_pLebenslauf->setPlainText(ShownLines(m_strLebenslauf.toStdString()));
   m_pZeigeLebenslauf->setChecked(false);
   ShowCareer(false);
   CareerChanged();
@@ -126,8 +119,7 @@ void CPersonalDlg::Ok() {
     return;
   }
   m_strName = name;
-  const QString career = m_pLebenslauf->toPlainText();
-  if (career != ForDisplay(m_strLebenslauf)) m_strLebenslauf = ForTeam(career);
+  m_strLebenslauf = QString::fromStdString(EditedLines(m_pLebenslauf, m_strLebenslauf.toStdString()));
   m_bNameUnveraendert = SameStaffName(m_strName.toStdString(), m_strAlterName.toStdString());
   done(kIdOk);
 }

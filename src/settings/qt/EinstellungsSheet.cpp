@@ -12,6 +12,7 @@
 #include "settings/qt/TeamListPage.h"
 #include "ui/AppSettings.h"
 #include "ui/OkCancelButtons.h"
+#include "ui/PageSwitchKeys.h"
 #include "ui/ProgramServices.h"
 #include "ui/WaitCursor.h"
 #include "ui/WindowPlacement.h"
@@ -33,6 +34,7 @@ EinstellungsSheet::EinstellungsSheet(ProgramServices& services, QWidget* parent)
   m_pTabs->addTab(m_pVerschiedenes, QStringLiteral("Verschiedenes"));
   m_pTabs->addTab(m_pDrucken, QStringLiteral("Drucken"));
   m_pTabs->setCurrentIndex(services.m_nLetzteEinstellungsSeite);
+  AddPageSwitchKeys(m_pTabs);
 
   QDialogButtonBox* buttons = OkCancelButtons(this);
 

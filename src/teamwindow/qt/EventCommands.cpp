@@ -5,6 +5,7 @@
 #include "teamwindow/qt/KrashballDoc.h"
 #include "settings/qt/TeamAuswahlDlg.h"
 #include "season/EventEntry.h"
+#include "printout/LogoFile.h"
 #include "season/qt/EreignisDlg.h"
 #include "teamwindow/qt/RecordListPage.h"
 #include "teamwindow/qt/SeasonServices.h"
@@ -71,12 +72,22 @@ void DeleteSelectedEvent(RecordListPage* page) {
 void ChooseLogo(RecordListPage* page) {
   CKRTeam& team = page->Document()->Team();
   const QString current = QString::fromStdString(team.m_strLogo);
-  const QString start = current.isEmpty() ? DataFolderPath(page->Document()) + QStringLiteral("/") : current;
-  if (const auto path = AskLogoFile(page, start)) {
-    ShowOutcome(page, page->Document(), SetLogo(team, path->toStdString()));
-  } else if (!team.m_strLogo.empty() && QuestionBox(page, QString::fromUtf8(kRemoveLogoQuestion))) {
-    ShowOutcome(page, page->Document(), RemoveLogo(team));
+  const QString dataFolder = DataFolderPath(page->Document());
+  QString start = current.isEmpty() ? dataFolder + QStringLiteral("/") : current;
+  // A file that cannot be the logo is named in a message, and the choice starts again there.
+  while (const auto path = AskLogoFile(page, start)) {
+    const ChangeOutcome outcome =
+        ChooseLogoFile(team, path->toStdString(),
+                       (dataFolder + QLatin1Char('/') + QString::fromLatin1(kLogoCopyFolder)).toStdString());
+    ShowOutcome(page, page->Document(), outcome);
+    if (!outcome.Refused()) {
+      page->RefreshPage();
+      return;
+    }
+    start = *path;
   }
+  if (!team.m_strLogo.empty() && QuestionBox(page, QString::fromUtf8(kRemoveLogoQuestion)))
+    ShowOutcome(page, page->Document(), RemoveLogo(team));
   page->RefreshPage();
 }
 

@@ -9,6 +9,7 @@
 #include "model/FileIO.h"
 #include "model/FileLock.h"
 #include "model/TeamFile.h"
+#include "teamwindow/MatchRows.h"
 #include "ui/FileChooser.h"
 #include "ui/FileNames.h"
 #include "ui/MessageBoxes.h"
@@ -68,6 +69,7 @@ void KrashballDoc::AdoptTeam(std::unique_ptr<CKRTeam> team) {
   m_pTeam->m_pHost = nullptr;
   m_pTeam = std::move(team);
   m_pTeam->m_pHost = this;
+  NumberMatches(*m_pTeam);  // the matches page is filled anew
 }
 
 KrashballDoc::~KrashballDoc() { m_pTeam->m_pHost = nullptr; }
@@ -167,6 +169,7 @@ void KrashballDoc::ShowTeamOf(std::unique_ptr<CKRTeam> team) {
   // Every page and the header show the loaded team (the recalculation refreshes them);
   // nothing is marked modified.
   m_pTeam->Recalculate();
+  emit TeamReadAgain();
 }
 
 bool KrashballDoc::WriteTo(QWidget* parent, const QString& path) {

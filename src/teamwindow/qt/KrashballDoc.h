@@ -89,6 +89,8 @@ class KrashballDoc : public QObject, public TeamHost {
   void AboutToSave();  // the window hands over what is still being typed
   // Another program changed the team's file; the window offers to load it again.
   void FileChangedOnDisk();
+  // The team was read from its file again: the window shows it as at its first display.
+  void TeamReadAgain();
 
  private:
   bool WriteTo(QWidget* parent, const QString& path);

@@ -170,19 +170,19 @@ void CKrashballView::OnInitialUpdate() {
   connect(m_pRaceButton, &QToolButton::clicked, this, &CKrashballView::OnVolkAendern);
   connect(doc, &KrashballDoc::TeamRecalculatedSignal, this, &CKrashballView::OnTeamRecalculated);
   connect(doc, &KrashballDoc::AboutToSave, this, &CKrashballView::HandOverTypedText);
+  connect(doc, &KrashballDoc::TeamReadAgain, this, &CKrashballView::ShowFanCheck);
 
-  // Pages first, then the header with its fan check.
+  // Pages and header first, then the fan check of a team shown for the first time.
   team.Recalculate();
+  ShowFanCheck();
   AskForMissingOpponents();
 }
+
+void CKrashballView::ShowFanCheck() { m_pDoc->Services().ShowOutcome(MessageParent(), RunFanCheck(m_pDoc->Team())); }
 
 void CKrashballView::OnTeamRecalculated(const TeamChange& change) {
   if (m_pSheet) m_pSheet->ShowChange(change);
   UpdateTeamHeader();
-  if (!m_pDoc || !m_bBuilt) return;
-  // The end of the modified routine: the notice once per drop below one fan.
-  const ChangeOutcome fans = RunFanCheck(m_pDoc->Team());
-  if (!fans.notices.empty()) m_pDoc->Services().ShowOutcome(MessageParent(), fans);
 }
 
 void CKrashballView::UpdateTeamHeader() {

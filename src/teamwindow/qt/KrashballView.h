@@ -55,6 +55,8 @@ class CKrashballView : public QWidget {
  private:
   void OnInitialUpdate();
   void AskForMissingOpponents();
+  // The no-fans notice of a team shown for the first time (created, opened, read again).
+  void ShowFanCheck();
   bool RestoreWindowPlacement();
   void CascadeFrame(const std::optional<QRect>& previous);
   void OnTeamRecalculated(const TeamChange& change);

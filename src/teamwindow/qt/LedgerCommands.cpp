@@ -41,9 +41,8 @@ void NewExpense(RecordListPage* page) {
   RememberExpenseChoice(team, dlg.m_nWahl);
   // Players and star players are bought as on the players page, which books their expense.
   if (dlg.m_nWahl == kWahlStarspieler || dlg.m_nWahl == kWahlSpieler) {
-    const RosterServices services = ApplicationRosterServices(doc->Services());
-    if (dlg.m_nWahl == kWahlStarspieler) HireStarPlayerCommand(page, team, services);
-    else BuyPlayerCommand(page, team, services);
+    if (dlg.m_nWahl == kWahlStarspieler) HireStarPlayerCommand(page, team, doc->Services());
+    else BuyPlayerCommand(page, team, doc->Services());
     return;
   }
   ExpenseBooking booking;

@@ -51,7 +51,7 @@ LedgerPage::LedgerPage(KrashballDoc* doc, const LedgerPageDescription& descripti
   const bool expenses = description.ledger == Ledger::Expenses;
   SetUpList(m_pModel, expenses ? kExpenseColumns.data() : kIncomeColumns.data(), kLedgerColumnCount,
             expenses ? kExpenseListName : kIncomeListName);
-  List()->horizontalHeader()->setStretchLastSection(true);  // the text column reaches the list's edge
+  // Both columns keep their widths in a wide window: the amounts stay beside their texts.
 
   AddMenuEntry(PageCommand::New, QString::fromUtf8(description.newEntryMenuText));
   AddMenuEntry(PageCommand::Delete, QStringLiteral("&Löschen"));

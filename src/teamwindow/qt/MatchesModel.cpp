@@ -7,7 +7,7 @@ MatchesModel::MatchesModel(QObject* parent)
 
 QString MatchesModel::CellText(int row, int column) const {
   const CKRGames* game = Record(row);
-  return game ? QString::fromStdString(MatchCellText(*game, row + 1, column)) : QString();
+  return game ? QString::fromStdString(MatchCellText(*game, column)) : QString();
 }
 
 }  // namespace krv

@@ -57,38 +57,34 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
   AddMenuEntry(PageCommand::SortByNumber, QStringLiteral("Nach Nr. sortieren"));
   SetCommandHandler(PageCommand::SortByNumber, [this] { SortByNumber(); });
   // The roster commands change the team through the core, whose modified routine refreshes
-  // the window; the page shows the list and the figures again in any case. What a command
-  // can have done: append players (and ledger entries), change the player it was given,
-  // or take that player out of the list.
-  auto afterCommand = [this](const TeamChange& change) {
-    Team().Recalculate(change);
-    ShowChange(change);
-  };
-  SetCommandHandler(PageCommand::New, [this, afterCommand] {
-    BuyPlayerCommand(this, Team(), ApplicationRosterServices(Services()));
-    afterCommand(TeamChange::TeamFields());
+  // the window; the page shows the list again in any case (a player whose entry check wrote
+  // his injury text included). What a command can have done: append players (and ledger
+  // entries), change the player it was given, or take that player out of the list.
+  SetCommandHandler(PageCommand::New, [this] {
+    BuyPlayerCommand(this, Team(), Services());
+    ShowChange(TeamChange::TeamFields());
   });
-  SetCommandHandler(PageCommand::Zombie, [this, afterCommand] {
-    ReviveZombieCommand(this, Team(), ApplicationRosterServices(Services()));
-    afterCommand(TeamChange::TeamFields());
+  SetCommandHandler(PageCommand::Zombie, [this] {
+    ReviveZombieCommand(this, Team(), Services());
+    ShowChange(TeamChange::TeamFields());
   });
-  SetCommandHandler(PageCommand::Change, [this, afterCommand] {
+  SetCommandHandler(PageCommand::Change, [this] {
     CKRSpieler* player = SelectedPlayer();
-    if (!player) return afterCommand(TeamChange::TeamFields());
-    ChangePlayerCommand(this, Team(), *player, ApplicationRosterServices(Services()));
-    afterCommand(TeamChange::Record(*player));
+    if (!player) return ShowChange(TeamChange::TeamFields());
+    ChangePlayerCommand(this, Team(), *player, Services());
+    ShowChange(TeamChange::Record(*player));
   });
-  SetCommandHandler(PageCommand::Delete, [this, afterCommand] {
+  SetCommandHandler(PageCommand::Delete, [this] {
     CKRSpieler* player = SelectedPlayer();
-    if (!player) return afterCommand(TeamChange::TeamFields());
+    if (!player) return ShowChange(TeamChange::TeamFields());
     bool removedEntirely = false;
-    RemovePlayerCommand(this, Team(), *player, ApplicationRosterServices(Services()), &removedEntirely);
+    RemovePlayerCommand(this, Team(), *player, Services(), &removedEntirely);
     if (removedEntirely) {
       // The record is gone and the list shorter: it is read afresh.
       List()->clearSelection();
-      return afterCommand(TeamChange::TeamFields());
+      return ShowChange(TeamChange::TeamFields());
     }
-    afterCommand(TeamChange::Record(*player));
+    ShowChange(TeamChange::Record(*player));
   });
 
   m_pSSPGesamt = new QLineEdit(this);

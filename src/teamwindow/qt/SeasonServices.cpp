@@ -22,8 +22,7 @@ bool UseOwnFileRequester(const KrashballDoc* doc) { return doc->Services().m_Set
 QString DataFolderPath(const KrashballDoc* doc) { return doc->Services().DataFolder(); }
 
 bool ShowOutcome(QWidget* parent, KrashballDoc* doc, const ChangeOutcome& outcome) {
-  doc->Services().ShowOutcome(parent, outcome);
-  return outcome.applied;
+  return doc->Services().ShowOutcome(parent, outcome);
 }
 
 }  // namespace krv

@@ -170,7 +170,8 @@ void CHttpDownloadDlg::OnMetaData() {
   const QVariant length = m_pReply->header(QNetworkRequest::ContentLengthHeader);
   std::optional<uint64_t> total;
   if (length.isValid() && length.toLongLong() >= 0) total = static_cast<uint64_t>(length.toLongLong());
-  if (total && *total > m_nMaxBytes) return Stop(Q(DownloadTooLargeText(m_strFileName.toStdString(), m_nMaxBytes)));
+  if (total && *total > static_cast<uint64_t>(m_nMaxBytes))
+    return Stop(Q(DownloadTooLargeText(m_strFileName.toStdString(), m_nMaxBytes)));
   m_Clock.start();
   m_pProgressMath = std::make_unique<TransferProgress>(m_strFileName.toStdString(), total, 0);
   m_pProgress->setRange(0, total ? m_pProgressMath->BarMaximum() : 0);

@@ -16,10 +16,12 @@
 
 #include "create/OwnRace.h"
 #include "gui/CreationDialogDriver.h"
+#include "gui/TestServices.h"
 #include "model/Team.h"
 #include "support/FakeTeamHost.h"
 #include "support/MessageRecorder.h"
 #include "support/PlayerLine.h"
+#include "teamwindow/qt/RosterCommands.h"
 
 namespace krv {
 namespace {
@@ -27,6 +29,7 @@ namespace {
 constexpr int32_t kCapital = 1000000;
 
 using test::Child;
+using test::WhenModal;
 
 // Types a number into a characteristic field and confirms it with Enter.
 void Type(QWidget& dialog, const char* field, int value) {
@@ -59,7 +62,7 @@ bool IsGrey(QWidget& dialog, const QString& name) { return SkillRow(dialog, name
 // lost skill selection, the bank's refusal in a plain box or a refusal that closes shows here.
 TEST(StarplayerDialog, PointsValueAndKaufen) {
   test::MessageRecorder recorder;
-  CStarplayer dialog(nullptr, kCapital);
+  CStarplayer dialog(kCapital);
   dialog.show();
   EXPECT_EQ(Field(dialog, "kind"), "Starspieler");
   EXPECT_EQ(Field(dialog, "points"), "5");
@@ -103,7 +106,7 @@ TEST(StarplayerDialog, PointsValueAndKaufen) {
 // does not reach the RW field, shows here.
 TEST(StarplayerDialog, RangesSpikesAndDescription) {
   test::MessageRecorder recorder;
-  CStarplayer dialog(nullptr, kCapital);
+  CStarplayer dialog(kCapital);
   dialog.show();
   const struct {
     const char* field;
@@ -144,7 +147,7 @@ TEST(StarplayerDialog, RangesSpikesAndDescription) {
 // Feldspieler or an enabled card outside purchase mode show here.
 TEST(StarplayerDialog, KindsGreyRowsAndCard) {
   {
-    CStarplayer star(nullptr, kCapital);
+    CStarplayer star(kCapital);
     QTreeWidget* list = Child<QTreeWidget>(star, "skills");
     EXPECT_EQ(list->topLevelItemCount(), 56);
     for (int i = 0; i < list->topLevelItemCount(); ++i)
@@ -169,9 +172,9 @@ TEST(StarplayerDialog, KindsGreyRowsAndCard) {
   EXPECT_FALSE(IsGrey(gen1, "Stacheln"));  // mutation allows body traits
 }
 
-// In purchase mode the card halves the price booked into the team; without the card the
-// treasury is too small. Measuring against the starting capital instead of the treasury, or
-// booking the full value with the card, shows here.
+// In purchase mode the builder measures against the treasury and the command buys the
+// accepted player at the card's half price. Measuring against the starting capital, booking
+// the full value with the card, or writing into the team while the builder is open shows here.
 TEST(StarplayerDialog, PurchaseIntoTeamWithCard) {
   test::FakeTeamHost host;
   CKRTeam team;
@@ -181,21 +184,21 @@ TEST(StarplayerDialog, PurchaseIntoTeamWithCard) {
   ASSERT_EQ(team.m_strGold, "100000");
 
   test::MessageRecorder recorder;
-  CStarplayer dialog(&team, kCapital);
-  QCheckBox* card = Child<QCheckBox>(dialog, "card");
-  EXPECT_TRUE(card->isEnabled());
-  QTest::keyClicks(Child<QLineEdit>(dialog, "name"), "Grom");
-  Type(dialog, "st", 4);  // 11 points, 110000
-  Child<QPushButton>(dialog, "kaufen")->click();
-  ASSERT_EQ(recorder.requests.size(), 1u);
-  EXPECT_EQ(recorder.requests[0].text, "So viel Gold haben Sie gar nicht!");
-  EXPECT_TRUE(team.m_Spieler.empty());
-
-  card->setChecked(true);
-  Child<QPushButton>(dialog, "kaufen")->click();
+  WhenModal<CStarplayer>([&](CStarplayer* dialog) {
+    QCheckBox* card = Child<QCheckBox>(*dialog, "card");
+    EXPECT_TRUE(card->isEnabled());
+    QTest::keyClicks(Child<QLineEdit>(*dialog, "name"), "Grom");
+    Type(*dialog, "st", 4);  // 11 points, 110000
+    Child<QPushButton>(*dialog, "kaufen")->click();
+    ASSERT_EQ(recorder.requests.size(), 1u);
+    EXPECT_EQ(recorder.requests[0].text, "So viel Gold haben Sie gar nicht!");
+    card->setChecked(true);
+    Child<QPushButton>(*dialog, "kaufen")->click();
+    EXPECT_TRUE(team.m_Spieler.empty());
+  });
+  ASSERT_TRUE(BuildStarPlayerCommand(nullptr, team, test::TestServices()));
   EXPECT_EQ(recorder.requests.size(), 1u);
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  ASSERT_EQ(team.m_Spieler.size(), 1u);  // the booking itself is checked in PlayerBuilder
+  ASSERT_EQ(team.m_Spieler.size(), 1u);  // the booking itself is checked in PlayerPurchase
   EXPECT_EQ(team.m_Spieler[0]->m_strName, "Grom");
   EXPECT_EQ(team.m_Spieler[0]->m_nWert, 55000);
   EXPECT_EQ(team.m_Ausgaben.size(), 1u);

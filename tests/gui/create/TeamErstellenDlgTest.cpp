@@ -393,8 +393,7 @@ TEST(CreationDialogs, RememberTheirSizes) {
         return d;
       },
       "NeuesTeam", QSize(1003, 456));
-  test::ExpectSizeRemembered([] { return std::make_unique<CStarplayer>(nullptr, 1000000); }, "StarplayerBauen",
-                             QSize(900, 640));
+  test::ExpectSizeRemembered([] { return std::make_unique<CStarplayer>(1000000); }, "StarplayerBauen", QSize(900, 640));
   test::ExpectSizeRemembered([] { return std::make_unique<CStarplayerAuswahlDlg>(4, nullptr, 1000000); },
                              "StarplayerKaufen", QSize(700, 333));
 }

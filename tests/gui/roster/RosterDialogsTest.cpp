@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +25,7 @@
 #include "teamwindow/qt/RosterCommands.h"
 #include "roster/qt/SpielerEntfernenDlg.h"
 #include "roster/qt/SpielerKaufenDlg.h"
+#include "gui/TestServices.h"
 #include "support/MessageRecorder.h"
 
 namespace krv {
@@ -66,28 +68,29 @@ void ClickItem(QTreeWidget* list, QTreeWidgetItem* item, bool twice = false) {
   if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
-// Catches the sheet storing values without the core's career-log entry, closing on a value
-// out of range, or losing the focus on the refused field.
+// Catches the sheet closing on a value out of range, losing the focus on the refused field or
+// writing into the player while open, and the command not storing the values through the
+// core (with its career-log entry).
 TEST(PlayerChangeSheet, ConfirmAndRangeRefusal) {
   test::MessageRecorder messages;
   auto team = Team(10, 0);
   CKRSpieler& player = *team->m_Spieler[0];
-  CPlayerChangeSheet sheet(*team, player, true);
-  sheet.show();
-  SetText(&sheet, "st", "4");
-  SetText(&sheet, "ge", "4");
-  SetText(&sheet, "ssp", "701");
-  Click(&sheet, "ok");
-  ASSERT_EQ(messages.Texts(), QStringList{"„SSP“: Bitte eine ganze Zahl zwischen 0 und 700 eingeben."});
-  EXPECT_TRUE(sheet.isVisible());
-  EXPECT_EQ(sheet.focusWidget(), Child<QLineEdit>(&sheet, "ssp"));
-  EXPECT_EQ(player.m_nST, 3);
-
-  SetText(&sheet, "ssp", "375");
-  EXPECT_EQ(Child<QLineEdit>(&sheet, "steigerungen")->text(), "10");
-  SetText(&sheet, "ssp", "0");
-  Click(&sheet, "ok");
-  EXPECT_EQ(sheet.result(), QDialog::Accepted);
+  WhenModal<CPlayerChangeSheet>([&](CPlayerChangeSheet* sheet) {
+    SetText(sheet, "st", "4");
+    SetText(sheet, "ge", "4");
+    SetText(sheet, "ssp", "701");
+    Click(sheet, "ok");
+    EXPECT_EQ(messages.Texts(), QStringList{"Bitte geben Sie für „SSP“ eine Zahl zwischen 0 und 700 ein."});
+    EXPECT_EQ(messages.requests[0].kind, BoxKind::Warning);  // as every dialog's range check
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->focusWidget(), Child<QLineEdit>(sheet, "ssp"));
+    SetText(sheet, "ssp", "375");
+    EXPECT_EQ(Child<QLineEdit>(sheet, "steigerungen")->text(), "10");
+    SetText(sheet, "ssp", "0");
+    EXPECT_EQ(player.m_nST, 3);
+    Click(sheet, "ok");
+  });
+  ASSERT_TRUE(ChangePlayerCommand(nullptr, *team, player, test::TestServices()));
   EXPECT_EQ(player.m_nST, 4);
   EXPECT_NE(player.m_strLebenslauf.find("Stärke von 3 auf 4, Geschicklichkeit von 3 auf 4, \r\n\r\nGrischnak \r\n\r\n"),
             std::string::npos);
@@ -98,7 +101,7 @@ TEST(PlayerChangeSheet, ConfirmAndRangeRefusal) {
 TEST(PlayerChangeSheet, NewSkillsAndCareerPage) {
   auto team = Team(10, 0);
   CKRSpieler& player = *team->m_Spieler[0];
-  CPlayerChangeSheet sheet(*team, player, false);
+  CPlayerChangeSheet sheet(player);
   sheet.show();
   WhenModal<CNeueFertigkeitenDlg>([](CNeueFertigkeitenDlg* dialog) {
     auto* list = Child<QTreeWidget>(dialog, "skills");
@@ -112,27 +115,29 @@ TEST(PlayerChangeSheet, NewSkillsAndCareerPage) {
   Child<QTabWidget>(&sheet, QString())->setCurrentIndex(1);
   Child<QPlainTextEdit>(&sheet, "lebenslauf")->setPlainText("Erste\nZweite");
   Click(&sheet, "ok");
-  EXPECT_EQ(player.m_strFertigkeiten, "Ausw,Blk,Tackle");
-  EXPECT_EQ(player.m_strLebenslauf, "Erste\r\nZweite");
+  EXPECT_EQ(sheet.Values().m_strFertigkeiten, "Ausw,Blk,Tackle");
+  EXPECT_EQ(sheet.Values().m_strLebenslauf, "Erste\r\nZweite");
 
   auto stars = Team(10, 0, 212);
-  CPlayerChangeSheet starSheet(*stars, *stars->m_Spieler[0], true);
+  CPlayerChangeSheet starSheet(*stars->m_Spieler[0]);
   EXPECT_FALSE(Child<QPushButton>(&starSheet, "neu")->isEnabled());
   EXPECT_TRUE(Child<QLineEdit>(&starSheet, "ssp")->isReadOnly());
 }
 
-// Catches the context-menu commands waiting for OK: the changed skill text stays in the
-// player even when the sheet is cancelled.
+// Catches the context-menu commands waiting for OK: the changed skill text is stored even
+// when the sheet is cancelled (and not while it is open).
 TEST(PlayerChangeSheet, SkillTextEditedAtOnce) {
   auto team = Team(10, 0);
   CKRSpieler& player = *team->m_Spieler[0];
   CPlayerChangeSheet::SetAskTextFunction(
       [](QWidget*, const QString& current) { return std::optional<QString>(current + ",Eigen"); });
-  CPlayerChangeSheet sheet(*team, player, true);
-  sheet.show();
-  sheet.EditSkillTexts();
+  WhenModal<CPlayerChangeSheet>([&player](CPlayerChangeSheet* sheet) {
+    sheet->EditSkillTexts();
+    EXPECT_EQ(player.m_strFertigkeiten, "Blk");
+    Click(sheet, "cancel");
+  });
+  EXPECT_TRUE(ChangePlayerCommand(nullptr, *team, player, test::TestServices()));
   CPlayerChangeSheet::SetAskTextFunction(nullptr);
-  Click(&sheet, "cancel");
   EXPECT_EQ(player.m_strFertigkeiten, "Blk,Eigen");
 }
 
@@ -157,6 +162,45 @@ TEST(NeueFertigkeitenDlg, ChooseRefuseAndDelete) {
   Click(&dialog, "loeschen");
   EXPECT_EQ(Child<QListWidget>(&dialog, "chosen")->count(), 0);
   EXPECT_FALSE(Child<QPushButton>(&dialog, "uebernehmen")->isEnabled());
+}
+
+// The keyboard alone: Enter and Space on a row choose it as a double click does, and Enter
+// does not end the dialog; in "Spielerwerte ändern" Strg+Tab and Strg+Bild↓ switch to
+// "Lebenslauf" from any field, and Tab in the career text moves on instead of typing a tab.
+// Catches a coach without a mouse who can choose no skill, reach no career text, and saves
+// "…Orks.\t".
+TEST(NeueFertigkeitenDlg, KeyboardOnly) {
+  CNeueFertigkeitenDlg dialog("Blk");
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  auto* list = Child<QTreeWidget>(&dialog, "skills");
+  list->setFocus();
+  list->setCurrentItem(Row(list, 2, "Tackle"));
+  QTest::keyClick(list, Qt::Key_Return);
+  list->setCurrentItem(Row(list, 2, "Ausw"));
+  QTest::keyClick(list, Qt::Key_Space);
+  EXPECT_EQ(dialog.Result(), ",Tackle,Ausw");
+  EXPECT_TRUE(dialog.isVisible());
+
+  auto team = Team(10, 0);
+  CPlayerChangeSheet sheet(*team->m_Spieler[0]);
+  sheet.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+  auto* tabs = Child<QTabWidget>(&sheet, QString());
+  auto* name = Child<QLineEdit>(&sheet, "name");
+  name->setFocus();
+  QTest::keyClick(name, Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  auto* career = Child<QPlainTextEdit>(&sheet, "lebenslauf");
+  career->setFocus();
+  QTest::keyClicks(career, "Ehemaliger Spieler der Orks.");
+  QTest::keyClick(career, Qt::Key_Tab);
+  EXPECT_EQ(career->toPlainText(), "Ehemaliger Spieler der Orks.");
+  EXPECT_NE(QApplication::focusWidget(), career);
 }
 
 // Catches the card box not refilling the list, "&Kaufen" usable without a row, and the
@@ -185,7 +229,7 @@ TEST(SpielerKaufenDlg, CardRefillsAndBuys) {
     });
     Click(dialog, "kaufen");
   });
-  ASSERT_TRUE(BuyPlayerCommand(nullptr, *team, RosterServices{}));
+  ASSERT_TRUE(BuyPlayerCommand(nullptr, *team, test::TestServices()));
   EXPECT_EQ(team->m_Spieler.back()->m_strName, "Hans");
   EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 35000);
   EXPECT_TRUE(messages.requests.empty());
@@ -222,13 +266,13 @@ TEST(SpielerEntfernenDlg, RefusalsAndCotrainer) {
     Child<QRadioButton>(remove, "cotrainer")->click();
     Click(remove, "aendern");
   });
-  ASSERT_TRUE(RemovePlayerCommand(nullptr, *team, *team->m_Spieler[0], RosterServices{}));
+  ASSERT_TRUE(RemovePlayerCommand(nullptr, *team, *team->m_Spieler[0], test::TestServices()));
   EXPECT_EQ(team->m_Spieler[0]->m_nStatus, kStatusCotrainer);
   EXPECT_NE(team->FindCoTrainer("Grischnak"), nullptr);
 
   // A former player only gets the message.
   messages.requests.clear();
-  EXPECT_FALSE(RemovePlayerCommand(nullptr, *team, *team->m_Spieler[0], RosterServices{}));
+  EXPECT_FALSE(RemovePlayerCommand(nullptr, *team, *team->m_Spieler[0], test::TestServices()));
   EXPECT_EQ(messages.Texts(), QStringList{"Grischnak ist kein aktiver Spieler mehr!"});
 }
 
@@ -236,7 +280,7 @@ TEST(SpielerEntfernenDlg, RefusalsAndCotrainer) {
 TEST(RosterCommands, Zombie) {
   test::MessageRecorder messages;
   auto orcs = Team(10, 0);
-  EXPECT_FALSE(ReviveZombieCommand(nullptr, *orcs, RosterServices{}));
+  EXPECT_FALSE(ReviveZombieCommand(nullptr, *orcs, test::TestServices()));
   EXPECT_EQ(messages.Texts(), QStringList{"Das dürfen nur Untote"});
 
   auto undead = Team(12, 0, 34);
@@ -245,7 +289,7 @@ TEST(RosterCommands, Zombie) {
     SetText(names, "name", "Gregor");
     Click(names, "ok");
   });
-  ASSERT_TRUE(ReviveZombieCommand(nullptr, *undead, RosterServices{}));
+  ASSERT_TRUE(ReviveZombieCommand(nullptr, *undead, test::TestServices()));
   EXPECT_EQ(undead->m_Spieler.back()->m_strName, "Gregor");
   EXPECT_EQ(undead->m_Spieler.back()->m_nNummer, 2);
 }

@@ -122,8 +122,10 @@ TEST_F(NeuesSpielDlgTest, CompletionAndResultWord) {
     QTest::keyClicks(d->GegnerEdit(), "o");
     EXPECT_EQ(d->GegnerEdit()->text(), "Orkland");
     EXPECT_EQ(d->GegnerEdit()->selectedText(), "rkland");
+    QTest::keyClicks(d->GegnerEdit(), "r");  // every letter completes, not every other one
+    EXPECT_EQ(d->GegnerEdit()->selectedText(), "kland");
     QTest::keyClick(d->GegnerEdit(), Qt::Key_Backspace);
-    EXPECT_EQ(d->GegnerEdit()->text(), "O");
+    EXPECT_EQ(d->GegnerEdit()->text(), "Or");
     d->EigeneToreEdit()->setText("3");
     d->GegnerToreEdit()->setText("1");
     EXPECT_EQ(d->ResultLabel()->text(), "Gewonnen");
@@ -131,7 +133,7 @@ TEST_F(NeuesSpielDlgTest, CompletionAndResultWord) {
     d->OkButton()->click();
   });
   ASSERT_EQ(dlg.exec(), QDialog::Accepted);
-  EXPECT_EQ(dlg.m_Entry.gegner, "O");
+  EXPECT_EQ(dlg.m_Entry.gegner, "Or");
   EXPECT_EQ(dlg.m_Entry.eigeneTore, 3);
   EXPECT_EQ(dlg.m_Entry.gegnerTore, 1);
   EXPECT_EQ(dlg.m_Entry.fanFaktor, kFanRises);
@@ -158,7 +160,8 @@ TEST_F(NeuesSpielDlgTest, RangesAndDate) {
     d->OkButton()->click();
   });
   ASSERT_EQ(dlg.exec(), QDialog::Accepted);
-  EXPECT_EQ(m_messages.Texts(), QStringList{QString::fromStdString(ScoreRangeMessage())});
+  EXPECT_EQ(m_messages.Texts(), QStringList{"Bitte geben Sie für „Ergebnis“ eine Zahl zwischen 0 und 16 ein."});
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Warning);  // the same wording and sign as every range check
   EXPECT_EQ(dlg.m_Entry.eigeneTore, 16);
   EXPECT_EQ(dlg.m_Entry.datum, "01.05.20");
 }

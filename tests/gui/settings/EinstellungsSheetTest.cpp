@@ -89,7 +89,8 @@ TEST_F(EinstellungsSheetTest, OkChecks) {
     players->setText(QString::fromLatin1(refused));
     Child<QPushButton>(sheet.get(), "ok")->click();
     ASSERT_EQ(m_messages.requests.size(), 1u) << refused;
-    EXPECT_EQ(m_messages.requests[0].text, "Geben Sie eine ganze Zahl zwischen 1 und 32 ein.");
+    EXPECT_EQ(m_messages.requests[0].text,
+              "Bitte geben Sie für „Maximale Anzahl der Spieler“ eine Zahl zwischen 1 und 32 ein.");
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(players->text(), QString::fromLatin1(refused));
     EXPECT_EQ(sheet->Tabs()->currentIndex(), 1);

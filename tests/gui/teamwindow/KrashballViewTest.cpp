@@ -13,6 +13,7 @@
 #include "gui/CreationDialogDriver.h"
 #include "gui/roster/RosterTestSupport.h"
 #include "model/TeamFile.h"
+#include "season/MatchEntry.h"
 #include "teamwindow/qt/PropertySheet.h"
 #include "teamwindow/MissingOpponents.h"
 #include "teamwindow/qt/KrashballView.h"
@@ -123,10 +124,10 @@ TEST_F(KrashballViewTest, OwnRaceEditableOthersReadOnly) {
   Discard(orcs);
 }
 
-// Catches: the window not running the fan check when the team changes or at first display of
-// a team saved without fans, the notice repeated at every refresh, shown with fans left, or
-// not in the plain box. (Fans coming back and going again, also through a lost match:
-// TeamHeader.FanNoticeOncePerDrop.)
+// Catches: the notice not shown for a match that takes the last fans (or not in the plain
+// box, or after the match's own sound), a refresh showing it again, and no notice at the
+// first display of a team saved without fans. (Once per drop: TeamHeader.FanNoticeOncePerDrop,
+// MatchEntry.FanCheckWithTheMatches.)
 TEST_F(KrashballViewTest, FanNoticeOncePerDrop) {
   auto team = test::MakeSampleTeam();
   team->m_Games.clear();
@@ -135,8 +136,12 @@ TEST_F(KrashballViewTest, FanNoticeOncePerDrop) {
   CKRTeam& t = frame->Document()->Team();
   EXPECT_TRUE(m_messages.requests.empty());
 
-  t.m_nFanFaktor = 0;
-  t.SetTeamModified();
+  MatchEntry lost;
+  lost.gegner = "Orkland";
+  lost.gegnerTore = 1;
+  lost.datum = "01.05.07";
+  lost.fanFaktor = kFanFalls;
+  EXPECT_TRUE(frame->Document()->Services().ShowOutcome(frame, RecordMatch(t, lost)));
   ASSERT_EQ(m_messages.requests.size(), 1u);
   EXPECT_EQ(m_messages.requests[0].text, kKeineFans);
   EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Plain);  // "OK button, no icon"

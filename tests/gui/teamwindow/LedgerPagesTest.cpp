@@ -58,6 +58,17 @@ TEST_F(LedgerPagesTest, RowTexts) {
   EXPECT_EQ(Row(income, 17), QStringList({"Sponsor: Brauerei Grünbräu", "30.000"}));
 }
 
+// In a wide window both columns keep their widths: the amounts stay beside their texts.
+// Catches the "Wert" column stretched to the window's edge.
+TEST_F(LedgerPagesTest, WideWindowKeepsColumnWidths) {
+  const int text = m_expenses->List()->columnWidth(0), amount = m_expenses->List()->columnWidth(kLedgerWert);
+  EXPECT_LT(amount, 150);
+  m_expenses->resize(1600, 400);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(m_expenses->List()->columnWidth(0), text);
+  EXPECT_EQ(m_expenses->List()->columnWidth(kLedgerWert), amount);
+}
+
 // The totals are the team's ledger sums in thousands, with the unit "K" beside them, and
 // follow a new entry. (How the sums are cut to thousands: LedgerEntries.IncomeCountsOnly...)
 TEST_F(LedgerPagesTest, TotalsInThousands) {

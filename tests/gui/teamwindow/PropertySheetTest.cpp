@@ -90,8 +90,9 @@ TEST(PropertySheet, NoKeysOfItsOwn) {
 }
 
 // Catches: the context-menu prompts missing from the main window's status bar (they stop at
-// the menu's own window), or left standing after the menu closed; the last column of the
-// ledger and event lists stopping halfway instead of filling the list's width.
+// the menu's own window), or left standing after the menu closed; the events list's one text
+// column stopping halfway instead of filling the list's width (the ledgers keep their widths:
+// LedgerPagesTest.WideWindowKeepsColumnWidths).
 TEST(PropertySheet, ContextPromptsAndFullWidthLists) {
   auto doc = test::DocumentWith(test::MakeSampleTeam());
   QMainWindow main;
@@ -116,14 +117,10 @@ TEST(PropertySheet, ContextPromptsAndFullWidthLists) {
   emit sheet->MiscPage()->ContextMenu()->aboutToHide();
   EXPECT_EQ(main.statusBar()->currentMessage(), "");
 
-  for (RecordListPage* page :
-       {static_cast<RecordListPage*>(sheet->ExpensesPage()), static_cast<RecordListPage*>(sheet->IncomePage()),
-        static_cast<RecordListPage*>(sheet->MiscPage())}) {
-    sheet->setCurrentWidget(page);
-    QCoreApplication::processEvents();
-    QTableView* list = page->List();
-    EXPECT_GE(list->horizontalHeader()->length(), list->viewport()->width()) << page->objectName().toStdString();
-  }
+  sheet->setCurrentWidget(sheet->MiscPage());
+  QCoreApplication::processEvents();
+  QTableView* list = sheet->MiscPage()->List();
+  EXPECT_GE(list->horizontalHeader()->length(), list->viewport()->width());
 }
 
 }  // namespace

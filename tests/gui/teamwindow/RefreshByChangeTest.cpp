@@ -149,7 +149,7 @@ TEST_F(RefreshByChangeTest, ChangedPlayerRedrawsHisRow) {
   change.m_strName = "Schädelspalter";
   change.m_nSSP += 30;
   change.m_nST += 1;
-  ASSERT_FALSE(ApplyPlayerChange(Team(), player, change, false, "01.06.07").m_Refusal);
+  ASSERT_TRUE(ApplyPlayerChange(Team(), player, change, false, "01.06.07").applied);
 
   ASSERT_EQ(players.changed.count(), 1);
   EXPECT_EQ(players.changed[0][0].value<QModelIndex>().row(), row);

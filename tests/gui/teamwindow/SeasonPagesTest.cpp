@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <deque>
 
 #include "app/qt/KrashballApp.h"
 #include "gui/CreationDialogDriver.h"
@@ -24,6 +26,8 @@
 #include "teamwindow/qt/PropertySheet.h"
 #include "teamwindow/qt/StaffPage.h"
 #include "roster/qt/SpielerKaufenDlg.h"
+#include "model/FileIO.h"
+#include "support/BitmapFiles.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "ui/NumberEdit.h"
@@ -237,7 +241,8 @@ TEST_F(SeasonPagesTest, EventsWithDeductions) {
 }
 
 // The same logo again does not mark the team modified; cancelling with a logo asks whether
-// to remove it, and "Nein" keeps it.
+// to remove it, and "Nein" keeps it. A file that is no bitmap is named in an error message and
+// the choice starts again at it (which file forms are taken: LogoFile).
 TEST_F(SeasonPagesTest, LogoChoice) {
   CMyPropertyPage6* page = m_sheet->MiscPage();
   QString started;
@@ -261,10 +266,26 @@ TEST_F(SeasonPagesTest, LogoChoice) {
   EXPECT_TRUE(page->LogoPath().isEmpty());
   EXPECT_TRUE(m_doc->IsModified());
 
-  answer = QStringLiteral("/tmp/neu.bmp");
+  QTemporaryDir folder;
+  const QString text = folder.filePath("kein.bmp"), picture = folder.filePath("neu.bmp");
+  WriteFileAtomically(text.toStdString(), "Kein Bild.");
+  WriteFileAtomically(picture.toStdString(), test::BitmapBytes({40, 1, 1, 24, 0, {}, "", std::string(4, '\0')}));
+  std::deque<QString> answers{text, picture};
+  QStringList starts;
+  SetChooseLogoFunction([&](QWidget*, const QString& start) -> std::optional<QString> {
+    starts << start;
+    if (answers.empty()) return std::nullopt;
+    const QString chosen = answers.front();
+    answers.pop_front();
+    return chosen;
+  });
+  m_messages.requests.clear();
   Click(page, "logoButton");
-  EXPECT_EQ(started, m_app->DataFolder() + "/");
-  EXPECT_EQ(page->LogoPath(), "/tmp/neu.bmp");
+  EXPECT_EQ(starts, QStringList({m_app->DataFolder() + "/", text}));
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Error);
+  EXPECT_TRUE(m_messages.requests[0].text.contains("kein.bmp"));
+  EXPECT_EQ(page->LogoPath(), picture);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -47,6 +48,31 @@ TEST_F(HelpWindowTest, UsableBesideAModalDialog) {
   QCoreApplication::processEvents();
   EXPECT_EQ(OpenHelp(), help);
   EXPECT_EQ(help->parentWidget(), nullptr);
+  help->close();
+}
+
+// F1 in a dialog opens the help narrowed beside it; the topic's heading must still be the top
+// line. Catches scrolling to the topic before the window took its final width, which wraps
+// the text above the heading onto more lines and leaves the heading halfway down.
+TEST_F(HelpWindowTest, TopicHeadingAtTheTopBesideADialog) {
+  QString text;
+  for (int i = 0; i < 40; ++i) text += QStringLiteral("Ein Absatz über das Team, lang genug, um umzubrechen. ");
+  QString html = QStringLiteral("<html><body>");
+  for (int i = 0; i < 6; ++i) html += "<p>" + text + "</p>";
+  html += QStringLiteral("<h2><a name=\"TEAM_GAME\"></a>Spiele</h2>");
+  for (int i = 0; i < 10; ++i) html += "<p>" + text + "</p>";
+  const std::string file = Path("Hilfe.html");
+  WriteFileAtomically(file, (html + "</body></html>").toStdString());
+  QDialog dialog;
+  dialog.setGeometry(10, 100, 300, 300);
+  QTimer::singleShot(0, &dialog, [&] {
+    HelpWindow::Show(QString::fromStdString(file), QStringLiteral("#TEAM_GAME"));
+    QTimer::singleShot(50, &dialog, &QDialog::accept);
+  });
+  dialog.exec();
+  QTextBrowser* help = OpenHelp();
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->cursorForPosition(QPoint(4, 4)).block().text(), "Spiele");
   help->close();
 }
 

@@ -1,7 +1,8 @@
 # What the tests of the real program share (sourced after `program` and `krv` are set): a
 # folder of their own for settings, data and the instance socket, so that parallel runs never
-# meet; waiting for a condition; and whether the program has opened a file (it then stands in
-# the recent-file list of its settings). `first` is the first instance's process, ended on exit.
+# meet; waiting for a condition; whether the program has opened a file (it then stands in the
+# recent-file list of its settings); teams made by krv; and, under an X server, finding boxes
+# and windows and answering them. `first` is the first instance's process, ended on exit.
 work=$(mktemp -d)
 trap 'kill "${first:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state KRV_DATEN=$work/Daten \
@@ -12,4 +13,36 @@ opened() { grep -q "$1" "$settings" 2>/dev/null; }
 wait_for() {
   for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
   return 1
+}
+fail() { echo "FAIL: $*"; exit 1; }
+ended() { ! kill -0 "$first" 2>/dev/null; }
+# Teams made by krv: Orks (race 10) and Zwerge (race 14), named $1, written to $2.
+orks() { "$krv" neu --rasse 10 --name "$1" --spieler 12,2 --marken 3 --fans 8 "$2" >/dev/null; }
+dwarfs() { "$krv" neu --rasse 14 --name "$1" --spieler 12 --marken 3 --fans 4 "$2" >/dev/null; }
+
+# Under an X server: boxes carry the bare program name, the main window's title has more; an
+# open menu is one more visible window of the program.
+boxes() { xdotool search --onlyvisible --name '^Krashball-Verwaltung$' 2>/dev/null || true; }
+box_count_is() { [ "$(boxes | wc -l)" -eq "$1" ]; }
+main_window() { xdotool search --onlyvisible --name '^Krashball-Verwaltung V' 2>/dev/null | head -1; }
+title() { xdotool getwindowname "$(main_window)" 2>/dev/null || true; }
+title_is() { [[ "$(title)" == *"$1" ]]; }
+windows() { xdotool search --onlyvisible --class krashball 2>/dev/null | wc -l; }
+more_windows_than() { [ "$(windows)" -gt "$1" ]; }
+# Presses key $1 in the one open box ($2 says which) and waits until that box is gone.
+answer() {
+  wait_for box_count_is 1 || fail "expected one box ($2), found $(boxes | wc -l)"
+  local box
+  box=$(boxes)
+  xdotool windowfocus --sync "$box" key "$1"
+  gone() { ! boxes | grep -qx "$box"; }
+  wait_for gone || fail "the box was not answered ($2)"
+}
+# Datei → Beenden; "b" typed before the menu is open would go into a field of the team window.
+quit_via_menu() {
+  local shown
+  shown=$(windows)
+  xdotool windowfocus --sync "$(main_window)" key alt+d
+  wait_for more_windows_than "$shown" || fail "the Datei menu did not open"
+  xdotool key b
 }

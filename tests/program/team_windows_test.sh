@@ -8,14 +8,10 @@ program=$1
 krv=$2
 source "$(dirname "$0")/program_session.sh"
 export QT_QPA_PLATFORM=xcb
-"$krv" neu --rasse 10 --name Orks --spieler 12,2 --marken 3 --fans 8 "$work/Orks.krt" >/dev/null
-"$krv" neu --rasse 14 --name Zwerge --spieler 12 --marken 3 --fans 4 "$work/Zwerge.krt" >/dev/null
-"$krv" neu --rasse 14 --name Bergzwerge --spieler 12 --marken 3 --fans 4 "$work/Bergzwerge.krt" >/dev/null
+orks Orks "$work/Orks.krt"
+dwarfs Zwerge "$work/Zwerge.krt"
+dwarfs Bergzwerge "$work/Bergzwerge.krt"
 
-fail() { echo "FAIL: $*"; exit 1; }
-main_window() { xdotool search --onlyvisible --name '^Krashball-Verwaltung V' 2>/dev/null | head -1; }
-title() { xdotool getwindowname "$(main_window)" 2>/dev/null || true; }
-title_is() { [[ "$(title)" == *"$1" ]]; }
 placement() { sed -n "s/^MainWnd-$1\\\\$2=//p" "$settings"; }
 start() {
   "$program" "$1" &
@@ -26,21 +22,11 @@ hand_over() {
   timeout 10 "$program" "$1"
   wait_for title_is "$2" || fail "$1 was not opened (title: $(title))"
 }
-# The open "&Datei" menu is one more visible window of the program; "b" typed before it is
-# open would go into a field of the team window instead.
-windows() { xdotool search --onlyvisible --class krashball 2>/dev/null | wc -l; }
-more_windows_than() { [ "$(windows)" -gt "$1" ]; }
 quit() {
-  local window shown
-  window=$(main_window)
-  shown=$(windows)
-  xdotool windowfocus --sync "$window" key alt+d
-  wait_for more_windows_than "$shown" || fail "the Datei menu did not open"
-  xdotool key b
+  quit_via_menu
   wait_for ended || fail "the program did not end"
   wait "$first" || fail "the program ended with failure"
 }
-ended() { ! kill -0 "$first" 2>/dev/null; }
 
 # Three teams one after the other: each window a title bar lower and further right.
 start "$work/Orks.krt"

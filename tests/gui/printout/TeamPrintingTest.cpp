@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <QFile>
+#include <QImage>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -20,6 +23,7 @@
 #include "model/TeamFile.h"
 #include "printout/qt/DruckenDlg.h"
 #include "printout/qt/TeamPrinting.h"
+#include "support/BitmapFiles.h"
 #include "support/MessageRecorder.h"
 #include "support/SeasonTeam.h"
 #include "support/TempFolder.h"
@@ -117,6 +121,27 @@ TEST_F(TeamPrintingTest, PreviewShowsThePrintoutsPages) {
   });
   printing.Preview(nullptr, *team, {});
   EXPECT_EQ(pages, 3);  // matches 1, 49 and 97
+}
+
+// The preview draws its recorded pages after they were built, and the logo with them: it must
+// be drawn from pixels of its own. Catches a preview that reads the logo from freed memory
+// (coloured noise or a crash; the sanitizers report the read).
+TEST_F(TeamPrintingTest, PreviewShowsTheLogo) {
+  std::string pixels;
+  for (int i = 0; i < 32 * 32; ++i) pixels += "\x5A\xC8\x0C";  // blue, green, red: rows need no padding
+  std::ofstream(Path("logo.bmp"), std::ios::binary) << test::BitmapBytes({.width = 32, .height = 32, .pixels = pixels});
+  auto team = Team(0);
+  team->m_strLogo = Path("logo.bmp");
+  TeamPrinting printing;
+  int logoPixels = 0;
+  WhenModal<QPrintPreviewDialog>([&logoPixels](QPrintPreviewDialog* preview) {
+    const QImage shown = preview->findChild<QPrintPreviewWidget*>()->grab().toImage();
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) logoPixels += shown.pixel(x, y) == qRgb(0x0C, 0xC8, 0x5A) ? 1 : 0;
+    preview->close();
+  });
+  printing.Preview(nullptr, *team, {});
+  EXPECT_GT(logoPixels, 100);
 }
 
 // The export appends ".pdf", asks before replacing a file under the completed name, and is

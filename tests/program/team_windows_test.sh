@@ -12,22 +12,6 @@ orks Orks "$work/Orks.krt"
 dwarfs Zwerge "$work/Zwerge.krt"
 dwarfs Bergzwerge "$work/Bergzwerge.krt"
 
-placement() { sed -n "s/^MainWnd-$1\\\\$2=//p" "$settings"; }
-start() {
-  "$program" "$1" &
-  first=$!
-  wait_for title_is "$(basename "$1")" || fail "$1 was not opened (title: $(title))"
-}
-hand_over() {
-  timeout 10 "$program" "$1"
-  wait_for title_is "$2" || fail "$1 was not opened (title: $(title))"
-}
-quit() {
-  quit_via_menu
-  wait_for ended || fail "the program did not end"
-  wait "$first" || fail "the program ended with failure"
-}
-
 # Three teams one after the other: each window a title bar lower and further right.
 start "$work/Orks.krt"
 hand_over "$work/Zwerge.krt" "Zwerge.krt"
@@ -43,14 +27,7 @@ size_y=$(placement Zwerge SizeY)
 
 # The team window maximised by a double click on its title bar, just below the toolbar.
 start "$work/Orks.krt"
-geometry=$(xdotool getwindowgeometry --shell "$(main_window)")
-eval "$geometry"
-for y in $(seq 30 4 140); do
-  xdotool mousemove $((WIDTH / 2)) "$y" click --repeat 2 --delay 60 1
-  sleep 0.2
-  title_is "[Orks.krt]" && break
-done
-title_is " - [Orks.krt]" || fail "the team window could not be maximised (title: $(title))"
+maximise_team_window Orks.krt
 
 # Opened now, Zwerge comes up maximised too and is named once.
 hand_over "$work/Zwerge.krt" " - [Zwerge.krt]"

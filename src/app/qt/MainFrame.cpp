@@ -125,7 +125,7 @@ void CMainFrame::CreateMenus() {
       AddAction(file, "properties", QStringLiteral("&Eigenschaften"),
                 QStringLiteral("Zeigt die Statistik des Teams.\nEigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_E));
   connect(properties, &QAction::triggered, this, [this] {
-    if (CChildFrame* child = ActiveTeamWindow()) child->View()->OnTeamEigenschaften();
+    if (CChildFrame* child = ActiveTeamWindow()) child->ShowStatistics();
   });
   QAction* secondSeparator = file->addSeparator();
   m_pPrintSetup = AddAction(file, "printSetup", QStringLiteral("Drucker&einrichtung..."),
@@ -309,9 +309,8 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
   const CChildFrame* active = ActiveTeamWindow();
   const bool maximised = active && active->isMaximized();
   std::optional<QRect> previous;
-  if (const QList<CChildFrame*> open = TeamWindows();
-      !open.isEmpty() && open.last()->View()->NormalGeometry().isValid())
-    previous = open.last()->View()->NormalGeometry();
+  if (const QList<CChildFrame*> open = TeamWindows(); !open.isEmpty() && open.last()->NormalGeometry().isValid())
+    previous = open.last()->NormalGeometry();
   auto* child = new CChildFrame(doc);
   m_mdi->addSubWindow(child);
   connect(doc, &KrashballDoc::TitleChanged, this, [this] {
@@ -325,7 +324,7 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
     UpdateActions();
     UpdateTitle();
   });
-  child->View()->PlaceFrame(previous);
+  child->PlaceWindow(previous);
   if (maximised) child->showMaximized();
   else child->show();
   m_mdi->setActiveSubWindow(child);

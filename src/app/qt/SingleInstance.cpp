@@ -1,10 +1,14 @@
 #include "app/qt/SingleInstance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QTimer>
 #include <unistd.h>
+
+#include "app/InstanceName.h"
 
 namespace krv {
 namespace {
@@ -13,7 +17,18 @@ constexpr int kTimeoutMs = 1000;
 constexpr int kRetryMs = 100;
 }  // namespace
 
-QString DefaultInstanceName() { return QStringLiteral("SglInst_Title_Krashball-Verwaltung-%1").arg(::getuid()); }
+QString DefaultInstanceName() {
+  // The display the windows go to; platforms without one (offscreen) count as one display.
+  const QString platform = QGuiApplication::platformName();
+  QString display = platform;
+  if (platform == QLatin1String("xcb")) display = qEnvironmentVariable("DISPLAY");
+  else if (platform.startsWith(QLatin1String("wayland")))
+    display = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);  // the user's own
+  if (folder.isEmpty()) folder = QDir::tempPath() + QStringLiteral("/krashball-%1").arg(::getuid());
+  QDir().mkpath(folder);
+  return folder + '/' + QString::fromStdString(InstanceSocketName(display.toStdString()));
+}
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent), m_name(name) {}
 

@@ -82,6 +82,8 @@ int main(int argc, char** argv) {
   if (!files.isEmpty() && !anyOpened) return 1;
 
   const int result = QApplication::exec();
+  // Windows still open beside the main window (the help) close as on any end.
+  QApplication::closeAllWindows();
   // The settings of this session are lost when KRV.DAT cannot be written: the coach is told.
   if (const QString problem = app.SaveSettingsIfChanged(); !problem.isEmpty()) krv::ErrorBox(nullptr, problem);
   return result;

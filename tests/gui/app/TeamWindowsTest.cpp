@@ -1,5 +1,6 @@
 // The team windows inside the main window: opening beside a maximised window, where new
-// windows appear, the list of open windows in "&Fenster" and the main window's title.
+// windows appear and where they come back, the list of open windows in "&Fenster" and the
+// main window's title.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QMdiArea>
@@ -19,6 +21,8 @@
 #include "app/qt/KrashballApp.h"
 #include "teamwindow/qt/KrashballDoc.h"
 #include "app/qt/MainFrame.h"
+#include "gui/CreationDialogDriver.h"
+#include "teamwindow/qt/KrashballView.h"
 #include "gui/roster/RosterTestSupport.h"
 #include "model/TeamFile.h"
 #include "support/SampleTeams.h"
@@ -41,6 +45,17 @@ class TeamWindowsTest : public test::ProgramTest {
     settings.setValue("Top", rect.y());
     settings.setValue("SizeX", rect.width());
     settings.setValue("SizeY", rect.height());
+  }
+  // The placement remembered for the team's name.
+  static QRect StoredPlacement(const QString& teamName) {
+    QSettings settings = AppSettings();
+    settings.beginGroup("Settings/MainWnd-" + teamName);
+    return QRect(settings.value("Left").toInt(), settings.value("Top").toInt(), settings.value("SizeX").toInt(),
+                 settings.value("SizeY").toInt());
+  }
+  static void Close(CChildFrame* frame) {
+    ASSERT_TRUE(frame->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };
 
@@ -84,6 +99,93 @@ TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
   EXPECT_EQ(AppSettings().value("Settings/MainWnd-Zwerge/SizeX").toInt(), 760);
   Discard(orks);
   EXPECT_EQ(main.windowTitle(), CKrashballApp::Title());
+}
+
+// Catches: the placement stored under the name the team had when it was opened, not stored
+// at all when the window closes, not restored when the team is opened again, or restored for
+// another team.
+TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
+  const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
+  const QString reaver = WriteSampleTeam("reaver.krt", "Reikland Reaver");
+  CMainFrame main(m_app.get());
+  ShowMain(main);
+
+  CChildFrame* frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(31, 42, 700, 520);
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
+
+  frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->geometry(), QRect(31, 42, 700, 520));
+  // Renamed in the header, the window is remembered under the new name; the old stays.
+  auto* name = test::Child<QLineEdit>(frame->View(), "teamName");
+  name->selectAll();
+  test::Type(name, QStringLiteral("Greifen Übersee"));
+  frame->setGeometry(5, 6, 640, 480);
+  m_messages.answers = {1};  // do not save
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Greifen Übersee"), QRect(5, 6, 640, 480));
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
+
+  // A team never placed keeps the place the main window gives it.
+  CChildFrame* other = main.OpenDocumentFile(reaver);
+  ASSERT_NE(other, nullptr);
+  EXPECT_NE(other->geometry(), QRect(31, 42, 700, 520));
+  EXPECT_NE(other->geometry(), QRect(5, 6, 640, 480));
+  // The program ends with the window open: its placement is kept as well.
+  other->setGeometry(12, 13, 600, 450);
+  ASSERT_TRUE(main.close());
+  EXPECT_EQ(StoredPlacement("Reikland Reaver"), QRect(12, 13, 600, 450));
+  Discard(other);
+}
+
+// Catches: the placement taken from the minimised title strip ("Alle Minimieren", then
+// "Alle Maximieren", or closing while minimised), so the team reopened as a bare strip.
+TEST_F(TeamWindowsTest, WindowPlacementIsTheLastNormalGeometry) {
+  const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
+  CMainFrame main(m_app.get());
+  ShowMain(main);
+  CChildFrame* frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(31, 42, 700, 520);
+  frame->showMinimized();
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
+
+  frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(50, 60, 720, 530);
+  frame->showMinimized();
+  frame->showNormal();
+  frame->showMaximized();
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(50, 60, 720, 530));
+}
+
+// Catches: a window stored in a large main window reopened in a smaller one with its right
+// side (Teamwert, Gold, Fan-Faktor) out of sight; a main window maximised after the team
+// was opened (a start with a file) not giving the window its stored size back; a window the
+// coach placed himself pulled back to the stored one.
+TEST_F(TeamWindowsTest, RestoredInsideTheMainWindow) {
+  CMainFrame main(m_app.get());
+  ShowMain(main, QSize(900, 640));
+  const QRect stored(300, 200, 1100, 760);
+  StorePlacement("Orks", stored);
+  CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
+  ASSERT_NE(orks, nullptr);
+  const QRect area = main.MdiArea()->viewport()->rect();
+  EXPECT_TRUE(area.contains(orks->geometry())) << orks->geometry().width() << " " << area.width();
+
+  main.resize(1600, 1200);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(orks->geometry(), stored);
+  orks->setGeometry(10, 10, 800, 500);  // the coach's own placement
+  main.resize(1500, 1100);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(orks->geometry(), QRect(10, 10, 800, 500));
+  Discard(orks);
 }
 
 // Catches: new windows without a stored placement covering each other exactly, or cascaded

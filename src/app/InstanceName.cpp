@@ -3,9 +3,19 @@
 #include <algorithm>
 
 namespace krv {
+namespace {
 
-std::string InstanceSocketName(const std::string& display) {
-  std::string name = display;
+std::string DisplayOf(const DisplaySession& session) {
+  if (session.platform == "xcb") return session.x11Display;
+  if (session.platform.starts_with("wayland"))
+    return session.waylandDisplay.empty() ? "wayland-0" : session.waylandDisplay;
+  return session.platform;
+}
+
+}  // namespace
+
+std::string InstanceSocketName(const DisplaySession& session) {
+  std::string name = DisplayOf(session);
   // An X display "host:number.screen": the screens of one display are one session.
   if (const size_t colon = name.rfind(':'); colon != std::string::npos)
     if (const size_t dot = name.find('.', colon); dot != std::string::npos) name.erase(dot);

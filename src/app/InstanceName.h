@@ -6,8 +6,17 @@
 
 namespace krv {
 
-// The name of the program's socket for a display (":0", "localhost:10.0", "wayland-0"),
-// to be placed in the user's runtime folder. The screens of one X display share one name.
-std::string InstanceSocketName(const std::string& display);
+// Where the program's windows go: the platform Qt draws on ("xcb", "wayland", "offscreen")
+// and the display variables of the session ($DISPLAY, $WAYLAND_DISPLAY).
+struct DisplaySession {
+  std::string platform;
+  std::string x11Display;
+  std::string waylandDisplay;
+};
+
+// The name of the program's socket for the session's display, to be placed in the user's
+// runtime folder. The screens of one X display share one name; a platform without a display
+// (offscreen) counts as one display.
+std::string InstanceSocketName(const DisplaySession& session);
 
 }  // namespace krv

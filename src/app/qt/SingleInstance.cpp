@@ -18,16 +18,13 @@ constexpr int kRetryMs = 100;
 }  // namespace
 
 QString DefaultInstanceName() {
-  // The display the windows go to; platforms without one (offscreen) count as one display.
-  const QString platform = QGuiApplication::platformName();
-  QString display = platform;
-  if (platform == QLatin1String("xcb")) display = qEnvironmentVariable("DISPLAY");
-  else if (platform.startsWith(QLatin1String("wayland")))
-    display = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+  const DisplaySession session{QGuiApplication::platformName().toStdString(),
+                               qEnvironmentVariable("DISPLAY").toStdString(),
+                               qEnvironmentVariable("WAYLAND_DISPLAY").toStdString()};
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);  // the user's own
   if (folder.isEmpty()) folder = QDir::tempPath() + QStringLiteral("/krashball-%1").arg(::getuid());
   QDir().mkpath(folder);
-  return folder + '/' + QString::fromStdString(InstanceSocketName(display.toStdString()));
+  return folder + '/' + QString::fromStdString(InstanceSocketName(session));
 }
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent), m_name(name) {}

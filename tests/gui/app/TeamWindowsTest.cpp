@@ -1,6 +1,6 @@
-// The team windows inside the main window: opening beside a maximised window, where new
-// windows appear and where they come back, the list of open windows in "&Fenster" and the
-// main window's title.
+// The team windows inside the main window: opening beside a maximised window, where they come
+// back, the list of open windows in "&Fenster", "Alle Minimieren" and "Über&lappend", and the
+// main window's title. (Where new windows appear: WindowCascade and team_windows_test.sh.)
 
 #include <gtest/gtest.h>
 
@@ -38,6 +38,11 @@ class TeamWindowsTest : public test::ProgramTest {
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};  // the sample team's opponent
   }
   QString WriteTeam(const std::string& teamName) { return WriteSampleTeam(teamName + ".krt", teamName); }
+  QList<CChildFrame*> OpenTeams(CMainFrame& main, std::initializer_list<const char*> names) {
+    QList<CChildFrame*> frames;
+    for (const char* name : names) frames << main.OpenDocumentFile(WriteTeam(name));
+    return frames;
+  }
   static void StorePlacement(const QString& teamName, const QRect& rect) {
     QSettings settings = AppSettings();
     settings.beginGroup("Settings/MainWnd-" + teamName);
@@ -188,25 +193,6 @@ TEST_F(TeamWindowsTest, RestoredInsideTheMainWindow) {
   Discard(orks);
 }
 
-// Catches: new windows without a stored placement covering each other exactly, or cascaded
-// out of the main window.
-TEST_F(TeamWindowsTest, NewWindowsCascade) {
-  CMainFrame main(m_app.get());
-  ShowMain(main, QSize(1300, 900));
-  QList<CChildFrame*> frames;
-  for (const char* name : {"Chaos", "Goblins", "Skaven"}) frames << main.OpenDocumentFile(WriteTeam(name));
-  ASSERT_EQ(frames.size(), 3);
-  const QRect area = main.MdiArea()->viewport()->rect();
-  EXPECT_EQ(frames[0]->pos(), QPoint(0, 0));
-  const int step = frames[1]->y() - frames[0]->y();
-  EXPECT_GE(step, 10);  // a title bar's height: every title stays visible
-  for (int i = 1; i < 3; ++i) {
-    EXPECT_EQ(frames[i]->pos(), frames[i - 1]->pos() + QPoint(step, step));
-    EXPECT_TRUE(area.contains(frames[i]->geometry())) << i;
-  }
-  for (CChildFrame* frame : frames) Discard(frame);
-}
-
 // Catches: "&Fenster" without the list of open team windows, the list out of date after a
 // window closed or was renamed, the active window not ticked, a choice not activating.
 TEST_F(TeamWindowsTest, WindowMenuListsTheOpenTeams) {
@@ -247,6 +233,43 @@ TEST_F(TeamWindowsTest, WindowMenuListsTheOpenTeams) {
   EXPECT_EQ(listed(), QStringList({"&1 Orks.krt *", "&2 Elfen.krt ✓"}));
   Discard(orks);
   Discard(elfen);
+}
+
+// Catches "Alle Minimieren" doing nothing while the windows are maximised: minimising the
+// active one maximised (and restored) the next.
+TEST_F(TeamWindowsTest, MinimiseAllWhileMaximised) {
+  CMainFrame main(m_app.get());
+  ShowMain(main);
+  const QList<CChildFrame*> frames = OpenTeams(main, {"Orks", "Zwerge", "Elfen"});
+  ASSERT_EQ(frames.size(), 3);
+  frames.last()->showMaximized();
+  main.Action("minimizeAll")->trigger();
+  for (CChildFrame* frame : frames) EXPECT_TRUE(frame->isMinimized()) << frame->windowTitle().toStdString();
+  main.Action("restoreAll")->trigger();
+  for (CChildFrame* frame : frames) EXPECT_FALSE(frame->isMinimized() || frame->isMaximized());
+  for (CChildFrame* frame : frames) Discard(frame);
+}
+
+// "Über&lappend" keeps every window at its own size, a title bar apart, the active one on top;
+// a maximised window comes down to its normal size. Catches windows shrunk to their smallest.
+TEST_F(TeamWindowsTest, CascadeKeepsTheSizes) {
+  CMainFrame main(m_app.get());
+  ShowMain(main, QSize(1300, 950));
+  const QList<CChildFrame*> frames = OpenTeams(main, {"Chaos", "Goblins"});
+  ASSERT_EQ(frames.size(), 2);
+  frames[0]->resize(frames[0]->minimumSizeHint() + QSize(120, 60));
+  frames[1]->resize(frames[1]->minimumSizeHint() + QSize(180, 90));
+  const QSize sizes[] = {frames[0]->size(), frames[1]->size()};
+  main.MdiArea()->setActiveSubWindow(frames[0]);
+  frames[0]->showMaximized();
+  main.Action("cascade")->trigger();
+  EXPECT_FALSE(frames[0]->isMaximized());
+  EXPECT_EQ(frames[1]->geometry(), QRect(QPoint(0, 0), sizes[1]));
+  EXPECT_EQ(frames[0]->size(), sizes[0]);
+  EXPECT_GT(frames[0]->y(), 0);
+  EXPECT_EQ(frames[0]->x(), frames[0]->y());
+  EXPECT_EQ(main.MdiArea()->subWindowList(QMdiArea::StackingOrder).last(), frames[0]);
+  for (CChildFrame* frame : frames) Discard(frame);
 }
 
 // Catches: the save, save-all, print and preview buttons gone from the toolbar without a

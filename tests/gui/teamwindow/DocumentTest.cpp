@@ -298,20 +298,6 @@ TEST_F(DocumentTest, CloseAllStopsOnCancel) {
   EXPECT_FALSE(fs::exists(Path("Daten/Neu1.krt")));
 }
 
-// "Alle Minimieren" minimises every team window, "Alle Maximieren" restores them to normal.
-TEST_F(DocumentTest, MinimizeAndRestoreAll) {
-  CMainFrame frame(m_app.get());
-  frame.show();
-  CChildFrame* first = frame.OnFileNew();
-  CChildFrame* second = frame.OnFileNew();
-  frame.OnMinimizeAll();
-  EXPECT_TRUE(first->isMinimized() && second->isMinimized());
-  frame.OnRestoreAll();
-  EXPECT_FALSE(first->isMinimized() || second->isMinimized());
-  EXPECT_FALSE(first->isMaximized());
-  frame.hide();
-}
-
 // The recent-file list keeps the ten files opened last, newest first, without repeats. A new
 // team's proposed path was listed before anything was written there, and an entry that
 // failed to open stayed; a name that is not UTF-8 was stored with U+FFFD and never opened

@@ -159,11 +159,11 @@ TEST_F(SeasonPagesTest, IncomeNewAndChange) {
   EXPECT_EQ(test::Row(page->List()->model(), rows), QStringList({"Sponsor zurückgezogen", "0"}));
 }
 
-// A new match against an unknown opponent asks about the system team list (Yes appends it)
-// and books the takings; changing it books nothing; deleting asks first.
+// A new match against an unknown opponent asks about the system team list (Yes appends it);
+// a change shows at once; deleting asks first. (Which takings a new or changed match books:
+// Matches.RecordWithIncomeAndChangeWithout.)
 TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   CMyPropertyPage5* page = m_sheet->MatchesPage();
-  const size_t incomes = Team().m_Einnahmen.size();
   WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
     d->GegnerEdit()->setText("Ogerfaust");
     d->EigeneToreEdit()->setText("3");
@@ -177,11 +177,10 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   ASSERT_EQ(Rows(page), 2);
   EXPECT_EQ(Cell(page->List()->model(), 1, 0), "2L");
   EXPECT_EQ(Cell(page->List()->model(), 1, 4), "60.000");
-  EXPECT_EQ(Team().m_Einnahmen.size(), incomes + 1);
   EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items.back(), "Ogerfaust");
   EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
 
-  // Known in other case: no question; a change adds no income.
+  // Known in other case: no question.
   m_messages.requests.clear();
   test::ClickRow(page->List(), 1);
   WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
@@ -191,7 +190,6 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   });
   Click(page, "aendern");
   EXPECT_TRUE(m_messages.requests.empty());
-  EXPECT_EQ(Team().m_Einnahmen.size(), incomes + 1);
   EXPECT_EQ(Cell(page->List()->model(), 1, 4), "90.000");
 
   test::ClickRow(page->List(), 1);
@@ -204,8 +202,8 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   EXPECT_EQ(m_messages.requests.back().text, "Das Spiel gegen ogerfaust wirklich löschen?");
 }
 
-// A deduction beyond the re-rolls is refused with the program's message; after deleting
-// one it is taken. The header's re-roll figures follow (through the recalculation).
+// A deduction beyond the re-rolls is refused with the program's message and adds no row;
+// after deleting one it is taken. (The counting: Events.DeductionOnlyWhileRerollsRemain.)
 TEST_F(SeasonPagesTest, EventsWithDeductions) {
   CMyPropertyPage6* page = m_sheet->MiscPage();
   Team().m_nMarkenAbzug = 2;  // both re-rolls lost
@@ -223,11 +221,9 @@ TEST_F(SeasonPagesTest, EventsWithDeductions) {
   test::ClickRow(page->List(), 0);
   m_messages.answers = {kLoeschen};
   Click(page, "loeschen");
-  EXPECT_EQ(Team().m_nMarkenAbzug, 1);
   EXPECT_EQ(test::EnabledButtons(page), "neu");
   deduct();
   Click(page, "neu");
-  EXPECT_EQ(Team().m_nMarkenAbzug, 2);
   EXPECT_EQ(Rows(page), 1);
 }
 

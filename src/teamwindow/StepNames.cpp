@@ -1,5 +1,7 @@
 #include "teamwindow/StepNames.h"
 
+#include "roster/ZombieRevival.h"
+
 namespace krv {
 namespace {
 
@@ -8,6 +10,18 @@ const T* Last(const RecordList<T>& list) {
   for (auto it = list.rbegin(); it != list.rend(); ++it)
     if (*it) return it->get();
   return nullptr;
+}
+
+// The newest record of the list, or null.
+const void* LastRecord(const CKRTeam& team, TeamList list) {
+  switch (list) {
+    case TeamList::kPlayers: return Last(team.m_Spieler);
+    case TeamList::kMatches: return Last(team.m_Games);
+    case TeamList::kExpenses: return Last(team.m_Ausgaben);
+    case TeamList::kIncome: return Last(team.m_Einnahmen);
+    case TeamList::kEvents: return Last(team.m_Ereignisse);
+    default: return nullptr;
+  }
 }
 
 std::string Quoted(const std::string& text) { return text.empty() ? std::string() : " „" + text + "“"; }
@@ -46,22 +60,25 @@ std::string PageStepName(TeamList list, PageCommand command, const void* record)
     case PageCommand::New: return Subject(list, record) + (players ? " kaufen" : " eintragen");
     case PageCommand::Change: return Subject(list, record) + " ändern";
     case PageCommand::Delete: return Subject(list, record) + (players ? " entfernen" : " löschen");
-    case PageCommand::Zombie: return "Zombie erwecken";
+    case PageCommand::Zombie: return "Zombie wiederbeleben";
     case PageCommand::Logo: return "Logo ändern";
     case PageCommand::SortByNumber: return "Spieler nach Nr. sortieren";
   }
   return kUnnamedStep;
 }
 
-const void* LastRecord(const CKRTeam& team, TeamList list) {
-  switch (list) {
-    case TeamList::kPlayers: return Last(team.m_Spieler);
-    case TeamList::kMatches: return Last(team.m_Games);
-    case TeamList::kExpenses: return Last(team.m_Ausgaben);
-    case TeamList::kIncome: return Last(team.m_Einnahmen);
-    case TeamList::kEvents: return Last(team.m_Ereignisse);
-    default: return nullptr;
-  }
+std::string NewPlayerStepName(const CKRSpieler& player) {
+  const std::string& name = player.m_strName;
+  if (player.m_nPositionCode == kZombieCode) return "Zombie " + name + " wiederbeleben";
+  if (player.m_nPositionCode == kBuiltStarCode) return "Starplayer " + name + " bauen";
+  if (player.m_nPositionCode >= kFirstStarCode) return "Starplayer " + name + " einstellen";
+  return "Spieler " + name + " kaufen";
+}
+
+std::string NewRecordStepName(const CKRTeam& team, TeamList list, PageCommand command, size_t playersBefore) {
+  if (team.m_Spieler.size() > playersBefore)
+    if (const CKRSpieler* player = Last(team.m_Spieler)) return NewPlayerStepName(*player);
+  return PageStepName(list, command, LastRecord(team, list));
 }
 
 std::string UndoMenuText(const std::string& step) { return step.empty() ? "&Rückgängig" : "&Rückgängig: " + step; }

@@ -9,38 +9,15 @@ program=$1
 krv=$2
 source "$(dirname "$0")/program_session.sh"
 export QT_QPA_PLATFORM=xcb
-"$krv" neu --rasse 10 --name Orks --spieler 12,2 --marken 3 --fans 8 "$work/Orks.krt" >/dev/null
+orks Orks "$work/Orks.krt"
 recovery=$XDG_STATE_HOME/krashball
 
-fail() { echo "FAIL: $*"; exit 1; }
-main_window() { xdotool search --onlyvisible --name '^Krashball-Verwaltung V' 2>/dev/null | head -1; }
-title() { xdotool getwindowname "$(main_window)" 2>/dev/null || true; }
-title_is() { [[ "$(title)" == *"$1" ]]; }
-question() { xdotool search --onlyvisible --name '^Krashball-Verwaltung$' 2>/dev/null | head -1; }
-asked() { [ -n "$(question)" ]; }
+asked() { ! box_count_is 0; }
 kept() { compgen -G "$recovery/*.notfall" >/dev/null; }
-windows() { xdotool search --onlyvisible --class krashball 2>/dev/null | wc -l; }
-more_windows_than() { [ "$(windows)" -gt "$1" ]; }
-ended() { ! kill -0 "$first" 2>/dev/null; }
-# Opens the main menu with Alt+letter on the main window, then chooses the entry's letter.
-menu() {
-  local shown
-  shown=$(windows)
-  xdotool windowfocus --sync "$(main_window)" key "alt+$1"
-  wait_for more_windows_than "$shown" || fail "the menu alt+$1 did not open"
-  xdotool key "$2"
-}
-quit() {
-  menu d b
-  wait_for ended || fail "the program did not end"
-  wait "$first" || fail "the program ended with failure"
-}
 holds() { "$krv" json "$work/Orks.krt" | grep -q "\"$1\""; }
 
 # A letter typed into the team name (the field that has the focus), then a kill.
-"$program" "$work/Orks.krt" &
-first=$!
-wait_for title_is "Orks.krt" || fail "the team was not opened (title: $(title))"
+start "$work/Orks.krt"
 xdotool windowfocus --sync "$(main_window)" key End type --delay 50 "X"
 wait_for title_is "Orks.krt *" || fail "typing did not change the team (title: $(title))"
 wait_for kept || fail "no recovery file within the wait"
@@ -50,8 +27,7 @@ wait "$first" 2>/dev/null || true
 # Started again with the file on its command line: asked, "Ja" is the default.
 "$program" "$work/Orks.krt" &
 first=$!
-wait_for asked || fail "the recovery question did not come"
-xdotool windowfocus --sync "$(question)" key Return
+answer Return "the recovery question"
 wait_for title_is "Orks.krt *" || fail "the recovered team is not open unsaved (title: $(title))"
 xdotool windowfocus --sync "$(main_window)" key ctrl+s
 wait_for title_is "Orks.krt" || fail "Strg+S did not save (title: $(title))"
@@ -70,9 +46,7 @@ wait_for title_is "Orks.krt" || fail "Rückgängig did not return to the saved t
 quit  # nothing unsaved: no question
 
 # A third start asks nothing.
-"$program" "$work/Orks.krt" &
-first=$!
-wait_for title_is "Orks.krt" || fail "the team was not opened (title: $(title))"
+start "$work/Orks.krt"
 sleep 1
 asked && fail "the third start asked again"
 quit

@@ -9,6 +9,7 @@
 #include "model/FileIO.h"
 #include "model/FileLock.h"
 #include "model/TeamFile.h"
+#include "roster/TeamHeader.h"
 #include "teamwindow/MatchRows.h"
 #include "ui/FileChooser.h"
 #include "ui/FileNames.h"
@@ -268,6 +269,9 @@ void KrashballDoc::Redo() {
 void KrashballDoc::TakeState(const std::string& state) {
   WaitCursor wait;
   AdoptTeam(TeamFromState(state));
+  // A drop below one fan was announced when it happened; a step taken back or done again
+  // never announces it a second time with the next match.
+  FanNoticeDue(*m_pTeam);
   SetModifiedFlag(!m_Steps.IsClean());
   m_Recovery.ChangeMade();
   TeamRecalculated(TeamChange::Everything());

@@ -216,8 +216,10 @@ TeamSteps::Namer RecordListPage::StepNamer(PageCommand command) const {
   const TeamList list = m_pModel->List();
   // A new record exists only once the command has run; any other is named now, before the
   // command may take it away.
-  if (command == PageCommand::New)
-    return [this, list] { return PageStepName(list, PageCommand::New, LastRecord(Team(), list)); };
+  if (command == PageCommand::New || command == PageCommand::Zombie)
+    return [this, list, command, players = Team().m_Spieler.size()] {
+      return NewRecordStepName(Team(), list, command, players);
+    };
   return [name = PageStepName(list, command, m_pModel->RecordInRow(SelectedRow()))] { return name; };
 }
 

@@ -23,6 +23,8 @@ class TeamRecovery : public QObject {
   void Update();
   // Nothing of the team needs keeping any more (saved, closed without saving, read again).
   void Remove();
+  // A write is waiting for the delay to end.
+  bool Pending() const { return m_Timer.isActive(); }
 
   // The delay after the last change, in milliseconds.
   static constexpr int kDelay = 2000;

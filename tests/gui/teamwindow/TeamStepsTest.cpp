@@ -14,12 +14,14 @@
 #include "history/RecoveryFiles.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
+#include "roster/PlayerPurchase.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "support/TempFolder.h"
 #include "teamwindow/qt/ChildFrame.h"
 #include "teamwindow/qt/KrashballDoc.h"
 #include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/qt/LedgerPage.h"
 #include "teamwindow/qt/MatchesPage.h"
 
 namespace krv {
@@ -102,6 +104,15 @@ TEST_F(TeamStepsTest, ListCommandNamesItsStepAndUndoShowsThePagesAgain) {
   EXPECT_EQ(page->List()->model()->rowCount(), rows);
   EXPECT_FALSE(m_doc->IsModified());
   EXPECT_EQ(m_doc->Steps().RedoName(), "Spiel gegen " + opponent + " löschen");
+}
+
+// Catches a player bought through the expense page named after the expense: the page counts
+// the players before its command runs.
+TEST_F(TeamStepsTest, CommandThatAddsAPlayerIsNamedAfterHim) {
+  auto* page = m_frame->findChild<CMyPropertyPage3*>();
+  page->SetCommandHandler(PageCommand::New, [this] { BuyPlayer(m_doc->Team(), {"Blitzer", "Grimm", false}, 16); });
+  page->RunCommand(PageCommand::New);
+  EXPECT_EQ(m_doc->Steps().UndoName(), "Spieler Grimm kaufen");
 }
 
 // Catches a recovery file that outlives the unsaved changes (saved, taken back, closed).

@@ -1,7 +1,7 @@
 // The team window with a very long career (500 players, 10,000 matches, 20,000 ledger
 // entries, 2,000 events): opening it, one change with the refresh of header and pages (a
 // recovery write pending, the step held open while the field has the focus), the step
-// recorded when the field is left, the recovery file written,
+// recorded when the field is left, a step taken back or done again, the recovery file written,
 // the five list pages on their own, recording one match through the matches page and
 // changing one player. Runs without a screen.
 
@@ -190,6 +190,27 @@ void BM_FieldStepRecorded(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FieldStepRecorded)->Unit(benchmark::kMillisecond);
+
+// "Rückgängig" and "Wiederholen" in turn on the big team: the team rebuilt from the step's
+// state, then the header and every page shown anew.
+void BM_UndoOrRedoStep(benchmark::State& state) {
+  BigTeamWindow window(0);
+  KrashballDoc* doc = window.frame->Document();
+  auto* name = window.frame->findChild<QLineEdit*>(QStringLiteral("teamName"));
+  name->setFocus();
+  bool typed = false;
+  TypeLetterOrTakeItBack(name, typed);
+  doc->Steps().FieldLeft(name);
+  bool undone = false;
+  for (auto _ : state) {
+    if (undone) doc->Redo();
+    else doc->Undo();
+    undone = !undone;
+    QApplication::processEvents();
+  }
+  if (!doc->Steps().CanUndo() && !doc->Steps().CanRedo()) state.SkipWithError("no step to take");
+}
+BENCHMARK(BM_UndoOrRedoStep)->Unit(benchmark::kMillisecond);
 
 // The recovery file of the big team written, as two seconds after the last change.
 void BM_RecoveryFileWritten(benchmark::State& state) {

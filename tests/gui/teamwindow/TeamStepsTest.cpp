@@ -15,6 +15,7 @@
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "roster/PlayerPurchase.h"
+#include "roster/TeamHeader.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "support/TempFolder.h"
@@ -104,6 +105,18 @@ TEST_F(TeamStepsTest, ListCommandNamesItsStepAndUndoShowsThePagesAgain) {
   EXPECT_EQ(page->List()->model()->rowCount(), rows);
   EXPECT_FALSE(m_doc->IsModified());
   EXPECT_EQ(m_doc->Steps().RedoName(), "Spiel gegen " + opponent + " löschen");
+}
+
+// Catches a team rebuilt by a step that forgets the no-fans notice was shown: the next match
+// would show it again for the same drop.
+TEST_F(TeamStepsTest, StepTakenBackKeepsTheNoFansNoticeShown) {
+  m_doc->Team().m_nFanFaktor = -m_doc->Team().m_nFanFactorAdjustment;  // no fans in force
+  ASSERT_TRUE(RunFanCheck(m_doc->Team()).fansGone);
+  m_doc->Steps().Reset(true);
+  NameField()->setFocus();
+  QTest::keyClicks(NameField(), "x");
+  m_doc->Undo();
+  EXPECT_TRUE(m_doc->Team().m_bKeineFans);
 }
 
 // Catches a player bought through the expense page named after the expense: the page counts

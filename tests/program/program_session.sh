@@ -15,7 +15,8 @@ end_session() {
   rm -rf "$work"
 }
 trap end_session EXIT
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run KRV_DATEN=$work/Daten TMPDIR=$work
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run XDG_STATE_HOME=$work/state KRV_DATEN=$work/Daten \
+       TMPDIR=$work
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 settings=$XDG_CONFIG_HOME/Krashball/Krashball-Verwaltung.conf
 opened() { grep -q "$1" "$settings" 2>/dev/null; }
@@ -47,14 +48,17 @@ answer() {
   gone() { ! boxes | grep -qx "$box"; }
   wait_for gone || fail "the box was not answered ($2)"
 }
-# Datei → Beenden; "b" typed before the menu is open would go into a field of the team window.
-quit_via_menu() {
+# Opens the main menu with Alt+$1 and chooses its entry $2; the entry's letter typed before
+# the menu is open would go into a field of the team window.
+menu() {
   local shown
   shown=$(windows)
-  xdotool windowfocus --sync "$(main_window)" key alt+d
-  wait_for more_windows_than "$shown" || fail "the Datei menu did not open"
-  xdotool key b
+  xdotool windowfocus --sync "$(main_window)" key "alt+$1"
+  wait_for more_windows_than "$shown" || fail "the menu alt+$1 did not open"
+  xdotool key "$2"
 }
+# Datei → Beenden.
+quit_via_menu() { menu d b; }
 
 # The program started with the team file $1, a team file handed over to it (the title then
 # ends in $2), and its end through "&Datei" → "&Beenden".

@@ -22,6 +22,7 @@
 #include "app/qt/RecentFiles.h"
 #include "teamwindow/qt/KrashballDoc.h"
 #include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/StepNames.h"
 #include "teamwindow/WindowCascade.h"
 #include "ui/AppSettings.h"
 #include "ui/DeferredStandardIcon.h"
@@ -57,6 +58,7 @@ CMainFrame::~CMainFrame() {
   for (CChildFrame* child : TeamWindows()) {
     disconnect(child, nullptr, this, nullptr);
     disconnect(child->Document(), nullptr, this, nullptr);
+    disconnect(&child->Document()->Steps(), nullptr, this, nullptr);
   }
 }
 
@@ -140,6 +142,21 @@ void CMainFrame::CreateMenus() {
   m_teamActions = {m_pClose, m_pSave,    m_pSaveAs, m_pSaveAll, teamSeparator,
                    m_pPrint, m_pPreview, exportPdf, properties, secondSeparator};
 
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  m_pUndo = AddAction(edit, "undo", QString(), QStringLiteral("Nimmt die letzte Änderung am Team zurück.\nRückgängig"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Z));
+  m_pUndo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
+  connect(m_pUndo, &QAction::triggered, this, [this] {
+    if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Undo();
+  });
+  m_pRedo = AddAction(edit, "redo", QString(),
+                      QStringLiteral("Führt die zuletzt zurückgenommene Änderung wieder aus.\nWiederholen"));
+  m_pRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  m_pRedo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)));
+  connect(m_pRedo, &QAction::triggered, this, [this] {
+    if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Redo();
+  });
+
   m_viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
   m_pSettings = AddAction(m_viewMenu, "settings", QStringLiteral("Einstellungen..."),
                           QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
@@ -203,6 +220,8 @@ void CMainFrame::CreateToolBar() {
   teamButton(m_pSave);
   teamButton(m_pSaveAll);
   bar->addSeparator();
+  bar->addActions({m_pUndo, m_pRedo});
+  bar->addSeparator();
   teamButton(m_pPrint);
   teamButton(m_pPreview);
   bar->addSeparator();
@@ -235,7 +254,17 @@ void CMainFrame::UpdateActions() {
   for (QAction* action : {m_pClose, m_pSaveAs, m_pSaveAll, m_pPrint, m_pPreview}) action->setEnabled(teamActive);
   // "S&peichern" only while the active team has changes to save.
   m_pSave->setEnabled(teamActive && ActiveTeamWindow()->Document()->IsModified());
+  UpdateStepActions();
   FillWindowList();
+}
+
+void CMainFrame::UpdateStepActions() {
+  const CChildFrame* child = ActiveTeamWindow();
+  TeamSteps* steps = child ? &child->Document()->Steps() : nullptr;
+  m_pUndo->setEnabled(steps && steps->CanUndo());
+  m_pRedo->setEnabled(steps && steps->CanRedo());
+  m_pUndo->setText(QString::fromStdString(UndoMenuText(steps ? steps->UndoName() : std::string())));
+  m_pRedo->setText(QString::fromStdString(RedoMenuText(steps ? steps->RedoName() : std::string())));
 }
 
 void CMainFrame::FillWindowList() {
@@ -290,6 +319,7 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
     UpdateActions();
   });
   connect(doc, &KrashballDoc::PathChanged, this, &CMainFrame::RememberFile);
+  connect(&doc->Steps(), &TeamSteps::StepsChanged, this, &CMainFrame::UpdateStepActions);
   connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
   connect(child, &QObject::destroyed, this, [this] {
     UpdateActions();
@@ -311,6 +341,12 @@ CChildFrame* CMainFrame::OnFileNew() {
     return nullptr;
   }
   return AddTeamWindow(doc);  // its proposed path is listed once the team is saved there
+}
+
+CChildFrame* CMainFrame::OpenRecoveredTeam(std::unique_ptr<CKRTeam> team, const QString& path, bool neverSaved) {
+  auto* doc = new KrashballDoc(*m_pApp);
+  doc->AdoptRecoveredTeam(std::move(team), path, neverSaved);
+  return AddTeamWindow(doc);
 }
 
 CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {

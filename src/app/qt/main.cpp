@@ -16,6 +16,7 @@
 #include "app/qt/KrashballApp.h"
 #include "app/qt/MainFrame.h"
 #include "app/qt/ProgramIcon.h"
+#include "app/qt/RecoveryOffer.h"
 #include "app/qt/SingleInstance.h"
 #include "app/qt/StartOptions.h"
 #include "ui/FileNames.h"
@@ -80,9 +81,11 @@ int main(int argc, char** argv) {
   QTimer::singleShot(0, &frame, [&] { krv::ShowColourNotice(&frame, app, frame.screen()->depth()); });
   if (!app.m_strSettingsProblem.isEmpty())
     QTimer::singleShot(0, &frame, [&] { krv::WarningBox(&frame, app.m_strSettingsProblem); });
+  // Teams a program left unsaved come first: a file on the command line that is one of them
+  // then finds its window.
+  bool anyOpened = krv::OfferRecoveredTeams(frame) > 0;
   if (!files.isEmpty()) krv::UseProgramIcon();  // a team that does not open is reported in a box
   // Started only to open teams of which none can be read: the message was shown, nothing is left to do.
-  bool anyOpened = false;
   for (const QString& file : files) anyOpened = frame.OpenDocumentFile(file) != nullptr || anyOpened;
   if (!files.isEmpty() && !anyOpened) return 1;
 

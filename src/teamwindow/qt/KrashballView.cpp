@@ -21,6 +21,7 @@
 #include "teamwindow/MissingOpponents.h"
 #include "roster/RaceRepair.h"
 #include "roster/TeamHeader.h"
+#include "teamwindow/StepNames.h"
 #include "roster/qt/VolkAendernDlg.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramServices.h"
@@ -155,6 +156,8 @@ void CKrashballView::OnInitialUpdate() {
 
   m_pSheet = new CMyPropertySheet(doc, this);
 
+  KeepFieldSteps(doc->Steps(), m_pName, [] { return std::string("Teamname"); });
+  KeepFieldSteps(doc->Steps(), m_pRace, [] { return std::string("Volksname"); });
   connect(m_pName, &QLineEdit::textEdited, this, &CKrashballView::OnNameEdited);
   connect(m_pRace, &QLineEdit::textEdited, this, &CKrashballView::OnRaceEdited);
   connect(m_pRaceButton, &QToolButton::clicked, this, &CKrashballView::OnVolkAendern);
@@ -228,6 +231,7 @@ void CKrashballView::OnVolkAendern() {
   CKRTeam& team = m_pDoc->Team();
   CVolkAendernDlg dialog(team, this);
   dialog.exec();
+  const StepCommand step(m_pDoc->Steps(), std::string(kRaceStep));
   m_pDoc->Services().ShowOutcome(this, ApplyRaceRepair(team, dialog.Repair()));
 }
 

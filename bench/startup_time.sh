@@ -18,7 +18,8 @@ team=$source_dir/share/examples/Orks.krt
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Fresh settings and data each run, a single-instance socket of its own.
-export XDG_CONFIG_HOME=$work/config KRV_DATEN=$work/Daten TMPDIR=$work XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb
+export XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state KRV_DATEN=$work/Daten TMPDIR=$work \
+       XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Milliseconds from starting "$@" until a viewable window whose title matches the regular

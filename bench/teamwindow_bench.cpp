@@ -1,5 +1,7 @@
 // The team window with a very long career (500 players, 10,000 matches, 20,000 ledger
-// entries, 2,000 events): opening it, one change with the refresh of header and pages,
+// entries, 2,000 events): opening it, one change with the refresh of header and pages (a
+// recovery write pending, the step held open while the field has the focus), the step
+// recorded when the field is left, a step taken back or done again, the recovery file written,
 // the five list pages on their own, recording one match through the matches page and
 // changing one player. Runs without a screen.
 
@@ -140,9 +142,22 @@ void BM_OpenTeamFileIntoWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenTeamFileIntoWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Types an "x" into the field, or with `typed` takes it back with the backspace key.
+void TypeLetterOrTakeItBack(QLineEdit* field, bool& typed) {
+  const int key = typed ? Qt::Key_Backspace : Qt::Key_X;
+  const QString text = typed ? QString() : QStringLiteral("x");
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(field, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(field, &release);
+  typed = !typed;
+}
+
 // One change as the coach makes it: a letter typed into the team name (and taken away
 // again in the next run), which marks the team modified and refreshes header and all
-// pages; then the window repaints. Page `range(0)` of the sheet is in front.
+// pages; then the window repaints. Page `range(0)` of the sheet is in front. The recovery
+// file is on (as by default): every letter moves its pending write on, the field visit keeps
+// the step open.
 void BM_NameEditWithRefresh(benchmark::State& state) {
   BigTeamWindow window(static_cast<int>(state.range(0)));
   auto* name = window.frame->findChild<QLineEdit*>(QStringLiteral("teamName"));
@@ -154,18 +169,59 @@ void BM_NameEditWithRefresh(benchmark::State& state) {
   name->end(false);
   bool typed = false;
   for (auto _ : state) {
-    const int key = typed ? Qt::Key_Backspace : Qt::Key_X;
-    const QString text = typed ? QString() : QStringLiteral("x");
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(name, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(name, &release);
-    typed = !typed;
+    TypeLetterOrTakeItBack(name, typed);
     QApplication::processEvents();
   }
   if (window.Team().m_strName.find("Große Grünhäute") != 0) state.SkipWithError("the name did not change");
+  if (!window.frame->Document()->Recovery().Pending()) state.SkipWithError("no recovery write pending");
 }
 BENCHMARK(BM_NameEditWithRefresh)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+
+// A field visit ending on the big team: a letter typed into the team name and the field left,
+// which records the step (the team's state written and compared with the one before).
+void BM_FieldStepRecorded(benchmark::State& state) {
+  BigTeamWindow window(0);
+  auto* name = window.frame->findChild<QLineEdit*>(QStringLiteral("teamName"));
+  bool typed = false;
+  for (auto _ : state) {
+    name->setFocus();
+    TypeLetterOrTakeItBack(name, typed);
+    window.frame->Document()->Steps().FieldLeft(name);
+  }
+}
+BENCHMARK(BM_FieldStepRecorded)->Unit(benchmark::kMillisecond);
+
+// "Rückgängig" and "Wiederholen" in turn on the big team: the team rebuilt from the step's
+// state, then the header and every page shown anew.
+void BM_UndoOrRedoStep(benchmark::State& state) {
+  BigTeamWindow window(0);
+  KrashballDoc* doc = window.frame->Document();
+  auto* name = window.frame->findChild<QLineEdit*>(QStringLiteral("teamName"));
+  name->setFocus();
+  bool typed = false;
+  TypeLetterOrTakeItBack(name, typed);
+  doc->Steps().FieldLeft(name);
+  bool undone = false;
+  for (auto _ : state) {
+    if (undone) doc->Redo();
+    else doc->Undo();
+    undone = !undone;
+    QApplication::processEvents();
+  }
+  if (!doc->Steps().CanUndo() && !doc->Steps().CanRedo()) state.SkipWithError("no step to take");
+}
+BENCHMARK(BM_UndoOrRedoStep)->Unit(benchmark::kMillisecond);
+
+// The recovery file of the big team written, as two seconds after the last change.
+void BM_RecoveryFileWritten(benchmark::State& state) {
+  BigTeamWindow window(0);
+  auto* name = window.frame->findChild<QLineEdit*>(QStringLiteral("teamName"));
+  name->setFocus();
+  bool typed = false;
+  TypeLetterOrTakeItBack(name, typed);
+  for (auto _ : state) window.frame->Document()->Recovery().Update();
+}
+BENCHMARK(BM_RecoveryFileWritten)->Unit(benchmark::kMillisecond);
 
 // The whole refresh of the pages without the window around them.
 void BM_RefreshAllPages(benchmark::State& state) {
@@ -285,6 +341,7 @@ int main(int argc, char** argv) {
   QSettings::setDefaultFormat(QSettings::IniFormat);
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
   qputenv("KRV_DATEN", QDir(folder.path()).filePath(QStringLiteral("Daten")).toLocal8Bit());
+  qputenv("XDG_STATE_HOME", folder.path().toLocal8Bit());
   krv::CKrashballApp krashball(folder.path());
   krashball.m_Settings.m_bSound = 0;
   g_services = &krashball;

@@ -1,6 +1,7 @@
 #include "teamwindow/TeamWindowPlacement.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace krv {
 
@@ -14,6 +15,18 @@ bool IsStorablePlacement(const FramePlacement& p) {
 
 bool IsRestorablePlacement(const std::string& teamName, const FramePlacement& stored) {
   return !teamName.empty() && stored.sizeX > 0 && stored.sizeY > 0;
+}
+
+FramePlacement KeepInsideArea(const FramePlacement& stored, const PlacementArea& area) {
+  if (area.width <= 0 || area.height <= 0) return stored;
+  const auto fit = [](int64_t start, int64_t size, int64_t room, int64_t smallest) {
+    const int64_t fitted = std::max(std::min(size, room), smallest);
+    return std::pair{static_cast<int32_t>(std::max<int64_t>(0, std::min(start, room - fitted))),
+                     static_cast<int32_t>(fitted)};
+  };
+  const auto [left, width] = fit(stored.left, stored.sizeX, area.width, area.minWidth);
+  const auto [top, height] = fit(stored.top, stored.sizeY, area.height, area.minHeight);
+  return {left, top, width, height};
 }
 
 FramePlacement CascadePlacement(const CascadeRequest& r) {

@@ -24,6 +24,20 @@ bool IsStorablePlacement(const FramePlacement& placement);
 // damaged profile with a zero or negative size is ignored).
 bool IsRestorablePlacement(const std::string& teamName, const FramePlacement& stored);
 
+// The main window's client area and the smallest size the team window's form can be shown in.
+struct PlacementArea {
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t minWidth = 0;
+  int32_t minHeight = 0;
+};
+
+// A stored placement as restored: inside the area, so that the header's figures on the right
+// can be seen. A window larger than the area gets the area's size (never less than its
+// smallest size) and moves left and up as far as it reaches beyond the right and bottom
+// edge, never beyond the top left corner. An area not laid out yet (empty) changes nothing.
+FramePlacement KeepInsideArea(const FramePlacement& stored, const PlacementArea& area);
+
 // What a new team window without a stored placement needs to find its place.
 struct CascadeRequest {
   const FramePlacement* previous = nullptr;  // the window opened before it (normal geometry), if any is open

@@ -85,6 +85,8 @@ void Show(const QString& helpFile, const QString& topic) {
   if (!window) {
     window = new QTextBrowser;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // A companion of the main window: the program ends with the main window, help or not.
+    window->setAttribute(Qt::WA_QuitOnClose, false);
     window->setWindowTitle(QStringLiteral("Krashball-Verwaltung – Hilfe"));
     window->setOpenExternalLinks(true);
     window->resize(1060, 720);  // the handbook's pictures are up to 1000 pixels wide

@@ -9,52 +9,40 @@ program=$1
 krv=$2
 source "$(dirname "$0")/program_session.sh"
 export QT_QPA_PLATFORM=xcb
-"$krv" neu --rasse 10 --name Erste --spieler 12,2 --marken 3 --fans 8 "$work/Erste.krt" >/dev/null
-"$krv" neu --rasse 14 --name Zweite --spieler 12 --marken 3 --fans 4 "$work/Zweite.krt" >/dev/null
+orks Erste "$work/Erste.krt"
+dwarfs Zweite "$work/Zweite.krt"
 printf 'kein Team' > "$work/Kaputt1.krt"
 printf 'auch kein Team' > "$work/Kaputt2.krt"
 
-# The error box carries the bare program name; the main window's title has more.
-boxes() { xdotool search --onlyvisible --name '^Krashball-Verwaltung$' 2>/dev/null || true; }
-one_box() { [ "$(boxes | wc -l)" -eq 1 ]; }
-answer_box() {
-  wait_for one_box || { echo "FAIL: expected exactly one box, found $(boxes | wc -l)"; exit 1; }
-  local box
-  box=$(boxes)
-  xdotool windowfocus --sync "$box" key Return
-  wait_for no_box_or_next "$box" || { echo "FAIL: the box was not answered"; exit 1; }
-}
-no_box_or_next() { ! boxes | grep -qx "$1"; }
-alive() { kill -0 "$first" 2>/dev/null || { echo "FAIL: the first instance is gone ($1)"; exit 1; }; }
+alive() { kill -0 "$first" 2>/dev/null || fail "the first instance is gone ($1)"; }
 
 # Started with only a damaged file, the program shows why and ends with failure.
 "$program" "$work/Kaputt1.krt" &
 first=$!
-answer_box
+answer Return "damaged file at start"
 status=0
-wait_for_exit() { ! kill -0 "$first" 2>/dev/null; }
-wait_for wait_for_exit || { echo "FAIL: started with a damaged file only, the program stayed open"; exit 1; }
+wait_for ended || fail "started with a damaged file only, the program stayed open"
 wait "$first" || status=$?
-[ "$status" -ne 0 ] || { echo "FAIL: the program ended with status 0 after a failed open"; exit 1; }
+[ "$status" -ne 0 ] || fail "the program ended with status 0 after a failed open"
 
 "$program" "$work/Erste.krt" &
 first=$!
-wait_for opened Erste.krt || { echo "FAIL: the first file was not opened"; exit 1; }
+wait_for opened Erste.krt || fail "the first file was not opened"
 
 # Each start ends at once; the files wait in the first instance.
 timeout 10 "$program" "$work/Kaputt1.krt"
-wait_for one_box || { echo "FAIL: no box for the damaged file"; exit 1; }
+wait_for box_count_is 1 || fail "no box for the damaged file"
 timeout 10 "$program" "$work/Kaputt2.krt"
 timeout 10 "$program" "$work/Zweite.krt"
 sleep 0.5
 alive "while the box is open"
 
-answer_box
+answer Return "first damaged file"
 alive "after the first box"
-answer_box
+answer Return "second damaged file"
 alive "after the second box"
-wait_for opened Zweite.krt || { echo "FAIL: the good file handed over last was not opened"; exit 1; }
+wait_for opened Zweite.krt || fail "the good file handed over last was not opened"
 sleep 0.5
 alive "at the end"
-[ "$(boxes | wc -l)" -eq 0 ] || { echo "FAIL: a box is left open"; exit 1; }
+box_count_is 0 || fail "a box is left open"
 echo "1 passed, 0 failed"

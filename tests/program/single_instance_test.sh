@@ -8,19 +8,19 @@ program=$1
 krv=$2
 source "$(dirname "$0")/program_session.sh"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-"$krv" neu --rasse 10 --name Erste --spieler 12,2 --marken 3 --fans 8 "$work/Erste.krt" >/dev/null
-"$krv" neu --rasse 14 --name Zweite --spieler 12 --marken 3 --fans 4 "$work/Zweite.krt" >/dev/null
+orks Erste "$work/Erste.krt"
+dwarfs Zweite "$work/Zweite.krt"
 cp "$work/Zweite.krt" "$work/Dritte.krt"
 
 "$program" "$work/Erste.krt" &
 first=$!
-wait_for opened Erste.krt || { echo "FAIL: the first file was not opened"; exit 1; }
+wait_for opened Erste.krt || fail "the first file was not opened"
 
 start=$(date +%s%N)
 timeout 10 "$program" "$work/Zweite.krt" "$work/Dritte.krt"
 echo "second start ended after $(( ($(date +%s%N) - start) / 1000000 )) ms"
 for name in Zweite Dritte; do
-  wait_for opened $name.krt || { echo "FAIL: the first instance did not open the handed-over $name.krt"; exit 1; }
+  wait_for opened $name.krt || fail "the first instance did not open the handed-over $name.krt"
 done
-kill -0 "$first" || { echo "FAIL: the first instance is gone"; exit 1; }
+kill -0 "$first" || fail "the first instance is gone"
 echo "1 passed, 0 failed"

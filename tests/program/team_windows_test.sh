@@ -8,39 +8,9 @@ program=$1
 krv=$2
 source "$(dirname "$0")/program_session.sh"
 export QT_QPA_PLATFORM=xcb
-"$krv" neu --rasse 10 --name Orks --spieler 12,2 --marken 3 --fans 8 "$work/Orks.krt" >/dev/null
-"$krv" neu --rasse 14 --name Zwerge --spieler 12 --marken 3 --fans 4 "$work/Zwerge.krt" >/dev/null
-"$krv" neu --rasse 14 --name Bergzwerge --spieler 12 --marken 3 --fans 4 "$work/Bergzwerge.krt" >/dev/null
-
-fail() { echo "FAIL: $*"; exit 1; }
-main_window() { xdotool search --onlyvisible --name '^Krashball-Verwaltung V' 2>/dev/null | head -1; }
-title() { xdotool getwindowname "$(main_window)" 2>/dev/null || true; }
-title_is() { [[ "$(title)" == *"$1" ]]; }
-placement() { sed -n "s/^MainWnd-$1\\\\$2=//p" "$settings"; }
-start() {
-  "$program" "$1" &
-  first=$!
-  wait_for title_is "$(basename "$1")" || fail "$1 was not opened (title: $(title))"
-}
-hand_over() {
-  timeout 10 "$program" "$1"
-  wait_for title_is "$2" || fail "$1 was not opened (title: $(title))"
-}
-# The open "&Datei" menu is one more visible window of the program; "b" typed before it is
-# open would go into a field of the team window instead.
-windows() { xdotool search --onlyvisible --class krashball 2>/dev/null | wc -l; }
-more_windows_than() { [ "$(windows)" -gt "$1" ]; }
-quit() {
-  local window shown
-  window=$(main_window)
-  shown=$(windows)
-  xdotool windowfocus --sync "$window" key alt+d
-  wait_for more_windows_than "$shown" || fail "the Datei menu did not open"
-  xdotool key b
-  wait_for ended || fail "the program did not end"
-  wait "$first" || fail "the program ended with failure"
-}
-ended() { ! kill -0 "$first" 2>/dev/null; }
+orks Orks "$work/Orks.krt"
+dwarfs Zwerge "$work/Zwerge.krt"
+dwarfs Bergzwerge "$work/Bergzwerge.krt"
 
 # Three teams one after the other: each window a title bar lower and further right.
 start "$work/Orks.krt"
@@ -57,14 +27,7 @@ size_y=$(placement Zwerge SizeY)
 
 # The team window maximised by a double click on its title bar, just below the toolbar.
 start "$work/Orks.krt"
-geometry=$(xdotool getwindowgeometry --shell "$(main_window)")
-eval "$geometry"
-for y in $(seq 30 4 140); do
-  xdotool mousemove $((WIDTH / 2)) "$y" click --repeat 2 --delay 60 1
-  sleep 0.2
-  title_is "[Orks.krt]" && break
-done
-title_is " - [Orks.krt]" || fail "the team window could not be maximised (title: $(title))"
+maximise_team_window Orks.krt
 
 # Opened now, Zwerge comes up maximised too and is named once.
 hand_over "$work/Zwerge.krt" " - [Zwerge.krt]"

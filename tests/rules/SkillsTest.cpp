@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+#include "model/Windows1252.h"
+
 namespace krv {
 namespace {
 
@@ -21,9 +23,10 @@ TEST(Skills, CatalogueShape) {
   EXPECT_EQ(kSkillsForPlayerBuilder + 1, kSkillCount);
 
   // Abbreviations identify a skill on a player, so two rows must never share one; names
-  // are matched as well. Every row needs all four texts.
-  std::set<std::string> abbreviations;
-  std::set<std::string> names;
+  // are matched as well. Every row needs all four texts, and a rule text the coach can read:
+  // not a stub, not an essay, storable in the program's character set, its own (a row
+  // pointing at its neighbour's text would show the wrong rule).
+  std::set<std::string> abbreviations, names, descriptions;
   for (const SFertigkeit& skill : g_Fertigkeiten) {
     ASSERT_NE(skill.m_pszName, nullptr);
     ASSERT_NE(skill.m_pszCategory, nullptr);
@@ -31,6 +34,12 @@ TEST(Skills, CatalogueShape) {
     ASSERT_NE(skill.m_pszDescription, nullptr);
     EXPECT_TRUE(abbreviations.insert(skill.m_pszAbbreviation).second) << skill.m_pszAbbreviation;
     EXPECT_TRUE(names.insert(skill.m_pszName).second) << skill.m_pszName;
+    const std::string text = skill.m_pszDescription;
+    EXPECT_TRUE(IsWindows1252Representable(text)) << skill.m_pszName;
+    EXPECT_GE(Utf8ToWindows1252(text).size(), 50u) << skill.m_pszName;
+    EXPECT_LE(Utf8ToWindows1252(text).size(), 1050u) << skill.m_pszName;
+    EXPECT_TRUE(text.front() != ' ' && text.back() != ' ') << skill.m_pszName;
+    EXPECT_TRUE(descriptions.insert(text).second) << skill.m_pszName;
   }
 
   // Only the nine category texts occur; a typo would drop a skill out of the builder's

@@ -6,7 +6,7 @@ namespace krv {
 namespace {
 
 // Catches: the league mark missing or on the wrong games, big numbers cut, a column outside
-// the list answered with a neighbour's text. (The other cells: MatchesPageTest.RowTexts.)
+// the list answered with a neighbour's text. (The other cells: ListPagesTest.RowTexts.)
 TEST(MatchRows, NumbersWithLeagueMark) {
   EXPECT_EQ(MatchNumberText(1, 0), "1");
   EXPECT_EQ(MatchNumberText(12, 1), "12L");

@@ -6,7 +6,7 @@ namespace krv {
 namespace {
 
 // Numbers wider than the format keep all their digits; a column outside the list is empty.
-// (The ordinary texts and status words: PlayersPageTest.RowTexts and .FormerPlayersGrey...)
+// (The ordinary texts and status words: ListPagesTest.RowTexts and .FormerPlayersGrey...)
 TEST(PlayerRows, WideNumbersAreNotCut) {
   CKRSpieler p;
   p.m_nNummer = 123;

@@ -34,6 +34,32 @@ TEST(TeamWindowPlacement, SectionAndRules) {
   EXPECT_FALSE(IsRestorablePlacement("Orks", {0, 0, 600, 0}));
 }
 
+// A stored placement comes back inside the main window's area. Catches a window stored in a
+// large main window reopened in a smaller one with its figures out of sight, a window moved
+// off the top left, shrunk below its smallest size, or fitted to an area not laid out yet.
+TEST(TeamWindowPlacement, RestoredInsideTheArea) {
+  const PlacementArea area{1000, 700, 400, 300};
+  const struct {
+    FramePlacement stored;
+    std::array<int32_t, 4> restored;
+  } cases[] = {
+      {{24, 24, 700, 500}, {24, 24, 700, 500}},      // fits: unchanged
+      {{0, 0, 1400, 1100}, {0, 0, 1000, 700}},       // larger than the area
+      {{600, 400, 700, 500}, {300, 200, 700, 500}},  // reaches beyond right and bottom
+      {{900, 650, 1200, 900}, {0, 0, 1000, 700}},    // both
+      {{-50, -20, 700, 500}, {0, 0, 700, 500}},      // beyond the top left
+      {{100, 100, 2000, 200}, {0, 100, 1000, 300}},  // too wide, lower than its smallest
+  };
+  for (const auto& c : cases) {
+    const FramePlacement p = KeepInsideArea(c.stored, area);
+    EXPECT_EQ((std::array{p.left, p.top, p.sizeX, p.sizeY}), c.restored) << c.stored.left << "," << c.stored.top;
+  }
+  const FramePlacement p = KeepInsideArea({0, 0, 1400, 1100}, {300, 200, 400, 300});  // smaller than the form
+  EXPECT_EQ((std::array{p.left, p.top, p.sizeX, p.sizeY}), (std::array<int32_t, 4>{0, 0, 400, 300}));
+  const FramePlacement kept = KeepInsideArea({50, 60, 1400, 1100}, {0, 0, 400, 300});
+  EXPECT_EQ((std::array{kept.left, kept.top, kept.sizeX, kept.sizeY}), (std::array<int32_t, 4>{50, 60, 1400, 1100}));
+}
+
 // Catches: new windows covering each other exactly, a window cascaded out of the area, a
 // window shrunk below its form's smallest size, a cascade that never starts again at the top.
 TEST(TeamWindowPlacement, NewWindowsCascade) {

@@ -12,7 +12,6 @@
 #include "model/TeamFile.h"
 #include "support/KrvRunner.h"
 #include "support/PlayerLine.h"
-#include "rules/Races.h"
 
 namespace krv {
 namespace {
@@ -58,8 +57,9 @@ TEST_F(KrvNeu, TeamsOfSeveralRaces) {
   // Complete teams of races with one, three and five positions and every staff option,
   // each spending the million to the last gold piece, saved as version 4 with the figures
   // of a team window's first display. An option or a row count handed to the wrong field
-  // would leave gold over and be refused; a wrong hand-over would show in the loaded file.
-  // (Every race's roster slice and prices: RaceInformation and Races.)
+  // would leave gold over and be refused; staff options of one price swapped show in the
+  // spot checks. (Every race's roster slice and prices: RaceInformation and Races; the
+  // players, ledgers and numbers built from the budget: TeamBuilder.)
   const std::vector<RaceCase> cases = {
       {1,
        {"--spieler", "12,3,1", "--marken", "1", "--sani", "--fans", "3", "--cotrainer", "2", "--cheerleader", "3"},
@@ -84,14 +84,7 @@ TEST_F(KrvNeu, TeamsOfSeveralRaces) {
     EXPECT_EQ(team->m_nRasse, c.race);
     EXPECT_EQ(team->m_strGold, "0");
     EXPECT_EQ(team->m_strTeamwert, "100");
-    EXPECT_EQ(team->m_nMarkenPreis2, 2 * GetRerollPrice(c.race, false));
-    ASSERT_EQ(team->m_Spieler.size(), static_cast<size_t>(c.players));
-    const SKaderPosition& first = g_Kader[GetRaceRoster(c.race)->m_nFirstRow];
-    EXPECT_EQ(team->m_Spieler[0]->m_strName, std::string(first.m_pszName) + "1");
-    EXPECT_EQ(team->m_Spieler[0]->m_nPositionCode, first.m_nCode);
-    EXPECT_EQ(team->m_Spieler.back()->m_nID, 100 + c.players - 1);
-    ASSERT_EQ(team->m_Ausgaben.size(), 1u);
-    EXPECT_EQ(team->m_Ausgaben[0]->m_nArt, 21);
+    EXPECT_EQ(team->m_Spieler.size(), static_cast<size_t>(c.players));
   }
   // Spot checks of the staff hand-over.
   const auto chaoszwerge = LoadTeamFile(Path("rasse1.krt"));
@@ -149,8 +142,6 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
   ASSERT_EQ(r.status, 0) << r.err;
   auto team = LoadTeamFile(Path("menschen.krt"));
   EXPECT_EQ(team->m_Spieler.size(), 15u);
-  EXPECT_EQ(team->m_Spieler[11]->m_strName, "Werfer1");
-  EXPECT_EQ(team->m_Spieler[11]->m_strFertigkeiten, "Ballgef,Wurfs");
 
   // Elfen with Morg 'n' Thorg: 10 Feldspieler, 1 Werfer, the star, 2 re-rolls, fan factor 4.
   r = Run({"neu", "--rasse", "4", "--name", "Elfen mit Morg", "--spieler", "10,1", "--star", "Morg 'n' Thorg",

@@ -114,6 +114,7 @@ TEST_F(KrvSeason, AusgabeBooksEachKind) {
   ExpectRefused("ausgabe", {"--art", "spieler"}, "Unbekannte Art", 2);
   ExpectRefused("ausgabe", {"--art", "sani"}, "fehlt der Name", 2);
   ExpectRefused("ausgabe", {"--art", "verlust", "--text", "Weg"}, "--wert", 2);
+  ExpectRefused("ausgabe", {"--art", "verlust", "--text", std::string(81, 'x'), "--wert", "1"}, "höchstens 80 Zeichen");
 }
 
 // Income of 0 adds nothing and leaves the file alone; a deduction beyond the re-rolls bought

@@ -22,8 +22,10 @@
 #include "app/qt/RecentFiles.h"
 #include "teamwindow/qt/KrashballDoc.h"
 #include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/StepNames.h"
 #include "teamwindow/WindowCascade.h"
 #include "ui/AppSettings.h"
+#include "ui/DeferredStandardIcon.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
 #include "update/qt/UpdateCommand.h"
@@ -56,6 +58,7 @@ CMainFrame::~CMainFrame() {
   for (CChildFrame* child : TeamWindows()) {
     disconnect(child, nullptr, this, nullptr);
     disconnect(child->Document(), nullptr, this, nullptr);
+    disconnect(&child->Document()->Steps(), nullptr, this, nullptr);
   }
 }
 
@@ -76,12 +79,12 @@ void CMainFrame::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
   m_pNew = AddAction(file, "new", QStringLiteral("&Neu"), QStringLiteral("Erstellt ein neues Team.\nNeues Team"),
                      QKeySequence(Qt::CTRL | Qt::Key_N));
-  m_pNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  m_pNew->setIcon(DeferredStandardIcon(QStyle::SP_FileIcon));
   connect(m_pNew, &QAction::triggered, this, &CMainFrame::OnFileNew);
   m_pOpen =
       AddAction(file, "open", QStringLiteral("Ö&ffnen..."),
                 QStringLiteral("Öffnet ein gespeichertes Team.\nTeam öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O));
-  m_pOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  m_pOpen->setIcon(DeferredStandardIcon(QStyle::SP_DialogOpenButton));
   connect(m_pOpen, &QAction::triggered, this, &CMainFrame::OnFileOpen);
 
   m_pClose =
@@ -92,7 +95,7 @@ void CMainFrame::CreateMenus() {
   m_pSave = AddAction(file, "save", QStringLiteral("S&peichern"),
                       QStringLiteral("Speichert das aktiveTeam.\nKrashball-Team speichern."),
                       QKeySequence(Qt::CTRL | Qt::Key_S));
-  m_pSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  m_pSave->setIcon(DeferredStandardIcon(QStyle::SP_DialogSaveButton));
   connect(m_pSave, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Save(this);
   });
@@ -103,16 +106,16 @@ void CMainFrame::CreateMenus() {
   });
   m_pSaveAll = AddAction(file, "saveAll", QStringLiteral("Alle speichern"),
                          QStringLiteral("Speichert alle geöffneten Teams.\nSpeichert alle geöffneten Krashball-Team."));
-  m_pSaveAll->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
+  m_pSaveAll->setIcon(DeferredStandardIcon(QStyle::SP_DriveFDIcon));
   connect(m_pSaveAll, &QAction::triggered, this, &CMainFrame::OnSaveAll);
   QAction* teamSeparator = file->addSeparator();
   m_pPrint = AddAction(file, "print", QStringLiteral("&Drucken..."),
                        QStringLiteral("Druckt das aktive Dokument.\nTeam-Bogen ausdrucken."),
                        QKeySequence(Qt::CTRL | Qt::Key_P));
-  m_pPrint->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  m_pPrint->setIcon(DeferredStandardIcon(QStyle::SP_FileDialogDetailedView));
   m_pPreview =
       AddAction(file, "preview", QStringLiteral("Sei&tenansicht"), QStringLiteral("Druck-Vorschau.\nSeitenansicht"));
-  m_pPreview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  m_pPreview->setIcon(DeferredStandardIcon(QStyle::SP_FileDialogContentsView));
   QAction* exportPdf =
       AddAction(file, "exportPdf", QStringLiteral("Als PDF &exportieren..."),
                 QStringLiteral("Speichert Team-Bogen und Spieleliste als PDF-Datei.\nAls PDF exportieren"));
@@ -123,7 +126,7 @@ void CMainFrame::CreateMenus() {
       AddAction(file, "properties", QStringLiteral("&Eigenschaften"),
                 QStringLiteral("Zeigt die Statistik des Teams.\nEigenschaften"), QKeySequence(Qt::CTRL | Qt::Key_E));
   connect(properties, &QAction::triggered, this, [this] {
-    if (CChildFrame* child = ActiveTeamWindow()) child->View()->OnTeamEigenschaften();
+    if (CChildFrame* child = ActiveTeamWindow()) child->ShowStatistics();
   });
   QAction* secondSeparator = file->addSeparator();
   m_pPrintSetup = AddAction(file, "printSetup", QStringLiteral("Drucker&einrichtung..."),
@@ -139,11 +142,26 @@ void CMainFrame::CreateMenus() {
   m_teamActions = {m_pClose, m_pSave,    m_pSaveAs, m_pSaveAll, teamSeparator,
                    m_pPrint, m_pPreview, exportPdf, properties, secondSeparator};
 
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  m_pUndo = AddAction(edit, "undo", QString(), QStringLiteral("Nimmt die letzte Änderung am Team zurück.\nRückgängig"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Z));
+  m_pUndo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
+  connect(m_pUndo, &QAction::triggered, this, [this] {
+    if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Undo();
+  });
+  m_pRedo = AddAction(edit, "redo", QString(),
+                      QStringLiteral("Führt die zuletzt zurückgenommene Änderung wieder aus.\nWiederholen"));
+  m_pRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  m_pRedo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)));
+  connect(m_pRedo, &QAction::triggered, this, [this] {
+    if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Redo();
+  });
+
   m_viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
   m_pSettings = AddAction(m_viewMenu, "settings", QStringLiteral("Einstellungen..."),
                           QStringLiteral("Ändert die Einstellungen des Programms.\nEinstellungen"),
                           QKeySequence(Qt::CTRL | Qt::Key_G));
-  m_pSettings->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+  m_pSettings->setIcon(DeferredStandardIcon(QStyle::SP_FileDialogInfoView));
   connect(m_pSettings, &QAction::triggered, this, [this] { RunSettingsSheet(this, *m_pApp); });
 
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Fenster"));
@@ -202,6 +220,8 @@ void CMainFrame::CreateToolBar() {
   teamButton(m_pSave);
   teamButton(m_pSaveAll);
   bar->addSeparator();
+  bar->addActions({m_pUndo, m_pRedo});
+  bar->addSeparator();
   teamButton(m_pPrint);
   teamButton(m_pPreview);
   bar->addSeparator();
@@ -234,7 +254,17 @@ void CMainFrame::UpdateActions() {
   for (QAction* action : {m_pClose, m_pSaveAs, m_pSaveAll, m_pPrint, m_pPreview}) action->setEnabled(teamActive);
   // "S&peichern" only while the active team has changes to save.
   m_pSave->setEnabled(teamActive && ActiveTeamWindow()->Document()->IsModified());
+  UpdateStepActions();
   FillWindowList();
+}
+
+void CMainFrame::UpdateStepActions() {
+  const CChildFrame* child = ActiveTeamWindow();
+  TeamSteps* steps = child ? &child->Document()->Steps() : nullptr;
+  m_pUndo->setEnabled(steps && steps->CanUndo());
+  m_pRedo->setEnabled(steps && steps->CanRedo());
+  m_pUndo->setText(QString::fromStdString(UndoMenuText(steps ? steps->UndoName() : std::string())));
+  m_pRedo->setText(QString::fromStdString(RedoMenuText(steps ? steps->RedoName() : std::string())));
 }
 
 void CMainFrame::FillWindowList() {
@@ -280,9 +310,8 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
   const CChildFrame* active = ActiveTeamWindow();
   const bool maximised = active && active->isMaximized();
   std::optional<QRect> previous;
-  if (const QList<CChildFrame*> open = TeamWindows();
-      !open.isEmpty() && open.last()->View()->NormalGeometry().isValid())
-    previous = open.last()->View()->NormalGeometry();
+  if (const QList<CChildFrame*> open = TeamWindows(); !open.isEmpty() && open.last()->NormalGeometry().isValid())
+    previous = open.last()->NormalGeometry();
   auto* child = new CChildFrame(doc);
   m_mdi->addSubWindow(child);
   connect(doc, &KrashballDoc::TitleChanged, this, [this] {
@@ -290,12 +319,13 @@ CChildFrame* CMainFrame::AddTeamWindow(KrashballDoc* doc) {
     UpdateActions();
   });
   connect(doc, &KrashballDoc::PathChanged, this, &CMainFrame::RememberFile);
+  connect(&doc->Steps(), &TeamSteps::StepsChanged, this, &CMainFrame::UpdateStepActions);
   connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
   connect(child, &QObject::destroyed, this, [this] {
     UpdateActions();
     UpdateTitle();
   });
-  child->View()->PlaceFrame(previous);
+  child->PlaceWindow(previous);
   if (maximised) child->showMaximized();
   else child->show();
   m_mdi->setActiveSubWindow(child);
@@ -311,6 +341,12 @@ CChildFrame* CMainFrame::OnFileNew() {
     return nullptr;
   }
   return AddTeamWindow(doc);  // its proposed path is listed once the team is saved there
+}
+
+CChildFrame* CMainFrame::OpenRecoveredTeam(std::unique_ptr<CKRTeam> team, const QString& path, bool neverSaved) {
+  auto* doc = new KrashballDoc(*m_pApp);
+  doc->AdoptRecoveredTeam(std::move(team), path, neverSaved);
+  return AddTeamWindow(doc);
 }
 
 CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {

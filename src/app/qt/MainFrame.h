@@ -2,6 +2,7 @@
 // The main window: menus, toolbar, status bar and the team windows inside it.
 
 #include <QMainWindow>
+#include <memory>
 
 #include "printout/qt/TeamPrinting.h"
 
@@ -12,6 +13,7 @@ class QMenu;
 namespace krv {
 
 class CChildFrame;
+class CKRTeam;
 class CKrashballApp;
 
 class CMainFrame : public QMainWindow {
@@ -23,6 +25,9 @@ class CMainFrame : public QMainWindow {
   // Opens a team file in a new window (or brings its window forward when it is open);
   // a file that cannot be read gives a message and no window.
   CChildFrame* OpenDocumentFile(const QString& path);
+  // A team recovered after a program ended without closing its windows, unsaved in a
+  // window of its own under its file name `path`.
+  CChildFrame* OpenRecoveredTeam(std::unique_ptr<CKRTeam> team, const QString& path, bool neverSaved);
   // "&Neu": the creation dialogs, then the new team's window.
   CChildFrame* OnFileNew();
   void OnFileOpen();
@@ -53,6 +58,8 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void UpdateActions();
+  // "&Rückgängig" and "&Wiederholen" as the active team's steps allow, naming the step.
+  void UpdateStepActions();
   void UpdateTitle();
   void FillWindowList();
   CChildFrame* AddTeamWindow(class KrashballDoc* doc);
@@ -77,6 +84,8 @@ class CMainFrame : public QMainWindow {
   QAction* m_pPreview = nullptr;
   QAction* m_pPrintSetup = nullptr;
   QAction* m_pSettings = nullptr;
+  QAction* m_pUndo = nullptr;
+  QAction* m_pRedo = nullptr;
   QAction* m_pMinimizeAll = nullptr;
   QAction* m_pRestoreAll = nullptr;
   QAction* m_pCloseAll = nullptr;

@@ -8,4 +8,8 @@ namespace krv {
 
 QIcon ProgramIcon();
 
+// Gives every window of the program its icon, once: the first call decodes all sizes for the
+// window manager, later calls do nothing.
+void UseProgramIcon();
+
 }  // namespace krv

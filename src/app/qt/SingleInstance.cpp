@@ -1,10 +1,14 @@
 #include "app/qt/SingleInstance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QTimer>
 #include <unistd.h>
+
+#include "app/InstanceName.h"
 
 namespace krv {
 namespace {
@@ -13,7 +17,15 @@ constexpr int kTimeoutMs = 1000;
 constexpr int kRetryMs = 100;
 }  // namespace
 
-QString DefaultInstanceName() { return QStringLiteral("SglInst_Title_Krashball-Verwaltung-%1").arg(::getuid()); }
+QString DefaultInstanceName() {
+  const DisplaySession session{QGuiApplication::platformName().toStdString(),
+                               qEnvironmentVariable("DISPLAY").toStdString(),
+                               qEnvironmentVariable("WAYLAND_DISPLAY").toStdString()};
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);  // the user's own
+  if (folder.isEmpty()) folder = QDir::tempPath() + QStringLiteral("/krashball-%1").arg(::getuid());
+  QDir().mkpath(folder);
+  return folder + '/' + QString::fromStdString(InstanceSocketName(session));
+}
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent), m_name(name) {}
 

@@ -1,6 +1,6 @@
 #pragma once
-// Only one Krashball-Verwaltung runs per user: a second start hands its team file to the
-// first, which opens it and comes to the front.
+// Only one Krashball-Verwaltung runs per user and display: a second start hands its team file
+// to the first, which opens it and comes to the front.
 
 #include <QObject>
 #include <QQueue>
@@ -33,6 +33,7 @@ class SingleInstance : public QObject {
   QLocalServer* m_server = nullptr;
 };
 
+// The socket of this user's program on this display, in the user's runtime folder.
 QString DefaultInstanceName();
 
 }  // namespace krv

@@ -16,6 +16,7 @@
 #include "app/qt/KrashballApp.h"
 #include "app/qt/MainFrame.h"
 #include "app/qt/ProgramIcon.h"
+#include "app/qt/RecoveryOffer.h"
 #include "app/qt/SingleInstance.h"
 #include "app/qt/StartOptions.h"
 #include "ui/FileNames.h"
@@ -29,7 +30,6 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Krashball"));
   QApplication::setApplicationName(QStringLiteral("Krashball-Verwaltung"));
   QApplication::setApplicationVersion(QString::fromLatin1(krv::kProgramVersion));
-  QApplication::setWindowIcon(krv::ProgramIcon());
   krv::InstallProgramStyle();
   QGuiApplication::setDesktopFileName(QStringLiteral("krashball"));
 
@@ -44,8 +44,14 @@ int main(int argc, char** argv) {
   app.LoadSettings();
   krv::InstallHelpKey(&app);
   krv::InstallQuickHelpSettings(&app);
-  if (args.contains(QStringLiteral("--selbsttest"))) return krv::RunSelfCheck(app);
-  if (args.contains(QStringLiteral("--neues-team"))) return krv::RunNewTeamOnly(app);
+  // Every window shows the program icon. Decoding its sizes for the window manager would hold
+  // the main window back: on a plain start the icon follows once that window is on the screen;
+  // whatever is shown before it (self-test, new-team dialogs, messages) gets it first.
+  const bool selfCheck = args.contains(QStringLiteral("--selbsttest"));
+  const bool newTeamOnly = args.contains(QStringLiteral("--neues-team"));
+  if (selfCheck || newTeamOnly) krv::UseProgramIcon();
+  if (selfCheck) return krv::RunSelfCheck(app);
+  if (newTeamOnly) return krv::RunNewTeamOnly(app);
 
   // The file manager passes every selected team file, each taken from its bytes: a name
   // that is not UTF-8 opens as well.
@@ -57,6 +63,7 @@ int main(int argc, char** argv) {
   krv::SingleInstance instance(krv::DefaultInstanceName());
   if (instance.HandOverToRunningInstance(files.value(0))) {
     for (qsizetype i = 1; i < files.size(); ++i) instance.HandOverToRunningInstance(files[i]);
+    krv::UseProgramIcon();
     if (files.isEmpty()) krv::InformationBox(nullptr, QStringLiteral("Die Krashball-Verwaltung läuft bereits!"));
     return 0;
   }
@@ -70,15 +77,21 @@ int main(int argc, char** argv) {
     frame.activateWindow();
   });
   frame.showMaximized();
+  QTimer::singleShot(0, &frame, &krv::UseProgramIcon);
   QTimer::singleShot(0, &frame, [&] { krv::ShowColourNotice(&frame, app, frame.screen()->depth()); });
   if (!app.m_strSettingsProblem.isEmpty())
     QTimer::singleShot(0, &frame, [&] { krv::WarningBox(&frame, app.m_strSettingsProblem); });
+  // Teams a program left unsaved come first: a file on the command line that is one of them
+  // then finds its window.
+  bool anyOpened = krv::OfferRecoveredTeams(frame) > 0;
+  if (!files.isEmpty()) krv::UseProgramIcon();  // a team that does not open is reported in a box
   // Started only to open teams of which none can be read: the message was shown, nothing is left to do.
-  bool anyOpened = false;
   for (const QString& file : files) anyOpened = frame.OpenDocumentFile(file) != nullptr || anyOpened;
   if (!files.isEmpty() && !anyOpened) return 1;
 
   const int result = QApplication::exec();
+  // Windows still open beside the main window (the help) close as on any end.
+  QApplication::closeAllWindows();
   // The settings of this session are lost when KRV.DAT cannot be written: the coach is told.
   if (const QString problem = app.SaveSettingsIfChanged(); !problem.isEmpty()) krv::ErrorBox(nullptr, problem);
   return result;

@@ -143,7 +143,7 @@ QWidget* CPlayerChangeSheet::BuildValuesPage() {
   identity->addWidget(m_pNummer, 0, 1);
   identity->addWidget(labelled("N&ame", m_pName), 0, 2);
   identity->addWidget(m_pName, 0, 3);
-  identity->addWidget(labelled("&Position", m_pPosition), 1, 2);
+  identity->addWidget(labelled("P&osition", m_pPosition), 1, 2);
   identity->addWidget(m_pPosition, 1, 3);
   identity->addWidget(labelled("Fertigkeiten", m_pFertigkeiten), 2, 0, 1, 2, Qt::AlignTop);
   identity->addWidget(m_pFertigkeiten, 2, 2, 1, 2);

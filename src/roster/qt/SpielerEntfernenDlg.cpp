@@ -23,7 +23,7 @@ CSpielerEntfernenDlg::CSpielerEntfernenDlg(const QString& playerName, QWidget* p
   m_pVerkauft->setObjectName(QStringLiteral("verkauft"));
   m_pCotrainer = new QRadioButton(QStringLiteral("&Als Cotrainer übernommen"), group);
   m_pCotrainer->setObjectName(QStringLiteral("cotrainer"));
-  m_pVerstorben = new QRadioButton(QStringLiteral("&Verstorben"), group);
+  m_pVerstorben = new QRadioButton(QStringLiteral("V&erstorben"), group);
   m_pVerstorben->setObjectName(QStringLiteral("verstorben"));
   m_pSonstiges = new QRadioButton(QStringLiteral("&Sonstiges"), group);
   m_pSonstiges->setObjectName(QStringLiteral("sonstiges"));

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "season/LedgerEntries.h"
 #include "season/qt/AmountField.h"
 #include "ui/MessageBoxes.h"
 #include "ui/NumberEdit.h"
@@ -38,6 +39,7 @@ CAusgabeDlg::CAusgabeDlg(const CKRTeam& team, bool playerPurchase, QWidget* pare
   m_pText = new QLineEdit(group);
   m_pText->setObjectName(QStringLiteral("text"));
   m_pText->setAccessibleName(QStringLiteral("Text des Verlusts"));
+  m_pText->setMaxLength(kMaxLedgerText);
   m_pWert = new NumberEdit(group);
   m_pWert->setObjectName(QStringLiteral("wert"));
   m_pWert->setAccessibleName(QStringLiteral("Wert des Verlusts"));

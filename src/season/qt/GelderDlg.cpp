@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "season/LedgerEntries.h"
 #include "season/qt/AmountField.h"
@@ -73,6 +74,9 @@ int CGelderDlg::exec() {
                                        : QStringLiteral("Einnahmen"));
   m_pOk->setText(m_bNeu ? QStringLiteral("&Neu") : QStringLiteral("Ä&ndern"));
   m_pPick->setVisible(!m_bAusgabe);
+  // A stored text longer than a typed one may be (the program's own bookings can be) is
+  // shown and kept whole.
+  m_pArt->setMaxLength(std::max<int>(kMaxLedgerText, static_cast<int>(m_strArt.size())));
   m_pArt->setText(m_strArt);
   m_pWert->SetValue(m_nWert);
   m_pArt->setFocus();

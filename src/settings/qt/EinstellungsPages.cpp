@@ -36,7 +36,8 @@ int32_t Flag(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 
 }  // namespace
 
-EinstellungsPage1::EinstellungsPage1(const SettingsPageFields& fields, const QString& updateServer, QWidget* parent)
+EinstellungsPage1::EinstellungsPage1(const SettingsPageFields& fields, const QString& updateServer, bool recovery,
+                                     QWidget* parent)
     : QWidget(parent) {
   setObjectName(QStringLiteral("EinstellungsPage1"));
   const ProgramSettings& f = fields.flags;
@@ -51,6 +52,7 @@ EinstellungsPage1::EinstellungsPage1(const SettingsPageFields& fields, const QSt
   m_pLebenslauf =
       Box(this, "lebenslauf", QStringLiteral("Spielerveränderungen in den Lebenslauf eintragen"), f.m_bLebenslaufAuto);
   m_pDateidialog = Box(this, "dateidialog", QStringLiteral("Eigenen Datei-Dialog nutzen"), f.m_bEigenerDateidialog);
+  m_pNotfall = Box(this, "notfall", QStringLiteral("Ungesicherte Änderungen für den Notfall sichern"), recovery);
 
   m_pCHM = Box(this, "chm", QStringLiteral("HTML-Help benutzen"), f.m_bCHM);
   m_pBrowser = Box(this, "browser", QStringLiteral("Standard Browser nutzen"), f.m_bHilfeBrowser);
@@ -102,8 +104,9 @@ EinstellungsPage1::EinstellungsPage1(const SettingsPageFields& fields, const QSt
   server->addWidget(m_pUpdateServer, 1);
 
   auto* layout = new QVBoxLayout(this);
-  for (QWidget* box : {static_cast<QWidget*>(m_pSound), static_cast<QWidget*>(m_pFragen),
-                       static_cast<QWidget*>(m_pLebenslauf), static_cast<QWidget*>(m_pDateidialog)})
+  for (QWidget* box :
+       {static_cast<QWidget*>(m_pSound), static_cast<QWidget*>(m_pFragen), static_cast<QWidget*>(m_pLebenslauf),
+        static_cast<QWidget*>(m_pDateidialog), static_cast<QWidget*>(m_pNotfall)})
     layout->addWidget(box);
   layout->addLayout(groups);
   layout->addLayout(capital);
@@ -140,6 +143,8 @@ void EinstellungsPage1::Read(SettingsPageFields& fields) const {
 }
 
 QString EinstellungsPage1::UpdateServerText() const { return m_pUpdateServer->text().trimmed(); }
+
+bool EinstellungsPage1::RecoveryChecked() const { return m_pNotfall->isChecked(); }
 
 EinstellungsPage2::EinstellungsPage2(const SettingsPageFields& fields, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("EinstellungsPage2"));

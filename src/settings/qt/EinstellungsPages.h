@@ -1,6 +1,6 @@
 #pragma once
 // Settings pages "Verschiedenes" (flags, help, quick help, starting capital, maximum players,
-// update server) and "Drucken" (the two print flags). They show page fields and read them
+// update server, recovery) and "Drucken" (the two print flags). They show page fields and read them
 // back; the checks belong to ApplySettingsSheet.
 
 #include <QWidget>
@@ -17,10 +17,14 @@ class NumberEdit;
 class EinstellungsPage1 : public QWidget {
   Q_OBJECT
  public:
-  EinstellungsPage1(const SettingsPageFields& fields, const QString& updateServer, QWidget* parent = nullptr);
+  // `updateServer` and `recovery` ("Ungesicherte Änderungen für den Notfall sichern") are kept
+  // with the program's profile, not in KRV.DAT.
+  EinstellungsPage1(const SettingsPageFields& fields, const QString& updateServer, bool recovery,
+                    QWidget* parent = nullptr);
   // Writes the page's controls into `fields`.
   void Read(SettingsPageFields& fields) const;
   QString UpdateServerText() const;
+  bool RecoveryChecked() const;
 
  private:
   void UpdateEnabling();
@@ -30,6 +34,7 @@ class EinstellungsPage1 : public QWidget {
   QCheckBox* m_pSpielerBehalten;
   QCheckBox* m_pLebenslauf;
   QCheckBox* m_pDateidialog;
+  QCheckBox* m_pNotfall;
   QCheckBox* m_pCHM;
   QCheckBox* m_pBrowser;
   QCheckBox* m_pTooltip1;

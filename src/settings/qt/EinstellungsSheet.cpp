@@ -10,6 +10,7 @@
 #include "settings/SettingsSheet.h"
 #include "settings/qt/EinstellungsPages.h"
 #include "settings/qt/TeamListPage.h"
+#include "ui/AppSettings.h"
 #include "ui/OkCancelButtons.h"
 #include "ui/PageSwitchKeys.h"
 #include "ui/ProgramServices.h"
@@ -27,7 +28,7 @@ EinstellungsSheet::EinstellungsSheet(ProgramServices& services, QWidget* parent)
   const SettingsPageFields fields = SettingsPageFieldsFrom(services.m_Settings);
   m_pTabs = new QTabWidget(this);
   m_pTeams = new EinstellungsPage3(services.m_Settings.m_Teamliste, m_pTabs);
-  m_pVerschiedenes = new EinstellungsPage1(fields, StoredUpdateServer(), m_pTabs);
+  m_pVerschiedenes = new EinstellungsPage1(fields, StoredUpdateServer(), RecoveryEnabled(), m_pTabs);
   m_pDrucken = new EinstellungsPage2(fields, m_pTabs);
   m_pTabs->addTab(m_pTeams, QStringLiteral("Team-Liste"));
   m_pTabs->addTab(m_pVerschiedenes, QStringLiteral("Verschiedenes"));
@@ -57,6 +58,7 @@ void EinstellungsSheet::accept() {
     return;  // the sheet stays open with what was typed
   }
   StoreUpdateServer(m_pVerschiedenes->UpdateServerText());
+  SetRecoveryEnabled(m_pVerschiedenes->RecoveryChecked());
   QDialog::accept();
   m_Services.SetSettingsChanged();
   m_Services.ShowOutcome(parentWidget(), m_Outcome);

@@ -1,9 +1,15 @@
 #include "teamwindow/qt/ChildFrame.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
+#include <QSettings>
+#include <QStyle>
 
+#include "model/Team.h"
 #include "teamwindow/qt/KrashballDoc.h"
 #include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/qt/TeamEigenschaftenDlg.h"
+#include "ui/AppSettings.h"
 #include "ui/MessageBoxes.h"
 
 namespace krv {
@@ -43,6 +49,124 @@ void CChildFrame::OfferReload() {
 void CChildFrame::closeEvent(QCloseEvent* event) {
   if (m_pDoc->SaveModified(this)) event->accept();
   else event->ignore();
+}
+
+void CChildFrame::ShowStatistics() {
+  if (!m_pView->PropertySheet()) return;
+  CTeamEigenschaftenDlg dialog(m_pDoc->Team(), this);
+  dialog.exec();
+}
+
+void CChildFrame::PlaceWindow(const std::optional<QRect>& previous) {
+  if (m_bPlaced || !m_pView->PropertySheet() || !mdiArea()) return;
+  m_bPlaced = true;
+  if (!RestorePlacement()) Cascade(previous);
+  // A hidden window gets its move and resize events only when shown, perhaps maximised.
+  if (!isMinimized() && !isMaximized()) m_normalGeometry = geometry();
+  mdiArea()->viewport()->installEventFilter(this);
+}
+
+QRect CChildFrame::NormalGeometry() const {
+  return !isMinimized() && !isMaximized() && m_bPlaced ? geometry() : m_normalGeometry;
+}
+
+PlacementArea CChildFrame::Area() const {
+  const QSize area = mdiArea()->viewport()->size();
+  const QSize smallest = minimumSizeHint().expandedTo(minimumSize());
+  return {area.width(), area.height(), smallest.width(), smallest.height()};
+}
+
+void CChildFrame::Cascade(const std::optional<QRect>& previous) {
+  const PlacementArea area = Area();
+  FramePlacement before;
+  if (previous) before = {previous->x(), previous->y(), previous->width(), previous->height()};
+  CascadeRequest request;
+  request.previous = previous ? &before : nullptr;
+  request.width = sizeHint().width();  // the view asks for what its form shows
+  request.height = sizeHint().height();
+  request.minWidth = area.minWidth;
+  request.minHeight = area.minHeight;
+  request.areaWidth = area.width;
+  request.areaHeight = area.height;
+  request.step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  const FramePlacement place = CascadePlacement(request);
+  setGeometry(place.left, place.top, place.sizeX, place.sizeY);
+}
+
+bool CChildFrame::RestorePlacement() {
+  const std::string name = m_pDoc->Team().m_strName;
+  QSettings settings = AppSettings();
+  settings.beginGroup(QString::fromStdString(TeamPlacementSection(name)));
+  const QRect current = geometry();
+  FramePlacement stored;
+  stored.left = settings.value(QStringLiteral("Left"), current.x()).toInt();
+  stored.top = settings.value(QStringLiteral("Top"), current.y()).toInt();
+  stored.sizeX = settings.value(QStringLiteral("SizeX"), 0).toInt();
+  stored.sizeY = settings.value(QStringLiteral("SizeY"), current.height()).toInt();
+  settings.endGroup();
+  if (!IsRestorablePlacement(name, stored)) return false;
+  m_restored = stored;
+  FitRestoredPlacement();
+  return true;
+}
+
+void CChildFrame::FitRestoredPlacement() {
+  const FramePlacement place = KeepInsideArea(*m_restored, Area());
+  m_fitted = QRect(place.left, place.top, place.sizeX, place.sizeY);  // before its move and resize events
+  setGeometry(m_fitted);
+  m_fitted = geometry();
+}
+
+void CChildFrame::StorePlacement() {
+  // Minimised or maximised, the geometry is the strip or the whole area: what is kept is the
+  // last geometry the window had in its normal state.
+  const QRect rect = NormalGeometry();
+  if (!m_bPlaced || !rect.isValid()) return;
+  const FramePlacement placement{rect.x(), rect.y(), rect.width(), rect.height()};
+  if (!IsStorablePlacement(placement)) return;
+  QSettings settings = AppSettings();
+  settings.beginGroup(QString::fromStdString(TeamPlacementSection(m_pDoc->Team().m_strName)));
+  settings.setValue(QStringLiteral("Left"), placement.left);
+  settings.setValue(QStringLiteral("Top"), placement.top);
+  settings.setValue(QStringLiteral("SizeX"), placement.sizeX);
+  settings.setValue(QStringLiteral("SizeY"), placement.sizeY);
+  settings.endGroup();
+}
+
+void CChildFrame::NoteNormalGeometry() {
+  if (!m_bPlaced || isMinimized() || isMaximized()) return;
+  m_normalGeometry = geometry();
+  if (m_restored && geometry() != m_fitted) m_restored.reset();  // the coach placed it himself
+}
+
+void CChildFrame::showEvent(QShowEvent* event) {
+  QMdiSubWindow::showEvent(event);
+  PlaceWindow();
+}
+
+void CChildFrame::hideEvent(QHideEvent* event) {
+  // The window goes (closed, or the program ends): its placement is kept for next time.
+  StorePlacement();
+  QMdiSubWindow::hideEvent(event);
+}
+
+void CChildFrame::moveEvent(QMoveEvent* event) {
+  QMdiSubWindow::moveEvent(event);
+  NoteNormalGeometry();
+}
+
+void CChildFrame::resizeEvent(QResizeEvent* event) {
+  QMdiSubWindow::resizeEvent(event);
+  NoteNormalGeometry();
+}
+
+bool CChildFrame::eventFilter(QObject* watched, QEvent* event) {
+  // The main window's area changed size (a main window maximised after the team was opened,
+  // or made smaller): a restored window the coach has not moved keeps inside it.
+  if (event->type() == QEvent::Resize && m_restored && mdiArea() && watched == mdiArea()->viewport() &&
+      !isMinimized() && !isMaximized())
+    FitRestoredPlacement();
+  return QMdiSubWindow::eventFilter(watched, event);
 }
 
 }  // namespace krv

@@ -5,9 +5,11 @@
 #include <unistd.h>
 
 #include "create/qt/NewTeamFlow.h"
+#include "history/TeamState.h"
 #include "model/FileIO.h"
 #include "model/FileLock.h"
 #include "model/TeamFile.h"
+#include "roster/TeamHeader.h"
 #include "teamwindow/MatchRows.h"
 #include "ui/FileChooser.h"
 #include "ui/FileNames.h"
@@ -48,12 +50,20 @@ void KrashballDoc::SetCreateTeamFunction(CreateTeamFunction function) { CreateTe
 void KrashballDoc::SetAskSavePathFunction(AskSavePathFunction function) { AskSavePathOverride() = std::move(function); }
 
 KrashballDoc::KrashballDoc(ProgramServices& services, QObject* parent)
-    : QObject(parent), m_services(services), m_pTeam(std::make_unique<CKRTeam>()) {
+    : QObject(parent),
+      m_services(services),
+      m_pTeam(std::make_unique<CKRTeam>()),
+      m_Steps([this]() -> CKRTeam& { return *m_pTeam; }),
+      m_Recovery(*this) {
   m_pTeam->m_pHost = this;
   connect(&m_Watcher, &TeamFileWatcher::ChangedOnDisk, this, &KrashballDoc::FileChangedOnDisk);
   // A file deleted behind the window's back is not forgotten: the team is marked modified,
   // so closing asks to save it.
-  connect(&m_Watcher, &TeamFileWatcher::DeletedOnDisk, this, [this] { SetModifiedFlag(true); });
+  connect(&m_Watcher, &TeamFileWatcher::DeletedOnDisk, this, [this] {
+    m_Steps.FileLost();
+    SetModifiedFlag(true);
+    m_Recovery.ChangeMade();
+  });
 }
 
 void KrashballDoc::AdoptTeam(std::unique_ptr<CKRTeam> team) {
@@ -92,9 +102,22 @@ bool KrashballDoc::OnNewDocument(QWidget* parent) {
   m_strPathName = folder + "/" + QString::fromStdString(m_pTeam->m_strName) + TeamFileKind().extension;
   m_bModified = true;
   m_bNeu = true;
+  m_Steps.Reset(false);
+  m_Recovery.ChangeMade();
   // Only proposed: the recent-file list gets it once the team is saved there.
   emit TitleChanged(Title());
   return true;
+}
+
+void KrashballDoc::AdoptRecoveredTeam(std::unique_ptr<CKRTeam> team, const QString& path, bool neverSaved) {
+  AdoptTeam(std::move(team));
+  m_Steps.Reset(false);
+  m_bNeu = neverSaved;
+  if (neverSaved) m_strPathName = QFileInfo(path).absoluteFilePath();
+  else SetPathName(path);
+  m_bModified = true;
+  emit TitleChanged(Title());
+  m_Recovery.Update();  // kept again at once, before the file it came from goes
 }
 
 bool KrashballDoc::OnOpenDocument(const QString& path, QString* error) {
@@ -111,6 +134,8 @@ bool KrashballDoc::OnOpenDocument(const QString& path, QString* error) {
     return false;
   }
   m_bModified = false;
+  m_pTeam->Recalculate();  // the steps start from the figures the window shows
+  m_Steps.Reset(true);
   SetPathName(path);
   return true;
 }
@@ -121,6 +146,7 @@ bool KrashballDoc::ReloadFromDisk(QString* error) {
     team = LoadTeamFile(FileNameBytes(m_strPathName));
   } catch (const std::exception& e) {
     // The window holds the only good copy now: it stays, and closing asks to save it.
+    m_Steps.FileLost();
     SetModifiedFlag(true);
     if (error) {
       const auto* fileError = dynamic_cast<const FileError*>(&e);
@@ -133,6 +159,8 @@ bool KrashballDoc::ReloadFromDisk(QString* error) {
   }
   ShowTeamOf(std::move(team));
   m_Watcher.Remember();
+  m_Steps.Reset(true);
+  m_Recovery.Remove();
   return true;
 }
 
@@ -197,6 +225,8 @@ bool KrashballDoc::DoSave(QWidget* parent, const QString& path, bool replace) {
       return false;
   }
   if (!WriteTo(parent, newName)) return false;
+  m_Steps.Saved();
+  m_Recovery.Remove();
   m_bModified = false;
   if (replace) SetPathName(newName);
   else emit TitleChanged(Title());
@@ -220,7 +250,32 @@ bool KrashballDoc::SaveModified(QWidget* parent, bool saveAll) {
   }
 }
 
-void KrashballDoc::MarkDocumentModified() { SetModifiedFlag(true); }
+void KrashballDoc::MarkDocumentModified() {
+  SetModifiedFlag(true);
+  m_Steps.ChangeMade();
+  m_Recovery.ChangeMade();
+}
+
+void KrashballDoc::Undo() {
+  m_Steps.Close();
+  if (m_Steps.CanUndo()) TakeState(m_Steps.Undo());
+}
+
+void KrashballDoc::Redo() {
+  m_Steps.Close();
+  if (m_Steps.CanRedo()) TakeState(m_Steps.Redo());
+}
+
+void KrashballDoc::TakeState(const std::string& state) {
+  WaitCursor wait;
+  AdoptTeam(TeamFromState(state));
+  // A drop below one fan was announced when it happened; a step taken back or done again
+  // never announces it a second time with the next match.
+  FanNoticeDue(*m_pTeam);
+  SetModifiedFlag(!m_Steps.IsClean());
+  m_Recovery.ChangeMade();
+  TeamRecalculated(TeamChange::Everything());
+}
 
 void KrashballDoc::TeamRecalculated(const TeamChange& change) { emit TeamRecalculatedSignal(change); }
 

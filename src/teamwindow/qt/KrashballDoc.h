@@ -8,8 +8,10 @@
 #include <memory>
 
 #include "model/Team.h"
-#include "teamwindow/qt/TeamFileWatcher.h"
 #include "model/TeamHost.h"
+#include "teamwindow/qt/TeamFileWatcher.h"
+#include "teamwindow/qt/TeamRecovery.h"
+#include "teamwindow/qt/TeamSteps.h"
 
 class QWidget;
 
@@ -47,9 +49,24 @@ class KrashballDoc : public QObject, public TeamHost {
   // modified (it may be the only good copy left).
   bool ReloadFromDisk(QString* error);
 
+  // Takes over a team recovered from a program that ended without closing its windows: it is
+  // unsaved, under its own file name (`neverSaved`: a new team's proposed one).
+  void AdoptRecoveredTeam(std::unique_ptr<CKRTeam> team, const QString& path, bool neverSaved);
+
+  // "&Bearbeiten": the steps of this window; Undo and Redo rebuild the team from the state
+  // before or after a step, and the title follows the saved state.
+  TeamSteps& Steps() { return m_Steps; }
+  void Undo();
+  void Redo();
+  // The team's state as its file would hold it now.
+  std::string CurrentState() { return m_Steps.CurrentState(); }
+  TeamRecovery& Recovery() { return m_Recovery; }
+
   bool IsModified() const { return m_bModified; }
   void SetModifiedFlag(bool modified);
   QString PathName() const { return m_strPathName; }
+  // The team was read from or written to PathName() (a new team's path is only proposed).
+  bool HasOwnFile() const { return m_bPathIsOwn; }
   QString Title() const;
   bool m_bNeu = false;
 
@@ -82,6 +99,8 @@ class KrashballDoc : public QObject, public TeamHost {
   // Takes over a team read from the file and shows it, unmodified.
   void ShowTeamOf(std::unique_ptr<CKRTeam> team);
   void SetPathName(const QString& path);
+  // Shows a team rebuilt from a step's state.
+  void TakeState(const std::string& state);
 
   ProgramServices& m_services;
   std::unique_ptr<CKRTeam> m_pTeam;
@@ -89,6 +108,8 @@ class KrashballDoc : public QObject, public TeamHost {
   bool m_bPathIsOwn = false;  // the team was read from or written to m_strPathName
   bool m_bModified = false;
   TeamFileWatcher m_Watcher;
+  TeamSteps m_Steps;
+  TeamRecovery m_Recovery;
 };
 
 }  // namespace krv

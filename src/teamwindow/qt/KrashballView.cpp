@@ -8,9 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QSettings>
 #include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
@@ -24,18 +21,15 @@
 #include "teamwindow/MissingOpponents.h"
 #include "roster/RaceRepair.h"
 #include "roster/TeamHeader.h"
-#include "teamwindow/TeamWindowPlacement.h"
-#include "teamwindow/qt/TeamEigenschaftenDlg.h"
+#include "teamwindow/StepNames.h"
 #include "roster/qt/VolkAendernDlg.h"
-#include "ui/AppSettings.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramServices.h"
 #include "ui/ReadOnlyLook.h"
+#include "ui/DeferredStandardIcon.h"
 
 namespace krv {
 namespace {
-
-bool IsNormal(const QWidget* frame) { return !frame->isMinimized() && !frame->isMaximized(); }
 
 // The race field is an upper-case field: whatever is typed into it comes out in capitals.
 class UpperCaseValidator : public QValidator {
@@ -81,7 +75,7 @@ CKrashballView::CKrashballView(KrashballDoc* doc, QWidget* parent) : QWidget(par
   m_pRace->setValidator(new UpperCaseValidator(m_pRace));
   m_pRaceButton = new QToolButton(this);
   m_pRaceButton->setObjectName(QStringLiteral("raceButton"));
-  m_pRaceButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  m_pRaceButton->setIcon(DeferredStandardIcon(QStyle::SP_FileDialogDetailedView));
   m_pRaceButton->setToolTip(QStringLiteral("Volk ändern"));
   m_pRaceButton->setAccessibleName(QStringLiteral("Volk ändern"));
   m_pTeamwert = HeaderField(this, "teamValue", Qt::AlignRight);
@@ -162,6 +156,8 @@ void CKrashballView::OnInitialUpdate() {
 
   m_pSheet = new CMyPropertySheet(doc, this);
 
+  KeepFieldSteps(doc->Steps(), m_pName, [] { return std::string("Teamname"); });
+  KeepFieldSteps(doc->Steps(), m_pRace, [] { return std::string("Volksname"); });
   connect(m_pName, &QLineEdit::textEdited, this, &CKrashballView::OnNameEdited);
   connect(m_pRace, &QLineEdit::textEdited, this, &CKrashballView::OnRaceEdited);
   connect(m_pRaceButton, &QToolButton::clicked, this, &CKrashballView::OnVolkAendern);
@@ -218,118 +214,16 @@ void CKrashballView::AskForMissingOpponents() {
   services.SetSettingsChanged();
 }
 
-QWidget* CKrashballView::Frame() const {
-  for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) return sub;
-  return window() != this ? window() : nullptr;
-}
-
-void CKrashballView::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  PlaceFrame();
-}
-
-void CKrashballView::PlaceFrame(const std::optional<QRect>& previous) {
-  if (m_bPlaced || !m_bBuilt) return;
-  QWidget* frame = Frame();
-  if (!frame) return;
-  m_bPlaced = true;
-  m_pWatchedFrame = frame;
-  frame->installEventFilter(this);
-  if (!RestoreWindowPlacement()) CascadeFrame(previous);
-  // A hidden window gets its move and resize events only when shown, perhaps maximised.
-  if (IsNormal(frame)) m_lastNormalGeometry = frame->geometry();
-}
-
-QRect CKrashballView::NormalGeometry() const {
-  if (m_pWatchedFrame && IsNormal(m_pWatchedFrame)) return m_pWatchedFrame->geometry();
-  return m_lastNormalGeometry;
-}
-
-void CKrashballView::CascadeFrame(const std::optional<QRect>& previous) {
-  auto* sub = qobject_cast<QMdiSubWindow*>(Frame());
-  if (!sub || !sub->mdiArea()) return;
-  // The window takes the size its content asks for.
-  QSize wanted = sub->sizeHint();
-  if (m_pSheet) {
-    // A tab widget asks for little width when its tabs can scroll; the form shows all six.
-    const int decoration = wanted.width() - sizeHint().width();
-    const QMargins margins = layout()->contentsMargins();
-    const int tabs = m_pSheet->tabBar()->sizeHint().width() + margins.left() + margins.right() +
-                     2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
-    // Wide enough, too, for the players' columns to start with and a long team name.
-    const int form = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 100;
-    wanted.setWidth(std::max({wanted.width(), tabs + decoration, form + decoration}));
-  }
-  const QSize smallest = sub->minimumSizeHint().expandedTo(sub->minimumSize());
-  const QSize area = sub->mdiArea()->viewport()->size();
-  FramePlacement before;
-  if (previous) before = {previous->x(), previous->y(), previous->width(), previous->height()};
-  CascadeRequest request;
-  request.previous = previous ? &before : nullptr;
-  request.width = wanted.width();
-  request.height = wanted.height();
-  request.minWidth = smallest.width();
-  request.minHeight = smallest.height();
-  request.areaWidth = area.width();
-  request.areaHeight = area.height();
-  request.step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
-  const FramePlacement place = CascadePlacement(request);
-  sub->setGeometry(place.left, place.top, place.sizeX, place.sizeY);
-}
-
-bool CKrashballView::RestoreWindowPlacement() {
-  QWidget* frame = m_pWatchedFrame ? m_pWatchedFrame.data() : Frame();
-  if (!m_pDoc || !frame) return false;
-  const std::string name = m_pDoc->Team().m_strName;
-  QSettings settings = AppSettings();
-  settings.beginGroup(FromStd(TeamPlacementSection(name)));
-  const QRect current = frame->geometry();
-  FramePlacement stored;
-  stored.left = settings.value(QStringLiteral("Left"), current.x()).toInt();
-  stored.top = settings.value(QStringLiteral("Top"), current.y()).toInt();
-  stored.sizeX = settings.value(QStringLiteral("SizeX"), 0).toInt();
-  stored.sizeY = settings.value(QStringLiteral("SizeY"), current.height()).toInt();
-  settings.endGroup();
-  if (!IsRestorablePlacement(name, stored)) return false;
-  frame->setGeometry(stored.left, stored.top, stored.sizeX, stored.sizeY);
-  return true;
-}
-
-void CKrashballView::StoreWindowPlacement() {
-  QWidget* frame = m_pWatchedFrame ? m_pWatchedFrame.data() : Frame();
-  if (!m_pDoc || !frame) return;
-  // Minimised or maximised, the frame's geometry is the strip or the whole area: what is kept
-  // is the last geometry the window had in its normal state.
-  const QRect rect = NormalGeometry();
-  if (!rect.isValid()) return;
-  const FramePlacement placement{rect.x(), rect.y(), rect.width(), rect.height()};
-  if (!IsStorablePlacement(placement)) return;
-  QSettings settings = AppSettings();
-  settings.beginGroup(FromStd(TeamPlacementSection(m_pDoc->Team().m_strName)));
-  settings.setValue(QStringLiteral("Left"), placement.left);
-  settings.setValue(QStringLiteral("Top"), placement.top);
-  settings.setValue(QStringLiteral("SizeX"), placement.sizeX);
-  settings.setValue(QStringLiteral("SizeY"), placement.sizeY);
-  settings.endGroup();
-}
-
-void CKrashballView::NoteNormalGeometry() {
-  if (m_pWatchedFrame && IsNormal(m_pWatchedFrame)) m_lastNormalGeometry = m_pWatchedFrame->geometry();
-}
-
-bool CKrashballView::eventFilter(QObject* watched, QEvent* event) {
-  // The team window goes (closed, or the program ends): its placement is kept for next time.
-  if (watched == m_pWatchedFrame && event->type() == QEvent::Hide) StoreWindowPlacement();
-  if (watched == m_pWatchedFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
-    NoteNormalGeometry();
-  return QWidget::eventFilter(watched, event);
-}
-
-void CKrashballView::OnTeamEigenschaften() {
-  if (!m_pDoc || !m_bBuilt) return;
-  CTeamEigenschaftenDlg dialog(m_pDoc->Team(), this);
-  dialog.exec();
+QSize CKrashballView::sizeHint() const {
+  QSize wanted = QWidget::sizeHint();
+  if (!m_pSheet) return wanted;
+  // A tab widget asks for little width when its tabs can scroll; the form shows all six.
+  const QMargins margins = layout()->contentsMargins();
+  const int tabs = m_pSheet->tabBar()->sizeHint().width() + margins.left() + margins.right() +
+                   2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+  const int form = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 100;
+  wanted.setWidth(std::max({wanted.width(), tabs, form}));
+  return wanted;
 }
 
 void CKrashballView::OnVolkAendern() {
@@ -337,6 +231,7 @@ void CKrashballView::OnVolkAendern() {
   CKRTeam& team = m_pDoc->Team();
   CVolkAendernDlg dialog(team, this);
   dialog.exec();
+  const StepCommand step(m_pDoc->Steps(), std::string(kRaceStep));
   m_pDoc->Services().ShowOutcome(this, ApplyRaceRepair(team, dialog.Repair()));
 }
 

@@ -14,6 +14,7 @@
 #include "teamwindow/qt/EventCommands.h"
 #include "teamwindow/qt/EventsModel.h"
 #include "ui/QuickHelp.h"
+#include "ui/DeferredStandardIcon.h"
 
 namespace krv {
 namespace {
@@ -75,7 +76,7 @@ CMyPropertyPage6::CMyPropertyPage6(KrashballDoc* doc, QWidget* parent)
   auto* logoCaption = new QLabel(QStringLiteral("Team-Logo:"), this);
   QPushButton* logoButton = AddCommandButton(PageCommand::Logo, QString(), QuickHelpText(kLogoToolTip));
   logoButton->setObjectName(QStringLiteral("logoButton"));
-  logoButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+  logoButton->setIcon(DeferredStandardIcon(QStyle::SP_DirOpenIcon));
   logoButton->setAccessibleName(QStringLiteral("Team-Logo wählen"));
 
   auto* logoRow = new QHBoxLayout;

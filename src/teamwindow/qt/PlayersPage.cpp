@@ -16,6 +16,7 @@
 #include "teamwindow/qt/PlayersModel.h"
 #include "teamwindow/qt/RosterCommands.h"
 #include "ui/QuickHelp.h"
+#include "ui/DeferredStandardIcon.h"
 
 namespace krv {
 namespace {
@@ -47,7 +48,7 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
       AddListButtons(QuickHelpText(kNewToolTip), QuickHelpText(kDeleteToolTip), QuickHelpText(kChangeToolTip));
   QPushButton* zombie = AddCommandButton(PageCommand::Zombie, QString(), QuickHelpText(kZombieToolTip));
   zombie->setObjectName(QStringLiteral("zombie"));
-  zombie->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+  zombie->setIcon(DeferredStandardIcon(QStyle::SP_BrowserReload));
   zombie->setAccessibleName(QStringLiteral("Zombie wiederbeleben"));
 
   AddMenuEntry(PageCommand::New, QStringLiteral("&Neuer Spieler"), QStringLiteral("Neuen Spieler einfügen."));

@@ -18,8 +18,10 @@
 #include <QTableView>
 
 #include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/StepNames.h"
 #include "teamwindow/qt/TeamListModel.h"
 #include "ui/ListColumns.h"
+#include "ui/DeferredStandardIcon.h"
 
 namespace krv {
 namespace {
@@ -182,13 +184,13 @@ QHBoxLayout* RecordListPage::AddListButtons(const QString& newToolTip, const QSt
                                             const QString& changeToolTip) {
   QPushButton* neu = AddCommandButton(PageCommand::New, QStringLiteral("&Neu"), newToolTip);
   neu->setObjectName(QStringLiteral("neu"));
-  neu->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  neu->setIcon(DeferredStandardIcon(QStyle::SP_FileIcon));
   QPushButton* loeschen = AddCommandButton(PageCommand::Delete, QStringLiteral("&Löschen"), deleteToolTip);
   loeschen->setObjectName(QStringLiteral("loeschen"));
-  loeschen->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+  loeschen->setIcon(DeferredStandardIcon(QStyle::SP_TrashIcon));
   QPushButton* aendern = AddCommandButton(PageCommand::Change, QStringLiteral("&Ändern"), changeToolTip);
   aendern->setObjectName(QStringLiteral("aendern"));
-  aendern->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  aendern->setIcon(DeferredStandardIcon(QStyle::SP_FileDialogDetailedView));
   auto* row = new QHBoxLayout;
   row->addWidget(neu);
   row->addWidget(loeschen);
@@ -211,8 +213,20 @@ bool RecordListPage::IsCommandEnabled(PageCommand command) const {
   return CommandEnabled(command, static_cast<bool>(m_Handlers[Slot(command)]), ItemSelected());
 }
 
+TeamSteps::Namer RecordListPage::StepNamer(PageCommand command) const {
+  const TeamList list = m_pModel->List();
+  // A new record exists only once the command has run; any other is named now, before the
+  // command may take it away.
+  if (command == PageCommand::New || command == PageCommand::Zombie)
+    return [this, list, command, players = Team().m_Spieler.size()] {
+      return NewRecordStepName(Team(), list, command, players);
+    };
+  return [name = PageStepName(list, command, m_pModel->RecordInRow(SelectedRow()))] { return name; };
+}
+
 void RecordListPage::RunCommand(PageCommand command) {
   if (!IsCommandEnabled(command)) return;
+  const StepCommand step(m_pDoc->Steps(), StepNamer(command));
   // A copy: the action may give the page new handlers.
   const std::function<void()> handler = m_Handlers[Slot(command)];
   handler();

@@ -11,6 +11,7 @@
 #include "teamwindow/ListColumn.h"
 #include "model/TeamChange.h"
 #include "teamwindow/PageCommands.h"
+#include "teamwindow/qt/TeamSteps.h"
 
 class QAbstractButton;
 class QAction;
@@ -88,6 +89,8 @@ class RecordListPage : public QWidget {
 
  private:
   void ShowContextMenu(const QPoint& globalPosition);
+  // What names the step a command makes.
+  TeamSteps::Namer StepNamer(PageCommand command) const;
   void ShowPrompt(const QString& prompt);
 
   KrashballDoc* m_pDoc;

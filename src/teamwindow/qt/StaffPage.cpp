@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "teamwindow/StepNames.h"
 #include "teamwindow/qt/KrashballDoc.h"
 #include "season/qt/PersonalDlg.h"
 #include "ui/MessageBoxes.h"
@@ -124,6 +125,10 @@ CMyPropertyPage1::CMyPropertyPage1(KrashballDoc* doc, QWidget* parent) : QWidget
                       m_pCheerleaderAendern};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
+  const auto labelText = [](const QLabel* label) { return label->text().remove('&').remove(':').toStdString(); };
+  KeepFieldSteps(m_pDoc->Steps(), m_pTrainer, [=] { return labelText(trainerLabel); });
+  KeepFieldSteps(m_pDoc->Steps(), m_pSani, [=] { return labelText(saniLabel); });
+  KeepFieldSteps(m_pDoc->Steps(), m_pZauberer, [=, this] { return labelText(m_pZaubererLabel); });
   for (QLineEdit* edit : {m_pTrainer, m_pSani, m_pZauberer})
     connect(edit, &QLineEdit::textEdited, this, &CMyPropertyPage1::NameEdited);
   connect(m_pSaniEntlassen, &QToolButton::clicked, this, &CMyPropertyPage1::DismissApothecary);
@@ -208,6 +213,7 @@ void CMyPropertyPage1::DismissApothecary() {
   const CKRTeam& team = Team();
   if (!team.m_bSani || !RaceMayHaveApothecaryAndWizard(team.m_nRasse)) return;
   if (!Ask(DismissQuestion(team.m_strSani))) return;
+  const StepCommand step(m_pDoc->Steps(), StaffStepName("Sanitäter", team.m_strSani, "entlassen"));
   ShowOutcome(krv::DismissApothecary(Team()));
 }
 
@@ -215,6 +221,8 @@ void CMyPropertyPage1::DismissWizard() {
   const CKRTeam& team = Team();
   if (!team.m_bZauberer || !RaceMayHaveApothecaryAndWizard(team.m_nRasse)) return;
   if (!Ask(DismissQuestion(team.m_strZauberer))) return;
+  const StepCommand step(m_pDoc->Steps(),
+                         StaffStepName(WizardStaffWord(team.m_nRasse), team.m_strZauberer, "entlassen"));
   ShowOutcome(krv::DismissWizard(Team()));
 }
 
@@ -229,6 +237,7 @@ void CMyPropertyPage1::ChangeStaff(PersonalArt art) {
   if (selected.isEmpty()) return;
   const std::string name = selected.first()->text().toStdString();
   CKRTeam& team = Team();
+  const StepCommand step(m_pDoc->Steps(), StaffStepName(coach ? "Cotrainer" : "CheerleaderIn", name, "ändern"));
 
   std::string career;
   if (coach) {

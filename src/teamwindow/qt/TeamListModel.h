@@ -37,6 +37,9 @@ class TeamListModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
   const ListColumn& Column(int column) const { return m_pColumns[column]; }
+  // The team's list shown, and the record in a row (null for none).
+  TeamList List() const { return ShownList(); }
+  const void* RecordInRow(int row) const { return row < 0 ? nullptr : ShownRecord(row); }
 
  protected:
   TeamListModel(const ListColumn* columns, int columnCount, QObject* parent);

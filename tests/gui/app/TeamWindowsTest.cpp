@@ -1,5 +1,6 @@
-// The team windows inside the main window: opening beside a maximised window, where new
-// windows appear, the list of open windows in "&Fenster" and the main window's title.
+// The team windows inside the main window: opening beside a maximised window, where they come
+// back, the list of open windows in "&Fenster", "Alle Minimieren" and "Über&lappend", and the
+// main window's title. (Where new windows appear: WindowCascade and team_windows_test.sh.)
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QMdiArea>
@@ -19,6 +21,8 @@
 #include "app/qt/KrashballApp.h"
 #include "teamwindow/qt/KrashballDoc.h"
 #include "app/qt/MainFrame.h"
+#include "gui/CreationDialogDriver.h"
+#include "teamwindow/qt/KrashballView.h"
 #include "gui/roster/RosterTestSupport.h"
 #include "model/TeamFile.h"
 #include "support/SampleTeams.h"
@@ -34,6 +38,11 @@ class TeamWindowsTest : public test::ProgramTest {
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};  // the sample team's opponent
   }
   QString WriteTeam(const std::string& teamName) { return WriteSampleTeam(teamName + ".krt", teamName); }
+  QList<CChildFrame*> OpenTeams(CMainFrame& main, std::initializer_list<const char*> names) {
+    QList<CChildFrame*> frames;
+    for (const char* name : names) frames << main.OpenDocumentFile(WriteTeam(name));
+    return frames;
+  }
   static void StorePlacement(const QString& teamName, const QRect& rect) {
     QSettings settings = AppSettings();
     settings.beginGroup("Settings/MainWnd-" + teamName);
@@ -41,6 +50,17 @@ class TeamWindowsTest : public test::ProgramTest {
     settings.setValue("Top", rect.y());
     settings.setValue("SizeX", rect.width());
     settings.setValue("SizeY", rect.height());
+  }
+  // The placement remembered for the team's name.
+  static QRect StoredPlacement(const QString& teamName) {
+    QSettings settings = AppSettings();
+    settings.beginGroup("Settings/MainWnd-" + teamName);
+    return QRect(settings.value("Left").toInt(), settings.value("Top").toInt(), settings.value("SizeX").toInt(),
+                 settings.value("SizeY").toInt());
+  }
+  static void Close(CChildFrame* frame) {
+    ASSERT_TRUE(frame->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };
 
@@ -86,23 +106,91 @@ TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
   EXPECT_EQ(main.windowTitle(), CKrashballApp::Title());
 }
 
-// Catches: new windows without a stored placement covering each other exactly, or cascaded
-// out of the main window.
-TEST_F(TeamWindowsTest, NewWindowsCascade) {
+// Catches: the placement stored under the name the team had when it was opened, not stored
+// at all when the window closes, not restored when the team is opened again, or restored for
+// another team.
+TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
+  const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
+  const QString reaver = WriteSampleTeam("reaver.krt", "Reikland Reaver");
   CMainFrame main(m_app.get());
-  ShowMain(main, QSize(1300, 900));
-  QList<CChildFrame*> frames;
-  for (const char* name : {"Chaos", "Goblins", "Skaven"}) frames << main.OpenDocumentFile(WriteTeam(name));
-  ASSERT_EQ(frames.size(), 3);
+  ShowMain(main);
+
+  CChildFrame* frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(31, 42, 700, 520);
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
+
+  frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->geometry(), QRect(31, 42, 700, 520));
+  // Renamed in the header, the window is remembered under the new name; the old stays.
+  auto* name = test::Child<QLineEdit>(frame->View(), "teamName");
+  name->selectAll();
+  test::Type(name, QStringLiteral("Greifen Übersee"));
+  frame->setGeometry(5, 6, 640, 480);
+  m_messages.answers = {1};  // do not save
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Greifen Übersee"), QRect(5, 6, 640, 480));
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
+
+  // A team never placed keeps the place the main window gives it.
+  CChildFrame* other = main.OpenDocumentFile(reaver);
+  ASSERT_NE(other, nullptr);
+  EXPECT_NE(other->geometry(), QRect(31, 42, 700, 520));
+  EXPECT_NE(other->geometry(), QRect(5, 6, 640, 480));
+  // The program ends with the window open: its placement is kept as well.
+  other->setGeometry(12, 13, 600, 450);
+  ASSERT_TRUE(main.close());
+  EXPECT_EQ(StoredPlacement("Reikland Reaver"), QRect(12, 13, 600, 450));
+  Discard(other);
+}
+
+// Catches: the placement taken from the minimised title strip ("Alle Minimieren", then
+// "Alle Maximieren", or closing while minimised), so the team reopened as a bare strip.
+TEST_F(TeamWindowsTest, WindowPlacementIsTheLastNormalGeometry) {
+  const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
+  CMainFrame main(m_app.get());
+  ShowMain(main);
+  CChildFrame* frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(31, 42, 700, 520);
+  frame->showMinimized();
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
+
+  frame = main.OpenDocumentFile(greifen);
+  ASSERT_NE(frame, nullptr);
+  frame->setGeometry(50, 60, 720, 530);
+  frame->showMinimized();
+  frame->showNormal();
+  frame->showMaximized();
+  Close(frame);
+  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(50, 60, 720, 530));
+}
+
+// Catches: a window stored in a large main window reopened in a smaller one with its right
+// side (Teamwert, Gold, Fan-Faktor) out of sight; a main window maximised after the team
+// was opened (a start with a file) not giving the window its stored size back; a window the
+// coach placed himself pulled back to the stored one.
+TEST_F(TeamWindowsTest, RestoredInsideTheMainWindow) {
+  CMainFrame main(m_app.get());
+  ShowMain(main, QSize(900, 640));
+  const QRect stored(300, 200, 1100, 760);
+  StorePlacement("Orks", stored);
+  CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
+  ASSERT_NE(orks, nullptr);
   const QRect area = main.MdiArea()->viewport()->rect();
-  EXPECT_EQ(frames[0]->pos(), QPoint(0, 0));
-  const int step = frames[1]->y() - frames[0]->y();
-  EXPECT_GE(step, 10);  // a title bar's height: every title stays visible
-  for (int i = 1; i < 3; ++i) {
-    EXPECT_EQ(frames[i]->pos(), frames[i - 1]->pos() + QPoint(step, step));
-    EXPECT_TRUE(area.contains(frames[i]->geometry())) << i;
-  }
-  for (CChildFrame* frame : frames) Discard(frame);
+  EXPECT_TRUE(area.contains(orks->geometry())) << orks->geometry().width() << " " << area.width();
+
+  main.resize(1600, 1200);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(orks->geometry(), stored);
+  orks->setGeometry(10, 10, 800, 500);  // the coach's own placement
+  main.resize(1500, 1100);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(orks->geometry(), QRect(10, 10, 800, 500));
+  Discard(orks);
 }
 
 // Catches: "&Fenster" without the list of open team windows, the list out of date after a
@@ -145,6 +233,43 @@ TEST_F(TeamWindowsTest, WindowMenuListsTheOpenTeams) {
   EXPECT_EQ(listed(), QStringList({"&1 Orks.krt *", "&2 Elfen.krt ✓"}));
   Discard(orks);
   Discard(elfen);
+}
+
+// Catches "Alle Minimieren" doing nothing while the windows are maximised: minimising the
+// active one maximised (and restored) the next.
+TEST_F(TeamWindowsTest, MinimiseAllWhileMaximised) {
+  CMainFrame main(m_app.get());
+  ShowMain(main);
+  const QList<CChildFrame*> frames = OpenTeams(main, {"Orks", "Zwerge", "Elfen"});
+  ASSERT_EQ(frames.size(), 3);
+  frames.last()->showMaximized();
+  main.Action("minimizeAll")->trigger();
+  for (CChildFrame* frame : frames) EXPECT_TRUE(frame->isMinimized()) << frame->windowTitle().toStdString();
+  main.Action("restoreAll")->trigger();
+  for (CChildFrame* frame : frames) EXPECT_FALSE(frame->isMinimized() || frame->isMaximized());
+  for (CChildFrame* frame : frames) Discard(frame);
+}
+
+// "Über&lappend" keeps every window at its own size, a title bar apart, the active one on top;
+// a maximised window comes down to its normal size. Catches windows shrunk to their smallest.
+TEST_F(TeamWindowsTest, CascadeKeepsTheSizes) {
+  CMainFrame main(m_app.get());
+  ShowMain(main, QSize(1300, 950));
+  const QList<CChildFrame*> frames = OpenTeams(main, {"Chaos", "Goblins"});
+  ASSERT_EQ(frames.size(), 2);
+  frames[0]->resize(frames[0]->minimumSizeHint() + QSize(120, 60));
+  frames[1]->resize(frames[1]->minimumSizeHint() + QSize(180, 90));
+  const QSize sizes[] = {frames[0]->size(), frames[1]->size()};
+  main.MdiArea()->setActiveSubWindow(frames[0]);
+  frames[0]->showMaximized();
+  main.Action("cascade")->trigger();
+  EXPECT_FALSE(frames[0]->isMaximized());
+  EXPECT_EQ(frames[1]->geometry(), QRect(QPoint(0, 0), sizes[1]));
+  EXPECT_EQ(frames[0]->size(), sizes[0]);
+  EXPECT_GT(frames[0]->y(), 0);
+  EXPECT_EQ(frames[0]->x(), frames[0]->y());
+  EXPECT_EQ(main.MdiArea()->subWindowList(QMdiArea::StackingOrder).last(), frames[0]);
+  for (CChildFrame* frame : frames) Discard(frame);
 }
 
 // Catches: the save, save-all, print and preview buttons gone from the toolbar without a

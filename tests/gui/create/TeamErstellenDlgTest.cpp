@@ -1,3 +1,6 @@
+// The creation dialog "Neues Team erstellen" driven as the coach would, and the creation
+// flow of both dialogs.
+
 #include "create/qt/TeamErstellenDlg.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +19,13 @@
 #include <memory>
 
 #include "create/TeamBuilder.h"
+#include "create/qt/NewTeamFlow.h"
 #include "create/qt/CountSpinBox.h"
 #include "create/qt/RassenAuswahlDlg.h"
 #include "create/qt/Starplayer.h"
 #include "create/qt/StarplayerAuswahlDlg.h"
 #include "gui/CreationDialogDriver.h"
+#include "gui/NewTeamDriver.h"
 #include "model/Team.h"
 #include "support/MessageRecorder.h"
 #include "support/OwnRaceTemplates.h"
@@ -30,6 +35,7 @@ namespace {
 
 using test::Child;
 using test::DefineTemplate;
+using test::WhenModal;
 
 const QString kSeparator(74, QLatin1Char('-'));
 
@@ -76,10 +82,13 @@ class Creation {
 };
 
 // The 1,000,000 Menschen team spent to the last gold piece, entered through the controls:
-// 11 Feldspieler, 2 Werfer, 2 Blitzer, 1 re-roll, fan factor 3, 5 cheerleaders. A control
-// wired to the wrong field, a wrong price, a summary out of step with the fields or an
-// "&Erstellen" that does not close would show here.
-TEST(TeamErstellenDlg, CreatesTheMenschenWorkedExample) {
+// 11 Feldspieler, 2 Werfer, 2 Blitzer, 1 re-roll, fan factor 3, 5 cheerleaders; on the way
+// "&Erstellen" refuses a fan factor of 0 (named at once while typing, and again first) and
+// the missing name, and stays open with the typed values. (Each check, its text and the
+// order, and the summary's lines: TeamBudget.) A control wired to the wrong field, a wrong
+// price, a summary out of step with the fields, a refusal that closes the dialog or loses the
+// values, or an "&Erstellen" that does not close would show here.
+TEST(TeamErstellenDlg, CreatesTheMenschenWorkedExampleAfterRefusals) {
   test::MessageRecorder recorder;
   Creation c(8);
   c.Open();
@@ -89,28 +98,38 @@ TEST(TeamErstellenDlg, CreatesTheMenschenWorkedExample) {
   EXPECT_EQ(c.EnabledRows(), 4);
   EXPECT_EQ(c.Restgold(), "990.000");  // fan factor 1 is always bought
 
-  c.SetName("Altdorfer Greifen");
+  c.Type(c.Spin("fanFactor"), "0");
+  const QString fanRange = "Bitte geben Sie für den Fan-Faktor eine Zahl zwischen 1 und 10 ein.";
+  EXPECT_EQ(recorder.Texts(), QStringList{fanRange});
+  c.Erstellen();
+  EXPECT_EQ(recorder.Texts().last(), fanRange);
+  EXPECT_TRUE(c.dialog.isVisible());
+
   c.Type(c.Row(1), "11");
-  EXPECT_EQ(c.Restgold(), "440.000");  // recomputed while typing
+  EXPECT_EQ(c.Restgold(), "450.000");  // recomputed while typing (fan factor 0 costs nothing)
   c.Row(3)->setValue(2);
   c.Row(4)->setValue(2);
   c.Spin("rerolls")->setValue(1);
   c.Type(c.Spin("fanFactor"), "3");
   c.Spin("cheerleaders")->setValue(5);
   EXPECT_EQ(c.Restgold(), "0");
-  // The summary follows the fields (its lines in full: TeamBudget's worked example).
-  const QStringList summary = c.Summary();
-  ASSERT_EQ(summary.size(), 11);
-  EXPECT_EQ(summary[1], "Fanfaktor : 3, Preis : 30000");
-  EXPECT_EQ(summary[6], kSeparator);
-  EXPECT_EQ(summary[7], "       15 Spieler");
-  EXPECT_EQ(summary[10], "Blitzer : 2, Preis : 180000");
+  EXPECT_EQ(c.Summary().size(), 11);
+  EXPECT_EQ(c.Summary()[10], "Blitzer : 2, Preis : 180000");
 
   c.Erstellen();
-  EXPECT_TRUE(recorder.requests.empty()) << recorder.Texts().join("|").toStdString();
+  EXPECT_EQ(recorder.Texts().last(),
+            "Das Team braucht noch einen Namen!\n\n(Dieser kann natürlich nachträglich noch\ngeändert werden).");
+  EXPECT_EQ(recorder.requests.size(), 3u);
+  for (const auto& request : recorder.requests) EXPECT_EQ(request.caption, "Krashball-Verwaltung");
+  EXPECT_TRUE(c.dialog.isVisible());
+  EXPECT_EQ(c.Row(1)->value(), 11);
+
+  c.SetName("Altdorfer Greifen");
+  c.Erstellen();
+  EXPECT_EQ(recorder.requests.size(), 3u);
   EXPECT_EQ(c.dialog.result(), QDialog::Accepted);
   EXPECT_FALSE(c.dialog.isVisible());
-  // The hand-over fields the team is built from (the built team is checked in NewTeamFlow).
+  // The hand-over fields the team is built from (the built team: NewTeamOption).
   EXPECT_EQ(c.dialog.m_TeamName, "Altdorfer Greifen");
   EXPECT_EQ(c.dialog.m_Anzahl, (std::array<int32_t, 6>{11, 0, 2, 2, 0, 0}));
   EXPECT_EQ(c.dialog.m_Restgold, 0);
@@ -131,45 +150,6 @@ TEST(TeamErstellenDlg, NoEmptyCorner) {
     EXPECT_LE(std::abs(stars.bottom() - expenses.bottom()), 4) << height;
     EXPECT_LT(stars.right(), expenses.left()) << height;
   }
-}
-
-// "&Erstellen" refuses in a fixed order and stays open: a field out of range, fewer than
-// 11 players, more than 16, gold left over, no name. (Each check, its text and the order
-// are the budget's test.) Here: a refusal shown in a box that closes the dialog anyway, the
-// typed values lost with it, or the fan factor's range not named at once while typing.
-TEST(TeamErstellenDlg, RefusesAndStaysOpen) {
-  test::MessageRecorder recorder;
-  Creation c(8);
-  c.Open();
-
-  // A fan factor of 0 is named at once and again by "&Erstellen" before everything else.
-  c.Type(c.Spin("fanFactor"), "0");
-  const QString fanRange = "Bitte geben Sie für den Fan-Faktor eine Zahl zwischen 1 und 10 ein.";
-  EXPECT_EQ(recorder.Texts(), QStringList{fanRange});
-  c.Erstellen();
-  EXPECT_EQ(recorder.Texts().last(), fanRange);
-  EXPECT_TRUE(c.dialog.isVisible());
-  c.Spin("fanFactor")->setValue(3);
-
-  // 11 Feldspieler, 2 Werfer, 2 Blitzer, a re-roll and 5 cheerleaders spend it all; no name.
-  c.Row(1)->setValue(11);
-  c.Row(3)->setValue(2);
-  c.Row(4)->setValue(2);
-  c.Spin("rerolls")->setValue(1);
-  c.Spin("cheerleaders")->setValue(5);
-  c.Erstellen();
-  EXPECT_EQ(recorder.Texts().last(),
-            "Das Team braucht noch einen Namen!\n\n(Dieser kann natürlich nachträglich noch\ngeändert werden).");
-  EXPECT_EQ(recorder.requests.size(), 3u);
-  for (const auto& request : recorder.requests) EXPECT_EQ(request.caption, "Krashball-Verwaltung");
-  EXPECT_TRUE(c.dialog.isVisible());
-  EXPECT_EQ(c.Row(1)->value(), 11);
-  EXPECT_EQ(c.Restgold(), "0");
-
-  c.SetName("Middenheimer Wölfe");
-  c.Erstellen();
-  EXPECT_EQ(recorder.requests.size(), 3u);
-  EXPECT_EQ(c.dialog.result(), QDialog::Accepted);
 }
 
 // Values outside a field's range get the German range message (one staff field and one
@@ -212,7 +192,7 @@ TEST(TeamErstellenDlg, RangeMessages) {
 // The race decides the staff: Untote may tick neither apothecary nor wizard, the wizard's
 // box carries the race's word. (Prices, summary lines and words per race are the budget's
 // test.) Check boxes the Untote could tick, a label not taken from the race or a box that
-// does not reach the summary would show here.
+// does not reach the budget would show here.
 TEST(TeamErstellenDlg, StaffByRace) {
   test::MessageRecorder recorder;
   {
@@ -229,7 +209,6 @@ TEST(TeamErstellenDlg, StaffByRace) {
     c.Box("apothecary")->setChecked(true);
     c.Box("wizard")->setChecked(true);
     EXPECT_EQ(c.Restgold(), "790.000");
-    EXPECT_EQ(c.Summary()[5], "Zauberer : Ja, Preis : 150000");
   }
   Creation c(6);
   c.Open();
@@ -370,6 +349,26 @@ TEST(TeamErstellenDlg, InvalidRace) {
   EXPECT_EQ(recorder.Texts(), QStringList{"ups????? Ungültige Rasse"});
   EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (?\?\?\?)");
   EXPECT_EQ(c.EnabledRows(), 0);
+}
+
+// Cancelling either dialog ends the creation with the notice and no team.
+TEST(NewTeamFlow, CancelledEitherDialog) {
+  test::MessageRecorder recorder;
+  WhenModal<CRassenAuswahlDlg>(
+      [](CRassenAuswahlDlg* dialog) { Child<QPushButton>(dialog, QStringLiteral("abbruch"))->click(); });
+  EXPECT_EQ(RunTeamCreation(nullptr, 1000000), nullptr);
+  ASSERT_EQ(recorder.requests.size(), 1u);
+  EXPECT_EQ(recorder.requests[0].kind, BoxKind::Information);
+  EXPECT_EQ(recorder.requests[0].text, "Sie haben die Team-\nErstellung abgebrochen!");
+
+  test::ChooseRace(3);
+  WhenModal<CTeamErstellenDlg>([](CTeamErstellenDlg* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Neues Team erstellen (Echsenmenschen)");
+    Child<QPushButton>(dialog, QStringLiteral("abbruch"))->click();
+  });
+  EXPECT_EQ(RunTeamCreation(nullptr, 1000000), nullptr);
+  ASSERT_EQ(recorder.requests.size(), 2u);
+  EXPECT_EQ(recorder.requests[1].text, "Sie haben die Team-\nErstellung abgebrochen!");
 }
 
 // The creation dialogs come back in the size the coach gave them, each under its own layout

@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 
 #include "gui/CreationDialogDriver.h"
+#include "gui/Mnemonics.h"
 #include "gui/teamwindow/PageTestSupport.h"
 #include "teamwindow/qt/PlayersModel.h"
 #include "teamwindow/qt/PlayersPage.h"
@@ -294,6 +295,33 @@ TEST(SpielerEntfernenDlg, RefusalsAndCotrainer) {
   messages.requests.clear();
   EXPECT_FALSE(RemovePlayerCommand(nullptr, *team, *team->m_Spieler[0], test::TestServices()));
   EXPECT_EQ(messages.Texts(), QStringList{"Grischnak ist kein aktiver Spieler mehr!"});
+}
+
+// Every control of the remove dialog and of each page of "Spielerwerte ändern" has an
+// Alt+letter of its own, so Alt+V then Enter records a sale. Catches two controls sharing a
+// letter: the key then only moves the focus, and Enter records the preselected "Verstorben"
+// (or typed points replace the position text).
+TEST(RosterDialogs, MnemonicsOfTheirOwn) {
+  CSpielerEntfernenDlg remove("Grischnak");
+  remove.show();
+  remove.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&remove));
+  EXPECT_EQ(test::MnemonicClashes(&remove), QStringList());
+  QTest::keyClick(&remove, Qt::Key_V, Qt::AltModifier);
+  // A button's shortcut clicks it a moment later, as it is seen pressed.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Child<QRadioButton>(&remove, "verkauft")->isChecked(); }));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(remove.result(), QDialog::Accepted);
+  EXPECT_EQ(remove.Removal().m_Reason, RemovalReason::kVerkauft);
+
+  auto team = Team(10, 0);
+  CPlayerChangeSheet sheet(*team->m_Spieler[0]);
+  sheet.show();
+  auto* pages = Child<QTabWidget>(&sheet, QString());
+  for (int page = 0; page < pages->count(); ++page) {
+    pages->setCurrentIndex(page);
+    EXPECT_EQ(test::MnemonicClashes(&sheet), QStringList()) << page;
+  }
 }
 
 // Catches the zombie command skipping its checks or its name dialog.

@@ -30,7 +30,8 @@ namespace {
 using test::WhenModal;
 
 // Choices the treasury or the staff forbid are disabled, the player purchases while they
-// cannot be carried out; the reroll note and the no-choice refusal keep the dialog open.
+// cannot be carried out; the reroll note and the no-choice refusal keep the dialog open; a
+// loss text is a ledger text of at most 80 characters.
 TEST(AusgabeDlgTest, EnablingNoteAndRefusal) {
   auto team = test::MakeSampleTeam();  // an apothecary already, treasury set below
   team->m_nGold = 60000;
@@ -49,6 +50,9 @@ TEST(AusgabeDlgTest, EnablingNoteAndRefusal) {
     d->Choice(kWahlMarke)->click();
     d->Choice(kWahlVerlust)->click();
     EXPECT_TRUE(d->TextEdit()->isEnabled());
+    QTest::keyClicks(d->TextEdit(), QString(81, 'x'));
+    EXPECT_EQ(d->TextEdit()->text().size(), 80);  // a ledger text's length
+    d->TextEdit()->clear();
     QTest::keyClicks(d->TextEdit(), "Schiri bestochen");
     QTest::keyClicks(d->WertEdit(), "20000");
     d->OkButton()->click();
@@ -68,7 +72,9 @@ TEST(AusgabeDlgTest, EnablingNoteAndRefusal) {
 }
 
 // The four modes: captions, OK text and the pick button; the pick fills "Spiel gegen: ";
-// an amount beyond the ledgers' range is refused with the dialog still open.
+// an amount beyond the ledgers' range is refused with the dialog still open; a stored text
+// longer than a typed one may be comes back whole when only the amount is changed (the
+// program's own bookings can be longer).
 TEST(GelderDlgTest, ModesPickAndRange) {
   test::MessageRecorder messages;
   CGelderDlg income;
@@ -92,16 +98,19 @@ TEST(GelderDlgTest, ModesPickAndRange) {
   CGelderDlg expense;
   expense.m_bAusgabe = true;
   expense.m_bNeu = false;
-  expense.m_strArt = "Trainningsmarke";
+  const QString booked = "Einstellung von Grimbold Eisenfaust der Jüngere als Schwarzorks. zum halben Preis!";
+  expense.m_strArt = booked;
   expense.m_nWert = 60000;
   WhenModal<CGelderDlg>([](CGelderDlg* d) {
     EXPECT_EQ(d->windowTitle(), "Ausgabe ändern");
     EXPECT_EQ(d->OkButton()->text(), "Ä&ndern");
     EXPECT_FALSE(d->PickButton()->isVisible());
     EXPECT_EQ(d->WertEdit()->text(), "60.000");
-    d->reject();
+    d->WertEdit()->setText("50.000");
+    d->OkButton()->click();
   });
-  EXPECT_EQ(expense.exec(), QDialog::Rejected);
+  ASSERT_EQ(expense.exec(), QDialog::Accepted);
+  EXPECT_EQ(expense.m_strArt, booked);
 }
 
 class NeuesSpielDlgTest : public ::testing::Test {

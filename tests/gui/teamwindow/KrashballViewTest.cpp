@@ -1,11 +1,10 @@
 // The team window's view: the header after creation and after loading, editing name and own
-// race, the no-fans notice, the missing-opponents question and the window placement.
+// race, the no-fans notice and the missing-opponents question.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QLineEdit>
-#include <QSettings>
 #include <QTest>
 #include <QToolButton>
 
@@ -19,7 +18,6 @@
 #include "teamwindow/qt/KrashballView.h"
 #include "teamwindow/qt/TeamEigenschaftenDlg.h"
 #include "support/SampleTeams.h"
-#include "ui/AppSettings.h"
 
 namespace krv {
 namespace {
@@ -48,17 +46,6 @@ class KrashballViewTest : public test::ProgramTest {
     for (const char* name : {"teamValue", "gold", "rerolls", "fanFactor"})
       EXPECT_TRUE(Field(frame, name)->isReadOnly());
     EXPECT_NE(frame->View()->PropertySheet(), nullptr);
-  }
-  static void Close(CChildFrame* frame) {
-    ASSERT_TRUE(frame->close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  // The placement remembered for the team's name.
-  static QRect StoredPlacement(const QString& teamName) {
-    QSettings settings = AppSettings();
-    settings.beginGroup("Settings/MainWnd-" + teamName);
-    return QRect(settings.value("Left").toInt(), settings.value("Top").toInt(), settings.value("SizeX").toInt(),
-                 settings.value("SizeY").toInt());
   }
 };
 
@@ -207,70 +194,6 @@ TEST_F(KrashballViewTest, MissingOpponentsQuestion) {
   frame = open();  // all known now: no question
   EXPECT_EQ(m_messages.requests.size(), 2u);
   Discard(frame);
-}
-
-// Catches: the placement stored under the name the team had when it was opened, not stored
-// at all when the window closes, not restored when the team is opened again, or restored for
-// another team.
-TEST_F(KrashballViewTest, WindowPlacementRoundTripUnderTheTeamsName) {
-  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
-  const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
-  const QString reaver = WriteSampleTeam("reaver.krt", "Reikland Reaver");
-  CMainFrame main(m_app.get());
-  ShowMain(main);
-
-  CChildFrame* frame = main.OpenDocumentFile(greifen);
-  ASSERT_NE(frame, nullptr);
-  frame->setGeometry(31, 42, 700, 520);
-  Close(frame);
-  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
-
-  frame = main.OpenDocumentFile(greifen);
-  ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(frame->geometry(), QRect(31, 42, 700, 520));
-  // Renamed in the header, the window is remembered under the new name; the old stays.
-  QLineEdit* name = Field(frame, "teamName");
-  name->selectAll();
-  test::Type(name, QStringLiteral("Greifen Übersee"));
-  frame->setGeometry(5, 6, 640, 480);
-  m_messages.answers = {1};  // do not save
-  Close(frame);
-  EXPECT_EQ(StoredPlacement("Greifen Übersee"), QRect(5, 6, 640, 480));
-  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
-
-  // A team never placed keeps the place the main window gives it.
-  CChildFrame* other = main.OpenDocumentFile(reaver);
-  ASSERT_NE(other, nullptr);
-  EXPECT_NE(other->geometry(), QRect(31, 42, 700, 520));
-  EXPECT_NE(other->geometry(), QRect(5, 6, 640, 480));
-  // The program ends with the window open: its placement is kept as well.
-  other->setGeometry(12, 13, 600, 450);
-  ASSERT_TRUE(main.close());
-  EXPECT_EQ(StoredPlacement("Reikland Reaver"), QRect(12, 13, 600, 450));
-  Discard(other);
-}
-
-// Catches: the placement taken from the minimised title strip ("Alle Minimieren", then
-// "Alle Maximieren", or closing while minimised), so the team reopened as a bare strip.
-TEST_F(KrashballViewTest, WindowPlacementIsTheLastNormalGeometry) {
-  const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
-  CMainFrame main(m_app.get());
-  ShowMain(main);
-  CChildFrame* frame = main.OpenDocumentFile(greifen);
-  ASSERT_NE(frame, nullptr);
-  frame->setGeometry(31, 42, 700, 520);
-  frame->showMinimized();
-  Close(frame);
-  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
-
-  frame = main.OpenDocumentFile(greifen);
-  ASSERT_NE(frame, nullptr);
-  frame->setGeometry(50, 60, 720, 530);
-  frame->showMinimized();
-  frame->showNormal();
-  frame->showMaximized();
-  Close(frame);
-  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(50, 60, 720, 530));
 }
 
 // Catches: Strg+E still switched off, the statistics not opened modally, or opened for another

@@ -97,7 +97,7 @@ TEST(PropertySheet, NoKeysOfItsOwn) {
 // Catches: the context-menu prompts missing from the main window's status bar (they stop at
 // the menu's own window), or left standing after the menu closed; the events list's one text
 // column stopping halfway instead of filling the list's width (the ledgers keep their widths:
-// LedgerPagesTest.WideWindowKeepsColumnWidths).
+// ListPagesTest.ColumnWidthsRestoredAndKept).
 TEST(PropertySheet, ContextPromptsAndFullWidthLists) {
   auto doc = test::DocumentWith(test::MakeSampleTeam());
   QMainWindow main;

@@ -76,8 +76,6 @@ TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
     d->OkButton()->click();
   });
   Click(page, "neu");
-  EXPECT_EQ(Team().m_strZauberer, "Bilbo");
-  EXPECT_EQ(Team().m_bZauberer, 1);
   EXPECT_EQ(Cell(page->List()->model(), Rows(page) - 1, 0), "Zauberer Bilbo angeworben.");
   EXPECT_EQ(Cell(page->List()->model(), Rows(page) - 1, 1), "150.000");
   EXPECT_EQ(Child<QLineEdit>(page, "ausgabenK")->text(), "1210");
@@ -132,7 +130,8 @@ TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
 }
 
 // The first row: "&Ändern" only beeps, "&Löschen" asks nothing. Deleting the apothecary's
-// expense asks, records the leaving and empties the staff page's field.
+// expense asks, and the staff page's field and the events list follow. (What a change or
+// deletion may do to the team: LedgerEntries.)
 TEST_F(SeasonPagesTest, ExpenseChangeAndDelete) {
   Team().AddAusgabe({"Sani Der Sani angeworben.", 50000, kAusgabeSani});
   Team().Recalculate();
@@ -142,27 +141,20 @@ TEST_F(SeasonPagesTest, ExpenseChangeAndDelete) {
   Click(page, "loeschen");
   EXPECT_TRUE(m_messages.requests.empty());
 
-  test::ClickRow(page->List(), 1);
-  WhenModal<CGelderDlg>([](CGelderDlg* d) {
-    d->WertEdit()->setText("0");
-    d->OkButton()->click();
-  });
-  Click(page, "aendern");
-  EXPECT_EQ(Team().m_Ausgaben[1]->m_nBetrag, 60000);  // an expense of 0 is not taken
-
   test::ClickRow(page->List(), 2);
   m_messages.answers = {kLoeschen};
   Click(page, "loeschen");
   ASSERT_EQ(m_messages.requests.size(), 1u);
   EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Delete);
-  EXPECT_EQ(Team().m_bSani, 0);
   EXPECT_EQ(Child<QLineEdit>(m_sheet->StaffPage(), "sani")->text(), "");
   EXPECT_EQ(Cell(m_sheet->MiscPage()->List()->model(), Rows(m_sheet->MiscPage()) - 1, 0),
             "Der Sanitäter Der Sani verlässt das Team! (Nachträgliche Änderung)");
   EXPECT_EQ(test::EnabledButtons(page), "neu");
 }
 
-// Income: 0 adds nothing, the pick button fills the opponent, a change to 0 is stored.
+// Income: 0 adds nothing, the pick button fills the opponent; the change dialog comes with
+// the entry's amount and its values reach the list. (Which values a change may take:
+// LedgerEntries.ChangeRules.)
 TEST_F(SeasonPagesTest, IncomeNewAndChange) {
   CMyPropertyPage4* page = m_sheet->IncomePage();
   const int rows = Rows(page);
@@ -185,15 +177,14 @@ TEST_F(SeasonPagesTest, IncomeNewAndChange) {
     d->OkButton()->click();
   });
   Click(page, "aendern");
-  EXPECT_EQ(Team().m_Einnahmen.back()->m_nBetrag, 0);
-  EXPECT_EQ(Team().m_Einnahmen.back()->m_strText, "Sponsor zurückgezogen");
+  EXPECT_EQ(test::Row(page->List()->model(), rows), QStringList({"Sponsor zurückgezogen", "0"}));
 }
 
-// A new match against an unknown opponent asks about the system team list (Yes appends it)
-// and books the takings; changing it books nothing; deleting asks first.
+// A new match against an unknown opponent asks about the system team list (Yes appends it);
+// a change shows at once; deleting asks first. (Which takings a new or changed match books:
+// Matches.RecordWithIncomeAndChangeWithout.)
 TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   CMyPropertyPage5* page = m_sheet->MatchesPage();
-  const size_t incomes = Team().m_Einnahmen.size();
   WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
     d->GegnerEdit()->setText("Ogerfaust");
     d->EigeneToreEdit()->setText("3");
@@ -207,11 +198,10 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   ASSERT_EQ(Rows(page), 2);
   EXPECT_EQ(Cell(page->List()->model(), 1, 0), "2L");
   EXPECT_EQ(Cell(page->List()->model(), 1, 4), "60.000");
-  EXPECT_EQ(Team().m_Einnahmen.size(), incomes + 1);
   EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items.back(), "Ogerfaust");
   EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
 
-  // Known in other case: no question; a change adds no income.
+  // Known in other case: no question.
   m_messages.requests.clear();
   test::ClickRow(page->List(), 1);
   WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
@@ -221,7 +211,6 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   });
   Click(page, "aendern");
   EXPECT_TRUE(m_messages.requests.empty());
-  EXPECT_EQ(Team().m_Einnahmen.size(), incomes + 1);
   EXPECT_EQ(Cell(page->List()->model(), 1, 4), "90.000");
 
   test::ClickRow(page->List(), 1);
@@ -234,8 +223,8 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   EXPECT_EQ(m_messages.requests.back().text, "Das Spiel gegen ogerfaust wirklich löschen?");
 }
 
-// A deduction beyond the re-rolls is refused with the program's message; after deleting
-// one it is taken. The header's re-roll figures follow (through the recalculation).
+// A deduction beyond the re-rolls is refused with the program's message and adds no row;
+// after deleting one it is taken. (The counting: Events.DeductionOnlyWhileRerollsRemain.)
 TEST_F(SeasonPagesTest, EventsWithDeductions) {
   CMyPropertyPage6* page = m_sheet->MiscPage();
   Team().m_nMarkenAbzug = 2;  // both re-rolls lost
@@ -253,11 +242,9 @@ TEST_F(SeasonPagesTest, EventsWithDeductions) {
   test::ClickRow(page->List(), 0);
   m_messages.answers = {kLoeschen};
   Click(page, "loeschen");
-  EXPECT_EQ(Team().m_nMarkenAbzug, 1);
   EXPECT_EQ(test::EnabledButtons(page), "neu");
   deduct();
   Click(page, "neu");
-  EXPECT_EQ(Team().m_nMarkenAbzug, 2);
   EXPECT_EQ(Rows(page), 1);
 }
 

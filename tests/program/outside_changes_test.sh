@@ -58,7 +58,10 @@ xdotool windowfocus --sync "$(main_window)" key alt+s ctrl+a
 # xdotool lends a key to a letter the keyboard lacks and takes it back after the delay; the
 # program must have read the key by then, which takes long on a busy machine.
 for part in Zden ě "k " Ł ukasz; do
-  if [ ${#part} -eq 1 ]; then xdotool type --delay 1500 "$part"; else xdotool type --delay 30 "$part"; fi
+  case $part in
+    ě | Ł) xdotool type --delay 1500 "$part" ;;
+    *) xdotool type --delay 30 "$part" ;;
+  esac
 done
 sleep 0.5
 xdotool key ctrl+s

@@ -136,7 +136,7 @@ TEST_F(Booking, EveryChoiceWithItsSideEffect) {
   EXPECT_EQ(m_team->m_Ereignisse.back()->m_nArt, kEreignisSonstiges);
   EXPECT_EQ(m_team->m_nLetzteAusgabeArt, kWahlVerlust);
   // The treasury follows at once: 1000000 - 420000 booked here.
-  EXPECT_EQ(m_team->m_strGold, "580000");
+  EXPECT_EQ(m_team->m_nGold, 580000);
   EXPECT_EQ(m_host.Count("modified"), 7u);
 }
 

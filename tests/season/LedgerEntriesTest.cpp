@@ -18,14 +18,14 @@ class LedgerEntries : public test::HostedSampleTeamTest {};
 // would give 1 after 500 + 400. Value 0 must add no entry.
 TEST_F(LedgerEntries, IncomeCountsOnlyWholeThousands) {
   const int32_t startK = Team().m_nEinnahmenK;
-  const std::string gold = Team().m_strGold;
+  const int64_t gold = Team().m_nGold;
   EXPECT_EQ(AddIncome(Team(), "Trinkgeld", 500).sound, "Sounds/NeueEinnahme.wav");
   AddIncome(Team(), "Trinkgeld", 400);
   EXPECT_EQ(Team().m_nEinnahmenK, startK);
-  EXPECT_EQ(Team().m_strGold, gold);
+  EXPECT_EQ(Team().m_nGold, gold);
   AddIncome(Team(), "Trinkgeld", 200);
   EXPECT_EQ(Team().m_nEinnahmenK, startK + 1);
-  EXPECT_EQ(std::stoll(Team().m_strGold), std::stoll(gold) + 1000);
+  EXPECT_EQ(Team().m_nGold, gold + 1000);
 
   const size_t entries = Team().m_Einnahmen.size();
   const ChangeOutcome nothing = AddIncome(Team(), "Nichts", 0);

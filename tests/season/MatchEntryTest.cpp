@@ -63,7 +63,7 @@ class Matches : public test::HostedSampleTeamTest {};
 // A new match gets the next number and, when asked, its takings as income: the treasury
 // rises by exactly the takings. Changing it later must not add income a second time.
 TEST_F(Matches, RecordWithIncomeAndChangeWithout) {
-  const int64_t gold = std::stoll(Team().m_strGold);
+  const int64_t gold = Team().m_nGold;
   const int32_t incomeK = Team().m_nEinnahmenK;
   MatchEntry entry = Match("Orkland", 3, 1);
   entry.einnahmen = 60000;
@@ -78,7 +78,7 @@ TEST_F(Matches, RecordWithIncomeAndChangeWithout) {
   EXPECT_EQ(Team().m_Einnahmen.back()->m_strText, "Spiel gegen: Orkland");
   EXPECT_EQ(Team().m_Einnahmen.back()->m_nBetrag, 60000);
   EXPECT_EQ(Team().m_nEinnahmenK, incomeK + 60);
-  EXPECT_EQ(std::stoll(Team().m_strGold), gold + 60000);
+  EXPECT_EQ(Team().m_nGold, gold + 60000);
 
   const size_t incomes = Team().m_Einnahmen.size();
   MatchEntry changed = MatchEntryFromGame(game);

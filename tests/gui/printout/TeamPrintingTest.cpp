@@ -39,7 +39,7 @@ std::unique_ptr<CKRTeam> Team(int matches) {
   auto team = test::MakeSeasonTeam();
   team->m_strLogo.clear();
   while (static_cast<int>(team->m_Games.size()) < matches)
-    team->AddGame("G", "1:0", "", "", 0, 0, 1, 1, 0, kFanNone, "");
+    team->AddGame({.m_strGegner = "G", .m_strErgebnis = "1:0", .m_bLiga = 1, .m_bGewonnen = 1});
   team->m_Games.resize(static_cast<size_t>(matches));
   return team;
 }

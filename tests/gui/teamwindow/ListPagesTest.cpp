@@ -17,6 +17,7 @@
 
 #include "gui/teamwindow/PageTestSupport.h"
 #include "season/MatchEntry.h"
+#include "support/PlayerLine.h"
 #include "support/MessageRecorder.h"
 #include "support/SeasonTeam.h"
 #include "teamwindow/EventRows.h"
@@ -256,7 +257,8 @@ TEST_F(ListPagesTest, SortByNumber) {
   Team().m_Spieler[1]->m_strName = "Uglúk der Zweite";
   page->RefreshPage();
   EXPECT_EQ(Cell(model, 0, kPlayerName), "Uglúk der Zweite");
-  Team().AddSpieler(Team().GetFreeNummer(), "Neuer", "Linienork", 5, 3, 3, 9, 50000, "", Team().m_nNaechsteID++, 25);
+  test::AddPlayer(Team(), Team().GetFreeNummer(), "Neuer", "Linienork", 5, 3, 3, 9, 50000, "", Team().m_nNaechsteID++,
+                  25);
   page->RefreshPage();
   EXPECT_EQ(Cell(model, 0, kPlayerName), "Grischnak");
   EXPECT_EQ(Cell(model, 20, kPlayerName), "Neuer");
@@ -326,7 +328,7 @@ TEST_F(ListPagesTest, LedgerTotalsInThousands) {
   QStringList labels;
   for (QLabel* label : income->findChildren<QLabel*>()) labels << label->text();
   EXPECT_TRUE(labels.contains("K"));
-  Team().AddEinnahme("Trinkgeld", 1100);
+  Team().AddEinnahme({"Trinkgeld", 1100});
   Team().SetTeamModified();
   EXPECT_EQ(einnahmen->text(), "1851");
 }

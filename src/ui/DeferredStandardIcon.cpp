@@ -12,8 +12,8 @@ int lookups = 0;
 
 class DeferredStandardIconEngine : public QIconEngine {
  public:
-  explicit DeferredStandardIconEngine(QStyle::StandardPixmap which)
-      : m_which(which), m_icon(std::make_shared<std::optional<QIcon>>()) {}
+  DeferredStandardIconEngine(QStyle::StandardPixmap which, const QString& themeName)
+      : m_which(which), m_themeName(themeName), m_icon(std::make_shared<std::optional<QIcon>>()) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
@@ -42,19 +42,23 @@ class DeferredStandardIconEngine : public QIconEngine {
  private:
   const QIcon& Icon() {
     if (!m_icon->has_value()) {
-      *m_icon = QApplication::style()->standardIcon(m_which);
+      const QIcon standard = QApplication::style()->standardIcon(m_which);
+      *m_icon = m_themeName.isEmpty() ? standard : QIcon::fromTheme(m_themeName, standard);
       ++lookups;
     }
     return **m_icon;
   }
 
   QStyle::StandardPixmap m_which;
+  QString m_themeName;
   std::shared_ptr<std::optional<QIcon>> m_icon;
 };
 
 }  // namespace
 
-QIcon DeferredStandardIcon(QStyle::StandardPixmap which) { return QIcon(new DeferredStandardIconEngine(which)); }
+QIcon DeferredStandardIcon(QStyle::StandardPixmap which, const QString& themeName) {
+  return QIcon(new DeferredStandardIconEngine(which, themeName));
+}
 
 int DeferredStandardIconLookups() { return lookups; }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/qt/ProgramIcon.h"
 #include "ui/ProgramServices.h"
 
 namespace krv {
@@ -16,6 +17,7 @@ long long ColourCount(int bitsPerPixel) { return bitsPerPixel >= 32 ? 1LL << 30 
 bool ShowColourNotice(QWidget* parent, ProgramServices& app, int bitsPerPixel) {
   const long long colours = ColourCount(bitsPerPixel);
   if (colours > 256 || app.m_Settings.m_bKeine256Warnung) return false;
+  UseProgramIcon();  // the notice comes right at the start, before the main window sets it
   QDialog notice(parent);
   notice.setObjectName("colourNotice");
   notice.setWindowTitle(QStringLiteral("Nur 256 Farben :-(("));

@@ -145,14 +145,14 @@ void CMainFrame::CreateMenus() {
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
   m_pUndo = AddAction(edit, "undo", QString(), QStringLiteral("Nimmt die letzte Änderung am Team zurück.\nRückgängig"),
                       QKeySequence(Qt::CTRL | Qt::Key_Z));
-  m_pUndo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
+  m_pUndo->setIcon(DeferredStandardIcon(QStyle::SP_ArrowBack, QStringLiteral("edit-undo")));
   connect(m_pUndo, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Undo();
   });
   m_pRedo = AddAction(edit, "redo", QString(),
                       QStringLiteral("Führt die zuletzt zurückgenommene Änderung wieder aus.\nWiederholen"));
   m_pRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  m_pRedo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), style()->standardIcon(QStyle::SP_ArrowForward)));
+  m_pRedo->setIcon(DeferredStandardIcon(QStyle::SP_ArrowForward, QStringLiteral("edit-redo")));
   connect(m_pRedo, &QAction::triggered, this, [this] {
     if (CChildFrame* child = ActiveTeamWindow()) child->Document()->Redo();
   });

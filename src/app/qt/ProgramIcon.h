@@ -3,6 +3,7 @@
 // the desktop's icon theme; used for every window and the about box.
 
 #include <QIcon>
+#include <QWidget>
 
 namespace krv {
 
@@ -11,5 +12,9 @@ QIcon ProgramIcon();
 // Gives every window of the program its icon, once: the first call decodes all sizes for the
 // window manager, later calls do nothing.
 void UseProgramIcon();
+
+// UseProgramIcon() once the shown window is on the screen (its first expose, a second at the
+// latest), so that decoding the icon does not hold the window back.
+void UseProgramIconOnceOnScreen(QWidget& window);
 
 }  // namespace krv

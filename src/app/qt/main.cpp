@@ -77,10 +77,13 @@ int main(int argc, char** argv) {
     frame.activateWindow();
   });
   frame.showMaximized();
-  QTimer::singleShot(0, &frame, &krv::UseProgramIcon);
+  krv::UseProgramIconOnceOnScreen(frame);
   QTimer::singleShot(0, &frame, [&] { krv::ShowColourNotice(&frame, app, frame.screen()->depth()); });
   if (!app.m_strSettingsProblem.isEmpty())
-    QTimer::singleShot(0, &frame, [&] { krv::WarningBox(&frame, app.m_strSettingsProblem); });
+    QTimer::singleShot(0, &frame, [&] {
+      krv::UseProgramIcon();
+      krv::WarningBox(&frame, app.m_strSettingsProblem);
+    });
   // Teams a program left unsaved come first: a file on the command line that is one of them
   // then finds its window.
   bool anyOpened = krv::OfferRecoveredTeams(frame) > 0;

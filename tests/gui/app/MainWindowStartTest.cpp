@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -19,6 +20,17 @@ namespace {
 bool Loaded(const QString& library) {
   QFile maps(QStringLiteral("/proc/self/maps"));
   return maps.open(QIODevice::ReadOnly) && QString::fromLatin1(maps.readAll()).contains(library);
+}
+
+// The kind of engine that draws icon: QIcon keeps it to itself but writes its name first.
+std::string EngineOf(const QIcon& icon) {
+  QByteArray bytes;
+  QDataStream out(&bytes, QIODevice::WriteOnly);
+  out << icon;
+  QDataStream in(bytes);
+  QString key;
+  in >> key;
+  return key.toStdString();
 }
 
 class MainWindowStart : public test::ProgramTest {};
@@ -40,25 +52,37 @@ TEST_F(MainWindowStart, LoadsPrintingAndSoundsOnlyWhenFirstUsed) {
   }
 }
 
-// Would catch the toolbar's and menus' pictures looked up while the main window is built (the
-// first look-up reads the desktop's icon theme and holds the window back by about as long as
-// the rest of it takes), and a deferred picture that draws other than the style's own in a
-// state the buttons show (greyed while no team is open).
+// Would catch a picture of the toolbar or the menus looked up while the main window is built
+// (the first look-up reads the desktop's icon theme and holds the window back by about as
+// long as the rest of it takes): every command's picture must still be a deferred one then.
+// And a deferred picture that draws other than the style's own or the theme's, in a state the
+// buttons show (greyed while no team is open).
 TEST_F(MainWindowStart, LooksUpToolbarPicturesOnlyWhenPainted) {
   const int lookupsBefore = DeferredStandardIconLookups();
   CMainFrame frame(m_app.get());
   EXPECT_EQ(DeferredStandardIconLookups(), lookupsBefore);
+  for (const QAction* action : frame.findChildren<QAction*>())
+    if (!action->icon().isNull())
+      EXPECT_EQ(EngineOf(action->icon()), "KrvDeferredStandardIcon") << action->objectName().toStdString();
   ShowMain(frame);
   frame.grab();
   EXPECT_GT(DeferredStandardIconLookups(), lookupsBefore);
 
-  for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active})
-    for (const int size : {16, 24}) {
-      const QSize square(size, size);
-      EXPECT_EQ(DeferredStandardIcon(QStyle::SP_DialogSaveButton).pixmap(square, mode).toImage(),
-                frame.style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(square, mode).toImage())
-          << "mode " << mode << ", size " << size;
-    }
+  QStyle* style = frame.style();
+  const struct {
+    QIcon deferred, direct;
+  } pictures[] = {
+      {DeferredStandardIcon(QStyle::SP_DialogSaveButton), style->standardIcon(QStyle::SP_DialogSaveButton)},
+      {DeferredStandardIcon(QStyle::SP_ArrowBack, QStringLiteral("edit-undo")),
+       QIcon::fromTheme(QStringLiteral("edit-undo"), style->standardIcon(QStyle::SP_ArrowBack))},
+  };
+  for (const auto& picture : pictures)
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active})
+      for (const int size : {16, 24}) {
+        const QSize square(size, size);
+        EXPECT_EQ(picture.deferred.pixmap(square, mode).toImage(), picture.direct.pixmap(square, mode).toImage())
+            << "mode " << mode << ", size " << size;
+      }
 }
 
 }  // namespace

@@ -61,9 +61,10 @@ TEST_F(MainWindowStart, LooksUpToolbarPicturesOnlyWhenPainted) {
   const int lookupsBefore = DeferredStandardIconLookups();
   CMainFrame frame(m_app.get());
   EXPECT_EQ(DeferredStandardIconLookups(), lookupsBefore);
-  for (const QAction* action : frame.findChildren<QAction*>())
-    if (!action->icon().isNull())
-      EXPECT_EQ(EngineOf(action->icon()), "KrvDeferredStandardIcon") << action->objectName().toStdString();
+  for (const QAction* action : frame.findChildren<QAction*>()) {
+    if (action->icon().isNull()) continue;
+    EXPECT_EQ(EngineOf(action->icon()), "KrvDeferredStandardIcon") << action->objectName().toStdString();
+  }
   ShowMain(frame);
   frame.grab();
   EXPECT_GT(DeferredStandardIconLookups(), lookupsBefore);

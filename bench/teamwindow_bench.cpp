@@ -17,9 +17,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "teamwindow/qt/ChildFrame.h"
+#include "teamwindow/qt/TeamFrame.h"
 #include "app/qt/KrashballApp.h"
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 #include "model/TeamFile.h"
 #include "season/MatchEntry.h"
 #include "teamwindow/qt/SeasonServices.h"
@@ -27,17 +27,17 @@
 #include "teamwindow/qt/MatchesPage.h"
 #include "teamwindow/qt/MiscPage.h"
 #include "teamwindow/qt/PlayersPage.h"
-#include "teamwindow/qt/PropertySheet.h"
+#include "teamwindow/qt/TeamPages.h"
 #include "roster/PlayerChange.h"
-#include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/qt/TeamView.h"
 #include "support/LargeTeam.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
 
-using krv::CChildFrame;
 using krv::CKRTeam;
-using krv::KrashballDoc;
+using krv::TeamDocument;
+using krv::TeamFrame;
 
 QTemporaryDir* g_folder = nullptr;
 
@@ -46,12 +46,12 @@ krv::ProgramServices* g_services = nullptr;  // the program's, over the folder a
 krv::ProgramServices& Services() { return *g_services; }
 
 // A document holding the big team, as after "Öffnen".
-std::unique_ptr<KrashballDoc> LargeDocument() {
+std::unique_ptr<TeamDocument> LargeDocument() {
   auto holder = std::make_shared<std::unique_ptr<CKRTeam>>(krv::test::MakeLargeTeam());
-  KrashballDoc::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
-  auto doc = std::make_unique<KrashballDoc>(Services());
+  TeamDocument::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
+  auto doc = std::make_unique<TeamDocument>(Services());
   doc->OnNewDocument(nullptr);
-  KrashballDoc::SetCreateTeamFunction(nullptr);
+  TeamDocument::SetCreateTeamFunction(nullptr);
   return doc;
 }
 
@@ -76,11 +76,11 @@ struct BigTeamWindow {
   explicit BigTeamWindow(int page) {
     area.resize(1200, 800);
     area.show();
-    frame = new CChildFrame(LargeDocument().release(), &area);
+    frame = new TeamFrame(LargeDocument().release(), &area);
     area.addSubWindow(frame);
     frame->resize(1100, 700);
     ShowAndSettle(frame);
-    sheet = frame->findChild<krv::CMyPropertySheet*>();
+    sheet = frame->findChild<krv::TeamPages*>();
     sheet->setCurrentIndex(page);
     QApplication::processEvents();
   }
@@ -91,8 +91,8 @@ struct BigTeamWindow {
   CKRTeam& Team() const { return frame->Document()->Team(); }
 
   QMdiArea area;
-  CChildFrame* frame = nullptr;
-  krv::CMyPropertySheet* sheet = nullptr;
+  TeamFrame* frame = nullptr;
+  krv::TeamPages* sheet = nullptr;
 };
 
 // Opening the team into its window: the view, the header, the sheet with all six pages,
@@ -103,9 +103,9 @@ void BM_OpenTeamWindow(benchmark::State& state) {
   area.show();
   for (auto _ : state) {
     state.PauseTiming();
-    std::unique_ptr<KrashballDoc> doc = LargeDocument();
+    std::unique_ptr<TeamDocument> doc = LargeDocument();
     state.ResumeTiming();
-    auto* frame = new CChildFrame(doc.release(), &area);
+    auto* frame = new TeamFrame(doc.release(), &area);
     area.addSubWindow(frame);
     frame->resize(1100, 700);
     ShowAndSettle(frame);
@@ -125,12 +125,12 @@ void BM_OpenTeamFileIntoWindow(benchmark::State& state) {
   area.resize(1200, 800);
   area.show();
   for (auto _ : state) {
-    auto doc = std::make_unique<KrashballDoc>(Services());
+    auto doc = std::make_unique<TeamDocument>(Services());
     if (!doc->OnOpenDocument(path, nullptr)) {
       state.SkipWithError("team file not readable");
       break;
     }
-    auto* frame = new CChildFrame(doc.release(), &area);
+    auto* frame = new TeamFrame(doc.release(), &area);
     area.addSubWindow(frame);
     frame->resize(1100, 700);
     ShowAndSettle(frame);
@@ -195,7 +195,7 @@ BENCHMARK(BM_FieldStepRecorded)->Unit(benchmark::kMillisecond);
 // state, then the header and every page shown anew.
 void BM_UndoOrRedoStep(benchmark::State& state) {
   BigTeamWindow window(0);
-  KrashballDoc* doc = window.frame->Document();
+  TeamDocument* doc = window.frame->Document();
   auto* name = window.frame->findChild<QLineEdit*>(QStringLiteral("teamName"));
   name->setFocus();
   bool typed = false;
@@ -225,8 +225,8 @@ BENCHMARK(BM_RecoveryFileWritten)->Unit(benchmark::kMillisecond);
 
 // The whole refresh of the pages without the window around them.
 void BM_RefreshAllPages(benchmark::State& state) {
-  std::unique_ptr<KrashballDoc> doc = LargeDocument();
-  krv::CMyPropertySheet sheet(doc.get());
+  std::unique_ptr<TeamDocument> doc = LargeDocument();
+  krv::TeamPages sheet(doc.get());
   sheet.resize(1000, 600);
   ShowAndSettle(&sheet);
   for (auto _ : state) sheet.RefreshAllPages();
@@ -235,14 +235,14 @@ BENCHMARK(BM_RefreshAllPages)->Unit(benchmark::kMicrosecond);
 
 // The five list pages built and filled on their own.
 void BM_ListPagesBuilt(benchmark::State& state) {
-  std::unique_ptr<KrashballDoc> doc = LargeDocument();
+  std::unique_ptr<TeamDocument> doc = LargeDocument();
   doc->Team().Recalculate();
   for (auto _ : state) {
-    krv::CMyPropertyPage2 players(doc.get());
-    krv::CMyPropertyPage3 expenses(doc.get());
-    krv::CMyPropertyPage4 income(doc.get());
-    krv::CMyPropertyPage5 matches(doc.get());
-    krv::CMyPropertyPage6 misc(doc.get());
+    krv::PlayersPage players(doc.get());
+    krv::ExpensesPage expenses(doc.get());
+    krv::IncomePage income(doc.get());
+    krv::MatchesPage matches(doc.get());
+    krv::MiscPage misc(doc.get());
     benchmark::DoNotOptimize(matches.List());
   }
 }
@@ -251,8 +251,8 @@ BENCHMARK(BM_ListPagesBuilt)->Unit(benchmark::kMillisecond);
 // A match appended and the matches page shown again as after recording it (the new row
 // added at the end, the rows already there left alone).
 void BM_MatchAppendedAndShown(benchmark::State& state) {
-  std::unique_ptr<KrashballDoc> doc = LargeDocument();
-  krv::CMyPropertyPage5 page(doc.get());
+  std::unique_ptr<TeamDocument> doc = LargeDocument();
+  krv::MatchesPage page(doc.get());
   page.resize(1000, 500);
   ShowAndSettle(&page);
   for (auto _ : state) {
@@ -287,8 +287,8 @@ BENCHMARK(BM_PlayerChangedAndShown)->Unit(benchmark::kMillisecond);
 
 // A match deleted (the list is read afresh) and the matches page refreshed.
 void BM_MatchDeletedAndShown(benchmark::State& state) {
-  std::unique_ptr<KrashballDoc> doc = LargeDocument();
-  krv::CMyPropertyPage5 page(doc.get());
+  std::unique_ptr<TeamDocument> doc = LargeDocument();
+  krv::MatchesPage page(doc.get());
   page.resize(1000, 500);
   ShowAndSettle(&page);
   for (auto _ : state) {
@@ -342,7 +342,7 @@ int main(int argc, char** argv) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
   qputenv("KRV_DATEN", QDir(folder.path()).filePath(QStringLiteral("Daten")).toLocal8Bit());
   qputenv("XDG_STATE_HOME", folder.path().toLocal8Bit());
-  krv::CKrashballApp krashball(folder.path());
+  krv::KrashballApp krashball(folder.path());
   krashball.m_Settings.m_bSound = 0;
   g_services = &krashball;
   krv::SetMessageInterceptor([](const krv::MessageRequest&) { return 1; });  // "&Nein" to every question

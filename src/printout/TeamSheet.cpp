@@ -218,7 +218,7 @@ void AddLowerBlock(SheetPage& page, const TeamSheetContent& content) {
 }  // namespace
 
 SheetPrintSettings SheetPrintSettingsFrom(const ProgramSettings& settings) {
-  return {settings.m_nDruck1 != 0, settings.m_nDruck2 != 0};
+  return {settings.m_bSkipZeroValues != 0, settings.m_bSkipValues != 0};
 }
 
 RemainingRerolls ComputeRemainingRerolls(const CKRTeam& team) {

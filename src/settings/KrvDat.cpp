@@ -18,9 +18,9 @@ namespace {
 constexpr int32_t kLastShortLayoutVersion = 8;
 
 void ReadShortLayout(ArchiveReader& a, ProgramSettings& s) {
-  for (int32_t* n :
-       {&s.m_bSound, &s.m_bFragen, &s.m_bSpielerBehalten, &s.m_bHilfeBrowser, &s.m_bKeine256Warnung, &s.m_nTooltip1,
-        &s.m_nTooltip3, &s.m_nNewsVersion, &s.m_bLebenslaufAuto, &s.m_bEigenerDateidialog, &s.m_nDruck1, &s.m_nDruck2})
+  for (int32_t* n : {&s.m_bSound, &s.m_bFragen, &s.m_bSpielerBehalten, &s.m_bHilfeBrowser, &s.m_bKeine256Warnung,
+                     &s.m_bNoQuickHelp, &s.m_bQuickHelpOnce, &s.m_nNewsVersion, &s.m_bLebenslaufAuto,
+                     &s.m_bEigenerDateidialog, &s.m_bSkipZeroValues, &s.m_bSkipValues})
     *n = a.ReadInt32();
 }
 
@@ -28,16 +28,16 @@ void ReadLongLayout(ArchiveReader& a, int32_t version, ProgramSettings& s) {
   for (int32_t* n : {&s.m_bSound, &s.m_bFragen, &s.m_bSpielerBehalten, &s.m_bHilfeBrowser, &s.m_bKeine256Warnung})
     *n = a.ReadInt32();
   a.ReadString();  // reserved
-  s.m_nTooltip1 = a.ReadInt32();
-  s.m_nTooltip3 = a.ReadInt32();
+  s.m_bNoQuickHelp = a.ReadInt32();
+  s.m_bQuickHelpOnce = a.ReadInt32();
   s.m_nNewsVersion = a.ReadInt32();
   a.ReadString();  // reserved
   s.m_bLebenslaufAuto = a.ReadInt32();
   s.m_bEigenerDateidialog = a.ReadInt32();
   a.ReadInt32();  // reserved
-  s.m_nDruck1 = a.ReadInt32();
-  s.m_nDruck2 = a.ReadInt32();
-  if (version >= 11) s.m_nTooltip2 = a.ReadInt32();
+  s.m_bSkipZeroValues = a.ReadInt32();
+  s.m_bSkipValues = a.ReadInt32();
+  if (version >= 11) s.m_bQuickHelpFadeIn = a.ReadInt32();
   if (version >= 12) s.m_bCHM = a.ReadInt32();
   if (version >= 13) s.m_nStartkapital = a.ReadInt32();
   if (version >= 14) s.m_nMaxSpieler = a.ReadInt32();
@@ -87,14 +87,15 @@ std::string WriteKrvDat(const ProgramSettings& s) {
   for (int32_t n : {s.m_bSound, s.m_bFragen, s.m_bSpielerBehalten, s.m_bHilfeBrowser, s.m_bKeine256Warnung})
     w.WriteInt32(n);
   w.WriteString("");  // reserved
-  w.WriteInt32(s.m_nTooltip1);
-  w.WriteInt32(s.m_nTooltip3);
+  w.WriteInt32(s.m_bNoQuickHelp);
+  w.WriteInt32(s.m_bQuickHelpOnce);
   w.WriteInt32(s.m_nNewsVersion);
   w.WriteString("");  // reserved
   w.WriteInt32(s.m_bLebenslaufAuto);
   w.WriteInt32(s.m_bEigenerDateidialog);
   w.WriteInt32(0);  // reserved
-  for (int32_t n : {s.m_nDruck1, s.m_nDruck2, s.m_nTooltip2, s.m_bCHM, s.m_nStartkapital, s.m_nMaxSpieler})
+  for (int32_t n :
+       {s.m_bSkipZeroValues, s.m_bSkipValues, s.m_bQuickHelpFadeIn, s.m_bCHM, s.m_nStartkapital, s.m_nMaxSpieler})
     w.WriteInt32(n);
   return w.TakeBytes();
 }

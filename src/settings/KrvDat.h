@@ -33,14 +33,14 @@ struct ProgramSettings {
   int32_t m_bSpielerBehalten = 1;
   int32_t m_bHilfeBrowser = 1;
   int32_t m_bKeine256Warnung = 0;
-  int32_t m_nTooltip1 = 0;
-  int32_t m_nTooltip2 = 1;
-  int32_t m_nTooltip3 = 1;
+  int32_t m_bNoQuickHelp = 0;
+  int32_t m_bQuickHelpFadeIn = 1;
+  int32_t m_bQuickHelpOnce = 1;
   int32_t m_nNewsVersion = kKrvDatVersion;
   int32_t m_bLebenslaufAuto = 1;
   int32_t m_bEigenerDateidialog = 1;
-  int32_t m_nDruck1 = 1;
-  int32_t m_nDruck2 = 0;
+  int32_t m_bSkipZeroValues = 1;
+  int32_t m_bSkipValues = 0;
   int32_t m_bCHM = 1;
   int32_t m_nDatVersion = kKrvDatVersion;  // the version read; written as it stands
 };

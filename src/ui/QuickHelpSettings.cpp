@@ -21,7 +21,8 @@ class QuickHelpFilter : public QObject {
     // A widget without help of its own passes the event on to its parent; judge that one.
     if (!widget || widget->toolTip().isEmpty()) return false;
     const ProgramSettings& s = m_services->m_Settings;
-    if (m_rule.MayShow(reinterpret_cast<std::uintptr_t>(widget), s.m_nTooltip1 != 0, s.m_nTooltip3 != 0)) return false;
+    if (m_rule.MayShow(reinterpret_cast<std::uintptr_t>(widget), s.m_bNoQuickHelp != 0, s.m_bQuickHelpOnce != 0))
+      return false;
     QToolTip::hideText();
     event->ignore();
     return true;
@@ -33,7 +34,7 @@ class QuickHelpFilter : public QObject {
 };
 
 void ApplyFading(const ProgramServices& services) {
-  QApplication::setEffectEnabled(Qt::UI_FadeTooltip, services.m_Settings.m_nTooltip2 != 0);
+  QApplication::setEffectEnabled(Qt::UI_FadeTooltip, services.m_Settings.m_bQuickHelpFadeIn != 0);
 }
 
 }  // namespace

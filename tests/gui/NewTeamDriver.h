@@ -7,15 +7,15 @@
 #include <QTest>
 
 #include "create/qt/CountSpinBox.h"
-#include "create/qt/RassenAuswahlDlg.h"
-#include "create/qt/TeamErstellenDlg.h"
+#include "create/qt/RaceChoiceDialog.h"
+#include "create/qt/TeamCreationDialog.h"
 #include "gui/CreationDialogDriver.h"
 
 namespace krv::test {
 
 // Chooses the race in the race selection and takes it over.
 inline void ChooseRace(int32_t race) {
-  WhenModal<CRassenAuswahlDlg>([race](CRassenAuswahlDlg* dialog) {
+  WhenModal<RaceChoiceDialog>([race](RaceChoiceDialog* dialog) {
     Child<QComboBox>(dialog, QStringLiteral("race"))->setCurrentIndex(race);
     Child<QPushButton>(dialog, QStringLiteral("uebernehmen"))->click();
   });
@@ -24,7 +24,7 @@ inline void ChooseRace(int32_t race) {
 // Enters the 1,000,000 Menschen team into the creation dialog and presses "&Erstellen":
 // 11 Feldspieler, 2 Werfer, 2 Blitzer, 1 re-roll, fan factor 3, 5 cheerleaders.
 inline void EnterMenschenTeam() {
-  WhenModal<CTeamErstellenDlg>([](CTeamErstellenDlg* dialog) {
+  WhenModal<TeamCreationDialog>([](TeamCreationDialog* dialog) {
     QTest::keyClicks(Child<QLineEdit>(dialog, QStringLiteral("teamName")), QStringLiteral("Altdorfer Greifen"));
     const std::pair<const char*, int> fields[] = {{"rowCount1", 11}, {"rowCount3", 2}, {"rowCount4", 2},
                                                   {"rerolls", 1},    {"fanFactor", 3}, {"cheerleaders", 5}};

@@ -28,7 +28,7 @@ TEST(RaceRepair, Choices) {
 
 // Catches: inactive players listed, codes outside the table or of star players read wrongly,
 // a row outside the table written as a code, the team changed before the dialog closed.
-// (Assigning to two selected players through the dialog: VolkAendernDlgTest.)
+// (Assigning to two selected players through the dialog: RaceChangeDialogTest.)
 TEST(RaceRepair, RowsAndAssigningPositionCodes) {
   CKRTeam team;
   test::AddPlayer(team, 1, "Grischnak", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", 100, 28);

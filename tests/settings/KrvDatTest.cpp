@@ -35,8 +35,8 @@ TEST(KrvDat, ShortLayoutVersion8) {
   EXPECT_EQ(s.m_Teamliste.m_Items, (std::vector<std::string>{"Orks", "Zwerge"}));
   EXPECT_EQ(s.m_bKeine256Warnung, 1);
   EXPECT_EQ(s.m_nNewsVersion, 7);
-  EXPECT_EQ(s.m_nDruck2, 1);
-  EXPECT_EQ(s.m_nTooltip2, 1);  // defaults for what version 8 lacks
+  EXPECT_EQ(s.m_bSkipValues, 1);
+  EXPECT_EQ(s.m_bQuickHelpFadeIn, 1);  // defaults for what version 8 lacks
   EXPECT_EQ(s.m_bCHM, 1);
   EXPECT_EQ(s.m_nStartkapital, 1000000);
   EXPECT_EQ(s.m_nMaxSpieler, 16);
@@ -75,7 +75,7 @@ TEST(KrvDat, Version14Layout) {
 // Each long-layout version adds exactly its own item; reading one too many would shift all.
 TEST(KrvDat, LongLayoutVersions) {
   ProgramSettings custom;
-  custom.m_nTooltip2 = 0;
+  custom.m_bQuickHelpFadeIn = 0;
   custom.m_bCHM = 0;
   custom.m_nStartkapital = 800000;
   custom.m_nMaxSpieler = 20;
@@ -87,7 +87,7 @@ TEST(KrvDat, LongLayoutVersions) {
     bytes[0] = static_cast<char>(version);
     ProgramSettings s;
     ReadKrvDat(bytes, s);
-    EXPECT_EQ(s.m_nTooltip2, version >= 11 ? 0 : 1) << version;
+    EXPECT_EQ(s.m_bQuickHelpFadeIn, version >= 11 ? 0 : 1) << version;
     EXPECT_EQ(s.m_bCHM, version >= 12 ? 0 : 1) << version;
     EXPECT_EQ(s.m_nStartkapital, version >= 13 ? 800000 : 1000000) << version;
     EXPECT_EQ(s.m_nMaxSpieler, version >= 14 ? 20 : 16) << version;

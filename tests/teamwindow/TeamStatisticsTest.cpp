@@ -57,7 +57,7 @@ TEST(TeamStatistics, CountsMatchesAndPlayers) {
   EXPECT_EQ(stats.spieler, 3);
   EXPECT_EQ(stats.stars, 1);
   EXPECT_EQ(stats.tote, 2);
-  EXPECT_EQ(team.m_strGeaendert, stats.geaendert);  // stamped now; more in TeamEigenschaftenDlgTest
+  EXPECT_EQ(team.m_strGeaendert, stats.geaendert);  // stamped now; more in TeamStatisticsDialogTest
 }
 
 }  // namespace

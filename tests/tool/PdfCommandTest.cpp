@@ -106,7 +106,7 @@ TEST_F(KrvPdf, PrintSettingsFromKrvDatAndOptions) {
   EXPECT_EQ(Pages(pdf), 1);  // no matches: the sheet alone
 
   ProgramSettings settings;
-  settings.m_nDruck2 = 1;  // "Werte nicht drucken"
+  settings.m_bSkipValues = 1;  // "Werte nicht drucken"
   fs::create_directories(Path("Daten"));
   SaveProgramSettings(settings, Path("Daten/KRV.DAT"));
   ASSERT_EQ(Run({"pdf", team, pdf}).status, 0);

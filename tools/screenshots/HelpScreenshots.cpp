@@ -19,26 +19,26 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "teamwindow/qt/ChildFrame.h"
-#include "settings/qt/EinstellungsSheet.h"
+#include "teamwindow/qt/TeamFrame.h"
+#include "settings/qt/SettingsDialog.h"
 #include "app/qt/KrashballApp.h"
-#include "teamwindow/qt/KrashballDoc.h"
-#include "app/qt/MainFrame.h"
+#include "teamwindow/qt/TeamDocument.h"
+#include "app/qt/MainWindow.h"
 #include "app/qt/ProgramIcon.h"
 #include "create/TeamBuilder.h"
 #include "create/qt/CountSpinBox.h"
-#include "create/qt/RassenAuswahlDlg.h"
-#include "create/qt/TeamErstellenDlg.h"
+#include "create/qt/RaceChoiceDialog.h"
+#include "create/qt/TeamCreationDialog.h"
 #include "model/TeamFile.h"
-#include "season/qt/AusgabeDlg.h"
-#include "season/qt/NeuesSpielDlg.h"
-#include "teamwindow/qt/PropertySheet.h"
-#include "teamwindow/qt/KrashballView.h"
-#include "roster/qt/NeueFertigkeitenDlg.h"
-#include "roster/qt/PlayerChangeSheet.h"
-#include "roster/qt/SpielerEntfernenDlg.h"
-#include "roster/qt/SpielerKaufenDlg.h"
-#include "printout/qt/DruckenDlg.h"
+#include "season/qt/ExpenseDialog.h"
+#include "season/qt/MatchDialog.h"
+#include "teamwindow/qt/TeamPages.h"
+#include "teamwindow/qt/TeamView.h"
+#include "roster/qt/NewSkillsDialog.h"
+#include "roster/qt/PlayerChangeDialog.h"
+#include "roster/qt/PlayerRemovalDialog.h"
+#include "roster/qt/PlayerPurchaseDialog.h"
+#include "printout/qt/PrintChoiceDialog.h"
 #include "support/SeasonTeam.h"
 #include "ui/MessageBoxes.h"
 #include "ui/NumberEdit.h"
@@ -78,19 +78,19 @@ Widget* Child(QWidget* parent, const char* name) {
 }
 
 // The main window with the season team, and the team window on the pages the handbook shows.
-void TeamWindows(krv::CKrashballApp& app, const QString& work) {
+void TeamWindows(krv::KrashballApp& app, const QString& work) {
   auto team = krv::test::MakeSeasonTeam();
   team->m_strLogo.clear();  // the sample's logo path is long and points nowhere
   const QString file = work + "/Gröhler.krt";
   krv::SaveTeamFile(*team, file.toStdString());
 
-  krv::CMainFrame frame(&app);
+  krv::MainWindow frame(&app);
   frame.resize(1000, 640);  // as wide as the help window shows pictures
   frame.show();
-  krv::CChildFrame* child = frame.OpenDocumentFile(file);
+  krv::TeamFrame* child = frame.OpenDocumentFile(file);
   if (!child) std::exit(1);
   child->showMaximized();
-  krv::CMyPropertySheet* sheet = child->View()->PropertySheet();
+  krv::TeamPages* sheet = child->View()->Pages();
 
   sheet->setCurrentIndex(1);
   Save(&frame, QStringLiteral("hauptfenster.png"));
@@ -108,7 +108,7 @@ void TeamWindows(krv::CKrashballApp& app, const QString& work) {
 // "Auswahl der Teamrasse" with Menschen chosen, then "Neues Team erstellen" with the
 // Menschen team that spends the starting capital exactly.
 void CreationDialogs() {
-  krv::CRassenAuswahlDlg races;
+  krv::RaceChoiceDialog races;
   races.resize(900, 420);
   races.show();
   Child<QComboBox>(&races, "race")->setCurrentIndex(8);
@@ -117,7 +117,7 @@ void CreationDialogs() {
 
   krv::CKRTeam team;
   krv::PrepareNewTeam(team, 8);
-  krv::CTeamErstellenDlg creation;
+  krv::TeamCreationDialog creation;
   creation.m_Rasse = 8;
   creation.m_TheTeam = &team;
   creation.show();
@@ -133,18 +133,18 @@ void CreationDialogs() {
 void RosterDialogs() {
   auto team = krv::test::MakeSeasonTeam();
   team->Recalculate();  // the treasury the purchase offers are measured against
-  krv::CSpielerKaufenDlg buy(*team, 16);
+  krv::PlayerPurchaseDialog buy(*team, 16);
   buy.show();
   Save(&buy, QStringLiteral("spieler-kaufen.png"));
   buy.hide();
 
   krv::CKRSpieler& player = *team->m_Spieler[2];
-  krv::CPlayerChangeSheet change(player);
+  krv::PlayerChangeDialog change(player);
   change.show();
   Save(&change, QStringLiteral("spielerwerte.png"));
   change.hide();
 
-  krv::CNeueFertigkeitenDlg skills(player.m_strFertigkeiten);
+  krv::NewSkillsDialog skills(player.m_strFertigkeiten);
   skills.resize(820, 460);
   skills.show();
   auto* list = Child<QTreeWidget>(&skills, "skills");
@@ -153,7 +153,7 @@ void RosterDialogs() {
   Save(&skills, QStringLiteral("neue-fertigkeiten.png"));
   skills.hide();
 
-  krv::CSpielerEntfernenDlg remove(QString::fromStdString(player.m_strName));
+  krv::PlayerRemovalDialog remove(QString::fromStdString(player.m_strName));
   remove.show();
   Save(&remove, QStringLiteral("spieler-entfernen.png"));
   remove.hide();
@@ -163,13 +163,13 @@ void RosterDialogs() {
 void SeasonDialogs() {
   auto team = krv::test::MakeSeasonTeam();
   team->Recalculate();
-  krv::CAusgabeDlg expense(*team, false);
+  krv::ExpenseDialog expense(*team, false);
   expense.show();
   Child<QRadioButton>(&expense, "wahl2")->click();
   Save(&expense, QStringLiteral("ausgabe.png"));
   expense.hide();
 
-  krv::CNeuesSpielDlg match({"Altdorfer Greifen", "Zwergenstürmer"});
+  krv::MatchDialog match({"Altdorfer Greifen", "Zwergenstürmer"});
   match.show();
   match.GegnerEdit()->setText(QStringLiteral("Zwergenstürmer"));
   match.EigeneToreEdit()->setText(QStringLiteral("2"));
@@ -186,16 +186,16 @@ void SeasonDialogs() {
 
 // The print dialog's page choice.
 void PrintDialog() {
-  krv::CDruckenDlg print(krv::PrintMode::kAllPages);
+  krv::PrintChoiceDialog print(krv::PrintMode::kAllPages);
   print.show();
   Save(&print, QStringLiteral("drucken.png"));
   print.hide();
 }
 
 // The settings on the page "Verschiedenes", with a few opponents in the team list.
-void SettingsSheet(krv::CKrashballApp& app) {
+void SettingsSheet(krv::KrashballApp& app) {
   app.m_Settings.m_Teamliste.m_Items = {"Altdorfer Greifen", "Bretonische Ritter", "Zwergenstürmer"};
-  krv::EinstellungsSheet sheet(app);
+  krv::SettingsDialog sheet(app);
   sheet.Tabs()->setCurrentIndex(1);
   sheet.show();
   Save(&sheet, QStringLiteral("einstellungen.png"));
@@ -220,7 +220,7 @@ int main(int argc, char** argv) {
   QSettings::setDefaultFormat(QSettings::IniFormat);
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, work.path());
   qputenv("KRV_DATEN", (work.path() + "/Daten").toLocal8Bit());
-  krv::CKrashballApp app(work.path());
+  krv::KrashballApp app(work.path());
   app.m_Settings.m_bSound = 0;
   // Nobody sits at the screen: questions (such as the missing opponents) are answered "Nein".
   krv::SetMessageInterceptor([](const krv::MessageRequest& request) {

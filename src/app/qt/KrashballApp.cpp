@@ -14,19 +14,19 @@
 
 namespace krv {
 
-CKrashballApp::CKrashballApp(const QString& programFolder, QObject* parent) : ProgramServices(programFolder, parent) {}
+KrashballApp::KrashballApp(const QString& programFolder, QObject* parent) : ProgramServices(programFolder, parent) {}
 
-QString CKrashballApp::Title() {
+QString KrashballApp::Title() {
   return QStringLiteral("Krashball-Verwaltung V%1").arg(QString::fromLatin1(kProgramVersion));
 }
 
-void CKrashballApp::LoadSettings() {
+void KrashballApp::LoadSettings() {
   std::string problem;
   m_Settings = LoadProgramSettings(FileNameBytes(KrvDatFile()), &problem, &m_bKeepCopyOfKrvDat);
   m_strSettingsProblem = QString::fromStdString(problem);
 }
 
-QString CKrashballApp::SaveSettingsIfChanged() {
+QString KrashballApp::SaveSettingsIfChanged() {
   if (!m_bDatGeaendert) return {};
   try {
     QDir().mkpath(DataFolder());
@@ -43,7 +43,7 @@ QString CKrashballApp::SaveSettingsIfChanged() {
   }
 }
 
-void CKrashballApp::ShowAbout(QWidget* parent) {
+void KrashballApp::ShowAbout(QWidget* parent) {
   QDialog box(parent);
   box.setWindowTitle(QStringLiteral("Die Krashball-Teamverwaltung"));
   auto* layout = new QVBoxLayout(&box);

@@ -10,11 +10,11 @@ class QWidget;
 
 namespace krv {
 
-class CKrashballApp : public ProgramServices {
+class KrashballApp : public ProgramServices {
   Q_OBJECT
  public:
   // `programFolder`: where the program file lies; Dok/, Sounds/ and maybe Daten/ are there.
-  explicit CKrashballApp(const QString& programFolder, QObject* parent = nullptr);
+  explicit KrashballApp(const QString& programFolder, QObject* parent = nullptr);
 
   // Reads KRV.DAT; a damaged file leaves the defaults and is kept until something changes.
   void LoadSettings();

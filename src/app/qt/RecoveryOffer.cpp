@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "app/qt/MainFrame.h"
+#include "app/qt/MainWindow.h"
 #include "app/qt/ProgramIcon.h"
 #include "history/RecoveryFiles.h"
 #include "model/FileIO.h"
@@ -15,7 +15,7 @@ namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The unreadable file goes aside, and the coach is told where it is.
-void ReportUnreadable(CMainFrame& frame, const std::string& path, const std::string& error) {
+void ReportUnreadable(MainWindow& frame, const std::string& path, const std::string& error) {
   std::string aside = path;
   try {
     aside = SetRecoveryFileAside(path);
@@ -27,7 +27,7 @@ void ReportUnreadable(CMainFrame& frame, const std::string& path, const std::str
 
 }  // namespace
 
-int OfferRecoveredTeams(CMainFrame& frame) {
+int OfferRecoveredTeams(MainWindow& frame) {
   int opened = 0;
   for (const LeftRecovery& left : LeftRecoveries(RecoveryFolder())) {
     UseProgramIcon();  // the boxes come before the main window has set it

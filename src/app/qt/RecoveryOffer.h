@@ -4,11 +4,11 @@
 
 namespace krv {
 
-class CMainFrame;
+class MainWindow;
 
 // Asks for every recovery file whose program is gone: "Ja" opens the team unsaved in a window
 // of its own, "Nein" deletes the file. An unreadable file is named in a message and kept
 // aside. Returns the number of team windows opened.
-int OfferRecoveredTeams(CMainFrame& frame);
+int OfferRecoveredTeams(MainWindow& frame);
 
 }  // namespace krv

@@ -9,7 +9,7 @@
 #include "ProgramVersion.h"
 #include "app/ProgramFiles.h"
 #include "app/qt/KrashballApp.h"
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 
 namespace krv {
 namespace {
@@ -43,7 +43,7 @@ std::optional<int> AnswerInfoOption(int argc, char** argv) {
   return std::nullopt;
 }
 
-int RunSelfCheck(CKrashballApp& app) {
+int RunSelfCheck(KrashballApp& app) {
   const QString dok = app.ResourceFolder(QStringLiteral("Dok"));
   const QString sounds = app.ResourceFolder(QStringLiteral("Sounds"));
   PrintLine(QStringLiteral("Programmordner: %1").arg(app.ProgramFolder()));
@@ -66,7 +66,7 @@ int RunSelfCheck(CKrashballApp& app) {
 }
 
 int RunNewTeamOnly(ProgramServices& services) {
-  KrashballDoc document(services);
+  TeamDocument document(services);
   if (!document.OnNewDocument(nullptr)) return 1;  // the creation has said that it was cancelled
   return document.DoSave(nullptr, QString(), true) ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 
 namespace krv {
 
-class CKrashballApp;
+class KrashballApp;
 class ProgramServices;
 
 // "--version" and "--help", answered before any window system is needed; the exit status, or
@@ -14,7 +14,7 @@ std::optional<int> AnswerInfoOption(int argc, char** argv);
 
 // "--selbsttest": prints where the program looks for its help, sounds and data and whether
 // every shipped file and the sound player module are there; 0 when complete, 1 otherwise.
-int RunSelfCheck(CKrashballApp& app);
+int RunSelfCheck(KrashballApp& app);
 
 // "--neues-team": the team creation alone, without the main window; the new team is saved
 // where the coach says. 0 when it was saved, 1 when the coach cancelled or saving failed

@@ -14,7 +14,7 @@
 #include "app/qt/ColourNotice.h"
 #include "app/qt/HelpKey.h"
 #include "app/qt/KrashballApp.h"
-#include "app/qt/MainFrame.h"
+#include "app/qt/MainWindow.h"
 #include "app/qt/ProgramIcon.h"
 #include "app/qt/RecoveryOffer.h"
 #include "app/qt/SingleInstance.h"
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&qtGerman);
 
   const QStringList args = QApplication::arguments().mid(1);
-  krv::CKrashballApp app(QApplication::applicationDirPath());
+  krv::KrashballApp app(QApplication::applicationDirPath());
   app.LoadSettings();
   krv::InstallHelpKey(&app);
   krv::InstallQuickHelpSettings(&app);
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   }
   instance.Listen();
 
-  krv::CMainFrame frame(&app);
+  krv::MainWindow frame(&app);
   QObject::connect(&instance, &krv::SingleInstance::FileHandedOver, &frame, [&frame](const QString& handed) {
     if (!handed.isEmpty()) frame.OpenDocumentFile(handed);
     frame.setWindowState((frame.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

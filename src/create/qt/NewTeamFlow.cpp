@@ -1,8 +1,8 @@
 #include "create/qt/NewTeamFlow.h"
 
 #include "create/TeamBuilder.h"
-#include "create/qt/RassenAuswahlDlg.h"
-#include "create/qt/TeamErstellenDlg.h"
+#include "create/qt/RaceChoiceDialog.h"
+#include "create/qt/TeamCreationDialog.h"
 #include "model/Team.h"
 #include "ui/MessageBoxes.h"
 
@@ -22,13 +22,13 @@ std::unique_ptr<CKRTeam> Cancelled(QWidget* parent) {
 std::unique_ptr<CKRTeam> RunTeamCreation(QWidget* parent, int32_t startkapital) {
   auto team = std::make_unique<CKRTeam>();
 
-  CRassenAuswahlDlg raceSelection(parent);
+  RaceChoiceDialog raceSelection(parent);
   raceSelection.m_TheTeam = team.get();
   raceSelection.m_Startkapital = startkapital;
   if (raceSelection.exec() != QDialog::Accepted) return Cancelled(parent);
 
   PrepareNewTeam(*team, raceSelection.m_Rasse);
-  CTeamErstellenDlg creation(parent);
+  TeamCreationDialog creation(parent);
   creation.m_Rasse = raceSelection.m_Rasse;
   creation.m_TheTeam = team.get();
   creation.m_Startkapital = startkapital;

@@ -10,7 +10,7 @@
 #include "model/FileIO.h"
 #include "model/Team.h"
 #include "printout/TeamPrintout.h"
-#include "printout/qt/DruckenDlg.h"
+#include "printout/qt/PrintChoiceDialog.h"
 #include "printout/render/PrintoutRenderer.h"
 #include "ui/FileChooser.h"
 #include "ui/MessageBoxes.h"
@@ -76,7 +76,7 @@ void TeamPrinting::PrinterSetup(QWidget* parent) {
 
 std::optional<PrintMode> TeamPrinting::AskPages(QWidget* parent, const CKRTeam& team) {
   if (CountMatches(team) == 0) return PrintMode::kSheetOnly;
-  CDruckenDlg dialog(m_mode, parent);
+  PrintChoiceDialog dialog(m_mode, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   m_mode = dialog.Mode();
   return m_mode;

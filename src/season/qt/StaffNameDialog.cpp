@@ -1,7 +1,7 @@
 #include "season/qt/StaffNameDialog.h"
 
 #include "model/Team.h"
-#include "season/qt/PersonalDlg.h"
+#include "season/qt/StaffDialog.h"
 #include "ui/MessageBoxes.h"
 
 namespace krv {
@@ -26,11 +26,11 @@ bool NameTaken(const CKRTeam& team, PersonalArt art, const std::string& name) {
 std::optional<std::string> AskNewStaffName(QWidget* parent, const CKRTeam& team, PersonalArt art) {
   QString typed;
   for (;;) {
-    CPersonalDlg dlg(parent);
+    StaffDialog dlg(parent);
     dlg.m_bNeu = true;
     dlg.m_nArt = art;
     dlg.m_strName = typed;
-    if (dlg.exec() != CPersonalDlg::kIdOk) return std::nullopt;
+    if (dlg.exec() != StaffDialog::kIdOk) return std::nullopt;
     const std::string name = dlg.m_strName.toStdString();
     if (!NameTaken(team, art, name)) return name;
     ErrorBox(parent, QString::fromStdString(DuplicateStaffNameMessage(art)));

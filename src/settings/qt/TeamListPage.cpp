@@ -19,8 +19,8 @@ constexpr const char* kUebernehmenHelp =
 
 }  // namespace
 
-EinstellungsPage3::EinstellungsPage3(const CKRStringArray& teams, QWidget* parent) : QWidget(parent), m_Teams(teams) {
-  setObjectName(QStringLiteral("EinstellungsPage3"));
+TeamListPage::TeamListPage(const CKRStringArray& teams, QWidget* parent) : QWidget(parent), m_Teams(teams) {
+  setObjectName(QStringLiteral("TeamListPage"));
   auto* nameLabel = new QLabel(QStringLiteral("&Name"), this);
   m_pName = new QLineEdit(this);
   m_pName->setObjectName(QStringLiteral("name"));
@@ -54,8 +54,8 @@ EinstellungsPage3::EinstellungsPage3(const CKRStringArray& teams, QWidget* paren
 
   // Return in the name field adds the name; it must not reach the sheet's OK.
   m_pName->installEventFilter(this);
-  connect(uebernehmen, &QPushButton::clicked, this, &EinstellungsPage3::OnUebernehmen);
-  connect(m_pLoeschen, &QPushButton::clicked, this, &EinstellungsPage3::OnLoeschen);
+  connect(uebernehmen, &QPushButton::clicked, this, &TeamListPage::OnUebernehmen);
+  connect(m_pLoeschen, &QPushButton::clicked, this, &TeamListPage::OnLoeschen);
   connect(m_pList, &QListWidget::itemSelectionChanged, this,
           [this] { m_pLoeschen->setEnabled(!m_pList->selectedItems().isEmpty()); });
   connect(m_pList, &QListWidget::itemDoubleClicked, this,
@@ -63,7 +63,7 @@ EinstellungsPage3::EinstellungsPage3(const CKRStringArray& teams, QWidget* paren
   FillList();
 }
 
-bool EinstellungsPage3::eventFilter(QObject* watched, QEvent* event) {
+bool TeamListPage::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_pName && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -74,7 +74,7 @@ bool EinstellungsPage3::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void EinstellungsPage3::FillList() {
+void TeamListPage::FillList() {
   m_pList->clear();
   QStringList names;  // added in one go: far faster than one by one for a long list
   names.reserve(static_cast<qsizetype>(m_Teams.Names().size()));
@@ -83,7 +83,7 @@ void EinstellungsPage3::FillList() {
   m_pCount->setText(QString::fromStdString(m_Teams.CountText()));
 }
 
-void EinstellungsPage3::OnUebernehmen() {
+void TeamListPage::OnUebernehmen() {
   const TeamListEdit::AddResult result = m_Teams.Add(m_pName->text().toStdString());
   if (result.added) {
     FillList();
@@ -99,7 +99,7 @@ void EinstellungsPage3::OnUebernehmen() {
   if (result.beep) QApplication::beep();
 }
 
-void EinstellungsPage3::OnLoeschen() {
+void TeamListPage::OnLoeschen() {
   std::vector<int> rows;
   for (QListWidgetItem* item : m_pList->selectedItems()) rows.push_back(m_pList->row(item));
   m_Teams.Remove(rows);

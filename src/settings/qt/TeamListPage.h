@@ -13,10 +13,10 @@ class QPushButton;
 
 namespace krv {
 
-class EinstellungsPage3 : public QWidget {
+class TeamListPage : public QWidget {
   Q_OBJECT
  public:
-  explicit EinstellungsPage3(const CKRStringArray& teams, QWidget* parent = nullptr);
+  explicit TeamListPage(const CKRStringArray& teams, QWidget* parent = nullptr);
 
   const TeamListEdit& Teams() const { return m_Teams; }
 

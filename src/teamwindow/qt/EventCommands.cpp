@@ -2,11 +2,11 @@
 
 #include <QFileDialog>
 
-#include "teamwindow/qt/KrashballDoc.h"
-#include "settings/qt/TeamAuswahlDlg.h"
+#include "teamwindow/qt/TeamDocument.h"
+#include "settings/qt/TeamChoiceDialog.h"
 #include "season/EventEntry.h"
 #include "printout/LogoFile.h"
-#include "season/qt/EreignisDlg.h"
+#include "season/qt/EventDialog.h"
 #include "teamwindow/qt/RecordListPage.h"
 #include "teamwindow/qt/SeasonServices.h"
 #include "qxtools/CCFileDialog.h"
@@ -41,7 +41,7 @@ std::optional<QString> AskLogoFile(RecordListPage* parent, const QString& start)
 void SetChooseLogoFunction(ChooseLogoFunction function) { LogoFunction() = std::move(function); }
 
 void NewEvent(RecordListPage* page) {
-  CEreignisDlg dlg(page);
+  EventDialog dlg(page);
   dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList(page->Document())); };
   if (dlg.exec() != QDialog::Accepted) return;
   ShowOutcome(page, page->Document(), AddEvent(page->Document()->Team(), dlg.m_strText.toStdString(), dlg.m_nArt));
@@ -52,7 +52,7 @@ void ChangeSelectedEvent(RecordListPage* page) {
   const int row = page->SelectedRow();
   const CKREreignisse* event = row < 0 ? nullptr : team.GetEreignis(static_cast<size_t>(row));
   if (!event) return;
-  CEreignisDlg dlg(page);
+  EventDialog dlg(page);
   dlg.m_bAendern = true;
   dlg.m_nArt = event->m_nArt;
   dlg.m_strText = QString::fromStdString(event->m_strText);

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 
-#include "teamwindow/qt/KrashballDoc.h"
-#include "settings/qt/TeamAuswahlDlg.h"
+#include "teamwindow/qt/TeamDocument.h"
+#include "settings/qt/TeamChoiceDialog.h"
 #include "model/Gold.h"
 #include "season/ExpenseEntry.h"
-#include "season/qt/AusgabeDlg.h"
-#include "season/qt/GelderDlg.h"
+#include "season/qt/ExpenseDialog.h"
+#include "season/qt/LedgerEntryDialog.h"
 #include "teamwindow/qt/RecordListPage.h"
 #include "teamwindow/qt/SeasonServices.h"
 #include "season/qt/StaffNameDialog.h"
@@ -34,9 +34,9 @@ const CKREinnahmen* Income(CKRTeam& team, size_t row) { return NthRecord(team.m_
 }  // namespace
 
 void NewExpense(RecordListPage* page) {
-  KrashballDoc* doc = page->Document();
+  TeamDocument* doc = page->Document();
   CKRTeam& team = doc->Team();
-  CAusgabeDlg dlg(team, true, page);
+  ExpenseDialog dlg(team, true, page);
   if (dlg.exec() != QDialog::Accepted) return;
   RememberExpenseChoice(team, dlg.m_nWahl);
   // Players and star players are bought as on the players page, which books their expense.
@@ -58,15 +58,15 @@ void NewExpense(RecordListPage* page) {
 }
 
 void NewIncome(RecordListPage* page) {
-  KrashballDoc* doc = page->Document();
-  CGelderDlg dlg(page);
+  TeamDocument* doc = page->Document();
+  LedgerEntryDialog dlg(page);
   dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList(page->Document())); };
   if (dlg.exec() != QDialog::Accepted) return;
   ShowOutcome(page, doc, AddIncome(doc->Team(), dlg.m_strArt.toStdString(), static_cast<int32_t>(dlg.m_nWert)));
 }
 
 void ChangeLedgerRow(RecordListPage* page, Ledger ledger) {
-  KrashballDoc* doc = page->Document();
+  TeamDocument* doc = page->Document();
   CKRTeam& team = doc->Team();
   const int row = page->SelectedRow();
   if (row < 0 || !LedgerRowEditable(team, ledger, static_cast<size_t>(row))) {
@@ -74,7 +74,7 @@ void ChangeLedgerRow(RecordListPage* page, Ledger ledger) {
     return;
   }
   const auto index = static_cast<size_t>(row);
-  CGelderDlg dlg(page);
+  LedgerEntryDialog dlg(page);
   dlg.m_bNeu = false;
   dlg.m_bAusgabe = ledger == Ledger::Expenses;
   const std::string text = dlg.m_bAusgabe ? Expense(team, index)->m_strText : Income(team, index)->m_strText;
@@ -88,7 +88,7 @@ void ChangeLedgerRow(RecordListPage* page, Ledger ledger) {
 }
 
 void DeleteLedgerRow(RecordListPage* page, Ledger ledger) {
-  KrashballDoc* doc = page->Document();
+  TeamDocument* doc = page->Document();
   CKRTeam& team = doc->Team();
   const int row = page->SelectedRow();
   if (row < 0 || !LedgerRowEditable(team, ledger, static_cast<size_t>(row))) return;

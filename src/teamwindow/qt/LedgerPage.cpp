@@ -7,20 +7,20 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 #include "teamwindow/LedgerRows.h"
 #include "teamwindow/qt/LedgerCommands.h"
 #include "teamwindow/qt/LedgerModel.h"
 
 namespace krv {
 
-const LedgerPageDescription kExpensesPage = {Ledger::Expenses, "CMyPropertyPage3",     "Ausgaben",
+const LedgerPageDescription kExpensesPage = {Ledger::Expenses, "ExpensesPage",         "Ausgaben",
                                              "#TEAM_AUSGABEN", "&Neue Ausgabe",        "Ausgaben:",
                                              "ausgabenK",      &CKRTeam::m_nAusgabenK, NewExpense};
 
-const LedgerPageDescription kIncomePage = {Ledger::Income,    "CMyPropertyPage4",      "Einnahmen",
-                                           "#TEAM_EINNAHMEN", "&Neue Einnahme",        "Einnahmen:",
-                                           "einnahmenK",      &CKRTeam::m_nEinnahmenK, NewIncome};
+const LedgerPageDescription kIncomePage = {Ledger::Income,   "IncomePage", "Einnahmen",  "#TEAM_EINNAHMEN",
+                                           "&Neue Einnahme", "Einnahmen:", "einnahmenK", &CKRTeam::m_nEinnahmenK,
+                                           NewIncome};
 
 namespace {
 
@@ -42,7 +42,7 @@ QLineEdit* AddTotal(QWidget* page, QHBoxLayout* row, const QString& label, const
 
 }  // namespace
 
-LedgerPage::LedgerPage(KrashballDoc* doc, const LedgerPageDescription& description, QWidget* parent)
+LedgerPage::LedgerPage(TeamDocument* doc, const LedgerPageDescription& description, QWidget* parent)
     : RecordListPage(doc, description.helpTopic, parent),
       m_description(description),
       m_pModel(MakeLedgerModel(description.ledger, this)) {

@@ -30,7 +30,7 @@ extern const LedgerPageDescription kIncomePage;
 class LedgerPage : public RecordListPage {
   Q_OBJECT
  public:
-  LedgerPage(KrashballDoc* doc, const LedgerPageDescription& description, QWidget* parent = nullptr);
+  LedgerPage(TeamDocument* doc, const LedgerPageDescription& description, QWidget* parent = nullptr);
 
  protected:
   // The total as the team has it now.
@@ -42,14 +42,14 @@ class LedgerPage : public RecordListPage {
   QLineEdit* m_pTotal;
 };
 
-class CMyPropertyPage3 : public LedgerPage {
+class ExpensesPage : public LedgerPage {
  public:
-  explicit CMyPropertyPage3(KrashballDoc* doc, QWidget* parent = nullptr) : LedgerPage(doc, kExpensesPage, parent) {}
+  explicit ExpensesPage(TeamDocument* doc, QWidget* parent = nullptr) : LedgerPage(doc, kExpensesPage, parent) {}
 };
 
-class CMyPropertyPage4 : public LedgerPage {
+class IncomePage : public LedgerPage {
  public:
-  explicit CMyPropertyPage4(KrashballDoc* doc, QWidget* parent = nullptr) : LedgerPage(doc, kIncomePage, parent) {}
+  explicit IncomePage(TeamDocument* doc, QWidget* parent = nullptr) : LedgerPage(doc, kIncomePage, parent) {}
 };
 
 }  // namespace krv

@@ -1,10 +1,10 @@
 #include "teamwindow/qt/MatchCommands.h"
 
-#include "teamwindow/qt/KrashballDoc.h"
-#include "settings/qt/TeamAuswahlDlg.h"
+#include "teamwindow/qt/TeamDocument.h"
+#include "settings/qt/TeamChoiceDialog.h"
 #include "model/StringArray.h"
 #include "season/MatchEntry.h"
-#include "season/qt/NeuesSpielDlg.h"
+#include "season/qt/MatchDialog.h"
 #include "teamwindow/qt/RecordListPage.h"
 #include "teamwindow/qt/SeasonServices.h"
 #include "ui/MessageBoxes.h"
@@ -16,7 +16,7 @@ constexpr const char* kAddOpponentQuestion =
     "Ihr Gegner steht noch nicht in der System-\nTeamliste. Soll er jetzt eingefügt werden?";
 
 // Runs the dialog; after OK offers an unknown opponent for the system team list.
-bool RunMatchDialog(RecordListPage* page, CNeuesSpielDlg& dlg) {
+bool RunMatchDialog(RecordListPage* page, MatchDialog& dlg) {
   dlg.m_PickTeam = [page] { return PickTeam(page, SystemTeamList(page->Document())); };
   if (dlg.exec() != QDialog::Accepted) return false;
   CKRStringArray known;
@@ -29,7 +29,7 @@ bool RunMatchDialog(RecordListPage* page, CNeuesSpielDlg& dlg) {
 }  // namespace
 
 void NewMatch(RecordListPage* page) {
-  CNeuesSpielDlg dlg(SystemTeamList(page->Document()), page);
+  MatchDialog dlg(SystemTeamList(page->Document()), page);
   if (!RunMatchDialog(page, dlg)) return;
   ShowOutcome(page, page->Document(), RecordMatch(page->Document()->Team(), dlg.m_Entry));
 }
@@ -39,7 +39,7 @@ void ChangeSelectedMatch(RecordListPage* page) {
   const int row = page->SelectedRow();
   const CKRGames* game = row < 0 ? nullptr : NthRecord(team.m_Games, static_cast<size_t>(row));
   if (!game) return;
-  CNeuesSpielDlg dlg(SystemTeamList(page->Document()), page);
+  MatchDialog dlg(SystemTeamList(page->Document()), page);
   dlg.m_Entry = MatchEntryFromGame(*game);
   dlg.m_bEditMode = true;
   if (!RunMatchDialog(page, dlg)) return;

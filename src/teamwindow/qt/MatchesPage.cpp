@@ -5,16 +5,16 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 #include "teamwindow/MatchRows.h"
 #include "teamwindow/qt/MatchCommands.h"
 #include "teamwindow/qt/MatchesModel.h"
 
 namespace krv {
 
-CMyPropertyPage5::CMyPropertyPage5(KrashballDoc* doc, QWidget* parent)
+MatchesPage::MatchesPage(TeamDocument* doc, QWidget* parent)
     : RecordListPage(doc, "#TEAM_GAME", parent), m_pModel(new MatchesModel(this)) {
-  setObjectName(QStringLiteral("CMyPropertyPage5"));
+  setObjectName(QStringLiteral("MatchesPage"));
   setWindowTitle(QStringLiteral("Spiele"));
   SetUpList(m_pModel, kMatchColumns.data(), kMatchColumnCount, kMatchListName);
   auto* caption = new QLabel(QStringLiteral("Spiele:"), this);

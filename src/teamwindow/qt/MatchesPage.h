@@ -9,10 +9,10 @@ namespace krv {
 
 class MatchesModel;
 
-class CMyPropertyPage5 : public RecordListPage {
+class MatchesPage : public RecordListPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage5(KrashballDoc* doc, QWidget* parent = nullptr);
+  explicit MatchesPage(TeamDocument* doc, QWidget* parent = nullptr);
 
   MatchesModel* Model() const { return m_pModel; }
 

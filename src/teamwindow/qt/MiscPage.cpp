@@ -9,7 +9,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 #include "teamwindow/EventRows.h"
 #include "teamwindow/qt/EventCommands.h"
 #include "teamwindow/qt/EventsModel.h"
@@ -55,9 +55,9 @@ class ElidedLine : public QLabel {
 
 }  // namespace
 
-CMyPropertyPage6::CMyPropertyPage6(KrashballDoc* doc, QWidget* parent)
+MiscPage::MiscPage(TeamDocument* doc, QWidget* parent)
     : RecordListPage(doc, "#TEAM_MISC", parent), m_pModel(new EventsModel(this)) {
-  setObjectName(QStringLiteral("CMyPropertyPage6"));
+  setObjectName(QStringLiteral("MiscPage"));
   setWindowTitle(QStringLiteral("Sonstiges"));
   SetUpList(m_pModel, kEventColumns.data(), kEventColumnCount, kEventListName);
   List()->horizontalHeader()->setStretchLastSection(true);  // the text column reaches the list's edge
@@ -98,7 +98,7 @@ CMyPropertyPage6::CMyPropertyPage6(KrashballDoc* doc, QWidget* parent)
   RefreshPage();
 }
 
-void CMyPropertyPage6::ShowFields() {
+void MiscPage::ShowFields() {
   const QString logo = QString::fromStdString(Team().m_strLogo);
   if (logo != m_strLogo || static_cast<ElidedLine*>(m_pLogo)->FullText() != logo) {
     m_strLogo = logo;

@@ -11,10 +11,10 @@ namespace krv {
 
 class EventsModel;
 
-class CMyPropertyPage6 : public RecordListPage {
+class MiscPage : public RecordListPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage6(KrashballDoc* doc, QWidget* parent = nullptr);
+  explicit MiscPage(TeamDocument* doc, QWidget* parent = nullptr);
 
   EventsModel* Model() const { return m_pModel; }
   // The logo path as the page keeps it (the field shows it cut to fit, ending in "…").

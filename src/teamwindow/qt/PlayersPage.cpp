@@ -10,7 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 #include "model/Format.h"
 #include "teamwindow/PlayerRows.h"
 #include "teamwindow/qt/PlayersModel.h"
@@ -37,9 +37,9 @@ constexpr const char* kZombieToolTip =
 
 }  // namespace
 
-CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
+PlayersPage::PlayersPage(TeamDocument* doc, QWidget* parent)
     : RecordListPage(doc, "#TEAM_PLAYER", parent), m_pModel(new PlayersModel(this)) {
-  setObjectName(QStringLiteral("CMyPropertyPage2"));
+  setObjectName(QStringLiteral("PlayersPage"));
   setWindowTitle(QStringLiteral("Spieler"));
   SetUpList(m_pModel, kPlayerColumns.data(), kPlayerColumnCount, kPlayerListName);
   List()->setToolTip(QuickHelpText(kListToolTip));
@@ -109,19 +109,19 @@ CMyPropertyPage2::CMyPropertyPage2(KrashballDoc* doc, QWidget* parent)
   RefreshPage();
 }
 
-void CMyPropertyPage2::ShowFields() {
+void PlayersPage::ShowFields() {
   const CKRTeam& team = Team();
   m_pSSPGesamt->setText(QString::fromStdString(Format("%ld", static_cast<long>(team.m_nSSPGesamt))));
   CommandButton(PageCommand::Zombie)->setVisible(ZombieButtonVisible(team.m_nRasse));
 }
 
-void CMyPropertyPage2::SortByNumber() {
+void PlayersPage::SortByNumber() {
   m_pModel->SortByNumber();
   const int row = SelectedRow();
   if (row >= 0) List()->scrollTo(m_pModel->index(row, 0));
 }
 
-CKRSpieler* CMyPropertyPage2::SelectedPlayer() const {
+CKRSpieler* PlayersPage::SelectedPlayer() const {
   const int row = SelectedRow();
   const CKRSpieler* shown = m_pModel->Player(row);
   if (!shown) return nullptr;

@@ -13,10 +13,10 @@ namespace krv {
 class PlayersModel;
 struct CKRSpieler;
 
-class CMyPropertyPage2 : public RecordListPage {
+class PlayersPage : public RecordListPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage2(KrashballDoc* doc, QWidget* parent = nullptr);
+  explicit PlayersPage(TeamDocument* doc, QWidget* parent = nullptr);
 
   PlayersModel* Model() const { return m_pModel; }
 

@@ -17,7 +17,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 #include "teamwindow/StepNames.h"
 #include "teamwindow/qt/TeamListModel.h"
 #include "ui/ListColumns.h"
@@ -98,7 +98,7 @@ class WholeRowDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-RecordListPage::RecordListPage(KrashballDoc* doc, const char* helpTopic, QWidget* parent)
+RecordListPage::RecordListPage(TeamDocument* doc, const char* helpTopic, QWidget* parent)
     : QWidget(parent), m_pDoc(doc) {
   setProperty("helpTopic", QString::fromLatin1(helpTopic));
   m_pMenu = new QMenu(this);

@@ -22,7 +22,7 @@ class QTableView;
 
 namespace krv {
 
-class KrashballDoc;
+class TeamDocument;
 class CKRTeam;
 class ProgramServices;
 class TeamListModel;
@@ -30,7 +30,7 @@ class TeamListModel;
 class RecordListPage : public QWidget {
   Q_OBJECT
  public:
-  KrashballDoc* Document() const { return m_pDoc; }
+  TeamDocument* Document() const { return m_pDoc; }
   // Settings, questions, sounds and help, as the document was given them.
   ProgramServices& Services() const;
   QTableView* List() const { return m_pList; }
@@ -63,7 +63,7 @@ class RecordListPage : public QWidget {
   void ContextMenuOpening(bool itemSelected);
 
  protected:
-  RecordListPage(KrashballDoc* doc, const char* helpTopic, QWidget* parent);
+  RecordListPage(TeamDocument* doc, const char* helpTopic, QWidget* parent);
 
   CKRTeam& Team() const;
 
@@ -93,7 +93,7 @@ class RecordListPage : public QWidget {
   TeamSteps::Namer StepNamer(PageCommand command) const;
   void ShowPrompt(const QString& prompt);
 
-  KrashballDoc* m_pDoc;
+  TeamDocument* m_pDoc;
   QTableView* m_pList = nullptr;
   TeamListModel* m_pModel = nullptr;
   QMenu* m_pMenu = nullptr;

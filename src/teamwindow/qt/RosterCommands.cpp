@@ -1,15 +1,15 @@
 #include "teamwindow/qt/RosterCommands.h"
 
-#include "create/qt/Starplayer.h"
-#include "create/qt/StarplayerAuswahlDlg.h"
+#include "create/qt/StarPlayerBuilderDialog.h"
+#include "create/qt/StarPlayerChoiceDialog.h"
 #include "roster/PlayerChange.h"
 #include "roster/PlayerPurchase.h"
 #include "roster/PlayerRemoval.h"
 #include "roster/ZombieRevival.h"
-#include "roster/qt/PlayerChangeSheet.h"
-#include "roster/qt/SpielerEntfernenDlg.h"
-#include "roster/qt/SpielerKaufenDlg.h"
-#include "season/qt/PersonalDlg.h"
+#include "roster/qt/PlayerChangeDialog.h"
+#include "roster/qt/PlayerRemovalDialog.h"
+#include "roster/qt/PlayerPurchaseDialog.h"
+#include "season/qt/StaffDialog.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramServices.h"
 
@@ -20,11 +20,11 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The name dialog in its new-entry mode; nothing when it was cancelled.
 std::optional<std::string> AskNewName(QWidget* parent, PersonalArt art, const std::string& proposal) {
-  CPersonalDlg dialog(parent);
+  StaffDialog dialog(parent);
   dialog.m_bNeu = true;
   dialog.m_nArt = art;
   dialog.m_strName = Q(proposal);
-  if (dialog.exec() != CPersonalDlg::kIdOk) return std::nullopt;
+  if (dialog.exec() != StaffDialog::kIdOk) return std::nullopt;
   return dialog.m_strName.toStdString();
 }
 
@@ -35,18 +35,18 @@ int32_t MaxPlayers(const ProgramServices& services) { return services.m_Settings
 bool BuyPlayerCommand(QWidget* parent, CKRTeam& team, ProgramServices& services) {
   if (const ChangeOutcome full = RosterFullRefusal(team, MaxPlayers(services)); full.Refused())
     return services.ShowOutcome(parent, full);
-  CSpielerKaufenDlg dialog(team, MaxPlayers(services), parent);
+  PlayerPurchaseDialog dialog(team, MaxPlayers(services), parent);
   if (dialog.exec() != QDialog::Accepted) return false;
   switch (dialog.Chosen()) {
-    case CSpielerKaufenDlg::Choice::kKaufen: {
+    case PlayerPurchaseDialog::Choice::kKaufen: {
       PlayerPurchase purchase = dialog.Purchase();
       // A cancelled name dialog still buys the player, named after his position.
       purchase.m_Name = AskNewName(parent, kPersonalSpieler, purchase.m_strPosition);
       return services.ShowOutcome(parent, BuyPlayer(team, purchase, MaxPlayers(services)));
     }
-    case CSpielerKaufenDlg::Choice::kStarplayer: return HireStarPlayerCommand(parent, team, services);
-    case CSpielerKaufenDlg::Choice::kBauen: return BuildStarPlayerCommand(parent, team, services);
-    case CSpielerKaufenDlg::Choice::kAbbruch: break;
+    case PlayerPurchaseDialog::Choice::kStarplayer: return HireStarPlayerCommand(parent, team, services);
+    case PlayerPurchaseDialog::Choice::kBauen: return BuildStarPlayerCommand(parent, team, services);
+    case PlayerPurchaseDialog::Choice::kAbbruch: break;
   }
   return false;
 }
@@ -55,7 +55,7 @@ bool HireStarPlayerCommand(QWidget* parent, CKRTeam& team, ProgramServices& serv
   // Refused before the choice, as the players page does, also when hired as an expense.
   if (const ChangeOutcome full = RosterFullRefusal(team, MaxPlayers(services)); full.Refused())
     return services.ShowOutcome(parent, full);
-  CStarplayerAuswahlDlg dialog(team.m_nRasse, &team, services.m_Settings.m_nStartkapital, true, parent);
+  StarPlayerChoiceDialog dialog(team.m_nRasse, &team, services.m_Settings.m_nStartkapital, true, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
   const std::optional<CKRSpieler> star = dialog.Result();
   if (!star) return false;
@@ -63,7 +63,7 @@ bool HireStarPlayerCommand(QWidget* parent, CKRTeam& team, ProgramServices& serv
 }
 
 bool BuildStarPlayerCommand(QWidget* parent, CKRTeam& team, ProgramServices& services) {
-  CStarplayer builder(PurchaseTreasury(team), true, parent);
+  StarPlayerBuilderDialog builder(PurchaseTreasury(team), true, parent);
   if (builder.exec() != QDialog::Accepted) return false;
   return services.ShowOutcome(parent, BuyBuiltPlayer(team, builder.Builder(), MaxPlayers(services)));
 }
@@ -89,7 +89,7 @@ bool RemovePlayerCommand(QWidget* parent, CKRTeam& team, CKRSpieler& player, Pro
       if (!services.Frage(parent, Q(start.m_strText))) return false;
       break;
     case RemovalStep::kOpenDialog: {
-      CSpielerEntfernenDlg dialog(Q(player.m_strName), parent);
+      PlayerRemovalDialog dialog(Q(player.m_strName), parent);
       if (dialog.exec() != QDialog::Accepted) return false;
       return services.ShowOutcome(parent, RemovePlayer(team, player, dialog.Removal()));
     }
@@ -102,7 +102,7 @@ bool RemovePlayerCommand(QWidget* parent, CKRTeam& team, CKRSpieler& player, Pro
 bool ChangePlayerCommand(QWidget* parent, CKRTeam& team, CKRSpieler& player, ProgramServices& services) {
   if (const ChangeOutcome refusal = PlayerChangeEntryRefusal(player); refusal.Refused())
     return services.ShowOutcome(parent, refusal);
-  CPlayerChangeSheet sheet(player, parent);
+  PlayerChangeDialog sheet(player, parent);
   if (sheet.exec() == QDialog::Accepted)
     return services.ShowOutcome(
         parent, ApplyPlayerChange(team, player, sheet.Values(), services.m_Settings.m_bLebenslaufAuto != 0));

@@ -12,8 +12,8 @@
 #include <iterator>
 
 #include "teamwindow/StepNames.h"
-#include "teamwindow/qt/KrashballDoc.h"
-#include "season/qt/PersonalDlg.h"
+#include "teamwindow/qt/TeamDocument.h"
+#include "season/qt/StaffDialog.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramServices.h"
 
@@ -50,8 +50,8 @@ void SetTextIfDifferent(QLineEdit* edit, const QString& text) {
 
 }  // namespace
 
-CMyPropertyPage1::CMyPropertyPage1(KrashballDoc* doc, QWidget* parent) : QWidget(parent), m_pDoc(doc) {
-  setObjectName(QStringLiteral("CMyPropertyPage1"));
+StaffPage::StaffPage(TeamDocument* doc, QWidget* parent) : QWidget(parent), m_pDoc(doc) {
+  setObjectName(QStringLiteral("StaffPage"));
   setProperty("helpTopic", QString::fromLatin1(kHelpTopic));
 
   m_pTrainer = new QLineEdit(this);
@@ -130,22 +130,22 @@ CMyPropertyPage1::CMyPropertyPage1(KrashballDoc* doc, QWidget* parent) : QWidget
   KeepFieldSteps(m_pDoc->Steps(), m_pSani, [=] { return labelText(saniLabel); });
   KeepFieldSteps(m_pDoc->Steps(), m_pZauberer, [=, this] { return labelText(m_pZaubererLabel); });
   for (QLineEdit* edit : {m_pTrainer, m_pSani, m_pZauberer})
-    connect(edit, &QLineEdit::textEdited, this, &CMyPropertyPage1::NameEdited);
-  connect(m_pSaniEntlassen, &QToolButton::clicked, this, &CMyPropertyPage1::DismissApothecary);
-  connect(m_pZaubererEntlassen, &QToolButton::clicked, this, &CMyPropertyPage1::DismissWizard);
-  connect(m_pCoTrainerAendern, &QPushButton::clicked, this, &CMyPropertyPage1::ChangeCoTrainer);
-  connect(m_pCheerleaderAendern, &QPushButton::clicked, this, &CMyPropertyPage1::ChangeCheerleader);
+    connect(edit, &QLineEdit::textEdited, this, &StaffPage::NameEdited);
+  connect(m_pSaniEntlassen, &QToolButton::clicked, this, &StaffPage::DismissApothecary);
+  connect(m_pZaubererEntlassen, &QToolButton::clicked, this, &StaffPage::DismissWizard);
+  connect(m_pCoTrainerAendern, &QPushButton::clicked, this, &StaffPage::ChangeCoTrainer);
+  connect(m_pCheerleaderAendern, &QPushButton::clicked, this, &StaffPage::ChangeCheerleader);
   connect(m_pCoTrainer, &QListWidget::itemDoubleClicked, this, [this] { ChangeCoTrainer(); });
   connect(m_pCheerleader, &QListWidget::itemDoubleClicked, this, [this] { ChangeCheerleader(); });
-  connect(m_pCoTrainer, &QListWidget::itemSelectionChanged, this, &CMyPropertyPage1::UpdateButtons);
-  connect(m_pCheerleader, &QListWidget::itemSelectionChanged, this, &CMyPropertyPage1::UpdateButtons);
+  connect(m_pCoTrainer, &QListWidget::itemSelectionChanged, this, &StaffPage::UpdateButtons);
+  connect(m_pCheerleader, &QListWidget::itemSelectionChanged, this, &StaffPage::UpdateButtons);
 
   RefreshPage();
 }
 
-CKRTeam& CMyPropertyPage1::Team() const { return m_pDoc->Team(); }
+CKRTeam& StaffPage::Team() const { return m_pDoc->Team(); }
 
-void CMyPropertyPage1::RefreshPage() {
+void StaffPage::RefreshPage() {
   const CKRTeam& team = Team();
   FillList(m_pCoTrainer, SortedStaffNames(team.m_CoTrainer));
   FillList(m_pCheerleader, SortedStaffNames(team.m_Cheerleader));
@@ -156,7 +156,7 @@ void CMyPropertyPage1::RefreshPage() {
   UpdateCounts();
 }
 
-void CMyPropertyPage1::FillList(QListWidget* list, const std::vector<std::string>& names) {
+void StaffPage::FillList(QListWidget* list, const std::vector<std::string>& names) {
   // Unchanged lists keep their selection and scroll position.
   bool same = list->count() == static_cast<int>(names.size());
   for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == Q(names[static_cast<size_t>(i)]);
@@ -172,7 +172,7 @@ void CMyPropertyPage1::FillList(QListWidget* list, const std::vector<std::string
   UpdateButtons();
 }
 
-void CMyPropertyPage1::SetLabelsAndEnabling() {
+void StaffPage::SetLabelsAndEnabling() {
   const CKRTeam& team = Team();
   const QString label = Q(WizardLabel(team.m_nRasse));
   if (m_pZaubererLabel->text() != label) m_pZaubererLabel->setText(label);
@@ -190,26 +190,26 @@ void CMyPropertyPage1::SetLabelsAndEnabling() {
   m_pZaubererEntlassen->setToolTip(QStringLiteral("Den %1 entlassen.").arg(Q(WizardStaffWord(team.m_nRasse))));
 }
 
-void CMyPropertyPage1::UpdateCounts() {
+void StaffPage::UpdateCounts() {
   m_pCoTrainerAnzahl->setText(Q(StaffCountText(static_cast<size_t>(m_pCoTrainer->count()))));
   m_pCheerleaderAnzahl->setText(Q(StaffCountText(static_cast<size_t>(m_pCheerleader->count()))));
 }
 
-void CMyPropertyPage1::UpdateButtons() {
+void StaffPage::UpdateButtons() {
   m_pCoTrainerAendern->setEnabled(!m_pCoTrainer->selectedItems().isEmpty());
   m_pCheerleaderAendern->setEnabled(!m_pCheerleader->selectedItems().isEmpty());
 }
 
-void CMyPropertyPage1::NameEdited() {
+void StaffPage::NameEdited() {
   ChangeStaffNames(
       Team(), {m_pTrainer->text().toStdString(), m_pSani->text().toStdString(), m_pZauberer->text().toStdString()});
 }
 
-bool CMyPropertyPage1::Ask(const std::string& question) { return m_pDoc->Services().Frage(this, Q(question)); }
+bool StaffPage::Ask(const std::string& question) { return m_pDoc->Services().Frage(this, Q(question)); }
 
-void CMyPropertyPage1::ShowOutcome(const ChangeOutcome& outcome) { m_pDoc->Services().ShowOutcome(this, outcome); }
+void StaffPage::ShowOutcome(const ChangeOutcome& outcome) { m_pDoc->Services().ShowOutcome(this, outcome); }
 
-void CMyPropertyPage1::DismissApothecary() {
+void StaffPage::DismissApothecary() {
   const CKRTeam& team = Team();
   if (!team.m_bSani || !RaceMayHaveApothecaryAndWizard(team.m_nRasse)) return;
   if (!Ask(DismissQuestion(team.m_strSani))) return;
@@ -217,7 +217,7 @@ void CMyPropertyPage1::DismissApothecary() {
   ShowOutcome(krv::DismissApothecary(Team()));
 }
 
-void CMyPropertyPage1::DismissWizard() {
+void StaffPage::DismissWizard() {
   const CKRTeam& team = Team();
   if (!team.m_bZauberer || !RaceMayHaveApothecaryAndWizard(team.m_nRasse)) return;
   if (!Ask(DismissQuestion(team.m_strZauberer))) return;
@@ -226,11 +226,11 @@ void CMyPropertyPage1::DismissWizard() {
   ShowOutcome(krv::DismissWizard(Team()));
 }
 
-void CMyPropertyPage1::ChangeCoTrainer() { ChangeStaff(kPersonalCoTrainer); }
+void StaffPage::ChangeCoTrainer() { ChangeStaff(kPersonalCoTrainer); }
 
-void CMyPropertyPage1::ChangeCheerleader() { ChangeStaff(kPersonalCheerleader); }
+void StaffPage::ChangeCheerleader() { ChangeStaff(kPersonalCheerleader); }
 
-void CMyPropertyPage1::ChangeStaff(PersonalArt art) {
+void StaffPage::ChangeStaff(PersonalArt art) {
   const bool coach = art == kPersonalCoTrainer;
   QListWidget* list = coach ? m_pCoTrainer : m_pCheerleader;
   const QList<QListWidgetItem*> selected = list->selectedItems();
@@ -251,18 +251,18 @@ void CMyPropertyPage1::ChangeStaff(PersonalArt art) {
   }
 
   for (;;) {
-    CPersonalDlg dlg(this);
+    StaffDialog dlg(this);
     dlg.m_bNeu = false;
     dlg.m_nArt = art;
     dlg.m_strName = Q(name);
     dlg.m_strLebenslauf = Q(career);
     const int result = dlg.exec();
-    if (result == CPersonalDlg::kIdLoeschen) {
+    if (result == StaffDialog::kIdLoeschen) {
       if (Ask(DismissFromListQuestion(name)))
         ShowOutcome(coach ? krv::DismissCoTrainer(team, name) : krv::DismissCheerleader(team, name));
       break;
     }
-    if (result != CPersonalDlg::kIdOk) break;
+    if (result != StaffDialog::kIdOk) break;
     const std::string newName = dlg.m_strName.toStdString();
     const StaffChange change = coach ? krv::ChangeCoTrainer(team, name, newName, dlg.m_strLebenslauf.toStdString())
                                      : krv::ChangeCheerleader(team, name, newName, dlg.m_strLebenslauf.toStdString());
@@ -284,15 +284,15 @@ void CMyPropertyPage1::ChangeStaff(PersonalArt art) {
   UpdateButtons();
 }
 
-bool CMyPropertyPage1::HireStaff(PersonalArt art) {
+bool StaffPage::HireStaff(PersonalArt art) {
   CKRTeam& team = Team();
   QString typed;
   for (;;) {
-    CPersonalDlg dlg(this);
+    StaffDialog dlg(this);
     dlg.m_bNeu = true;
     dlg.m_nArt = art;
     dlg.m_strName = typed;
-    if (dlg.exec() != CPersonalDlg::kIdOk) return false;
+    if (dlg.exec() != StaffDialog::kIdOk) return false;
     const std::string name = dlg.m_strName.toStdString();
     const bool hired = art == kPersonalCoTrainer ? krv::HireCoTrainer(team, name) : krv::HireCheerleader(team, name);
     if (hired) {
@@ -304,21 +304,21 @@ bool CMyPropertyPage1::HireStaff(PersonalArt art) {
   }
 }
 
-bool CMyPropertyPage1::HireCoTrainer() { return HireStaff(kPersonalCoTrainer); }
+bool StaffPage::HireCoTrainer() { return HireStaff(kPersonalCoTrainer); }
 
-bool CMyPropertyPage1::HireCheerleader() { return HireStaff(kPersonalCheerleader); }
+bool StaffPage::HireCheerleader() { return HireStaff(kPersonalCheerleader); }
 
-bool CMyPropertyPage1::AskName(PersonalArt art) {
-  CPersonalDlg dlg(this);
+bool StaffPage::AskName(PersonalArt art) {
+  StaffDialog dlg(this);
   dlg.m_bNeu = true;
   dlg.m_nArt = art;
-  if (dlg.exec() != CPersonalDlg::kIdOk) return false;
+  if (dlg.exec() != StaffDialog::kIdOk) return false;
   RememberEnteredName(Team(), dlg.m_strName.toStdString());
   return true;
 }
 
-bool CMyPropertyPage1::AskApothecaryName() { return AskName(kPersonalSani); }
+bool StaffPage::AskApothecaryName() { return AskName(kPersonalSani); }
 
-bool CMyPropertyPage1::AskWizardName() { return AskName(kPersonalZauberer); }
+bool StaffPage::AskWizardName() { return AskName(kPersonalZauberer); }
 
 }  // namespace krv

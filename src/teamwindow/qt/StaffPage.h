@@ -19,12 +19,12 @@ class QToolButton;
 namespace krv {
 
 class CKRTeam;
-class KrashballDoc;
+class TeamDocument;
 
-class CMyPropertyPage1 : public QWidget {
+class StaffPage : public QWidget {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage1(KrashballDoc* doc, QWidget* parent = nullptr);
+  explicit StaffPage(TeamDocument* doc, QWidget* parent = nullptr);
 
   static constexpr const char* kHelpTopic = "#TEAM_PERSONAL";
 
@@ -60,7 +60,7 @@ class CMyPropertyPage1 : public QWidget {
   bool AskName(PersonalArt art);
   void UpdateButtons();
 
-  KrashballDoc* m_pDoc;
+  TeamDocument* m_pDoc;
   QLineEdit* m_pTrainer;
   QLineEdit* m_pSani;
   QLineEdit* m_pZauberer;

@@ -5,7 +5,7 @@
 
 #include "history/RecoveryFiles.h"
 #include "model/FileIO.h"
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 #include "ui/AppSettings.h"
 #include "ui/FileNames.h"
 
@@ -19,7 +19,7 @@ int NextSerial() {
 
 }  // namespace
 
-TeamRecovery::TeamRecovery(KrashballDoc& doc)
+TeamRecovery::TeamRecovery(TeamDocument& doc)
     : QObject(&doc), m_Doc(doc), m_strFile(OwnRecoveryFile(RecoveryFolder(), NextSerial())) {
   m_Timer.setSingleShot(true);
   m_Timer.setInterval(kDelay);

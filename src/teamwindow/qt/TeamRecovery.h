@@ -9,12 +9,12 @@
 
 namespace krv {
 
-class KrashballDoc;
+class TeamDocument;
 
 class TeamRecovery : public QObject {
   Q_OBJECT
  public:
-  explicit TeamRecovery(KrashballDoc& doc);
+  explicit TeamRecovery(TeamDocument& doc);
   ~TeamRecovery() override;
 
   // The team changed (or was saved, or a step was taken back): the file follows soon.
@@ -30,7 +30,7 @@ class TeamRecovery : public QObject {
   static constexpr int kDelay = 2000;
 
  private:
-  KrashballDoc& m_Doc;
+  TeamDocument& m_Doc;
   QTimer m_Timer;
   std::string m_strFile;  // this window's recovery file
   bool m_bWritten = false;

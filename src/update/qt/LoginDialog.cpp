@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "ui/OkCancelButtons.h"
-#include "update/qt/HttpDownloadDlg.h"
+#include "update/qt/DownloadDialog.h"
 
 namespace krv {
 

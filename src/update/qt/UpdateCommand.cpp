@@ -9,7 +9,7 @@
 #include "ui/ProgramServices.h"
 #include "update/UpdateServer.h"
 #include "update/VersionCheck.h"
-#include "update/qt/HttpDownloadDlg.h"
+#include "update/qt/DownloadDialog.h"
 #include "update/qt/UpdateServerSetting.h"
 
 namespace krv {
@@ -33,7 +33,7 @@ QString TargetFolder(const ProgramServices& services) {
 // One transfer in its window; true when the file arrived completely.
 bool Download(QWidget* parent, const QString& url, const QString& localPath, bool versionCheck) {
   QFile::remove(localPath);  // an old file would only bring up the replace question
-  CHttpDownloadDlg dialog(parent);
+  DownloadDialog dialog(parent);
   dialog.m_sURLToDownload = url;
   dialog.m_sFileToDownloadInto = localPath;
   dialog.m_bVersionCheck = versionCheck;
@@ -49,7 +49,7 @@ void OnCheckForUpdate(QWidget* parent, ProgramServices& services) {
     InformationBox(parent, QString::fromUtf8(kNoUpdateServerText));
     return;
   }
-  if (CHttpDownloadDlg::ParseUrl(Q(UpdateFileUrl(server, kVersionFileName))).isEmpty()) {
+  if (DownloadDialog::ParseUrl(Q(UpdateFileUrl(server, kVersionFileName))).isEmpty()) {
     ErrorBox(parent, Q(InvalidUpdateServerText(server)));
     return;
   }

@@ -10,7 +10,7 @@
 #include <QLibraryInfo>
 #include <QStyle>
 
-#include "app/qt/MainFrame.h"
+#include "app/qt/MainWindow.h"
 #include "gui/roster/RosterTestSupport.h"
 #include "ui/DeferredStandardIcon.h"
 
@@ -39,7 +39,7 @@ class MainWindowStart : public test::ProgramTest {};
 // asks the print server for its printers) or the sound player linked into the program: both
 // cost start-up time for something the first window does not show.
 TEST_F(MainWindowStart, LoadsPrintingAndSoundsOnlyWhenFirstUsed) {
-  CMainFrame frame(m_app.get());
+  MainWindow frame(m_app.get());
   ShowMain(frame);
   EXPECT_FALSE(Loaded(QStringLiteral("libcupsprintersupport")));
   EXPECT_FALSE(Loaded(QStringLiteral("libQt6Multimedia")));
@@ -59,7 +59,7 @@ TEST_F(MainWindowStart, LoadsPrintingAndSoundsOnlyWhenFirstUsed) {
 // buttons show (greyed while no team is open).
 TEST_F(MainWindowStart, LooksUpToolbarPicturesOnlyWhenPainted) {
   const int lookupsBefore = DeferredStandardIconLookups();
-  CMainFrame frame(m_app.get());
+  MainWindow frame(m_app.get());
   EXPECT_EQ(DeferredStandardIconLookups(), lookupsBefore);
   for (const QAction* action : frame.findChildren<QAction*>()) {
     if (action->icon().isNull()) continue;

@@ -11,7 +11,7 @@
 #include "model/TeamFile.h"
 #include "support/MessageRecorder.h"
 #include "support/TempFolder.h"
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 
 namespace krv {
 namespace {
@@ -19,7 +19,7 @@ namespace {
 class NewTeamOption : public test::TempFolderTest {
  protected:
   void TearDown() override {
-    KrashballDoc::SetAskSavePathFunction(nullptr);
+    TeamDocument::SetAskSavePathFunction(nullptr);
     test::TempFolderTest::TearDown();
   }
 };
@@ -30,7 +30,7 @@ class NewTeamOption : public test::TempFolderTest {
 TEST_F(NewTeamOption, SavesTheCreatedTeamOrReportsNothingSaved) {
   test::MessageRecorder messages;
   const QString target = QString::fromStdString(Path("Greifen"));
-  KrashballDoc::SetAskSavePathFunction([&](QWidget*, const QString&) { return target; });
+  TeamDocument::SetAskSavePathFunction([&](QWidget*, const QString&) { return target; });
   test::CreateMenschenTeam();
   EXPECT_EQ(RunNewTeamOnly(test::TestServices()), 0);
   const std::unique_ptr<CKRTeam> saved = LoadTeamFile(Path("Greifen.krt"));
@@ -38,7 +38,7 @@ TEST_F(NewTeamOption, SavesTheCreatedTeamOrReportsNothingSaved) {
   EXPECT_EQ(saved->m_Spieler.size(), 15u);
   EXPECT_EQ(saved->m_strTeamwert, "100");
 
-  KrashballDoc::SetAskSavePathFunction([](QWidget*, const QString&) { return QString(); });
+  TeamDocument::SetAskSavePathFunction([](QWidget*, const QString&) { return QString(); });
   test::CreateMenschenTeam();
   EXPECT_EQ(RunNewTeamOnly(test::TestServices()), 1);
   EXPECT_FALSE(QFileInfo::exists(test::TestServices().DataFolder() + "/Altdorfer Greifen.krt"));

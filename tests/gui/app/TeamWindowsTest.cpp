@@ -17,12 +17,12 @@
 #include <QSettings>
 #include <QStringList>
 
-#include "teamwindow/qt/ChildFrame.h"
+#include "teamwindow/qt/TeamFrame.h"
 #include "app/qt/KrashballApp.h"
-#include "teamwindow/qt/KrashballDoc.h"
-#include "app/qt/MainFrame.h"
+#include "teamwindow/qt/TeamDocument.h"
+#include "app/qt/MainWindow.h"
 #include "gui/CreationDialogDriver.h"
-#include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/qt/TeamView.h"
 #include "gui/roster/RosterTestSupport.h"
 #include "model/TeamFile.h"
 #include "support/SampleTeams.h"
@@ -38,8 +38,8 @@ class TeamWindowsTest : public test::ProgramTest {
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};  // the sample team's opponent
   }
   QString WriteTeam(const std::string& teamName) { return WriteSampleTeam(teamName + ".krt", teamName); }
-  QList<CChildFrame*> OpenTeams(CMainFrame& main, std::initializer_list<const char*> names) {
-    QList<CChildFrame*> frames;
+  QList<TeamFrame*> OpenTeams(MainWindow& main, std::initializer_list<const char*> names) {
+    QList<TeamFrame*> frames;
     for (const char* name : names) frames << main.OpenDocumentFile(WriteTeam(name));
     return frames;
   }
@@ -58,7 +58,7 @@ class TeamWindowsTest : public test::ProgramTest {
     return QRect(settings.value("Left").toInt(), settings.value("Top").toInt(), settings.value("SizeX").toInt(),
                  settings.value("SizeY").toInt());
   }
-  static void Close(CChildFrame* frame) {
+  static void Close(TeamFrame* frame) {
     ASSERT_TRUE(frame->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
@@ -68,16 +68,16 @@ class TeamWindowsTest : public test::ProgramTest {
 // applied (not filling the area) or returning to the wrong size when restored; the window
 // before it turned into a strip; the team named twice in the main title while maximised.
 TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
-  CMainFrame main(m_app.get());
+  MainWindow main(m_app.get());
   ShowMain(main);
   StorePlacement("Zwerge", QRect(40, 30, 760, 500));
-  CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
+  TeamFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
   ASSERT_NE(orks, nullptr);
   const QRect orksNormal = orks->geometry();
   orks->showMaximized();
   EXPECT_EQ(main.windowTitle().count("Orks.krt"), 1) << main.windowTitle().toStdString();
 
-  CChildFrame* zwerge = main.OpenDocumentFile(WriteTeam("Zwerge"));
+  TeamFrame* zwerge = main.OpenDocumentFile(WriteTeam("Zwerge"));
   ASSERT_NE(zwerge, nullptr);
   const QRect area = main.MdiArea()->viewport()->rect();
   EXPECT_TRUE(zwerge->isMaximized());
@@ -91,19 +91,19 @@ TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
 
   zwerge->showNormal();
   EXPECT_EQ(zwerge->geometry(), QRect(40, 30, 760, 500));
-  EXPECT_EQ(main.windowTitle(), CKrashballApp::Title() + " - Zwerge.krt *");
+  EXPECT_EQ(main.windowTitle(), KrashballApp::Title() + " - Zwerge.krt *");
   main.MdiArea()->setActiveSubWindow(orks);
   orks->showNormal();
   EXPECT_EQ(orks->geometry(), orksNormal);
   EXPECT_GE(orks->height(), orks->minimumSizeHint().height());
-  EXPECT_EQ(main.windowTitle(), CKrashballApp::Title() + " - Orks.krt");
+  EXPECT_EQ(main.windowTitle(), KrashballApp::Title() + " - Orks.krt");
 
   // Closed while maximised, the window keeps its normal placement for next time.
   zwerge->showMaximized();
   Discard(zwerge);
   EXPECT_EQ(AppSettings().value("Settings/MainWnd-Zwerge/SizeX").toInt(), 760);
   Discard(orks);
-  EXPECT_EQ(main.windowTitle(), CKrashballApp::Title());
+  EXPECT_EQ(main.windowTitle(), KrashballApp::Title());
 }
 
 // Catches: the placement stored under the name the team had when it was opened, not stored
@@ -112,10 +112,10 @@ TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
 TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
   const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
   const QString reaver = WriteSampleTeam("reaver.krt", "Reikland Reaver");
-  CMainFrame main(m_app.get());
+  MainWindow main(m_app.get());
   ShowMain(main);
 
-  CChildFrame* frame = main.OpenDocumentFile(greifen);
+  TeamFrame* frame = main.OpenDocumentFile(greifen);
   ASSERT_NE(frame, nullptr);
   frame->setGeometry(31, 42, 700, 520);
   Close(frame);
@@ -135,7 +135,7 @@ TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
   EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
 
   // A team never placed keeps the place the main window gives it.
-  CChildFrame* other = main.OpenDocumentFile(reaver);
+  TeamFrame* other = main.OpenDocumentFile(reaver);
   ASSERT_NE(other, nullptr);
   EXPECT_NE(other->geometry(), QRect(31, 42, 700, 520));
   EXPECT_NE(other->geometry(), QRect(5, 6, 640, 480));
@@ -150,9 +150,9 @@ TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
 // "Alle Maximieren", or closing while minimised), so the team reopened as a bare strip.
 TEST_F(TeamWindowsTest, WindowPlacementIsTheLastNormalGeometry) {
   const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
-  CMainFrame main(m_app.get());
+  MainWindow main(m_app.get());
   ShowMain(main);
-  CChildFrame* frame = main.OpenDocumentFile(greifen);
+  TeamFrame* frame = main.OpenDocumentFile(greifen);
   ASSERT_NE(frame, nullptr);
   frame->setGeometry(31, 42, 700, 520);
   frame->showMinimized();
@@ -174,11 +174,11 @@ TEST_F(TeamWindowsTest, WindowPlacementIsTheLastNormalGeometry) {
 // was opened (a start with a file) not giving the window its stored size back; a window the
 // coach placed himself pulled back to the stored one.
 TEST_F(TeamWindowsTest, RestoredInsideTheMainWindow) {
-  CMainFrame main(m_app.get());
+  MainWindow main(m_app.get());
   ShowMain(main, QSize(900, 640));
   const QRect stored(300, 200, 1100, 760);
   StorePlacement("Orks", stored);
-  CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
+  TeamFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
   ASSERT_NE(orks, nullptr);
   const QRect area = main.MdiArea()->viewport()->rect();
   EXPECT_TRUE(area.contains(orks->geometry())) << orks->geometry().width() << " " << area.width();
@@ -196,11 +196,11 @@ TEST_F(TeamWindowsTest, RestoredInsideTheMainWindow) {
 // Catches: "&Fenster" without the list of open team windows, the list out of date after a
 // window closed or was renamed, the active window not ticked, a choice not activating.
 TEST_F(TeamWindowsTest, WindowMenuListsTheOpenTeams) {
-  CMainFrame main(m_app.get());
+  MainWindow main(m_app.get());
   ShowMain(main);
-  CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
-  CChildFrame* zwerge = main.OpenDocumentFile(WriteTeam("Zwerge"));
-  CChildFrame* elfen = main.OpenDocumentFile(WriteTeam("Elfen"));
+  TeamFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
+  TeamFrame* zwerge = main.OpenDocumentFile(WriteTeam("Zwerge"));
+  TeamFrame* elfen = main.OpenDocumentFile(WriteTeam("Elfen"));
   QMenu* window = nullptr;
   for (QAction* action : main.menuBar()->actions())
     if (action->text() == "&Fenster") window = action->menu();
@@ -238,24 +238,24 @@ TEST_F(TeamWindowsTest, WindowMenuListsTheOpenTeams) {
 // Catches "Alle Minimieren" doing nothing while the windows are maximised: minimising the
 // active one maximised (and restored) the next.
 TEST_F(TeamWindowsTest, MinimiseAllWhileMaximised) {
-  CMainFrame main(m_app.get());
+  MainWindow main(m_app.get());
   ShowMain(main);
-  const QList<CChildFrame*> frames = OpenTeams(main, {"Orks", "Zwerge", "Elfen"});
+  const QList<TeamFrame*> frames = OpenTeams(main, {"Orks", "Zwerge", "Elfen"});
   ASSERT_EQ(frames.size(), 3);
   frames.last()->showMaximized();
   main.Action("minimizeAll")->trigger();
-  for (CChildFrame* frame : frames) EXPECT_TRUE(frame->isMinimized()) << frame->windowTitle().toStdString();
+  for (TeamFrame* frame : frames) EXPECT_TRUE(frame->isMinimized()) << frame->windowTitle().toStdString();
   main.Action("restoreAll")->trigger();
-  for (CChildFrame* frame : frames) EXPECT_FALSE(frame->isMinimized() || frame->isMaximized());
-  for (CChildFrame* frame : frames) Discard(frame);
+  for (TeamFrame* frame : frames) EXPECT_FALSE(frame->isMinimized() || frame->isMaximized());
+  for (TeamFrame* frame : frames) Discard(frame);
 }
 
 // "Über&lappend" keeps every window at its own size, a title bar apart, the active one on top;
 // a maximised window comes down to its normal size. Catches windows shrunk to their smallest.
 TEST_F(TeamWindowsTest, CascadeKeepsTheSizes) {
-  CMainFrame main(m_app.get());
+  MainWindow main(m_app.get());
   ShowMain(main, QSize(1300, 950));
-  const QList<CChildFrame*> frames = OpenTeams(main, {"Chaos", "Goblins"});
+  const QList<TeamFrame*> frames = OpenTeams(main, {"Chaos", "Goblins"});
   ASSERT_EQ(frames.size(), 2);
   frames[0]->resize(frames[0]->minimumSizeHint() + QSize(120, 60));
   frames[1]->resize(frames[1]->minimumSizeHint() + QSize(180, 90));
@@ -269,14 +269,14 @@ TEST_F(TeamWindowsTest, CascadeKeepsTheSizes) {
   EXPECT_GT(frames[0]->y(), 0);
   EXPECT_EQ(frames[0]->x(), frames[0]->y());
   EXPECT_EQ(main.MdiArea()->subWindowList(QMdiArea::StackingOrder).last(), frames[0]);
-  for (CChildFrame* frame : frames) Discard(frame);
+  for (TeamFrame* frame : frames) Discard(frame);
 }
 
 // Catches: the save, save-all, print and preview buttons gone from the toolbar without a
 // team window instead of greyed; enabled without a team; status and tooltip texts other than
 // the program's own.
 TEST_F(TeamWindowsTest, ToolbarButtonsStayGreyedWithoutATeam) {
-  CMainFrame main(m_app.get());
+  MainWindow main(m_app.get());
   ShowMain(main);
   const QStringList names = {"save", "saveAll", "print", "preview"};
   const auto button = [&main](const QString& name) { return main.findChild<QToolButton*>(name + "Button"); };
@@ -285,7 +285,7 @@ TEST_F(TeamWindowsTest, ToolbarButtonsStayGreyedWithoutATeam) {
     EXPECT_TRUE(button(name)->isVisible()) << name.toStdString();
     EXPECT_FALSE(button(name)->isEnabled()) << name.toStdString();
   }
-  CChildFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
+  TeamFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
   EXPECT_FALSE(button("save")->isEnabled());  // nothing to save yet
   for (const char* name : {"saveAll", "print", "preview"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
   orks->Document()->SetModifiedFlag(true);

@@ -16,12 +16,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "teamwindow/qt/ChildFrame.h"
+#include "teamwindow/qt/TeamFrame.h"
 #include "app/qt/KrashballApp.h"
-#include "app/qt/MainFrame.h"
+#include "app/qt/MainWindow.h"
 #include "gui/CreationDialogDriver.h"
 #include "model/TeamFile.h"
-#include "printout/qt/DruckenDlg.h"
+#include "printout/qt/PrintChoiceDialog.h"
 #include "printout/qt/TeamPrinting.h"
 #include "support/BitmapFiles.h"
 #include "support/MessageRecorder.h"
@@ -53,7 +53,7 @@ int PdfPages(const QString& path) {
 
 // Chooses a mode in the dialog "Drucken" and starts (or cancels with -1).
 void ChooseInDialog(int mode) {
-  WhenModal<CDruckenDlg>([mode](CDruckenDlg* dialog) {
+  WhenModal<PrintChoiceDialog>([mode](PrintChoiceDialog* dialog) {
     if (mode < 0) return Child<QPushButton>(dialog, "cancel")->click();
     Child<QRadioButton>(dialog, QStringLiteral("mode%1").arg(mode))->click();
     Child<QPushButton>(dialog, "start")->click();
@@ -71,7 +71,7 @@ class TeamPrintingTest : public test::TempFolderTest {
 TEST_F(TeamPrintingTest, PageChoiceRememberedForTheRun) {
   TeamPrinting printing;
   auto team = Team(30);
-  WhenModal<CDruckenDlg>([](CDruckenDlg* dialog) {
+  WhenModal<PrintChoiceDialog>([](PrintChoiceDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Drucken");
     EXPECT_TRUE(Child<QRadioButton>(dialog, "mode0")->isChecked());  // the first time
     EXPECT_EQ(Child<QRadioButton>(dialog, "mode1")->toolTip(),
@@ -81,7 +81,7 @@ TEST_F(TeamPrintingTest, PageChoiceRememberedForTheRun) {
     Child<QPushButton>(dialog, "start")->click();
   });
   EXPECT_EQ(printing.AskPages(nullptr, *team), PrintMode::kOddPages);
-  WhenModal<CDruckenDlg>([](CDruckenDlg* dialog) {
+  WhenModal<PrintChoiceDialog>([](PrintChoiceDialog* dialog) {
     EXPECT_TRUE(Child<QRadioButton>(dialog, "mode2")->isChecked());
     Child<QRadioButton>(dialog, "mode3")->click();
     Child<QPushButton>(dialog, "cancel")->click();
@@ -149,7 +149,7 @@ TEST_F(TeamPrintingTest, PreviewShowsTheLogo) {
 // replaced file and a menu entry left disabled.
 TEST_F(TeamPrintingTest, ExportPdfFromTheMenu) {
   ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
-  CKrashballApp app(QString::fromStdString(m_dir.string()));
+  KrashballApp app(QString::fromStdString(m_dir.string()));
   test::MessageRecorder messages;
   QString proposed;
   TeamPrinting::SetAskPdfPathFunction([&](QWidget*, const QString& offered) {
@@ -157,7 +157,7 @@ TEST_F(TeamPrintingTest, ExportPdfFromTheMenu) {
     return QString::fromStdString(Path("Bogen"));
   });
   SaveTeamFile(*Team(0), Path("Orks.krt"));
-  CMainFrame frame(&app);
+  MainWindow frame(&app);
   ASSERT_NE(frame.OpenDocumentFile(File("Orks.krt")), nullptr);
   for (const char* name : {"print", "preview", "exportPdf", "printSetup"}) {
     EXPECT_TRUE(frame.Action(name)->isEnabled()) << name;

@@ -20,12 +20,12 @@
 #include "gui/teamwindow/PageTestSupport.h"
 #include "teamwindow/qt/PlayersModel.h"
 #include "teamwindow/qt/PlayersPage.h"
-#include "season/qt/PersonalDlg.h"
-#include "roster/qt/NeueFertigkeitenDlg.h"
-#include "roster/qt/PlayerChangeSheet.h"
+#include "season/qt/StaffDialog.h"
+#include "roster/qt/NewSkillsDialog.h"
+#include "roster/qt/PlayerChangeDialog.h"
 #include "teamwindow/qt/RosterCommands.h"
-#include "roster/qt/SpielerEntfernenDlg.h"
-#include "roster/qt/SpielerKaufenDlg.h"
+#include "roster/qt/PlayerRemovalDialog.h"
+#include "roster/qt/PlayerPurchaseDialog.h"
 #include "gui/TestServices.h"
 #include "support/MessageRecorder.h"
 #include "support/PlayerLine.h"
@@ -73,11 +73,11 @@ void ClickItem(QTreeWidget* list, QTreeWidgetItem* item, bool twice = false) {
 // Catches the sheet closing on a value out of range, losing the focus on the refused field or
 // writing into the player while open, and the command not storing the values through the
 // core (with its career-log entry).
-TEST(PlayerChangeSheet, ConfirmAndRangeRefusal) {
+TEST(PlayerChangeDialog, ConfirmAndRangeRefusal) {
   test::MessageRecorder messages;
   auto team = Team(10, 0);
   CKRSpieler& player = *team->m_Spieler[0];
-  WhenModal<CPlayerChangeSheet>([&](CPlayerChangeSheet* sheet) {
+  WhenModal<PlayerChangeDialog>([&](PlayerChangeDialog* sheet) {
     SetText(sheet, "st", "4");
     SetText(sheet, "ge", "4");
     SetText(sheet, "ssp", "701");
@@ -100,12 +100,12 @@ TEST(PlayerChangeSheet, ConfirmAndRangeRefusal) {
 
 // Catches "&Neu" adding skills unsorted, with empty entries, or for star players; and the
 // career page's text not being stored with the file's line breaks.
-TEST(PlayerChangeSheet, NewSkillsAndCareerPage) {
+TEST(PlayerChangeDialog, NewSkillsAndCareerPage) {
   auto team = Team(10, 0);
   CKRSpieler& player = *team->m_Spieler[0];
-  CPlayerChangeSheet sheet(player);
+  PlayerChangeDialog sheet(player);
   sheet.show();
-  WhenModal<CNeueFertigkeitenDlg>([](CNeueFertigkeitenDlg* dialog) {
+  WhenModal<NewSkillsDialog>([](NewSkillsDialog* dialog) {
     auto* list = Child<QTreeWidget>(dialog, "skills");
     ClickItem(list, Row(list, 2, "Tackle"), true);
     ClickItem(list, Row(list, 2, "Ausw"), true);
@@ -121,37 +121,37 @@ TEST(PlayerChangeSheet, NewSkillsAndCareerPage) {
   EXPECT_EQ(sheet.Values().m_strLebenslauf, "Erste\r\nZweite");
 
   auto stars = Team(10, 0, 212);
-  CPlayerChangeSheet starSheet(*stars->m_Spieler[0]);
+  PlayerChangeDialog starSheet(*stars->m_Spieler[0]);
   EXPECT_FALSE(Child<QPushButton>(&starSheet, "neu")->isEnabled());
   EXPECT_TRUE(Child<QLineEdit>(&starSheet, "ssp")->isReadOnly());
 }
 
 // Catches the context-menu commands waiting for OK: the changed skill text is stored even
 // when the sheet is cancelled (and not while it is open).
-TEST(PlayerChangeSheet, SkillTextEditedAtOnce) {
+TEST(PlayerChangeDialog, SkillTextEditedAtOnce) {
   auto team = Team(10, 0);
   CKRSpieler& player = *team->m_Spieler[0];
-  CPlayerChangeSheet::SetAskTextFunction(
+  PlayerChangeDialog::SetAskTextFunction(
       [](QWidget*, const QString& current) { return std::optional<QString>(current + ",Eigen"); });
-  WhenModal<CPlayerChangeSheet>([&player](CPlayerChangeSheet* sheet) {
+  WhenModal<PlayerChangeDialog>([&player](PlayerChangeDialog* sheet) {
     sheet->EditSkillTexts();
     EXPECT_EQ(player.m_strFertigkeiten, "Blk");
     Click(sheet, "cancel");
   });
   EXPECT_TRUE(ChangePlayerCommand(nullptr, *team, player, test::TestServices()));
-  CPlayerChangeSheet::SetAskTextFunction(nullptr);
+  PlayerChangeDialog::SetAskTextFunction(nullptr);
   EXPECT_EQ(player.m_strFertigkeiten, "Blk,Eigen");
 }
 
 // Catches "Fertigkeiten löschen..." asking with the question mark instead of the stop sign,
 // and a star player left without skills because the new-skills dialog did not open for him.
-TEST(PlayerChangeSheet, DeletingSkillsWarnsAndOffersNewOnes) {
+TEST(PlayerChangeDialog, DeletingSkillsWarnsAndOffersNewOnes) {
   test::MessageRecorder messages;  // answers "&Ja"
   auto stars = Team(10, 0, 212);
-  CPlayerChangeSheet sheet(*stars->m_Spieler[0]);
+  PlayerChangeDialog sheet(*stars->m_Spieler[0]);
   sheet.show();
   bool offered = false;
-  WhenModal<CNeueFertigkeitenDlg>([&offered](CNeueFertigkeitenDlg* dialog) {
+  WhenModal<NewSkillsDialog>([&offered](NewSkillsDialog* dialog) {
     offered = true;
     dialog->reject();
   });
@@ -164,8 +164,8 @@ TEST(PlayerChangeSheet, DeletingSkillsWarnsAndOffersNewOnes) {
 
 // Catches the refusals of the new-skills dialog not reaching the description field, and
 // "&Löschen" not emptying the choice and disabling "&Übernehmen".
-TEST(NeueFertigkeitenDlg, ChooseRefuseAndDelete) {
-  CNeueFertigkeitenDlg dialog("Ausw,MehrBlk");
+TEST(NewSkillsDialog, ChooseRefuseAndDelete) {
+  NewSkillsDialog dialog("Ausw,MehrBlk");
   dialog.show();
   auto* list = Child<QTreeWidget>(&dialog, "skills");
   EXPECT_EQ(list->topLevelItemCount(), 53);
@@ -190,8 +190,8 @@ TEST(NeueFertigkeitenDlg, ChooseRefuseAndDelete) {
 // "Lebenslauf" from any field, and Tab in the career text moves on instead of typing a tab.
 // Catches a coach without a mouse who can choose no skill, reach no career text, and saves
 // "…Orks.\t".
-TEST(NeueFertigkeitenDlg, KeyboardOnly) {
-  CNeueFertigkeitenDlg dialog("Blk");
+TEST(NewSkillsDialog, KeyboardOnly) {
+  NewSkillsDialog dialog("Blk");
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
   auto* list = Child<QTreeWidget>(&dialog, "skills");
@@ -204,7 +204,7 @@ TEST(NeueFertigkeitenDlg, KeyboardOnly) {
   EXPECT_TRUE(dialog.isVisible());
 
   auto team = Team(10, 0);
-  CPlayerChangeSheet sheet(*team->m_Spieler[0]);
+  PlayerChangeDialog sheet(*team->m_Spieler[0]);
   sheet.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
   auto* tabs = Child<QTabWidget>(&sheet, QString());
@@ -226,10 +226,10 @@ TEST(NeueFertigkeitenDlg, KeyboardOnly) {
 
 // Catches the card box not refilling the list, "&Kaufen" usable without a row, and the
 // purchase not going through the name dialog to the core.
-TEST(SpielerKaufenDlg, CardRefillsAndBuys) {
+TEST(PlayerPurchaseDialog, CardRefillsAndBuys) {
   auto team = Team(8, 35000);  // Menschen
   {
-    CSpielerKaufenDlg dialog(*team, 16);
+    PlayerPurchaseDialog dialog(*team, 16);
     dialog.show();
     auto* list = Child<QTreeWidget>(&dialog, "list");
     EXPECT_EQ(list->topLevelItemCount(), 0);
@@ -239,11 +239,11 @@ TEST(SpielerKaufenDlg, CardRefillsAndBuys) {
     EXPECT_EQ(list->topLevelItem(1)->text(1), "70.000");
   }
   test::MessageRecorder messages;
-  WhenModal<CSpielerKaufenDlg>([](CSpielerKaufenDlg* dialog) {
+  WhenModal<PlayerPurchaseDialog>([](PlayerPurchaseDialog* dialog) {
     QTest::mouseClick(Child<QCheckBox>(dialog, "card"), Qt::LeftButton);
     auto* list = Child<QTreeWidget>(dialog, "list");
     ClickItem(list, Row(list, 2, "Werfer"));
-    WhenModal<CPersonalDlg>([](CPersonalDlg* names) {
+    WhenModal<StaffDialog>([](StaffDialog* names) {
       EXPECT_EQ(names->windowTitle(), "Neuen Spieler");
       SetText(names, "name", "Hans");
       Click(names, "ok");
@@ -258,7 +258,7 @@ TEST(SpielerKaufenDlg, CardRefillsAndBuys) {
   // An own race offers its own positions.
   auto own = Team(kEigeneRasse, 500000);
   own->m_Positionen[0].m_nCost = 60000;
-  CSpielerKaufenDlg ownDialog(*own, 16);
+  PlayerPurchaseDialog ownDialog(*own, 16);
   auto* ownList = Child<QTreeWidget>(&ownDialog, "list");
   ASSERT_EQ(ownList->topLevelItemCount(), 1);
   EXPECT_EQ(ownList->topLevelItem(0)->text(2), "Feldspieler");
@@ -266,9 +266,9 @@ TEST(SpielerKaufenDlg, CardRefillsAndBuys) {
 
 // Catches the remove dialog closing on an incomplete choice, and the removal as assistant
 // coach not adding him to the staff.
-TEST(SpielerEntfernenDlg, RefusalsAndCotrainer) {
+TEST(PlayerRemovalDialog, RefusalsAndCotrainer) {
   test::MessageRecorder messages;
-  CSpielerEntfernenDlg dialog("Grischnak");
+  PlayerRemovalDialog dialog("Grischnak");
   EXPECT_EQ(dialog.windowTitle(), "Spieler 'Grischnak' entfernen");
   dialog.show();
   EXPECT_TRUE(Child<QRadioButton>(&dialog, "verstorben")->isChecked());
@@ -283,7 +283,7 @@ TEST(SpielerEntfernenDlg, RefusalsAndCotrainer) {
   EXPECT_EQ(dialog.Removal().m_strText, "Ausgewandert");
 
   auto team = Team(10, 0);
-  WhenModal<CSpielerEntfernenDlg>([](CSpielerEntfernenDlg* remove) {
+  WhenModal<PlayerRemovalDialog>([](PlayerRemovalDialog* remove) {
     Child<QRadioButton>(remove, "cotrainer")->click();
     Click(remove, "aendern");
   });
@@ -302,7 +302,7 @@ TEST(SpielerEntfernenDlg, RefusalsAndCotrainer) {
 // letter: the key then only moves the focus, and Enter records the preselected "Verstorben"
 // (or typed points replace the position text).
 TEST(RosterDialogs, MnemonicsOfTheirOwn) {
-  CSpielerEntfernenDlg remove("Grischnak");
+  PlayerRemovalDialog remove("Grischnak");
   remove.show();
   remove.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&remove));
@@ -315,7 +315,7 @@ TEST(RosterDialogs, MnemonicsOfTheirOwn) {
   EXPECT_EQ(remove.Removal().m_Reason, RemovalReason::kVerkauft);
 
   auto team = Team(10, 0);
-  CPlayerChangeSheet sheet(*team->m_Spieler[0]);
+  PlayerChangeDialog sheet(*team->m_Spieler[0]);
   sheet.show();
   auto* pages = Child<QTabWidget>(&sheet, QString());
   for (int page = 0; page < pages->count(); ++page) {
@@ -332,7 +332,7 @@ TEST(RosterCommands, Zombie) {
   EXPECT_EQ(messages.Texts(), QStringList{"Das dürfen nur Untote"});
 
   auto undead = Team(12, 0, 34);
-  WhenModal<CPersonalDlg>([](CPersonalDlg* names) {
+  WhenModal<StaffDialog>([](StaffDialog* names) {
     EXPECT_EQ(names->windowTitle(), "Neuen Zombie");
     SetText(names, "name", "Gregor");
     Click(names, "ok");
@@ -351,7 +351,7 @@ TEST(PlayersPageCommands, RemoveDeadAndBuy) {
   test::AddPlayer(*team, 2, "Bolg", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
   auto doc = test::DocumentWith(std::move(team));
   ASSERT_TRUE(doc);
-  auto page = test::ShownPage<CMyPropertyPage2>(doc.get(), {1000, 400});
+  auto page = test::ShownPage<PlayersPage>(doc.get(), {1000, 400});
   test::ClickRow(page->List(), 0);
   Click(page.get(), "loeschen");  // the question is answered with "&Ja"
   ASSERT_EQ(messages.Texts(),
@@ -360,7 +360,7 @@ TEST(PlayersPageCommands, RemoveDeadAndBuy) {
   EXPECT_EQ(test::Cell(page->Model(), 0, kPlayerName), "Bolg");
 
   bool opened = false;
-  WhenModal<CSpielerKaufenDlg>([&opened](CSpielerKaufenDlg* dialog) {
+  WhenModal<PlayerPurchaseDialog>([&opened](PlayerPurchaseDialog* dialog) {
     opened = true;
     Click(dialog, "abbruch");
   });

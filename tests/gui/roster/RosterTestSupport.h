@@ -11,10 +11,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "teamwindow/qt/ChildFrame.h"
+#include "teamwindow/qt/TeamFrame.h"
 #include "app/qt/KrashballApp.h"
-#include "teamwindow/qt/KrashballDoc.h"
-#include "app/qt/MainFrame.h"
+#include "teamwindow/qt/TeamDocument.h"
+#include "app/qt/MainWindow.h"
 #include "gui/TestServices.h"
 #include "gui/teamwindow/PageTestSupport.h"
 #include "model/Team.h"
@@ -26,7 +26,7 @@
 namespace krv::test {
 
 // A document holding `team` as after "Neu" (modified, never saved), for a team window to own.
-inline KrashballDoc* NewDocumentWith(std::unique_ptr<CKRTeam> team) {
+inline TeamDocument* NewDocumentWith(std::unique_ptr<CKRTeam> team) {
   auto doc = DocumentWith(std::move(team));
   EXPECT_TRUE(doc);
   return doc.release();
@@ -46,7 +46,7 @@ class ProgramTest : public TempFolderTest {
   void SetUp() override {
     TempFolderTest::SetUp();
     ::setenv("KRV_DATEN", Path("Daten").c_str(), 1);
-    m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
+    m_app = std::make_unique<KrashballApp>(QString::fromStdString(m_dir.string()));
     m_app->m_Settings.m_bSound = 0;
     ServicesOverride() = m_app.get();
   }
@@ -62,19 +62,19 @@ class ProgramTest : public TempFolderTest {
     SaveTeamFile(*team, Path(file));
     return QString::fromStdString(Path(file));
   }
-  static void ShowMain(CMainFrame& main, QSize size = QSize(1100, 800)) {
+  static void ShowMain(MainWindow& main, QSize size = QSize(1100, 800)) {
     main.resize(size);
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
   }
   // Closes a team window without questions and lets it go.
-  static void Discard(CChildFrame* frame) {
+  static void Discard(TeamFrame* frame) {
     frame->Document()->SetModifiedFlag(false);
     frame->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
-  std::unique_ptr<CKrashballApp> m_app;
+  std::unique_ptr<KrashballApp> m_app;
   MessageRecorder m_messages;
 };
 
@@ -93,8 +93,8 @@ class SheetTest : public ProgramTest {
   }
   CKRTeam& Team() { return m_doc->Team(); }
 
-  std::unique_ptr<KrashballDoc> m_doc;
-  std::unique_ptr<CMyPropertySheet> m_sheet;
+  std::unique_ptr<TeamDocument> m_doc;
+  std::unique_ptr<TeamPages> m_sheet;
 };
 
 }  // namespace krv::test

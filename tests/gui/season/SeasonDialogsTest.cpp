@@ -14,12 +14,12 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "settings/qt/TeamAuswahlDlg.h"
+#include "settings/qt/TeamChoiceDialog.h"
 #include "gui/CreationDialogDriver.h"
-#include "season/qt/AusgabeDlg.h"
-#include "season/qt/EreignisDlg.h"
-#include "season/qt/GelderDlg.h"
-#include "season/qt/NeuesSpielDlg.h"
+#include "season/qt/ExpenseDialog.h"
+#include "season/qt/EventDialog.h"
+#include "season/qt/LedgerEntryDialog.h"
+#include "season/qt/MatchDialog.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "ui/NumberEdit.h"
@@ -32,19 +32,19 @@ using test::WhenModal;
 // Choices the treasury or the staff forbid are disabled, the player purchases while they
 // cannot be carried out; the reroll note and the no-choice refusal keep the dialog open; a
 // loss text is a ledger text of at most 80 characters.
-TEST(AusgabeDlgTest, EnablingNoteAndRefusal) {
+TEST(ExpenseDialogTest, EnablingNoteAndRefusal) {
   auto team = test::MakeSampleTeam();  // an apothecary already, treasury set below
   team->m_nGold = 60000;
   team->m_nLetzteAusgabeArt = kWahlZauberer;  // not possible now: nothing preselected
   test::MessageRecorder messages;
-  CAusgabeDlg dlg(*team, false);
+  ExpenseDialog dlg(*team, false);
   std::vector<bool> enabled;
   for (int i = 0; i < kExpenseChoiceCount; ++i) enabled.push_back(dlg.Choice(i)->isEnabled());
   EXPECT_EQ(enabled, (std::vector<bool>{1, 1, 1, 0, 0, 0, 0, 0, 1}));
   EXPECT_EQ(dlg.Choice(kWahlMarke)->text(), "(60k) Trainingsmarke (normaler Preis)");
   EXPECT_FALSE(dlg.TextEdit()->isEnabled());
 
-  WhenModal<CAusgabeDlg>([&](CAusgabeDlg* d) {
+  WhenModal<ExpenseDialog>([&](ExpenseDialog* d) {
     d->OkButton()->click();  // no choice yet
     EXPECT_TRUE(d->isVisible());
     d->Choice(kWahlMarke)->click();
@@ -66,7 +66,7 @@ TEST(AusgabeDlgTest, EnablingNoteAndRefusal) {
   EXPECT_EQ(dlg.m_nWert, 20000);
 
   team->m_nLetzteAusgabeArt = kWahlCotrainer;
-  CAusgabeDlg again(*team, true);
+  ExpenseDialog again(*team, true);
   EXPECT_TRUE(again.Choice(kWahlCotrainer)->isChecked());
   EXPECT_TRUE(again.Choice(kWahlSpieler)->isEnabled());
 }
@@ -75,11 +75,11 @@ TEST(AusgabeDlgTest, EnablingNoteAndRefusal) {
 // an amount beyond the ledgers' range is refused with the dialog still open; a stored text
 // longer than a typed one may be comes back whole when only the amount is changed (the
 // program's own bookings can be longer).
-TEST(GelderDlgTest, ModesPickAndRange) {
+TEST(LedgerEntryDialogTest, ModesPickAndRange) {
   test::MessageRecorder messages;
-  CGelderDlg income;
+  LedgerEntryDialog income;
   income.m_PickTeam = [] { return std::optional<QString>("Orkland"); };
-  WhenModal<CGelderDlg>([&](CGelderDlg* d) {
+  WhenModal<LedgerEntryDialog>([&](LedgerEntryDialog* d) {
     EXPECT_EQ(d->windowTitle(), "Einnahmen");
     EXPECT_EQ(d->OkButton()->text(), "&Neu");
     EXPECT_EQ(d->ArtEdit()->text(), "Spiel gegen: ");
@@ -95,13 +95,13 @@ TEST(GelderDlgTest, ModesPickAndRange) {
   EXPECT_EQ(income.m_nWert, 60000);
   EXPECT_EQ(messages.requests.size(), 1u);
 
-  CGelderDlg expense;
+  LedgerEntryDialog expense;
   expense.m_bAusgabe = true;
   expense.m_bNeu = false;
   const QString booked = "Einstellung von Grimbold Eisenfaust der Jüngere als Schwarzorks. zum halben Preis!";
   expense.m_strArt = booked;
   expense.m_nWert = 60000;
-  WhenModal<CGelderDlg>([](CGelderDlg* d) {
+  WhenModal<LedgerEntryDialog>([](LedgerEntryDialog* d) {
     EXPECT_EQ(d->windowTitle(), "Ausgabe ändern");
     EXPECT_EQ(d->OkButton()->text(), "Ä&ndern");
     EXPECT_FALSE(d->PickButton()->isVisible());
@@ -113,7 +113,7 @@ TEST(GelderDlgTest, ModesPickAndRange) {
   EXPECT_EQ(expense.m_strArt, booked);
 }
 
-class NeuesSpielDlgTest : public ::testing::Test {
+class MatchDialogTest : public ::testing::Test {
  protected:
   test::MessageRecorder m_messages;
 };
@@ -121,9 +121,9 @@ class NeuesSpielDlgTest : public ::testing::Test {
 // Typing "o" completes to Orkland with "rkland" selected; Backspace takes the completion
 // away and is not completed again; the result word follows the score. (The completion rule
 // and the words themselves: OpponentList and MatchResult.)
-TEST_F(NeuesSpielDlgTest, CompletionAndResultWord) {
-  CNeuesSpielDlg dlg({"Zwerge", "Orkland"});
-  WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
+TEST_F(MatchDialogTest, CompletionAndResultWord) {
+  MatchDialog dlg({"Zwerge", "Orkland"});
+  WhenModal<MatchDialog>([](MatchDialog* d) {
     EXPECT_EQ(d->OkButton()->text(), "&Neues Spiel");
     EXPECT_EQ(d->ResultLabel()->text(), "Unentschieden");
     EXPECT_EQ(d->DatumEdit()->text().size(), 8);
@@ -152,9 +152,9 @@ TEST_F(NeuesSpielDlgTest, CompletionAndResultWord) {
 // A score that is no number is refused with the range message and the dialog keeps what was
 // typed (the range itself: MatchResult); a cleared date becomes "xx.xx.xx", fully selected;
 // the date takes 8 characters.
-TEST_F(NeuesSpielDlgTest, RangesAndDate) {
-  CNeuesSpielDlg dlg({});
-  WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
+TEST_F(MatchDialogTest, RangesAndDate) {
+  MatchDialog dlg({});
+  WhenModal<MatchDialog>([](MatchDialog* d) {
     d->DatumEdit()->selectAll();
     QTest::keyClick(d->DatumEdit(), Qt::Key_Delete);
     EXPECT_EQ(d->DatumEdit()->text(), "xx.xx.xx");
@@ -176,17 +176,17 @@ TEST_F(NeuesSpielDlgTest, RangesAndDate) {
 }
 
 // Edit mode: "&Ändern", the income box unchecked and disabled, the fields from the match.
-TEST_F(NeuesSpielDlgTest, EditMode) {
+TEST_F(MatchDialogTest, EditMode) {
   CKRGames game;
   game.m_strGegner = "Zwerge";
   game.m_strErgebnis = "2:2";
   game.m_nEinnahmen = 12500;
   game.m_nFanFaktor = kFanFalls;
   game.m_bLiga = 1;
-  CNeuesSpielDlg dlg({});
+  MatchDialog dlg({});
   dlg.m_Entry = MatchEntryFromGame(game);
   dlg.m_bEditMode = true;
-  WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
+  WhenModal<MatchDialog>([](MatchDialog* d) {
     EXPECT_EQ(d->OkButton()->text(), "&Ändern");
     EXPECT_FALSE(d->EinnahmenCheck()->isEnabled());
     EXPECT_FALSE(d->EinnahmenCheck()->isChecked());
@@ -201,11 +201,11 @@ TEST_F(NeuesSpielDlgTest, EditMode) {
 
 // The deduction fills its text and allows the pick; "Sonsiges" empties it; change mode
 // leaves only the text; more than 150 characters are refused.
-TEST(EreignisDlgTest, KindsPickAndChangeMode) {
+TEST(EventDialogTest, KindsPickAndChangeMode) {
   test::MessageRecorder messages;
-  CEreignisDlg dlg;
+  EventDialog dlg;
   dlg.m_PickTeam = [] { return std::optional<QString>("Orkland"); };
-  WhenModal<CEreignisDlg>([](CEreignisDlg* d) {
+  WhenModal<EventDialog>([](EventDialog* d) {
     EXPECT_TRUE(d->SonstigesRadio()->isChecked());
     EXPECT_FALSE(d->PickButton()->isEnabled());
     d->AbzugRadio()->click();
@@ -218,11 +218,11 @@ TEST(EreignisDlgTest, KindsPickAndChangeMode) {
   EXPECT_EQ(dlg.m_nArt, kEreignisMarkenAbzug);
   EXPECT_EQ(dlg.m_strText, "Abzug einer Trainingsmarke im Spiel gegen Orkland");
 
-  CEreignisDlg change;
+  EventDialog change;
   change.m_bAendern = true;
   change.m_nArt = kEreignisMarkenAbzug;
   change.m_strText = "Alt";
-  WhenModal<CEreignisDlg>([](CEreignisDlg* d) {
+  WhenModal<EventDialog>([](EventDialog* d) {
     EXPECT_FALSE(d->AbzugRadio()->isEnabled());
     EXPECT_FALSE(d->SonstigesRadio()->isEnabled());
     EXPECT_FALSE(d->PickButton()->isEnabled());
@@ -239,13 +239,13 @@ TEST(EreignisDlgTest, KindsPickAndChangeMode) {
 
 // Sorted names, "&Nehmen" only with a selection, a double click takes the name; an empty
 // list offers nothing to take.
-TEST(TeamAuswahlDlgTest, SortedSelectionAndDoubleClick) {
-  CTeamAuswahlDlg dlg({"Zwerge", "orkland", "Altdorf", "Ärger"});
+TEST(TeamChoiceDialogTest, SortedSelectionAndDoubleClick) {
+  TeamChoiceDialog dlg({"Zwerge", "orkland", "Altdorf", "Ärger"});
   QStringList shown;
   for (int i = 0; i < dlg.List()->count(); ++i) shown << dlg.List()->item(i)->text();
   EXPECT_EQ(shown, QStringList({"Altdorf", "Ärger", "orkland", "Zwerge"}));
   EXPECT_FALSE(dlg.NehmenButton()->isEnabled());
-  WhenModal<CTeamAuswahlDlg>([](CTeamAuswahlDlg* d) {
+  WhenModal<TeamChoiceDialog>([](TeamChoiceDialog* d) {
     d->List()->setCurrentRow(2);
     EXPECT_TRUE(d->NehmenButton()->isEnabled());
     const QRect rect = d->List()->visualItemRect(d->List()->item(2));
@@ -256,7 +256,7 @@ TEST(TeamAuswahlDlgTest, SortedSelectionAndDoubleClick) {
   ASSERT_EQ(dlg.exec(), QDialog::Accepted);
   EXPECT_EQ(dlg.m_strGewaehlt, "orkland");
 
-  CTeamAuswahlDlg empty({});
+  TeamChoiceDialog empty({});
   EXPECT_EQ(empty.List()->count(), 0);
   EXPECT_FALSE(empty.NehmenButton()->isEnabled());
 }

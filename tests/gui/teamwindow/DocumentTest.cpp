@@ -11,11 +11,11 @@
 #include <fstream>
 #include <sys/stat.h>
 
-#include "teamwindow/qt/ChildFrame.h"
+#include "teamwindow/qt/TeamFrame.h"
 #include "app/qt/ColourNotice.h"
 #include "app/qt/KrashballApp.h"
-#include "teamwindow/qt/KrashballDoc.h"
-#include "app/qt/MainFrame.h"
+#include "teamwindow/qt/TeamDocument.h"
+#include "app/qt/MainWindow.h"
 #include "app/qt/RecentFiles.h"
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
@@ -39,19 +39,19 @@ class DocumentTest : public test::ProgramTest {
     ProgramTest::SetUp();
     // The sample team's opponent is known, so opening its window asks nothing.
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
-    KrashballDoc::SetCreateTeamFunction([this](QWidget*, int32_t) {
+    TeamDocument::SetCreateTeamFunction([this](QWidget*, int32_t) {
       auto team = test::MakeSampleTeam();
       team->m_strName = "Neu" + std::to_string(++m_created);
       return team;
     });
-    KrashballDoc::SetAskSavePathFunction([this](QWidget*, const QString& proposed) {
+    TeamDocument::SetAskSavePathFunction([this](QWidget*, const QString& proposed) {
       m_proposed << proposed;
       return m_savePaths.isEmpty() ? QString() : m_savePaths.takeFirst();
     });
   }
   void TearDown() override {
-    KrashballDoc::SetCreateTeamFunction(nullptr);
-    KrashballDoc::SetAskSavePathFunction(nullptr);
+    TeamDocument::SetCreateTeamFunction(nullptr);
+    TeamDocument::SetAskSavePathFunction(nullptr);
     ProgramTest::TearDown();
   }
 
@@ -63,7 +63,7 @@ class DocumentTest : public test::ProgramTest {
 // A new team proposes data folder + name + ".krt", is modified and titled with " *";
 // "Speichern unter" to a name without extension writes "<name>.krt".
 TEST_F(DocumentTest, NewTeamAndSaveAsAppendsExtension) {
-  KrashballDoc doc(*m_app);
+  TeamDocument doc(*m_app);
   ASSERT_TRUE(doc.OnNewDocument(nullptr));
   EXPECT_TRUE(doc.m_bNeu);
   EXPECT_TRUE(doc.IsModified());
@@ -94,7 +94,7 @@ TEST_F(DocumentTest, OverwriteRefusedLeavesFile) {
   for (const char* typed : {"alt.krt", "alt"}) {
     SCOPED_TRACE(typed);
     m_messages.requests.clear();
-    KrashballDoc doc(*m_app);
+    TeamDocument doc(*m_app);
     ASSERT_TRUE(doc.OnNewDocument(nullptr));
     const QString proposed = doc.PathName();
     m_savePaths << QString::fromStdString(Path(typed));
@@ -115,7 +115,7 @@ TEST_F(DocumentTest, NewTeamDoesNotReplaceFileOfSameName) {
   fs::create_directories(Path("Daten"));
   const QString existing = WriteSampleTeam("Daten/Neu1.krt", "Vorige Saison");
   const std::string before = ReadWholeFile(existing.toStdString());
-  KrashballDoc doc(*m_app);
+  TeamDocument doc(*m_app);
   ASSERT_TRUE(doc.OnNewDocument(nullptr));
   ASSERT_EQ(doc.PathName(), existing);
   m_savePaths << existing;
@@ -140,7 +140,7 @@ TEST_F(DocumentTest, NewTeamDoesNotReplaceFileOfSameName) {
 TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
   const QString path = WriteSampleTeam("team.krt", "Fest");
   const std::string before = ReadWholeFile(path.toStdString());
-  KrashballDoc doc(*m_app);
+  TeamDocument doc(*m_app);
   QString error;
   ASSERT_TRUE(doc.OnOpenDocument(path, &error));
   doc.Team().m_strName = "Geändert";
@@ -166,7 +166,7 @@ TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
 // under its own bytes.
 TEST_F(DocumentTest, OpenRefusesPipesAndDevicesAndKeepsOddNames) {
   ASSERT_EQ(::mkfifo(Path("pipe.krt").c_str(), 0644), 0);
-  KrashballDoc doc(*m_app);
+  TeamDocument doc(*m_app);
   QString error;
   EXPECT_FALSE(doc.OnOpenDocument(QString::fromStdString(Path("pipe.krt")), &error));
   EXPECT_TRUE(error.contains("Pipe, keine gewöhnliche Datei")) << error.toStdString();
@@ -189,7 +189,7 @@ TEST_F(DocumentTest, ReadOnlyFileLeadsToSaveAs) {
   const QString readOnly = WriteSampleTeam("fest.krt", "Fest");
   const std::string before = ReadWholeFile(readOnly.toStdString());
   fs::permissions(readOnly.toStdString(), fs::perms::owner_read);
-  KrashballDoc doc(*m_app);
+  TeamDocument doc(*m_app);
   QString error;
   ASSERT_TRUE(doc.OnOpenDocument(readOnly, &error));
   doc.Team().SetTeamModified();
@@ -202,7 +202,7 @@ TEST_F(DocumentTest, ReadOnlyFileLeadsToSaveAs) {
 // A damaged file gives a message naming it and no window.
 TEST_F(DocumentTest, DamagedFileOpensNoWindow) {
   std::ofstream(Path("kaputt.krt")) << "\x04\0\0\0 kaputt";
-  CMainFrame frame(m_app.get());
+  MainWindow frame(m_app.get());
   EXPECT_EQ(frame.OpenDocumentFile(QString::fromStdString(Path("kaputt.krt"))), nullptr);
   EXPECT_TRUE(frame.TeamWindows().isEmpty());
   ASSERT_EQ(m_messages.requests.size(), 1u);
@@ -213,8 +213,8 @@ TEST_F(DocumentTest, DamagedFileOpensNoWindow) {
 // Opening, then saving, gives the same file; opening it twice only brings its window forward.
 TEST_F(DocumentTest, OpenShowsTeamAndSavesSameBytes) {
   const QString path = WriteSampleTeam("orks.krt", "Grünhaut Gröhler");
-  CMainFrame frame(m_app.get());
-  CChildFrame* child = frame.OpenDocumentFile(path);
+  MainWindow frame(m_app.get());
+  TeamFrame* child = frame.OpenDocumentFile(path);
   ASSERT_NE(child, nullptr);
   EXPECT_EQ(child->windowTitle(), "orks.krt");
   EXPECT_EQ(frame.OpenDocumentFile(path), child);
@@ -236,10 +236,10 @@ TEST_F(DocumentTest, OpenShowsTeamAndSavesSameBytes) {
 // shows its computed figures; saved (asked, ".krt" appended), closed without a question and
 // opened again, it is the same team to the byte.
 TEST_F(DocumentTest, CreatedThroughTheDialogsSavedAndReopened) {
-  KrashballDoc::SetCreateTeamFunction(nullptr);
-  CMainFrame frame(m_app.get());
+  TeamDocument::SetCreateTeamFunction(nullptr);
+  MainWindow frame(m_app.get());
   test::CreateMenschenTeam();
-  CChildFrame* created = frame.OnFileNew();
+  TeamFrame* created = frame.OnFileNew();
   ASSERT_NE(created, nullptr);
   EXPECT_EQ(created->windowTitle(), "Altdorfer Greifen.krt *");
   EXPECT_EQ(created->Document()->Team().m_strTeamwert, "100");  // computed at first display
@@ -250,7 +250,7 @@ TEST_F(DocumentTest, CreatedThroughTheDialogsSavedAndReopened) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(frame.TeamWindows().isEmpty());
 
-  CChildFrame* reopened = frame.OpenDocumentFile(QString::fromStdString(Path("Greifen.krt")));
+  TeamFrame* reopened = frame.OpenDocumentFile(QString::fromStdString(Path("Greifen.krt")));
   ASSERT_NE(reopened, nullptr);
   EXPECT_EQ(reopened->Document()->Team().m_Spieler.size(), 15u);
   EXPECT_EQ(SerializeTeam(reopened->Document()->Team()), saved);
@@ -263,7 +263,7 @@ TEST_F(DocumentTest, SaveAll) {
   const QString path = WriteSampleTeam("offen.krt", "Offen");
   fs::last_write_time(path.toStdString(), fs::file_time_type::clock::now() - std::chrono::hours(1));
   const auto before = fs::last_write_time(path.toStdString());
-  CMainFrame frame(m_app.get());
+  MainWindow frame(m_app.get());
   ASSERT_NE(frame.OpenDocumentFile(path), nullptr);
   ASSERT_NE(frame.OnFileNew(), nullptr);
   m_savePaths << QString::fromStdString(Path("neu.krt"));
@@ -277,7 +277,7 @@ TEST_F(DocumentTest, SaveAll) {
 // "Alle schliessen" asks for each modified team; cancelling stops with both windows open.
 // The window commands for all windows are greyed while only one team is open.
 TEST_F(DocumentTest, CloseAllStopsOnCancel) {
-  CMainFrame frame(m_app.get());
+  MainWindow frame(m_app.get());
   ASSERT_NE(frame.OnFileNew(), nullptr);
   EXPECT_FALSE(frame.Action("closeAll")->isEnabled());
   EXPECT_FALSE(frame.Action("minimizeAll")->isEnabled());
@@ -304,7 +304,7 @@ TEST_F(DocumentTest, CloseAllStopsOnCancel) {
 // again. Now a path is added when a file was written or read, and one that fails to open is
 // removed, with the error message.
 TEST_F(DocumentTest, RecentFiles) {
-  CMainFrame frame(m_app.get());
+  MainWindow frame(m_app.get());
   for (int i = 0; i < 12; ++i) frame.OpenDocumentFile(WriteSampleTeam("t" + std::to_string(i) + ".krt", "T"));
   frame.OpenDocumentFile(QString::fromStdString(Path("t5.krt")));  // already open: only its window comes forward
   QSettings settings = AppSettings();
@@ -312,7 +312,7 @@ TEST_F(DocumentTest, RecentFiles) {
   EXPECT_TRUE(settings.value("Recent File List/File10").toString().endsWith("t2.krt"));
   EXPECT_FALSE(settings.contains("Recent File List/File11"));
 
-  CChildFrame* created = frame.OnFileNew();
+  TeamFrame* created = frame.OnFileNew();
   EXPECT_FALSE(RecentFiles().contains(created->Document()->PathName()));
   m_savePaths << QString::fromStdString(Path("neu.krt"));
   ASSERT_TRUE(created->Document()->Save(nullptr));
@@ -364,7 +364,7 @@ TEST_F(DocumentTest, SettingsWrittenOnlyWhenChanged) {
   m_app->m_Settings.m_nStartkapital = 900000;
   m_app->SetSettingsChanged();
   m_app->SaveSettingsIfChanged();
-  CKrashballApp again(QString::fromStdString(m_dir.string()));
+  KrashballApp again(QString::fromStdString(m_dir.string()));
   again.LoadSettings();
   EXPECT_EQ(again.m_Settings.m_nStartkapital, 900000);
 

@@ -51,7 +51,7 @@ class ListPagesTest : public ::testing::Test {
   }
   CKRTeam& Team() { return m_doc->Team(); }
 
-  std::unique_ptr<KrashballDoc> m_doc;
+  std::unique_ptr<TeamDocument> m_doc;
 };
 
 int RowOf(const QAbstractItemModel* model, const QString& name) {
@@ -64,11 +64,11 @@ int RowOf(const QAbstractItemModel* model, const QString& name) {
 // made it and aligned as its column says; the players' identity column hidden. A heading,
 // width or alignment taken from another page's columns shows here.
 TEST_F(ListPagesTest, Columns) {
-  auto players = Show<CMyPropertyPage2>();
-  auto expenses = Show<CMyPropertyPage3>();
-  auto income = Show<CMyPropertyPage4>();
-  auto matches = Show<CMyPropertyPage5>();
-  auto misc = Show<CMyPropertyPage6>();
+  auto players = Show<PlayersPage>();
+  auto expenses = Show<ExpensesPage>();
+  auto income = Show<IncomePage>();
+  auto matches = Show<MatchesPage>();
+  auto misc = Show<MiscPage>();
   const struct {
     RecordListPage* page;
     QStringList headings;
@@ -105,7 +105,7 @@ TEST_F(ListPagesTest, Columns) {
 // Every record in list order with the texts of the list: a wrong width or format would shift
 // the figures the coach compares. The matches page gives the matches their running numbers.
 TEST_F(ListPagesTest, RowTexts) {
-  auto players = Show<CMyPropertyPage2>();
+  auto players = Show<PlayersPage>();
   const QAbstractItemModel* model = players->List()->model();
   ASSERT_EQ(model->rowCount(), 20);
   EXPECT_EQ(Row(model, 0), QStringList({" 1", "Grischnak", "Ork-Blitzer", " 6", " 3", " 3", " 9", "Blk,Tackle", "",
@@ -113,16 +113,16 @@ TEST_F(ListPagesTest, RowTexts) {
   EXPECT_EQ(Cell(model, 1, kPlayerVerletzung), "-1 BW");
   EXPECT_EQ(Cell(model, 18, kPlayerWert), "190.000");
 
-  auto expenses = Show<CMyPropertyPage3>();
+  auto expenses = Show<ExpensesPage>();
   ASSERT_EQ(expenses->List()->model()->rowCount(), 13);
   EXPECT_EQ(Row(expenses->List()->model(), 0), QStringList({"Team-Aufstellung", "1.000.000"}));
   EXPECT_EQ(Row(expenses->List()->model(), 8), QStringList({"Morri der Starke", "190.000"}));
-  auto income = Show<CMyPropertyPage4>();
+  auto income = Show<IncomePage>();
   ASSERT_EQ(income->List()->model()->rowCount(), 18);
   EXPECT_EQ(Row(income->List()->model(), 1), QStringList({"Spiel gegen: Zwergenstürmer", "45.000"}));
   EXPECT_EQ(Row(income->List()->model(), 17), QStringList({"Sponsor: Brauerei Grünbräu", "30.000"}));
 
-  auto matches = Show<CMyPropertyPage5>();
+  auto matches = Show<MatchesPage>();
   model = matches->List()->model();
   ASSERT_EQ(model->rowCount(), 15);
   EXPECT_EQ(Row(model, 0),
@@ -133,14 +133,14 @@ TEST_F(ListPagesTest, RowTexts) {
   EXPECT_EQ(Cell(model, 14, kMatchEinnahmen), "100.000");
   for (int i = 0; i < 15; ++i) EXPECT_EQ(Team().m_Games[static_cast<size_t>(i)]->m_nNummer, i + 1);
 
-  auto misc = Show<CMyPropertyPage6>();
+  auto misc = Show<MiscPage>();
   ASSERT_EQ(misc->List()->model()->rowCount(), 5);
   EXPECT_EQ(Cell(misc->List()->model(), 4, 0), "CheerleaderIn Nardúbh verläßt das Team.");
 }
 
 // Players who left are drawn grey and show why they left where the injury stood.
 TEST_F(ListPagesTest, FormerPlayersGreyWithStatusWords) {
-  auto page = Show<CMyPropertyPage2>();
+  auto page = Show<PlayersPage>();
   const QAbstractItemModel* model = page->List()->model();
   const struct {
     const char* name;
@@ -163,14 +163,14 @@ TEST_F(ListPagesTest, FormerPlayersGreyWithStatusWords) {
 // The zombie button: only undead teams (race 12) see it, from the start or after a repaired
 // race. (The rule itself: PlayerRows.OrderByNumberAndZombieButton.)
 TEST_F(ListPagesTest, ZombieButtonOnlyForUndead) {
-  auto page = Show<CMyPropertyPage2>();
+  auto page = Show<PlayersPage>();
   QPushButton* zombie = page->findChild<QPushButton*>("zombie");
   ASSERT_TRUE(zombie);
   EXPECT_FALSE(zombie->isVisible());
   Team().m_nRasse = 12;
   page->RefreshPage();
   EXPECT_TRUE(zombie->isVisible());
-  CMyPropertyPage2 undead(m_doc.get());
+  PlayersPage undead(m_doc.get());
   undead.show();
   EXPECT_TRUE(undead.findChild<QPushButton*>("zombie")->isVisible());
 }
@@ -179,7 +179,7 @@ TEST_F(ListPagesTest, ZombieButtonOnlyForUndead) {
 // selected, in the menu too; a click beside the rows disables them again; a double click is
 // "&Ändern".
 TEST_F(ListPagesTest, PlayersEnablingBySelection) {
-  auto page = Show<CMyPropertyPage2>();
+  auto page = Show<PlayersPage>();
   ClickRow(page->List(), 0);
   for (PageCommand c : {PageCommand::New, PageCommand::Delete, PageCommand::Change, PageCommand::Zombie})
     EXPECT_TRUE(page->CommandButton(c)->isEnabled());
@@ -214,10 +214,10 @@ TEST_F(ListPagesTest, PlayersEnablingBySelection) {
 // The other pages: only "neu" until a row is clicked, then all three, in the menu too; a
 // click below the rows takes the selection away. Catches delete or change without a row.
 TEST_F(ListPagesTest, OtherPagesEnabling) {
-  auto expenses = Show<CMyPropertyPage3>({700, 1000});  // room below the rows
-  auto income = Show<CMyPropertyPage4>({700, 1000});
-  auto matches = Show<CMyPropertyPage5>({1000, 400});
-  auto misc = Show<CMyPropertyPage6>({700, 400});
+  auto expenses = Show<ExpensesPage>({700, 1000});  // room below the rows
+  auto income = Show<IncomePage>({700, 1000});
+  auto matches = Show<MatchesPage>({1000, 400});
+  auto misc = Show<MiscPage>({700, 400});
   QApplication::processEvents();
   test::ExpectCommandsNeedARow(expenses.get(), 1, {"&Neue Ausgabe", "&Löschen", "&Ändern"});
   test::ExpectCommandsNeedARow(income.get(), 1, {"&Neue Einnahme", "&Löschen", "&Ändern"});
@@ -240,7 +240,7 @@ TEST_F(ListPagesTest, OtherPagesEnabling) {
 // next filling of the list (a new player) shows list order again. (The order itself, equal
 // numbers in list order: PlayerRows.OrderByNumberAndZombieButton.)
 TEST_F(ListPagesTest, SortByNumber) {
-  auto page = Show<CMyPropertyPage2>();
+  auto page = Show<PlayersPage>();
   const QAbstractItemModel* model = page->List()->model();
   Team().m_Spieler[0]->m_nNummer = 18;
   Team().m_Spieler[19]->m_nNummer = 2;
@@ -267,7 +267,7 @@ TEST_F(ListPagesTest, SortByNumber) {
 // A right click on a row selects it and opens the menu, telling the view that a row is
 // selected; the context-menu key opens it at the page's top left corner.
 TEST_F(ListPagesTest, ContextMenuOpens) {
-  auto page = Show<CMyPropertyPage2>();
+  auto page = Show<PlayersPage>();
   QTableView* list = page->List();
   int opened = 0;
   bool selected = false;
@@ -302,11 +302,11 @@ TEST_F(ListPagesTest, ContextMenuOpens) {
 // window's edge).
 TEST_F(ListPagesTest, ColumnWidthsRestoredAndKept) {
   AppSettings().setValue(ColumnKey("SpielerListe", kPlayerFertigkeiten), 222);
-  CMyPropertyPage2 players(m_doc.get());
+  PlayersPage players(m_doc.get());
   EXPECT_EQ(players.List()->columnWidth(kPlayerFertigkeiten), 222);
   AppSettings().remove(ColumnKey("SpielerListe", kPlayerFertigkeiten));
 
-  auto expenses = Show<CMyPropertyPage3>({700, 400});
+  auto expenses = Show<ExpensesPage>({700, 400});
   const int text = expenses->List()->columnWidth(0), amount = expenses->List()->columnWidth(kLedgerWert);
   EXPECT_LT(amount, 150);
   expenses->resize(1600, 400);
@@ -318,8 +318,8 @@ TEST_F(ListPagesTest, ColumnWidthsRestoredAndKept) {
 // The totals are the team's ledger sums in thousands, with the unit "K" beside them, and
 // follow a new entry. (How the sums are cut to thousands: LedgerEntries.IncomeCountsOnly...)
 TEST_F(ListPagesTest, LedgerTotalsInThousands) {
-  auto expenses = Show<CMyPropertyPage3>();
-  auto income = Show<CMyPropertyPage4>();
+  auto expenses = Show<ExpensesPage>();
+  auto income = Show<IncomePage>();
   auto* ausgaben = expenses->findChild<QLineEdit*>("ausgabenK");
   auto* einnahmen = income->findChild<QLineEdit*>("einnahmenK");
   ASSERT_TRUE(ausgaben && einnahmen);
@@ -338,7 +338,7 @@ TEST_F(ListPagesTest, LedgerTotalsInThousands) {
 // Catches renumbering at once, which makes the numbers on the coach's printed list and on
 // the screen disagree mid-season.
 TEST_F(ListPagesTest, NewAndDeletedMatches) {
-  auto page = Show<CMyPropertyPage5>({1000, 400});
+  auto page = Show<MatchesPage>({1000, 400});
   const QAbstractItemModel* model = page->List()->model();
   MatchEntry orkland;
   orkland.gegner = "Orkland";
@@ -363,7 +363,7 @@ TEST_F(ListPagesTest, NewAndDeletedMatches) {
 // The logo path on one line, cut at its end with "…" when it does not fit; the whole
 // path in its tooltip; shown again when it changes.
 TEST_F(ListPagesTest, LogoPathCutToFit) {
-  auto page = Show<CMyPropertyPage6>({700, 400});
+  auto page = Show<MiscPage>({700, 400});
   QLabel* logo = page->findChild<QLabel*>("logo");
   const QString path = QString::fromStdString(Team().m_strLogo);
   EXPECT_EQ(page->LogoPath(), path);

@@ -12,29 +12,29 @@
 #include <QTest>
 #include <memory>
 
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 #include "model/Team.h"
-#include "teamwindow/qt/PropertySheet.h"
+#include "teamwindow/qt/TeamPages.h"
 #include "teamwindow/qt/RecordListPage.h"
 #include "gui/TestServices.h"
 
 namespace krv::test {
 
 // A document that owns `team`, as after "Neu".
-inline std::unique_ptr<KrashballDoc> DocumentWith(std::unique_ptr<CKRTeam> team) {
+inline std::unique_ptr<TeamDocument> DocumentWith(std::unique_ptr<CKRTeam> team) {
   auto holder = std::make_shared<std::unique_ptr<CKRTeam>>(std::move(team));
-  KrashballDoc::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
-  auto doc = std::make_unique<KrashballDoc>(TestServices());
+  TeamDocument::SetCreateTeamFunction([holder](QWidget*, int32_t) { return std::move(*holder); });
+  auto doc = std::make_unique<TeamDocument>(TestServices());
   const bool created = doc->OnNewDocument(nullptr);
-  KrashballDoc::SetCreateTeamFunction(nullptr);
+  TeamDocument::SetCreateTeamFunction(nullptr);
   return created ? std::move(doc) : nullptr;
 }
 
 // The sheet over the document, wired as the team view wires it: every recalculation
 // refreshes all pages. The team comes recalculated and unmodified.
-inline std::unique_ptr<CMyPropertySheet> WiredSheet(KrashballDoc* doc) {
-  auto sheet = std::make_unique<CMyPropertySheet>(doc);
-  QObject::connect(doc, &KrashballDoc::TeamRecalculatedSignal, sheet.get(), &CMyPropertySheet::RefreshAllPages);
+inline std::unique_ptr<TeamPages> WiredSheet(TeamDocument* doc) {
+  auto sheet = std::make_unique<TeamPages>(doc);
+  QObject::connect(doc, &TeamDocument::TeamRecalculatedSignal, sheet.get(), &TeamPages::RefreshAllPages);
   doc->Team().Recalculate();
   doc->SetModifiedFlag(false);
   return sheet;
@@ -42,9 +42,9 @@ inline std::unique_ptr<CMyPropertySheet> WiredSheet(KrashballDoc* doc) {
 
 // One page over the document, refreshed by every recalculation as the sheet does it, shown.
 template <typename Page>
-std::unique_ptr<Page> ShownPage(KrashballDoc* doc, QSize size) {
+std::unique_ptr<Page> ShownPage(TeamDocument* doc, QSize size) {
   auto page = std::make_unique<Page>(doc);
-  QObject::connect(doc, &KrashballDoc::TeamRecalculatedSignal, page.get(), [p = page.get()] { p->RefreshPage(); });
+  QObject::connect(doc, &TeamDocument::TeamRecalculatedSignal, page.get(), [p = page.get()] { p->RefreshPage(); });
   page->resize(size);
   page->show();
   return page;

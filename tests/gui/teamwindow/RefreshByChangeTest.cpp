@@ -25,9 +25,9 @@
 #include "teamwindow/qt/MiscPage.h"
 #include "teamwindow/qt/PlayersModel.h"
 #include "teamwindow/qt/PlayersPage.h"
-#include "teamwindow/qt/PropertySheet.h"
+#include "teamwindow/qt/TeamPages.h"
 #include "roster/PlayerChange.h"
-#include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/qt/TeamView.h"
 #include "support/MessageRecorder.h"
 #include "support/SeasonTeam.h"
 
@@ -73,11 +73,11 @@ class RefreshByChangeTest : public ::testing::Test {
   void SetUp() override {
     m_doc = test::DocumentWith(test::MakeSeasonTeam());
     ASSERT_NE(m_doc, nullptr);
-    m_view = std::make_unique<CKrashballView>(m_doc.get());
+    m_view = std::make_unique<TeamView>(m_doc.get());
     m_view->resize(1000, 800);
     m_view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_view.get()));
-    m_sheet = m_view->PropertySheet();
+    m_sheet = m_view->Pages();
     ASSERT_NE(m_sheet, nullptr);
   }
   void TearDown() override {
@@ -96,9 +96,9 @@ class RefreshByChangeTest : public ::testing::Test {
   QString Field(const char* name) { return test::Child<QLineEdit>(m_view.get(), QString::fromLatin1(name))->text(); }
 
   test::MessageRecorder m_messages;  // the missing-opponents question at the first display
-  std::unique_ptr<KrashballDoc> m_doc;
-  std::unique_ptr<CKrashballView> m_view;
-  CMyPropertySheet* m_sheet = nullptr;
+  std::unique_ptr<TeamDocument> m_doc;
+  std::unique_ptr<TeamView> m_view;
+  TeamPages* m_sheet = nullptr;
 };
 
 // Catches: a keystroke in the team name redrawing, extending or re-reading a list (then its
@@ -132,7 +132,7 @@ TEST_F(RefreshByChangeTest, ChangedPlayerRedrawsHisRow) {
   ASSERT_TRUE(player.IsActive());
   player.m_nNummer = 99;  // sorted by number, the first player of the list is shown last
   Team().SetTeamModified();
-  auto* page = m_sheet->PlayersPage();
+  auto* page = m_sheet->Players();
   page->SortByNumber();
   QApplication::processEvents();
   PlayersModel* model = page->Model();
@@ -201,7 +201,7 @@ TEST_F(RefreshByChangeTest, RecordedMatchAppendsOneRow) {
   EXPECT_EQ(incomeSignals.changed.count() + incomeSignals.reset.count(), 0);
   EXPECT_EQ(players.Total(), 0);
 
-  EXPECT_EQ(test::Child<QLineEdit>(m_sheet->IncomePage(), QStringLiteral("einnahmenK"))->text(),
+  EXPECT_EQ(test::Child<QLineEdit>(m_sheet->Income(), QStringLiteral("einnahmenK"))->text(),
             QString::fromStdString(LedgerTotalText(Team().m_nEinnahmenK)));
   EXPECT_NE(Field("gold"), goldBefore);
   EXPECT_EQ(Field("fanFactor"), QString::number(Team().FanFactorInForce()));
@@ -240,7 +240,7 @@ TEST_F(RefreshByChangeTest, AppendedRowsReachTheScreen) {
 
   Bring(kPlayersTab);
   QTableView* playerList = List(kPlayersTab);
-  CMyPropertyPage2* page = m_sheet->PlayersPage();
+  PlayersPage* page = m_sheet->Players();
   Team().m_Spieler.push_back(std::make_unique<CKRSpieler>(*Team().m_Spieler[0]));
   Team().m_Spieler.back()->m_nID = 9999;
   Team().m_Spieler.back()->m_nNummer = 0;

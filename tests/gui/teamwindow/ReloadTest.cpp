@@ -8,13 +8,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "teamwindow/qt/ChildFrame.h"
+#include "teamwindow/qt/TeamFrame.h"
 #include "app/qt/KrashballApp.h"
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 #include "model/TeamFile.h"
 #include "teamwindow/qt/MatchesPage.h"
-#include "teamwindow/qt/PropertySheet.h"
-#include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/qt/TeamPages.h"
+#include "teamwindow/qt/TeamView.h"
 #include "support/KrvRunner.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
@@ -28,13 +28,13 @@ class ReloadTest : public test::KrvToolTest {
  protected:
   void SetUp() override {
     KrvToolTest::SetUp();
-    m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
+    m_app = std::make_unique<KrashballApp>(QString::fromStdString(m_dir.string()));
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland"};
     SaveTeamFile(*test::MakeSampleTeam(), Path("team.krt"));
-    auto* doc = new KrashballDoc(*m_app);
+    auto* doc = new TeamDocument(*m_app);
     QString error;
     ASSERT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("team.krt")), &error)) << error.toStdString();
-    m_frame = std::make_unique<CChildFrame>(doc);
+    m_frame = std::make_unique<TeamFrame>(doc);
     m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
     m_frame->show();
     m_doc = doc;
@@ -53,12 +53,12 @@ class ReloadTest : public test::KrvToolTest {
   bool Asked() {
     return QTest::qWaitFor([this] { return !m_messages.requests.empty(); }, 5000);
   }
-  int MatchRows() { return m_frame->View()->findChild<CMyPropertyPage5*>()->List()->model()->rowCount(); }
+  int MatchRows() { return m_frame->View()->findChild<MatchesPage*>()->List()->model()->rowCount(); }
 
   test::MessageRecorder m_messages;
-  std::unique_ptr<CKrashballApp> m_app;
-  std::unique_ptr<CChildFrame> m_frame;
-  KrashballDoc* m_doc = nullptr;
+  std::unique_ptr<KrashballApp> m_app;
+  std::unique_ptr<TeamFrame> m_frame;
+  TeamDocument* m_doc = nullptr;
 };
 
 // After krv recorded a match the window asks; "Ja" shows the new match at once.

@@ -14,19 +14,19 @@
 #include "gui/CreationDialogDriver.h"
 #include "gui/teamwindow/PageTestSupport.h"
 #include "gui/roster/RosterTestSupport.h"
-#include "season/qt/AusgabeDlg.h"
-#include "season/qt/EreignisDlg.h"
+#include "season/qt/ExpenseDialog.h"
+#include "season/qt/EventDialog.h"
 #include "teamwindow/qt/EventCommands.h"
-#include "season/qt/GelderDlg.h"
+#include "season/qt/LedgerEntryDialog.h"
 #include "teamwindow/qt/LedgerPage.h"
 #include "teamwindow/qt/MatchesPage.h"
 #include "teamwindow/qt/MiscPage.h"
-#include "season/qt/NeuesSpielDlg.h"
-#include "season/qt/PersonalDlg.h"
-#include "teamwindow/qt/PropertySheet.h"
+#include "season/qt/MatchDialog.h"
+#include "season/qt/StaffDialog.h"
+#include "teamwindow/qt/TeamPages.h"
 #include "teamwindow/qt/StaffPage.h"
-#include "create/qt/StarplayerAuswahlDlg.h"
-#include "roster/qt/SpielerKaufenDlg.h"
+#include "create/qt/StarPlayerChoiceDialog.h"
+#include "roster/qt/PlayerPurchaseDialog.h"
 #include "model/FileIO.h"
 #include "support/BitmapFiles.h"
 #include "support/MessageRecorder.h"
@@ -66,10 +66,10 @@ class SeasonPagesTest : public test::SheetTest {
 // Hiring a wizard asks the name first, books the expense and shows the wizard on the staff
 // page; the staff page must not write its old empty field back over the new name.
 TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
-  CMyPropertyPage3* page = m_sheet->ExpensesPage();
-  WhenModal<CAusgabeDlg>([](CAusgabeDlg* d) {
+  ExpensesPage* page = m_sheet->Expenses();
+  WhenModal<ExpenseDialog>([](ExpenseDialog* d) {
     d->Choice(kWahlZauberer)->click();
-    WhenModal<CPersonalDlg>([](CPersonalDlg* p) {
+    WhenModal<StaffDialog>([](StaffDialog* p) {
       Child<QLineEdit>(p, "name")->setText("Bilbo");
       Child<QPushButton>(p, "ok")->click();
     });
@@ -79,14 +79,14 @@ TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
   EXPECT_EQ(Cell(page->List()->model(), Rows(page) - 1, 0), "Zauberer Bilbo angeworben.");
   EXPECT_EQ(Cell(page->List()->model(), Rows(page) - 1, 1), "150.000");
   EXPECT_EQ(Child<QLineEdit>(page, "ausgabenK")->text(), "1210");
-  EXPECT_EQ(Child<QLineEdit>(m_sheet->StaffPage(), "zauberer")->text(), "Bilbo");
+  EXPECT_EQ(Child<QLineEdit>(m_sheet->Staff(), "zauberer")->text(), "Bilbo");
   EXPECT_TRUE(m_doc->IsModified());
 
   // A cancelled name books nothing.
   const int rows = Rows(page);
-  WhenModal<CAusgabeDlg>([](CAusgabeDlg* d) {
+  WhenModal<ExpenseDialog>([](ExpenseDialog* d) {
     d->Choice(kWahlCotrainer)->click();
-    WhenModal<CPersonalDlg>([](CPersonalDlg* p) { p->reject(); });
+    WhenModal<StaffDialog>([](StaffDialog* p) { p->reject(); });
     d->OkButton()->click();
   });
   Click(page, "neu");
@@ -95,10 +95,10 @@ TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
   // "Spieler" is the players page's purchase (it books its own expense); a cancelled purchase
   // books nothing. Catches the choice left disabled or booked as a plain expense.
   bool purchaseOffered = false;
-  WhenModal<CAusgabeDlg>([&purchaseOffered](CAusgabeDlg* d) {
+  WhenModal<ExpenseDialog>([&purchaseOffered](ExpenseDialog* d) {
     ASSERT_TRUE(d->Choice(kWahlSpieler)->isEnabled());
     d->Choice(kWahlSpieler)->click();
-    WhenModal<CSpielerKaufenDlg>([&purchaseOffered](CSpielerKaufenDlg* k) {
+    WhenModal<PlayerPurchaseDialog>([&purchaseOffered](PlayerPurchaseDialog* k) {
       purchaseOffered = true;
       k->reject();
     });
@@ -113,9 +113,9 @@ TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
   m_app->m_Settings.m_nMaxSpieler = static_cast<int32_t>(Team().m_Spieler.size());
   const size_t players = Team().m_Spieler.size();
   bool starChoiceShown = false;
-  WhenModal<CAusgabeDlg>([&starChoiceShown](CAusgabeDlg* d) {
+  WhenModal<ExpenseDialog>([&starChoiceShown](ExpenseDialog* d) {
     d->Choice(kWahlStarspieler)->click();
-    WhenModal<CStarplayerAuswahlDlg>([&starChoiceShown](CStarplayerAuswahlDlg* s) {
+    WhenModal<StarPlayerChoiceDialog>([&starChoiceShown](StarPlayerChoiceDialog* s) {
       starChoiceShown = true;
       s->reject();
     });
@@ -135,7 +135,7 @@ TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
 TEST_F(SeasonPagesTest, ExpenseChangeAndDelete) {
   Team().AddAusgabe({"Sani Der Sani angeworben.", 50000, kAusgabeSani});
   Team().Recalculate();
-  CMyPropertyPage3* page = m_sheet->ExpensesPage();
+  ExpensesPage* page = m_sheet->Expenses();
   test::ClickRow(page->List(), 0);
   Click(page, "aendern");
   Click(page, "loeschen");
@@ -146,8 +146,8 @@ TEST_F(SeasonPagesTest, ExpenseChangeAndDelete) {
   Click(page, "loeschen");
   ASSERT_EQ(m_messages.requests.size(), 1u);
   EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Delete);
-  EXPECT_EQ(Child<QLineEdit>(m_sheet->StaffPage(), "sani")->text(), "");
-  EXPECT_EQ(Cell(m_sheet->MiscPage()->List()->model(), Rows(m_sheet->MiscPage()) - 1, 0),
+  EXPECT_EQ(Child<QLineEdit>(m_sheet->Staff(), "sani")->text(), "");
+  EXPECT_EQ(Cell(m_sheet->Misc()->List()->model(), Rows(m_sheet->Misc()) - 1, 0),
             "Der Sanitäter Der Sani verlässt das Team! (Nachträgliche Änderung)");
   EXPECT_EQ(test::EnabledButtons(page), "neu");
 }
@@ -156,12 +156,12 @@ TEST_F(SeasonPagesTest, ExpenseChangeAndDelete) {
 // the entry's amount and its values reach the list. (Which values a change may take:
 // LedgerEntries.ChangeRules.)
 TEST_F(SeasonPagesTest, IncomeNewAndChange) {
-  CMyPropertyPage4* page = m_sheet->IncomePage();
+  IncomePage* page = m_sheet->Income();
   const int rows = Rows(page);
-  WhenModal<CGelderDlg>([](CGelderDlg* d) { d->OkButton()->click(); });  // value 0
+  WhenModal<LedgerEntryDialog>([](LedgerEntryDialog* d) { d->OkButton()->click(); });  // value 0
   Click(page, "neu");
   EXPECT_EQ(Rows(page), rows);
-  WhenModal<CGelderDlg>([](CGelderDlg* d) {
+  WhenModal<LedgerEntryDialog>([](LedgerEntryDialog* d) {
     d->WertEdit()->setText("30000");
     d->OkButton()->click();
   });
@@ -170,7 +170,7 @@ TEST_F(SeasonPagesTest, IncomeNewAndChange) {
   EXPECT_EQ(Cell(page->List()->model(), rows, 0), "Spiel gegen: ");
 
   test::ClickRow(page->List(), rows);
-  WhenModal<CGelderDlg>([](CGelderDlg* d) {
+  WhenModal<LedgerEntryDialog>([](LedgerEntryDialog* d) {
     EXPECT_EQ(d->WertEdit()->text(), "30.000");
     d->ArtEdit()->setText("Sponsor zurückgezogen");
     d->WertEdit()->setText("0");
@@ -184,8 +184,8 @@ TEST_F(SeasonPagesTest, IncomeNewAndChange) {
 // a change shows at once; deleting asks first. (Which takings a new or changed match books:
 // Matches.RecordWithIncomeAndChangeWithout.)
 TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
-  CMyPropertyPage5* page = m_sheet->MatchesPage();
-  WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
+  MatchesPage* page = m_sheet->Matches();
+  WhenModal<MatchDialog>([](MatchDialog* d) {
     d->GegnerEdit()->setText("Ogerfaust");
     d->EigeneToreEdit()->setText("3");
     d->GegnerToreEdit()->setText("1");
@@ -204,7 +204,7 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   // Known in other case: no question.
   m_messages.requests.clear();
   test::ClickRow(page->List(), 1);
-  WhenModal<CNeuesSpielDlg>([](CNeuesSpielDlg* d) {
+  WhenModal<MatchDialog>([](MatchDialog* d) {
     d->GegnerEdit()->setText("ogerfaust");
     d->EinnahmenEdit()->setText("90000");
     d->OkButton()->click();
@@ -226,10 +226,10 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
 // A deduction beyond the re-rolls is refused with the program's message and adds no row;
 // after deleting one it is taken. (The counting: Events.DeductionOnlyWhileRerollsRemain.)
 TEST_F(SeasonPagesTest, EventsWithDeductions) {
-  CMyPropertyPage6* page = m_sheet->MiscPage();
+  MiscPage* page = m_sheet->Misc();
   Team().m_nMarkenAbzug = 2;  // both re-rolls lost
   auto deduct = [] {
-    WhenModal<CEreignisDlg>([](CEreignisDlg* d) {
+    WhenModal<EventDialog>([](EventDialog* d) {
       d->AbzugRadio()->click();
       d->OkButton()->click();
     });
@@ -252,7 +252,7 @@ TEST_F(SeasonPagesTest, EventsWithDeductions) {
 // to remove it, and "Nein" keeps it. A file that is no bitmap is named in an error message and
 // the choice starts again at it (which file forms are taken: LogoFile).
 TEST_F(SeasonPagesTest, LogoChoice) {
-  CMyPropertyPage6* page = m_sheet->MiscPage();
+  MiscPage* page = m_sheet->Misc();
   QString started;
   std::optional<QString> answer = QString::fromStdString(Team().m_strLogo);
   SetChooseLogoFunction([&](QWidget*, const QString& start) {

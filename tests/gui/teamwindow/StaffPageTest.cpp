@@ -12,14 +12,14 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "teamwindow/qt/KrashballDoc.h"
+#include "teamwindow/qt/TeamDocument.h"
 #include "gui/CreationDialogDriver.h"
 #include "gui/teamwindow/PageTestSupport.h"
 #include "gui/roster/RosterTestSupport.h"
 #include "teamwindow/qt/LedgerPage.h"
 #include "teamwindow/qt/MiscPage.h"
-#include "season/qt/PersonalDlg.h"
-#include "teamwindow/qt/PropertySheet.h"
+#include "season/qt/StaffDialog.h"
+#include "teamwindow/qt/TeamPages.h"
 #include "teamwindow/qt/StaffPage.h"
 #include "support/SampleTeams.h"
 
@@ -40,7 +40,7 @@ class StaffPageTest : public test::SheetTest {
   }
   void Open(std::unique_ptr<CKRTeam> team) {
     OpenSheet(std::move(team));
-    m_page = m_sheet->StaffPage();
+    m_page = m_sheet->Staff();
   }
   template <typename W>
   W* Find(const char* name) {
@@ -58,9 +58,9 @@ class StaffPageTest : public test::SheetTest {
     ASSERT_FALSE(found.isEmpty()) << name.toStdString();
     widget->setCurrentItem(found.first());
   }
-  int EventRows() { return m_sheet->MiscPage()->List()->model()->rowCount(); }
+  int EventRows() { return m_sheet->Misc()->List()->model()->rowCount(); }
 
-  CMyPropertyPage1* m_page = nullptr;
+  StaffPage* m_page = nullptr;
 };
 
 // Filling: sorted lists, counts, names, the wizard label, "Ändern" only with a selection.
@@ -159,10 +159,10 @@ TEST_F(StaffPageTest, DismissalsWithoutQuestion) {
   EXPECT_EQ(Team().m_bZauberer, 0);
 
   Select("cheerleader", "Cheerleader2");
-  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
+  WhenModal<StaffDialog>([](StaffDialog* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
   Find<QPushButton>("cheerleaderAendern")->click();
   Select("cotrainer", "Cotrainer1");
-  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
+  WhenModal<StaffDialog>([](StaffDialog* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
   Find<QPushButton>("cotrainerAendern")->click();
 
   EXPECT_TRUE(m_messages.requests.empty());
@@ -187,18 +187,18 @@ TEST_F(StaffPageTest, DismissCheerleaderKeepsHerExpense) {
 
   Select("cheerleader", "Cheerleader2");
   m_messages.answers = {kNein};
-  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
+  WhenModal<StaffDialog>([](StaffDialog* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
   Find<QPushButton>("cheerleaderAendern")->click();
   ASSERT_EQ(m_messages.requests.size(), 1u);
   EXPECT_EQ(m_messages.requests[0].text, "Wollen Sie\nCheerleader2\nwirklich entlassen?");
   EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader1", "Cheerleader2"}));
 
   m_messages.answers = {kJa};
-  WhenModal<CPersonalDlg>([](CPersonalDlg* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
+  WhenModal<StaffDialog>([](StaffDialog* dialog) { Child<QPushButton>(dialog, "loeschen")->click(); });
   Find<QPushButton>("cheerleaderAendern")->click();
   EXPECT_EQ(ListTexts("cheerleader"), QStringList{"Cheerleader1"});
   EXPECT_EQ(Team().m_Ausgaben.size(), expenses);
-  EXPECT_EQ(m_sheet->ExpensesPage()->List()->model()->rowCount(), static_cast<int>(expenses));
+  EXPECT_EQ(m_sheet->Expenses()->List()->model()->rowCount(), static_cast<int>(expenses));
 }
 
 // Renaming only in case (the dialog opened by a double click) is accepted at once, without
@@ -207,7 +207,7 @@ TEST_F(StaffPageTest, DismissCheerleaderKeepsHerExpense) {
 TEST_F(StaffPageTest, CheerleaderRenamedOnlyInCase) {
   Open(test::MakeSampleTeam());
   Select("cheerleader", "Cheerleader1");
-  WhenModal<CPersonalDlg>([&](CPersonalDlg* dialog) {
+  WhenModal<StaffDialog>([&](StaffDialog* dialog) {
     auto* name = Child<QLineEdit>(dialog, "name");
     EXPECT_EQ(name->text(), "Cheerleader1");
     name->setText(QStringLiteral("cheerleader1"));
@@ -238,10 +238,10 @@ TEST_F(StaffPageTest, DuplicateNameReopensTheDialog) {
     return list;
   };
   auto answer = [&](const QString& free) {
-    WhenModal<CPersonalDlg>([&, free, before = names()](CPersonalDlg* dialog) {
+    WhenModal<StaffDialog>([&, free, before = names()](StaffDialog* dialog) {
       Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Cheerleader2"));
       Child<QPushButton>(dialog, "ok")->click();
-      WhenModal<CPersonalDlg>([&, free, before](CPersonalDlg* again) {
+      WhenModal<StaffDialog>([&, free, before](StaffDialog* again) {
         reopenedWith = Child<QLineEdit>(again, "name")->text();
         EXPECT_EQ(names(), before);  // unchanged meanwhile
         Child<QLineEdit>(again, "name")->setText(free);
@@ -273,7 +273,7 @@ TEST_F(StaffPageTest, HireCancelledAndNamesAsked) {
   Open(test::MakeSampleTeam());
   Team().m_strEingabeName = "vorher";
   auto answer = [](const char* button) {
-    WhenModal<CPersonalDlg>([button](CPersonalDlg* dialog) {
+    WhenModal<StaffDialog>([button](StaffDialog* dialog) {
       Child<QLineEdit>(dialog, "name")->setText(QStringLiteral("Mork der Weiße"));
       Child<QPushButton>(dialog, button)->click();
     });
@@ -296,7 +296,7 @@ TEST_F(StaffPageTest, HireCancelledAndNamesAsked) {
 
 // The page follows the team's apothecary: a hire shows once it has run the modified routine.
 // Catches the refresh writing the old empty name back from the page, or a field left
-// disabled for a hired man. (Emptied by a refresh: PropertySheet.RefreshAllPages.)
+// disabled for a hired man. (Emptied by a refresh: TeamPages.RefreshAllPages.)
 TEST_F(StaffPageTest, ApothecaryFieldFollowsTheTeam) {
   auto team = test::MakeSampleTeam();
   team->m_bSani = 0;

@@ -19,9 +19,9 @@
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "support/TempFolder.h"
-#include "teamwindow/qt/ChildFrame.h"
-#include "teamwindow/qt/KrashballDoc.h"
-#include "teamwindow/qt/KrashballView.h"
+#include "teamwindow/qt/TeamFrame.h"
+#include "teamwindow/qt/TeamDocument.h"
+#include "teamwindow/qt/TeamView.h"
 #include "teamwindow/qt/LedgerPage.h"
 #include "teamwindow/qt/MatchesPage.h"
 
@@ -32,14 +32,14 @@ class TeamStepsTest : public test::TempFolderTest {
  protected:
   void SetUp() override {
     TempFolderTest::SetUp();
-    m_app = std::make_unique<CKrashballApp>(QString::fromStdString(m_dir.string()));
+    m_app = std::make_unique<KrashballApp>(QString::fromStdString(m_dir.string()));
     std::unique_ptr<CKRTeam> team = test::MakeSampleTeam();
     team->Recalculate();  // the file as the program writes it
     SaveTeamFile(*team, Path("team.krt"));
     m_saved = ReadWholeFile(Path("team.krt"));
-    auto* doc = new KrashballDoc(*m_app);
+    auto* doc = new TeamDocument(*m_app);
     ASSERT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("team.krt")), nullptr));
-    m_frame = std::make_unique<CChildFrame>(doc);
+    m_frame = std::make_unique<TeamFrame>(doc);
     m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
     m_frame->show();
     m_doc = doc;
@@ -52,7 +52,7 @@ class TeamStepsTest : public test::TempFolderTest {
     TempFolderTest::TearDown();
   }
   QLineEdit* NameField() { return m_frame->findChild<QLineEdit*>(QStringLiteral("teamName")); }
-  CMyPropertyPage5* Matches() { return m_frame->findChild<CMyPropertyPage5*>(); }
+  MatchesPage* Matches() { return m_frame->findChild<MatchesPage*>(); }
   bool RecoveryKept() {
     std::error_code ignored;
     for (const auto& entry : std::filesystem::directory_iterator(RecoveryFolder(), ignored))
@@ -61,9 +61,9 @@ class TeamStepsTest : public test::TempFolderTest {
   }
 
   test::MessageRecorder m_messages;
-  std::unique_ptr<CKrashballApp> m_app;
-  std::unique_ptr<CChildFrame> m_frame;
-  KrashballDoc* m_doc = nullptr;
+  std::unique_ptr<KrashballApp> m_app;
+  std::unique_ptr<TeamFrame> m_frame;
+  TeamDocument* m_doc = nullptr;
   std::string m_saved;
 };
 
@@ -92,7 +92,7 @@ TEST_F(TeamStepsTest, TypingIsOneStepPerFieldVisit) {
 // Catches a name taken after the command (the deleted match is gone then) and pages that
 // keep showing the team of before the step.
 TEST_F(TeamStepsTest, ListCommandNamesItsStepAndUndoShowsThePagesAgain) {
-  CMyPropertyPage5* page = Matches();
+  MatchesPage* page = Matches();
   const int rows = page->List()->model()->rowCount();
   const std::string opponent = NthRecord(m_doc->Team().m_Games, 0)->m_strGegner;
   page->List()->selectRow(0);
@@ -122,7 +122,7 @@ TEST_F(TeamStepsTest, StepTakenBackKeepsTheNoFansNoticeShown) {
 // Catches a player bought through the expense page named after the expense: the page counts
 // the players before its command runs.
 TEST_F(TeamStepsTest, CommandThatAddsAPlayerIsNamedAfterHim) {
-  auto* page = m_frame->findChild<CMyPropertyPage3*>();
+  auto* page = m_frame->findChild<ExpensesPage*>();
   page->SetCommandHandler(PageCommand::New, [this] { BuyPlayer(m_doc->Team(), {"Blitzer", "Grimm", false}, 16); });
   page->RunCommand(PageCommand::New);
   EXPECT_EQ(m_doc->Steps().UndoName(), "Spieler Grimm kaufen");

@@ -43,23 +43,23 @@ TEST(QuickHelpSettings, FollowsSettingsAtOnce) {
   window.show();
 
   ProgramSettings& s = services.m_Settings;
-  s.m_nTooltip1 = 0;
-  s.m_nTooltip3 = 1;
+  s.m_bNoQuickHelp = 0;
+  s.m_bQuickHelpOnce = 1;
   EXPECT_TRUE(HelpShows(first));
   EXPECT_FALSE(HelpShows(first));
   EXPECT_TRUE(HelpShows(second));
   EXPECT_TRUE(HelpShows(first));
-  s.m_nTooltip1 = 1;
+  s.m_bNoQuickHelp = 1;
   EXPECT_FALSE(HelpShows(second));
-  s.m_nTooltip1 = 0;
-  s.m_nTooltip3 = 0;
+  s.m_bNoQuickHelp = 0;
+  s.m_bQuickHelpOnce = 0;
   EXPECT_TRUE(HelpShows(second));
   EXPECT_TRUE(HelpShows(second));
 
-  s.m_nTooltip2 = 0;
+  s.m_bQuickHelpFadeIn = 0;
   services.SetSettingsChanged();
   EXPECT_FALSE(QApplication::isEffectEnabled(Qt::UI_FadeTooltip));
-  s.m_nTooltip2 = 1;
+  s.m_bQuickHelpFadeIn = 1;
   services.SetSettingsChanged();
   QToolTip::hideText();
 }

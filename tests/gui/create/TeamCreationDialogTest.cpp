@@ -1,0 +1,402 @@
+// The creation dialog "Neues Team erstellen" driven as the coach would, and the creation
+// flow of both dialogs.
+
+#include "create/qt/TeamCreationDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <cstdlib>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <QTest>
+#include <memory>
+
+#include "create/TeamBuilder.h"
+#include "create/qt/NewTeamFlow.h"
+#include "create/qt/CountSpinBox.h"
+#include "create/qt/RaceChoiceDialog.h"
+#include "create/qt/StarPlayerBuilderDialog.h"
+#include "create/qt/StarPlayerChoiceDialog.h"
+#include "gui/CreationDialogDriver.h"
+#include "gui/NewTeamDriver.h"
+#include "model/Team.h"
+#include "support/MessageRecorder.h"
+#include "support/OwnRaceTemplates.h"
+
+namespace krv {
+namespace {
+
+using test::Child;
+using test::DefineTemplate;
+using test::WhenModal;
+
+const QString kSeparator(74, QLatin1Char('-'));
+
+// A creation dialog opened for a race as the team document opens it.
+class Creation {
+ public:
+  explicit Creation(int32_t race, int32_t startkapital = 1000000) {
+    PrepareNewTeam(team, race);
+    dialog.m_Rasse = race;
+    dialog.m_TheTeam = &team;
+    dialog.m_Startkapital = startkapital;
+  }
+  void Open() { dialog.show(); }
+
+  CountSpinBox* Spin(const QString& name) { return Child<CountSpinBox>(&dialog, name); }
+  CountSpinBox* Row(int k) { return Spin(QStringLiteral("rowCount%1").arg(k)); }
+  QString RowLabel(int k) { return Child<QLabel>(&dialog, QStringLiteral("rowLabel%1").arg(k))->text(); }
+  QString RowMax(int k) { return Child<QLineEdit>(&dialog, QStringLiteral("rowMax%1").arg(k))->text(); }
+  QCheckBox* Box(const QString& name) { return Child<QCheckBox>(&dialog, name); }
+  QPushButton* Button(const QString& name) { return Child<QPushButton>(&dialog, name); }
+  int EnabledRows() {
+    int enabled = 0;
+    for (int k = 1; k <= 6; ++k) enabled += Row(k)->isEnabled() ? 1 : 0;
+    return enabled;
+  }
+  QString Restgold() { return Child<QLineEdit>(&dialog, QStringLiteral("restgold"))->text(); }
+  QListWidget* SummaryList() { return Child<QListWidget>(&dialog, QStringLiteral("summary")); }
+  QStringList Summary() {
+    QStringList lines;
+    for (int i = 0; i < SummaryList()->count(); ++i) lines << SummaryList()->item(i)->text();
+    return lines;
+  }
+  void SetName(const QString& name) { Child<QLineEdit>(&dialog, QStringLiteral("teamName"))->setText(name); }
+  // Types the digits into a number field as the coach would: select all, type.
+  void Type(CountSpinBox* box, const QString& digits) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, digits);
+  }
+  void Erstellen() { Button(QStringLiteral("erstellen"))->click(); }
+
+  CKRTeam team;
+  TeamCreationDialog dialog;
+};
+
+// The 1,000,000 Menschen team spent to the last gold piece, entered through the controls:
+// 11 Feldspieler, 2 Werfer, 2 Blitzer, 1 re-roll, fan factor 3, 5 cheerleaders; on the way
+// "&Erstellen" refuses a fan factor of 0 (named at once while typing, and again first) and
+// the missing name, and stays open with the typed values. (Each check, its text and the
+// order, and the summary's lines: TeamBudget.) A control wired to the wrong field, a wrong
+// price, a summary out of step with the fields, a refusal that closes the dialog or loses the
+// values, or an "&Erstellen" that does not close would show here.
+TEST(TeamCreationDialog, CreatesTheMenschenWorkedExampleAfterRefusals) {
+  test::MessageRecorder recorder;
+  Creation c(8);
+  c.Open();
+  EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (Menschen)");
+  EXPECT_EQ(c.RowLabel(4), "Blitzer");
+  EXPECT_EQ(c.RowMax(4), "4");
+  EXPECT_EQ(c.EnabledRows(), 4);
+  EXPECT_EQ(c.Restgold(), "990.000");  // fan factor 1 is always bought
+
+  c.Type(c.Spin("fanFactor"), "0");
+  const QString fanRange = "Bitte geben Sie für den Fan-Faktor eine Zahl zwischen 1 und 10 ein.";
+  EXPECT_EQ(recorder.Texts(), QStringList{fanRange});
+  c.Erstellen();
+  EXPECT_EQ(recorder.Texts().last(), fanRange);
+  EXPECT_TRUE(c.dialog.isVisible());
+
+  c.Type(c.Row(1), "11");
+  EXPECT_EQ(c.Restgold(), "450.000");  // recomputed while typing (fan factor 0 costs nothing)
+  c.Row(3)->setValue(2);
+  c.Row(4)->setValue(2);
+  c.Spin("rerolls")->setValue(1);
+  c.Type(c.Spin("fanFactor"), "3");
+  c.Spin("cheerleaders")->setValue(5);
+  EXPECT_EQ(c.Restgold(), "0");
+  EXPECT_EQ(c.Summary().size(), 11);
+  EXPECT_EQ(c.Summary()[10], "Blitzer : 2, Preis : 180000");
+
+  c.Erstellen();
+  EXPECT_EQ(recorder.Texts().last(),
+            "Das Team braucht noch einen Namen!\n\n(Dieser kann natürlich nachträglich noch\ngeändert werden).");
+  EXPECT_EQ(recorder.requests.size(), 3u);
+  for (const auto& request : recorder.requests) EXPECT_EQ(request.caption, "Krashball-Verwaltung");
+  EXPECT_TRUE(c.dialog.isVisible());
+  EXPECT_EQ(c.Row(1)->value(), 11);
+
+  c.SetName("Altdorfer Greifen");
+  c.Erstellen();
+  EXPECT_EQ(recorder.requests.size(), 3u);
+  EXPECT_EQ(c.dialog.result(), QDialog::Accepted);
+  EXPECT_FALSE(c.dialog.isVisible());
+  // The hand-over fields the team is built from (the built team: NewTeamOption).
+  EXPECT_EQ(c.dialog.m_TeamName, "Altdorfer Greifen");
+  EXPECT_EQ(c.dialog.m_Anzahl, (std::array<int32_t, 6>{11, 0, 2, 2, 0, 0}));
+  EXPECT_EQ(c.dialog.m_Restgold, 0);
+}
+
+// Catches: a large empty area at the bottom left of the dialog (the left column ending well
+// above the cost summary beside it), also after the dialog was made taller.
+TEST(TeamCreationDialog, NoEmptyCorner) {
+  Creation c(10);
+  c.Open();
+  for (int height : {0, 900}) {
+    if (height) c.dialog.resize(c.dialog.width(), height);
+    QCoreApplication::processEvents();
+    const QRect players = Child<QWidget>(&c.dialog, QStringLiteral("players"))->geometry();
+    const QRect stars = Child<QWidget>(&c.dialog, QStringLiteral("stars"))->geometry();
+    const QRect expenses = Child<QWidget>(&c.dialog, QStringLiteral("expenses"))->geometry();
+    EXPECT_EQ(players.top(), expenses.top()) << height;
+    EXPECT_LE(std::abs(stars.bottom() - expenses.bottom()), 4) << height;
+    EXPECT_LT(stars.right(), expenses.left()) << height;
+  }
+}
+
+// Values outside a field's range get the German range message (one staff field and one
+// position row stand for all); what lies above the range is set back by the recomputation,
+// a fan factor of 0 stays for the coach to correct, and the arrows never leave the range. A
+// field that swallows the value silently, a message shown again on every keystroke or arrows
+// that run past the limit would show here.
+TEST(TeamCreationDialog, RangeMessages) {
+  test::MessageRecorder recorder;
+  Creation c(8);
+  c.Open();
+
+  c.Type(c.Spin("rerolls"), "9");
+  EXPECT_EQ(recorder.Texts(), QStringList{"Bitte geben Sie für die Trainingsmarken eine Zahl zwischen 0 und 7 ein."});
+  EXPECT_EQ(c.Spin("rerolls")->value(), 7);
+  EXPECT_EQ(c.Summary().first(), "Trainingsmarken : 7, Preis: 350000");
+
+  c.Type(c.Row(2), "5");
+  EXPECT_EQ(recorder.Texts().last(), "Bitte geben Sie für „Fänger“ eine Zahl zwischen 0 und 4 ein.");
+  EXPECT_EQ(c.Row(2)->value(), 4);
+  const size_t shown = recorder.requests.size();
+
+  c.Type(c.Spin("fanFactor"), "0");
+  EXPECT_EQ(recorder.requests.size(), shown + 1);
+  EXPECT_EQ(c.Spin("fanFactor")->value(), 0);
+  c.Spin("cheerleaders")->setValue(3);  // another change: the fan factor is not named again
+  EXPECT_EQ(recorder.requests.size(), shown + 1);
+  EXPECT_EQ(c.Summary()[1], "Fanfaktor : 0, Preis : 0");
+
+  // The arrows: up from 0 goes to 1, never past 10; a full position row stays full.
+  c.Spin("fanFactor")->stepUp();
+  EXPECT_EQ(c.Spin("fanFactor")->value(), 1);
+  for (int i = 0; i < 12; ++i) c.Spin("fanFactor")->stepUp();
+  EXPECT_EQ(c.Spin("fanFactor")->value(), 10);
+  c.Row(2)->stepUp();
+  EXPECT_EQ(c.Row(2)->value(), 4);
+  EXPECT_EQ(recorder.requests.size(), shown + 1);
+}
+
+// The race decides the staff: Untote may tick neither apothecary nor wizard, the wizard's
+// box carries the race's word. (Prices, summary lines and words per race are the budget's
+// test.) Check boxes the Untote could tick, a label not taken from the race or a box that
+// does not reach the budget would show here.
+TEST(TeamCreationDialog, StaffByRace) {
+  test::MessageRecorder recorder;
+  {
+    Creation c(12);
+    c.Open();
+    EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (Untote)");
+    EXPECT_FALSE(c.Box("apothecary")->isEnabled());
+    EXPECT_FALSE(c.Box("wizard")->isEnabled());
+    EXPECT_EQ(c.EnabledRows(), 5);  // Untote have five positions
+  }
+  {
+    Creation c(8);
+    c.Open();
+    c.Box("apothecary")->setChecked(true);
+    c.Box("wizard")->setChecked(true);
+    EXPECT_EQ(c.Restgold(), "790.000");
+  }
+  Creation c(6);
+  c.Open();
+  EXPECT_EQ(c.Box("wizard")->text(), "Meisterkoch:");
+  EXPECT_TRUE(recorder.requests.empty());
+}
+
+// An own race offers its defined templates: rows 1 to 4 always, rows 5 and 6 only when
+// Gen.1 and Gen.2 are defined; prices come from the templates, the summary names rows 5
+// and 6 by the names the coach gave them. Rows enabled for undefined templates or roster
+// prices instead of template prices would show here.
+TEST(TeamCreationDialog, OwnRaceRows) {
+  test::MessageRecorder recorder;
+  const char* names[] = {"Feldspieler", "Fänger", "Werfer", "Superspieler"};
+  const int32_t costs[] = {60000, 80000, 90000, 110000};
+  Creation c(kEigeneRasse);
+  for (int k = 0; k < 4; ++k) DefineTemplate(c.team, k, names[k], costs[k]);
+  DefineTemplate(c.team, 4, "Schleimer", 70000);  // Gen.1 defined, Gen.2 not
+  c.team.m_bMutation = true;
+  c.Open();
+  EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (Eigenes Team)");
+  EXPECT_EQ(c.EnabledRows(), 5);
+  c.Row(1)->setValue(2);
+  c.Row(5)->setValue(1);
+  c.Spin("rerolls")->setValue(1);
+  EXPECT_EQ(c.Restgold(), "730.000");  // 1,000,000 - 10,000 fans - 2 x 60,000 - 70,000 - 70,000
+  EXPECT_TRUE(c.Summary().contains("Schleimer : 1, Preis : 70000"));
+  EXPECT_EQ(c.Summary().first(), "Trainingsmarken : 1, Preis: 70000");  // mutants pay more
+  EXPECT_TRUE(recorder.requests.empty());
+}
+
+// The summary list keeps its scroll position when it is rebuilt, so the coach can watch the
+// lower lines while changing numbers. A list that jumps back to the top would show here.
+TEST(TeamCreationDialog, SummaryKeepsScrollPosition) {
+  test::MessageRecorder recorder;
+  Creation c(10);  // Orks: five positions
+  c.Open();
+  for (int k = 1; k <= 5; ++k) c.Row(k)->setValue(1);
+  QListWidget* list = c.SummaryList();
+  list->setFixedHeight(list->sizeHintForRow(0) * 4 + 2 * list->frameWidth());
+  QApplication::processEvents();
+  QScrollBar* bar = list->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  bar->setValue(bar->maximum());
+  const int scrolledTo = bar->value();
+  c.Spin("cheerleaders")->setValue(2);
+  QApplication::processEvents();
+  EXPECT_EQ(bar->value(), scrolledTo);
+  EXPECT_EQ(c.Summary()[3], "Cheerleaderinnen : 2, Preis : 20000");
+}
+
+// Picks the named star player in the open selection and takes him over.
+void PickStar(const QString& name) {
+  test::WhenModal<StarPlayerChoiceDialog>([name](StarPlayerChoiceDialog* selection) {
+    auto* list = Child<QTreeWidget>(selection, QStringLiteral("list"));
+    const QList<QTreeWidgetItem*> found = list->findItems(name, Qt::MatchExactly, 0);
+    ASSERT_EQ(found.size(), 1) << name.toStdString();
+    list->setCurrentItem(found.first());
+    Child<QPushButton>(selection, QStringLiteral("uebernehmen"))->click();
+  });
+}
+
+// A star player bought into a slot costs his full value and counts as a player; pressing
+// either button of the filled slot removes him and gives the gold back; a selection left with
+// "&Abbruch" (or refused by the bank) leaves the slot empty. The offer is
+// measured against the starting capital, so the remaining gold may go negative. A slot that
+// keeps its player, gold not given back, or buttons stuck in the wrong look would show here.
+TEST(TeamCreationDialog, StarSlotChosenAndRemoved) {
+  test::MessageRecorder recorder;
+  Creation c(8);
+  c.Open();
+  auto name = [&](int slot) { return Child<QLineEdit>(&c.dialog, QStringLiteral("starName%1").arg(slot))->text(); };
+  QPushButton* buy1 = c.Button("starBuy1");
+  QPushButton* build1 = c.Button("starBuild1");
+
+  PickStar("Griff Oberwald");
+  buy1->click();
+  EXPECT_EQ(name(1), "Griff Oberwald");
+  EXPECT_EQ(buy1->text(), "Löschen");
+  EXPECT_EQ(build1->text(), "Löschen");
+  EXPECT_EQ(c.Restgold(), "810.000");  // 990,000 less his 180,000 (the summary: TeamBudget)
+  ASSERT_TRUE(c.dialog.m_Starplayer[0].has_value());
+
+  // Spend the rest: the next star is still offered, the gold goes below zero.
+  c.Row(1)->setValue(12);
+  c.Row(4)->setValue(2);
+  EXPECT_EQ(c.Restgold(), "30.000");
+  PickStar("Siggi 'Der Zug'");
+  c.Button("starBuy3")->click();
+  EXPECT_EQ(name(3), "Siggi 'Der Zug'");
+  EXPECT_EQ(c.Restgold(), "-90.000");
+
+  buy1->click();  // removes Griff
+  EXPECT_EQ(name(1), "");
+  EXPECT_EQ(buy1->text(), "Kaufen...");
+  EXPECT_EQ(build1->text(), "Bauen...");
+  EXPECT_EQ(c.Restgold(), "90.000");
+  EXPECT_FALSE(c.dialog.m_Starplayer[0].has_value());
+  c.Button("starBuild3")->click();  // the build button removes a bought player too
+  EXPECT_EQ(name(3), "");
+  EXPECT_EQ(c.Restgold(), "210.000");
+
+  // A selection closed with "&Abbruch" leaves the slot empty.
+  test::WhenModal<StarPlayerChoiceDialog>(
+      [](StarPlayerChoiceDialog* selection) { Child<QPushButton>(selection, QStringLiteral("abbruch"))->click(); });
+  c.Button("starBuy2")->click();
+  EXPECT_EQ(name(2), "");
+  EXPECT_EQ(c.Restgold(), "210.000");
+  EXPECT_TRUE(recorder.requests.empty()) << recorder.Texts().join("|").toStdString();
+}
+
+// A star player built in the builder fills the slot with his name and value; the slot's
+// build button removes him again.
+TEST(TeamCreationDialog, StarSlotBuilt) {
+  test::MessageRecorder recorder;
+  Creation c(8);
+  c.Open();
+  test::WhenModal<StarPlayerBuilderDialog>([](StarPlayerBuilderDialog* builder) {
+    Child<QLineEdit>(builder, QStringLiteral("name"))->setText(QStringLiteral("Jörg Eisenfaust"));
+    Child<QPushButton>(builder, QStringLiteral("kaufen"))->click();
+  });
+  c.Button("starBuild2")->click();
+  EXPECT_EQ(Child<QLineEdit>(&c.dialog, QStringLiteral("starName2"))->text(), "Jörg Eisenfaust");
+  EXPECT_EQ(c.Button("starBuy2")->text(), "Löschen");
+  EXPECT_EQ(c.Restgold(), "940.000");  // the builder's first player is worth 50,000
+  ASSERT_TRUE(c.dialog.m_Starplayer[1].has_value());
+  EXPECT_EQ(c.dialog.m_Starplayer[1]->m_nPositionCode, kBuiltStarCode);
+  c.Button("starBuild2")->click();
+  EXPECT_EQ(c.Restgold(), "990.000");
+  EXPECT_TRUE(recorder.requests.empty()) << recorder.Texts().join("|").toStdString();
+}
+
+// A race number outside 0 to 15 is named and leaves every position row disabled.
+TEST(TeamCreationDialog, InvalidRace) {
+  test::MessageRecorder recorder;
+  Creation c(20);
+  c.Open();
+  EXPECT_EQ(recorder.Texts(), QStringList{"ups????? Ungültige Rasse"});
+  EXPECT_EQ(c.dialog.windowTitle(), "Neues Team erstellen (?\?\?\?)");
+  EXPECT_EQ(c.EnabledRows(), 0);
+}
+
+// Cancelling either dialog ends the creation with the notice and no team.
+TEST(NewTeamFlow, CancelledEitherDialog) {
+  test::MessageRecorder recorder;
+  WhenModal<RaceChoiceDialog>(
+      [](RaceChoiceDialog* dialog) { Child<QPushButton>(dialog, QStringLiteral("abbruch"))->click(); });
+  EXPECT_EQ(RunTeamCreation(nullptr, 1000000), nullptr);
+  ASSERT_EQ(recorder.requests.size(), 1u);
+  EXPECT_EQ(recorder.requests[0].kind, BoxKind::Information);
+  EXPECT_EQ(recorder.requests[0].text, "Sie haben die Team-\nErstellung abgebrochen!");
+
+  test::ChooseRace(3);
+  WhenModal<TeamCreationDialog>([](TeamCreationDialog* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Neues Team erstellen (Echsenmenschen)");
+    Child<QPushButton>(dialog, QStringLiteral("abbruch"))->click();
+  });
+  EXPECT_EQ(RunTeamCreation(nullptr, 1000000), nullptr);
+  ASSERT_EQ(recorder.requests.size(), 2u);
+  EXPECT_EQ(recorder.requests[1].text, "Sie haben die Team-\nErstellung abgebrochen!");
+}
+
+// The creation dialogs come back in the size the coach gave them, each under its own layout
+// name (the own-race dialog, which grows only in width, has a test of its own).
+TEST(CreationDialogs, RememberTheirSizes) {
+  test::MessageRecorder recorder;
+  CKRTeam team;
+  PrepareNewTeam(team, 8);
+  test::ExpectSizeRemembered(
+      [&] {
+        auto d = std::make_unique<TeamCreationDialog>();
+        d->m_Rasse = 8;
+        d->m_TheTeam = &team;
+        return d;
+      },
+      "Erstellen", QSize(1011, 677));
+  test::ExpectSizeRemembered(
+      [&] {
+        auto d = std::make_unique<RaceChoiceDialog>();
+        d->m_TheTeam = &team;
+        return d;
+      },
+      "NeuesTeam", QSize(1003, 456));
+  test::ExpectSizeRemembered([] { return std::make_unique<StarPlayerBuilderDialog>(1000000); }, "StarplayerBauen",
+                             QSize(900, 640));
+  test::ExpectSizeRemembered([] { return std::make_unique<StarPlayerChoiceDialog>(4, nullptr, 1000000); },
+                             "StarplayerKaufen", QSize(700, 333));
+}
+
+}  // namespace
+}  // namespace krv

@@ -1,0 +1,251 @@
+// The team window's view: the header after creation and after loading, editing name and own
+// race, the no-fans notice and the missing-opponents question.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/qt/MainWindow.h"
+#include "gui/CreationDialogDriver.h"
+#include "gui/roster/RosterTestSupport.h"
+#include "model/TeamFile.h"
+#include "season/MatchEntry.h"
+#include "teamwindow/qt/TeamPages.h"
+#include "teamwindow/MissingOpponents.h"
+#include "teamwindow/qt/TeamView.h"
+#include "teamwindow/qt/TeamStatisticsDialog.h"
+#include "support/SampleTeams.h"
+
+namespace krv {
+namespace {
+
+using test::Child;
+
+const QString kKeineFans = QStringLiteral(
+    "Sie haben keine Fans mehr!\nUnd sind damit Ihres Amtes enthoben\nund Ihre Mannschaft aufgelöst!\nSo 'n Pech!");
+
+class TeamViewTest : public test::ProgramTest {
+ protected:
+  QLineEdit* Field(TeamFrame* frame, const char* name) {
+    return Child<QLineEdit>(frame->View(), QString::fromLatin1(name));
+  }
+  // Sample team: 150000 in players with 17 star player points, three staff, fan factor 3
+  // plus one, 2 re-rolls at 60000 less one deduction, an apothecary: 330000, value 33 + 3.
+  void ExpectSampleHeader(TeamFrame* frame) {
+    EXPECT_EQ(Field(frame, "teamName")->text(), "Grünhaut Gröhler");
+    EXPECT_FALSE(Field(frame, "teamName")->isReadOnly());
+    EXPECT_EQ(Field(frame, "race")->text(), "ORKS");
+    EXPECT_TRUE(Field(frame, "race")->isReadOnly());
+    EXPECT_EQ(Field(frame, "teamValue")->text(), "36");
+    EXPECT_EQ(Field(frame, "gold")->text(), "-60.000");
+    EXPECT_EQ(Field(frame, "rerolls")->text(), "2/0/1");
+    EXPECT_EQ(Field(frame, "fanFactor")->text(), "4");
+    for (const char* name : {"teamValue", "gold", "rerolls", "fanFactor"})
+      EXPECT_TRUE(Field(frame, name)->isReadOnly());
+    EXPECT_NE(frame->View()->Pages(), nullptr);
+  }
+};
+
+// Catches: figures shown as saved instead of recomputed at first display, gold without
+// thousands points, the name field not writing into the team or not marking the document
+// modified, a question or notice at the first display of an ordinary team, typing lost when
+// the team is saved.
+TEST_F(TeamViewTest, HeaderAfterCreationAndAfterLoading) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};  // the sample team's opponent
+  auto* created = new TeamFrame(test::NewDocumentWith(test::MakeSampleTeam()));
+  ExpectSampleHeader(created);
+  EXPECT_EQ(created->Document()->Team().m_strTeamwert, "36");  // the saved "100" is gone
+
+  QLineEdit* name = Field(created, "teamName");
+  name->setFocus();
+  name->end(false);
+  test::Type(name, QStringLiteral(" Ä"));
+  EXPECT_EQ(created->Document()->Team().m_strName, "Grünhaut Gröhler Ä");
+  EXPECT_TRUE(created->windowTitle().endsWith(" *"));
+  const std::string path = Path("gespeichert.krt");
+  ASSERT_TRUE(created->Document()->DoSave(nullptr, QString::fromStdString(path), true));
+  EXPECT_EQ(LoadTeamFile(path)->m_strName, "Grünhaut Gröhler Ä");
+  Discard(created);
+
+  SaveTeamFile(*test::MakeSampleTeam(), Path("orks.krt"));
+  auto* doc = new TeamDocument(test::TestServices());
+  QString error;
+  ASSERT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("orks.krt")), &error)) << error.toStdString();
+  auto* loaded = new TeamFrame(doc);
+  ExpectSampleHeader(loaded);
+  EXPECT_FALSE(doc->IsModified());  // showing a team is no change
+  EXPECT_TRUE(m_messages.requests.empty()) << m_messages.Texts().join("|").toStdString();
+  Discard(loaded);
+}
+
+// Catches: the own race shown in a read-only field or not upper-case, typing not stored, a
+// standard race's field editable. (Switching races: RaceChangeDialogTest.ViewTakesOver...)
+TEST_F(TeamViewTest, OwnRaceEditableOthersReadOnly) {
+  auto own = test::MakeSampleTeam(15);
+  own->m_strRassenName = "Nachtgoblins";
+  auto* frame = new TeamFrame(test::NewDocumentWith(std::move(own)));
+  CKRTeam& team = frame->Document()->Team();
+  QLineEdit* race = Field(frame, "race");
+  EXPECT_FALSE(race->isReadOnly());
+  EXPECT_EQ(race->text(), "NACHTGOBLINS");
+  frame->Document()->SetModifiedFlag(false);
+  race->setFocus();
+  race->end(false);
+  test::Type(race, QStringLiteral("ä"));
+  EXPECT_EQ(race->text(), "NACHTGOBLINSÄ");
+  EXPECT_EQ(team.m_strRassenName, "NACHTGOBLINSÄ");
+  EXPECT_TRUE(frame->Document()->IsModified());
+  Discard(frame);
+
+  auto* orcs = new TeamFrame(test::NewDocumentWith(test::MakeSampleTeam(10)));
+  race = Field(orcs, "race");
+  EXPECT_TRUE(race->isReadOnly());
+  EXPECT_EQ(race->text(), "ORKS");
+  orcs->Document()->Team().m_strRassenName = "Unverändert";
+  QTest::keyClicks(race, QStringLiteral("x"));
+  EXPECT_EQ(race->text(), "ORKS");
+  EXPECT_EQ(orcs->Document()->Team().m_strRassenName, "Unverändert");
+  Discard(orcs);
+}
+
+// Catches: the notice not shown for a match that takes the last fans (or not in the plain
+// box, or after the match's own sound), a refresh showing it again, and no notice at the
+// first display of a team saved without fans. (Once per drop: TeamHeader.FanNoticeOncePerDrop,
+// MatchEntry.FanCheckWithTheMatches.)
+TEST_F(TeamViewTest, FanNoticeOncePerDrop) {
+  auto team = test::MakeSampleTeam();
+  team->m_Games.clear();
+  team->m_nFanFaktor = 1;
+  auto* frame = new TeamFrame(test::NewDocumentWith(std::move(team)));
+  CKRTeam& t = frame->Document()->Team();
+  EXPECT_TRUE(m_messages.requests.empty());
+
+  MatchEntry lost;
+  lost.gegner = "Orkland";
+  lost.gegnerTore = 1;
+  lost.datum = "01.05.07";
+  lost.fanFaktor = kFanFalls;
+  EXPECT_TRUE(frame->Document()->Services().ShowOutcome(frame, RecordMatch(t, lost)));
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, kKeineFans);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Plain);  // "OK button, no icon"
+  EXPECT_EQ(m_messages.requests[0].caption, "Krashball-Verwaltung");
+  EXPECT_EQ(Field(frame, "fanFactor")->text(), "0");
+  t.SetTeamModified();
+  t.Recalculate();
+  EXPECT_EQ(m_messages.requests.size(), 1u);
+  Discard(frame);
+
+  auto empty = test::MakeSampleTeam();
+  empty->m_Games.clear();
+  empty->m_nFanFaktor = 0;
+  SaveTeamFile(*empty, Path("ohne-fans.krt"));
+  auto* doc = new TeamDocument(test::TestServices());
+  ASSERT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("ohne-fans.krt")), nullptr));
+  auto* reopened = new TeamFrame(doc);
+  ASSERT_EQ(m_messages.requests.size(), 2u);
+  EXPECT_EQ(m_messages.requests[1].text, kKeineFans);
+  Discard(reopened);
+}
+
+// Catches: the question not asked when a team with unknown opponents opens, asked again when
+// all are known, Yes adding only some names or not marking the settings for saving, No adding
+// anything. (Which names are missing and the question's text: MissingOpponents.*)
+TEST_F(TeamViewTest, MissingOpponentsQuestion) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland"};
+  auto team = test::MakeSampleTeam();
+  for (const char* opponent : {"Altdorfer Greifen", "ORKLAND", "Elfenpracht"})
+    team->AddGame({.m_strGegner = opponent,
+                   .m_strErgebnis = "1:1",
+                   .m_strDatum = "01.04.07",
+                   .m_nZuschauer = 1000,
+                   .m_nEinnahmen = 10000,
+                   .m_bLiga = 1});
+  SaveTeamFile(*team, Path("gegner.krt"));
+
+  auto open = [&] {
+    auto* doc = new TeamDocument(test::TestServices());
+    EXPECT_TRUE(doc->OnOpenDocument(QString::fromStdString(Path("gegner.krt")), nullptr));
+    return new TeamFrame(doc);
+  };
+  const QString question = QString::fromStdString(MissingOpponentsQuestion({"Altdorfer Greifen", "Elfenpracht"}));
+
+  m_messages.answers = {1};  // "&Nein"
+  TeamFrame* frame = open();
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].text, question);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Question);
+  EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items.size(), 2u);
+  EXPECT_FALSE(m_app->SettingsChangedSinceLoad());
+  Discard(frame);
+
+  m_messages.answers = {0};  // "&Ja"
+  frame = open();
+  ASSERT_EQ(m_messages.requests.size(), 2u);
+  EXPECT_EQ(m_messages.requests[1].text, question);
+  EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items,
+            (std::vector<std::string>{"Zwergenstürmer", "Orkland", "Altdorfer Greifen", "Elfenpracht"}));
+  EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
+  Discard(frame);
+
+  frame = open();  // all known now: no question
+  EXPECT_EQ(m_messages.requests.size(), 2u);
+  Discard(frame);
+}
+
+// Catches: Strg+E still switched off, the statistics not opened modally, or opened for another
+// team than the active window's.
+TEST_F(TeamViewTest, PropertiesCommandShowsTheActiveTeamsStatistics) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
+  MainWindow main(m_app.get());
+  main.show();
+  TeamFrame* frame = main.OpenDocumentFile(WriteSampleTeam("aktiv.krt", "Aktiv"));
+  ASSERT_NE(frame, nullptr);
+  QAction* properties = main.Action("properties");
+  ASSERT_NE(properties, nullptr);
+  EXPECT_TRUE(properties->isEnabled());
+  EXPECT_EQ(properties->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+  QString played;
+  test::WhenModal<TeamStatisticsDialog>([&](TeamStatisticsDialog* dialog) {
+    played = dialog->Value("spiele");
+    dialog->accept();
+  });
+  properties->trigger();
+  EXPECT_EQ(played, "1");
+  Discard(frame);
+}
+
+// Catches: a team whose creation never finished (race -1) getting a sheet, figures, questions
+// or an editable header.
+TEST_F(TeamViewTest, TeamWithoutRaceStaysEmpty) {
+  auto team = test::MakeSampleTeam();
+  team->m_nRasse = -1;
+  team->m_nFanFaktor = 0;
+  auto* frame = new TeamFrame(test::NewDocumentWith(std::move(team)));
+  EXPECT_EQ(frame->View()->Pages(), nullptr);
+  EXPECT_TRUE(Field(frame, "teamName")->text().isEmpty());
+  EXPECT_TRUE(Field(frame, "teamName")->isReadOnly());
+  EXPECT_FALSE(Child<QToolButton>(frame->View(), "raceButton")->isEnabled());
+  EXPECT_EQ(frame->Document()->Team().m_strTeamwert, "100");  // not recalculated
+  EXPECT_TRUE(m_messages.requests.empty());
+  Discard(frame);
+}
+
+// Catches: a stored name longer than the field takes being cut to the field's length when
+// the team is saved, though nobody typed in it.
+TEST_F(TeamViewTest, LongStoredNameSurvivesSaving) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
+  auto team = test::MakeSampleTeam();
+  team->m_strName = std::string(120, 'L');
+  auto* frame = new TeamFrame(test::NewDocumentWith(std::move(team)));
+  const std::string path = Path("lang.krt");
+  ASSERT_TRUE(frame->Document()->DoSave(nullptr, QString::fromStdString(path), true));
+  EXPECT_EQ(LoadTeamFile(path)->m_strName, std::string(120, 'L'));
+  Discard(frame);
+}
+
+}  // namespace
+}  // namespace krv

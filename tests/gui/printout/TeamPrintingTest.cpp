@@ -3,16 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include <QFile>
 #include <QImage>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPainter>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -22,7 +25,10 @@
 #include "gui/CreationDialogDriver.h"
 #include "model/TeamFile.h"
 #include "printout/qt/PrintChoiceDialog.h"
+#include "printout/BitmapPixels.h"
+#include "printout/PageOps.h"
 #include "printout/qt/TeamPrinting.h"
+#include "printout/render/SheetPainter.h"
 #include "support/BitmapFiles.h"
 #include "support/MessageRecorder.h"
 #include "support/SeasonTeam.h"
@@ -141,6 +147,37 @@ TEST_F(TeamPrintingTest, PreviewShowsTheLogo) {
     preview->close();
   });
   printing.Preview(nullptr, *team, {});
+  EXPECT_GT(logoPixels, 100);
+}
+
+// The preview plays its recorded pages back whenever it draws, after the page that was painted
+// is gone and its pixels freed. Catches a logo drawn from the page's pixels instead of a copy
+// of its own (coloured noise in the preview): here the page's pixels turn black after painting.
+TEST_F(TeamPrintingTest, PreviewKeepsTheLogoAfterItsPageIsGone) {
+  auto logo = std::make_shared<PixelImage>();
+  logo->width = logo->height = 32;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(QPageLayout::Landscape);
+  QPrintPreviewWidget preview(&printer);
+  QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [logo](QPrinter* target) {
+    logo->pixels.assign(32 * 32, 0xFF0CC85Au);
+    SheetPage page;
+    page.images.push_back(logo);
+    page.ops.push_back({.kind = DrawKind::kBitmap, .rect = {100, -100, 1000, -1000}, .image = 0});
+    QPainter painter(target);
+    PaintSheetPage(painter, page, target->pageLayout(), target->resolution());
+    painter.end();
+    std::fill(logo->pixels.begin(), logo->pixels.end(), 0xFF000000u);
+  });
+  preview.resize(600, 500);
+  preview.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+  preview.updatePreview();
+  QApplication::processEvents();
+  const QImage shown = preview.grab().toImage();
+  int logoPixels = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) logoPixels += shown.pixel(x, y) == qRgb(0x0C, 0xC8, 0x5A) ? 1 : 0;
   EXPECT_GT(logoPixels, 100);
 }
 

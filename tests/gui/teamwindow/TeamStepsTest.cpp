@@ -20,6 +20,7 @@
 #include "support/SampleTeams.h"
 #include "support/TempFolder.h"
 #include "teamwindow/qt/TeamFrame.h"
+#include "teamwindow/qt/TeamPages.h"
 #include "teamwindow/qt/TeamDocument.h"
 #include "teamwindow/qt/TeamView.h"
 #include "teamwindow/qt/LedgerPage.h"
@@ -122,7 +123,7 @@ TEST_F(TeamStepsTest, StepTakenBackKeepsTheNoFansNoticeShown) {
 // Catches a player bought through the expense page named after the expense: the page counts
 // the players before its command runs.
 TEST_F(TeamStepsTest, CommandThatAddsAPlayerIsNamedAfterHim) {
-  auto* page = m_frame->findChild<ExpensesPage*>();
+  auto* page = m_frame->View()->Pages()->Expenses();
   page->SetCommandHandler(PageCommand::New, [this] { BuyPlayer(m_doc->Team(), {"Blitzer", "Grimm", false}, 16); });
   page->RunCommand(PageCommand::New);
   EXPECT_EQ(m_doc->Steps().UndoName(), "Spieler Grimm kaufen");

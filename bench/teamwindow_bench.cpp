@@ -248,6 +248,18 @@ void BM_ListPagesBuilt(benchmark::State& state) {
 }
 BENCHMARK(BM_ListPagesBuilt)->Unit(benchmark::kMillisecond);
 
+// A won league match against Orkland with rising fans, as the match benchmarks record it.
+krv::CKRGames OrklandWin() {
+  return {.m_strGegner = "Orkland",
+          .m_strErgebnis = "1:0",
+          .m_strDatum = "02.06.07",
+          .m_nZuschauer = 9000,
+          .m_nEinnahmen = 30000,
+          .m_bLiga = 1,
+          .m_bGewonnen = 1,
+          .m_nFanFaktor = 1};
+}
+
 // A match appended and the matches page shown again as after recording it (the new row
 // added at the end, the rows already there left alone).
 void BM_MatchAppendedAndShown(benchmark::State& state) {
@@ -256,14 +268,7 @@ void BM_MatchAppendedAndShown(benchmark::State& state) {
   page.resize(1000, 500);
   ShowAndSettle(&page);
   for (auto _ : state) {
-    doc->Team().AddGame({.m_strGegner = "Orkland",
-                         .m_strErgebnis = "1:0",
-                         .m_strDatum = "02.06.07",
-                         .m_nZuschauer = 9000,
-                         .m_nEinnahmen = 30000,
-                         .m_bLiga = 1,
-                         .m_bGewonnen = 1,
-                         .m_nFanFaktor = 1});
+    doc->Team().AddGame(OrklandWin());
     page.ShowChange(krv::TeamChange::TeamFields());
     QApplication::processEvents();
   }
@@ -293,14 +298,7 @@ void BM_MatchDeletedAndShown(benchmark::State& state) {
   ShowAndSettle(&page);
   for (auto _ : state) {
     state.PauseTiming();
-    doc->Team().AddGame({.m_strGegner = "Orkland",
-                         .m_strErgebnis = "1:0",
-                         .m_strDatum = "02.06.07",
-                         .m_nZuschauer = 9000,
-                         .m_nEinnahmen = 30000,
-                         .m_bLiga = 1,
-                         .m_bGewonnen = 1,
-                         .m_nFanFaktor = 1});
+    doc->Team().AddGame(OrklandWin());
     page.RefreshPage();
     QApplication::processEvents();
     state.ResumeTiming();

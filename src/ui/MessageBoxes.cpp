@@ -106,18 +106,25 @@ void ErrorBox(QWidget* parent, const QString& text) {
   Show(parent, {BoxKind::Error, ApplicationCaption(), text, {QStringLiteral("OK")}});
 }
 
-bool QuestionBox(QWidget* parent, const QString& text, QuestionDefault preselected) {
-  return Show(parent, {BoxKind::Question,
+namespace {
+
+// "&Ja" / "&Nein" with the sign of `kind`; true for "&Ja".
+bool YesNoBox(QWidget* parent, BoxKind kind, const QString& text, QuestionDefault preselected) {
+  return Show(parent, {kind,
                        ApplicationCaption(),
                        text,
                        {QStringLiteral("&Ja"), QStringLiteral("&Nein")},
                        preselected == QuestionDefault::No ? 1 : 0}) == 0;
 }
 
+}  // namespace
+
+bool QuestionBox(QWidget* parent, const QString& text, QuestionDefault preselected) {
+  return YesNoBox(parent, BoxKind::Question, text, preselected);
+}
+
 bool StopQuestionBox(QWidget* parent, const QString& text) {
-  return Show(parent,
-              {BoxKind::StopQuestion, ApplicationCaption(), text, {QStringLiteral("&Ja"), QStringLiteral("&Nein")}}) ==
-         0;
+  return YesNoBox(parent, BoxKind::StopQuestion, text, QuestionDefault::Yes);
 }
 
 int YesNoCancelBox(QWidget* parent, const QString& text) {

@@ -16,9 +16,9 @@ namespace krv {
 namespace {
 
 constexpr const char* kFragenHelp = "Fragt vor dem Löschen von Daten,\nob diese wirklich gelöscht werden sollen.";
-constexpr const char* kTooltip1Help =
+constexpr const char* kNoQuickHelpText =
     "Schaltet die Schnellhilfe an/ab.\n\x01Was ist die Schnellhilfe?\nNa dieses kleine Fenster hier!";
-constexpr const char* kTooltip3Help =
+constexpr const char* kQuickHelpOnceText =
     "Zeigt die Schnellhilfe zu einem Element\nnur einmal an. Erst wenn zwischendurch die\n"
     "Hilfe eines anderen Elements erschienen ist,\nerscheint sie dort wieder.";
 constexpr const char* kBrowserHelp =
@@ -57,11 +57,11 @@ MiscSettingsPage::MiscSettingsPage(const SettingsPageFields& fields, const QStri
   m_pCHM = Box(this, "chm", QStringLiteral("HTML-Help benutzen"), f.m_bCHM);
   m_pBrowser = Box(this, "browser", QStringLiteral("Standard Browser nutzen"), f.m_bHilfeBrowser);
   m_pBrowser->setToolTip(QuickHelpText(kBrowserHelp));
-  m_pTooltip1 = Box(this, "tooltip1", QStringLiteral("Keine Schnellhilfe"), f.m_bNoQuickHelp);
-  m_pTooltip1->setToolTip(QuickHelpText(kTooltip1Help));
-  m_pTooltip2 = Box(this, "tooltip2", QStringLiteral("Sanft einblenden"), f.m_bQuickHelpFadeIn);
-  m_pTooltip3 = Box(this, "tooltip3", QStringLiteral("Hilfe nur einmal anzeigen"), f.m_bQuickHelpOnce);
-  m_pTooltip3->setToolTip(QuickHelpText(kTooltip3Help));
+  m_pNoQuickHelp = Box(this, "tooltip1", QStringLiteral("Keine Schnellhilfe"), f.m_bNoQuickHelp);
+  m_pNoQuickHelp->setToolTip(QuickHelpText(kNoQuickHelpText));
+  m_pQuickHelpFadeIn = Box(this, "tooltip2", QStringLiteral("Sanft einblenden"), f.m_bQuickHelpFadeIn);
+  m_pQuickHelpOnce = Box(this, "tooltip3", QStringLiteral("Hilfe nur einmal anzeigen"), f.m_bQuickHelpOnce);
+  m_pQuickHelpOnce->setToolTip(QuickHelpText(kQuickHelpOnceText));
 
   m_pStartkapital = new NumberEdit(this);
   m_pStartkapital->setObjectName(QStringLiteral("startkapital"));
@@ -81,9 +81,9 @@ MiscSettingsPage::MiscSettingsPage(const SettingsPageFields& fields, const QStri
   helpLayout->addWidget(m_pBrowser);
   auto* quick = new QGroupBox(QStringLiteral("Schnellhilfe"), this);
   auto* quickLayout = new QVBoxLayout(quick);
-  quickLayout->addWidget(m_pTooltip1);
-  quickLayout->addWidget(m_pTooltip2);
-  quickLayout->addWidget(m_pTooltip3);
+  quickLayout->addWidget(m_pNoQuickHelp);
+  quickLayout->addWidget(m_pQuickHelpFadeIn);
+  quickLayout->addWidget(m_pQuickHelpOnce);
   auto* groups = new QHBoxLayout;
   groups->addWidget(help);
   groups->addWidget(quick);
@@ -115,12 +115,12 @@ MiscSettingsPage::MiscSettingsPage(const SettingsPageFields& fields, const QStri
   layout->addStretch(1);
 
   connect(m_pCHM, &QCheckBox::toggled, this, &MiscSettingsPage::UpdateEnabling);
-  connect(m_pTooltip1, &QCheckBox::toggled, this, &MiscSettingsPage::UpdateEnabling);
+  connect(m_pNoQuickHelp, &QCheckBox::toggled, this, &MiscSettingsPage::UpdateEnabling);
   UpdateEnabling();
 }
 
 void MiscSettingsPage::UpdateEnabling() {
-  m_pTooltip3->setEnabled(OnlyOnceEnabled(m_pTooltip1->isChecked()));
+  m_pQuickHelpOnce->setEnabled(OnlyOnceEnabled(m_pNoQuickHelp->isChecked()));
   m_pBrowser->setEnabled(BrowserChoiceEnabled(m_pCHM->isChecked()));
 }
 
@@ -133,9 +133,9 @@ void MiscSettingsPage::Read(SettingsPageFields& fields) const {
   f.m_bEigenerDateidialog = Flag(m_pDateidialog);
   f.m_bCHM = Flag(m_pCHM);
   f.m_bHilfeBrowser = Flag(m_pBrowser);
-  f.m_bNoQuickHelp = Flag(m_pTooltip1);
-  f.m_bQuickHelpFadeIn = Flag(m_pTooltip2);
-  f.m_bQuickHelpOnce = Flag(m_pTooltip3);
+  f.m_bNoQuickHelp = Flag(m_pNoQuickHelp);
+  f.m_bQuickHelpFadeIn = Flag(m_pQuickHelpFadeIn);
+  f.m_bQuickHelpOnce = Flag(m_pQuickHelpOnce);
   fields.startkapital = m_pStartkapital->Value();
   bool number = false;
   const long long players = m_pMaxSpieler->text().trimmed().toLongLong(&number);
@@ -148,23 +148,24 @@ bool MiscSettingsPage::RecoveryChecked() const { return m_pNotfall->isChecked();
 
 PrintSettingsPage::PrintSettingsPage(const SettingsPageFields& fields, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("PrintSettingsPage"));
-  m_pDruck1 = Box(this, "druck1", QStringLiteral("Nur Null-Werte nicht drucken"), fields.flags.m_bSkipZeroValues);
-  m_pDruck2 = Box(this, "druck2", QStringLiteral("Werte nicht drucken"), fields.flags.m_bSkipValues);
+  m_pSkipZeroValues =
+      Box(this, "druck1", QStringLiteral("Nur Null-Werte nicht drucken"), fields.flags.m_bSkipZeroValues);
+  m_pSkipValues = Box(this, "druck2", QStringLiteral("Werte nicht drucken"), fields.flags.m_bSkipValues);
   auto* group = new QGroupBox(QStringLiteral("Pass/TD/ABG/VSA/SDT"), this);
   auto* groupLayout = new QVBoxLayout(group);
-  groupLayout->addWidget(m_pDruck1);
-  groupLayout->addWidget(m_pDruck2);
+  groupLayout->addWidget(m_pSkipZeroValues);
+  groupLayout->addWidget(m_pSkipValues);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addStretch(1);
-  auto enable = [this] { m_pDruck1->setEnabled(SkipZeroValuesEnabled(m_pDruck2->isChecked())); };
-  connect(m_pDruck2, &QCheckBox::toggled, this, enable);
+  auto enable = [this] { m_pSkipZeroValues->setEnabled(SkipZeroValuesEnabled(m_pSkipValues->isChecked())); };
+  connect(m_pSkipValues, &QCheckBox::toggled, this, enable);
   enable();
 }
 
 void PrintSettingsPage::Read(SettingsPageFields& fields) const {
-  fields.flags.m_bSkipZeroValues = Flag(m_pDruck1);
-  fields.flags.m_bSkipValues = Flag(m_pDruck2);
+  fields.flags.m_bSkipZeroValues = Flag(m_pSkipZeroValues);
+  fields.flags.m_bSkipValues = Flag(m_pSkipValues);
 }
 
 }  // namespace krv

@@ -37,9 +37,9 @@ class MiscSettingsPage : public QWidget {
   QCheckBox* m_pNotfall;
   QCheckBox* m_pCHM;
   QCheckBox* m_pBrowser;
-  QCheckBox* m_pTooltip1;
-  QCheckBox* m_pTooltip2;
-  QCheckBox* m_pTooltip3;
+  QCheckBox* m_pNoQuickHelp;
+  QCheckBox* m_pQuickHelpFadeIn;
+  QCheckBox* m_pQuickHelpOnce;
   NumberEdit* m_pStartkapital;
   QLineEdit* m_pMaxSpieler;
   QLineEdit* m_pUpdateServer;
@@ -52,8 +52,8 @@ class PrintSettingsPage : public QWidget {
   void Read(SettingsPageFields& fields) const;
 
  private:
-  QCheckBox* m_pDruck1;
-  QCheckBox* m_pDruck2;
+  QCheckBox* m_pSkipZeroValues;
+  QCheckBox* m_pSkipValues;
 };
 
 }  // namespace krv

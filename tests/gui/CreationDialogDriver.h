@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -68,6 +70,35 @@ void ExpectSizeRemembered(Make make, const QString& layout, QSize size) {
   auto again = make();
   again->show();
   EXPECT_EQ(again->size(), size) << layout.toStdString();
+}
+
+// The rows of a tree list as the coach reads them: each row's first `columns` texts joined
+// by "|" (all columns for -1).
+inline QStringList ItemTexts(const QTreeWidget* list, int columns = 1) {
+  QStringList rows;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    QStringList texts;
+    for (int c = 0; c < (columns < 0 ? list->columnCount() : columns); ++c) texts << list->topLevelItem(i)->text(c);
+    rows << texts.join('|');
+  }
+  return rows;
+}
+
+// The first row of the tree list with `text` in the column, failing the test when there is none.
+inline QTreeWidgetItem* FindItem(const QTreeWidget* list, const QString& text, int column = 0) {
+  const QList<QTreeWidgetItem*> found = list->findItems(text, Qt::MatchExactly, column);
+  EXPECT_FALSE(found.isEmpty()) << text.toStdString();
+  return found.isEmpty() ? nullptr : found.first();
+}
+
+// A mouse click on the row (then a double click when `twice`), scrolled into view first.
+inline void ClickItem(QTreeWidget* list, QTreeWidgetItem* item, bool twice = false,
+                      Qt::KeyboardModifiers keys = Qt::NoModifier) {
+  ASSERT_NE(item, nullptr);
+  list->scrollToItem(item);
+  const QPoint at = list->visualItemRect(item).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, at);
+  if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, keys, at);
 }
 
 }  // namespace krv::test

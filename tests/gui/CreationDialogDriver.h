@@ -1,14 +1,22 @@
 #pragma once
 // Drives modal dialogs in widget tests: the action runs as soon as a dialog of the wanted
-// class is the active modal window, from inside that dialog's own event loop.
+// class is the active modal window, from inside that dialog's own event loop. Brings the
+// control classes the tests look up by name.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -16,6 +24,9 @@
 
 // Readable failures for Qt texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+  *os << '"' << texts.join("\", \"").toStdString() << '"';
+}
 
 namespace krv::test {
 

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <functional>
 
 #include "create/qt/StarPlayerBuilderDialog.h"

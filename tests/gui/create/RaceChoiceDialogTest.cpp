@@ -5,10 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-
 #include "create/RaceInformation.h"
 #include "create/qt/OwnRaceDialog.h"
 #include "gui/CreationDialogDriver.h"

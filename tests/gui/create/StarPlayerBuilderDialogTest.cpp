@@ -5,11 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSpinBox>
 
 #include "create/OwnRace.h"

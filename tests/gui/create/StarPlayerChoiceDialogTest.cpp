@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QFocusEvent>
 #include <QHeaderView>
-#include <QPushButton>
 
 #include "gui/CreationDialogDriver.h"
 #include "model/Team.h"

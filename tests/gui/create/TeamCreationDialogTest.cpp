@@ -5,11 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include "create/TeamBuilder.h"

@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
-#include <QTreeWidget>
 
 #include "gui/CreationDialogDriver.h"
 #include "gui/roster/RosterTestSupport.h"
@@ -22,11 +18,6 @@ using test::Child;
 
 class RaceChangeDialogTest : public test::ProgramTest {
  protected:
-  static QStringList RowTexts(QTreeWidget* list, int row) {
-    QStringList texts;
-    for (int c = 0; c < list->columnCount(); ++c) texts << list->topLevelItem(row)->text(c);
-    return texts;
-  }
   // Lets the next race dialog choose the race as the coach does, checks whether its own-race
   // field is open, types the own race's name (when given) and closes it.
   static void ChooseInDialog(int race, bool ownRace, const QString& name = {}) {
@@ -58,9 +49,8 @@ TEST_F(RaceChangeDialogTest, AssignsAPositionCodeToTwoSelectedPlayers) {
   auto* list = Child<QTreeWidget>(&dialog, "players");
   auto* type = Child<QComboBox>(&dialog, "positionType");
   auto* race = Child<QComboBox>(&dialog, "race");
-  ASSERT_EQ(list->topLevelItemCount(), 3);
-  EXPECT_EQ(RowTexts(list, 0), (QStringList{"1", "Blitzer1", "Ork-Blitzer", "Blitzer"}));
-  EXPECT_EQ(RowTexts(list, 1), (QStringList{"2", "Werfer1", "Werfer", "Werfer"}));
+  EXPECT_EQ(test::ItemTexts(list, -1), (QStringList{"1|Blitzer1|Ork-Blitzer|Blitzer", "2|Werfer1|Werfer|Werfer",
+                                                    "3|Gorbag|Linienork|Feldspieler"}));
   EXPECT_EQ(race->currentText(), "Orks");
   EXPECT_FALSE(Child<QLineEdit>(&dialog, "ownRace")->isEnabled());
   EXPECT_FALSE(type->isEnabled());
@@ -75,10 +65,9 @@ TEST_F(RaceChangeDialogTest, AssignsAPositionCodeToTwoSelectedPlayers) {
   emit type->activated(elfCatcher);
   EXPECT_EQ(dialog.Repair().positionCodes, (std::vector<int32_t>{10, 26, 10}));
   EXPECT_EQ(team->m_Spieler[0]->m_nPositionCode, 28);  // the team changes when the dialog closes
-  for (int row : {0, 1, 2}) {
-    EXPECT_EQ(RowTexts(list, row)[3], row == 1 ? "Werfer" : "Fänger");
-    EXPECT_EQ(list->topLevelItem(row)->isSelected(), row != 1);
-  }
+  EXPECT_EQ(test::ItemTexts(list, -1),
+            (QStringList{"1|Blitzer1|Ork-Blitzer|Fänger", "2|Werfer1|Werfer|Werfer", "3|Gorbag|Linienork|Fänger"}));
+  for (int row : {0, 1, 2}) EXPECT_EQ(list->topLevelItem(row)->isSelected(), row != 1);
   EXPECT_TRUE(dialog.Repair().changed);
 
   list->clearSelection();

@@ -4,16 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
-#include <QTreeWidget>
 
 #include "gui/CreationDialogDriver.h"
 #include "gui/Mnemonics.h"
@@ -26,7 +17,6 @@
 #include "teamwindow/qt/RosterCommands.h"
 #include "roster/qt/PlayerRemovalDialog.h"
 #include "roster/qt/PlayerPurchaseDialog.h"
-#include "gui/TestServices.h"
 #include "support/MessageRecorder.h"
 #include "support/PlayerLine.h"
 
@@ -57,18 +47,7 @@ void Click(QWidget* dialog, const char* button) {
   QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
 }
 
-QTreeWidgetItem* Row(QTreeWidget* list, int column, const QString& text) {
-  const auto found = list->findItems(text, Qt::MatchExactly, column);
-  EXPECT_FALSE(found.isEmpty()) << text.toStdString();
-  return found.isEmpty() ? nullptr : found.first();
-}
-
-void ClickItem(QTreeWidget* list, QTreeWidgetItem* item, bool twice = false) {
-  list->scrollToItem(item);
-  const QPoint at = list->visualItemRect(item).center();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-  if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-}
+QTreeWidgetItem* Row(QTreeWidget* list, const QString& abbreviation) { return test::FindItem(list, abbreviation, 2); }
 
 // Catches the sheet closing on a value out of range, losing the focus on the refused field or
 // writing into the player while open, and the command not storing the values through the
@@ -83,7 +62,6 @@ TEST(PlayerChangeDialog, ConfirmAndRangeRefusal) {
     SetText(sheet, "ssp", "701");
     Click(sheet, "ok");
     EXPECT_EQ(messages.Texts(), QStringList{"Bitte geben Sie für „SSP“ eine Zahl zwischen 0 und 700 ein."});
-    EXPECT_EQ(messages.requests[0].kind, BoxKind::Warning);  // as every dialog's range check
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(sheet->focusWidget(), Child<QLineEdit>(sheet, "ssp"));
     SetText(sheet, "ssp", "375");
@@ -107,8 +85,8 @@ TEST(PlayerChangeDialog, NewSkillsAndCareerPage) {
   sheet.show();
   WhenModal<NewSkillsDialog>([](NewSkillsDialog* dialog) {
     auto* list = Child<QTreeWidget>(dialog, "skills");
-    ClickItem(list, Row(list, 2, "Tackle"), true);
-    ClickItem(list, Row(list, 2, "Ausw"), true);
+    test::ClickItem(list, Row(list, "Tackle"), true);
+    test::ClickItem(list, Row(list, "Ausw"), true);
     Click(dialog, "uebernehmen");
   });
   Click(&sheet, "neu");
@@ -168,15 +146,14 @@ TEST(NewSkillsDialog, ChooseRefuseAndDelete) {
   NewSkillsDialog dialog("Ausw,MehrBlk");
   dialog.show();
   auto* list = Child<QTreeWidget>(&dialog, "skills");
-  EXPECT_EQ(list->topLevelItemCount(), 53);
   auto* description = Child<QPlainTextEdit>(&dialog, "description");
-  ClickItem(list, Row(list, 2, "Blk"));
+  test::ClickItem(list, Row(list, "Blk"));
   EXPECT_FALSE(description->toPlainText().isEmpty());
-  ClickItem(list, Row(list, 2, "Blk"), true);
+  test::ClickItem(list, Row(list, "Blk"), true);
   EXPECT_EQ(description->toPlainText(), "\nDiese Fertigkeit hat der Spieler bereits!");
   EXPECT_FALSE(Child<QPushButton>(&dialog, "uebernehmen")->isEnabled());
-  ClickItem(list, Row(list, 2, "Tackle"), true);
-  ClickItem(list, Row(list, 2, "Tackle"), true);
+  test::ClickItem(list, Row(list, "Tackle"), true);
+  test::ClickItem(list, Row(list, "Tackle"), true);
   EXPECT_EQ(description->toPlainText(), "\nDiese Fertigkeit haben Sie bereits ausgewählt!");
   EXPECT_TRUE(Child<QPushButton>(&dialog, "uebernehmen")->isEnabled());
   EXPECT_EQ(dialog.Result(), ",Tackle");
@@ -196,9 +173,9 @@ TEST(NewSkillsDialog, KeyboardOnly) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
   auto* list = Child<QTreeWidget>(&dialog, "skills");
   list->setFocus();
-  list->setCurrentItem(Row(list, 2, "Tackle"));
+  list->setCurrentItem(Row(list, "Tackle"));
   QTest::keyClick(list, Qt::Key_Return);
-  list->setCurrentItem(Row(list, 2, "Ausw"));
+  list->setCurrentItem(Row(list, "Ausw"));
   QTest::keyClick(list, Qt::Key_Space);
   EXPECT_EQ(dialog.Result(), ",Tackle,Ausw");
   EXPECT_TRUE(dialog.isVisible());
@@ -225,7 +202,8 @@ TEST(NewSkillsDialog, KeyboardOnly) {
 }
 
 // Catches the card box not refilling the list, "&Kaufen" usable without a row, and the
-// purchase not going through the name dialog to the core.
+// purchase not going through the name dialog to the core. (Which positions are offered, an
+// own race's too, and at what price: PlayerPurchase.)
 TEST(PlayerPurchaseDialog, CardRefillsAndBuys) {
   auto team = Team(8, 35000);  // Menschen
   {
@@ -235,14 +213,13 @@ TEST(PlayerPurchaseDialog, CardRefillsAndBuys) {
     EXPECT_EQ(list->topLevelItemCount(), 0);
     EXPECT_FALSE(Child<QPushButton>(&dialog, "kaufen")->isEnabled());
     QTest::mouseClick(Child<QCheckBox>(&dialog, "card"), Qt::LeftButton);
-    ASSERT_EQ(list->topLevelItemCount(), 3);  // Feldspieler, Fänger, Werfer at half price
-    EXPECT_EQ(list->topLevelItem(1)->text(1), "70.000");
+    EXPECT_EQ(list->topLevelItemCount(), 3);  // Feldspieler, Fänger, Werfer at half price
   }
   test::MessageRecorder messages;
   WhenModal<PlayerPurchaseDialog>([](PlayerPurchaseDialog* dialog) {
     QTest::mouseClick(Child<QCheckBox>(dialog, "card"), Qt::LeftButton);
     auto* list = Child<QTreeWidget>(dialog, "list");
-    ClickItem(list, Row(list, 2, "Werfer"));
+    test::ClickItem(list, Row(list, "Werfer"));
     WhenModal<StaffDialog>([](StaffDialog* names) {
       EXPECT_EQ(names->windowTitle(), "Neuen Spieler");
       SetText(names, "name", "Hans");
@@ -251,17 +228,8 @@ TEST(PlayerPurchaseDialog, CardRefillsAndBuys) {
     Click(dialog, "kaufen");
   });
   ASSERT_TRUE(BuyPlayerCommand(nullptr, *team, test::TestServices()));
-  EXPECT_EQ(team->m_Spieler.back()->m_strName, "Hans");
-  EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 35000);
+  EXPECT_EQ(team->m_Spieler.back()->m_strName, "Hans");  // the price and the booking: PlayerPurchase
   EXPECT_TRUE(messages.requests.empty());
-
-  // An own race offers its own positions.
-  auto own = Team(kEigeneRasse, 500000);
-  own->m_Positionen[0].m_nCost = 60000;
-  PlayerPurchaseDialog ownDialog(*own, 16);
-  auto* ownList = Child<QTreeWidget>(&ownDialog, "list");
-  ASSERT_EQ(ownList->topLevelItemCount(), 1);
-  EXPECT_EQ(ownList->topLevelItem(0)->text(2), "Feldspieler");
 }
 
 // Catches the remove dialog closing on an incomplete choice, and the removal as assistant
@@ -288,8 +256,7 @@ TEST(PlayerRemovalDialog, RefusalsAndCotrainer) {
     Click(remove, "aendern");
   });
   ASSERT_TRUE(RemovePlayerCommand(nullptr, *team, *team->m_Spieler[0], test::TestServices()));
-  EXPECT_EQ(team->m_Spieler[0]->m_nStatus, kStatusCotrainer);
-  EXPECT_NE(team->FindCoTrainer("Grischnak"), nullptr);
+  EXPECT_EQ(team->m_Spieler[0]->m_nStatus, kStatusCotrainer);  // the side effects: PlayerRemoval.EachReason
 
   // A former player only gets the message.
   messages.requests.clear();
@@ -324,13 +291,10 @@ TEST(RosterDialogs, MnemonicsOfTheirOwn) {
   }
 }
 
-// Catches the zombie command skipping its checks or its name dialog.
+// Catches the zombie command skipping its name dialog. (Its checks and the zombie's number:
+// ZombieRevival.)
 TEST(RosterCommands, Zombie) {
   test::MessageRecorder messages;
-  auto orcs = Team(10, 0);
-  EXPECT_FALSE(ReviveZombieCommand(nullptr, *orcs, test::TestServices()));
-  EXPECT_EQ(messages.Texts(), QStringList{"Das dürfen nur Untote"});
-
   auto undead = Team(12, 0, 34);
   WhenModal<StaffDialog>([](StaffDialog* names) {
     EXPECT_EQ(names->windowTitle(), "Neuen Zombie");
@@ -339,7 +303,7 @@ TEST(RosterCommands, Zombie) {
   });
   ASSERT_TRUE(ReviveZombieCommand(nullptr, *undead, test::TestServices()));
   EXPECT_EQ(undead->m_Spieler.back()->m_strName, "Gregor");
-  EXPECT_EQ(undead->m_Spieler.back()->m_nNummer, 2);
+  EXPECT_TRUE(messages.requests.empty());
 }
 
 // Catches the players page's buttons not reaching the commands: a dead player taken out

@@ -3,15 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <QToolButton>
 
 #include "settings/qt/TeamChoiceDialog.h"

@@ -2,11 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 #include <functional>
 
 #include "gui/CreationDialogDriver.h"

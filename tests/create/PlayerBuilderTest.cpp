@@ -46,11 +46,8 @@ bool Bought(PlayerBuilder b) { return !PlayerBuilderKaufen(b, kCapital).Refused(
 TEST(PlayerBuilder, PointsAndValues) {
   PlayerBuilder initial;  // the builder as it opens
   RecomputePlayerBuilder(initial);
-  struct Row {
-    PlayerBuilder built;
-    int32_t points, value;
-  };
-  const Row rows[] = {
+  // builder, points, value
+  const std::tuple<PlayerBuilder, int32_t, int32_t> rows[] = {
       {initial, 5, 50000},
       {Star(8, 4, 4, 9, GeneralSkills(2)), 19, 145000},  // BW 8 (3), ST 4 (6), GE 4 (2), RW 9 (1)
       {Star(6, 3, 3, 8, GeneralSkills(6)), 11, 110000},  // 11 and 12 points cost the same
@@ -61,18 +58,18 @@ TEST(PlayerBuilder, PointsAndValues) {
       {Star(6, 3, 3, 8, {"Klaue"}), 8, 80000},
       {Star(6, 3, 3, 8, {"Hypnotischer Blick", "Magischer Helm", "Blöd", "Nimmersatt"}), 5, 50000},
   };
-  for (const Row& row : rows) {
-    EXPECT_EQ(row.built.m_nPoints, row.points) << row.value;
-    EXPECT_EQ(row.built.m_nValue, row.value) << row.points;
+  for (const auto& [built, points, value] : rows) {
+    EXPECT_EQ(built.m_nPoints, points) << value;
+    EXPECT_EQ(built.m_nValue, value) << points;
   }
-  EXPECT_EQ(rows[1].built.m_nCounts[kCategoryAllgemein], 2);
-  EXPECT_EQ(rows[8].built.m_nCounts, (BuilderCategoryCounts{0, 0, 0, 0, 0}));
-  EXPECT_EQ(rows[8].built.m_nDisadvantages, 2);
+  EXPECT_EQ(std::get<0>(rows[1]).m_nCounts[kCategoryAllgemein], 2);
+  EXPECT_EQ(std::get<0>(rows[8]).m_nCounts, (BuilderCategoryCounts{0, 0, 0, 0, 0}));
+  EXPECT_EQ(std::get<0>(rows[8]).m_nDisadvantages, 2);
 
   // 28 points (190000) are bought; 29 points are refused.
-  EXPECT_FALSE(rows[4].built.m_bTooExpensive);
-  EXPECT_TRUE(Bought(rows[4].built));
-  PlayerBuilder twentyNine = rows[5].built;
+  EXPECT_FALSE(std::get<0>(rows[4]).m_bTooExpensive);
+  EXPECT_TRUE(Bought(std::get<0>(rows[4])));
+  PlayerBuilder twentyNine = std::get<0>(rows[5]);
   EXPECT_TRUE(twentyNine.m_bTooExpensive);
   EXPECT_EQ(PlayerBuilderKaufen(twentyNine, kCapital).refusal,
             (Notice{NoticeKind::Bank, "Dieser Spieler ist zu teuer!\nEs sind max. 190.000 Golstücke erlaubt!"}));

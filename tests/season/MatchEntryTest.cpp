@@ -15,13 +15,7 @@ namespace krv {
 namespace {
 
 MatchEntry Match(const char* gegner, int32_t own, int32_t other, int32_t fan = kFanNone) {
-  MatchEntry entry;
-  entry.gegner = gegner;
-  entry.eigeneTore = own;
-  entry.gegnerTore = other;
-  entry.fanFaktor = fan;
-  entry.datum = "01.05.07";
-  return entry;
+  return {.gegner = gegner, .eigeneTore = own, .gegnerTore = other, .datum = "01.05.07", .fanFaktor = fan};
 }
 
 // A draw is no win and plays nothing; the won flag must follow the score (not stay as the

@@ -51,20 +51,10 @@ TEST(Skills, CatalogueShape) {
   for (const SFertigkeit& skill : g_Fertigkeiten) used.insert(skill.m_pszCategory);
   EXPECT_EQ(used, categories);
 
-  // The one race trait sits between the body traits, and the misspelled row stays so.
+  // The one race trait sits between the body traits. (The misspelled row: FindSkillByName.)
   EXPECT_STREQ(g_Fertigkeiten[41].m_pszCategory, "Rassenmerkmal");
   EXPECT_STREQ(g_Fertigkeiten[40].m_pszCategory, "Körpermerkmal");
   EXPECT_STREQ(g_Fertigkeiten[42].m_pszCategory, "Körpermerkmal");
-  EXPECT_STREQ(g_Fertigkeiten[24].m_pszName, "Hechsprung");
-}
-
-TEST(Skills, PlayerKinds) {
-  // The builder's kind is an index; kind 3 is its default, "Starspieler". The first entry
-  // keeps its quotes.
-  ASSERT_EQ(g_PositionsArten.size(), 7u);
-  EXPECT_STREQ(g_PositionsArten[0], "\"Super\"-Spieler");
-  EXPECT_STREQ(g_PositionsArten[3], "Starspieler");
-  EXPECT_STREQ(g_PositionsArten[6], "Gen.2 (Feldspieler3)");
 }
 
 TEST(Skills, FindSkillByName) {

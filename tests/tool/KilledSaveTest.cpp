@@ -14,7 +14,7 @@
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "support/LargeTeam.h"
-#include "support/TempFolder.h"
+#include "support/KrvRunner.h"
 
 namespace krv {
 namespace {
@@ -22,21 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 using KilledSave = test::TempFolderTest;
 using Clock = std::chrono::steady_clock;
-
-pid_t StartResave(const std::string& in, const std::string& out) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::execl(KRV_BINARY, KRV_BINARY, "resave", in.c_str(), out.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  return child;
-}
-
-int WaitFor(pid_t child) {
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
-  return status;
-}
 
 // Earlier saves replaced the target safely but left a full-size temporary file ("target.krt.krv-tmp.PID.XXXXXX") in
 // about one kill of seven. The team is a few megabytes, so that a kill lands in every phase:
@@ -55,7 +40,7 @@ TEST_F(KilledSave, LeavesOldOrNewFileAndNothingElse) {
 
   // One undisturbed run gives the new bytes and how long a save takes.
   const auto start = Clock::now();
-  ASSERT_EQ(WaitFor(StartResave(in, newPath)), 0);
+  ASSERT_EQ(test::ExitStatus(test::StartKrv({"resave", in, newPath})), 0);
   const auto duration = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
   const std::string newBytes = ReadWholeFile(newPath);
   fs::remove(newPath);
@@ -65,10 +50,10 @@ TEST_F(KilledSave, LeavesOldOrNewFileAndNothingElse) {
   std::uniform_int_distribution<int64_t> moment(0, duration.count() * 11 / 10);
   int olds = 0, news = 0;
   for (int kill = 0; kill < 30; ++kill) {
-    const pid_t child = StartResave(in, target);
+    const pid_t child = test::StartKrv({"resave", in, target});
     std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
     ::kill(child, SIGKILL);
-    WaitFor(child);
+    test::ExitStatus(child);
 
     const std::string now = ReadWholeFile(target);
     ASSERT_TRUE(now == oldBytes || now == newBytes) << "kill " << kill << ": target has " << now.size() << " bytes";

@@ -76,7 +76,7 @@ TEST_F(KilledSave, LeavesOldOrNewFileAndNothingElse) {
     if (now == newBytes) std::ofstream(target, std::ios::binary | std::ios::trunc) << oldBytes;
   }
   // The next save clears what the kills left.
-  ASSERT_EQ(WaitFor(StartResave(in, target)), 0);
+  ASSERT_EQ(test::ExitStatus(test::StartKrv({"resave", in, target})), 0);
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(m_dir)) names.push_back(entry.path().filename().string());
   EXPECT_EQ(names.size(), 2u) << ::testing::PrintToString(names);

@@ -113,20 +113,17 @@ TEST(TeamSheet, RemainingRerollsDoublePriceFirst) {
   team.m_nMarken2 = 2;
   team.m_nMarkenPreis = 60000;
   team.m_nMarkenPreis2 = 120000;
-  team.m_nMarkenAbzug = 3;
-  SheetPage page = Sheet(team);
-  EXPECT_EQ(TextsIn(page, LowerTop(0), {kC, kD, kE, kF}), (V{"Trainingsmarken (x1)", "2", "60.000", "120.000"}));
-  EXPECT_EQ(TextsIn(page, LowerTop(1), {kD, kF}), (V{"0", "0"}));
-
-  team.m_nMarkenAbzug = 1;
-  page = Sheet(team);
-  EXPECT_EQ(TextIn(page, kD, LowerTop(0)), "3");
-  EXPECT_EQ(TextsIn(page, LowerTop(1), {kD, kF}), (V{"1", "120.000"}));
-
-  team.m_nMarkenAbzug = 0;
-  const RemainingRerolls left = ComputeRemainingRerolls(team);
-  EXPECT_EQ(left.normal, 3);
-  EXPECT_EQ(left.doublePrice, 2);
+  // Re-rolls lost; count and product of the normal row, then of the double-price row.
+  const std::pair<int32_t, V> cases[] = {
+      {3, {"2", "120.000", "0", "0"}}, {1, {"3", "180.000", "1", "120.000"}}, {0, {"3", "180.000", "2", "240.000"}}};
+  for (const auto& [lost, counts] : cases) {
+    team.m_nMarkenAbzug = lost;
+    const SheetPage page = Sheet(team);
+    V texts = TextsIn(page, LowerTop(0), {kD, kF});
+    for (const std::string& text : TextsIn(page, LowerTop(1), {kD, kF})) texts.push_back(text);
+    EXPECT_EQ(texts, counts) << lost;
+  }
+  EXPECT_EQ(TextsIn(Sheet(team), LowerTop(0), {kC, kE}), (V{"Trainingsmarken (x1)", "60.000"}));
 }
 
 // The figures are recalculated before they are read, staff print with counts and costs, and

@@ -24,13 +24,7 @@ std::vector<std::string> GeneralSkills(int count) {
 
 PlayerBuilder Star(int32_t bw, int32_t st, int32_t ge, int32_t rw, std::vector<std::string> skills = {},
                    int32_t kind = kKindStarspieler) {
-  PlayerBuilder b;
-  b.m_nKind = kind;
-  b.m_strName = "Gork";
-  b.m_nBW = bw;
-  b.m_nST = st;
-  b.m_nGE = ge;
-  b.m_nRW = rw;
+  PlayerBuilder b{.m_nKind = kind, .m_strName = "Gork", .m_nBW = bw, .m_nST = st, .m_nGE = ge, .m_nRW = rw};
   b.m_SelectedSkills = std::move(skills);
   RecomputePlayerBuilder(b);
   return b;
@@ -131,11 +125,8 @@ TEST(PlayerBuilder, KindLimits) {
   EXPECT_TRUE(nine.m_bTooExpensive);
   EXPECT_EQ(PlayerBuilderKaufen(nine, kCapital).refusal, (Notice{NoticeKind::Bank, "Dieser Spieler ist zu teuer!"}));
   EXPECT_TRUE(Bought(Star(6, 3, 3, 8, GeneralSkills(3), kKindFeldspieler)));
-  PlayerBuilder feld;  // not recomputed: "&Kaufen" prices him itself
-  feld.m_nKind = kKindFeldspieler;
-  feld.m_strName = "Feldspieler";
-  feld.m_nBW = 7;
-  feld.m_nST = 4;
+  // Not recomputed: "&Kaufen" prices him itself.
+  PlayerBuilder feld{.m_nKind = kKindFeldspieler, .m_strName = "Feldspieler", .m_nBW = 7, .m_nST = 4};
   EXPECT_EQ(PlayerBuilderKaufen(feld, kCapital).refusal.text, "Dieser Spieler ist zu teuer!");
   EXPECT_EQ(feld.m_nPoints, 13);
   EXPECT_EQ(feld.m_nValue, 115000);
@@ -189,11 +180,7 @@ TEST(PlayerBuilder, SkillListAndGreyCategories) {
   EXPECT_EQ(b.m_strDescription, "");
 
   // Out-of-range characteristics are held in their ranges, with a beep.
-  PlayerBuilder wild;
-  wild.m_nBW = 9;
-  wild.m_nST = 0;
-  wild.m_nGE = 5;
-  wild.m_nRW = 11;
+  PlayerBuilder wild{.m_nBW = 9, .m_nST = 0, .m_nGE = 5, .m_nRW = 11};
   EXPECT_TRUE(ClampBuilderCharacteristics(wild));
   EXPECT_EQ((std::array{wild.m_nBW, wild.m_nST, wild.m_nGE, wild.m_nRW}), (std::array{8, 1, 4, 10}));
   EXPECT_FALSE(ClampBuilderCharacteristics(wild));

@@ -23,11 +23,7 @@ using Fields = test::CreationFields;
 using test::Budget;
 
 CKRSpieler Star(const std::string& name, int32_t value, int32_t code) {
-  CKRSpieler s;
-  s.m_strName = name;
-  s.m_nWert = value;
-  s.m_nPositionCode = code;
-  return s;
+  return {.m_strName = name, .m_nWert = value, .m_nPositionCode = code};
 }
 
 TEST(TeamBudget, MenschenWorkedExample) {

@@ -146,8 +146,7 @@ TEST(PlayerPurchase, RemainingAndRosterLimit) {
   EXPECT_EQ(RosterFullRefusal(*team, 16).refusal, (Notice{NoticeKind::Rules, kRosterFullMessage}));
   EXPECT_FALSE(RosterFullRefusal(*team, 17).Refused());
   // Every way in refuses a full roster itself, whichever window it comes from, and changes nothing.
-  PlayerBuilder built;
-  built.m_strName = "Gebaut";
+  PlayerBuilder built{.m_strName = "Gebaut"};
   const size_t players = team->m_Spieler.size();
   for (const ChangeOutcome& full : {BuyPlayer(*team, {"Blitzer", std::nullopt, false}, 16),
                                     HireStarPlayer(*team, Morri(), 16), BuyBuiltPlayer(*team, built, 16)})
@@ -200,14 +199,9 @@ TEST(PlayerPurchase, BuiltStarPlayer) {
   AddActive(*team, 1, 19);
   AddActive(*team, 2, 19, kStatusVerstorben);  // number 2 is free again
   const int32_t nextId = team->m_nNaechsteID;
-  PlayerBuilder built;
-  built.m_strName = "Grom";
-  built.m_nBW = 8;
-  built.m_nST = 4;
-  built.m_nGE = 4;
-  built.m_SelectedSkills = {"Blocken", "Brutal"};
-  built.m_bPurchaseMode = true;
-  built.m_bCard = true;
+  PlayerBuilder built{
+      .m_strName = "Grom", .m_nBW = 8, .m_nST = 4, .m_nGE = 4, .m_SelectedSkills = {"Blocken", "Brutal"}};
+  built.m_bPurchaseMode = built.m_bCard = true;
   ASSERT_FALSE(PlayerBuilderKaufen(built, PurchaseTreasury(*team)).Refused());
   const int32_t price = built.m_nValue / 2;
   const ChangeOutcome bought = BuyBuiltPlayer(*team, built, 16);

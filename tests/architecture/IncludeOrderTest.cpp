@@ -13,18 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "model/FileIO.h"
 #include "support/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadWhole(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The folders of the README's list ("- `src/<folder>` ..." below "## Für Entwickler"), bottom first.
 std::vector<std::string> LayerOrder(const std::string& readme) {
@@ -57,7 +51,7 @@ std::vector<std::string> LayerViolations(const fs::path& src, const std::vector<
       unlisted.insert(folder);
       continue;
     }
-    std::istringstream lines(ReadWhole(item.path()));
+    std::istringstream lines(krv::ReadWholeFile(item.path()));
     std::string line;
     std::smatch match;
     while (std::getline(lines, line)) {
@@ -83,7 +77,7 @@ std::string Lines(const std::vector<std::string>& lines) {
 // a README whose list lost its place or its shape (then nothing would be checked).
 TEST(IncludeOrder, SourcesFollowTheReadmesOrder) {
   const fs::path root = KRV_SOURCE_DIR;
-  const std::vector<std::string> order = LayerOrder(ReadWhole(root / "README.md"));
+  const std::vector<std::string> order = LayerOrder(krv::ReadWholeFile(root / "README.md"));
   ASSERT_GE(order.size(), 10u) << "the README's list of folders was not found";
   for (const auto& folder : order) EXPECT_TRUE(fs::is_directory(root / "src" / folder)) << folder;
   EXPECT_EQ(Lines(LayerViolations(root / "src", order)), "");

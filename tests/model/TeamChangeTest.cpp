@@ -66,7 +66,6 @@ TEST(TeamChange, OperationsReportWhatTheyTouched) {
   EXPECT_EQ(host.changes[2].ChangedRecord(TeamList::kPlayers), &player);
   EXPECT_EQ(host.changes[3].ChangedRecord(TeamList::kMatches), team->m_Games[0].get());
   EXPECT_EQ(host.changes[4].ChangedRecord(TeamList::kIncome), team->m_Einnahmen[0].get());
-  team->m_pHost = nullptr;
 }
 
 }  // namespace

@@ -12,14 +12,6 @@ namespace {
 
 using test::FakeTeamHost;
 
-// A team shown in a window that records its questions and notices.
-class TeamWithWindow : public ::testing::Test {
- protected:
-  TeamWithWindow() { team.m_pHost = &host; }
-  FakeTeamHost host;
-  CKRTeam team;
-};
-
 // A constructed team must have exactly the starting values the rest of the program relies on.
 TEST(Team, ConstructedValues) {
   CKRTeam team;
@@ -106,13 +98,14 @@ TEST(Team, ChangeByIndex) {
 }
 
 // The modified routine stamps the time in the program's format and tells the window.
-TEST_F(TeamWithWindow, SetTeamModified) {
+TEST(Team, SetTeamModified) {
+  FakeTeamHost host;
+  CKRTeam team;
+  team.m_pHost = &host;
   team.SetTeamModified();
   EXPECT_TRUE(std::regex_match(team.m_strGeaendert, std::regex(R"(\(\d\d\.\d\d\.\d\d\) \d\d:\d\d:\d\d)")))
       << team.m_strGeaendert;
-  ASSERT_EQ(host.calls.size(), 2u);
-  EXPECT_EQ(host.calls[0], "modified");
-  EXPECT_EQ(host.calls[1], "recalculated");
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"modified", "recalculated"}));
 }
 
 }  // namespace

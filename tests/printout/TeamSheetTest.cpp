@@ -7,8 +7,9 @@
 #include "model/Team.h"
 #include "printout/BitmapPixels.h"
 #include "printout/PageQuery.h"
-#include "support/TempFolder.h"
+#include "support/BitmapFiles.h"
 #include "support/PlayerLine.h"
+#include "support/TempFolder.h"
 
 namespace krv {
 namespace {
@@ -198,27 +199,14 @@ TEST_F(TeamSheetLogo, BitmapOrInvitation) {
   EXPECT_TRUE(invitation(Sheet(team)));
 
   // A 2 x 1 24-bit bitmap: blue, then red.
-  std::string bmp = std::string("BM") + std::string(52, '\0') + std::string("\xFF\x00\x00\x00\x00\xFF\x00\x00", 8);
-  auto put = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>(v >> (8 * i));
-  };
-  put(2, static_cast<uint32_t>(bmp.size()));
-  put(10, 54);
-  put(14, 40);
-  put(18, 2);
-  put(22, 1);
-  bmp[26] = 1;
-  bmp[28] = 24;
-  std::ofstream(Path("logo.bmp"), std::ios::binary) << bmp;
+  const std::string pixels("\xFF\0\0\0\0\xFF\0\0", 8);
+  std::ofstream(Path("logo.bmp"), std::ios::binary) << test::BitmapBytes({40, 2, 1, 24, 0, {}, "", pixels});
   team.m_strLogo = Path("logo.bmp");
   const SheetPage page = Sheet(team);
   const auto bitmaps = OpsOfKind(page, DrawKind::kBitmap);
   ASSERT_EQ(bitmaps.size(), 1u);
   EXPECT_EQ(bitmaps[0]->rect, (PageRect{50, -1385, 685, -1984}));
-  const PixelImage& image = *page.images.at(bitmaps[0]->image);
-  EXPECT_EQ(image.width, 2);
-  EXPECT_EQ(image.pixels.at(0), 0xFF0000FFu);
-  EXPECT_EQ(image.pixels.at(1), 0xFFFF0000u);
+  EXPECT_EQ(page.images.at(bitmaps[0]->image)->pixels, (std::vector<uint32_t>{0xFF0000FF, 0xFFFF0000}));
   EXPECT_EQ(TextAt(page, 40, -1614), nullptr);
 }
 

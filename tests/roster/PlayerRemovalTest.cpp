@@ -65,7 +65,6 @@ TEST(PlayerRemoval, EachReason) {
   o = RemovePlayer(team, sold, {RemovalReason::kVerstorben, ""});
   EXPECT_EQ(o.refusal, (Notice{NoticeKind::Error, "Snaga ist kein aktiver Spieler mehr!"}));
   EXPECT_EQ(sold.m_nStatus, kStatusVerkauft);
-  team.m_pHost = nullptr;
 }
 
 // Catches an incomplete choice slipping through: no choice, and "&Sonstiges" without text.
@@ -93,7 +92,6 @@ TEST(PlayerRemoval, CompleteRemoval) {
   EXPECT_EQ(team.m_Spieler[0]->m_strName, "Eins");
   EXPECT_EQ(host.Count("modified"), 1u);
   EXPECT_FALSE(RemovePlayerCompletely(team, &dead).applied);
-  team.m_pHost = nullptr;
 }
 
 }  // namespace

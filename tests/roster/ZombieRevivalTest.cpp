@@ -48,14 +48,7 @@ TEST(ZombieRevival, RevivedZombie) {
   Add(team, 3, 34);
   const ChangeOutcome revived = ReviveZombie(team, "Gregor", 16);
   ASSERT_NE(revived.created, nullptr);
-  const CKRSpieler& z = *revived.created;
-  EXPECT_EQ(z.m_nNummer, 2);
-  EXPECT_EQ(z.m_strName, "Gregor");
-  EXPECT_EQ(z.m_strPosition, "Neuer Zombie");
-  EXPECT_EQ((std::array{z.m_nBW, z.m_nST, z.m_nGE, z.m_nRW, z.m_nWert}), (std::array{5, 3, 2, 7, 3000}));
-  EXPECT_EQ(z.m_strFertigkeiten, "Reg");
-  EXPECT_EQ(z.m_nPositionCode, 35);
-  EXPECT_EQ(z.m_nID, 123);
+  EXPECT_EQ(test::PlayerLine(*revived.created), "2 Gregor (Neuer Zombie) 5/3/2/7 3000 [Reg] #123 35");
   EXPECT_EQ(team.m_nNaechsteID, 124);
   EXPECT_TRUE(team.m_Ausgaben.empty());
   ASSERT_EQ(team.m_Ereignisse.size(), 1u);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "model/Team.h"
 #include "teamwindow/TeamStatistics.h"
 #include "support/PlayerLine.h"
@@ -9,21 +11,14 @@
 namespace krv {
 namespace {
 
-// Catches: only exact texts taken as draws, the second number read from the wrong place, a
-// result without ":" read past its end or taken as a draw, huge numbers overflowing.
+// Catches: only exact texts taken as draws, the second number read from the wrong place (only
+// the number after the first ":" counts; no digits on either side are 0 and 0), a result
+// without ":" read past its end or taken as a draw, huge numbers overflowing.
 TEST(TeamStatistics, DrawRule) {
-  EXPECT_TRUE(IsDrawResult("2:2"));
-  EXPECT_TRUE(IsDrawResult(" 1 : 1"));
-  EXPECT_TRUE(IsDrawResult("0:0 (Abbruch)"));
-  EXPECT_TRUE(IsDrawResult(":"));  // no digits on either side: 0 and 0
-  EXPECT_TRUE(IsDrawResult("x:y"));
-  EXPECT_TRUE(IsDrawResult("3:3:1"));  // the number after the first ":" only
-  EXPECT_FALSE(IsDrawResult("2:1"));
-  EXPECT_FALSE(IsDrawResult("1:10"));
-  EXPECT_FALSE(IsDrawResult("-1:1"));
-  EXPECT_FALSE(IsDrawResult(""));
-  EXPECT_FALSE(IsDrawResult("2-2"));  // no ":" is no draw
-  EXPECT_TRUE(IsDrawResult("99999999999999999999:99999999999999999999"));
+  for (const char* draw :
+       {"2:2", " 1 : 1", "0:0 (Abbruch)", ":", "x:y", "3:3:1", "99999999999999999999:99999999999999999999"})
+    EXPECT_TRUE(IsDrawResult(draw)) << draw;
+  for (const char* other : {"2:1", "1:10", "-1:1", "", "2-2"}) EXPECT_FALSE(IsDrawResult(other)) << other;
 }
 
 // Catches: a draw counted as won because its record says won, sold or retired players counted
@@ -50,13 +45,9 @@ TEST(TeamStatistics, CountsMatchesAndPlayers) {
 
   const TeamStatistics stats = CountTeamStatistics(team);
   EXPECT_EQ(stats.erstellt, "(02.09.06) 19:04:51");
-  EXPECT_EQ(stats.spiele, 5);
-  EXPECT_EQ(stats.unentschieden, 2);
-  EXPECT_EQ(stats.gewonnen, 2);
-  EXPECT_EQ(stats.verloren, 1);
-  EXPECT_EQ(stats.spieler, 3);
-  EXPECT_EQ(stats.stars, 1);
-  EXPECT_EQ(stats.tote, 2);
+  // Matches, draws, won, lost; active players, stars, dead.
+  EXPECT_EQ((std::array{stats.spiele, stats.unentschieden, stats.gewonnen, stats.verloren}), (std::array{5, 2, 2, 1}));
+  EXPECT_EQ((std::array{stats.spieler, stats.stars, stats.tote}), (std::array{3, 1, 2}));
   EXPECT_EQ(team.m_strGeaendert, stats.geaendert);  // stamped now; more in TeamStatisticsDialogTest
 }
 

@@ -1,6 +1,6 @@
 // The main window: the team windows inside it (opening beside a maximised window, where they
 // come back, the list of open windows in "&Fenster", "Alle Minimieren" and "Über&lappend", the
-// title; where new windows appear: WindowCascade and team_windows_test.sh), its toolbar and
+// title; where new windows appear: TeamWindowPlacement and team_windows_test.sh), its toolbar and
 // about box, and what it leaves for later while it comes up.
 
 #include <gtest/gtest.h>

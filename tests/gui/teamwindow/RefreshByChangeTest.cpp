@@ -61,6 +61,18 @@ bool ScreenShowsTheList(QTableView* list) {
   return QTest::qWaitFor([list] { return OnScreen(list) == DrawnAnew(list); }, 2000);
 }
 
+// A league match against `opponent` on 02.06.07, lost or won against one goal.
+MatchEntry LeagueMatch(const std::string& opponent, int32_t goals, int32_t takings) {
+  MatchEntry entry;
+  entry.gegner = opponent;
+  entry.eigeneTore = goals;
+  entry.gegnerTore = 1;
+  entry.liga = 1;
+  entry.einnahmen = takings;
+  entry.datum = "02.06.07";
+  return entry;
+}
+
 class RefreshByChangeTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -175,14 +187,8 @@ TEST_F(RefreshByChangeTest, RecordedMatchAppendsOneRow) {
   ModelSignals matchSignals(matches);
   ModelSignals incomeSignals(income);
   ModelSignals players(Model(kPlayersTab));
-  MatchEntry entry;
-  entry.gegner = "Orkland";
-  entry.eigeneTore = 2;
-  entry.gegnerTore = 1;
-  entry.liga = 1;
-  entry.einnahmen = 60000;
+  MatchEntry entry = LeagueMatch("Orkland", 2, 60000);
   entry.fanFaktor = kFanRises;
-  entry.datum = "02.06.07";
   ASSERT_TRUE(RecordMatch(Team(), entry).applied);
 
   ASSERT_EQ(matchSignals.inserted.count(), 1);
@@ -220,14 +226,7 @@ TEST_F(RefreshByChangeTest, AppendedRowsReachTheScreen) {
   EXPECT_FALSE(ScreenShowsTheList(matchList));
   Team().m_Games[0]->m_strGegner = opponent;
   for (int n = 0; n < 40; ++n) {  // past the bottom edge: the list must scroll further
-    MatchEntry entry;
-    entry.gegner = "Orkland " + std::to_string(n);
-    entry.eigeneTore = n % 4;
-    entry.gegnerTore = 1;
-    entry.liga = 1;
-    entry.einnahmen = 1000;
-    entry.datum = "02.06.07";
-    ASSERT_TRUE(RecordMatch(Team(), entry).applied);
+    ASSERT_TRUE(RecordMatch(Team(), LeagueMatch("Orkland " + std::to_string(n), n % 4, 1000)).applied);
     ASSERT_TRUE(ScreenShowsTheList(matchList)) << n;
   }
   EXPECT_TRUE(QTest::qWaitFor([matchList] { return matchList->verticalScrollBar()->maximum() > 0; }, 2000));

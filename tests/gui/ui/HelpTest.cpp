@@ -33,38 +33,12 @@ QTextBrowser* OpenHelp() {
   return nullptr;
 }
 
-// Catches: the help opened as a window of its own while a modal dialog is open (blocked by the
-// dialog: no scrolling, no links, no closing) or placed over the dialog; and the help closed
-// with the dialog that asked for it.
-TEST_F(HelpWindowTest, UsableBesideAModalDialog) {
-  const std::string file = Path("Hilfe.html");
-  WriteFileAtomically(file, "<html><body><h1 id=\"NEW_TEAM\">Neues Team</h1></body></html>");
-  QDialog dialog;
-  dialog.setGeometry(10, 100, 300, 300);
-  QTextBrowser* help = nullptr;
-  QRect helpWhileOpen;
-  QTimer::singleShot(0, &dialog, [&] {
-    HelpWindow::Show(QString::fromStdString(file), QStringLiteral("#NEW_TEAM"));
-    help = OpenHelp();
-    if (help) helpWhileOpen = help->geometry();
-    // Only the modal dialog's own windows take input while it is open.
-    EXPECT_TRUE(help && help->parentWidget() == &dialog);
-    dialog.accept();
-  });
-  dialog.exec();
-  ASSERT_NE(help, nullptr);
-  EXPECT_FALSE(helpWhileOpen.intersects(dialog.frameGeometry()));
-  // The dialog is done; the help stays open on its own.
-  QCoreApplication::processEvents();
-  EXPECT_EQ(OpenHelp(), help);
-  EXPECT_EQ(help->parentWidget(), nullptr);
-  help->close();
-}
-
-// F1 in a dialog opens the help narrowed beside it; the topic's heading must still be the top
-// line. Catches scrolling to the topic before the window took its final width, which wraps
-// the text above the heading onto more lines and leaves the heading halfway down.
-TEST_F(HelpWindowTest, TopicHeadingAtTheTopBesideADialog) {
+// F1 in a dialog opens the help beside it. Catches: the help opened as a window of its own
+// while a modal dialog is open (blocked by the dialog: no scrolling, no links, no closing) or
+// placed over the dialog; the help closed with the dialog that asked for it; scrolling to the
+// topic before the window took its final width, which wraps the text above the heading onto
+// more lines and leaves the heading halfway down instead of on the top line.
+TEST_F(HelpWindowTest, UsableBesideAModalDialogAtItsTopic) {
   QString text;
   for (int i = 0; i < 40; ++i) text += QStringLiteral("Ein Absatz über das Team, lang genug, um umzubrechen. ");
   QString html = QStringLiteral("<html><body>");
@@ -75,14 +49,24 @@ TEST_F(HelpWindowTest, TopicHeadingAtTheTopBesideADialog) {
   WriteFileAtomically(file, (html + "</body></html>").toStdString());
   QDialog dialog;
   dialog.setGeometry(10, 100, 300, 300);
+  QTextBrowser* help = nullptr;
+  QRect helpWhileOpen;
   QTimer::singleShot(0, &dialog, [&] {
     HelpWindow::Show(QString::fromStdString(file), QStringLiteral("#TEAM_GAME"));
+    help = OpenHelp();
+    if (help) helpWhileOpen = help->geometry();
+    // Only the modal dialog's own windows take input while it is open.
+    EXPECT_TRUE(help && help->parentWidget() == &dialog);
     QTimer::singleShot(50, &dialog, &QDialog::accept);
   });
   dialog.exec();
-  QTextBrowser* help = OpenHelp();
   ASSERT_NE(help, nullptr);
+  EXPECT_FALSE(helpWhileOpen.intersects(dialog.frameGeometry()));
   EXPECT_EQ(help->cursorForPosition(QPoint(4, 4)).block().text(), "Spiele");
+  // The dialog is done; the help stays open on its own.
+  QCoreApplication::processEvents();
+  EXPECT_EQ(OpenHelp(), help);
+  EXPECT_EQ(help->parentWidget(), nullptr);
   help->close();
 }
 

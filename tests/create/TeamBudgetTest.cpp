@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Team.h"
+#include "create/CreationFields.h"
 #include "support/OwnRaceTemplates.h"
 
 namespace krv {
@@ -18,34 +19,8 @@ const std::string kSeparator(74, '-');
 const std::string kNoName =
     "Das Team braucht noch einen Namen!\n\n(Dieser kann natürlich nachträglich noch\ngeändert werden).";
 
-// What the coach has typed into the creation dialog; the budget is opened and recomputed with it.
-struct Fields {
-  int32_t race = 8;  // Menschen
-  Counts counts{};
-  int32_t marken = 0, fans = 1, co = 0, cheer = 0;
-  bool sani = false, wizard = false;
-  std::string name;
-  int32_t capital = 1000000;
-  const CKRTeam* team = nullptr;
-};
-
-TeamBudget Budget(const Fields& f) {
-  TeamBudget b;
-  b.m_Rasse = f.race;
-  b.m_TheTeam = f.team;
-  b.m_Startkapital = f.capital;
-  OpenTeamBudget(b);
-  b.m_Anzahl = f.counts;
-  b.m_Trainingsmarken = f.marken;
-  b.m_FanFaktor = f.fans;
-  b.m_CoTrainer = f.co;
-  b.m_Cheerleader = f.cheer;
-  b.m_Sani = f.sani;
-  b.m_Zauberer = f.wizard;
-  b.m_TeamName = f.name;
-  RecomputeTeamBudget(b);
-  return b;
-}
+using Fields = test::CreationFields;
+using test::Budget;
 
 CKRSpieler Star(const std::string& name, int32_t value, int32_t code) {
   CKRSpieler s;
@@ -127,28 +102,28 @@ TEST(TeamBudget, ErstellenChecksInOrder) {
   const CKRSpieler troll = Star("Troll (Brocken)", 100000, 305);
   struct Row {
     Fields fields;
-    std::vector<CKRSpieler> stars;
     int goldSign;  // of the gold left: 0 spent exactly, 1 some left, -1 overspent
     std::string countLine;
     std::optional<std::string> refusal;
   };
   const Row rows[] = {
-      {{.counts = {10, 0, 0, 0, 0, 0}, .name = "Zehn", .capital = 510000}, {}, 0, "       10 Spieler", tooFew},
+      {{.counts = {10, 0, 0, 0, 0, 0}, .name = "Zehn", .capital = 510000}, 0, "       10 Spieler", tooFew},
       // too few wins over gold left and no name
-      {{.counts = {10, 0, 0, 0, 0, 0}, .cheer = 1, .capital = 510000}, {}, -1, "       10 Spieler", tooFew},
-      {{.counts = {12, 4, 1, 0, 0, 0}, .cheer = 4}, {}, 0, "       17!!!! Spieler", tooMany},
-      {{.counts = {12, 4, 0, 0, 0, 0}, .cheer = 4}, {}, 1, "       16 Spieler", goldLeft},
+      {{.counts = {10, 0, 0, 0, 0, 0}, .cheer = 1, .capital = 510000}, -1, "       10 Spieler", tooFew},
+      {{.counts = {12, 4, 1, 0, 0, 0}, .cheer = 4}, 0, "       17!!!! Spieler", tooMany},
+      {{.counts = {12, 4, 0, 0, 0, 0}, .cheer = 4}, 1, "       16 Spieler", goldLeft},
       // gold left wins over no name; overspent is as wrong as underspent
-      {{.counts = {11, 0, 2, 2, 0, 0}}, {}, 1, "       15 Spieler", goldLeft},
-      {{.counts = {11, 0, 2, 2, 0, 0}, .marken = 7}, {}, -1, "       15 Spieler", goldLeft},
-      {{.counts = {10, 0, 0, 0, 0, 0}, .name = "Mit Star", .capital = 650000}, {griff}, 0, "       11 Spieler", {}},
-      {{.counts = {12, 0, 0, 0, 0, 0}}, {troll, troll, troll, troll}, -1, "       16 Spieler", goldLeft},
-      {{.counts = {12, 1, 0, 0, 0, 0}}, {troll, troll, troll, troll}, -1, "       17!!!! Spieler", tooMany},
+      {{.counts = {11, 0, 2, 2, 0, 0}}, 1, "       15 Spieler", goldLeft},
+      {{.counts = {11, 0, 2, 2, 0, 0}, .marken = 7}, -1, "       15 Spieler", goldLeft},
+      {{.counts = {10, 0, 0, 0, 0, 0}, .stars = {griff}, .name = "Mit Star", .capital = 650000},
+       0,
+       "       11 Spieler",
+       {}},
+      {{.counts = {12, 0, 0, 0, 0, 0}, .stars = {troll, troll, troll, troll}}, -1, "       16 Spieler", goldLeft},
+      {{.counts = {12, 1, 0, 0, 0, 0}, .stars = {troll, troll, troll, troll}}, -1, "       17!!!! Spieler", tooMany},
   };
   for (const Row& row : rows) {
     TeamBudget b = Budget(row.fields);
-    for (size_t slot = 0; slot < row.stars.size(); ++slot) SetStarSlot(b, static_cast<int>(slot), row.stars[slot]);
-    RecomputeTeamBudget(b);
     SCOPED_TRACE(row.countLine);
     EXPECT_EQ((b.m_Restgold > 0) - (b.m_Restgold < 0), row.goldSign);
     EXPECT_EQ(BudgetSummaryLines(b)[7], row.countLine);

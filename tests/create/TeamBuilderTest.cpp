@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "create/StarOffer.h"
-#include "create/TeamBudget.h"
+#include "create/CreationFields.h"
 #include "model/Team.h"
 #include "support/OwnRaceTemplates.h"
 #include "support/PlayerLine.h"
@@ -16,23 +16,17 @@ namespace {
 
 using test::DefineTemplate;
 
-// A team as the document has it before the creation dialog (identities from 100), and the
-// dialog's budget for it.
+// A team as the document has it before the creation dialog: identities from 100.
 struct NewTeam {
   CKRTeam team;
-  TeamBudget budget;
-  NewTeam(int32_t race, int32_t startkapital = kDefaultStartkapital) {
-    PrepareNewTeam(team, race);
-    budget.m_Rasse = race;
-    budget.m_TheTeam = &team;
-    budget.m_Startkapital = startkapital;
-    OpenTeamBudget(budget);
-  }
-  void Build(std::array<int32_t, 6> counts) {
-    budget.m_Anzahl = counts;
-    budget.m_TeamName = "Neues Team";
-    RecomputeTeamBudget(budget);
+  explicit NewTeam(int32_t race) { PrepareNewTeam(team, race); }
+  TeamBudget Build(test::CreationFields fields) {
+    fields.race = team.m_nRasse;
+    fields.name = "Neues Team";
+    fields.team = &team;
+    TeamBudget budget = test::Budget(fields);
     BuildNewTeam(team, budget);
+    return budget;
   }
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
@@ -40,15 +34,6 @@ struct NewTeam {
     return lines;
   }
 };
-
-// The race is set and the creation time stamped as "(dd.mm.yy) hh:mm:ss".
-TEST(TeamBuilder, PrepareNewTeam) {
-  NewTeam t(3);
-  EXPECT_EQ(t.team.m_nRasse, 3);
-  ASSERT_EQ(t.team.m_strErstellt.size(), 19u);
-  EXPECT_EQ(t.team.m_strErstellt[0], '(');
-  EXPECT_EQ(t.team.m_strErstellt[9], ')');
-}
 
 // Two players of template 0 and one of template 3: named from the templates with their own
 // counts, shirt numbers 1 to 3 over all rows, identities 100 to 102, everything else from the
@@ -59,11 +44,12 @@ TEST(TeamBuilder, OwnRaceExample) {
   DefineTemplate(t.team, 1, "Fänger", 100000);
   DefineTemplate(t.team, 2, "Werfer", 100000, 6, 3, 3, 8, "Pass");
   DefineTemplate(t.team, 3, "Superheld", 120000, 6, 4, 3, 9, "Blk,KnBr");
-  t.Build({2, 0, 0, 1, 0, 0});
+  t.Build({.counts = {2, 0, 0, 1, 0, 0}});
   EXPECT_EQ(t.Lines(), (std::vector<std::string>{"1 Sumpfläufer1 (Sumpfläufer) 7/3/3/7 70000 [Ausw] #100 47",
                                                  "2 Sumpfläufer2 (Sumpfläufer) 7/3/3/7 70000 [Ausw] #101 47",
                                                  "3 Superheld1 (Superheld) 6/4/3/9 120000 [Blk,KnBr] #102 50"}));
   EXPECT_EQ(t.team.m_Spieler[2]->m_nStatus, kStatusAktiv);
+  EXPECT_EQ(t.team.m_strErstellt.size(), 19u);  // stamped (the format: Team.SetTeamModified)
   EXPECT_EQ(t.team.m_nNaechsteID, 103);
   EXPECT_EQ(t.team.m_nMarkenPreis, 50000);
 }
@@ -74,14 +60,14 @@ TEST(TeamBuilder, OwnRaceExample) {
 // first recalculation the treasury is 0 and the team value 100.
 TEST(TeamBuilder, MenschenTeamWithStaffAndStar) {
   NewTeam t(8);
-  TeamBudget& b = t.budget;
-  b.m_Trainingsmarken = 1;
-  b.m_FanFaktor = 2;
-  b.m_CoTrainer = 2;
-  b.m_Cheerleader = 2;
-  b.m_Sani = true;
-  SetStarSlot(b, 2, StarRecordForCreation(8, "Griff Oberwald", 1000000));  // as the selection hands him over
-  t.Build({9, 1, 2, 0, 0, 0});
+  TeamBudget b = t.Build(
+      {.counts = {9, 1, 2, 0, 0, 0},
+       .stars = {{}, {}, StarRecordForCreation(8, "Griff Oberwald", 1000000)},  // as the selection hands him over
+       .marken = 1,
+       .fans = 2,
+       .co = 2,
+       .cheer = 2,
+       .sani = true});
   ASSERT_EQ(b.m_Restgold, 0);
   ASSERT_EQ(CheckTeamCreation(b), std::nullopt);
   const CKRTeam& team = t.team;
@@ -112,9 +98,8 @@ TEST(TeamBuilder, MenschenTeamWithStaffAndStar) {
 // The ledgers carry the starting capital the budget was made with, not a fixed million; the
 // wizard slot is stored as "Der Zauberer" whatever the race calls it.
 TEST(TeamBuilder, StartingCapitalAndWizard) {
-  NewTeam t(14, 1200000);
-  t.budget.m_Zauberer = true;
-  t.Build({12, 0, 0, 0, 0, 0});
+  NewTeam t(14);
+  t.Build({.counts = {12, 0, 0, 0, 0, 0}, .wizard = true, .capital = 1200000});
   EXPECT_EQ(t.team.m_Einnahmen[0]->m_nBetrag, 1200000);
   EXPECT_EQ(t.team.m_Ausgaben[0]->m_nBetrag, 1200000);
   EXPECT_EQ(t.team.m_bZauberer, 1);

@@ -1,6 +1,8 @@
-// Buying players: the offer list, the "&Starplayer" rule, the purchase and the star hire.
+// Players joining the team: the offer list, the "&Starplayer" rule, the purchase, the star
+// hire and the zombie revival.
 
 #include "roster/PlayerPurchase.h"
+#include "roster/ZombieRevival.h"
 
 #include <gtest/gtest.h>
 
@@ -223,6 +225,47 @@ TEST(PlayerPurchase, BuiltStarPlayer) {
   built.m_nValue = PurchaseTreasury(*team) + 1;
   EXPECT_EQ(BuyBuiltPlayer(*team, built, 16).refusal.kind, NoticeKind::Bank);
   EXPECT_EQ(team->m_Spieler.size(), players);
+}
+
+// Catches the checks in the wrong order: eight zombies among ten players give the zombie
+// message even when the player limit is reached too; any other race only hears that this
+// is for the undead.
+TEST(ZombieRevival, ChecksInOrder) {
+  CKRTeam team;
+  team.m_nRasse = kUndeadRace;
+  for (int32_t n = 1; n <= 8; ++n) AddActive(team, n, kZombieCode);
+  AddActive(team, 9, 34);
+  AddActive(team, 10, 34);
+  EXPECT_EQ(ZombieRevivalRefusal(team, 10).refusal, (Notice{NoticeKind::Rules, kTooManyZombiesMessage}));
+  team.m_Spieler.front()->m_nStatus = kStatusVerstorben;  // a dead zombie does not count
+  EXPECT_EQ(ZombieRevivalRefusal(team, 9).refusal.text, kRosterFullMessage);
+  // The revival checks the same itself.
+  EXPECT_EQ(ReviveZombie(team, "Gregor", 9).refusal.text, kRosterFullMessage);
+  EXPECT_EQ(team.m_Spieler.size(), 10u);
+  EXPECT_FALSE(ZombieRevivalRefusal(team, 16).Refused());
+
+  CKRTeam orcs;
+  orcs.m_nRasse = 10;
+  EXPECT_EQ(ZombieRevivalRefusal(orcs, 16).refusal.text, kOnlyUndeadMessage);
+}
+
+// Catches a revival with the wrong values, an expense, or a number that a former player's
+// number could have given: the lowest free number is taken again.
+TEST(ZombieRevival, RevivedZombie) {
+  CKRTeam team;
+  team.m_nNaechsteID = 120;
+  team.m_nRasse = kUndeadRace;
+  AddActive(team, 1, 34);
+  AddActive(team, 2, 34, kStatusVerstorben);
+  AddActive(team, 3, 34);
+  const ChangeOutcome revived = ReviveZombie(team, "Gregor", 16);
+  ASSERT_NE(revived.created, nullptr);
+  EXPECT_EQ(test::PlayerLine(*revived.created), "2 Gregor (Neuer Zombie) 5/3/2/7 3000 [Reg] #123 35");
+  EXPECT_EQ(team.m_nNaechsteID, 124);
+  EXPECT_TRUE(team.m_Ausgaben.empty());
+  ASSERT_EQ(team.m_Ereignisse.size(), 1u);
+  EXPECT_EQ(team.m_Ereignisse[0]->m_strText, "Wiederbelebung von 'Gregor'.");
+  EXPECT_EQ(team.m_Ereignisse[0]->m_nArt, kEreignisSonstiges);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 #include "model/FileIO.h"
 #include "model/TeamFile.h"
 #include "support/LargeTeam.h"
-#include "support/TempFolder.h"
+#include "support/KrvRunner.h"
 
 namespace krv {
 namespace {
@@ -25,21 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 using KilledSave = test::TempFolderTest;
 using Clock = std::chrono::steady_clock;
-
-pid_t StartResave(const std::string& in, const std::string& out) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::execl(KRV_BINARY, KRV_BINARY, "resave", in.c_str(), out.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  return child;
-}
-
-int WaitFor(pid_t child) {
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
-  return status;
-}
 
 // Earlier saves replaced the target safely but left a full-size temporary file ("target.krt.krv-tmp.PID.XXXXXX") in
 // about one kill of seven, half-written ones among them, and nothing ever removed them. The team is a few megabytes, so
@@ -58,7 +43,7 @@ TEST_F(KilledSave, LeavesOldOrNewFileAndNothingElse) {
 
   // One undisturbed run gives the new bytes and how long a save takes.
   const auto start = Clock::now();
-  ASSERT_EQ(WaitFor(StartResave(in, newPath)), 0);
+  ASSERT_EQ(test::ExitStatus(test::StartKrv({"resave", in, newPath})), 0);
   const auto duration = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
   const std::string newBytes = ReadWholeFile(newPath);
   fs::remove(newPath);
@@ -70,10 +55,10 @@ TEST_F(KilledSave, LeavesOldOrNewFileAndNothingElse) {
   std::set<std::string> leftOver;
   std::vector<std::string> killedTemps;
   for (int kill = 0; kill < 30; ++kill) {
-    const pid_t child = StartResave(in, target);
+    const pid_t child = test::StartKrv({"resave", in, target});
     std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
     ::kill(child, SIGKILL);
-    WaitFor(child);
+    test::ExitStatus(child);
 
     const std::string now = ReadWholeFile(target);
     ASSERT_TRUE(now == oldBytes || now == newBytes) << "kill " << kill << ": target has " << now.size() << " bytes";
@@ -91,7 +76,7 @@ TEST_F(KilledSave, LeavesOldOrNewFileAndNothingElse) {
     if (now == newBytes) std::ofstream(target, std::ios::binary | std::ios::trunc) << oldBytes;
   }
   // The next save clears what the kills left.
-  ASSERT_EQ(WaitFor(StartResave(in, target)), 0);
+  ASSERT_EQ(test::ExitStatus(test::StartKrv({"resave", in, target})), 0);
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(m_dir)) names.push_back(entry.path().filename().string());
   EXPECT_EQ(names.size(), 2u) << ::testing::PrintToString(names);

@@ -115,48 +115,23 @@ TEST_F(KrvPdf, PrintSettingsFromKrvDatAndOptions) {
   EXPECT_TRUE(Has(PageText(pdf, 1), "4711"));
 }
 
-// Failures: the usual message and status, and never an output file; the team file is never
-// written over. Catches half-written PDFs and a team destroyed by a slip of the keyboard.
+// Failures: the usual message and status, and never an output file nor anything beside it;
+// the team file is never written over, nor a read-only PDF (the PDF is written as the team
+// files are: links, permissions and the other refusals of every save: FileIO). Catches
+// half-written PDFs and a team destroyed by a slip of the keyboard.
 TEST_F(KrvPdf, FailuresLeaveNoOutput) {
   std::ofstream(Path("kaputt.krt")) << "kein Team";
-  test::KrvResult r = Run({"pdf", Path("kaputt.krt"), Path("a.pdf")});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(Has(r.err, "kaputt.krt")) << r.err;
-  EXPECT_FALSE(fs::exists(Path("a.pdf")));
-
-  const std::string team = WriteTeam("t.krt", 3);
-  r = Run({"pdf", team, Path("fehlt/a.pdf")});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(Has(r.err, "a.pdf")) << r.err;
-
-  const std::string before = ReadWholeFile(team);
-  r = Run({"pdf", team, team});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(ReadWholeFile(team), before);
-
-  for (const std::vector<std::string>& wrong :
-       std::vector<std::vector<std::string>>{{"pdf", team},
-                                             {"pdf", team, Path("a.pdf"), "--seiten", "4"},
-                                             {"pdf", team, Path("a.pdf"), "--werte", "ja"}}) {
-    r = Run(wrong);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(Has(r.err, "Aufruf: krv pdf")) << r.err;
-  }
-  EXPECT_FALSE(fs::exists(Path("a.pdf")));
-}
-
-// The PDF is written as the team files are, never over a read-only file, and nothing beside
-// it. (Links, permissions and the other refusals of every save: FileIO.)
-TEST_F(KrvPdf, WrittenLikeEveryFile) {
-  const std::string team = WriteTeam("t.krt", 3);
   std::ofstream(Path("echt.pdf")) << "alt";
   fs::permissions(Path("echt.pdf"), fs::perms::owner_read);
-  const test::KrvResult r = Run({"pdf", team, Path("echt.pdf")});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(Has(r.err, "schreibgeschützt")) << r.err;
-  EXPECT_EQ(ReadWholeFile(Path("echt.pdf")), "alt");
-  EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()),
-            4);  // t.krt, echt.pdf, stdout, stderr
+  Check(WriteTeam("t.krt", 3), {
+                                   {{"pdf", Path("kaputt.krt"), Path("a.pdf")}, 1, "kaputt.krt"},
+                                   {{"pdf", "@", Path("fehlt/a.pdf")}, 1, "a.pdf"},
+                                   {{"pdf", "@", "@"}, 2},
+                                   {{"pdf", "@"}, 2, "Aufruf: krv pdf"},
+                                   {{"pdf", "@", Path("a.pdf"), "--seiten", "4"}, 2, "Aufruf: krv pdf"},
+                                   {{"pdf", "@", Path("a.pdf"), "--werte", "ja"}, 2, "Aufruf: krv pdf"},
+                               });
+  Check(Path("echt.pdf"), {{{"pdf", Path("t.krt"), "@"}, 1, "schreibgeschützt"}});
 }
 
 }  // namespace

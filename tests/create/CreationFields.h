@@ -24,10 +24,7 @@ struct CreationFields {
 };
 
 inline TeamBudget Budget(const CreationFields& f) {
-  TeamBudget b;
-  b.m_Rasse = f.race;
-  b.m_TheTeam = f.team;
-  b.m_Startkapital = f.capital;
+  TeamBudget b{.m_Rasse = f.race, .m_TheTeam = f.team, .m_Startkapital = f.capital};
   OpenTeamBudget(b);
   b.m_Anzahl = f.counts;
   b.m_Trainingsmarken = f.marken;

@@ -24,13 +24,7 @@ std::vector<std::string> GeneralSkills(int count) {
 
 PlayerBuilder Star(int32_t bw, int32_t st, int32_t ge, int32_t rw, std::vector<std::string> skills = {},
                    int32_t kind = kKindStarspieler) {
-  PlayerBuilder b;
-  b.m_nKind = kind;
-  b.m_strName = "Gork";
-  b.m_nBW = bw;
-  b.m_nST = st;
-  b.m_nGE = ge;
-  b.m_nRW = rw;
+  PlayerBuilder b{.m_nKind = kind, .m_strName = "Gork", .m_nBW = bw, .m_nST = st, .m_nGE = ge, .m_nRW = rw};
   b.m_SelectedSkills = std::move(skills);
   RecomputePlayerBuilder(b);
   return b;
@@ -46,11 +40,8 @@ bool Bought(PlayerBuilder b) { return !PlayerBuilderKaufen(b, kCapital).Refused(
 TEST(PlayerBuilder, PointsAndValues) {
   PlayerBuilder initial;  // the builder as it opens
   RecomputePlayerBuilder(initial);
-  struct Row {
-    PlayerBuilder built;
-    int32_t points, value;
-  };
-  const Row rows[] = {
+  // builder, points, value
+  const std::tuple<PlayerBuilder, int32_t, int32_t> rows[] = {
       {initial, 5, 50000},
       {Star(8, 4, 4, 9, GeneralSkills(2)), 19, 145000},  // BW 8 (3), ST 4 (6), GE 4 (2), RW 9 (1)
       {Star(6, 3, 3, 8, GeneralSkills(6)), 11, 110000},  // 11 and 12 points cost the same
@@ -61,18 +52,18 @@ TEST(PlayerBuilder, PointsAndValues) {
       {Star(6, 3, 3, 8, {"Klaue"}), 8, 80000},
       {Star(6, 3, 3, 8, {"Hypnotischer Blick", "Magischer Helm", "Blöd", "Nimmersatt"}), 5, 50000},
   };
-  for (const Row& row : rows) {
-    EXPECT_EQ(row.built.m_nPoints, row.points) << row.value;
-    EXPECT_EQ(row.built.m_nValue, row.value) << row.points;
+  for (const auto& [built, points, value] : rows) {
+    EXPECT_EQ(built.m_nPoints, points) << value;
+    EXPECT_EQ(built.m_nValue, value) << points;
   }
-  EXPECT_EQ(rows[1].built.m_nCounts[kCategoryAllgemein], 2);
-  EXPECT_EQ(rows[8].built.m_nCounts, (BuilderCategoryCounts{0, 0, 0, 0, 0}));
-  EXPECT_EQ(rows[8].built.m_nDisadvantages, 2);
+  EXPECT_EQ(std::get<0>(rows[1]).m_nCounts[kCategoryAllgemein], 2);
+  EXPECT_EQ(std::get<0>(rows[8]).m_nCounts, (BuilderCategoryCounts{0, 0, 0, 0, 0}));
+  EXPECT_EQ(std::get<0>(rows[8]).m_nDisadvantages, 2);
 
   // 28 points (190000) are bought; 29 points are refused.
-  EXPECT_FALSE(rows[4].built.m_bTooExpensive);
-  EXPECT_TRUE(Bought(rows[4].built));
-  PlayerBuilder twentyNine = rows[5].built;
+  EXPECT_FALSE(std::get<0>(rows[4]).m_bTooExpensive);
+  EXPECT_TRUE(Bought(std::get<0>(rows[4])));
+  PlayerBuilder twentyNine = std::get<0>(rows[5]);
   EXPECT_TRUE(twentyNine.m_bTooExpensive);
   EXPECT_EQ(PlayerBuilderKaufen(twentyNine, kCapital).refusal,
             (Notice{NoticeKind::Bank, "Dieser Spieler ist zu teuer!\nEs sind max. 190.000 Golstücke erlaubt!"}));
@@ -134,11 +125,8 @@ TEST(PlayerBuilder, KindLimits) {
   EXPECT_TRUE(nine.m_bTooExpensive);
   EXPECT_EQ(PlayerBuilderKaufen(nine, kCapital).refusal, (Notice{NoticeKind::Bank, "Dieser Spieler ist zu teuer!"}));
   EXPECT_TRUE(Bought(Star(6, 3, 3, 8, GeneralSkills(3), kKindFeldspieler)));
-  PlayerBuilder feld;  // not recomputed: "&Kaufen" prices him itself
-  feld.m_nKind = kKindFeldspieler;
-  feld.m_strName = "Feldspieler";
-  feld.m_nBW = 7;
-  feld.m_nST = 4;
+  // Not recomputed: "&Kaufen" prices him itself.
+  PlayerBuilder feld{.m_nKind = kKindFeldspieler, .m_strName = "Feldspieler", .m_nBW = 7, .m_nST = 4};
   EXPECT_EQ(PlayerBuilderKaufen(feld, kCapital).refusal.text, "Dieser Spieler ist zu teuer!");
   EXPECT_EQ(feld.m_nPoints, 13);
   EXPECT_EQ(feld.m_nValue, 115000);
@@ -192,11 +180,7 @@ TEST(PlayerBuilder, SkillListAndGreyCategories) {
   EXPECT_EQ(b.m_strDescription, "");
 
   // Out-of-range characteristics are held in their ranges, with a beep.
-  PlayerBuilder wild;
-  wild.m_nBW = 9;
-  wild.m_nST = 0;
-  wild.m_nGE = 5;
-  wild.m_nRW = 11;
+  PlayerBuilder wild{.m_nBW = 9, .m_nST = 0, .m_nGE = 5, .m_nRW = 11};
   EXPECT_TRUE(ClampBuilderCharacteristics(wild));
   EXPECT_EQ((std::array{wild.m_nBW, wild.m_nST, wild.m_nGE, wild.m_nRW}), (std::array{8, 1, 4, 10}));
   EXPECT_FALSE(ClampBuilderCharacteristics(wild));

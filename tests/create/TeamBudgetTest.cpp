@@ -23,11 +23,7 @@ using Fields = test::CreationFields;
 using test::Budget;
 
 CKRSpieler Star(const std::string& name, int32_t value, int32_t code) {
-  CKRSpieler s;
-  s.m_strName = name;
-  s.m_nWert = value;
-  s.m_nPositionCode = code;
-  return s;
+  return {.m_strName = name, .m_nWert = value, .m_nPositionCode = code};
 }
 
 TEST(TeamBudget, MenschenWorkedExample) {
@@ -100,13 +96,8 @@ TEST(TeamBudget, ErstellenChecksInOrder) {
   const std::string goldLeft = "Sie müssen mit 0 Goldstücken abschließen!";
   const CKRSpieler griff = Star("Griff Oberwald", 140000, 214);
   const CKRSpieler troll = Star("Troll (Brocken)", 100000, 305);
-  struct Row {
-    Fields fields;
-    int goldSign;  // of the gold left: 0 spent exactly, 1 some left, -1 overspent
-    std::string countLine;
-    std::optional<std::string> refusal;
-  };
-  const Row rows[] = {
+  // fields, sign of the gold left (0 spent exactly, 1 some left, -1 overspent), count line, refusal
+  const std::tuple<Fields, int, std::string, std::optional<std::string>> rows[] = {
       {{.counts = {10, 0, 0, 0, 0, 0}, .name = "Zehn", .capital = 510000}, 0, "       10 Spieler", tooFew},
       // too few wins over gold left and no name
       {{.counts = {10, 0, 0, 0, 0, 0}, .cheer = 1, .capital = 510000}, -1, "       10 Spieler", tooFew},
@@ -122,12 +113,12 @@ TEST(TeamBudget, ErstellenChecksInOrder) {
       {{.counts = {12, 0, 0, 0, 0, 0}, .stars = {troll, troll, troll, troll}}, -1, "       16 Spieler", goldLeft},
       {{.counts = {12, 1, 0, 0, 0, 0}, .stars = {troll, troll, troll, troll}}, -1, "       17!!!! Spieler", tooMany},
   };
-  for (const Row& row : rows) {
-    TeamBudget b = Budget(row.fields);
-    SCOPED_TRACE(row.countLine);
-    EXPECT_EQ((b.m_Restgold > 0) - (b.m_Restgold < 0), row.goldSign);
-    EXPECT_EQ(BudgetSummaryLines(b)[7], row.countLine);
-    EXPECT_EQ(CheckTeamCreation(b), row.refusal);
+  for (const auto& [fields, goldSign, countLine, refusal] : rows) {
+    const TeamBudget b = Budget(fields);
+    SCOPED_TRACE(countLine);
+    EXPECT_EQ((b.m_Restgold > 0) - (b.m_Restgold < 0), goldSign);
+    EXPECT_EQ(BudgetSummaryLines(b)[7], countLine);
+    EXPECT_EQ(CheckTeamCreation(b), refusal);
   }
 }
 

@@ -74,28 +74,24 @@ TEST(Bookkeeping, RerollDeductions) {
 // is -1 thousand, not -2; 500 + 400 count nothing); empty entries of a damaged list are
 // skipped, and a second recalculation adds nothing.
 TEST(Bookkeeping, TreasuryFromLedgers) {
-  struct Row {
-    std::vector<int32_t> income, expenses;
-    int32_t incomeK, expensesK;
-    int64_t gold;
-  };
-  const Row rows[] = {
+  // income, expenses, income and expenses in thousands, treasury
+  const std::tuple<std::vector<int32_t>, std::vector<int32_t>, int32_t, int32_t, int64_t> rows[] = {
       {{1000000, 999}, {999}, 1000, 0, 1000000},
       {{999}, {1999}, 0, 1, -1000},
       {{-1500}, {}, -1, 0, -1000},
       {{500, 400}, {}, 0, 0, 0},
       {{500, 400, 200}, {}, 1, 0, 1000},
   };
-  for (const Row& row : rows) {
+  for (const auto& [income, expenses, incomeK, expensesK, gold] : rows) {
     CKRTeam team;
-    for (int32_t amount : row.income) team.AddEinnahme({"E", amount});
-    for (int32_t amount : row.expenses) team.AddAusgabe({"A", amount, kAusgabeVerlust});
+    for (int32_t amount : income) team.AddEinnahme({"E", amount});
+    for (int32_t amount : expenses) team.AddAusgabe({"A", amount, kAusgabeVerlust});
     team.m_Einnahmen.push_back(nullptr);
     team.Recalculate();
     team.Recalculate();
-    EXPECT_EQ(team.m_nEinnahmenK, row.incomeK) << row.gold;
-    EXPECT_EQ(team.m_nAusgabenK, row.expensesK) << row.gold;
-    EXPECT_EQ(team.m_nGold, row.gold);
+    EXPECT_EQ(team.m_nEinnahmenK, incomeK) << gold;
+    EXPECT_EQ(team.m_nAusgabenK, expensesK) << gold;
+    EXPECT_EQ(team.m_nGold, gold);
   }
 }
 

@@ -146,9 +146,7 @@ TEST(TeamChange, OperationsReportWhatTheyTouched) {
   team->m_pHost = &host;
 
   RenameTeam(*team, "Neuer Name");
-  MatchEntry entry;
-  entry.gegner = "Orkland";
-  entry.eigeneTore = 1;
+  MatchEntry entry{.gegner = "Orkland", .eigeneTore = 1};
   RecordMatch(*team, entry);
   CKRSpieler& player = *team->m_Spieler[1];
   PlayerChange change = PlayerChangeFrom(player);

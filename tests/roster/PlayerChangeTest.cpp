@@ -37,12 +37,8 @@ struct Fixture {
 // pair, armour closes without comma, the statistics go two to a line, the award last); and
 // an entry written although nothing recordable changed. The values are stored in every case.
 TEST(CareerLog, EntryPerChange) {
-  struct Row {
-    void (*edit)(PlayerChange&);
-    std::string entry;  // "" for none
-    std::string line;   // the player afterwards
-  };
-  const Row rows[] = {
+  // the change, the entry ("" for none), the player afterwards ("": not compared)
+  const std::tuple<void (*)(PlayerChange&), std::string, std::string> rows[] = {
       {[](PlayerChange& c) {
          c.m_nST = 4;
          c.m_nGE = 4;
@@ -75,11 +71,11 @@ TEST(CareerLog, EntryPerChange) {
        },
        "", "7 Neu (Blitzer) 7/3/3/9 80000 [Blk] #100 28"},
   };
-  for (const Row& row : rows) {
+  for (const auto& [edit, entry, line] : rows) {
     Fixture f;
-    f.Apply(row.edit);
-    EXPECT_EQ(f.player->m_strLebenslauf, row.entry.empty() ? "Alt." : "Alt." + std::string(kHeader) + row.entry);
-    if (!row.line.empty()) EXPECT_EQ(test::PlayerLine(*f.player), row.line);
+    f.Apply(edit);
+    EXPECT_EQ(f.player->m_strLebenslauf, entry.empty() ? "Alt." : "Alt." + std::string(kHeader) + entry);
+    if (!line.empty()) EXPECT_EQ(test::PlayerLine(*f.player), line);
   }
 
   // With the setting off no entry is written; the typed career text is stored.

@@ -28,6 +28,15 @@ std::string LastExpense(const CKRTeam& team) {
   return e.m_strText + " | " + std::to_string(e.m_nBetrag) + " | " + std::to_string(e.m_nArt);
 }
 
+// A star player as the star selection hands him over.
+CKRSpieler Morri(int32_t value = 190000, int32_t code = 212) {
+  return {.m_strName = "Morri der Starke",
+          .m_strFertigkeiten = "Blk,Ausw",
+          .m_nBW = 6,
+          .m_nWert = value,
+          .m_nPositionCode = code};
+}
+
 void AddActive(CKRTeam& team, int32_t number, int32_t code, int32_t status = kStatusAktiv) {
   test::AddPlayer(team, number, "S", "P", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, code);
   team.m_Spieler.back()->m_nStatus = status;
@@ -137,14 +146,10 @@ TEST(PlayerPurchase, RemainingAndRosterLimit) {
   EXPECT_EQ(RosterFullRefusal(*team, 16).refusal, (Notice{NoticeKind::Rules, kRosterFullMessage}));
   EXPECT_FALSE(RosterFullRefusal(*team, 17).Refused());
   // Every way in refuses a full roster itself, whichever window it comes from, and changes nothing.
-  CKRSpieler star;
-  star.m_strName = "Morri der Starke";
-  star.m_nPositionCode = 212;
-  PlayerBuilder built;
-  built.m_strName = "Gebaut";
+  PlayerBuilder built{.m_strName = "Gebaut"};
   const size_t players = team->m_Spieler.size();
   for (const ChangeOutcome& full : {BuyPlayer(*team, {"Blitzer", std::nullopt, false}, 16),
-                                    HireStarPlayer(*team, star, 16), BuyBuiltPlayer(*team, built, 16)})
+                                    HireStarPlayer(*team, Morri(), 16), BuyBuiltPlayer(*team, built, 16)})
     EXPECT_EQ(full.refusal.text, kRosterFullMessage);
   EXPECT_EQ(team->m_Spieler.size(), players);
 }
@@ -172,28 +177,18 @@ TEST(PlayerPurchase, StarButtonRule) {
 // although the bank says no.
 TEST(PlayerPurchase, StarPlayerHire) {
   auto team = TeamWithGold(10, 200000);
-  CKRSpieler star;
-  star.m_strName = "Morri der Starke";
-  star.m_nWert = 190000;
-  star.m_nBW = 6;
-  star.m_strFertigkeiten = "Blk,Ausw";
-  star.m_nPositionCode = 212;
-  ChangeOutcome outcome = HireStarPlayer(*team, star, 16);
+  ChangeOutcome outcome = HireStarPlayer(*team, Morri(), 16);
   ASSERT_NE(outcome.created, nullptr);
   EXPECT_EQ(test::PlayerLine(*outcome.created), "1 Morri der Starke (Starplayer) 6/0/0/0 190000 [Blk,Ausw] #100 212");
   EXPECT_EQ(LastExpense(*team), "Morri der Starke | 190000 | " + std::to_string(kAusgabeStarplayer));
   EXPECT_EQ(team->m_nGold, 10000);
 
-  star.m_nPositionCode = 301;
-  star.m_nWert = 10000;
-  outcome = HireStarPlayer(*team, star, 16);
+  outcome = HireStarPlayer(*team, Morri(10000, 301), 16);
   ASSERT_NE(outcome.created, nullptr);
   EXPECT_EQ(outcome.created->m_strPosition, "Brocken");
 
   const size_t players = team->m_Spieler.size();
-  star.m_nWert = 10001;
-  outcome = HireStarPlayer(*team, star, 16);
-  EXPECT_EQ(outcome.refusal, (Notice{NoticeKind::Bank, kStarTooExpensiveMessage}));
+  EXPECT_EQ(HireStarPlayer(*team, Morri(10001), 16).refusal, (Notice{NoticeKind::Bank, kStarTooExpensiveMessage}));
   EXPECT_EQ(team->m_Spieler.size(), players);
 }
 
@@ -204,14 +199,9 @@ TEST(PlayerPurchase, BuiltStarPlayer) {
   AddActive(*team, 1, 19);
   AddActive(*team, 2, 19, kStatusVerstorben);  // number 2 is free again
   const int32_t nextId = team->m_nNaechsteID;
-  PlayerBuilder built;
-  built.m_strName = "Grom";
-  built.m_nBW = 8;
-  built.m_nST = 4;
-  built.m_nGE = 4;
-  built.m_SelectedSkills = {"Blocken", "Brutal"};
-  built.m_bPurchaseMode = true;
-  built.m_bCard = true;
+  PlayerBuilder built{
+      .m_strName = "Grom", .m_nBW = 8, .m_nST = 4, .m_nGE = 4, .m_SelectedSkills = {"Blocken", "Brutal"}};
+  built.m_bPurchaseMode = built.m_bCard = true;
   ASSERT_FALSE(PlayerBuilderKaufen(built, PurchaseTreasury(*team)).Refused());
   const int32_t price = built.m_nValue / 2;
   const ChangeOutcome bought = BuyBuiltPlayer(*team, built, 16);

@@ -51,20 +51,10 @@ TEST(Skills, CatalogueShape) {
   for (const SFertigkeit& skill : g_Fertigkeiten) used.insert(skill.m_pszCategory);
   EXPECT_EQ(used, categories);
 
-  // The one race trait sits between the body traits, and the misspelled row stays so.
+  // The one race trait sits between the body traits. (The misspelled row: FindSkillByName.)
   EXPECT_STREQ(g_Fertigkeiten[41].m_pszCategory, "Rassenmerkmal");
   EXPECT_STREQ(g_Fertigkeiten[40].m_pszCategory, "Körpermerkmal");
   EXPECT_STREQ(g_Fertigkeiten[42].m_pszCategory, "Körpermerkmal");
-  EXPECT_STREQ(g_Fertigkeiten[24].m_pszName, "Hechsprung");
-}
-
-TEST(Skills, PlayerKinds) {
-  // The builder's kind is an index; kind 3 is its default, "Starspieler". The first entry
-  // keeps its quotes.
-  ASSERT_EQ(g_PositionsArten.size(), 7u);
-  EXPECT_STREQ(g_PositionsArten[0], "\"Super\"-Spieler");
-  EXPECT_STREQ(g_PositionsArten[3], "Starspieler");
-  EXPECT_STREQ(g_PositionsArten[6], "Gen.2 (Feldspieler3)");
 }
 
 TEST(Skills, FindSkillByName) {
@@ -135,35 +125,24 @@ TEST(Skills, SkillTextToAbbreviations) {
 
 TEST(Skills, SortAbbreviationText) {
   // Doubled, leading and trailing commas leave empty entries, which sort first and vanish.
-  std::string out;
-  SortAbbreviationText("Robu,,Blk", out);
-  EXPECT_EQ(out, "Blk,Robu");
-  SortAbbreviationText(",Robu,Blk,", out);
-  EXPECT_EQ(out, "Blk,Robu");
-  SortAbbreviationText(",,,", out);
-  EXPECT_EQ(out, "");
-  SortAbbreviationText("", out);
-  EXPECT_EQ(out, "");
-
-  // `out` is replaced, not appended to.
-  out = "Alt";
-  SortAbbreviationText("Tackle", out);
-  EXPECT_EQ(out, "Tackle");
-
-  // Blanks stay part of the entries and sort before letters: texts copied from the roster
-  // come out reordered, and the Oger's trailing comma is gone.
-  SortAbbreviationText("Fangs, Sprinten", out);
-  EXPECT_EQ(out, " Sprinten,Fangs");
-  SortAbbreviationText("KnBr, Robu, Blöd, Mit.werf,", out);
-  EXPECT_EQ(out, " Blöd, Mit.werf, Robu,KnBr");
-
-  // Case is ignored for ordering but kept in the text.
-  SortAbbreviationText("robu,Blk,abroll", out);
-  EXPECT_EQ(out, "abroll,Blk,robu");
-
-  // A star player's item stays an entry of its own and sorts like text ("<" is 0x3C).
-  SortAbbreviationText("Ziels,<Bombe>,Ausw", out);
-  EXPECT_EQ(out, "<Bombe>,Ausw,Ziels");
+  // Blanks stay part of the entries and sort before letters: texts copied from the roster come
+  // out reordered, and the Oger's trailing comma is gone. Case is ignored for ordering but kept
+  // in the text. A star player's item stays an entry of its own and sorts like text ("<" is
+  // 0x3C). `out` is replaced, not appended to (every row starts from the row before's text).
+  const std::pair<const char*, const char*> cases[] = {{"Robu,,Blk", "Blk,Robu"},
+                                                       {",Robu,Blk,", "Blk,Robu"},
+                                                       {",,,", ""},
+                                                       {"Tackle", "Tackle"},
+                                                       {"", ""},
+                                                       {"Fangs, Sprinten", " Sprinten,Fangs"},
+                                                       {"KnBr, Robu, Blöd, Mit.werf,", " Blöd, Mit.werf, Robu,KnBr"},
+                                                       {"robu,Blk,abroll", "abroll,Blk,robu"},
+                                                       {"Ziels,<Bombe>,Ausw", "<Bombe>,Ausw,Ziels"}};
+  std::string out = "Alt";
+  for (const auto& [text, sorted] : cases) {
+    SortAbbreviationText(text, out);
+    EXPECT_EQ(out, sorted) << text;
+  }
 }
 
 }  // namespace

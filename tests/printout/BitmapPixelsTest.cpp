@@ -20,8 +20,7 @@ std::optional<Pixels> Decode(const BitmapLayout& layout) {
     return std::nullopt;
   }
   const std::optional<PixelImage> image = DecodeDib(dib);
-  if (!image) return std::nullopt;
-  return image->pixels;
+  return image ? std::optional(image->pixels) : std::nullopt;
 }
 
 constexpr uint32_t kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
@@ -44,6 +43,9 @@ const std::string kMasks565After40 = "\0\xF8\0\0\xE0\x07\0\0\x1F\0\0\0"_b;
 const std::string kMasksArgbAfter40 = "\0\0\xFF\0\0\xFF\0\0\xFF\0\0\0\0\0\0\xFF"_b;
 const std::string kPalette3 = "\0\0\0\0\0\xFF\xFF\xFF\xFF\xFF\0\0"_b;  // black, red, white, blue
 const std::string kPalette4 = "\0\0\0\0\0\0\xFF\0\xFF\xFF\xFF\0\xFF\0\0\0"_b;
+// Bottom row 3 x blue; top row literal red, blue, red; end of picture.
+const std::string kRunLength = "\x03\x01\x00\x00\x00\x03\x02\x01\x02\x00\x00\x01"_b;
+const std::string kBlackAlphas = "\0\0\0\xFF\0\0\0\0\0\0\0\x80"_b;  // full, none, half
 const std::string kIndices8 = "\3\0\0\0\1\2\0\0"_b;
 
 // One bitmap file per row and the pixels it must give, top row first; no pixels: the reader
@@ -57,7 +59,7 @@ struct Case {
 // Catches a logo printed upside down, with red and blue swapped, or in wrong colours for a
 // bit-field or palette form; one that prints as "Hier kann Ihr Team-Logo stehen!" because its
 // header is not the 40-byte one (what image programs write by default).
-const Case kForms[] = {
+const Case kFiles[] = {
     {"1 bit, bottom-up", {40, 2, 2, 1, 0, {}, kBlackWhite, "\x80\0\0\0\x40\0\0\0"_b}, kCheckered},
     {"1 bit, top-down", {40, 2, -2, 1, 0, {}, kBlackWhite, "\x40\0\0\0\x80\0\0\0"_b}, kCheckered},
     {"24 bits: blue, green, red", {40, 1, 1, 24, 0, {}, "", "\x10\x20\x30\0"_b}, {{0xFF302010}}},
@@ -75,23 +77,17 @@ const Case kForms[] = {
     {"124 bytes, top-down", {124, 2, -2, 24, 0, {}, "", kRgb24.substr(8) + kRgb24.substr(0, 8)}, kRedWhiteBlueBlack},
     {"124 bytes, 5-6-5", {124, 2, 2, 16, 3, kMasks565, "", kRgb565}, kRedWhiteBlueBlack},
     {"124 bytes, alpha", {124, 2, 2, 32, 3, kMasksArgb, "", kArgb32}, kRedWhiteBlueBlack},
-};
 
-// Run-length encoded 8-bit pixels: runs, literal runs and line ends; a stream that breaks off
-// leaves the rest black, a run longer than the row is cut at the edge. Catches overruns on
-// damaged files. Transparent pixels print as the white paper under them, a file whose alpha is
-// zero throughout (what many programs write for "no alpha") prints opaque: catches a logo with
-// a transparent background printed black, and one printed all white. Pictures the painter
-// cannot show give nothing.
-const Case kOddFiles[] = {
-    {"RLE 3 x blue, literal",
-     {40, 3, 2, 8, 1, {}, kBlackBlueRed, "\x03\x01\x00\x00\x00\x03\x02\x01\x02\x00\x00\x01"_b, 3},
-     {{kRed, kBlue, kRed, kBlue, kBlue, kBlue}}},
+    // Run-length encoded 8-bit pixels: runs, literal runs and line ends; a stream that breaks off
+    // leaves the rest black, a run longer than the row is cut at the edge. Catches overruns on
+    // damaged files. Transparent pixels print as the white paper under them, a file whose alpha is
+    // zero throughout (what many programs write for "no alpha") prints opaque: catches a logo with
+    // a transparent background printed black, and one printed all white. Pictures the painter
+    // cannot show give nothing.
+    {"run-length", {40, 3, 2, 8, 1, {}, kBlackBlueRed, kRunLength, 3}, {{kRed, kBlue, kRed, kBlue, kBlue, kBlue}}},
     {"literal run beyond the data", {40, 3, 2, 8, 1, {}, kBlackBlueRed, "\x00\x09\x01"_b, 3}, Pixels(6, kBlack)},
     {"run beyond the row", {40, 2, 1, 8, 1, {}, kBlackBlueRed, "\xFF\x02\x00\x01"_b, 3}, {{kRed, kRed}}},
-    {"black, alpha full/0/half",
-     {124, 3, 1, 32, 3, kMasksArgb, "", "\0\0\0\xFF\0\0\0\0\0\0\0\x80"_b},
-     {{kBlack, kWhite, 0xFF7F7F7F}}},
+    {"alpha", {124, 3, 1, 32, 3, kMasksArgb, "", kBlackAlphas}, {{kBlack, kWhite, 0xFF7F7F7F}}},
     {"alpha zero throughout", {124, 2, 1, 32, 3, kMasksArgb, "", "\x10\x20\x30\0\0\0\0\0"_b}, {{0xFF302010, kBlack}}},
     {"no pixels", {40, 0, 1, 24, 0, {}, "", ""}, std::nullopt},
     {"no such depth", {40, 1, 1, 3, 0, {}, "", std::string(4, '\0')}, std::nullopt},
@@ -100,12 +96,8 @@ const Case kOddFiles[] = {
     {"8000 x 5001 x 1 bit", {40, 8000, 5001, 1, 0, {}, kBlackWhite, std::string(1000 * 5001, '\0')}, std::nullopt},
 };
 
-TEST(BitmapPixels, EveryCommonForm) {
-  for (const Case& c : kForms) EXPECT_EQ(Decode(c.layout), c.pixels) << c.form;
-}
-
-TEST(BitmapPixels, RunLengthAlphaAndUnusableFiles) {
-  for (const Case& c : kOddFiles) EXPECT_EQ(Decode(c.layout), c.pixels) << c.form;
+TEST(BitmapPixels, EveryFormRunLengthAlphaAndUnusableFiles) {
+  for (const Case& c : kFiles) EXPECT_EQ(Decode(c.layout), c.pixels) << c.form;
 }
 
 }  // namespace

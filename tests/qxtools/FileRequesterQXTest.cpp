@@ -17,6 +17,14 @@ namespace {
 
 using FileRequesterQXTest = RequesterTest;
 
+// The favourites stored for the mode: their number, then each folder.
+QStringList Favourites(const QString& mode) {
+  QStringList stored{Setting("QXGUI/" + mode + "/FAVORITEN_ANZ").toString()};
+  for (int i = 0; Setting(QString("QXGUI/%1/S%2").arg(mode).arg(i)).isValid(); ++i)
+    stored << Setting(QString("QXGUI/%1/S%2").arg(mode).arg(i)).toString();
+  return stored;
+}
+
 // The filter string: pairs of text and pattern up to the first empty part ("||"), blanks
 // trimmed, several patterns with ";", "*.*" also matching names without a dot, an empty string giving all files. A
 // parsing slip would show the wrong types or hide the coach's files.
@@ -89,10 +97,8 @@ TEST_F(FileRequesterQXTest, FavouritesStoredAndReadBack) {
     emit places->activated(index);
     EXPECT_EQ(ShownFolder(d), Path("Liga"));
   });
-  EXPECT_EQ(Setting("QXGUI/OPEN/FAVORITEN_ANZ").toInt(), 2);
-  EXPECT_EQ(Setting("QXGUI/OPEN/S0").toString(), Path("Liga"));
-  EXPECT_EQ(Setting("QXGUI/OPEN/S1").toString(), folder);
-  EXPECT_FALSE(Setting("QXGUI/SAVE/FAVORITEN_ANZ").isValid());
+  EXPECT_EQ(Favourites("OPEN"), (QStringList{"2", Path("Liga"), folder}));
+  EXPECT_EQ(Favourites("SAVE"), QStringList{""});
 
   Peek(OpenInFolder(), [&](QDialog* d) {
     // The menu lists the favourites before its commands.
@@ -117,9 +123,7 @@ TEST_F(FileRequesterQXTest, FavouritesStoredAndReadBack) {
     Action(d, "deleteFavouritesAction")->trigger();
     EXPECT_FALSE(ComboTexts(Places(d)).contains(Path("Liga")));
   });
-  EXPECT_EQ(Setting("QXGUI/OPEN/FAVORITEN_ANZ").toInt(), 1);
-  EXPECT_EQ(Setting("QXGUI/OPEN/S0").toString(), folder);
-  EXPECT_FALSE(Setting("QXGUI/OPEN/S1").isValid());
+  EXPECT_EQ(Favourites("OPEN"), (QStringList{"1", folder}));
 
   // The standard set replaces the coach's favourites.
   Peek(OpenInFolder(), [](QDialog* d) { Action(d, "standardFavouritesAction")->trigger(); });

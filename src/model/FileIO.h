@@ -23,8 +23,8 @@ std::string ReadWholeFile(const std::string& path, size_t maxBytes = kMaxReadByt
 // Replaces the file at `path` crash-safely: the bytes go into an unnamed file in the target's
 // folder (a named temporary file where the file system has no unnamed ones), which is flushed
 // to disk and only then put in place in one step. A kill at any moment leaves the old or the
-// new file and nothing else; temporary files an earlier crash left beside the target are removed
-// (see RemoveStaleTemporaryFiles).
+// new file; a kill in the instant between naming the finished file and putting it in place
+// leaves it beside the target, and the next save removes it (see RemoveStaleTemporaryFiles).
 // A symbolic link is saved through (the link stays), an existing file keeps its permission bits
 // and owner. Refused: targets that are not regular files and read-only files. On any failure
 // the previous file is untouched and nothing is left behind.

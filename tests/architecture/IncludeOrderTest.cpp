@@ -5,49 +5,38 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "model/FileIO.h"
 #include "support/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadWhole(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // The folders of the README's list ("- `src/<folder>` ..." below "## Für Entwickler"), bottom first.
 std::vector<std::string> LayerOrder(const std::string& readme) {
-  std::vector<std::string> order;
   const size_t section = readme.find("## Für Entwickler");
-  if (section == std::string::npos) return order;
-  std::istringstream lines(readme.substr(section));
-  const std::regex entry(R"(^- `src/([a-z/]+)`)");
-  std::string line;
-  std::smatch match;
-  while (std::getline(lines, line))
-    if (std::regex_search(line, match, entry)) order.push_back(match[1]);
+  if (section == std::string::npos) return {};
+  const std::regex entry(R"(^- `src/([a-z/]+)`)", std::regex::multiline);
+  std::vector<std::string> order;
+  for (std::sregex_iterator it(readme.begin() + section, readme.end(), entry), end; it != end; ++it)
+    order.push_back((*it)[1]);
   return order;
 }
 
 // Every include against the order, and every folder with sources the order does not name,
-// as one line each.
-std::vector<std::string> LayerViolations(const fs::path& src, const std::vector<std::string>& order) {
+// one line each.
+std::string LayerViolations(const fs::path& src, const std::vector<std::string>& order) {
   std::map<std::string, size_t> rank;
   for (size_t i = 0; i < order.size(); ++i) rank[order[i]] = i;
-  std::vector<std::string> violations;
+  std::string violations;
   std::set<std::string> unlisted;
-  const std::regex include(R"(^\s*#\s*include\s*"([^"]+)/[^/"]+")");
+  const std::regex include(R"(^[ \t]*#[ \t]*include[ \t]*"([^"]+)/[^/"]+")", std::regex::multiline);
   for (const auto& item : fs::recursive_directory_iterator(src)) {
     const std::string extension = item.path().extension().string();
     if (!item.is_regular_file() || (extension != ".h" && extension != ".cpp")) continue;
@@ -57,44 +46,34 @@ std::vector<std::string> LayerViolations(const fs::path& src, const std::vector<
       unlisted.insert(folder);
       continue;
     }
-    std::istringstream lines(ReadWhole(item.path()));
-    std::string line;
-    std::smatch match;
-    while (std::getline(lines, line)) {
-      if (!std::regex_search(line, match, include)) continue;
-      const std::string target = match[1];
+    const std::string text = krv::ReadWholeFile(item.path());
+    for (std::sregex_iterator it(text.begin(), text.end(), include), end; it != end; ++it) {
+      const std::string target = (*it)[1];
       if (target == folder || !fs::is_directory(src / target)) continue;
-      if (!rank.count(target)) violations.push_back(file + " includes the unlisted folder " + target);
+      if (!rank.count(target)) violations += file + " includes the unlisted folder " + target + "\n";
       else if (rank[target] > rank[folder])
-        violations.push_back(file + " (" + folder + ") includes " + target + ", which stands above it");
+        violations += file + " (" + folder + ") includes " + target + ", which stands above it\n";
     }
   }
-  for (const auto& folder : unlisted) violations.push_back("src/" + folder + " is missing from the README's order");
+  for (const auto& folder : unlisted) violations += "src/" + folder + " is missing from the README's order\n";
   return violations;
-}
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\n";
-  return text;
 }
 
 // The real tree: catches an include running back up, a new folder left out of the order, and
 // a README whose list lost its place or its shape (then nothing would be checked).
 TEST(IncludeOrder, SourcesFollowTheReadmesOrder) {
   const fs::path root = KRV_SOURCE_DIR;
-  const std::vector<std::string> order = LayerOrder(ReadWhole(root / "README.md"));
+  const std::vector<std::string> order = LayerOrder(krv::ReadWholeFile(root / "README.md"));
   ASSERT_GE(order.size(), 10u) << "the README's list of folders was not found";
   for (const auto& folder : order) EXPECT_TRUE(fs::is_directory(root / "src" / folder)) << folder;
-  EXPECT_EQ(Lines(LayerViolations(root / "src", order)), "");
+  EXPECT_EQ(LayerViolations(root / "src", order), "");
 }
 
 class IncludeOrderCheck : public krv::test::TempFolderTest {
  protected:
   void Write(const std::string& file, const std::string& text) {
-    const fs::path path = m_dir / file;
-    fs::create_directories(path.parent_path());
-    std::ofstream(path) << text;
+    fs::create_directories((m_dir / file).parent_path());
+    krv::WriteFileAtomically(Path(file), text);
   }
 };
 
@@ -112,7 +91,7 @@ TEST_F(IncludeOrderCheck, ReportsUpwardIncludesAndUnlistedFolders) {
       "# Title\n- `src/qt` not this list\n## Für Entwickler\ntext\n- `src/model` a\n- `src/season` b\n"
       "- `src/season/qt` c\n");
   EXPECT_EQ(order, (std::vector<std::string>{"model", "season", "season/qt"}));
-  EXPECT_EQ(Lines(LayerViolations(m_dir, order)),
+  EXPECT_EQ(LayerViolations(m_dir, order),
             "model/Bad.cpp (model) includes season/qt, which stands above it\n"
             "src/stray is missing from the README's order\n");
 }

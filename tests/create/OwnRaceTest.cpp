@@ -13,19 +13,24 @@ namespace {
 
 // Runs a position's builder the way its button does and presses "&Kaufen"; defines the
 // position when the builder accepts, undefines it otherwise (as a cancel would).
-bool Design(OwnRaceDesign& design, int slot, std::vector<std::string> skills = {}, int32_t bw = 6, int32_t st = 3) {
+bool Design(OwnRaceDesign& design, int slot, std::vector<std::string> skills = {}) {
   PlayerBuilder builder = OwnRaceBuilder(design, slot);
   builder.m_SelectedSkills = std::move(skills);
-  builder.m_nBW = bw;
-  builder.m_nST = st;
   const bool accepted = !PlayerBuilderKaufen(builder, 1000000).Refused();
   OwnRaceBuilderClosed(design, slot, accepted ? &builder : nullptr);
   return accepted;
 }
 
+// A new team and the own-race dialog's fields for it.
+class OwnRace : public ::testing::Test {
+ protected:
+  CKRTeam team;
+  OwnRaceDesign design{.m_pTeam = &team};
+};
+
 // The slot table: kinds, preset names, codes and limits of the six positions. A slip here
 // would give a position the wrong point limit or the wrong code.
-TEST(OwnRace, Slots) {
+TEST_F(OwnRace, Slots) {
   const int32_t kinds[] = {kKindFeldspieler, kKindFaenger, kKindWerfer, kKindSuperspieler, kKindGen1, kKindGen2};
   for (int k = 0; k < kOwnRaceSlotCount; ++k) {
     const OwnRaceSlot& slot = kOwnRaceSlots[static_cast<size_t>(k)];
@@ -36,7 +41,6 @@ TEST(OwnRace, Slots) {
     EXPECT_EQ(slot.m_bRequired, k < 4);
   }
 
-  OwnRaceDesign design;
   design.m_bMutation = true;
   const PlayerBuilder b = OwnRaceBuilder(design, 1);
   EXPECT_EQ(b.m_nKind, kKindFaenger);
@@ -46,15 +50,10 @@ TEST(OwnRace, Slots) {
 
 // "&Übernehmen" needs all four required positions: three are not enough, the fourth enables
 // it, Gen.1 and Gen.2 are optional, and cancelling a builder takes a position back.
-TEST(OwnRace, AcceptNeedsFourRequiredPositions) {
-  CKRTeam team;
-  OwnRaceDesign design;
-  design.m_pTeam = &team;
+TEST_F(OwnRace, AcceptNeedsFourRequiredPositions) {
   EXPECT_FALSE(OwnRaceMayAccept(design));
 
-  ASSERT_TRUE(Design(design, 0));  // Feldspieler
-  ASSERT_TRUE(Design(design, 1));  // Fänger
-  ASSERT_TRUE(Design(design, 2));  // Werfer
+  for (int slot = 0; slot < 3; ++slot) ASSERT_TRUE(Design(design, slot));  // Feldspieler, Fänger, Werfer
   EXPECT_FALSE(OwnRaceMayAccept(design));
   EXPECT_FALSE(AcceptOwnRace(design));
 
@@ -69,17 +68,15 @@ TEST(OwnRace, AcceptNeedsFourRequiredPositions) {
   EXPECT_EQ(team.m_Positionen[1].m_nPositionCode, 0);
   EXPECT_FALSE(OwnRaceMayAccept(design));
 
-  // A builder refused for its point limit counts as cancelled: BW 7 and ST 4 make a
-  // Feldspieler of 13 points.
-  EXPECT_FALSE(Design(design, 0, {}, 7, 4));
-  EXPECT_FALSE(IsOwnPositionDefined(team, 0));
-
-  ASSERT_TRUE(Design(design, 0));
   ASSERT_TRUE(Design(design, 1));
-  design.m_bMutation = false;
-  EXPECT_TRUE(AcceptOwnRace(design));
-  EXPECT_FALSE(team.m_bMutation);
-  EXPECT_EQ(GetRerollPrice(kEigeneRasse, team.m_bMutation), 50000);
+  // The mutation box reaches the team only by "&Übernehmen", with its re-roll price.
+  for (const bool mutation : {true, false}) {
+    design.m_bMutation = mutation;
+    EXPECT_NE(team.m_bMutation, mutation);
+    EXPECT_TRUE(AcceptOwnRace(design));
+    EXPECT_EQ(team.m_bMutation, mutation);
+    EXPECT_EQ(GetRerollPrice(kEigeneRasse, team.m_bMutation), mutation ? 70000 : 50000);
+  }
 
   // Without a team nothing is written and nothing can be accepted.
   OwnRaceDesign lost;
@@ -94,11 +91,7 @@ TEST(OwnRace, AcceptNeedsFourRequiredPositions) {
 
 // What a defined position writes into its template and shows, and what undefining keeps.
 // A wrong field, code or text format would break the creation dialog's rows.
-TEST(OwnRace, TemplatesAndTexts) {
-  CKRTeam team;
-  OwnRaceDesign design;
-  design.m_pTeam = &team;
-
+TEST_F(OwnRace, TemplatesAndTexts) {
   ASSERT_TRUE(Design(design, 0, {"Blocken"}));
   const SEigenePosition& feld = team.m_Positionen[0];
   EXPECT_EQ(feld.m_nPositionCode, 47);
@@ -132,30 +125,6 @@ TEST(OwnRace, TemplatesAndTexts) {
   // Templates 6 and 7 are never touched.
   EXPECT_EQ(team.m_Positionen[6].m_strName, "?");
   EXPECT_EQ(team.m_Positionen[6].m_nPositionCode, 0);
-}
-
-// The mutation box: body traits stop being grey in the builder, body traits are allowed
-// under the kind limit, and accepting gives the team the flag and the 70000 re-roll price.
-TEST(OwnRace, Mutation) {
-  CKRTeam team;
-  OwnRaceDesign design;
-  design.m_pTeam = &team;
-  design.m_bMutation = true;
-
-  PlayerBuilder b = OwnRaceBuilder(design, 0);
-  for (const BuilderSkillRow& row : BuilderSkillRows(b.m_nKind, b.m_bMutation)) {
-    const std::string_view category = row.m_pSkill->m_pszCategory;
-    const bool normal = category == "Körpermerkmal" || category == "Allgemein";
-    EXPECT_EQ(row.m_bGrey, !normal) << row.m_pSkill->m_pszName;
-  }
-  ASSERT_TRUE(Design(design, 0, {"Klaue"}));  // 8 points: still within the Feldspieler's limit
-  EXPECT_EQ(team.m_Positionen[0].m_strSkills, "Klaue");
-  for (int k = 1; k < 4; ++k) ASSERT_TRUE(Design(design, k));
-
-  EXPECT_FALSE(team.m_bMutation);  // only "&Übernehmen" sets it
-  ASSERT_TRUE(AcceptOwnRace(design));
-  EXPECT_TRUE(team.m_bMutation);
-  EXPECT_EQ(GetRerollPrice(kEigeneRasse, team.m_bMutation), 70000);
 }
 
 }  // namespace

@@ -20,21 +20,12 @@ std::vector<std::string> Names(const std::vector<StarOfferRow>& rows) {
 }
 
 std::vector<std::string> OfferedAtCreation(int32_t race, int32_t capital = kCapital, bool card = false) {
-  StarOfferRequest request;
-  request.m_nRace = race;
-  request.m_nStartingCapital = capital;
-  request.m_bCard = card;
-  return Names(StarOffers(request));
+  return Names(StarOffers({.m_nRace = race, .m_bCard = card, .m_nStartingCapital = capital}));
 }
 
+// The starting capital must not matter.
 std::vector<std::string> OfferedToTeam(const CKRTeam& team, bool card = false) {
-  StarOfferRequest request;
-  request.m_nRace = team.m_nRasse;
-  request.m_pTeam = &team;
-  request.m_bUseTeamGold = true;
-  request.m_bCard = card;
-  request.m_nStartingCapital = 0;  // must not matter
-  return Names(StarOffers(request));
+  return Names(StarOffers({.m_nRace = team.m_nRasse, .m_pTeam = &team, .m_bUseTeamGold = true, .m_bCard = card}));
 }
 
 void AddPlayer(CKRTeam& team, int32_t code, int32_t status = kStatusAktiv) {
@@ -64,10 +55,7 @@ TEST(StarOffer, OffersPerRace) {
   EXPECT_EQ(OfferedToTeam(oger).size(), 6u);
 
   // The list columns: the full cost with "." grouping.
-  StarOfferRequest request;
-  request.m_nRace = 12;
-  request.m_nStartingCapital = kCapital;
-  const std::vector<StarOfferRow> rows = StarOffers(request);
+  const std::vector<StarOfferRow> rows = StarOffers({.m_nRace = 12, .m_nStartingCapital = kCapital});
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[1].Columns(), (std::array<std::string, 7>{"Graf Luthor von Drakenborg", "170.000", "6", "5", "4", "9",
                                                            "Blocken, Ausweichen, Hypnotischer Blick, Regeneration"}));
@@ -88,11 +76,7 @@ TEST(StarOffer, GoldAndCard) {
   EXPECT_TRUE(OfferedToTeam(elves).empty());
   EXPECT_EQ(OfferedToTeam(elves, true), (V{"Morg 'n' Thorg"}));
 
-  StarOfferRequest request;
-  request.m_nRace = 4;
-  request.m_pTeam = &elves;
-  request.m_bUseTeamGold = true;
-  request.m_bCard = true;
+  StarOfferRequest request{.m_nRace = 4, .m_pTeam = &elves, .m_bUseTeamGold = true, .m_bCard = true};
   EXPECT_EQ(StarOfferGold(request), 100000);
   const std::vector<StarOfferRow> rows = StarOffers(request);
   ASSERT_EQ(rows.size(), 1u);

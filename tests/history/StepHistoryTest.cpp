@@ -22,15 +22,16 @@ namespace krv {
 namespace {
 
 MatchEntry Orkland() {
-  MatchEntry entry;
-  entry.gegner = "Orkland";
-  entry.eigeneTore = 2;
-  entry.gegnerTore = 1;
-  entry.einnahmen = 60000;
-  entry.fanFaktor = kFanRises;
-  entry.datum = "02.06.07";
-  return entry;
+  return {.gegner = "Orkland",
+          .eigeneTore = 2,
+          .gegnerTore = 1,
+          .datum = "02.06.07",
+          .einnahmen = 60000,
+          .fanFaktor = kFanRises};
 }
+
+const ExpenseBooking kFence{8, "", "Zaun", 20000};
+const ExpenseBooking kCoachHired{0, "Muzgasch", "", 0};
 
 struct ChangeKind {
   const char* name;
@@ -42,14 +43,8 @@ const ChangeKind kChanges[] = {
     {"match recorded", [](CKRTeam& t) { RecordMatch(t, Orkland()); }},
     {"match changed", [](CKRTeam& t) { ChangeMatch(t, 0, Orkland()); }},
     {"match deleted", [](CKRTeam& t) { DeleteMatch(t, 3); }},
-    {"expense booked",
-     [](CKRTeam& t) {
-       BookExpense(t, {8, "", "Zaun", 20000});
-     }},
-    {"staff hired",
-     [](CKRTeam& t) {
-       BookExpense(t, {0, "Muzgasch", "", 0});
-     }},
+    {"expense booked", [](CKRTeam& t) { BookExpense(t, kFence); }},
+    {"staff hired", [](CKRTeam& t) { BookExpense(t, kCoachHired); }},
     {"income added", [](CKRTeam& t) { AddIncome(t, "Sponsor", 30000); }},
     {"income changed", [](CKRTeam& t) { ChangeLedgerEntry(t, Ledger::Income, 2, "Gönner", 5000); }},
     {"re-roll purchase deleted", [](CKRTeam& t) { DeleteLedgerEntry(t, Ledger::Expenses, 2); }},

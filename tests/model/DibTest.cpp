@@ -65,27 +65,19 @@ TEST(Dib, RefusesBrokenBitmaps) {
   EXPECT_THROW(dib.Load("BM1234"), DibError);
   EXPECT_TRUE(dib.IsEmpty());  // the previous picture is released first
 
-  std::string notBm = Bitmap(2, 2, 24);
-  notBm[0] = 'X';
-  EXPECT_THROW(dib.Load(notBm), DibError);
-
-  std::string unknownHeader = Bitmap(2, 2, 24);
-  PutDWord(unknownHeader, 14, 8);  // no bitmap header has 8 bytes
-  EXPECT_THROW(dib.Load(unknownHeader), DibError);
-  std::string unknownDepth = Bitmap(2, 2, 24);
-  PutWord(unknownDepth, 28, 7);
-  EXPECT_THROW(dib.Load(unknownDepth), DibError);
-
+  // Bitmaps with one field overwritten: not "BM", a header size no bitmap header has, an
+  // unknown bit depth, a height claiming more pixels than the file has, too many colours.
+  // (bit depth, offset, value, bytes)
+  const std::tuple<uint16_t, size_t, uint32_t, size_t> damages[] = {
+      {24, 0, 'X', 1}, {24, 14, 8, 4}, {24, 28, 7, 2}, {24, 22, 0x7FFFFFFF, 4}, {8, 46, 0xFFFFFFFF, 4}};
+  for (const auto& [bits, at, value, bytes] : damages) {
+    std::string damaged = Bitmap(2, 2, bits);
+    for (size_t i = 0; i < bytes; ++i) damaged[at + i] = static_cast<char>(value >> (8 * i));
+    EXPECT_THROW(dib.Load(damaged), DibError) << at;
+  }
   const std::string full = Bitmap(4, 4, 8);
   EXPECT_THROW(dib.Load(full.substr(0, full.size() - 1)), DibError);  // pixels cut off
   EXPECT_THROW(dib.Load(full.substr(0, 100)), DibError);              // colour table cut off
-
-  std::string huge = Bitmap(2, 2, 24);
-  PutDWord(huge, 22, 0x7FFFFFFF);  // height claims more pixels than the file has
-  EXPECT_THROW(dib.Load(huge), DibError);
-  std::string hugeColors = Bitmap(2, 2, 8);
-  PutDWord(hugeColors, 46, 0xFFFFFFFF);
-  EXPECT_THROW(dib.Load(hugeColors), DibError);
   EXPECT_TRUE(dib.IsEmpty());
 
   try {

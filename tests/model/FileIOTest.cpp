@@ -33,23 +33,21 @@ std::vector<std::string> Names(const fs::path& folder) {
   return names;
 }
 
-// The message a refused read gives, or "" when the read succeeded.
-std::string ReadRefusal(const std::string& path, size_t maxBytes = kMaxReadBytes) {
+// The message of the FileError `action` throws, or "" when it succeeded.
+template <class Action>
+std::string Refusal(Action action) {
   try {
-    ReadWholeFile(path, maxBytes);
+    action();
   } catch (const FileError& e) {
     return e.what();
   }
   return {};
 }
-
+std::string ReadRefusal(const std::string& path) {
+  return Refusal([&] { ReadWholeFile(path); });
+}
 std::string SaveRefusal(const std::string& path, const std::string& bytes) {
-  try {
-    WriteFileAtomically(path, bytes);
-  } catch (const FileError& e) {
-    return e.what();
-  }
-  return {};
+  return Refusal([&] { WriteFileAtomically(path, bytes); });
 }
 
 // Reading what is not a regular file must neither block (a pipe without a writer hung the

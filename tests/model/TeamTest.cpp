@@ -4,6 +4,11 @@
 
 #include <regex>
 
+#include "model/TeamChange.h"
+#include "season/MatchEntry.h"
+#include "roster/PlayerChange.h"
+#include "roster/TeamHeader.h"
+#include "support/SampleTeams.h"
 #include "support/FakeTeamHost.h"
 #include "support/PlayerLine.h"
 
@@ -11,14 +16,6 @@ namespace krv {
 namespace {
 
 using test::FakeTeamHost;
-
-// A team shown in a window that records its questions and notices.
-class TeamWithWindow : public ::testing::Test {
- protected:
-  TeamWithWindow() { team.m_pHost = &host; }
-  FakeTeamHost host;
-  CKRTeam team;
-};
 
 // A constructed team must have exactly the starting values the rest of the program relies on.
 TEST(Team, ConstructedValues) {
@@ -60,19 +57,14 @@ TEST(Team, CountSpielerArten) {
   team.m_Spieler.push_back(nullptr);
   team.m_nAnzahlSpieler = 99;  // stale values must be reset
   team.CountSpielerArten();
-  EXPECT_EQ(team.m_nAnzahlSpieler, 2);
-  EXPECT_EQ(team.m_nAnzahlStars, 3);
-  EXPECT_EQ(team.m_nAnzahlBrocken, 2);
+  EXPECT_EQ((std::array{team.m_nAnzahlSpieler, team.m_nAnzahlStars, team.m_nAnzahlBrocken}), (std::array{2, 3, 2}));
 }
 
 // Removing staff by name: cheerleaders one at a time, assistant coaches all of that name.
 TEST(Team, StaffByName) {
   CKRTeam team;
-  team.AddCheerleader({"Anna"});
-  team.AddCheerleader({"Anna"});
-  team.AddCoTrainer({"Bert"});
-  team.AddCoTrainer({"bert"});
-  team.AddCoTrainer({"Bert"});
+  for (const char* name : {"Anna", "Anna"}) team.AddCheerleader({name});
+  for (const char* name : {"Bert", "bert", "Bert"}) team.AddCoTrainer({name});
   EXPECT_EQ(team.FindCheerleader("anna"), nullptr);  // exact, case-sensitive
   ASSERT_NE(team.FindCheerleader("Anna"), nullptr);
   team.RemoveCheerleader("Anna");
@@ -106,13 +98,68 @@ TEST(Team, ChangeByIndex) {
 }
 
 // The modified routine stamps the time in the program's format and tells the window.
-TEST_F(TeamWithWindow, SetTeamModified) {
+TEST(Team, SetTeamModified) {
+  FakeTeamHost host;
+  CKRTeam team;
+  team.m_pHost = &host;
   team.SetTeamModified();
   EXPECT_TRUE(std::regex_match(team.m_strGeaendert, std::regex(R"(\(\d\d\.\d\d\.\d\d\) \d\d:\d\d:\d\d)")))
       << team.m_strGeaendert;
-  ASSERT_EQ(host.calls.size(), 2u);
-  EXPECT_EQ(host.calls[0], "modified");
-  EXPECT_EQ(host.calls[1], "recalculated");
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"modified", "recalculated"}));
+}
+
+constexpr TeamList kAllLists[] = {TeamList::kStaff,  TeamList::kPlayers, TeamList::kExpenses,
+                                  TeamList::kIncome, TeamList::kMatches, TeamList::kEvents};
+
+// What a change says it touched: everything by default, nothing but the team's fields, or
+// one record in its own list only. Catches a record taken for a record of another list (the
+// window would redraw a row of the wrong page) or a default that touches less than all.
+TEST(TeamChange, WhatEachKindTouches) {
+  for (const TeamList list : kAllLists) {
+    EXPECT_TRUE(TeamChange::Everything().MayHaveChangedAll(list));
+    EXPECT_EQ(TeamChange::Everything().ChangedRecord(list), nullptr);
+    EXPECT_FALSE(TeamChange::TeamFields().MayHaveChangedAll(list));
+    EXPECT_EQ(TeamChange::TeamFields().ChangedRecord(list), nullptr);
+  }
+  CKRSpieler player;
+  const TeamChange change = TeamChange::Record(player);
+  for (const TeamList list : kAllLists) {
+    EXPECT_FALSE(change.MayHaveChangedAll(list));
+    EXPECT_EQ(change.ChangedRecord(list), list == TeamList::kPlayers ? &player : nullptr);
+  }
+  CKRCheerleader cheerleader;
+  EXPECT_EQ(TeamChange::Record(cheerleader).ChangedRecord(TeamList::kStaff), &cheerleader);
+}
+
+// The modified routine hands the window what the operation said: renaming the team and
+// recording a match touch no list (the match and its income are appended), a changed player
+// or match names itself, and an operation that says nothing touches everything. Catches a
+// change reported narrower than it was (the window would keep showing old rows).
+TEST(TeamChange, OperationsReportWhatTheyTouched) {
+  auto team = test::MakeSampleTeam();
+  test::FakeTeamHost host;
+  team->m_pHost = &host;
+
+  RenameTeam(*team, "Neuer Name");
+  MatchEntry entry{.gegner = "Orkland", .eigeneTore = 1};
+  RecordMatch(*team, entry);
+  CKRSpieler& player = *team->m_Spieler[1];
+  PlayerChange change = PlayerChangeFrom(player);
+  change.m_nTD += 1;
+  ApplyPlayerChange(*team, player, change, true, "01.06.07");
+  ChangeMatch(*team, 0, entry);
+  team->ChangeEinnahme(0, "Startkapital", 900000);
+  DeleteMatch(*team, 1);  // the recorded match
+
+  ASSERT_EQ(host.changes.size(), 6u);
+  for (const TeamList list : kAllLists) {
+    EXPECT_FALSE(host.changes[0].MayHaveChangedAll(list));
+    EXPECT_FALSE(host.changes[1].MayHaveChangedAll(list));
+    EXPECT_TRUE(host.changes[5].MayHaveChangedAll(list));
+  }
+  EXPECT_EQ(host.changes[2].ChangedRecord(TeamList::kPlayers), &player);
+  EXPECT_EQ(host.changes[3].ChangedRecord(TeamList::kMatches), team->m_Games[0].get());
+  EXPECT_EQ(host.changes[4].ChangedRecord(TeamList::kIncome), team->m_Einnahmen[0].get());
 }
 
 }  // namespace

@@ -10,6 +10,8 @@ namespace {
 
 using test::TextAt;
 using test::TextIn;
+using test::TextsIn;
+using V = std::vector<std::string>;
 
 enum Column { kSpiel = 40, kGegner = 200, kErgebnis = 700, kZuschauer = 1300, kEinnahmen = 1650, kBesonderes = 2000 };
 int32_t RowTop(int row) { return -55 - 78 * row; }
@@ -37,16 +39,10 @@ TEST(MatchList, PageFromAStartIndex) {
   AddMatches(team, 60);
   const SheetPage page = Page(team, 24);
   EXPECT_EQ(TextIn(page, kSpiel, RowTop(0)), "Spiel");
-  EXPECT_EQ(TextIn(page, kSpiel, RowTop(1)), "25");
-  EXPECT_EQ(TextIn(page, kGegner, RowTop(1)), "Gegner 25");
-  EXPECT_EQ(TextIn(page, kSpiel, RowTop(24)), "48");
-  EXPECT_EQ(TextIn(page, kGegner, RowTop(24)), "Gegner 48");
-  EXPECT_EQ(TextIn(page, kZuschauer, RowTop(1)), "15.000");
-  EXPECT_EQ(TextIn(page, kEinnahmen, RowTop(1)), "1.234.567");
-  const DrawOp* remark = TextAt(page, kBesonderes, RowTop(1));
-  ASSERT_NE(remark, nullptr);
-  EXPECT_EQ(remark->text, "Regen und Nebel");
-  EXPECT_EQ(remark->font, SheetFont::kListSmall);
+  EXPECT_EQ(TextsIn(page, RowTop(1), {kSpiel, kGegner, kZuschauer, kEinnahmen, kBesonderes}),
+            (V{"25", "Gegner 25", "15.000", "1.234.567", "Regen und Nebel"}));
+  EXPECT_EQ(TextsIn(page, RowTop(24), {kSpiel, kGegner}), (V{"48", "Gegner 48"}));
+  EXPECT_EQ(TextAt(page, kBesonderes, RowTop(1))->font, SheetFont::kListSmall);
   EXPECT_EQ(TextAt(page, kSpiel, RowTop(1))->align, TextAlign::kRight);
   EXPECT_EQ(TextAt(page, kErgebnis, RowTop(1))->align, TextAlign::kCenter);
   EXPECT_EQ(TextAt(page, kErgebnis, RowTop(0))->align, TextAlign::kLeft);
@@ -78,8 +74,7 @@ TEST(MatchList, MissingRecordsAreSkipped) {
   AddMatches(team, 2);
   team.m_Games.insert(team.m_Games.begin() + 1, nullptr);
   const SheetPage page = Page(team, 1);
-  EXPECT_EQ(TextIn(page, kSpiel, RowTop(1)), "2");
-  EXPECT_EQ(TextIn(page, kGegner, RowTop(1)), "Gegner 2");
+  EXPECT_EQ(TextsIn(page, RowTop(1), {kSpiel, kGegner}), (V{"2", "Gegner 2"}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Team.h"
+#include "printout/PageQuery.h"
 #include "printout/TeamPrintout.h"
 
 namespace krv {
@@ -48,25 +49,18 @@ TEST(PagePlan, PagesPerMode) {
 // The whole printout: the sheet first, then match pages numbered on from the right match;
 // a blank page in odd mode for a short season. Catches pages built from the wrong start.
 TEST(PagePlan, PrintoutPages) {
-  CKRTeam team;
-  for (int i = 0; i < 30; ++i)
-    team.AddGame({.m_strGegner = "G", .m_strErgebnis = "1:0", .m_bLiga = 1, .m_bGewonnen = 1});
+  CKRTeam team, shortSeason;
+  for (int i = 0; i < 30; ++i) {
+    const CKRGames game{.m_strGegner = "G", .m_strErgebnis = "1:0", .m_bLiga = 1, .m_bGewonnen = 1};
+    team.AddGame(game);
+    if (i < 20) shortSeason.AddGame(game);
+  }
   const TeamPrintout all(team, PrintMode::kAllPages, {});
   ASSERT_EQ(all.PageCount(), 3);
-  auto firstNumber = [](const SheetPage& page) {
-    for (const DrawOp& op : page.ops)
-      if (op.kind == DrawKind::kText && op.rect.left == 40 && op.rect.top == -133) return op.text;
-    return std::string("<leer>");
-  };
-  EXPECT_EQ(firstNumber(all.Page(2)), "1");
-  EXPECT_EQ(firstNumber(all.Page(3)), "25");
-  bool sheet = false;
-  for (const DrawOp& op : all.Page(1).ops) sheet |= op.text == "GESAMTWERT DES TEAMS";
-  EXPECT_TRUE(sheet);
+  EXPECT_EQ(test::TextIn(all.Page(1), 1780, -1926), "GESAMTWERT DES TEAMS");
+  EXPECT_EQ(test::TextIn(all.Page(2), 40, -133), "1");  // the first match's number
+  EXPECT_EQ(test::TextIn(all.Page(3), 40, -133), "25");
 
-  CKRTeam shortSeason;
-  for (int i = 0; i < 20; ++i)
-    shortSeason.AddGame({.m_strGegner = "G", .m_strErgebnis = "1:0", .m_bLiga = 1, .m_bGewonnen = 1});
   const TeamPrintout odd(shortSeason, PrintMode::kOddPages, {});
   ASSERT_EQ(odd.PageCount(), 1);
   EXPECT_TRUE(odd.Page(1).ops.empty());

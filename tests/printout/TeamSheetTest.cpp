@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "model/Team.h"
 #include "printout/BitmapPixels.h"
 #include "printout/PageQuery.h"
-#include "support/TempFolder.h"
+#include "support/BitmapFiles.h"
 #include "support/PlayerLine.h"
+#include "support/TempFolder.h"
 
 namespace krv {
 namespace {
@@ -40,19 +42,19 @@ SheetPage Sheet(CKRTeam& team, SheetPrintSettings settings = {}) {
 // sold, dead or retired players through, and a 17th player written over the lower block.
 TEST(TeamSheet, RosterRowsInNumberOrderActiveOnlyAtMostSixteen) {
   CKRTeam team;
-  AddPlayer(team, 3, "Drei");
-  AddPlayer(team, 2, "Verkauft", kStatusVerkauft);
-  AddPlayer(team, 1, "Eins");
-  AddPlayer(team, 4, "Tot", kStatusVerstorben);
-  AddPlayer(team, 5, "Cotrainer", kStatusCotrainer);
-  AddPlayer(team, 6, "Gegangen", kStatusSonstiges);
-  AddPlayer(team, 12, "Zwölf");
+  const std::tuple<int32_t, const char*, int32_t> players[] = {
+      {3, "Drei", kStatusAktiv},     {2, "Verkauft", kStatusVerkauft},   {1, "Eins", kStatusAktiv},
+      {4, "Tot", kStatusVerstorben}, {5, "Cotrainer", kStatusCotrainer}, {6, "Gegangen", kStatusSonstiges},
+      {12, "Zwölf", kStatusAktiv},   {12, "Zwölf II", kStatusAktiv}};
+  for (const auto& [number, name, status] : players) AddPlayer(team, number, name, status);
   SheetPage page = Sheet(team);
   EXPECT_EQ(TextIn(page, kNr, RosterTop(0)), "Nr.");
   EXPECT_EQ(TextsIn(page, RosterTop(1), {kNr, kName}), (V{"1", "Eins"}));
   EXPECT_EQ(TextIn(page, kNr, RosterTop(2)), "3");
+  // Equal numbers keep their list order.
   EXPECT_EQ(TextsIn(page, RosterTop(3), {kNr, kName}), (V{"12", "Zwölf"}));
-  for (int row = 4; row <= 16; ++row) EXPECT_EQ(TextIn(page, kName, RosterTop(row)), " ") << row;
+  EXPECT_EQ(TextsIn(page, RosterTop(4), {kNr, kName}), (V{"12", "Zwölf II"}));
+  for (int row = 5; row <= 16; ++row) EXPECT_EQ(TextIn(page, kName, RosterTop(row)), " ") << row;
   EXPECT_EQ(TextAt(page, kNr, RosterTop(17)), nullptr);
 
   // 17 active players, the highest number first in the list: 1 to 16 print, 17 does not.
@@ -61,13 +63,6 @@ TEST(TeamSheet, RosterRowsInNumberOrderActiveOnlyAtMostSixteen) {
   page = Sheet(full);
   EXPECT_EQ(TextIn(page, kNr, RosterTop(16)), "16");
   for (const DrawOp* op : OpsOfKind(page, DrawKind::kText)) EXPECT_NE(op->text, "Spieler17");
-  // Equal numbers keep their list order.
-  CKRTeam twins;
-  AddPlayer(twins, 7, "Erster");
-  AddPlayer(twins, 7, "Zweiter");
-  page = Sheet(twins);
-  EXPECT_EQ(TextIn(page, kName, RosterTop(1)), "Erster");
-  EXPECT_EQ(TextIn(page, kName, RosterTop(2)), "Zweiter");
 }
 
 // The two print settings govern the six statistics cells only; "Wert" always prints.
@@ -112,20 +107,17 @@ TEST(TeamSheet, RemainingRerollsDoublePriceFirst) {
   team.m_nMarken2 = 2;
   team.m_nMarkenPreis = 60000;
   team.m_nMarkenPreis2 = 120000;
-  team.m_nMarkenAbzug = 3;
-  SheetPage page = Sheet(team);
-  EXPECT_EQ(TextsIn(page, LowerTop(0), {kC, kD, kE, kF}), (V{"Trainingsmarken (x1)", "2", "60.000", "120.000"}));
-  EXPECT_EQ(TextsIn(page, LowerTop(1), {kD, kF}), (V{"0", "0"}));
-
-  team.m_nMarkenAbzug = 1;
-  page = Sheet(team);
-  EXPECT_EQ(TextIn(page, kD, LowerTop(0)), "3");
-  EXPECT_EQ(TextsIn(page, LowerTop(1), {kD, kF}), (V{"1", "120.000"}));
-
-  team.m_nMarkenAbzug = 0;
-  const RemainingRerolls left = ComputeRemainingRerolls(team);
-  EXPECT_EQ(left.normal, 3);
-  EXPECT_EQ(left.doublePrice, 2);
+  // Re-rolls lost; count and product of the normal row, then of the double-price row.
+  const std::pair<int32_t, V> cases[] = {
+      {3, {"2", "120.000", "0", "0"}}, {1, {"3", "180.000", "1", "120.000"}}, {0, {"3", "180.000", "2", "240.000"}}};
+  for (const auto& [lost, counts] : cases) {
+    team.m_nMarkenAbzug = lost;
+    const SheetPage page = Sheet(team);
+    V texts = TextsIn(page, LowerTop(0), {kD, kF});
+    for (const std::string& text : TextsIn(page, LowerTop(1), {kD, kF})) texts.push_back(text);
+    EXPECT_EQ(texts, counts) << lost;
+  }
+  EXPECT_EQ(TextsIn(Sheet(team), LowerTop(0), {kC, kE}), (V{"Trainingsmarken (x1)", "60.000"}));
 }
 
 // The figures are recalculated before they are read, staff print with counts and costs, and
@@ -143,14 +135,7 @@ TEST(TeamSheet, LowerBlockFiguresAndStaff) {
   team.AddCheerleader({"Lugdusch"});
   team.AddCheerleader({"Mauhúr"});
   team.AddEinnahme({"Startkapital", 1234567});
-  team.AddGame({.m_strGegner = "Zwerge",
-                .m_strErgebnis = "2:1",
-                .m_strDatum = "01.01.07",
-                .m_nZuschauer = 1000,
-                .m_bLiga = 1,
-                .m_bGewonnen = 1,
-                .m_nFanFaktor = kFanRises,
-                .m_nNummer = 1});
+  team.AddGame({.m_strGegner = "Zwerge", .m_strErgebnis = "2:1", .m_bGewonnen = 1, .m_nFanFaktor = kFanRises});
   AddPlayer(team, 1, "Eins").m_nWert = 1000000;
   SheetPage page = Sheet(team);
   EXPECT_EQ(TextsIn(page, LowerTop(0), {kA, kB}), (V{"TEAM", "Grünhaut Gröhler"}));
@@ -198,27 +183,14 @@ TEST_F(TeamSheetLogo, BitmapOrInvitation) {
   EXPECT_TRUE(invitation(Sheet(team)));
 
   // A 2 x 1 24-bit bitmap: blue, then red.
-  std::string bmp = std::string("BM") + std::string(52, '\0') + std::string("\xFF\x00\x00\x00\x00\xFF\x00\x00", 8);
-  auto put = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>(v >> (8 * i));
-  };
-  put(2, static_cast<uint32_t>(bmp.size()));
-  put(10, 54);
-  put(14, 40);
-  put(18, 2);
-  put(22, 1);
-  bmp[26] = 1;
-  bmp[28] = 24;
-  std::ofstream(Path("logo.bmp"), std::ios::binary) << bmp;
+  const std::string pixels("\xFF\0\0\0\0\xFF\0\0", 8);
+  std::ofstream(Path("logo.bmp"), std::ios::binary) << test::BitmapBytes({40, 2, 1, 24, 0, {}, "", pixels});
   team.m_strLogo = Path("logo.bmp");
   const SheetPage page = Sheet(team);
   const auto bitmaps = OpsOfKind(page, DrawKind::kBitmap);
   ASSERT_EQ(bitmaps.size(), 1u);
   EXPECT_EQ(bitmaps[0]->rect, (PageRect{50, -1385, 685, -1984}));
-  const PixelImage& image = *page.images.at(bitmaps[0]->image);
-  EXPECT_EQ(image.width, 2);
-  EXPECT_EQ(image.pixels.at(0), 0xFF0000FFu);
-  EXPECT_EQ(image.pixels.at(1), 0xFFFF0000u);
+  EXPECT_EQ(page.images.at(bitmaps[0]->image)->pixels, (std::vector<uint32_t>{0xFF0000FF, 0xFFFF0000}));
   EXPECT_EQ(TextAt(page, 40, -1614), nullptr);
 }
 

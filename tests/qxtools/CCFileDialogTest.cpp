@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <tuple>
+#include <vector>
 
 #include "RequesterDriver.h"
 
@@ -14,43 +16,33 @@ namespace {
 using CCFileDialogTest = RequesterTest;
 
 // Cancelling must leave no path behind, by button and by Escape; a stale path from an earlier
-// OK would otherwise open the wrong team.
-TEST_F(CCFileDialogTest, CancelLeavesNothing) {
+// OK would otherwise open the wrong team. One chosen file (Enter is OK) is returned once: the
+// second call is empty (the program would otherwise loop over the same file), GetPath(true)
+// starts again, and a first GetPath(false) gives the first.
+TEST_F(CCFileDialogTest, CancelLeavesNothingAndPathsComeOneByOne) {
   WriteFile(Path("team.krt"));
   CCFileDialog dlg = OpenInFolder();
   EXPECT_EQ(RunWith(dlg, [](QDialog* d) { Child<QPushButton>(d, "cancelButton")->click(); }), CCFileDialog::IDCANCEL);
-  EXPECT_EQ(dlg.GetPath(true), QString());
+  EXPECT_EQ(Chosen(dlg), QStringList{"0"});
   EXPECT_EQ(dlg.GetPath(false), QString());
-  EXPECT_EQ(dlg.CountFiles(), 0);
 
-  EXPECT_EQ(RunWith(dlg, [](QDialog* d) { Choose(d, "team.krt"); }), CCFileDialog::IDOK);
-  EXPECT_EQ(dlg.CountFiles(), 1);
+  EXPECT_EQ(RunWith(dlg,
+                    [](QDialog* d) {
+                      NameEdit(d)->setText("team.krt");
+                      QTest::keyClick(NameEdit(d), Qt::Key_Return);
+                    }),
+            CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.GetPath(false), Path("team.krt"));
+  EXPECT_EQ(dlg.GetPath(false), QString());
+  EXPECT_EQ(Chosen(dlg), (QStringList{"1", Path("team.krt")}));
+
   EXPECT_EQ(RunWith(dlg,
                     [](QDialog* d) {
                       NameEdit(d)->setText("team.krt");
                       QTest::keyClick(NameEdit(d), Qt::Key_Escape);
                     }),
             CCFileDialog::IDCANCEL);
-  EXPECT_EQ(dlg.GetPath(true), QString());
-  EXPECT_EQ(dlg.CountFiles(), 0);
-}
-
-// One chosen file is returned once: the second call is empty (the program would otherwise loop
-// over the same file), GetPath(true) starts again, and a first GetPath(false) gives the first.
-TEST_F(CCFileDialogTest, PathsOneByOne) {
-  WriteFile(Path("team.krt"));
-  CCFileDialog dlg = OpenInFolder();
-  EXPECT_EQ(RunWith(dlg,
-                    [](QDialog* d) {
-                      NameEdit(d)->setText("team.krt");
-                      QTest::keyClick(NameEdit(d), Qt::Key_Return);  // Enter is OK
-                    }),
-            CCFileDialog::IDOK);
-  EXPECT_EQ(dlg.CountFiles(), 1);
-  EXPECT_EQ(dlg.GetPath(false), Path("team.krt"));
-  EXPECT_EQ(dlg.GetPath(false), QString());
-  EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
-  EXPECT_EQ(dlg.GetPath(false), QString());
+  EXPECT_EQ(Chosen(dlg), QStringList{"0"});
 }
 
 // Several files with flag 2: typed in quotes or picked in the list, each comes once in order.
@@ -60,21 +52,17 @@ TEST_F(CCFileDialogTest, SeveralFiles) {
   WriteFile(Path("b.krt"));
   CCFileDialog dlg = OpenInFolder(2);
   EXPECT_EQ(RunWith(dlg, [](QDialog* d) { Choose(d, "\"a.krt\" \"b.krt\""); }), CCFileDialog::IDOK);
-  EXPECT_EQ(dlg.CountFiles(), 2);
-  EXPECT_EQ(dlg.GetPath(true), Path("a.krt"));
-  EXPECT_EQ(dlg.GetPath(false), Path("b.krt"));
-  EXPECT_EQ(dlg.GetPath(false), QString());
+  EXPECT_EQ(Chosen(dlg), (QStringList{"2", Path("a.krt"), Path("b.krt")}));
 
   EXPECT_EQ(RunWith(dlg,
                     [](QDialog* d) {
                       ASSERT_TRUE(WaitForNames(d, {"a.krt", "b.krt"}));
-                      QAbstractItemView* list = ShownList(d);
-                      list->selectAll();
+                      ShownList(d)->selectAll();
                       EXPECT_EQ(NameEdit(d)->text(), "\"a.krt\" \"b.krt\"");
                       OkButton(d)->click();
                     }),
             CCFileDialog::IDOK);
-  EXPECT_EQ(dlg.CountFiles(), 2);
+  EXPECT_EQ(Chosen(dlg), (QStringList{"2", Path("a.krt"), Path("b.krt")}));
 
   CCFileDialog single = OpenInFolder();
   EXPECT_EQ(RunWith(single,
@@ -84,28 +72,23 @@ TEST_F(CCFileDialogTest, SeveralFiles) {
                       Choose(d, "\"a.krt\" \"b.krt\"");
                     }),
             CCFileDialog::IDOK);
-  EXPECT_EQ(single.CountFiles(), 1);
-  EXPECT_EQ(single.GetPath(true), Path("a.krt"));
+  EXPECT_EQ(Chosen(single), (QStringList{"1", Path("a.krt")}));
 }
 
-// Save mode: caption and button, and an existing file is only taken after "Ja"; "Nein" keeps
+// Save mode (its caption and button: Captions): an existing file is only taken after "Ja"; "Nein" keeps
 // the window open so the coach can pick another name. A new name asks nothing.
 TEST_F(CCFileDialogTest, SaveAsksBeforeOverwriting) {
   WriteFile(Path("team.krt"));
   BoxRecorder boxes;
-  CCFileDialog dlg(nullptr, false);
-  dlg.SetProperties(false, Path("team.krt"), kTeamFilter, "", 0);
+  CCFileDialog dlg = Handle(Path("team.krt"), kTeamFilter, 0, false);
   const int result = RunWith(dlg, [&](QDialog* d) {
-    EXPECT_EQ(d->windowTitle(), "Speichern unter");
-    EXPECT_EQ(OkButton(d)->text(), "&Speichern");
     EXPECT_EQ(NameEdit(d)->text(), "team.krt");
-    boxes.answers = {false};
     OkButton(d)->click();
     EXPECT_TRUE(d->isVisible());
     ASSERT_EQ(boxes.questions.size(), 1);
     EXPECT_EQ(boxes.questions[0],
               Path("team.krt") + "\nDiese Datei ist bereits vorhanden.\nMöchten Sie die Datei überschreiben?");
-    boxes.answers = {true};
+    boxes.answer = true;
     OkButton(d)->click();
   });
   EXPECT_EQ(result, CCFileDialog::IDOK);
@@ -121,11 +104,10 @@ TEST_F(CCFileDialogTest, SaveAsksBeforeOverwriting) {
 // The real question box: German buttons, "&Nein" (and Escape) keeps the requester open.
 TEST_F(CCFileDialogTest, RealOverwriteQuestion) {
   WriteFile(Path("team.krt"));
-  CCFileDialog dlg(nullptr, true);
-  dlg.SetProperties(false, Path("team.krt"), kTeamFilter, "", 0);
+  CCFileDialog dlg = Handle(Path("team.krt"), kTeamFilter, 0, false);
   auto pressOnBox = [](const QString& buttonText) {
-    QTimer::singleShot(0, [buttonText] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    OnNextBox([buttonText](QDialog* dialog) {
+      auto* box = qobject_cast<QMessageBox*>(dialog);
       ASSERT_NE(box, nullptr);
       QStringList texts;
       for (QAbstractButton* button : box->buttons()) texts << button->text();
@@ -158,33 +140,26 @@ TEST_F(CCFileDialogTest, TypedFolderOpens) {
   CCFileDialog dlg = OpenInFolder();
   const int result = RunWith(dlg, [&](QDialog* d) {
     EXPECT_EQ(ShownFolder(d), folder);
-    Choose(d, "Daten");
-    EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(ShownFolder(d), Path("Daten"));
-    EXPECT_EQ(NameEdit(d)->text(), QString());
-    Choose(d, "..");
-    EXPECT_EQ(ShownFolder(d), folder);
-    Choose(d, Path("Daten") + "/");
-    EXPECT_EQ(ShownFolder(d), Path("Daten"));
-
-    Choose(d, "gibtsnicht/");
-    EXPECT_TRUE(d->isVisible());
-    Choose(d, "gibtsnicht/team.krt");
-    EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(ShownFolder(d), Path("Daten"));
+    // What is typed into "Dateiname:", and the folder shown afterwards with the window open.
+    const std::pair<QString, QString> typed[] = {{"Daten", Path("Daten")},
+                                                 {"..", folder},
+                                                 {Path("Daten") + "/", Path("Daten")},
+                                                 {"gibtsnicht/", Path("Daten")},
+                                                 {"gibtsnicht/team.krt", Path("Daten")}};
+    for (const auto& [text, shown] : typed) {
+      Choose(d, text);
+      EXPECT_TRUE(d->isVisible()) << text.toStdString();
+      EXPECT_EQ(ShownFolder(d), shown) << text.toStdString();
+      EXPECT_EQ(NameEdit(d)->text(), text.contains("gibtsnicht") ? text : QString());
+    }
     // A folder typed into "Ort:" opens with Enter; a wrong one is reported the same way.
-    QComboBox* places = Places(d);
-    places->setEditText(folder);
-    QTest::keyClick(places->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(ShownFolder(d), folder);
-    places->setEditText(Path("nirgends"));
-    QTest::keyClick(places->lineEdit(), Qt::Key_Return);
-    EXPECT_TRUE(d->isVisible());
+    for (const QString& text : {folder, Path("nirgends"), Path("Daten")}) {
+      Places(d)->setEditText(text);
+      QTest::keyClick(Places(d)->lineEdit(), Qt::Key_Return);
+      EXPECT_TRUE(d->isVisible());
+      EXPECT_EQ(ShownFolder(d), text);  // a wrong one stays typed, to be corrected
+    }
     EXPECT_EQ(boxes.notices, QStringList(3, "Dies ist kein gültiges Verzeichnis!"));
-    places->setEditText(Path("Daten"));
-    QTest::keyClick(places->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(ShownFolder(d), Path("Daten"));
-
     Choose(d, "team.krt");
   });
   EXPECT_EQ(result, CCFileDialog::IDOK);
@@ -198,33 +173,25 @@ TEST_F(CCFileDialogTest, TypedFolderOpens) {
 TEST_F(CCFileDialogTest, StartFolders) {
   ASSERT_TRUE(QDir(folder).mkdir("Daten"));
   WriteFile(Path("Daten/alt.krt"));
-  // The folder shown, and the name proposed after a "|".
-  auto startOf = [](CCFileDialog& dlg) {
-    return Peek(dlg, [](QDialog* d) { return ShownFolder(d) + "|" + NameEdit(d)->text(); });
+  const QString program = QDir::cleanPath(QCoreApplication::applicationDirPath()) + "|";
+  // The path, flags and mode of each requester in turn, and the folder it shows with the name
+  // it proposes after a "|".
+  const std::vector<std::tuple<QString, int, bool, QString>> starts = {
+      {Path("Daten/alt.krt"), 0, true, Path("Daten") + "|alt.krt"},
+      {Path("Daten"), 0, true, Path("Daten") + "|"},
+      {Path("fehlt/auch/team.krt"), 0, true, folder + "|team.krt"},
+      {"", 0, true, program},
+      {Path("Daten/"), 0, true, Path("Daten") + "|"},
+      {"", 4, true, Path("Daten") + "|"},
+      {"", 0, false, program},
   };
+  const auto shown = [](QDialog* d) { return ShownFolder(d) + "|" + NameEdit(d)->text(); };
+  for (const auto& [path, flags, open, start] : starts)
+    EXPECT_EQ(Peek(Handle(path, kTeamFilter, flags, open), shown), start) << path.toStdString() << flags;
 
-  CCFileDialog dlg(nullptr, false);
-  dlg.SetProperties(true, Path("Daten/alt.krt"), kTeamFilter, "", 0);
-  EXPECT_EQ(startOf(dlg), Path("Daten") + "|alt.krt");
-  dlg.SetProperties(true, Path("Daten"), kTeamFilter, "", 0);
-  EXPECT_EQ(startOf(dlg), Path("Daten") + "|");
-  dlg.SetProperties(true, Path("fehlt/auch/team.krt"), kTeamFilter, "", 0);
-  EXPECT_EQ(startOf(dlg), folder + "|team.krt");
-
-  dlg.SetProperties(true, "", kTeamFilter, "", 0);
-  EXPECT_EQ(startOf(dlg), QDir::cleanPath(QCoreApplication::applicationDirPath()) + "|");
-  dlg.SetProperties(true, Path("Daten/"), kTeamFilter, "", 0);
-  startOf(dlg);
-  CCFileDialog other(nullptr, false);
-  other.SetProperties(true, "", kTeamFilter, "", 4);
-  EXPECT_EQ(startOf(other), Path("Daten") + "|");
-  other.SetProperties(false, "", kTeamFilter, "", 0);
-  EXPECT_EQ(startOf(other), QDir::cleanPath(QCoreApplication::applicationDirPath()) + "|");
-
-  CCFileDialog plain(nullptr, false);
   QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!QFileInfo(documents).isDir()) documents = QDir::homePath();
-  EXPECT_EQ(startOf(plain), QDir::cleanPath(documents) + "|");
+  EXPECT_EQ(Peek(CCFileDialog(nullptr, false), shown), QDir::cleanPath(documents) + "|");
 }
 
 // Captions: "Öffnen" by default, the set title in both modes, and back to the default.

@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTreeView>
+#include <tuple>
+#include <vector>
 
 #include "RequesterDriver.h"
 
@@ -15,105 +17,75 @@ namespace {
 
 using FileRequesterQXTest = RequesterTest;
 
-QStringList ComboTexts(QComboBox* combo) {
-  QStringList texts;
-  for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
-  return texts;
+// The favourites stored for the mode: their number, then each folder.
+QStringList Favourites(const QString& mode) {
+  QStringList stored{Setting("QXGUI/" + mode + "/FAVORITEN_ANZ").toString()};
+  for (int i = 0; Setting(QString("QXGUI/%1/S%2").arg(mode).arg(i)).isValid(); ++i)
+    stored << Setting(QString("QXGUI/%1/S%2").arg(mode).arg(i)).toString();
+  return stored;
 }
 
 // The filter string: pairs of text and pattern up to the first empty part ("||"), blanks
 // trimmed, several patterns with ";", "*.*" also matching names without a dot, an empty string giving all files. A
 // parsing slip would show the wrong types or hide the coach's files.
 TEST_F(FileRequesterQXTest, FileTypesFromFilterString) {
-  WriteFile(Path("a.krt"));
-  WriteFile(Path("B.KRT"));
-  WriteFile(Path("notiz.txt"));
-  WriteFile(Path("ohnepunkt"));
-  WriteFile(Path("logo.bmp"));
-  WriteFile(Path("logo.png"));
+  const QStringList all = {"a.krt", "B.KRT", "Daten", "logo.bmp", "logo.png", "notiz.txt", "ohnepunkt"};
+  for (const QString& name : all)
+    if (name != "Daten") WriteFile(Path(name));
   ASSERT_TRUE(QDir(folder).mkdir("Daten"));
-
-  CCFileDialog dlg(nullptr, false);
-  dlg.SetProperties(true, folder + "/", QString("  ") + kTeamFilter + "  ", "", 0);
-  RunWith(dlg, [](QDialog* d) {
-    EXPECT_EQ(ComboTexts(Types(d)), (QStringList{"Krashball-Team (*.krt)", "Alle Dateien (*.*)"}));
-    EXPECT_TRUE(WaitForNames(d, {"a.krt", "B.KRT", "Daten"}));
+  // The filter, the types offered and the names shown with the first one.
+  const std::vector<std::tuple<QString, QStringList, QStringList>> filters = {
+      {QString("  ") + kTeamFilter + "  ",
+       {"Krashball-Team (*.krt)", "Alle Dateien (*.*)"},
+       {"a.krt", "B.KRT", "Daten"}},
+      {"Bilder|*.bmp; *.png|Notizen||Rest|*.txt||Danach|*.krt", {"Bilder"}, {"Daten", "logo.bmp", "logo.png"}},
+      {"|*.txt|Texte|||", {"Alle Dateien (*.*)"}, all},
+      {"", {"Alle Dateien (*.*)"}, all},
+  };
+  for (const auto& [filter, types, names] : filters) {
+    Peek(Handle({}, filter), [&](QDialog* d) {
+      EXPECT_EQ(ComboTexts(Types(d)), types) << filter.toStdString();
+      EXPECT_TRUE(WaitForNames(d, names)) << filter.toStdString();
+    });
+  }
+  // Another type chosen, or a pattern typed instead of choosing a file, filters the list anew.
+  Peek(OpenInFolder(), [&](QDialog* d) {
     Types(d)->setCurrentIndex(1);
-    EXPECT_TRUE(WaitForNames(d, {"a.krt", "B.KRT", "Daten", "logo.bmp", "logo.png", "notiz.txt", "ohnepunkt"}));
-    d->reject();
-  });
-
-  dlg.SetProperties(true, folder + "/", "Bilder|*.bmp; *.png|Notizen||Rest|*.txt||Danach|*.krt", "", 0);
-  RunWith(dlg, [](QDialog* d) {
-    EXPECT_EQ(ComboTexts(Types(d)), (QStringList{"Bilder"}));
-    EXPECT_TRUE(WaitForNames(d, {"Daten", "logo.bmp", "logo.png"}));
-    d->reject();
-  });
-
-  dlg.SetProperties(true, folder + "/", "|*.txt|Texte|||", "", 0);
-  RunWith(dlg, [](QDialog* d) {
-    EXPECT_EQ(ComboTexts(Types(d)), (QStringList{"Alle Dateien (*.*)"}));
-    d->reject();
-  });
-
-  dlg.SetProperties(true, folder + "/", "", "", 0);
-  RunWith(dlg, [](QDialog* d) {
-    EXPECT_EQ(ComboTexts(Types(d)), (QStringList{"Alle Dateien (*.*)"}));
-    // A typed pattern filters the list instead of choosing a file.
+    EXPECT_TRUE(WaitForNames(d, all));
     Choose(d, "*.txt");
     EXPECT_TRUE(d->isVisible());
     EXPECT_TRUE(WaitForNames(d, {"Daten", "notiz.txt"}));
-    d->reject();
   });
 }
 
 // "Details", "Liste", "Symbole" and the folder tree are remembered per mode under "QXGUI"; a
 // mix-up of the mode names would let the save window take over the open window's view.
 TEST_F(FileRequesterQXTest, ViewRememberedPerMode) {
-  CCFileDialog open = OpenInFolder();
-  RunWith(open, [](QDialog* d) {
-    EXPECT_EQ(ShownList(d)->objectName(), "detailsView");
-    EXPECT_TRUE(Child<QTreeView>(d, "folderTree")->isVisible());
-    Action(d, "listAction")->trigger();
-    EXPECT_EQ(ShownList(d)->objectName(), "listView");
-    Action(d, "treeAction")->trigger();
-    EXPECT_FALSE(Child<QTreeView>(d, "folderTree")->isVisible());
-    d->reject();
-  });
-  {
-    QSettings settings;
-    EXPECT_EQ(settings.value("QXGUI/OPEN/Details2").toBool(), false);
-    EXPECT_EQ(settings.value("QXGUI/OPEN/TreeView").toBool(), false);
-    EXPECT_FALSE(settings.contains("QXGUI/SAVE/Details2"));
-  }
-
-  CCFileDialog again = OpenInFolder();
-  RunWith(again, [](QDialog* d) {
-    EXPECT_EQ(ShownList(d)->objectName(), "listView");
-    EXPECT_FALSE(Child<QTreeView>(d, "folderTree")->isVisible());
-    d->reject();
-  });
-
-  CCFileDialog save(nullptr, false);
-  save.SetProperties(false, folder + "/", kTeamFilter, "", 0);
-  RunWith(save, [](QDialog* d) {
-    EXPECT_EQ(ShownList(d)->objectName(), "detailsView");
-    EXPECT_TRUE(Child<QTreeView>(d, "folderTree")->isVisible());
-    d->reject();
-  });
+  // The list on screen, and "+tree" where the folder tree is shown.
+  const auto view = [](QDialog* d) {
+    return ShownList(d)->objectName() + (Child<QTreeView>(d, "folderTree")->isVisible() ? "+tree" : "");
+  };
+  EXPECT_EQ(Peek(OpenInFolder(),
+                 [&](QDialog* d) {
+                   Action(d, "listAction")->trigger();
+                   Action(d, "treeAction")->trigger();
+                   return view(d);
+                 }),
+            "listView");
+  EXPECT_EQ(Setting("QXGUI/OPEN/Details2").toBool(), false);
+  EXPECT_EQ(Setting("QXGUI/OPEN/TreeView").toBool(), false);
+  EXPECT_FALSE(Setting("QXGUI/SAVE/Details2").isValid());
+  EXPECT_EQ(Peek(OpenInFolder(), view), "listView");
+  EXPECT_EQ(Peek(Handle({}, kTeamFilter, 0, false), view), "detailsView+tree");
 }
 
 // Favourites: stored as "FAVORITEN_ANZ" and "S0", "S1", ... per mode, read back into "Ort:" and
 // the menu, replaced by the standard set, and removed through "Favoriten löschen...".
 TEST_F(FileRequesterQXTest, FavouritesStoredAndReadBack) {
   ASSERT_TRUE(QDir(folder).mkdir("Liga"));
-  {
-    QSettings settings;
-    settings.setValue("QXGUI/OPEN/FAVORITEN_ANZ", 1);
-    settings.setValue("QXGUI/OPEN/S0", Path("Liga"));
-  }
-  CCFileDialog dlg = OpenInFolder();
-  RunWith(dlg, [&](QDialog* d) {
+  QSettings().setValue("QXGUI/OPEN/FAVORITEN_ANZ", 1);
+  QSettings().setValue("QXGUI/OPEN/S0", Path("Liga"));
+  Peek(OpenInFolder(), [&](QDialog* d) {
     EXPECT_TRUE(ComboTexts(Places(d)).contains(Path("Liga")));
     Action(d, "addFavouriteAction")->trigger();
     Action(d, "addFavouriteAction")->trigger();  // already there: not twice
@@ -124,18 +96,11 @@ TEST_F(FileRequesterQXTest, FavouritesStoredAndReadBack) {
     places->setCurrentIndex(index);
     emit places->activated(index);
     EXPECT_EQ(ShownFolder(d), Path("Liga"));
-    d->reject();
   });
-  {
-    QSettings settings;
-    EXPECT_EQ(settings.value("QXGUI/OPEN/FAVORITEN_ANZ").toInt(), 2);
-    EXPECT_EQ(settings.value("QXGUI/OPEN/S0").toString(), Path("Liga"));
-    EXPECT_EQ(settings.value("QXGUI/OPEN/S1").toString(), folder);
-    EXPECT_FALSE(settings.contains("QXGUI/SAVE/FAVORITEN_ANZ"));
-  }
+  EXPECT_EQ(Favourites("OPEN"), (QStringList{"2", Path("Liga"), folder}));
+  EXPECT_EQ(Favourites("SAVE"), QStringList{""});
 
-  CCFileDialog again = OpenInFolder();
-  RunWith(again, [&](QDialog* d) {
+  Peek(OpenInFolder(), [&](QDialog* d) {
     // The menu lists the favourites before its commands.
     auto* menu = Child<QMenu>(d, "favouritesMenu");
     emit menu->aboutToShow();
@@ -147,9 +112,7 @@ TEST_F(FileRequesterQXTest, FavouritesStoredAndReadBack) {
     EXPECT_FALSE(Action(d, "addFavouriteAction")->isEnabled());
 
     // Delete the first one in the dialog.
-    QTimer::singleShot(0, [] {
-      auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(box, nullptr);
+    OnNextBox([](QDialog* box) {
       EXPECT_EQ(box->windowTitle(), "Favoriten löschen");
       auto* list = box->findChild<QListWidget*>("favouritesList");
       ASSERT_NE(list, nullptr);
@@ -159,22 +122,12 @@ TEST_F(FileRequesterQXTest, FavouritesStoredAndReadBack) {
     });
     Action(d, "deleteFavouritesAction")->trigger();
     EXPECT_FALSE(ComboTexts(Places(d)).contains(Path("Liga")));
-    d->reject();
   });
-  {
-    QSettings settings;
-    EXPECT_EQ(settings.value("QXGUI/OPEN/FAVORITEN_ANZ").toInt(), 1);
-    EXPECT_EQ(settings.value("QXGUI/OPEN/S0").toString(), folder);
-    EXPECT_FALSE(settings.contains("QXGUI/OPEN/S1"));
-  }
+  EXPECT_EQ(Favourites("OPEN"), (QStringList{"1", folder}));
 
   // The standard set replaces the coach's favourites.
-  CCFileDialog standard = OpenInFolder();
-  RunWith(standard, [](QDialog* d) {
-    Action(d, "standardFavouritesAction")->trigger();
-    d->reject();
-  });
-  EXPECT_EQ(QSettings().value("QXGUI/OPEN/S0").toString(), QDir::cleanPath(QDir::homePath()));
+  Peek(OpenInFolder(), [](QDialog* d) { Action(d, "standardFavouritesAction")->trigger(); });
+  EXPECT_EQ(Setting("QXGUI/OPEN/S0").toString(), QDir::cleanPath(QDir::homePath()));
 }
 
 // "Neuen Ordner erstellen" makes "Neuer Ordner", then "Neuer Ordner (2)"; where no folder can
@@ -182,8 +135,7 @@ TEST_F(FileRequesterQXTest, FavouritesStoredAndReadBack) {
 TEST_F(FileRequesterQXTest, NewFolder) {
   ASSERT_TRUE(QDir(folder).mkdir("weg"));
   BoxRecorder boxes;
-  CCFileDialog dlg = OpenInFolder();
-  RunWith(dlg, [&](QDialog* d) {
+  Peek(OpenInFolder(), [&](QDialog* d) {
     // The new folder's name is open for editing in the list.
     auto nameEditor = [d]() -> QLineEdit* {
       QAbstractItemView* list = ShownList(d);
@@ -212,41 +164,42 @@ TEST_F(FileRequesterQXTest, NewFolder) {
     ASSERT_TRUE(QDir(Path("weg")).removeRecursively());
     Action(d, "newFolderAction")->trigger();
     EXPECT_EQ(boxes.notices, QStringList{"Verzeichnis konnte nicht erstellt werden."});
-    d->reject();
   });
 }
 
 // The tool buttons: parent folder, back to the last folder visited, and their enabling;
-// Enter on a folder in the list opens it, Backspace goes up.
+// Backspace in the list goes up, Enter on a folder opens it and on a file chooses it; a file
+// picked in the list fills "Dateiname:".
 TEST_F(FileRequesterQXTest, Navigation) {
   ASSERT_TRUE(QDir(folder).mkpath("Liga/Saison"));
-  CCFileDialog dlg(nullptr, false);
-  dlg.SetProperties(true, Path("Liga/Saison/"), kTeamFilter, "", 0);
-  RunWith(dlg, [&](QDialog* d) {
+  WriteFile(Path("Liga/Saison/team.krt"));
+  CCFileDialog dlg = Handle(Path("Liga/Saison/"));
+  const int result = RunWith(dlg, [&](QDialog* d) {
     QAction* back = Action(d, "backAction");
     QAction* up = Action(d, "upAction");
     EXPECT_FALSE(back->isEnabled());
-    up->trigger();
-    EXPECT_EQ(ShownFolder(d), Path("Liga"));
-    up->trigger();
-    EXPECT_EQ(ShownFolder(d), folder);
-    EXPECT_TRUE(back->isEnabled());
-    back->trigger();
-    EXPECT_EQ(ShownFolder(d), Path("Liga"));
-    back->trigger();
-    EXPECT_EQ(ShownFolder(d), Path("Liga/Saison"));
+    for (const auto& [action, shown] :
+         {std::pair{up, Path("Liga")}, {up, folder}, {back, Path("Liga")}, {back, Path("Liga/Saison")}}) {
+      action->trigger();  // does nothing where disabled
+      EXPECT_EQ(ShownFolder(d), shown);
+    }
     EXPECT_FALSE(back->isEnabled());
 
     QAbstractItemView* list = ShownList(d);
     QTest::keyClick(list, Qt::Key_Backspace);
     EXPECT_EQ(ShownFolder(d), Path("Liga"));
     ASSERT_TRUE(WaitForNames(d, {"Saison"}));
-    list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
+    SelectFirst(d);
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(ShownFolder(d), Path("Liga/Saison"));
-    d->reject();
+    ASSERT_TRUE(WaitForNames(d, {"team.krt"}));
+    SelectFirst(d);
+    EXPECT_EQ(NameEdit(d)->text(), "team.krt");
+    QTest::keyClick(list, Qt::Key_Return);
   });
+  EXPECT_EQ(result, CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.GetPath(true), Path("Liga/Saison/team.krt"));
 }
 
 // The folder tree shows the folder "Ort:" names, also below a hidden folder (the data folder
@@ -255,9 +208,7 @@ TEST_F(FileRequesterQXTest, Navigation) {
 TEST_F(FileRequesterQXTest, TreeShowsTheFolderOfOrt) {
   ASSERT_TRUE(QDir(folder).mkpath(".lokal/krashball/Daten"));
   ASSERT_TRUE(QDir(folder).mkpath(".anderes"));
-  CCFileDialog dlg(nullptr, false);
-  dlg.SetProperties(true, Path(".lokal/krashball/Daten/"), kTeamFilter, "", 0);
-  RunWith(dlg, [&](QDialog* d) {
+  Peek(Handle(Path(".lokal/krashball/Daten/")), [&](QDialog* d) {
     auto* tree = Child<QTreeView>(d, "folderTree");
     EXPECT_EQ(ShownFolder(d), Path(".lokal/krashball/Daten"));
     const auto treeShowsOrt = [&] {
@@ -273,39 +224,18 @@ TEST_F(FileRequesterQXTest, TreeShowsTheFolderOfOrt) {
       siblings << tree->model()->index(row, 0, lokal.parent()).data().toString();
     EXPECT_TRUE(siblings.contains(".lokal"));
     EXPECT_FALSE(siblings.contains(".anderes"));
-    d->reject();
   });
-}
-
-// Enter on a file in the list chooses it; a file picked in the list fills "Dateiname:".
-TEST_F(FileRequesterQXTest, ChooseInList) {
-  WriteFile(Path("team.krt"));
-  CCFileDialog dlg = OpenInFolder();
-  EXPECT_EQ(RunWith(dlg,
-                    [](QDialog* d) {
-                      ASSERT_TRUE(WaitForNames(d, {"team.krt"}));
-                      QAbstractItemView* list = ShownList(d);
-                      list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
-                      EXPECT_EQ(NameEdit(d)->text(), "team.krt");
-                      QTest::keyClick(list, Qt::Key_Return);
-                    }),
-            CCFileDialog::IDOK);
-  EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
 }
 
 // "Dateien suchen" finds matching files below the current folder, counts them and hands the
 // chosen one back: its folder opens and its name is proposed.
 TEST_F(FileRequesterQXTest, SearchFiles) {
   ASSERT_TRUE(QDir(folder).mkpath("Liga/Saison"));
-  WriteFile(Path("Orks.krt"));
-  WriteFile(Path("Liga/Saison/Orkland.krt"));
-  WriteFile(Path("Liga/Saison/Orkland.txt"));
-  WriteFile(Path("Liga/Zwerge.krt"));
+  for (const char* name : {"Orks.krt", "Liga/Saison/Orkland.krt", "Liga/Saison/Orkland.txt", "Liga/Zwerge.krt"})
+    WriteFile(Path(name));
   CCFileDialog dlg = OpenInFolder();
   const int result = RunWith(dlg, [&](QDialog* d) {
-    QTimer::singleShot(0, [] {
-      auto* search = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(search, nullptr);
+    OnNextBox([](QDialog* search) {
       auto* pattern = search->findChild<QLineEdit*>("searchPattern");
       EXPECT_EQ(pattern->text(), "*.krt");  // the chosen file type
       pattern->setText("ork");              // without a wildcard: part of the name
@@ -334,43 +264,28 @@ TEST_F(FileRequesterQXTest, PicturePreview) {
   ASSERT_TRUE(image.save(Path("logo.bmp")));
   CCFileDialog dlg(nullptr, false);
   dlg.SetProperties(true, folder + "/", "Bitmap-Dateien (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*||", "IMPORT", 1);
-  RunWith(dlg, [](QDialog* d) {
+  Peek(dlg, [](QDialog* d) {
     EXPECT_TRUE(Child<QGroupBox>(d, "previewBox")->isVisible());
     ASSERT_TRUE(WaitForNames(d, {"logo.bmp"}));
-    QAbstractItemView* list = ShownList(d);
-    list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
-    auto* preview = Child<QLabel>(d, "previewLabel");
-    EXPECT_FALSE(preview->pixmap().isNull());
+    SelectFirst(d);
+    EXPECT_FALSE(Child<QLabel>(d, "previewLabel")->pixmap().isNull());
     EXPECT_EQ(Child<QLabel>(d, "previewInfo")->text(), "64 x 32 Pixel");
-    d->reject();
   });
   dlg.SetProperties(true, folder + "/", "Bitmap-Dateien (*.bmp)|*.bmp||", "", 0);
-  RunWith(dlg, [](QDialog* d) {
-    EXPECT_FALSE(Child<QGroupBox>(d, "previewBox")->isVisible());
-    d->reject();
-  });
+  Peek(dlg, [](QDialog* d) { EXPECT_FALSE(Child<QGroupBox>(d, "previewBox")->isVisible()); });
 }
 
 // The window's placement is kept under "FileRequester" and restored by the next requester.
 TEST_F(FileRequesterQXTest, PlacementRemembered) {
-  CCFileDialog dlg(nullptr, false);
-  RunWith(dlg, [](QDialog* d) {
-    d->resize(900, 560);
-    d->reject();
-  });
-  {
-    QSettings settings;
-    EXPECT_EQ(settings.value("FileRequester/Right").toInt() - settings.value("FileRequester/Left").toInt(), 900);
-    EXPECT_EQ(settings.value("FileRequester/Bottom").toInt() - settings.value("FileRequester/Top").toInt(), 560);
-  }
-  CCFileDialog next(nullptr, true);
-  EXPECT_EQ(Peek(next, [](QDialog* d) { return d->size(); }), QSize(900, 560));
+  Peek(CCFileDialog(nullptr, false), [](QDialog* d) { d->resize(900, 560); });
+  EXPECT_EQ(Setting("FileRequester/Right").toInt() - Setting("FileRequester/Left").toInt(), 900);
+  EXPECT_EQ(Setting("FileRequester/Bottom").toInt() - Setting("FileRequester/Top").toInt(), 560);
+  EXPECT_EQ(Peek(CCFileDialog(nullptr, true), [](QDialog* d) { return d->size(); }), QSize(900, 560));
 }
 
 // Keyboard: every field has its mnemonic label, OK is the default button, Tab goes in order.
 TEST_F(FileRequesterQXTest, KeyboardAccess) {
-  CCFileDialog dlg(nullptr, false);
-  RunWith(dlg, [](QDialog* d) {
+  Peek(CCFileDialog(nullptr, false), [](QDialog* d) {
     QStringList labels;
     for (QLabel* label : d->findChildren<QLabel*>())
       if (label->buddy()) labels << label->text();
@@ -385,7 +300,6 @@ TEST_F(FileRequesterQXTest, KeyboardAccess) {
     for (QWidget* w = d->nextInFocusChain(); w != d; w = w->nextInFocusChain())
       if (fields.contains(w->objectName()) && !order.contains(w->objectName())) order << w->objectName();
     EXPECT_EQ(order, fields);
-    d->reject();
   });
 }
 

@@ -17,8 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <deque>
 #include <functional>
+#include <type_traits>
 
 #include "qxtools/CCFileDialog.h"
 #include "qxtools/QXTools.h"
@@ -104,31 +104,61 @@ inline int RunWith(CCFileDialog& handle, const std::function<void(QDialog*)>& dr
 }
 
 // Opens the requester, hands it to `look` and cancels it (the result must say so); gives what
-// `look` returned.
-template <typename Look>
-auto Peek(CCFileDialog& handle, Look look) {
-  decltype(look(nullptr)) seen{};
+// `look` returned, if anything.
+template <typename Handle, typename Look>
+auto Peek(Handle&& handle, Look look) {
+  using Seen = decltype(look(nullptr));
+  std::conditional_t<std::is_void_v<Seen>, int, Seen> seen{};
   EXPECT_EQ(RunWith(handle,
                     [&](QDialog* dialog) {
-                      seen = look(dialog);
+                      if constexpr (std::is_void_v<Seen>) look(dialog);
+                      else seen = look(dialog);
                       dialog->reject();
                     }),
             CCFileDialog::IDCANCEL);
   return seen;
 }
 
-// Answers the library's questions from a script (no by default) and records all boxes.
+// Hands the next modal dialog (a box the requester opens) to `answer` once it is open.
+inline void OnNextBox(const std::function<void(QDialog*)>& answer) {
+  QTimer::singleShot(0, [answer] {
+    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    answer(box);
+  });
+}
+
+// The number of files chosen, then each path as GetPath hands them out from the first on.
+inline QStringList Chosen(CCFileDialog& handle) {
+  QStringList paths{QString::number(handle.CountFiles())};
+  for (QString path = handle.GetPath(true); !path.isEmpty() && paths.size() < 10; path = handle.GetPath(false))
+    paths << path;
+  return paths;
+}
+
+// Makes the first row of the list the current one.
+inline void SelectFirst(QDialog* dialog) {
+  QAbstractItemView* list = ShownList(dialog);
+  list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
+}
+
+inline QStringList ComboTexts(QComboBox* combo) {
+  QStringList texts;
+  for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+  return texts;
+}
+
+inline QVariant Setting(const QString& key) { return QSettings().value(key); }
+
+// Answers the library's questions with `answer` (no by default) and records all boxes.
 struct BoxRecorder {
   QStringList questions;
   QStringList notices;
-  std::deque<bool> answers;
+  bool answer = false;
 
   BoxRecorder() {
     QXTools::SetQuestionInterceptor([this](const QString& text) {
       questions << text;
-      if (answers.empty()) return false;
-      const bool answer = answers.front();
-      answers.pop_front();
       return answer;
     });
     QXTools::SetNoticeInterceptor([this](const QString& text) { notices << text; });
@@ -162,12 +192,13 @@ class RequesterTest : public ::testing::Test {
 
   QString Path(const QString& name) const { return folder + QLatin1Char('/') + name; }
 
-  // A requester for opening team files in the test's folder.
-  CCFileDialog OpenInFolder(int flags = 0) const {
+  // A requester for `path` (the test's folder by default), opening team files unless told.
+  CCFileDialog Handle(QString path = {}, const QString& filter = kTeamFilter, int flags = 0, bool open = true) const {
     CCFileDialog dlg(nullptr, false);
-    dlg.SetProperties(true, folder + QLatin1Char('/'), kTeamFilter, QString(), flags);
+    dlg.SetProperties(open, path.isNull() ? folder + QLatin1Char('/') : path, filter, QString(), flags);
     return dlg;
   }
+  CCFileDialog OpenInFolder(int flags = 0) const { return Handle({}, kTeamFilter, flags); }
 
   QTemporaryDir dir;
   QString folder;

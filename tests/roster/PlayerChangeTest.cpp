@@ -1,6 +1,8 @@
-// Recording a player's advancement and the career-log entry it writes.
+// Recording a player's advancement, the career-log entry it writes, and choosing new skills.
 
+#include "roster/NewSkills.h"
 #include "roster/PlayerChange.h"
+#include "rules/SortText.h"
 #include "support/PlayerLine.h"
 
 #include <gtest/gtest.h>
@@ -26,73 +28,57 @@ struct Fixture {
     edit(change);
     return ApplyPlayerChange(team, *player, change, careerLogAuto, "14.04.07");
   }
-  std::string Entry() const { return player->m_strLebenslauf.substr(4); }
 };
 
-// Catches any byte of the entry going astray: the pair of characteristics on one line with
-// its line break, the name line, no statistics item, the closing blank line.
-TEST(CareerLog, StrengthAndAgilityPair) {
-  Fixture f;
-  f.Apply([](PlayerChange& c) {
-    c.m_nST = 4;
-    c.m_nGE = 4;
-  });
-  EXPECT_EQ(f.Entry(),
-            std::string(kHeader) + "Stärke von 3 auf 4, Geschicklichkeit von 3 auf 4, \r\n" + "\r\nGrischnak \r\n\r\n");
-  EXPECT_EQ(f.player->m_nST, 4);
-}
+// The entry each change writes below the old career text. Catches any byte going astray:
+// a pair of characteristics on one line with its line break, the name line (the name
+// before the sheet), counters logged as the new total or as a negative amount instead of
+// the difference, wrong line breaks among many items (star player points open the first
+// pair, armour closes without comma, the statistics go two to a line, the award last); and
+// an entry written although nothing recordable changed. The values are stored in every case.
+TEST(CareerLog, EntryPerChange) {
+  // the change, the entry ("" for none), the player afterwards ("": not compared)
+  const std::tuple<void (*)(PlayerChange&), std::string, std::string> rows[] = {
+      {[](PlayerChange& c) {
+         c.m_nST = 4;
+         c.m_nGE = 4;
+       },
+       "Stärke von 3 auf 4, Geschicklichkeit von 3 auf 4, \r\n\r\nGrischnak \r\n\r\n",
+       "7 Grischnak (Blitzer) 6/4/4/9 80000 [Blk] #100 28"},
+      {[](PlayerChange& c) { c.m_nTD = 8; }, "\r\nGrischnak erzielte 3 Touchdowns, \r\n\r\n", ""},
+      {[](PlayerChange& c) { c.m_nTD = 3; }, "\r\nGrischnak erzielte 2 Touchdowns, \r\n\r\n", ""},
+      {[](PlayerChange& c) {
+         c.m_strName = "Grischnak der Große";
+         c.m_nSSP = 40;
+         c.m_nST = 4;
+         c.m_nGE = 4;
+         c.m_nRW = 8;
+         c.m_nTD = 6;
+         c.m_nPass = 2;
+         c.m_nVSA = 1;
+         c.m_nABG = 1;
+         c.m_nSDT = 1;
+       },
+       "Starspielerpunkte von 20 auf 40, Stärke von 3 auf 4, \r\n"
+       "Geschicklichkeit von 3 auf 4, Rüstung von 9 auf 8 \r\n"
+       "\r\nGrischnak erzielte 1 Touchdowns, warf 2 Pässe/Pass, \r\n"
+       "schickte 1 Spieler vom Platz, fing 1 Pässe/Pass ab, \r\n"
+       "wurde Spieler des Tages.\r\n\r\n",
+       "7 Grischnak der Große (Blitzer) 6/4/4/8 80000 [Blk] #100 28"},
+      {[](PlayerChange& c) {
+         c.m_nBW = 7;
+         c.m_strName = "Neu";
+       },
+       "", "7 Neu (Blitzer) 7/3/3/9 80000 [Blk] #100 28"},
+  };
+  for (const auto& [edit, entry, line] : rows) {
+    Fixture f;
+    f.Apply(edit);
+    EXPECT_EQ(f.player->m_strLebenslauf, entry.empty() ? "Alt." : "Alt." + std::string(kHeader) + entry);
+    if (!line.empty()) EXPECT_EQ(test::PlayerLine(*f.player), line);
+  }
 
-// Catches counters logged as the new total or as a negative amount: the difference, also
-// when a counter was lowered.
-TEST(CareerLog, TouchdownsOnlyAndLowered) {
-  Fixture f;
-  f.player->m_nTD = 2;
-  f.Apply([](PlayerChange& c) { c.m_nTD = 5; });
-  EXPECT_EQ(f.Entry(), std::string(kHeader) + "\r\nGrischnak erzielte 3 Touchdowns, \r\n\r\n");
-
-  Fixture lowered;
-  lowered.Apply([](PlayerChange& c) { c.m_nTD = 3; });
-  EXPECT_EQ(lowered.Entry(), std::string(kHeader) + "\r\nGrischnak erzielte 2 Touchdowns, \r\n\r\n");
-}
-
-// Catches wrong line breaks among many items: star player points open the first pair,
-// armour closes without comma, the statistics go two to a line, the award last; the name
-// is the one before the sheet.
-TEST(CareerLog, EverythingChanged) {
-  Fixture f;
-  f.Apply([](PlayerChange& c) {
-    c.m_strName = "Grischnak der Große";
-    c.m_nSSP = 40;
-    c.m_nST = 4;
-    c.m_nGE = 4;
-    c.m_nRW = 8;
-    c.m_nTD = 6;
-    c.m_nPass = 2;
-    c.m_nVSA = 1;
-    c.m_nABG = 1;
-    c.m_nSDT = 1;
-  });
-  EXPECT_EQ(f.Entry(), std::string(kHeader) +
-                           "Starspielerpunkte von 20 auf 40, Stärke von 3 auf 4, \r\n"
-                           "Geschicklichkeit von 3 auf 4, Rüstung von 9 auf 8 \r\n"
-                           "\r\nGrischnak erzielte 1 Touchdowns, warf 2 Pässe/Pass, \r\n"
-                           "schickte 1 Spieler vom Platz, fing 1 Pässe/Pass ab, \r\n"
-                           "wurde Spieler des Tages.\r\n\r\n");
-  EXPECT_EQ(f.player->m_strName, "Grischnak der Große");
-}
-
-// Catches an entry written although nothing recordable changed, or with the setting off;
-// the values and the typed career text are stored in every case.
-TEST(CareerLog, NoEntry) {
-  Fixture f;
-  f.Apply([](PlayerChange& c) {
-    c.m_nBW = 7;
-    c.m_strName = "Neu";
-  });
-  EXPECT_EQ(f.player->m_strLebenslauf, "Alt.");
-  EXPECT_EQ(f.player->m_nBW, 7);
-  EXPECT_EQ(f.player->m_strName, "Neu");
-
+  // With the setting off no entry is written; the typed career text is stored.
   Fixture off;
   off.Apply(
       [](PlayerChange& c) {
@@ -111,7 +97,6 @@ TEST(PlayerChange, RangesAndImprovements) {
     c.m_nSSP = 701;
     c.m_nTD = 9;
   });
-  ASSERT_TRUE(refused.Refused());
   EXPECT_EQ(refused.focusField, static_cast<int>(ChangeField::kSSP));
   EXPECT_EQ(refused.refusal,
             (Notice{NoticeKind::Warning, "Bitte geben Sie für „SSP“ eine Zahl zwischen 0 und 700 ein."}));
@@ -124,17 +109,9 @@ TEST(PlayerChange, RangesAndImprovements) {
   EXPECT_EQ(f.Apply([](PlayerChange& c) { c.m_nGE = 7; }).focusField, static_cast<int>(ChangeField::kGE));
   EXPECT_EQ(f.Apply([](PlayerChange& c) { c.m_nST = 0; }).focusField, static_cast<int>(ChangeField::kST));
 
-  EXPECT_EQ(Improvements(0), 0);
-  EXPECT_EQ(Improvements(5), 0);
-  EXPECT_EQ(Improvements(6), 1);
-  EXPECT_EQ(Improvements(16), 2);
-  EXPECT_EQ(Improvements(375), 10);
-  EXPECT_EQ(Improvements(376), 11);
-  EXPECT_EQ(Improvements(700), 11);
-  EXPECT_TRUE(IsStarCodeLocked(200));
-  EXPECT_TRUE(IsStarCodeLocked(306));
-  EXPECT_FALSE(IsStarCodeLocked(307));
-  EXPECT_FALSE(IsStarCodeLocked(199));
+  for (const auto& [ssp, improvements] : {std::pair{0, 0}, {5, 0}, {6, 1}, {16, 2}, {375, 10}, {376, 11}, {700, 11}})
+    EXPECT_EQ(Improvements(ssp), improvements) << ssp;
+  for (int32_t code : {199, 200, 306, 307}) EXPECT_EQ(IsStarCodeLocked(code), code >= 200 && code <= 306) << code;
 }
 
 // Catches the sheet opening for a former player, or a dead player's reason text not given.
@@ -148,6 +125,36 @@ TEST(PlayerChange, EntryCheck) {
   f.player->m_strVerletzung = "Ausgewandert";
   EXPECT_EQ(PlayerChangeEntryRefusal(*f.player).refusal.text,
             "Grischnak ist kein aktiver Spieler mehr!\nGrund: Ausgewandert");
+}
+
+// Catches the list offering the four last catalogue rows or losing its name order.
+TEST(NewSkills, OfferedRows) {
+  const auto rows = NewSkillRows();
+  ASSERT_EQ(rows.size(), 53u);
+  for (size_t i = 1; i < rows.size(); ++i) EXPECT_LE(CompareSortText(rows[i - 1]->m_pszName, rows[i]->m_pszName), 0);
+  for (const SFertigkeit* row : rows)
+    for (const char* hidden : {"Tobende Bestie", "Nimmersatt", "Saublöd", "Wurzeln schlagen"})
+      EXPECT_STRNE(row->m_pszName, hidden);
+  EXPECT_EQ(NewSkillDescription(rows[0]->m_pszAbbreviation), rows[0]->m_pszDescription);
+}
+
+// Catches the refusals in the wrong order or the substring search turned into a whole-word
+// match: "Blk" counts as had when the player has "MehrBlk".
+TEST(NewSkills, Refusals) {
+  std::vector<std::string> chosen;
+  EXPECT_EQ(ChooseNewSkill(chosen, "Blk", "Ausw,MehrBlk").value_or(""), kPlayerHasSkill);
+  EXPECT_FALSE(ChooseNewSkill(chosen, "Tackle", "Ausw,MehrBlk"));
+  EXPECT_EQ(ChooseNewSkill(chosen, "Tackle", "Ausw,MehrBlk,Tackle").value_or(""), kSkillAlreadyChosen);
+  EXPECT_EQ(chosen, std::vector<std::string>{"Tackle"});
+}
+
+// Catches empty entries or a wrong order in the combined skill text.
+TEST(NewSkills, CombinedText) {
+  const std::vector<std::string> chosen = {"Tackle", "Ausw"};
+  const std::string result = NewSkillsResult(chosen, "Blk");
+  EXPECT_EQ(result, ",Tackle,Ausw");
+  EXPECT_EQ(SkillTextWithNewSkills("Blk", result), "Ausw,Blk,Tackle");
+  EXPECT_EQ(SkillTextWithNewSkills("", result), "Ausw,Tackle");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// Buying players: the offer list, the "&Starplayer" rule, the purchase and the star hire.
+// Players joining the team: the offer list, the "&Starplayer" rule, the purchase, the star
+// hire and the zombie revival.
 
 #include "roster/PlayerPurchase.h"
+#include "roster/ZombieRevival.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +20,21 @@ std::unique_ptr<CKRTeam> TeamWithGold(int32_t race, int32_t gold) {
   team->AddEinnahme({"Startkapital", gold});
   team->Recalculate();
   return team;
+}
+
+// The last expense as "text | amount | kind".
+std::string LastExpense(const CKRTeam& team) {
+  const CKRAusgaben& e = *team.m_Ausgaben.back();
+  return e.m_strText + " | " + std::to_string(e.m_nBetrag) + " | " + std::to_string(e.m_nArt);
+}
+
+// A star player as the star selection hands him over.
+CKRSpieler Morri(int32_t value = 190000, int32_t code = 212) {
+  return {.m_strName = "Morri der Starke",
+          .m_strFertigkeiten = "Blk,Ausw",
+          .m_nBW = 6,
+          .m_nWert = value,
+          .m_nPositionCode = code};
 }
 
 void AddActive(CKRTeam& team, int32_t number, int32_t code, int32_t status = kStatusAktiv) {
@@ -59,17 +76,15 @@ TEST(PlayerPurchase, HalfPriceCard) {
 
   ChangeOutcome bought = BuyPlayer(*team, {"Werfer", std::string("Hans"), true}, 16);
   ASSERT_TRUE(bought.applied);
-  EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Hans als Werfer. zum halben Preis!");
-  EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 35000);
-  EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, kAusgabeSpieler);
+  EXPECT_EQ(LastExpense(*team),
+            "Einstellung von Hans als Werfer. zum halben Preis! | 35000 | " + std::to_string(kAusgabeSpieler));
   EXPECT_EQ(bought.created->m_nWert, 35000);
   EXPECT_EQ(team->m_nGold, 0);
 
   team->AddEinnahme({"Sponsor", 100000});
   team->Recalculate();
   bought = BuyPlayer(*team, {"Werfer", std::string("Franz"), false}, 16);
-  EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Franz als Werfer.");
-  EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 70000);
+  EXPECT_EQ(LastExpense(*team), "Einstellung von Franz als Werfer. | 70000 | " + std::to_string(kAusgabeSpieler));
   EXPECT_EQ(team->m_nGold, 30000);
 }
 
@@ -91,10 +106,9 @@ TEST(PlayerPurchase, BoughtPlayerAndCancelledName) {
   EXPECT_EQ(test::PlayerLine(*outcome.created),
             "2 Blitzer (Blitzer) 6/3/3/9 80000 [Blk] #" + std::to_string(nextId) + " 28");
   EXPECT_EQ(team->m_nNaechsteID, nextId + 1);
-  EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Blitzer als Blitzer.");
+  EXPECT_EQ(LastExpense(*team), "Einstellung von Blitzer als Blitzer. | 80000 | " + std::to_string(kAusgabeSpieler));
   EXPECT_EQ(host.Count("modified"), 1u);
   EXPECT_FALSE(team->m_strGeaendert.empty());
-  team->m_pHost = nullptr;
 
   // Own race: the template's skill text, the slot's code and the text without period.
   auto own = TeamWithGold(kEigeneRasse, 1000000);
@@ -104,23 +118,10 @@ TEST(PlayerPurchase, BoughtPlayerAndCancelledName) {
   own->m_Positionen[4].m_nST = 4;
   const ChangeOutcome mutant = BuyPlayer(*own, {"Mutant", std::string("Grob"), true}, 16);
   ASSERT_NE(mutant.created, nullptr);
-  EXPECT_EQ(mutant.created->m_nPositionCode, 51);
-  EXPECT_EQ(mutant.created->m_strFertigkeiten, "Blk,Klaue");
-  EXPECT_EQ(mutant.created->m_nST, 4);
-  EXPECT_EQ(own->m_Ausgaben.back()->m_strText, "Einstellung von Grob als Mutant");
-  EXPECT_EQ(own->m_Ausgaben.back()->m_nBetrag, 45000);
+  EXPECT_EQ(test::PlayerLine(*mutant.created), "1 Grob (Mutant) 6/4/3/8 45000 [Blk,Klaue] #100 51");
+  EXPECT_EQ(LastExpense(*own), "Einstellung von Grob als Mutant | 45000 | " + std::to_string(kAusgabeSpieler));
 
   EXPECT_TRUE(BuyPlayer(*team, {"Mutant", std::nullopt, false}, 16).Refused());
-}
-
-// Catches a full team getting a taken number: with all numbers 1 to 99 carried by active
-// players the new player is bought with the number -1.
-TEST(PlayerPurchase, NoFreeNumberLeft) {
-  auto team = TeamWithGold(8, 1000000);
-  for (int32_t n = 1; n <= 99; ++n) AddActive(*team, n, 19);
-  const ChangeOutcome outcome = BuyPlayer(*team, {"Feldspieler", std::string("Hundert"), false}, 100);
-  ASSERT_NE(outcome.created, nullptr);
-  EXPECT_EQ(outcome.created->m_nNummer, -1);
 }
 
 // Catches wrong counting for the remaining numbers and the player limit: only active players
@@ -128,9 +129,7 @@ TEST(PlayerPurchase, NoFreeNumberLeft) {
 // the purchase while a sold one does not count.
 TEST(PlayerPurchase, RemainingAndRosterLimit) {
   auto team = TeamWithGold(8, 1000000);
-  AddActive(*team, 1, 22);
-  AddActive(*team, 2, 22);
-  AddActive(*team, 3, 22);
+  for (int32_t n = 1; n <= 3; ++n) AddActive(*team, n, 22);
   AddActive(*team, 4, 22, kStatusVerstorben);
   auto offers = PurchaseOffers(*team, 1000000, false);
   ASSERT_NE(FindPurchaseOffer(offers, "Blitzer"), nullptr);
@@ -145,14 +144,10 @@ TEST(PlayerPurchase, RemainingAndRosterLimit) {
   EXPECT_EQ(RosterFullRefusal(*team, 16).refusal, (Notice{NoticeKind::Rules, kRosterFullMessage}));
   EXPECT_FALSE(RosterFullRefusal(*team, 17).Refused());
   // Every way in refuses a full roster itself, whichever window it comes from, and changes nothing.
-  CKRSpieler star;
-  star.m_strName = "Morri der Starke";
-  star.m_nPositionCode = 212;
-  PlayerBuilder built;
-  built.m_strName = "Gebaut";
+  PlayerBuilder built{.m_strName = "Gebaut"};
   const size_t players = team->m_Spieler.size();
   for (const ChangeOutcome& full : {BuyPlayer(*team, {"Blitzer", std::nullopt, false}, 16),
-                                    HireStarPlayer(*team, star, 16), BuyBuiltPlayer(*team, built, 16)})
+                                    HireStarPlayer(*team, Morri(), 16), BuyBuiltPlayer(*team, built, 16)})
     EXPECT_EQ(full.refusal.text, kRosterFullMessage);
   EXPECT_EQ(team->m_Spieler.size(), players);
 }
@@ -180,29 +175,18 @@ TEST(PlayerPurchase, StarButtonRule) {
 // although the bank says no.
 TEST(PlayerPurchase, StarPlayerHire) {
   auto team = TeamWithGold(10, 200000);
-  CKRSpieler star;
-  star.m_strName = "Morri der Starke";
-  star.m_nWert = 190000;
-  star.m_nBW = 6;
-  star.m_strFertigkeiten = "Blk,Ausw";
-  star.m_nPositionCode = 212;
-  ChangeOutcome outcome = HireStarPlayer(*team, star, 16);
+  ChangeOutcome outcome = HireStarPlayer(*team, Morri(), 16);
   ASSERT_NE(outcome.created, nullptr);
   EXPECT_EQ(test::PlayerLine(*outcome.created), "1 Morri der Starke (Starplayer) 6/0/0/0 190000 [Blk,Ausw] #100 212");
-  EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Morri der Starke");
-  EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, kAusgabeStarplayer);
+  EXPECT_EQ(LastExpense(*team), "Morri der Starke | 190000 | " + std::to_string(kAusgabeStarplayer));
   EXPECT_EQ(team->m_nGold, 10000);
 
-  star.m_nPositionCode = 301;
-  star.m_nWert = 10000;
-  outcome = HireStarPlayer(*team, star, 16);
+  outcome = HireStarPlayer(*team, Morri(10000, 301), 16);
   ASSERT_NE(outcome.created, nullptr);
   EXPECT_EQ(outcome.created->m_strPosition, "Brocken");
 
   const size_t players = team->m_Spieler.size();
-  star.m_nWert = 10001;
-  outcome = HireStarPlayer(*team, star, 16);
-  EXPECT_EQ(outcome.refusal, (Notice{NoticeKind::Bank, kStarTooExpensiveMessage}));
+  EXPECT_EQ(HireStarPlayer(*team, Morri(10001), 16).refusal, (Notice{NoticeKind::Bank, kStarTooExpensiveMessage}));
   EXPECT_EQ(team->m_Spieler.size(), players);
 }
 
@@ -213,29 +197,63 @@ TEST(PlayerPurchase, BuiltStarPlayer) {
   AddActive(*team, 1, 19);
   AddActive(*team, 2, 19, kStatusVerstorben);  // number 2 is free again
   const int32_t nextId = team->m_nNaechsteID;
-  PlayerBuilder built;
-  built.m_strName = "Grom";
-  built.m_nBW = 8;
-  built.m_nST = 4;
-  built.m_nGE = 4;
-  built.m_SelectedSkills = {"Blocken", "Brutal"};
-  built.m_bPurchaseMode = true;
-  built.m_bCard = true;
+  PlayerBuilder built{
+      .m_strName = "Grom", .m_nBW = 8, .m_nST = 4, .m_nGE = 4, .m_SelectedSkills = {"Blocken", "Brutal"}};
+  built.m_bPurchaseMode = built.m_bCard = true;
   ASSERT_FALSE(PlayerBuilderKaufen(built, PurchaseTreasury(*team)).Refused());
   const int32_t price = built.m_nValue / 2;
   const ChangeOutcome bought = BuyBuiltPlayer(*team, built, 16);
   ASSERT_NE(bought.created, nullptr);
   EXPECT_EQ(test::PlayerLine(*bought.created),
             "2 Grom (Starplayer) 8/4/4/8 " + std::to_string(price) + " [Blk,Brut] #" + std::to_string(nextId) + " 222");
-  EXPECT_EQ(team->m_Ausgaben.back()->m_strText, "Einstellung von Starplayer Grom");
-  EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, price);
-  EXPECT_EQ(team->m_Ausgaben.back()->m_nArt, 18);
+  EXPECT_EQ(LastExpense(*team), "Einstellung von Starplayer Grom | " + std::to_string(price) + " | 18");
 
   const size_t players = team->m_Spieler.size();
   built.m_bCard = false;
   built.m_nValue = PurchaseTreasury(*team) + 1;
   EXPECT_EQ(BuyBuiltPlayer(*team, built, 16).refusal.kind, NoticeKind::Bank);
   EXPECT_EQ(team->m_Spieler.size(), players);
+}
+
+// Catches the checks in the wrong order: eight zombies among ten players give the zombie
+// message even when the player limit is reached too; any other race only hears that this
+// is for the undead.
+TEST(ZombieRevival, ChecksInOrder) {
+  CKRTeam team;
+  team.m_nRasse = kUndeadRace;
+  for (int32_t n = 1; n <= 8; ++n) AddActive(team, n, kZombieCode);
+  AddActive(team, 9, 34);
+  AddActive(team, 10, 34);
+  EXPECT_EQ(ZombieRevivalRefusal(team, 10).refusal, (Notice{NoticeKind::Rules, kTooManyZombiesMessage}));
+  team.m_Spieler.front()->m_nStatus = kStatusVerstorben;  // a dead zombie does not count
+  EXPECT_EQ(ZombieRevivalRefusal(team, 9).refusal.text, kRosterFullMessage);
+  // The revival checks the same itself.
+  EXPECT_EQ(ReviveZombie(team, "Gregor", 9).refusal.text, kRosterFullMessage);
+  EXPECT_EQ(team.m_Spieler.size(), 10u);
+  EXPECT_FALSE(ZombieRevivalRefusal(team, 16).Refused());
+
+  CKRTeam orcs;
+  orcs.m_nRasse = 10;
+  EXPECT_EQ(ZombieRevivalRefusal(orcs, 16).refusal.text, kOnlyUndeadMessage);
+}
+
+// Catches a revival with the wrong values, an expense, or a number that a former player's
+// number could have given: the lowest free number is taken again.
+TEST(ZombieRevival, RevivedZombie) {
+  CKRTeam team;
+  team.m_nNaechsteID = 120;
+  team.m_nRasse = kUndeadRace;
+  AddActive(team, 1, 34);
+  AddActive(team, 2, 34, kStatusVerstorben);
+  AddActive(team, 3, 34);
+  const ChangeOutcome revived = ReviveZombie(team, "Gregor", 16);
+  ASSERT_NE(revived.created, nullptr);
+  EXPECT_EQ(test::PlayerLine(*revived.created), "2 Gregor (Neuer Zombie) 5/3/2/7 3000 [Reg] #123 35");
+  EXPECT_EQ(team.m_nNaechsteID, 124);
+  EXPECT_TRUE(team.m_Ausgaben.empty());
+  ASSERT_EQ(team.m_Ereignisse.size(), 1u);
+  EXPECT_EQ(team.m_Ereignisse[0]->m_strText, "Wiederbelebung von 'Gregor'.");
+  EXPECT_EQ(team.m_Ereignisse[0]->m_nArt, kEreignisSonstiges);
 }
 
 }  // namespace

@@ -11,6 +11,13 @@
 namespace krv {
 namespace {
 
+// Players with these position codes, numbered from 1; the second one sold.
+void AddPlayers(CKRTeam& team, std::initializer_list<int32_t> codes) {
+  for (int32_t code : codes)
+    test::AddPlayer(team, team.GetFreeNummer(), "Ork", "Linienork", 5, 3, 3, 9, 50000, "", team.m_nNaechsteID++, code);
+  team.m_Spieler[1]->m_nStatus = kStatusVerkauft;
+}
+
 // Catches: the race list out of race-number order or without the own race, the type list
 // skipping rows or losing its format.
 TEST(RaceRepair, Choices) {
@@ -31,11 +38,7 @@ TEST(RaceRepair, Choices) {
 // (Assigning to two selected players through the dialog: RaceChangeDialogTest.)
 TEST(RaceRepair, RowsAndAssigningPositionCodes) {
   CKRTeam team;
-  test::AddPlayer(team, 1, "Grischnak", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", 100, 28);
-  test::AddPlayer(team, 2, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", 101, 25);
-  test::AddPlayer(team, 3, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", 102, 999);
-  test::AddPlayer(team, 4, "Morgul", "Star", 5, 3, 3, 9, 50000, "", 103, 222);
-  team.m_Spieler[1]->m_nStatus = kStatusVerkauft;
+  AddPlayers(team, {28, 25, 999, 222});
 
   RaceRepair repair = StartRaceRepair(team);
   std::vector<RaceRepairRow> rows = RaceRepairRows(team, repair);
@@ -64,10 +67,7 @@ TEST(RaceRepair, ApplyingTheRepair) {
   test::FakeTeamHost host;
   team.m_pHost = &host;
   team.m_nRasse = 10;
-  test::AddPlayer(team, 1, "Grischnak", "Ork-Blitzer", 6, 3, 3, 9, 80000, "", 100, 28);
-  test::AddPlayer(team, 2, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", 101, 25);
-  test::AddPlayer(team, 3, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", 102, 25);
-  team.m_Spieler[1]->m_nStatus = kStatusVerkauft;
+  AddPlayers(team, {28, 25, 25});
 
   RaceRepair repair = StartRaceRepair(team);
   EXPECT_FALSE(ApplyRaceRepair(team, repair).applied);

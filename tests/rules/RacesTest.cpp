@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Windows1252.h"
+#include "rules/PositionNames.h"
 #include "rules/SortText.h"
 
 namespace krv {
@@ -135,6 +136,21 @@ TEST(Races, StaffByRace) {
     else EXPECT_EQ(name, "Zauberer") << race;
     EXPECT_EQ(MayHireApothecaryAndWizard(race), race != 12) << race;
   }
+}
+
+TEST(PositionNames, LooksUpRosterThenStarsThenBuilt) {
+  // Roster rows by code, up to the last one. (Code 10, on row 11: RaceRepair.RowsAndAssigningPositionCodes.)
+  EXPECT_STREQ(PositionNameForCode(54), "Saurus");
+
+  // Star players and big guys fall back to the star catalogue.
+  EXPECT_STREQ(PositionNameForCode(223), "Silibili");
+  EXPECT_STREQ(PositionNameForCode(300), "Kroxigor (Brocken)");
+
+  // The coach's own star player has no row anywhere.
+  EXPECT_STREQ(PositionNameForCode(222), "Eigener Starplayer");
+
+  // Codes nobody carries.
+  for (int32_t code : {55, 306, -1}) EXPECT_STREQ(PositionNameForCode(code), "???") << code;
 }
 
 }  // namespace

@@ -51,47 +51,28 @@ TEST(Skills, CatalogueShape) {
   for (const SFertigkeit& skill : g_Fertigkeiten) used.insert(skill.m_pszCategory);
   EXPECT_EQ(used, categories);
 
-  // The one race trait sits between the body traits, and the misspelled row stays so.
+  // The one race trait sits between the body traits. (The misspelled row: FindSkillByName.)
   EXPECT_STREQ(g_Fertigkeiten[41].m_pszCategory, "Rassenmerkmal");
   EXPECT_STREQ(g_Fertigkeiten[40].m_pszCategory, "Körpermerkmal");
   EXPECT_STREQ(g_Fertigkeiten[42].m_pszCategory, "Körpermerkmal");
-  EXPECT_STREQ(g_Fertigkeiten[24].m_pszName, "Hechsprung");
 }
 
-TEST(Skills, PlayerKinds) {
-  // The builder's kind is an index; kind 3 is its default, "Starspieler". The first entry
-  // keeps its quotes.
-  ASSERT_EQ(g_PositionsArten.size(), 7u);
-  EXPECT_STREQ(g_PositionsArten[0], "\"Super\"-Spieler");
-  EXPECT_STREQ(g_PositionsArten[3], "Starspieler");
-  EXPECT_STREQ(g_PositionsArten[6], "Gen.2 (Feldspieler3)");
-}
-
-TEST(Skills, FindSkillByName) {
-  // Exact, whole-text and case-sensitive: a substring or case-insensitive search would
-  // find "Blocken" for the wrong texts.
-  EXPECT_EQ(RowOf(FindSkillByName("Blocken")), 1u);
-  EXPECT_EQ(FindSkillByName("blocken"), nullptr);
-  EXPECT_EQ(FindSkillByName("Block"), nullptr);
-  // The last row is reachable (loop bound) and the misspelling is the name to use.
-  EXPECT_EQ(RowOf(FindSkillByName("Wurzeln schlagen")), 56u);
-  EXPECT_EQ(RowOf(FindSkillByName("Hechsprung")), 24u);
-  EXPECT_EQ(FindSkillByName("Hechtsprung"), nullptr);
-  // Umlauts compare as UTF-8 text.
-  EXPECT_EQ(RowOf(FindSkillByName("Scharfe Krallen/Zähne")), 43u);
-}
-
-TEST(Skills, FindSkillByAbbreviation) {
-  // Case-sensitive: "blk" is not "Blk".
-  EXPECT_EQ(RowOf(FindSkillByAbbreviation("Blk")), 1u);
-  EXPECT_EQ(FindSkillByAbbreviation("blk"), nullptr);
-  // Whole text only: a player's text with blanks ("Fangs, Sprinten") gives " Sprinten".
-  EXPECT_EQ(FindSkillByAbbreviation(" Sprinten"), nullptr);
-  // Abbreviations that look like other rows' names find the abbreviation's row.
-  EXPECT_EQ(RowOf(FindSkillByAbbreviation("Tackle")), 3u);
-  EXPECT_EQ(RowOf(FindSkillByAbbreviation("Wurzeln")), 56u);
-  // A player's abbreviation that the catalogue never had (older skills) finds nothing.
-  EXPECT_EQ(FindSkillByAbbreviation("Brocken"), nullptr);
+TEST(Skills, FindSkillByNameAndAbbreviation) {
+  // Names: exact, whole-text and case-sensitive (a substring or case-insensitive search would
+  // find "Blocken" for the wrong texts); the last row is reachable (loop bound); the
+  // misspelling is the name to use; umlauts compare as UTF-8 text. Row kSkillCount: none.
+  const std::pair<const char*, size_t> names[] = {
+      {"Blocken", 1},     {"blocken", kSkillCount},     {"Block", kSkillCount},       {"Wurzeln schlagen", 56},
+      {"Hechsprung", 24}, {"Hechtsprung", kSkillCount}, {"Scharfe Krallen/Zähne", 43}};
+  for (const auto& [name, row] : names) EXPECT_EQ(RowOf(FindSkillByName(name)), row) << name;
+  // Abbreviations: case-sensitive; whole text only (a player's text with blanks, "Fangs,
+  // Sprinten", gives " Sprinten"); those that look like other rows' names find the
+  // abbreviation's row; one the catalogue never had (older skills) finds nothing.
+  const std::pair<const char*, size_t> abbreviations[] = {
+      {"Blk", 1},    {"blk", kSkillCount}, {" Sprinten", kSkillCount},
+      {"Tackle", 3}, {"Wurzeln", 56},      {"Brocken", kSkillCount}};
+  for (const auto& [abbreviation, row] : abbreviations)
+    EXPECT_EQ(RowOf(FindSkillByAbbreviation(abbreviation)), row) << abbreviation;
 }
 
 TEST(Skills, SkillTextToAbbreviations) {
@@ -135,35 +116,24 @@ TEST(Skills, SkillTextToAbbreviations) {
 
 TEST(Skills, SortAbbreviationText) {
   // Doubled, leading and trailing commas leave empty entries, which sort first and vanish.
-  std::string out;
-  SortAbbreviationText("Robu,,Blk", out);
-  EXPECT_EQ(out, "Blk,Robu");
-  SortAbbreviationText(",Robu,Blk,", out);
-  EXPECT_EQ(out, "Blk,Robu");
-  SortAbbreviationText(",,,", out);
-  EXPECT_EQ(out, "");
-  SortAbbreviationText("", out);
-  EXPECT_EQ(out, "");
-
-  // `out` is replaced, not appended to.
-  out = "Alt";
-  SortAbbreviationText("Tackle", out);
-  EXPECT_EQ(out, "Tackle");
-
-  // Blanks stay part of the entries and sort before letters: texts copied from the roster
-  // come out reordered, and the Oger's trailing comma is gone.
-  SortAbbreviationText("Fangs, Sprinten", out);
-  EXPECT_EQ(out, " Sprinten,Fangs");
-  SortAbbreviationText("KnBr, Robu, Blöd, Mit.werf,", out);
-  EXPECT_EQ(out, " Blöd, Mit.werf, Robu,KnBr");
-
-  // Case is ignored for ordering but kept in the text.
-  SortAbbreviationText("robu,Blk,abroll", out);
-  EXPECT_EQ(out, "abroll,Blk,robu");
-
-  // A star player's item stays an entry of its own and sorts like text ("<" is 0x3C).
-  SortAbbreviationText("Ziels,<Bombe>,Ausw", out);
-  EXPECT_EQ(out, "<Bombe>,Ausw,Ziels");
+  // Blanks stay part of the entries and sort before letters: texts copied from the roster come
+  // out reordered, and the Oger's trailing comma is gone. Case is ignored for ordering but kept
+  // in the text. A star player's item stays an entry of its own and sorts like text ("<" is
+  // 0x3C). `out` is replaced, not appended to (every row starts from the row before's text).
+  const std::pair<const char*, const char*> cases[] = {{"Robu,,Blk", "Blk,Robu"},
+                                                       {",Robu,Blk,", "Blk,Robu"},
+                                                       {",,,", ""},
+                                                       {"Tackle", "Tackle"},
+                                                       {"", ""},
+                                                       {"Fangs, Sprinten", " Sprinten,Fangs"},
+                                                       {"KnBr, Robu, Blöd, Mit.werf,", " Blöd, Mit.werf, Robu,KnBr"},
+                                                       {"robu,Blk,abroll", "abroll,Blk,robu"},
+                                                       {"Ziels,<Bombe>,Ausw", "<Bombe>,Ausw,Ziels"}};
+  std::string out = "Alt";
+  for (const auto& [text, sorted] : cases) {
+    SortAbbreviationText(text, out);
+    EXPECT_EQ(out, sorted) << text;
+  }
 }
 
 }  // namespace

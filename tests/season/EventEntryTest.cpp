@@ -4,22 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "support/FakeTeamHost.h"
-#include "support/SampleTeams.h"
+#include "support/HostedSampleTeam.h"
 
 namespace krv {
 namespace {
 
-class Events : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_team = test::MakeSampleTeam();  // two re-rolls bought, one deducted (event row 0)
-    m_team->m_pHost = &m_host;
-  }
-  CKRTeam& Team() { return *m_team; }
-  std::unique_ptr<CKRTeam> m_team;
-  test::FakeTeamHost m_host;
-};
+// The sample team has two re-rolls bought, one deducted (event row 0).
+class Events : public test::HostedSampleTeamTest {};
 
 // With two re-rolls bought and two lost a third deduction is refused and records nothing;
 // deleting one deduction gives its re-roll back so the next is allowed. Comparing against

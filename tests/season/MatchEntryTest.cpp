@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/StringArray.h"
-#include "teamwindow/MatchRows.h"
 #include "support/HostedSampleTeam.h"
 #include "support/FakeTeamHost.h"
 #include "support/SampleTeams.h"
@@ -14,34 +15,26 @@ namespace krv {
 namespace {
 
 MatchEntry Match(const char* gegner, int32_t own, int32_t other, int32_t fan = kFanNone) {
-  MatchEntry entry;
-  entry.gegner = gegner;
-  entry.eigeneTore = own;
-  entry.gegnerTore = other;
-  entry.fanFaktor = fan;
-  entry.datum = "01.05.07";
-  return entry;
+  return {.gegner = gegner, .eigeneTore = own, .gegnerTore = other, .datum = "01.05.07", .fanFaktor = fan};
 }
 
 // A draw is no win and plays nothing; the won flag must follow the score (not stay as the
 // dialog opened) and the score text keeps the own score first.
 TEST(MatchResult, WordFlagAndSound) {
-  EXPECT_EQ(ResultWord(2, 2), "Unentschieden");
-  EXPECT_EQ(WonFlag(2, 2), 0);
-  EXPECT_EQ(ResultSound(2, 2), "");
-  EXPECT_EQ(ResultWord(3, 1), "Gewonnen");
-  EXPECT_EQ(WonFlag(3, 1), 1);
-  EXPECT_EQ(ResultSound(3, 1), "Sounds/Gewonnen.wav");
-  EXPECT_EQ(ResultWord(0, 1), "Verloren");
-  EXPECT_EQ(ResultSound(0, 1), "Sounds/Verloren.wav");
+  // Own and other score; word, won flag and sound.
+  const std::tuple<int32_t, int32_t, const char*, int32_t, const char*> results[] = {
+      {2, 2, "Unentschieden", 0, ""},
+      {3, 1, "Gewonnen", 1, "Sounds/Gewonnen.wav"},
+      {0, 1, "Verloren", 0, "Sounds/Verloren.wav"}};
+  for (const auto& [own, other, word, won, sound] : results)
+    EXPECT_EQ(std::tuple(ResultWord(own, other), WonFlag(own, other), ResultSound(own, other)),
+              std::tuple(word, won, sound));
   EXPECT_EQ(ScoreText(3, 1), "3:1");
 
   CKRGames game;
   game.m_strErgebnis = "12:3";
   const MatchEntry back = MatchEntryFromGame(game);
-  EXPECT_EQ(back.eigeneTore, 12);
-  EXPECT_EQ(back.gegnerTore, 3);
-  EXPECT_FALSE(back.inEinnahmen);
+  EXPECT_EQ(std::tuple(back.eigeneTore, back.gegnerTore, back.inEinnahmen), std::tuple(12, 3, false));
 }
 
 // Scores beyond 0..16 and dates longer than 8 characters are refused before anything is
@@ -71,14 +64,10 @@ TEST_F(Matches, RecordWithIncomeAndChangeWithout) {
   const ChangeOutcome outcome = RecordMatch(Team(), entry);
   EXPECT_EQ(outcome.sound, "Sounds/Gewonnen.wav");
   const CKRGames& game = *Team().m_Games.back();
-  EXPECT_EQ(game.m_nNummer, 2);
-  EXPECT_EQ(game.m_strErgebnis, "3:1");
-  EXPECT_EQ(game.m_bGewonnen, 1);
-  EXPECT_EQ(MatchNumberText(game.m_nNummer, game.m_bLiga), "2L");
-  EXPECT_EQ(Team().m_Einnahmen.back()->m_strText, "Spiel gegen: Orkland");
-  EXPECT_EQ(Team().m_Einnahmen.back()->m_nBetrag, 60000);
-  EXPECT_EQ(Team().m_nEinnahmenK, incomeK + 60);
-  EXPECT_EQ(Team().m_nGold, gold + 60000);
+  EXPECT_EQ(std::tie(game.m_nNummer, game.m_strErgebnis, game.m_bGewonnen, game.m_bLiga), std::tuple(2, "3:1", 1, 1));
+  const CKREinnahmen& income = *Team().m_Einnahmen.back();
+  EXPECT_EQ(std::tie(income.m_strText, income.m_nBetrag), std::tuple("Spiel gegen: Orkland", 60000));
+  EXPECT_EQ(std::tie(Team().m_nEinnahmenK, Team().m_nGold), std::tuple(incomeK + 60, gold + 60000));
 
   const size_t incomes = Team().m_Einnahmen.size();
   MatchEntry changed = MatchEntryFromGame(game);
@@ -86,9 +75,8 @@ TEST_F(Matches, RecordWithIncomeAndChangeWithout) {
   changed.gegnerTore = 3;
   changed.inEinnahmen = true;  // ignored: a change never books income
   EXPECT_EQ(ChangeMatch(Team(), 1, changed).sound, "");
-  EXPECT_EQ(Team().m_Games.back()->m_nEinnahmen, 90000);
-  EXPECT_EQ(Team().m_Games.back()->m_bGewonnen, 0);
-  EXPECT_EQ(Team().m_Games.back()->m_nNummer, 2);
+  const CKRGames& after = *Team().m_Games.back();
+  EXPECT_EQ(std::tie(after.m_nEinnahmen, after.m_bGewonnen, after.m_nNummer), std::tuple(90000, 0, 2));
   EXPECT_EQ(Team().m_Einnahmen.size(), incomes);
 
   MatchEntry without = Match("Zwerge", 1, 1);
@@ -162,22 +150,17 @@ TEST(OpponentList, KnownIgnoringCase) {
 // complete again, or the coach could never delete.
 TEST(OpponentList, CompletionWhileTyping) {
   const std::vector<std::string> list = {"Zwerge", "Orkland", "Orks"};
+  // Completed, the text and where its selected part starts.
   OpponentCompletion c = CompleteOpponent(list, "o", {});
-  EXPECT_TRUE(c.completed);
-  EXPECT_EQ(c.text, "Orkland");
-  EXPECT_EQ(c.text.substr(c.selectionStart), "rkland");
+  EXPECT_EQ(std::tie(c.completed, c.text, c.selectionStart), std::tuple(true, "Orkland", 1u));
   c = CompleteOpponent(list, "Or", c.typing);  // "r" typed over the selected "rkland"
-  EXPECT_EQ(c.text, "Orkland");
-  EXPECT_EQ(c.selectionStart, 2u);
+  EXPECT_EQ(std::tie(c.completed, c.text, c.selectionStart), std::tuple(true, "Orkland", 2u));
   c = CompleteOpponent(list, "Or", c.typing);  // Backspace removes the selected "kland"
-  EXPECT_FALSE(c.completed);
-  EXPECT_EQ(c.text, "Or");
-  c = CompleteOpponent(list, "Ork", c.typing);
-  EXPECT_EQ(c.text, "Orkland");
+  EXPECT_EQ(std::tie(c.completed, c.text), std::tuple(false, "Or"));
+  EXPECT_EQ(CompleteOpponent(list, "Ork", c.typing).text, "Orkland");
   // Deleting within a typed name: shorter than typed, no completion.
   c = CompleteOpponent(list, "Ork", {4, false});
-  EXPECT_FALSE(c.completed);
-  EXPECT_EQ(c.typing.typed, 3u);
+  EXPECT_EQ(std::tie(c.completed, c.typing.typed), std::tuple(false, 3u));
   // One letter typed over another: as long as before, completed.
   EXPECT_EQ(CompleteOpponent(list, "orks", {4, false}).text, "Orks");
   EXPECT_FALSE(CompleteOpponent(list, "Elfen", {}).completed);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
+#include <tuple>
 #include <sys/resource.h>
 
 #include "model/Archive.h"
@@ -12,8 +12,6 @@
 
 namespace krv {
 namespace {
-
-using KrvDatFile = test::TempFolderTest;
 
 std::string ShortLayoutFile(int32_t version, std::initializer_list<int32_t> twelve) {
   ArchiveWriter w;
@@ -26,28 +24,16 @@ std::string ShortLayoutFile(int32_t version, std::initializer_list<int32_t> twel
   return w.TakeBytes();
 }
 
-// A version-8 file has the short layout: later settings keep their defaults, and it is
-// written back in the version-14 layout.
+// A version-8 file has the short layout: later settings keep their defaults. (Written back in
+// the version-14 layout: Version14Layout and LongLayoutVersions.)
 TEST(KrvDat, ShortLayoutVersion8) {
   ProgramSettings s;
   ReadKrvDat(ShortLayoutFile(8, {0, 0, 0, 0, 1, 1, 0, 7, 0, 0, 0, 1}), s);
-  EXPECT_EQ(s.m_nDatVersion, 8);
   EXPECT_EQ(s.m_Teamliste.m_Items, (std::vector<std::string>{"Orks", "Zwerge"}));
-  EXPECT_EQ(s.m_bKeine256Warnung, 1);
-  EXPECT_EQ(s.m_nNewsVersion, 7);
-  EXPECT_EQ(s.m_bSkipValues, 1);
-  EXPECT_EQ(s.m_bQuickHelpFadeIn, 1);  // defaults for what version 8 lacks
-  EXPECT_EQ(s.m_bCHM, 1);
-  EXPECT_EQ(s.m_nStartkapital, 1000000);
-  EXPECT_EQ(s.m_nMaxSpieler, 16);
-
-  s.m_nDatVersion = kKrvDatVersion;
-  s.m_nStartkapital = 1200000;
-  ProgramSettings again;
-  ReadKrvDat(WriteKrvDat(s), again);
-  EXPECT_EQ(again.m_nDatVersion, 14);
-  EXPECT_EQ(again.m_nStartkapital, 1200000);
-  EXPECT_EQ(WriteKrvDat(again), WriteKrvDat(s));
+  EXPECT_EQ(std::tie(s.m_nDatVersion, s.m_bKeine256Warnung, s.m_nNewsVersion, s.m_bSkipValues), std::tuple(8, 1, 7, 1));
+  // The defaults for what version 8 lacks.
+  EXPECT_EQ(std::tie(s.m_bQuickHelpFadeIn, s.m_bCHM, s.m_nStartkapital, s.m_nMaxSpieler),
+            std::tuple(1, 1, 1000000, 16));
 }
 
 // Version 14 as written: version, the team list object, then the items in their order with
@@ -87,48 +73,49 @@ TEST(KrvDat, LongLayoutVersions) {
     bytes[0] = static_cast<char>(version);
     ProgramSettings s;
     ReadKrvDat(bytes, s);
-    EXPECT_EQ(s.m_bQuickHelpFadeIn, version >= 11 ? 0 : 1) << version;
-    EXPECT_EQ(s.m_bCHM, version >= 12 ? 0 : 1) << version;
-    EXPECT_EQ(s.m_nStartkapital, version >= 13 ? 800000 : 1000000) << version;
-    EXPECT_EQ(s.m_nMaxSpieler, version >= 14 ? 20 : 16) << version;
+    EXPECT_EQ(std::tie(s.m_bQuickHelpFadeIn, s.m_bCHM, s.m_nStartkapital, s.m_nMaxSpieler),
+              std::tuple(version >= 11 ? 0 : 1, version >= 12 ? 0 : 1, version >= 13 ? 800000 : 1000000,
+                         version >= 14 ? 20 : 16))
+        << version;
   }
 }
 
-// A damaged file gives defaults, says what is wrong, and is never half-applied.
-TEST_F(KrvDatFile, DamagedFileGivesDefaults) {
-  const std::string path = Path("KRV.DAT");
+class KrvDatFile : public test::TempFolderTest {
+ protected:
+  std::string File() const { return Path("KRV.DAT"); }
+  // Loads KRV.DAT as it stands, keeping the problem found and whether a copy is due.
+  ProgramSettings Load() { return LoadProgramSettings(File(), &m_problem, &m_keepCopy); }
+  std::string m_problem;
+  bool m_keepCopy = false;
+};
 
-  std::string problem;
-  EXPECT_EQ(LoadProgramSettings(path, &problem).m_nStartkapital, 1000000);  // missing: defaults, no problem
-  EXPECT_TRUE(problem.empty());
+// A damaged file gives defaults, says what is wrong, is left as it was and never half-applied;
+// the first write keeps it beside the new one.
+TEST_F(KrvDatFile, DamagedFileGivesDefaults) {
+  EXPECT_EQ(Load().m_nStartkapital, 1000000);  // missing: defaults, no problem
+  EXPECT_TRUE(m_problem.empty());
 
   ProgramSettings custom;
   custom.m_bSound = 0;
   const std::string good = WriteKrvDat(custom);
   const std::string damaged = good.substr(0, good.size() - 3);
-  std::ofstream(path, std::ios::binary) << damaged;
-  bool keepCopy = false;
-  const ProgramSettings s = LoadProgramSettings(path, &problem, &keepCopy);
-  EXPECT_EQ(s.m_bSound, 1);
-  EXPECT_NE(problem.find("KRV.DAT"), std::string::npos);
-  EXPECT_NE(problem.find("beschädigt"), std::string::npos);
-  EXPECT_EQ(ReadWholeFile(path), damaged);  // left as it was
-  EXPECT_TRUE(keepCopy);
+  WriteFileAtomically(File(), damaged);
+  EXPECT_EQ(Load().m_bSound, 1);
+  EXPECT_NE(m_problem.find("KRV.DAT“: Die Einstellungen sind beschädigt."), std::string::npos) << m_problem;
+  EXPECT_EQ(ReadWholeFile(File()), damaged);
+  EXPECT_TRUE(m_keepCopy);
 
-  // The first write keeps the damaged file beside the new one.
-  SaveProgramSettings(custom, path, keepCopy);
-  EXPECT_EQ(ReadWholeFile(SettingsCopyPath(path)), damaged);
-  problem.clear();
-  EXPECT_EQ(LoadProgramSettings(path, &problem, &keepCopy).m_bSound, 0);
-  EXPECT_TRUE(problem.empty());
-  EXPECT_FALSE(keepCopy);
+  SaveProgramSettings(custom, File(), m_keepCopy);
+  EXPECT_EQ(ReadWholeFile(SettingsCopyPath(File())), damaged);
+  EXPECT_EQ(Load().m_bSound, 0);
+  EXPECT_TRUE(m_problem.empty());
+  EXPECT_FALSE(m_keepCopy);
 }
 
 // Catches a KRV.DAT of a newer program refused as damaged (and its team list then lost at
 // the next write): it is read with the version-14 layout, items it has in addition are not
 // read, and a copy of it is kept before it is first overwritten.
 TEST_F(KrvDatFile, NewerVersionReadAndKept) {
-  const std::string path = Path("KRV.DAT");
   ProgramSettings newer;
   newer.m_Teamliste.m_Items = {"Orkland Raiders", "Zwergenstürmer"};
   newer.m_nStartkapital = 1200000;
@@ -137,70 +124,59 @@ TEST_F(KrvDatFile, NewerVersionReadAndKept) {
   extra.WriteInt32(77);  // what version 15 has in addition
   extra.WriteString("neu");
   const std::string bytes = WriteKrvDat(newer) + extra.TakeBytes();
-  std::ofstream(path, std::ios::binary) << bytes;
+  WriteFileAtomically(File(), bytes);
 
-  std::string problem;
-  bool keepCopy = false;
-  ProgramSettings read = LoadProgramSettings(path, &problem, &keepCopy);
-  EXPECT_TRUE(problem.empty()) << problem;
+  const ProgramSettings read = Load();
+  EXPECT_TRUE(m_problem.empty()) << m_problem;
   EXPECT_EQ(read.m_Teamliste.m_Items, newer.m_Teamliste.m_Items);
   EXPECT_EQ(read.m_nStartkapital, 1200000);
   EXPECT_EQ(read.m_nDatVersion, kKrvDatVersion);
-  EXPECT_TRUE(keepCopy);
-
-  SaveProgramSettings(read, path, keepCopy);
-  EXPECT_EQ(ReadWholeFile(SettingsCopyPath(path)), bytes);
-  EXPECT_EQ(LoadProgramSettings(path).m_Teamliste.m_Items, newer.m_Teamliste.m_Items);
+  EXPECT_TRUE(m_keepCopy);  // (the copy then written: DamagedFileGivesDefaults)
 }
 
 // A hand-edited or damaged KRV.DAT may hold any number; values outside what the settings
 // sheet allows would reach the team creation (a starting capital of 5) unchecked. They fall
 // back to the defaults with a note; the limits themselves are kept.
 TEST_F(KrvDatFile, OutOfRangeSettingsFallBackWithANote) {
+  const struct {
+    int32_t capital, players, keptCapital, keptPlayers;
+  } cases[] = {{10000, 1, 10000, 1}, {2000000, 32, 2000000, 32}, {-2147483647 - 1, 0, 1000000, 16}};
+  for (const auto& c : cases) {
+    ProgramSettings s;
+    s.m_nStartkapital = c.capital;
+    s.m_nMaxSpieler = c.players;
+    EXPECT_EQ(ClampSettingsRanges(s).empty(), c.capital == c.keptCapital) << c.capital;
+    EXPECT_EQ(s.m_nStartkapital, c.keptCapital);
+    EXPECT_EQ(s.m_nMaxSpieler, c.keptPlayers);
+  }
   ProgramSettings s;
   s.m_nStartkapital = 5;
   s.m_nMaxSpieler = 33;
   EXPECT_EQ(ClampSettingsRanges(s),
             "Das Startkapital 5 liegt nicht zwischen 10.000 und 2.000.000; es gilt 1.000.000.\n"
             "Die höchste Spielerzahl 33 liegt nicht zwischen 1 und 32; es gilt 16.\n");
-  EXPECT_EQ(s.m_nStartkapital, 1000000);
-  EXPECT_EQ(s.m_nMaxSpieler, 16);
-  for (auto [capital, players] : {std::pair{10000, 1}, std::pair{2000000, 32}}) {
-    s.m_nStartkapital = capital;
-    s.m_nMaxSpieler = players;
-    EXPECT_EQ(ClampSettingsRanges(s), "");
-    EXPECT_EQ(s.m_nStartkapital, capital);
-  }
-  s.m_nStartkapital = -2147483647 - 1;
-  s.m_nMaxSpieler = 0;
-  ClampSettingsRanges(s);
-  EXPECT_EQ(s.m_nStartkapital, 1000000);
-  EXPECT_EQ(s.m_nMaxSpieler, 16);
 
   // Through the file: the note names the file, which stays as it is.
-  const std::string path = Path("KRV.DAT");
   ProgramSettings hand;
   hand.m_nMaxSpieler = -3;
-  SaveProgramSettings(hand, path);
-  std::string problem;
-  EXPECT_EQ(LoadProgramSettings(path, &problem).m_nMaxSpieler, 16);
-  EXPECT_NE(problem.find("KRV.DAT“: Einstellungen außerhalb des Erlaubten:\nDie höchste Spielerzahl -3"),
+  SaveProgramSettings(hand, File());
+  EXPECT_EQ(Load().m_nMaxSpieler, 16);
+  EXPECT_NE(m_problem.find("KRV.DAT“: Einstellungen außerhalb des Erlaubten:\nDie höchste Spielerzahl -3"),
             std::string::npos)
-      << problem;
-  EXPECT_EQ(ReadWholeFile(path), WriteKrvDat(hand));
+      << m_problem;
+  EXPECT_EQ(ReadWholeFile(File()), WriteKrvDat(hand));
   // A KRV.DAT far beyond any real one is not read at all.
-  std::filesystem::resize_file(path, kMaxKrvDatBytes + 1);
-  LoadProgramSettings(path, &problem);
-  EXPECT_NE(problem.find("größer als 16 MB"), std::string::npos) << problem;
+  std::filesystem::resize_file(File(), kMaxKrvDatBytes + 1);
+  Load();
+  EXPECT_NE(m_problem.find("größer als 16 MB"), std::string::npos) << m_problem;
 }
 
 // Settings written to a disk that takes no more (here: the file-size limit) must keep the
 // previous KRV.DAT whole and leave no partial file beside it.
 TEST_F(KrvDatFile, FailedWriteKeepsPreviousFile) {
-  const std::string path = Path("KRV.DAT");
   ProgramSettings settings;
-  SaveProgramSettings(settings, path);
-  const std::string before = ReadWholeFile(path);
+  SaveProgramSettings(settings, File());
+  const std::string before = ReadWholeFile(File());
   for (int i = 0; i < 100; ++i) settings.m_Teamliste.m_Items.push_back("Gegner " + std::to_string(i));
 
   struct rlimit saved {};
@@ -210,27 +186,14 @@ TEST_F(KrvDatFile, FailedWriteKeepsPreviousFile) {
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
   std::string message;
   try {
-    SaveProgramSettings(settings, path);
+    SaveProgramSettings(settings, File());
   } catch (const FileError& e) {
     message = e.what();
   }
   ::setrlimit(RLIMIT_FSIZE, &saved);
   EXPECT_NE(message.find("KRV.DAT“: Kann nicht gespeichert werden. Datei zu groß"), std::string::npos) << message;
-  EXPECT_EQ(ReadWholeFile(path), before);
+  EXPECT_EQ(ReadWholeFile(File()), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), std::filesystem::directory_iterator()), 1);
-}
-
-// KRV_DATEN overrides where the data folder is.
-TEST(KrvDat, DataFolderOverride) {
-  const char* oldXdg = std::getenv("XDG_DATA_HOME");
-  const std::string savedXdg = oldXdg ? oldXdg : "";
-  ::setenv("KRV_DATEN", "/tmp/krv-daten-test", 1);
-  EXPECT_EQ(KrvDatPath("/opt/krashball"), "/tmp/krv-daten-test/KRV.DAT");
-  ::unsetenv("KRV_DATEN");
-  ::setenv("XDG_DATA_HOME", "/tmp/xdg", 1);
-  EXPECT_EQ(DataFolder("/nonexistent"), "/tmp/xdg/krashball/Daten");
-  if (oldXdg) ::setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
-  else ::unsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace krv {
 namespace {
 
@@ -11,12 +13,17 @@ CKRStringArray List(std::vector<std::string> names) {
   return list;
 }
 
-// The count line: a wrong singular/plural or "1 Teams" would show.
+// Whether the name was added, the page beeps, and the row pointed at.
+std::tuple<bool, bool, int> Added(TeamListEdit& edit, const std::string& typed) {
+  const TeamListEdit::AddResult result = edit.Add(typed);
+  return {result.added, result.beep, result.row};
+}
+
+// The count line: a wrong singular/plural or "1 Teams" would show. (More than one: the
+// count lines below.)
 TEST(TeamListEdit, CountTexts) {
   EXPECT_EQ(TeamCountText(0), "0 Teams");
   EXPECT_EQ(TeamCountText(1), "1 Team");
-  EXPECT_EQ(TeamCountText(2), "2 Teams");
-  EXPECT_EQ(TeamListEdit(List({"A", "B", "C"})).CountText(), "3 Teams");
 }
 
 // The page opens sorted and keeps new names in sorted place; an umlaut sorts beside its
@@ -24,10 +31,7 @@ TEST(TeamListEdit, CountTexts) {
 TEST(TeamListEdit, OpensSortedAndAddsInPlace) {
   TeamListEdit edit(List({"Zwergenstürmer", "orkland", "Altdorf"}));
   EXPECT_EQ(edit.Names(), (std::vector<std::string>{"Altdorf", "orkland", "Zwergenstürmer"}));
-  const auto added = edit.Add("Östliche Wölfe");
-  EXPECT_TRUE(added.added);
-  EXPECT_FALSE(added.beep);
-  EXPECT_EQ(added.row, 2);
+  EXPECT_EQ(Added(edit, "Östliche Wölfe"), std::tuple(true, false, 2));
   EXPECT_EQ(edit.Names(), (std::vector<std::string>{"Altdorf", "orkland", "Östliche Wölfe", "Zwergenstürmer"}));
   EXPECT_EQ(edit.Add("Bretonia").row, 1);
   EXPECT_EQ(edit.CountText(), "5 Teams");
@@ -38,16 +42,10 @@ TEST(TeamListEdit, OpensSortedAndAddsInPlace) {
 // Catches duplicates such as Orkland/orkland, and names beyond the 80 characters the file keeps.
 TEST(TeamListEdit, PrefixRuleEmptyAndLongNames) {
   TeamListEdit edit(List({"Orkland", "Altdorf"}));
-  for (const char* typed : {"orkland", "Ork", "ORKLAND", "a"}) {
-    const auto result = edit.Add(typed);
-    EXPECT_FALSE(result.added) << typed;
-    EXPECT_TRUE(result.beep) << typed;
-  }
-  EXPECT_EQ(edit.Add("Ork").row, 1);
-  EXPECT_EQ(edit.Add("a").row, 0);
-  EXPECT_TRUE(edit.Add("").beep);
-  EXPECT_EQ(edit.Add("").row, -1);
-  EXPECT_TRUE(edit.Add(std::string(81, 'x')).beep);
+  // The name typed and the row pointed at.
+  const std::pair<std::string, int> refused[] = {{"orkland", 1}, {"Ork", 1}, {"ORKLAND", 1},
+                                                 {"a", 0},       {"", -1},   {std::string(81, 'x'), -1}};
+  for (const auto& [typed, row] : refused) EXPECT_EQ(Added(edit, typed), std::tuple(false, true, row)) << typed;
   EXPECT_EQ(edit.Names().size(), 2u);
   // Longer than an existing name is not its beginning: "Orkland Süd" is new.
   EXPECT_TRUE(edit.Add("Orkland Süd").added);

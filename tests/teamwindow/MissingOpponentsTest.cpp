@@ -9,22 +9,12 @@
 namespace krv {
 namespace {
 
-void AddMatch(CKRTeam& team, const std::string& opponent) {
-  team.AddGame({.m_strGegner = opponent,
-                .m_strErgebnis = "1:0",
-                .m_strDatum = "01.01.07",
-                .m_nZuschauer = 1000,
-                .m_nEinnahmen = 10000,
-                .m_bLiga = 1,
-                .m_bGewonnen = 1});
-}
-
 // Catches: known teams reported (also when the case differs), a name reported twice, the
 // order of the matches lost, an empty opponent offered as a team name.
 TEST(MissingOpponents, CollectsEachUnknownNameOnceInMatchOrder) {
   CKRTeam team;
   for (const char* name : {"Zwergenstürmer", "Orkland", "Elfenpracht", "zwergenstürmer", "", "ORKLAND", "Echsen"})
-    AddMatch(team, name);
+    team.AddGame({.m_strGegner = name});
   CKRStringArray list;
   list.m_Items = {"orkland"};
   EXPECT_EQ(MissingOpponents(team, list), (std::vector<std::string>{"Zwergenstürmer", "Elfenpracht", "Echsen"}));

@@ -7,11 +7,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fcntl.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <tuple>
-#include <unistd.h>
 
 #include "model/FileIO.h"
 #include "model/FileLock.h"
@@ -23,26 +20,6 @@ namespace krv {
 namespace {
 
 using ConcurrentChange = test::KrvToolTest;
-
-// Starts "krv ereignis FILE --text TEXT" with its error output into `errFile`.
-pid_t StartEvent(const std::string& file, const std::string& text, const std::string& errFile) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int null = ::open("/dev/null", O_WRONLY);
-    ::dup2(err, 2);
-    ::dup2(null, 1);
-    ::execl(KRV_BINARY, KRV_BINARY, "ereignis", file.c_str(), "--text", text.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  return child;
-}
-
-int ExitStatus(pid_t child) {
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 bool HasEvent(const CKRTeam& team, const std::string& text) {
   return std::any_of(team.m_Ereignisse.begin(), team.m_Ereignisse.end(),
@@ -60,9 +37,9 @@ TEST_F(ConcurrentChange, EveryReportedChangeIsInTheFile) {
   int succeeded = 0, lost = 0, failed = 0;
   for (int pair = 0; pair < kPairs; ++pair) {
     const std::string a = "A" + std::to_string(pair), b = "B" + std::to_string(pair);
-    const pid_t first = StartEvent(Path("team.krt"), a, Path("err-a"));
-    const pid_t second = StartEvent(Path("team.krt"), b, Path("err-b"));
-    const int statusA = ExitStatus(first), statusB = ExitStatus(second);
+    const pid_t first = test::StartKrv({"ereignis", Path("team.krt"), "--text", a}, Path("err-a"));
+    const pid_t second = test::StartKrv({"ereignis", Path("team.krt"), "--text", b}, Path("err-b"));
+    const int statusA = test::ExitStatus(first), statusB = test::ExitStatus(second);
     const auto now = LoadTeamFile(Path("team.krt"));
     for (const auto& [status, text, err] :
          {std::tuple{statusA, a, Path("err-a")}, std::tuple{statusB, b, Path("err-b")}}) {

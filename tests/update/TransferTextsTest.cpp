@@ -5,33 +5,21 @@
 namespace krv {
 namespace {
 
-// Sizes at their boundaries: 1023/1024 bytes and 1 MiB switch the unit. Catches "<=" for "<".
-TEST(TransferTexts, Sizes) {
-  EXPECT_EQ(SizeText(0), "0 Bytes");
-  EXPECT_EQ(SizeText(1023), "1023 Bytes");
-  EXPECT_EQ(SizeText(1024), "1.0 KB");
-  EXPECT_EQ(SizeText(1048575), "1024.0 KB");
-  EXPECT_EQ(SizeText(1048576), "1.00 MB");
-  EXPECT_EQ(SizeText(5u * 1048576 / 2), "2.50 MB");
+// Sizes at their boundaries: 1023/1024 bytes and 1 MiB switch the unit. Rates: below 1 KB/s
+// in bytes, below 10 with two decimals, from 10 without. Time left: 59 s, 60 s and 61 s take
+// the three forms. Catches "<=" for "<".
+TEST(TransferTexts, SizesRatesAndTimeLeft) {
+  const std::pair<uint64_t, const char*> sizes[] = {{0, "0 Bytes"},         {1023, "1023 Bytes"}, {1024, "1.0 KB"},
+                                                    {1048575, "1024.0 KB"}, {1048576, "1.00 MB"}, {2621440, "2.50 MB"}};
+  for (const auto& [bytes, text] : sizes) EXPECT_EQ(SizeText(bytes), text);
+  const std::pair<double, const char*> rates[] = {{0.99, "1014 Bytes/Sek."}, {0, "0 Bytes/Sek."},
+                                                  {1, "1.00 KB/Sek."},       {9.99, "9.99 KB/Sek."},
+                                                  {10, "10 KB/Sek."},        {123.4, "123 KB/Sek."}};
+  for (const auto& [rate, text] : rates) EXPECT_EQ(RateText(rate), text);
+  const std::pair<uint64_t, const char*> times[] = {
+      {59, "59 Sek."}, {60, "1 Min."}, {61, "1 Min. 1 Sek."}, {3600, "60 Min."}};
+  for (const auto& [seconds, text] : times) EXPECT_EQ(TimeLeftText(seconds), text);
   EXPECT_EQ(ProgressText(512, 2048), "512 Bytes von 2.0 KB");
-}
-
-// Rates: below 1 KB/s in bytes, below 10 with two decimals, from 10 without.
-TEST(TransferTexts, Rates) {
-  EXPECT_EQ(RateText(0.99), "1014 Bytes/Sek.");
-  EXPECT_EQ(RateText(0), "0 Bytes/Sek.");
-  EXPECT_EQ(RateText(1), "1.00 KB/Sek.");
-  EXPECT_EQ(RateText(9.99), "9.99 KB/Sek.");
-  EXPECT_EQ(RateText(10), "10 KB/Sek.");
-  EXPECT_EQ(RateText(123.4), "123 KB/Sek.");
-}
-
-// Time left: 59 s, 60 s and 61 s take the three forms.
-TEST(TransferTexts, TimeLeft) {
-  EXPECT_EQ(TimeLeftText(59), "59 Sek.");
-  EXPECT_EQ(TimeLeftText(60), "1 Min.");
-  EXPECT_EQ(TimeLeftText(61), "1 Min. 1 Sek.");
-  EXPECT_EQ(TimeLeftText(3600), "60 Min.");
   EXPECT_EQ(TimeLeftLine(61, 1024, 2048), "1 Min. 1 Sek. (1.0 KB von 2.0 KB kopiert)");
 }
 

@@ -2,33 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace krv {
 namespace {
 
 // The comparison numbers: 1.10.0 and 2.0.0 are equal (210000), 2.0.1 is newer; missing parts
-// count 0. Catches a plain string comparison or a different weighting of the parts.
+// count 0. Long parts must not wrap around 32 bits into a "newer" number: a number beyond the
+// range gives 0. A fourth part is ignored, parts are cut to 10 characters. Catches a plain
+// string comparison, a different weighting of the parts and overlong versions taken as newer.
 TEST(VersionCheck, ComparisonNumbers) {
-  EXPECT_EQ(VersionNumber("1.6.0"), 170000);
-  EXPECT_EQ(VersionNumber("1.10.0"), 210000);
-  EXPECT_EQ(VersionNumber("2.0.0"), 210000);
-  EXPECT_EQ(VersionNumber("2.0.1"), 210001);
-  EXPECT_EQ(VersionNumber("2"), 210000);
-  EXPECT_EQ(VersionNumber("1.7"), 180000);
-  EXPECT_EQ(VersionNumber(""), 10000);
+  const std::pair<const char*, int64_t> numbers[] = {
+      {"1.6.0", 170000}, {"1.10.0", 210000},           {"2.0.0", 210000},    {"2.0.1", 210001},           {"2", 210000},
+      {"1.7", 180000},   {"21474.7.3647", 2147483647}, {"1.7.0.99", 180000}, {"1.7.00000000005", 180000}, {"", 10000}};
+  for (const auto& [version, number] : numbers) EXPECT_EQ(VersionNumber(version), number) << version;
+  // (10 × 4294967 + 1) × 10000 wraps in 32 bits; 4294967295 as the build wraps to a small one;
+  // 21474.7.3647 above is the largest number that fits.
+  for (const char* overlong :
+       {"4294967.0.0", "1.6.4294967295", "9999999999.9999999999.9999999999", "21474.7.3648", "21474.8.0"})
+    EXPECT_EQ(VersionNumber(overlong), 0) << overlong;
   EXPECT_EQ(OwnVersionText(), "1.6.0");
-}
-
-// Long parts must not wrap around 32 bits into a "newer" number: a number beyond the range
-// gives 0. A fourth part is ignored, parts are cut to 10 characters.
-TEST(VersionCheck, OverlongVersionsNeverNewer) {
-  EXPECT_EQ(VersionNumber("4294967.0.0"), 0);     // (10 × 4294967 + 1) × 10000 wraps in 32 bits
-  EXPECT_EQ(VersionNumber("1.6.4294967295"), 0);  // wraps to a small build
-  EXPECT_EQ(VersionNumber("9999999999.9999999999.9999999999"), 0);
-  EXPECT_EQ(VersionNumber("21474.7.3647"), 2147483647);  // the largest number that fits
-  EXPECT_EQ(VersionNumber("21474.7.3648"), 0);
-  EXPECT_EQ(VersionNumber("21474.8.0"), 0);
-  EXPECT_EQ(VersionNumber("1.7.0.99"), 180000);
-  EXPECT_EQ(VersionNumber("1.7.00000000005"), 180000);  // the build cut to "0000000000"
   EXPECT_FALSE(CompareVersions("4294967.0.0", "1.6.0").newer);
   EXPECT_FALSE(CompareVersions("1.6.0,429496729.6.0", "1.6.0").newer);
 }
@@ -36,18 +29,12 @@ TEST(VersionCheck, OverlongVersionsNeverNewer) {
 // The offers of the version file: field 2 wins only when greater, and then is the update
 // archive; equal versions offer nothing. Catches the archives swapped or ">=" for ">".
 TEST(VersionCheck, Offers) {
-  VersionOffer offer = CompareVersions("1.6.5,1.7.0", "1.6.0");
-  EXPECT_TRUE(offer.newer);
-  EXPECT_EQ(offer.version, "1.7.0");
-  EXPECT_EQ(offer.fileName, "krup.zip");
-  EXPECT_TRUE(offer.updateArchive);
-
-  offer = CompareVersions("1.7.0,1.6.5", "1.6.0");
-  EXPECT_TRUE(offer.newer);
-  EXPECT_EQ(offer.version, "1.7.0");
-  EXPECT_EQ(offer.fileName, "kr.zip");
-  EXPECT_FALSE(offer.updateArchive);
-
+  // Newer, version, file, update archive.
+  const auto offered = [](const VersionOffer& o) {
+    return std::tuple{o.newer, o.version, o.fileName, o.updateArchive};
+  };
+  EXPECT_EQ(offered(CompareVersions("1.6.5,1.7.0", "1.6.0")), (std::tuple{true, "1.7.0", "krup.zip", true}));
+  EXPECT_EQ(offered(CompareVersions("1.7.0,1.6.5", "1.6.0")), (std::tuple{true, "1.7.0", "kr.zip", false}));
   EXPECT_FALSE(CompareVersions("1.6.0,1.6.0", "1.6.0").newer);
   EXPECT_FALSE(CompareVersions("1.10.0", "2.0.0").newer);
   EXPECT_TRUE(CompareVersions("2.0.1\t1.10.0", "2.0.0").newer);

@@ -1,5 +1,6 @@
 // The team document and the main window: saving, the save questions, opening, the window
-// commands. The creation dialogs are replaced by a team built in code unless said otherwise.
+// commands, "krashball --neues-team". The creation dialogs are replaced by a team built in
+// code unless said otherwise.
 
 #include <gtest/gtest.h>
 
@@ -7,23 +8,17 @@
 #include <QDialog>
 #include <QLabel>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 
-#include "teamwindow/qt/TeamFrame.h"
 #include "app/qt/ColourNotice.h"
-#include "app/qt/KrashballApp.h"
-#include "teamwindow/qt/TeamDocument.h"
-#include "app/qt/MainWindow.h"
 #include "app/qt/RecentFiles.h"
 #include "model/FileIO.h"
-#include "model/TeamFile.h"
-#include "gui/CreationDialogDriver.h"
 #include "gui/NewTeamDriver.h"
 #include "gui/roster/RosterTestSupport.h"
-#include "support/MessageRecorder.h"
-#include "support/SampleTeams.h"
+#include "app/qt/StartOptions.h"
 #include "ui/AppSettings.h"
 #include "ui/FileNames.h"
 
@@ -85,66 +80,57 @@ TEST_F(DocumentTest, NewTeamAndSaveAsAppendsExtension) {
   EXPECT_EQ(LoadTeamFile(Path("anders.krt"))->m_strTrainer, "Neuer Trainer");
 }
 
-// Answering No to the overwrite question writes nothing and keeps path and modified state.
-// Also catches "Speichern unter" with a name typed without extension replacing "<name>.krt"
-// unasked: the question names the file with the extension that would be replaced.
+// Answering "&Nein" to the overwrite question writes nothing and keeps path and modified
+// state; "&Ja" writes. Rows: a new team's proposed file, last season's team of the same name
+// (a new team's first "S&peichern" replaced it without a word); a name typed with and
+// without extension (the question must name the file with the extension that would be
+// replaced, not replace "<name>.krt" unasked).
 TEST_F(DocumentTest, OverwriteRefusedLeavesFile) {
-  const QString existing = WriteSampleTeam("alt.krt", "Alte Garde");
-  const std::string before = ReadWholeFile(existing.toStdString());
-  for (const char* typed : {"alt.krt", "alt"}) {
-    SCOPED_TRACE(typed);
-    m_messages.requests.clear();
-    TeamDocument doc(*m_app);
-    ASSERT_TRUE(doc.OnNewDocument(nullptr));
-    const QString proposed = doc.PathName();
-    m_savePaths << QString::fromStdString(Path(typed));
-    m_messages.answers = {1};  // "&Nein"
-    EXPECT_FALSE(doc.DoSave(nullptr, QString(), true));
-    ASSERT_EQ(m_messages.requests.size(), 1u);
-    EXPECT_EQ(m_messages.requests[0].text, existing + "\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?");
-    EXPECT_EQ(ReadWholeFile(existing.toStdString()), before);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.PathName(), proposed);
-  }
-}
-
-// Catches a new team's first "S&peichern" replacing last season's file of the same name
-// without a word: it goes through the requester and the overwrite question; "&Nein"
-// leaves the old file. Once saved, the next "S&peichern" writes without asking.
-TEST_F(DocumentTest, NewTeamDoesNotReplaceFileOfSameName) {
   fs::create_directories(Path("Daten"));
-  const QString existing = WriteSampleTeam("Daten/Neu1.krt", "Vorige Saison");
-  const std::string before = ReadWholeFile(existing.toStdString());
-  TeamDocument doc(*m_app);
-  ASSERT_TRUE(doc.OnNewDocument(nullptr));
-  ASSERT_EQ(doc.PathName(), existing);
-  m_savePaths << existing;
-  m_messages.answers = {1};  // "&Nein"
-  EXPECT_FALSE(doc.Save(nullptr));
-  EXPECT_EQ(m_proposed.size(), 1);
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_TRUE(m_messages.requests[0].text.endsWith("Diese Datei ist bereits vorhanden.\nDatei überschrieben?"));
-  EXPECT_EQ(ReadWholeFile(existing.toStdString()), before);
-
-  m_savePaths << existing;
+  const QString existing[] = {WriteSampleTeam("Daten/Neu1.krt", "Vorige Saison"), WriteSampleTeam("alt.krt", "Alt")};
+  const std::string before[] = {ReadWholeFile(existing[0].toStdString()), ReadWholeFile(existing[1].toStdString())};
+  const struct {
+    const char* typed;
+    int file;
+  } cases[] = {{"Daten/Neu1.krt", 0}, {"alt.krt", 1}, {"alt", 1}};
+  auto doc = std::make_unique<TeamDocument>(*m_app);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    m_messages.requests.clear();
+    doc = std::make_unique<TeamDocument>(*m_app);
+    ASSERT_TRUE(doc->OnNewDocument(nullptr));
+    const QString proposed = doc->PathName();
+    m_savePaths << QString::fromStdString(Path(c.typed));
+    m_messages.answers = {1};  // "&Nein"
+    EXPECT_FALSE(doc->Save(nullptr));
+    EXPECT_EQ(m_messages.Texts(),
+              QStringList{existing[c.file] + "\nDiese Datei ist bereits vorhanden.\nDatei überschrieben?"});
+    EXPECT_EQ(ReadWholeFile(existing[c.file].toStdString()), before[c.file]);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(doc->PathName(), proposed);
+  }
+  m_savePaths << QString::fromStdString(Path("alt"));
   m_messages.answers = {0};  // "&Ja"
-  EXPECT_TRUE(doc.Save(nullptr));
-  EXPECT_EQ(LoadTeamFile(existing.toStdString())->m_strName, "Neu1");
-  doc.Team().SetTeamModified();
-  EXPECT_TRUE(doc.Save(nullptr));
-  EXPECT_EQ(m_proposed.size(), 2);  // its own file now: no requester
+  EXPECT_TRUE(doc->Save(nullptr));
+  EXPECT_EQ(LoadTeamFile(existing[1].toStdString())->m_strName, "Neu3");
 }
 
-// A save that fails says so, leaves the old file as it was and keeps the team modified.
-// (Which failures there are and their texts, the file-size limit included: FileIO.)
-TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
+// Neither save may touch the old file, and both keep the team modified: a read-only file
+// (once overwritten) whose "S&peichern" now leads to "Speichern unter", here cancelled; and a
+// save that fails and says so. (Which failures there are and their texts, the file-size
+// limit, links and permission bits: FileIO.)
+TEST_F(DocumentTest, SaveThatCannotWriteKeepsOldFile) {
   const QString path = WriteSampleTeam("team.krt", "Fest");
   const std::string before = ReadWholeFile(path.toStdString());
+  fs::permissions(path.toStdString(), fs::perms::owner_read);
   TeamDocument doc(*m_app);
-  QString error;
-  ASSERT_TRUE(doc.OnOpenDocument(path, &error));
-  doc.Team().m_strName = "Geändert";
+  ASSERT_TRUE(doc.OnOpenDocument(path, nullptr));
   doc.Team().SetTeamModified();
+  EXPECT_FALSE(doc.Save(nullptr));  // the requester is cancelled
+  EXPECT_EQ(m_proposed, QStringList{path});
+  EXPECT_TRUE(m_messages.requests.empty());
+
+  fs::permissions(path.toStdString(), fs::perms::owner_write, fs::perm_options::add);
   if (::geteuid() != 0) {
     fs::permissions(m_dir, fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_FALSE(doc.Save(nullptr));
@@ -154,9 +140,9 @@ TEST_F(DocumentTest, FailedSaveKeepsOldFile) {
     fs::create_directory(Path("ordner.krt"));
     EXPECT_FALSE(doc.DoSave(nullptr, QString::fromStdString(Path("ordner.krt")), true));
   }
-  ASSERT_FALSE(m_messages.requests.empty());
-  EXPECT_EQ(m_messages.requests.back().kind, BoxKind::Error);
-  EXPECT_TRUE(m_messages.requests.back().text.contains("Kann nicht gespeichert werden"));
+  ASSERT_EQ(m_messages.requests.size(), 1u);
+  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Error);
+  EXPECT_TRUE(m_messages.requests[0].text.contains("Kann nicht gespeichert werden"));
   EXPECT_EQ(ReadWholeFile(path.toStdString()), before);
   EXPECT_TRUE(doc.IsModified());
 }
@@ -183,34 +169,8 @@ TEST_F(DocumentTest, OpenRefusesPipesAndDevicesAndKeepsOddNames) {
   EXPECT_EQ(LoadTeamFile(latin1)->m_strName, "Orks neu");
 }
 
-// A read-only file was overwritten; now its "S&peichern" leads to "Speichern unter" and the
-// file stays. (Links and permission bits kept by every save: FileIO.)
-TEST_F(DocumentTest, ReadOnlyFileLeadsToSaveAs) {
-  const QString readOnly = WriteSampleTeam("fest.krt", "Fest");
-  const std::string before = ReadWholeFile(readOnly.toStdString());
-  fs::permissions(readOnly.toStdString(), fs::perms::owner_read);
-  TeamDocument doc(*m_app);
-  QString error;
-  ASSERT_TRUE(doc.OnOpenDocument(readOnly, &error));
-  doc.Team().SetTeamModified();
-  EXPECT_FALSE(doc.Save(nullptr));  // the requester is cancelled
-  EXPECT_EQ(m_proposed, QStringList{readOnly});
-  EXPECT_EQ(ReadWholeFile(readOnly.toStdString()), before);
-  EXPECT_TRUE(doc.IsModified());
-}
-
-// A damaged file gives a message naming it and no window.
-TEST_F(DocumentTest, DamagedFileOpensNoWindow) {
-  std::ofstream(Path("kaputt.krt")) << "\x04\0\0\0 kaputt";
-  MainWindow frame(m_app.get());
-  EXPECT_EQ(frame.OpenDocumentFile(QString::fromStdString(Path("kaputt.krt"))), nullptr);
-  EXPECT_TRUE(frame.TeamWindows().isEmpty());
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_TRUE(m_messages.requests[0].text.contains("kaputt.krt"));
-  EXPECT_TRUE(m_messages.requests[0].text.contains("Keine gültige Team-Datei"));
-}
-
-// Opening, then saving, gives the same file; opening it twice only brings its window forward.
+// Opening, then saving, gives the same file; opening it twice only brings its window forward;
+// a saved team closes without a question.
 TEST_F(DocumentTest, OpenShowsTeamAndSavesSameBytes) {
   const QString path = WriteSampleTeam("orks.krt", "Grünhaut Gröhler");
   MainWindow frame(m_app.get());
@@ -230,30 +190,8 @@ TEST_F(DocumentTest, OpenShowsTeamAndSavesSameBytes) {
   EXPECT_FALSE(frame.Action("save")->isEnabled());
   child->Document()->Team().SetTeamModified();
   EXPECT_TRUE(frame.Action("save")->isEnabled());
-}
-
-// A coach's first evening: a team created through the real dialogs is titled with " *" and
-// shows its computed figures; saved (asked, ".krt" appended), closed without a question and
-// opened again, it is the same team to the byte.
-TEST_F(DocumentTest, CreatedThroughTheDialogsSavedAndReopened) {
-  TeamDocument::SetCreateTeamFunction(nullptr);
-  MainWindow frame(m_app.get());
-  test::CreateMenschenTeam();
-  TeamFrame* created = frame.OnFileNew();
-  ASSERT_NE(created, nullptr);
-  EXPECT_EQ(created->windowTitle(), "Altdorfer Greifen.krt *");
-  EXPECT_EQ(created->Document()->Team().m_strTeamwert, "100");  // computed at first display
-  m_savePaths << QString::fromStdString(Path("Greifen"));
-  ASSERT_TRUE(created->Document()->Save(&frame));
-  const std::string saved = ReadWholeFile(Path("Greifen.krt"));
-  ASSERT_TRUE(created->close());  // unmodified: no question
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(frame.TeamWindows().isEmpty());
-
-  TeamFrame* reopened = frame.OpenDocumentFile(QString::fromStdString(Path("Greifen.krt")));
-  ASSERT_NE(reopened, nullptr);
-  EXPECT_EQ(reopened->Document()->Team().m_Spieler.size(), 15u);
-  EXPECT_EQ(SerializeTeam(reopened->Document()->Team()), saved);
+  ASSERT_TRUE(child->Document()->Save(&frame));
+  ASSERT_TRUE(child->close());  // saved: no question
   EXPECT_TRUE(m_messages.requests.empty()) << m_messages.Texts().join("|").toStdString();
 }
 
@@ -300,9 +238,9 @@ TEST_F(DocumentTest, CloseAllStopsOnCancel) {
 
 // The recent-file list keeps the ten files opened last, newest first, without repeats. A new
 // team's proposed path was listed before anything was written there, and an entry that
-// failed to open stayed; a name that is not UTF-8 was stored with U+FFFD and never opened
-// again. Now a path is added when a file was written or read, and one that fails to open is
-// removed, with the error message.
+// failed to open stayed. Now a path is added when a file was written or read, and one that
+// fails to open is removed, with the error message. (A name that is not UTF-8, once stored
+// with U+FFFD and never opened again, kept as bytes: outside_changes_test.sh.)
 TEST_F(DocumentTest, RecentFiles) {
   MainWindow frame(m_app.get());
   for (int i = 0; i < 12; ++i) frame.OpenDocumentFile(WriteSampleTeam("t" + std::to_string(i) + ".krt", "T"));
@@ -318,20 +256,25 @@ TEST_F(DocumentTest, RecentFiles) {
   ASSERT_TRUE(created->Document()->Save(nullptr));
   EXPECT_EQ(RecentFiles().value(0), QString::fromStdString(Path("neu.krt")));
 
-  const QString latin1 = FileNameFromBytes(Path("Orks-\xe4.krt"));
-  auto team = test::MakeSampleTeam();
-  SaveTeamFile(*team, FileNameBytes(latin1));
-  ASSERT_TRUE(frame.OpenDocumentFile(latin1));
-  EXPECT_EQ(FileNameBytes(RecentFiles().value(0)), Path("Orks-\xe4.krt"));
-
-  AddRecentFile(QString::fromStdString(Path("weg.krt")));  // listed once, deleted since
-  ASSERT_TRUE(RecentFiles().contains(QString::fromStdString(Path("weg.krt"))));
-  test::MessageRecorder messages;
-  EXPECT_EQ(frame.OpenDocumentFile(QString::fromStdString(Path("weg.krt"))), nullptr);
-  ASSERT_EQ(messages.requests.size(), 1u);
-  EXPECT_TRUE(messages.requests[0].text.contains("weg.krt“: Kann nicht geöffnet werden."))
-      << messages.Texts()[0].toStdString();
-  EXPECT_FALSE(RecentFiles().contains(QString::fromStdString(Path("weg.krt"))));
+  // A file listed once and deleted since, and a damaged one: the message names it, no window
+  // opens, and the entry goes.
+  std::ofstream(Path("kaputt.krt")) << "\x04\0\0\0 kaputt";
+  const qsizetype windows = frame.TeamWindows().size();
+  const struct {
+    const char* file;
+    const char* says;
+  } failing[] = {{"weg.krt", "weg.krt“: Kann nicht geöffnet werden."}, {"kaputt.krt", "Keine gültige Team-Datei"}};
+  for (const auto& f : failing) {
+    const QString path = QString::fromStdString(Path(f.file));
+    AddRecentFile(path);
+    m_messages.requests.clear();
+    EXPECT_EQ(frame.OpenDocumentFile(path), nullptr);
+    ASSERT_EQ(m_messages.requests.size(), 1u);
+    EXPECT_TRUE(m_messages.requests[0].text.contains(f.file));
+    EXPECT_TRUE(m_messages.requests[0].text.contains(f.says)) << m_messages.Texts()[0].toStdString();
+    EXPECT_FALSE(RecentFiles().contains(path));
+    EXPECT_EQ(frame.TeamWindows().size(), windows);
+  }
   EXPECT_EQ(RecentFiles().size(), kRecentFiles - 1);
 }
 
@@ -376,6 +319,29 @@ TEST_F(DocumentTest, SettingsWrittenOnlyWhenChanged) {
       << problem.toStdString();
   EXPECT_TRUE(problem.contains("konnten nicht gespeichert werden")) << problem.toStdString();
   EXPECT_EQ(ReadWholeFile(Path("Daten/KRV.DAT")), before);
+}
+
+class NewTeamOption : public DocumentTest {};
+
+// "krashball --neues-team": the creation dialogs alone, then the save requester. Would catch
+// the option starting the whole program (or doing nothing) instead of creating and saving the
+// team, a saved file without the team's computed figures or not the same team when read
+// again, and a cancelled save reported as success (the exit status).
+TEST_F(NewTeamOption, SavesTheCreatedTeamOrReportsNothingSaved) {
+  TeamDocument::SetCreateTeamFunction(nullptr);
+  m_savePaths << QString::fromStdString(Path("Greifen"));
+  test::CreateMenschenTeam();
+  EXPECT_EQ(RunNewTeamOnly(test::TestServices()), 0);
+  const std::unique_ptr<CKRTeam> saved = LoadTeamFile(Path("Greifen.krt"));
+  EXPECT_EQ(saved->m_strName, "Altdorfer Greifen");
+  EXPECT_EQ(saved->m_Spieler.size(), 15u);
+  EXPECT_EQ(saved->m_strTeamwert, "100");
+  EXPECT_EQ(SerializeTeam(*saved), ReadWholeFile(Path("Greifen.krt")));
+
+  test::CreateMenschenTeam();  // and no file name given
+  EXPECT_EQ(RunNewTeamOnly(test::TestServices()), 1);
+  EXPECT_FALSE(QFileInfo::exists(test::TestServices().DataFolder() + "/Altdorfer Greifen.krt"));
+  EXPECT_TRUE(m_messages.requests.empty()) << m_messages.Texts().join("|").toStdString();
 }
 
 }  // namespace

@@ -7,13 +7,9 @@
 
 #include <QApplication>
 #include <QBackingStore>
-#include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTableView>
-#include <QTest>
-#include <memory>
 #include <vector>
 
 #include "gui/CreationDialogDriver.h"
@@ -21,11 +17,8 @@
 #include "teamwindow/LedgerRows.h"
 #include "season/MatchEntry.h"
 #include "teamwindow/qt/LedgerPage.h"
-#include "teamwindow/qt/MatchesPage.h"
-#include "teamwindow/qt/MiscPage.h"
 #include "teamwindow/qt/PlayersModel.h"
 #include "teamwindow/qt/PlayersPage.h"
-#include "teamwindow/qt/TeamPages.h"
 #include "roster/PlayerChange.h"
 #include "teamwindow/qt/TeamView.h"
 #include "support/MessageRecorder.h"
@@ -68,6 +61,18 @@ bool ScreenShowsTheList(QTableView* list) {
   return QTest::qWaitFor([list] { return OnScreen(list) == DrawnAnew(list); }, 2000);
 }
 
+// A league match against `opponent` on 02.06.07, lost or won against one goal.
+MatchEntry LeagueMatch(const std::string& opponent, int32_t goals, int32_t takings) {
+  MatchEntry entry;
+  entry.gegner = opponent;
+  entry.eigeneTore = goals;
+  entry.gegnerTore = 1;
+  entry.liga = 1;
+  entry.einnahmen = takings;
+  entry.datum = "02.06.07";
+  return entry;
+}
+
 class RefreshByChangeTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -94,6 +99,13 @@ class RefreshByChangeTest : public ::testing::Test {
     QApplication::processEvents();
   }
   QString Field(const char* name) { return test::Child<QLineEdit>(m_view.get(), QString::fromLatin1(name))->text(); }
+  // Listens to the players', expenses', income, matches' and events' lists, in that order.
+  std::vector<std::unique_ptr<ModelSignals>> SpyOnAllLists() {
+    std::vector<std::unique_ptr<ModelSignals>> spies;
+    for (const int tab : {kPlayersTab, kExpensesTab, kIncomeTab, kMatchesTab, kEventsTab})
+      spies.push_back(std::make_unique<ModelSignals>(Model(tab)));
+    return spies;
+  }
 
   test::MessageRecorder m_messages;  // the missing-opponents question at the first display
   std::unique_ptr<TeamDocument> m_doc;
@@ -107,9 +119,7 @@ class RefreshByChangeTest : public ::testing::Test {
 TEST_F(RefreshByChangeTest, TeamNameTouchesNoList) {
   for (const int tab : {kPlayersTab, kMatchesTab}) {
     Bring(tab);
-    std::vector<std::unique_ptr<ModelSignals>> spies;
-    for (const int listTab : {kPlayersTab, kExpensesTab, kIncomeTab, kMatchesTab, kEventsTab})
-      spies.push_back(std::make_unique<ModelSignals>(Model(listTab)));
+    const auto spies = SpyOnAllLists();
     auto* name = test::Child<QLineEdit>(m_view.get(), QStringLiteral("teamName"));
     name->setFocus();
     name->end(false);
@@ -177,14 +187,8 @@ TEST_F(RefreshByChangeTest, RecordedMatchAppendsOneRow) {
   ModelSignals matchSignals(matches);
   ModelSignals incomeSignals(income);
   ModelSignals players(Model(kPlayersTab));
-  MatchEntry entry;
-  entry.gegner = "Orkland";
-  entry.eigeneTore = 2;
-  entry.gegnerTore = 1;
-  entry.liga = 1;
-  entry.einnahmen = 60000;
+  MatchEntry entry = LeagueMatch("Orkland", 2, 60000);
   entry.fanFaktor = kFanRises;
-  entry.datum = "02.06.07";
   ASSERT_TRUE(RecordMatch(Team(), entry).applied);
 
   ASSERT_EQ(matchSignals.inserted.count(), 1);
@@ -207,31 +211,22 @@ TEST_F(RefreshByChangeTest, RecordedMatchAppendsOneRow) {
   EXPECT_EQ(Field("fanFactor"), QString::number(Team().FanFactorInForce()));
 }
 
-// Proves the screen comparison below can fail: a match changed behind the list's back stays
-// on the screen as it was.
-TEST_F(RefreshByChangeTest, StaleRowsAreSeen) {
-  Bring(kMatchesTab);
-  ASSERT_FALSE(OnScreen(List(kMatchesTab)).isNull());
-  EXPECT_TRUE(ScreenShowsTheList(List(kMatchesTab)));
-  Team().m_Games[0]->m_strGegner = "Ganz andere Gegner";
-  EXPECT_FALSE(ScreenShowsTheList(List(kMatchesTab)));
-}
-
 // Catches: the list drawing only the appended rows (to keep recording a match cheap) leaving
 // the new row undrawn, a gap, or the scroll bar not following; and that shortcut surviving a
 // change that moves every row (a re-sort), which would leave the old order on the screen.
 TEST_F(RefreshByChangeTest, AppendedRowsReachTheScreen) {
   Bring(kMatchesTab);
   QTableView* matchList = List(kMatchesTab);
+  // First the proof that the comparison can fail: a match changed behind the list's back
+  // stays on the screen as it was.
+  ASSERT_FALSE(OnScreen(matchList).isNull());
+  EXPECT_TRUE(ScreenShowsTheList(matchList));
+  const std::string opponent = Team().m_Games[0]->m_strGegner;
+  Team().m_Games[0]->m_strGegner = "Ganz andere Gegner";
+  EXPECT_FALSE(ScreenShowsTheList(matchList));
+  Team().m_Games[0]->m_strGegner = opponent;
   for (int n = 0; n < 40; ++n) {  // past the bottom edge: the list must scroll further
-    MatchEntry entry;
-    entry.gegner = "Orkland " + std::to_string(n);
-    entry.eigeneTore = n % 4;
-    entry.gegnerTore = 1;
-    entry.liga = 1;
-    entry.einnahmen = 1000;
-    entry.datum = "02.06.07";
-    ASSERT_TRUE(RecordMatch(Team(), entry).applied);
+    ASSERT_TRUE(RecordMatch(Team(), LeagueMatch("Orkland " + std::to_string(n), n % 4, 1000)).applied);
     ASSERT_TRUE(ScreenShowsTheList(matchList)) << n;
   }
   EXPECT_TRUE(QTest::qWaitFor([matchList] { return matchList->verticalScrollBar()->maximum() > 0; }, 2000));
@@ -254,9 +249,7 @@ TEST_F(RefreshByChangeTest, AppendedRowsReachTheScreen) {
 // taken as touching nothing: every list must then draw all its rows again.
 TEST_F(RefreshByChangeTest, UnsaidChangeRedrawsEveryList) {
   Bring(kPlayersTab);
-  std::vector<std::unique_ptr<ModelSignals>> spies;
-  for (const int tab : {kPlayersTab, kExpensesTab, kIncomeTab, kMatchesTab, kEventsTab})
-    spies.push_back(std::make_unique<ModelSignals>(Model(tab)));
+  const auto spies = SpyOnAllLists();
   Team().m_Spieler[1]->m_nNummer = 77;  // as any core operation might, then:
   Team().SetTeamModified();
   for (size_t i = 0; i < spies.size(); ++i) {

@@ -4,21 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
-#include <QTableView>
-#include <QTest>
 
-#include "teamwindow/qt/TeamDocument.h"
 #include "gui/teamwindow/PageTestSupport.h"
 #include "teamwindow/qt/LedgerPage.h"
 #include "teamwindow/qt/MatchesPage.h"
 #include "teamwindow/qt/MiscPage.h"
 #include "teamwindow/qt/PlayersPage.h"
-#include "teamwindow/qt/TeamPages.h"
 #include "teamwindow/qt/StaffPage.h"
-#include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "support/PlayerLine.h"
 
@@ -54,8 +50,7 @@ TEST(TeamPages, RefreshAllPages) {
   const std::string trainer = team.m_strTrainer;
   auto* trainerField = sheet.Staff()->findChild<QLineEdit*>("trainer");
   trainerField->setText(QStringLiteral("Grischnakh"));
-  const RecordListPage* pages[] = {sheet.Players(), sheet.Expenses(), sheet.Income(), sheet.Matches(),
-                                   sheet.Misc()};
+  const RecordListPage* pages[] = {sheet.Players(), sheet.Expenses(), sheet.Income(), sheet.Matches(), sheet.Misc()};
   std::vector<int> rows;
   for (const RecordListPage* page : pages) rows.push_back(page->List()->model()->rowCount());
   test::AddPlayer(team, 3, "Läufer1", "Läufer", 6, 3, 3, 8, 50000, "", team.m_nNaechsteID++, 27);

@@ -1,14 +1,17 @@
 #pragma once
 // A small HTTP server on 127.0.0.1 for the update tests: it serves canned answers by path,
-// optionally slowly, and closes the connection after each answer.
+// optionally slowly, and closes the connection after each answer; and the tests' fixture.
 
 #include <QByteArray>
+#include <QFile>
 #include <QHostAddress>
 #include <QMap>
-#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+
+#include "support/MessageRecorder.h"
+#include "support/TempFolder.h"
 
 namespace krv::test {
 
@@ -69,33 +72,22 @@ class TestHttpServer : public QObject {
   }
 
   void Reply(QTcpSocket* socket, const CannedAnswer& answer) {
-    if (!answer.raw.isEmpty()) {
-      socket->write(answer.raw);
-      socket->disconnectFromHost();
-      return;
-    }
     QByteArray head = "HTTP/1.1 " + answer.status + "\r\nConnection: close\r\n";
     if (answer.contentLength) head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     for (const QByteArray& header : answer.headers) head += header + "\r\n";
-    socket->write(head + "\r\n");
+    socket->write(answer.raw.isEmpty() ? head + "\r\n" : answer.raw);
     if (answer.endless) return SendEndlessly(socket);
-    if (answer.pieceBytes <= 0) {
-      socket->write(answer.body);
-      socket->disconnectFromHost();
-      return;
-    }
-    // Slowly: one piece per tick until the body is out or the client went away.
+    // The body one piece per tick (all of it at once without pieces) while the client stays.
+    const qsizetype piece = answer.pieceBytes > 0 ? answer.pieceBytes : answer.body.size();
     auto* timer = new QTimer(socket);
     auto sent = std::make_shared<qsizetype>(0);
-    QPointer<QTcpSocket> guarded(socket);
-    QObject::connect(timer, &QTimer::timeout, socket, [guarded, timer, sent, answer] {
-      if (!guarded || guarded->state() != QAbstractSocket::ConnectedState) return timer->stop();
-      guarded->write(answer.body.mid(*sent, answer.pieceBytes));
-      *sent += answer.pieceBytes;
-      if (*sent >= answer.body.size()) {
-        timer->stop();
-        guarded->disconnectFromHost();
-      }
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, sent, piece, body = answer.body] {
+      if (socket->state() != QAbstractSocket::ConnectedState) return timer->stop();
+      socket->write(body.mid(*sent, piece));
+      *sent += piece;
+      if (*sent < body.size()) return;
+      timer->stop();
+      socket->disconnectFromHost();
     });
     timer->start(answer.pieceDelayMs);
   }
@@ -114,6 +106,20 @@ class TestHttpServer : public QObject {
   QTcpServer m_server;
   QMap<QByteArray, CannedAnswer> m_answers;
   QMap<QByteArray, CannedAnswer> m_authorized;
+};
+
+// A test folder, a server and the message boxes, for the download window and the update command.
+class UpdateServerTest : public TempFolderTest {
+ protected:
+  // Where the archive goes, and what it holds ("" when it is not there).
+  QString Local() const { return QString::fromStdString(Path("kr.zip")); }
+  QByteArray LocalBytes() const {
+    QFile file(Local());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  TestHttpServer m_server;
+  MessageRecorder m_messages;
 };
 
 }  // namespace krv::test

@@ -3,11 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "gui/update/TestHttpServer.h"
-#include "support/MessageRecorder.h"
-#include "support/TempFolder.h"
 #include "ui/ProgramServices.h"
 #include "update/qt/UpdateCommand.h"
 
@@ -16,25 +12,19 @@ namespace {
 
 using test::Canned;
 
-class UpdateCommandTest : public test::TempFolderTest {
+class UpdateCommandTest : public test::UpdateServerTest {
  protected:
   void SetUp() override {
-    TempFolderTest::SetUp();
+    UpdateServerTest::SetUp();
     ::setenv("KRV_UPDATE_SERVER", m_server.Url().toUtf8().constData(), 1);
     m_services = std::make_unique<ProgramServices>(QString::fromStdString(m_dir.string()));
   }
   void TearDown() override {
     ::unsetenv("KRV_UPDATE_SERVER");
     m_services.reset();
-    TempFolderTest::TearDown();
-  }
-  QByteArray Archive() const {
-    QFile file(QString::fromStdString(Path("kr.zip")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    UpdateServerTest::TearDown();
   }
 
-  test::TestHttpServer m_server;
-  test::MessageRecorder m_messages;
   std::unique_ptr<ProgramServices> m_services;
 };
 
@@ -50,78 +40,65 @@ TEST_F(UpdateCommandTest, OffersAndDownloadsUpdateArchive) {
   EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Question);
   EXPECT_EQ(m_messages.requests[0].text, "Die Version 1.7.0 ist erschienen.\nWollen Sie sie downloaden?");
   EXPECT_EQ(m_messages.requests[1].text,
-            "Das neue Setup wurde als\n" + QString::fromStdString(Path("kr.zip")) +
+            "Das neue Setup wurde als\n" + Local() +
                 "\nabgelegt.\n\nBitte beenden Sie erst diese Programm bevor Sie\ndas Setup starten.");
-  EXPECT_EQ(Archive(), "update archive");
+  EXPECT_EQ(LocalBytes(), "update archive");
   EXPECT_EQ(m_server.requests, QList<QByteArray>({"/kr.ver", "/krup.zip"}));
 
   // 1.7.0,1.6.5: the full setup; "Nein" downloads nothing.
-  QFile::remove(QString::fromStdString(Path("kr.zip")));
+  QFile::remove(Local());
   m_server.Answer("/kr.ver", Canned("200 OK", "1.7.0,1.6.5"));
   m_messages.requests.clear();
   m_messages.answers = {1};
   OnCheckForUpdate(nullptr, *m_services);
   ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("kr.zip"))));
+  EXPECT_FALSE(QFile::exists(Local()));
   m_messages.requests.clear();
   OnCheckForUpdate(nullptr, *m_services);
-  EXPECT_EQ(Archive(), "full setup");
+  EXPECT_EQ(LocalBytes(), "full setup");
 }
 
-// Nothing newer, a failed version download, an unusable and no server address: one clear message each
-// (the failed download's from its window), no question, no archive.
+// Each row is one clear message, no question, no archive and no version file left behind.
+// Rows: nothing newer; a failed version download (the message from its window); a version
+// file without a version (an error page served with status 200, once taken for "nothing
+// newer"); an endless one (once written whole into the program folder), stopped at a few KB;
+// an unusable server address; none at all.
 TEST_F(UpdateCommandTest, NothingToOffer) {
-  m_server.Answer("/kr.ver", Canned("200 OK", "1.6.0,1.6.0"));
-  OnCheckForUpdate(nullptr, *m_services);
-  EXPECT_EQ(m_messages.Texts(), QStringList({"Es ist keine neuere Version verfügbar."}));
-
-  m_server.Answer("/kr.ver", Canned("500 Internal Server Error", "kaputt"));
-  m_messages.requests.clear();
-  OnCheckForUpdate(nullptr, *m_services);
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_TRUE(m_messages.requests[0].text.startsWith("Failed to receive a valid HTTP response from the server"));
-
-  ::setenv("KRV_UPDATE_SERVER", "ftp://127.0.0.1/", 1);
-  m_messages.requests.clear();
-  OnCheckForUpdate(nullptr, *m_services);
-  EXPECT_EQ(m_messages.Texts(),
-            QStringList(
-                {QString::fromUtf8("Die Adresse des Update-Servers \"ftp://127.0.0.1/\" ist keine gültige http- oder "
-                                   "https-Adresse.\nBitte korrigieren Sie sie unter Ansicht - Einstellungen... auf der "
-                                   "Seite \"Verschiedenes\".")}));
-
-  ::unsetenv("KRV_UPDATE_SERVER");
-  m_messages.requests.clear();
-  OnCheckForUpdate(nullptr, *m_services);
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_TRUE(m_messages.requests[0].text.startsWith("Es ist kein Update-Server eingetragen."));
-  EXPECT_EQ(m_server.requests.size(), 2);
-  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("kr.zip"))));
-}
-
-// A version file without a version (an error page served with status 200) was taken for
-// "nothing newer"; an endless one was written whole into the program folder. The first is
-// now a failed check that says so, the second is stopped at a few KB and removed.
-TEST_F(UpdateCommandTest, UnusableVersionFiles) {
-  m_server.Answer("/kr.ver", Canned("200 OK", "<html><body>Willkommen!</body></html>"));
-  OnCheckForUpdate(nullptr, *m_services);
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Error);
-  EXPECT_TRUE(
-      m_messages.requests[0].text.startsWith("Die Versionsdatei \"kr.ver\" des Update-Servers konnte nicht "
-                                             "gelesen werden"));
-
   test::CannedAnswer endless;
   endless.endless = true;
   endless.contentLength = false;
-  m_server.Answer("/kr.ver", endless);
-  m_messages.requests.clear();
-  OnCheckForUpdate(nullptr, *m_services);
-  EXPECT_TRUE(
-      m_messages.Texts().value(0).startsWith("Die Datei \"kr.ver\" ist größer als 4.0 KB und wird nicht geladen"))
-      << m_messages.Texts().value(0).toStdString();
-  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("kr.ver"))));
+  const QByteArray server = m_server.Url().toUtf8();
+  const struct {
+    const char* server;
+    test::CannedAnswer version;
+    QString says;
+  } cases[] = {
+      {server, Canned("200 OK", "1.6.0,1.6.0"), "Es ist keine neuere Version verfügbar."},
+      {server, Canned("500 Internal Server Error", "kaputt"),
+       "Failed to receive a valid HTTP response from the server"},
+      {server, Canned("200 OK", "<html><body>Willkommen!</body></html>"),
+       "Die Versionsdatei \"kr.ver\" des Update-Servers konnte nicht gelesen werden"},
+      {server, endless, "Die Datei \"kr.ver\" ist größer als 4.0 KB und wird nicht geladen"},
+      {"ftp://127.0.0.1/",
+       {},
+       "Die Adresse des Update-Servers \"ftp://127.0.0.1/\" ist keine gültige http- oder https-Adresse.\nBitte "
+       "korrigieren Sie sie unter Ansicht - Einstellungen... auf der Seite \"Verschiedenes\"."},
+      {nullptr, {}, "Es ist kein Update-Server eingetragen."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.says.toStdString());
+    if (c.server) ::setenv("KRV_UPDATE_SERVER", c.server, 1);
+    else ::unsetenv("KRV_UPDATE_SERVER");
+    m_server.Answer("/kr.ver", c.version);
+    m_messages.requests.clear();
+    OnCheckForUpdate(nullptr, *m_services);
+    ASSERT_EQ(m_messages.requests.size(), 1u);
+    EXPECT_TRUE(m_messages.requests[0].text.startsWith(c.says)) << m_messages.requests[0].text.toStdString();
+  }
+  EXPECT_EQ(m_server.requests.size(), 4);
   EXPECT_EQ(m_server.requests.count("/kr.zip") + m_server.requests.count("/krup.zip"), 0);
+  EXPECT_FALSE(QFile::exists(Local()));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("kr.ver"))));
 }
 
 }  // namespace

@@ -1,32 +1,27 @@
-// The team windows inside the main window: opening beside a maximised window, where they come
-// back, the list of open windows in "&Fenster", "Alle Minimieren" and "Über&lappend", and the
-// main window's title. (Where new windows appear: WindowCascade and team_windows_test.sh.)
+// The main window: the team windows inside it (opening beside a maximised window, where they
+// come back, the list of open windows in "&Fenster", "Alle Minimieren" and "Über&lappend", the
+// title; where new windows appear: TeamWindowPlacement and team_windows_test.sh), its toolbar and
+// about box, and what it leaves for later while it comes up.
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
+#include <QDataStream>
 #include <QDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
-#include <QTimer>
-#include <QToolButton>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
-#include <QStringList>
+#include <QStyle>
+#include <QToolButton>
 
-#include "teamwindow/qt/TeamFrame.h"
-#include "app/qt/KrashballApp.h"
-#include "teamwindow/qt/TeamDocument.h"
-#include "app/qt/MainWindow.h"
 #include "gui/CreationDialogDriver.h"
-#include "teamwindow/qt/TeamView.h"
 #include "gui/roster/RosterTestSupport.h"
-#include "model/TeamFile.h"
-#include "support/SampleTeams.h"
-#include "ui/AppSettings.h"
+#include "teamwindow/qt/TeamView.h"
+#include "ui/DeferredStandardIcon.h"
 
 namespace krv {
 namespace {
@@ -107,7 +102,9 @@ TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
 }
 
 // Catches: the placement stored under the name the team had when it was opened, not stored
-// at all when the window closes, not restored when the team is opened again, or restored for
+// at all when the window closes (also while the program ends), taken from the minimised title
+// strip ("Alle Minimieren", then "Alle Maximieren", or closing while minimised) so the team
+// reopened as a bare strip, not restored when the team is opened again, or restored for
 // another team.
 TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
   const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
@@ -118,6 +115,7 @@ TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
   TeamFrame* frame = main.OpenDocumentFile(greifen);
   ASSERT_NE(frame, nullptr);
   frame->setGeometry(31, 42, 700, 520);
+  frame->showMinimized();
   Close(frame);
   EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
 
@@ -129,6 +127,9 @@ TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
   name->selectAll();
   test::Type(name, QStringLiteral("Greifen Übersee"));
   frame->setGeometry(5, 6, 640, 480);
+  frame->showMinimized();
+  frame->showNormal();
+  frame->showMaximized();
   m_messages.answers = {1};  // do not save
   Close(frame);
   EXPECT_EQ(StoredPlacement("Greifen Übersee"), QRect(5, 6, 640, 480));
@@ -144,29 +145,6 @@ TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
   ASSERT_TRUE(main.close());
   EXPECT_EQ(StoredPlacement("Reikland Reaver"), QRect(12, 13, 600, 450));
   Discard(other);
-}
-
-// Catches: the placement taken from the minimised title strip ("Alle Minimieren", then
-// "Alle Maximieren", or closing while minimised), so the team reopened as a bare strip.
-TEST_F(TeamWindowsTest, WindowPlacementIsTheLastNormalGeometry) {
-  const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
-  MainWindow main(m_app.get());
-  ShowMain(main);
-  TeamFrame* frame = main.OpenDocumentFile(greifen);
-  ASSERT_NE(frame, nullptr);
-  frame->setGeometry(31, 42, 700, 520);
-  frame->showMinimized();
-  Close(frame);
-  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(31, 42, 700, 520));
-
-  frame = main.OpenDocumentFile(greifen);
-  ASSERT_NE(frame, nullptr);
-  frame->setGeometry(50, 60, 720, 530);
-  frame->showMinimized();
-  frame->showNormal();
-  frame->showMaximized();
-  Close(frame);
-  EXPECT_EQ(StoredPlacement("Altdorfer Greifen"), QRect(50, 60, 720, 530));
 }
 
 // Catches: a window stored in a large main window reopened in a smaller one with its right
@@ -320,6 +298,78 @@ TEST_F(TeamWindowsTest, AboutBoxShowsTheProgramIcon) {
   });
   m_app->ShowAbout(nullptr);
   EXPECT_TRUE(shown);
+}
+
+bool Loaded(const QString& library) {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  return maps.open(QIODevice::ReadOnly) && QString::fromLatin1(maps.readAll()).contains(library);
+}
+
+// The kind of engine that draws icon: QIcon keeps it to itself but writes its name first.
+std::string EngineOf(const QIcon& icon) {
+  QByteArray bytes;
+  QDataStream out(&bytes, QIODevice::WriteOnly);
+  out << icon;
+  QDataStream in(bytes);
+  QString key;
+  in >> key;
+  return key.toStdString();
+}
+
+// What the main window leaves for later: printing and sounds are loaded when first used, the
+// toolbar's pictures looked up when first painted, not while the window comes up (each test
+// runs in a process of its own, so nothing else has loaded them before).
+class MainWindowStart : public test::ProgramTest {};
+
+// Would catch a printer made with the main window (it loads the print service's plugin, which
+// asks the print server for its printers) or the sound player linked into the program: both
+// cost start-up time for something the first window does not show.
+TEST_F(MainWindowStart, LoadsPrintingAndSoundsOnlyWhenFirstUsed) {
+  MainWindow frame(m_app.get());
+  ShowMain(frame);
+  EXPECT_FALSE(Loaded(QStringLiteral("libcupsprintersupport")));
+  EXPECT_FALSE(Loaded(QStringLiteral("libQt6Multimedia")));
+
+  frame.Printing().Printer();
+  const QString cups =
+      QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/printsupport/libcupsprintersupport.so");
+  if (QFileInfo::exists(cups)) {
+    EXPECT_TRUE(Loaded(QStringLiteral("libcupsprintersupport")));
+  }
+}
+
+// Would catch a picture of the toolbar or the menus looked up while the main window is built
+// (the first look-up reads the desktop's icon theme and holds the window back by about as
+// long as the rest of it takes): every command's picture must still be a deferred one then.
+// And a deferred picture that draws other than the style's own or the theme's, in a state the
+// buttons show (greyed while no team is open).
+TEST_F(MainWindowStart, LooksUpToolbarPicturesOnlyWhenPainted) {
+  const int lookupsBefore = DeferredStandardIconLookups();
+  MainWindow frame(m_app.get());
+  EXPECT_EQ(DeferredStandardIconLookups(), lookupsBefore);
+  for (const QAction* action : frame.findChildren<QAction*>()) {
+    if (action->icon().isNull()) continue;
+    EXPECT_EQ(EngineOf(action->icon()), "KrvDeferredStandardIcon") << action->objectName().toStdString();
+  }
+  ShowMain(frame);
+  frame.grab();
+  EXPECT_GT(DeferredStandardIconLookups(), lookupsBefore);
+
+  QStyle* style = frame.style();
+  const struct {
+    QIcon deferred, direct;
+  } pictures[] = {
+      {DeferredStandardIcon(QStyle::SP_DialogSaveButton), style->standardIcon(QStyle::SP_DialogSaveButton)},
+      {DeferredStandardIcon(QStyle::SP_ArrowBack, QStringLiteral("edit-undo")),
+       QIcon::fromTheme(QStringLiteral("edit-undo"), style->standardIcon(QStyle::SP_ArrowBack))},
+  };
+  for (const auto& picture : pictures)
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active})
+      for (const int size : {16, 24}) {
+        const QSize square(size, size);
+        EXPECT_EQ(picture.deferred.pixmap(square, mode).toImage(), picture.direct.pixmap(square, mode).toImage())
+            << "mode " << mode << ", size " << size;
+      }
 }
 
 }  // namespace

@@ -203,8 +203,7 @@ TEST(TeamBudget, OwnRace) {
 TEST(TeamBudget, InvalidRace) {
   // A race number outside 0 to 15 opens with the warning and no rows; the caption must
   // not read outside the name table.
-  TeamBudget b;
-  b.m_Rasse = 16;
+  TeamBudget b{.m_Rasse = 16};
   EXPECT_FALSE(OpenTeamBudget(b));
   EXPECT_EQ(CreationCaption(-1),
             "Neues Team erstellen (????"

@@ -3,10 +3,7 @@
 # runs a program of its own, and a start hands its team only to the program on its display.
 # Usage: display_instance_test.sh KRASHBALL_BINARY KRV_BINARY   (run under xvfb-run)
 set -euo pipefail
-program=$1
-krv=$2
 source "$(dirname "$0")/program_session.sh"
-export QT_QPA_PLATFORM=xcb
 for name in Erste Zweite Dritte; do orks $name "$work/$name.krt"; done
 
 # A second X server beside the one of xvfb-run.

@@ -5,10 +5,7 @@
 # only a damaged file, it shows the message and ends with failure.
 # Usage: handover_during_box_test.sh KRASHBALL_BINARY KRV_BINARY   (run under xvfb-run)
 set -euo pipefail
-program=$1
-krv=$2
 source "$(dirname "$0")/program_session.sh"
-export QT_QPA_PLATFORM=xcb
 orks Erste "$work/Erste.krt"
 dwarfs Zweite "$work/Zweite.krt"
 printf 'kein Team' > "$work/Kaputt1.krt"

@@ -5,10 +5,7 @@
 # the window is up: each time the window carries it.
 # Usage: help_quit_test.sh KRASHBALL_BINARY KRV_BINARY   (run under xvfb-run)
 set -euo pipefail
-program=$1
-krv=$2
 source "$(dirname "$0")/program_session.sh"
-export QT_QPA_PLATFORM=xcb
 orks Orks "$work/Orks.krt"
 
 help_window() { xdotool search --onlyvisible --name 'Hilfe$' 2>/dev/null | head -1; }

@@ -9,10 +9,7 @@
 #    question meant for changes by other programs.
 # Usage: outside_changes_test.sh KRASHBALL_BINARY KRV_BINARY   (run under xvfb-run)
 set -euo pipefail
-program=$1
-krv=$2
 source "$(dirname "$0")/program_session.sh"
-export QT_QPA_PLATFORM=xcb
 start() {
   "$program" "$1" &
   first=$!

@@ -1,11 +1,14 @@
-# What the tests of the real program share (sourced after `program` and `krv` are set): a
-# folder of their own for settings, data and the instance socket, so that parallel runs never
-# meet; waiting for a condition; whether the program has opened a file (it then stands in the
+# What the tests of the real program share (sourced by a script called with the program and
+# krv; on the X server unless `platform` names another Qt platform): a folder of their own for
+# settings, data and the instance socket, so that parallel runs never meet; waiting for a condition; whether the program has opened a file (it then stands in the
 # recent-file list of its settings); teams made by krv; and, under an X server, finding boxes
 # and windows and answering them; starting, handing over to and ending the program with team
 # windows. `first` is the first instance's process; it and every process added to `started`
 # (the last first) are ended on exit. One never set is skipped: "kill 0" would end the test's
 # whole process group, the X server of xvfb-run included.
+program=$1
+krv=$2
+export QT_QPA_PLATFORM=${platform:-xcb}
 work=$(mktemp -d)
 started=()
 end_session() {

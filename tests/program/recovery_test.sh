@@ -5,10 +5,7 @@
 # "Bearbeiten" takes the change back and does it again, the title's "*" following.
 # Usage: recovery_test.sh KRASHBALL_BINARY KRV_BINARY   (run under xvfb-run)
 set -euo pipefail
-program=$1
-krv=$2
 source "$(dirname "$0")/program_session.sh"
-export QT_QPA_PLATFORM=xcb
 orks Orks "$work/Orks.krt"
 recovery=$XDG_STATE_HOME/krashball
 

@@ -4,10 +4,8 @@
 # the first opens them too.
 # Usage: single_instance_test.sh KRASHBALL_BINARY KRV_BINARY
 set -euo pipefail
-program=$1
-krv=$2
+platform=${QT_QPA_PLATFORM:-offscreen}
 source "$(dirname "$0")/program_session.sh"
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 orks Erste "$work/Erste.krt"
 dwarfs Zweite "$work/Zweite.krt"
 cp "$work/Zweite.krt" "$work/Dritte.krt"

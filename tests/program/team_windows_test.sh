@@ -4,10 +4,7 @@
 # title, and keeps its normal placement for the next start.
 # Usage: team_windows_test.sh KRASHBALL_BINARY KRV_BINARY   (run under xvfb-run)
 set -euo pipefail
-program=$1
-krv=$2
 source "$(dirname "$0")/program_session.sh"
-export QT_QPA_PLATFORM=xcb
 orks Orks "$work/Orks.krt"
 dwarfs Zwerge "$work/Zwerge.krt"
 dwarfs Bergzwerge "$work/Bergzwerge.krt"

@@ -4,10 +4,7 @@
 # window, with Teamwert, Gold and Fan-Faktor in sight.
 # Usage: window_placement_test.sh KRASHBALL_BINARY KRV_BINARY   (run under xvfb-run)
 set -euo pipefail
-program=$1
-krv=$2
 source "$(dirname "$0")/program_session.sh"
-export QT_QPA_PLATFORM=xcb
 orks Orks "$work/Orks.krt"
 # Orks last placed in a large main window: wider and taller than the main window of a start
 # under this X server without a window manager.

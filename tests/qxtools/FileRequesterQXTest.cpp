@@ -17,19 +17,22 @@ namespace {
 
 using FileRequesterQXTest = RequesterTest;
 
+// The favourites stored for the mode: their number, then each folder.
+QStringList Favourites(const QString& mode) {
+  QStringList stored{Setting("QXGUI/" + mode + "/FAVORITEN_ANZ").toString()};
+  for (int i = 0; Setting(QString("QXGUI/%1/S%2").arg(mode).arg(i)).isValid(); ++i)
+    stored << Setting(QString("QXGUI/%1/S%2").arg(mode).arg(i)).toString();
+  return stored;
+}
+
 // The filter string: pairs of text and pattern up to the first empty part ("||"), blanks
 // trimmed, several patterns with ";", "*.*" also matching names without a dot, an empty string giving all files. A
 // parsing slip would show the wrong types or hide the coach's files.
 TEST_F(FileRequesterQXTest, FileTypesFromFilterString) {
-  WriteFile(Path("a.krt"));
-  WriteFile(Path("B.KRT"));
-  WriteFile(Path("notiz.txt"));
-  WriteFile(Path("ohnepunkt"));
-  WriteFile(Path("logo.bmp"));
-  WriteFile(Path("logo.png"));
-  ASSERT_TRUE(QDir(folder).mkdir("Daten"));
-
   const QStringList all = {"a.krt", "B.KRT", "Daten", "logo.bmp", "logo.png", "notiz.txt", "ohnepunkt"};
+  for (const QString& name : all)
+    if (name != "Daten") WriteFile(Path(name));
+  ASSERT_TRUE(QDir(folder).mkdir("Daten"));
   // The filter, the types offered and the names shown with the first one.
   const std::vector<std::tuple<QString, QStringList, QStringList>> filters = {
       {QString("  ") + kTeamFilter + "  ",
@@ -58,27 +61,22 @@ TEST_F(FileRequesterQXTest, FileTypesFromFilterString) {
 // "Details", "Liste", "Symbole" and the folder tree are remembered per mode under "QXGUI"; a
 // mix-up of the mode names would let the save window take over the open window's view.
 TEST_F(FileRequesterQXTest, ViewRememberedPerMode) {
-  Peek(OpenInFolder(), [](QDialog* d) {
-    EXPECT_EQ(ShownList(d)->objectName(), "detailsView");
-    EXPECT_TRUE(Child<QTreeView>(d, "folderTree")->isVisible());
-    Action(d, "listAction")->trigger();
-    EXPECT_EQ(ShownList(d)->objectName(), "listView");
-    Action(d, "treeAction")->trigger();
-    EXPECT_FALSE(Child<QTreeView>(d, "folderTree")->isVisible());
-  });
+  // The list on screen, and "+tree" where the folder tree is shown.
+  const auto view = [](QDialog* d) {
+    return ShownList(d)->objectName() + (Child<QTreeView>(d, "folderTree")->isVisible() ? "+tree" : "");
+  };
+  EXPECT_EQ(Peek(OpenInFolder(),
+                 [&](QDialog* d) {
+                   Action(d, "listAction")->trigger();
+                   Action(d, "treeAction")->trigger();
+                   return view(d);
+                 }),
+            "listView");
   EXPECT_EQ(Setting("QXGUI/OPEN/Details2").toBool(), false);
   EXPECT_EQ(Setting("QXGUI/OPEN/TreeView").toBool(), false);
   EXPECT_FALSE(Setting("QXGUI/SAVE/Details2").isValid());
-
-  Peek(OpenInFolder(), [](QDialog* d) {
-    EXPECT_EQ(ShownList(d)->objectName(), "listView");
-    EXPECT_FALSE(Child<QTreeView>(d, "folderTree")->isVisible());
-  });
-
-  Peek(Handle({}, kTeamFilter, 0, false), [](QDialog* d) {
-    EXPECT_EQ(ShownList(d)->objectName(), "detailsView");
-    EXPECT_TRUE(Child<QTreeView>(d, "folderTree")->isVisible());
-  });
+  EXPECT_EQ(Peek(OpenInFolder(), view), "listView");
+  EXPECT_EQ(Peek(Handle({}, kTeamFilter, 0, false), view), "detailsView+tree");
 }
 
 // Favourites: stored as "FAVORITEN_ANZ" and "S0", "S1", ... per mode, read back into "Ort:" and
@@ -99,10 +97,8 @@ TEST_F(FileRequesterQXTest, FavouritesStoredAndReadBack) {
     emit places->activated(index);
     EXPECT_EQ(ShownFolder(d), Path("Liga"));
   });
-  EXPECT_EQ(Setting("QXGUI/OPEN/FAVORITEN_ANZ").toInt(), 2);
-  EXPECT_EQ(Setting("QXGUI/OPEN/S0").toString(), Path("Liga"));
-  EXPECT_EQ(Setting("QXGUI/OPEN/S1").toString(), folder);
-  EXPECT_FALSE(Setting("QXGUI/SAVE/FAVORITEN_ANZ").isValid());
+  EXPECT_EQ(Favourites("OPEN"), (QStringList{"2", Path("Liga"), folder}));
+  EXPECT_EQ(Favourites("SAVE"), QStringList{""});
 
   Peek(OpenInFolder(), [&](QDialog* d) {
     // The menu lists the favourites before its commands.
@@ -127,9 +123,7 @@ TEST_F(FileRequesterQXTest, FavouritesStoredAndReadBack) {
     Action(d, "deleteFavouritesAction")->trigger();
     EXPECT_FALSE(ComboTexts(Places(d)).contains(Path("Liga")));
   });
-  EXPECT_EQ(Setting("QXGUI/OPEN/FAVORITEN_ANZ").toInt(), 1);
-  EXPECT_EQ(Setting("QXGUI/OPEN/S0").toString(), folder);
-  EXPECT_FALSE(Setting("QXGUI/OPEN/S1").isValid());
+  EXPECT_EQ(Favourites("OPEN"), (QStringList{"1", folder}));
 
   // The standard set replaces the coach's favourites.
   Peek(OpenInFolder(), [](QDialog* d) { Action(d, "standardFavouritesAction")->trigger(); });
@@ -174,22 +168,21 @@ TEST_F(FileRequesterQXTest, NewFolder) {
 }
 
 // The tool buttons: parent folder, back to the last folder visited, and their enabling;
-// Enter on a folder in the list opens it, Backspace goes up.
+// Backspace in the list goes up, Enter on a folder opens it and on a file chooses it; a file
+// picked in the list fills "Dateiname:".
 TEST_F(FileRequesterQXTest, Navigation) {
   ASSERT_TRUE(QDir(folder).mkpath("Liga/Saison"));
-  Peek(Handle(Path("Liga/Saison/")), [&](QDialog* d) {
+  WriteFile(Path("Liga/Saison/team.krt"));
+  CCFileDialog dlg = Handle(Path("Liga/Saison/"));
+  const int result = RunWith(dlg, [&](QDialog* d) {
     QAction* back = Action(d, "backAction");
     QAction* up = Action(d, "upAction");
     EXPECT_FALSE(back->isEnabled());
-    up->trigger();
-    EXPECT_EQ(ShownFolder(d), Path("Liga"));
-    up->trigger();
-    EXPECT_EQ(ShownFolder(d), folder);
-    EXPECT_TRUE(back->isEnabled());
-    back->trigger();
-    EXPECT_EQ(ShownFolder(d), Path("Liga"));
-    back->trigger();
-    EXPECT_EQ(ShownFolder(d), Path("Liga/Saison"));
+    for (const auto& [action, shown] :
+         {std::pair{up, Path("Liga")}, {up, folder}, {back, Path("Liga")}, {back, Path("Liga/Saison")}}) {
+      action->trigger();  // does nothing where disabled
+      EXPECT_EQ(ShownFolder(d), shown);
+    }
     EXPECT_FALSE(back->isEnabled());
 
     QAbstractItemView* list = ShownList(d);
@@ -200,7 +193,13 @@ TEST_F(FileRequesterQXTest, Navigation) {
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(ShownFolder(d), Path("Liga/Saison"));
+    ASSERT_TRUE(WaitForNames(d, {"team.krt"}));
+    SelectFirst(d);
+    EXPECT_EQ(NameEdit(d)->text(), "team.krt");
+    QTest::keyClick(list, Qt::Key_Return);
   });
+  EXPECT_EQ(result, CCFileDialog::IDOK);
+  EXPECT_EQ(dlg.GetPath(true), Path("Liga/Saison/team.krt"));
 }
 
 // The folder tree shows the folder "Ort:" names, also below a hidden folder (the data folder
@@ -228,29 +227,12 @@ TEST_F(FileRequesterQXTest, TreeShowsTheFolderOfOrt) {
   });
 }
 
-// Enter on a file in the list chooses it; a file picked in the list fills "Dateiname:".
-TEST_F(FileRequesterQXTest, ChooseInList) {
-  WriteFile(Path("team.krt"));
-  CCFileDialog dlg = OpenInFolder();
-  EXPECT_EQ(RunWith(dlg,
-                    [](QDialog* d) {
-                      ASSERT_TRUE(WaitForNames(d, {"team.krt"}));
-                      SelectFirst(d);
-                      EXPECT_EQ(NameEdit(d)->text(), "team.krt");
-                      QTest::keyClick(ShownList(d), Qt::Key_Return);
-                    }),
-            CCFileDialog::IDOK);
-  EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
-}
-
 // "Dateien suchen" finds matching files below the current folder, counts them and hands the
 // chosen one back: its folder opens and its name is proposed.
 TEST_F(FileRequesterQXTest, SearchFiles) {
   ASSERT_TRUE(QDir(folder).mkpath("Liga/Saison"));
-  WriteFile(Path("Orks.krt"));
-  WriteFile(Path("Liga/Saison/Orkland.krt"));
-  WriteFile(Path("Liga/Saison/Orkland.txt"));
-  WriteFile(Path("Liga/Zwerge.krt"));
+  for (const char* name : {"Orks.krt", "Liga/Saison/Orkland.krt", "Liga/Saison/Orkland.txt", "Liga/Zwerge.krt"})
+    WriteFile(Path(name));
   CCFileDialog dlg = OpenInFolder();
   const int result = RunWith(dlg, [&](QDialog* d) {
     OnNextBox([](QDialog* search) {

@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <deque>
 #include <functional>
 #include <type_traits>
 
@@ -156,18 +155,15 @@ inline QStringList ComboTexts(QComboBox* combo) {
 
 inline QVariant Setting(const QString& key) { return QSettings().value(key); }
 
-// Answers the library's questions from a script (no by default) and records all boxes.
+// Answers the library's questions with `answer` (no by default) and records all boxes.
 struct BoxRecorder {
   QStringList questions;
   QStringList notices;
-  std::deque<bool> answers;
+  bool answer = false;
 
   BoxRecorder() {
     QXTools::SetQuestionInterceptor([this](const QString& text) {
       questions << text;
-      if (answers.empty()) return false;
-      const bool answer = answers.front();
-      answers.pop_front();
       return answer;
     });
     QXTools::SetNoticeInterceptor([this](const QString& text) { notices << text; });

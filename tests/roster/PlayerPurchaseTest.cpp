@@ -129,9 +129,7 @@ TEST(PlayerPurchase, BoughtPlayerAndCancelledName) {
 // the purchase while a sold one does not count.
 TEST(PlayerPurchase, RemainingAndRosterLimit) {
   auto team = TeamWithGold(8, 1000000);
-  AddActive(*team, 1, 22);
-  AddActive(*team, 2, 22);
-  AddActive(*team, 3, 22);
+  for (int32_t n = 1; n <= 3; ++n) AddActive(*team, n, 22);
   AddActive(*team, 4, 22, kStatusVerstorben);
   auto offers = PurchaseOffers(*team, 1000000, false);
   ASSERT_NE(FindPurchaseOffer(offers, "Blitzer"), nullptr);

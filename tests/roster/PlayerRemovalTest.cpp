@@ -37,33 +37,28 @@ TEST(PlayerRemoval, EachReason) {
   CKRTeam team;
   test::FakeTeamHost host;
   team.m_pHost = &host;
-  CKRSpieler& sold = Add(team, "Snaga");
-  CKRSpieler& coach = Add(team, "Gorbag");
-  CKRSpieler& dead = Add(team, "Bolg");
-  CKRSpieler& other = Add(team, "Gothmog");
-  other.m_strVerletzung = "-1 BW";
-
-  ChangeOutcome o = RemovePlayer(team, sold, {RemovalReason::kVerkauft, ""});
-  EXPECT_TRUE(o.applied);
-  EXPECT_EQ(sold.m_nStatus, kStatusVerkauft);
-  EXPECT_TRUE(o.sound.empty());
-
-  o = RemovePlayer(team, coach, {RemovalReason::kCotrainer, ""});
-  EXPECT_EQ(coach.m_nStatus, kStatusCotrainer);
+  // reason, "&Sonstiges" text, status afterwards, sound
+  const std::tuple<RemovalReason, const char*, int32_t, const char*> reasons[] = {
+      {RemovalReason::kVerkauft, "", kStatusVerkauft, ""},
+      {RemovalReason::kCotrainer, "", kStatusCotrainer, ""},
+      {RemovalReason::kVerstorben, "", kStatusVerstorben, "Sounds/Tod.wav"},
+      {RemovalReason::kSonstiges, "Zur Konkurrenz gewechselt", kStatusSonstiges, ""}};
+  for (const auto& [reason, otherText, status, sound] : reasons) {
+    CKRSpieler& player = Add(team, "Gorbag");
+    player.m_strVerletzung = "-1 BW";
+    const ChangeOutcome o = RemovePlayer(team, player, {reason, otherText});
+    EXPECT_TRUE(o.applied);
+    EXPECT_EQ(player.m_nStatus, status);
+    EXPECT_EQ(o.sound, sound);
+  }
   ASSERT_NE(team.FindCoTrainer("Gorbag"), nullptr);
-
-  o = RemovePlayer(team, dead, {RemovalReason::kVerstorben, ""});
-  EXPECT_EQ(dead.m_nStatus, kStatusVerstorben);
-  EXPECT_EQ(o.sound, "Sounds/Tod.wav");
-
-  o = RemovePlayer(team, other, {RemovalReason::kSonstiges, "Zur Konkurrenz gewechselt"});
-  EXPECT_EQ(other.m_nStatus, kStatusSonstiges);
-  EXPECT_EQ(PlayerInjuryText(other), "Zur Konkurrenz gewechselt");
+  EXPECT_EQ(PlayerInjuryText(*team.m_Spieler[3]), "Zur Konkurrenz gewechselt");
   EXPECT_EQ(host.Count("modified"), 4u);
 
   // A player who has left cannot leave again.
-  o = RemovePlayer(team, sold, {RemovalReason::kVerstorben, ""});
-  EXPECT_EQ(o.refusal, (Notice{NoticeKind::Error, "Snaga ist kein aktiver Spieler mehr!"}));
+  CKRSpieler& sold = *team.m_Spieler[0];
+  EXPECT_EQ(RemovePlayer(team, sold, {RemovalReason::kVerstorben, ""}).refusal,
+            (Notice{NoticeKind::Error, "Gorbag ist kein aktiver Spieler mehr!"}));
   EXPECT_EQ(sold.m_nStatus, kStatusVerkauft);
 }
 

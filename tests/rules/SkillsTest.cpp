@@ -57,31 +57,22 @@ TEST(Skills, CatalogueShape) {
   EXPECT_STREQ(g_Fertigkeiten[42].m_pszCategory, "Körpermerkmal");
 }
 
-TEST(Skills, FindSkillByName) {
-  // Exact, whole-text and case-sensitive: a substring or case-insensitive search would
-  // find "Blocken" for the wrong texts.
-  EXPECT_EQ(RowOf(FindSkillByName("Blocken")), 1u);
-  EXPECT_EQ(FindSkillByName("blocken"), nullptr);
-  EXPECT_EQ(FindSkillByName("Block"), nullptr);
-  // The last row is reachable (loop bound) and the misspelling is the name to use.
-  EXPECT_EQ(RowOf(FindSkillByName("Wurzeln schlagen")), 56u);
-  EXPECT_EQ(RowOf(FindSkillByName("Hechsprung")), 24u);
-  EXPECT_EQ(FindSkillByName("Hechtsprung"), nullptr);
-  // Umlauts compare as UTF-8 text.
-  EXPECT_EQ(RowOf(FindSkillByName("Scharfe Krallen/Zähne")), 43u);
-}
-
-TEST(Skills, FindSkillByAbbreviation) {
-  // Case-sensitive: "blk" is not "Blk".
-  EXPECT_EQ(RowOf(FindSkillByAbbreviation("Blk")), 1u);
-  EXPECT_EQ(FindSkillByAbbreviation("blk"), nullptr);
-  // Whole text only: a player's text with blanks ("Fangs, Sprinten") gives " Sprinten".
-  EXPECT_EQ(FindSkillByAbbreviation(" Sprinten"), nullptr);
-  // Abbreviations that look like other rows' names find the abbreviation's row.
-  EXPECT_EQ(RowOf(FindSkillByAbbreviation("Tackle")), 3u);
-  EXPECT_EQ(RowOf(FindSkillByAbbreviation("Wurzeln")), 56u);
-  // A player's abbreviation that the catalogue never had (older skills) finds nothing.
-  EXPECT_EQ(FindSkillByAbbreviation("Brocken"), nullptr);
+TEST(Skills, FindSkillByNameAndAbbreviation) {
+  // Names: exact, whole-text and case-sensitive (a substring or case-insensitive search would
+  // find "Blocken" for the wrong texts); the last row is reachable (loop bound); the
+  // misspelling is the name to use; umlauts compare as UTF-8 text. Row kSkillCount: none.
+  const std::pair<const char*, size_t> names[] = {
+      {"Blocken", 1},     {"blocken", kSkillCount},     {"Block", kSkillCount},       {"Wurzeln schlagen", 56},
+      {"Hechsprung", 24}, {"Hechtsprung", kSkillCount}, {"Scharfe Krallen/Zähne", 43}};
+  for (const auto& [name, row] : names) EXPECT_EQ(RowOf(FindSkillByName(name)), row) << name;
+  // Abbreviations: case-sensitive; whole text only (a player's text with blanks, "Fangs,
+  // Sprinten", gives " Sprinten"); those that look like other rows' names find the
+  // abbreviation's row; one the catalogue never had (older skills) finds nothing.
+  const std::pair<const char*, size_t> abbreviations[] = {
+      {"Blk", 1},    {"blk", kSkillCount}, {" Sprinten", kSkillCount},
+      {"Tackle", 3}, {"Wurzeln", 56},      {"Brocken", kSkillCount}};
+  for (const auto& [abbreviation, row] : abbreviations)
+    EXPECT_EQ(RowOf(FindSkillByAbbreviation(abbreviation)), row) << abbreviation;
 }
 
 TEST(Skills, SkillTextToAbbreviations) {

@@ -86,30 +86,27 @@ class Booking : public ::testing::Test {
 // later delete undo the wrong thing, a missing side effect would leave staff unpaid-for.
 TEST_F(Booking, EveryChoiceWithItsSideEffect) {
   const int32_t marken = m_team->m_nMarken;
-  EXPECT_TRUE(Book(kWahlCotrainer, "Gorbag").applied);
-  EXPECT_TRUE(Book(kWahlCheerleader, "Lugdusch").applied);
-  EXPECT_TRUE(Book(kWahlMarke).applied);
-  EXPECT_TRUE(Book(kWahlMarkeDoppelt).applied);
-  EXPECT_TRUE(Book(kWahlZauberer, "Bilbo").applied);
-  EXPECT_TRUE(Book(kWahlSani, "Doc").applied);
-  const ChangeOutcome loss = Book(kWahlVerlust, "Schiri bestochen", "Schiri bestochen", 20000);
-  EXPECT_EQ(loss.sound, "Sounds/NeueAusgabe.wav");
-
-  // Text, amount and kind of each booking, in order.
-  const std::tuple<std::string, int32_t, int32_t> expected[] = {
-      {"CotrainerIn Gorbag unter Vertrag genommen.", 10000, kAusgabeCotrainer},
-      {"CheerleaderIn Lugdusch unter Vertrag genommen.", 10000, kAusgabeCheerleader},
-      {"Trainningsmarke", 60000, kAusgabeMarke},
-      {"Trainningsmarke", 120000, kAusgabeMarkeDoppelt},
-      {"Zauberer Bilbo angeworben.", 150000, kAusgabeMeisterkoch},
-      {"Sani Doc angeworben.", 50000, kAusgabeSani},
-      {"Schiri bestochen", 20000, kAusgabeVerlust},
+  // Each choice with the name or text typed and the value, and the text, amount and kind it books.
+  const struct {
+    int choice;
+    const char* typed;
+    int32_t value;
+    std::tuple<std::string, int32_t, int32_t> booked;
+  } bookings[] = {
+      {kWahlCotrainer, "Gorbag", 0, {"CotrainerIn Gorbag unter Vertrag genommen.", 10000, kAusgabeCotrainer}},
+      {kWahlCheerleader, "Lugdusch", 0, {"CheerleaderIn Lugdusch unter Vertrag genommen.", 10000, kAusgabeCheerleader}},
+      {kWahlMarke, "", 0, {"Trainningsmarke", 60000, kAusgabeMarke}},
+      {kWahlMarkeDoppelt, "", 0, {"Trainningsmarke", 120000, kAusgabeMarkeDoppelt}},
+      {kWahlZauberer, "Bilbo", 0, {"Zauberer Bilbo angeworben.", 150000, kAusgabeMeisterkoch}},
+      {kWahlSani, "Doc", 0, {"Sani Doc angeworben.", 50000, kAusgabeSani}},
+      {kWahlVerlust, "Schiri bestochen", 20000, {"Schiri bestochen", 20000, kAusgabeVerlust}},
   };
-  ASSERT_EQ(m_team->m_Ausgaben.size(), 2u + std::size(expected));
-  for (size_t i = 0; i < std::size(expected); ++i) {
-    const CKRAusgaben& a = *m_team->m_Ausgaben[2 + i];
-    EXPECT_EQ(std::tie(a.m_strText, a.m_nBetrag, a.m_nArt), expected[i]);
+  for (const auto& b : bookings) {
+    EXPECT_EQ(Book(b.choice, b.typed, b.typed, b.value).sound, "Sounds/NeueAusgabe.wav") << b.choice;
+    const CKRAusgaben& a = *m_team->m_Ausgaben.back();
+    EXPECT_EQ(std::tie(a.m_strText, a.m_nBetrag, a.m_nArt), b.booked);
   }
+  EXPECT_EQ(m_team->m_Ausgaben.size(), 2u + std::size(bookings));
   EXPECT_EQ(m_team->m_nMarken, marken + 1);
   EXPECT_EQ(m_team->m_nMarken2, 1);
   EXPECT_TRUE(m_team->FindCoTrainer("Gorbag"));

@@ -67,8 +67,7 @@ TEST_F(Matches, RecordWithIncomeAndChangeWithout) {
   EXPECT_EQ(std::tie(game.m_nNummer, game.m_strErgebnis, game.m_bGewonnen, game.m_bLiga), std::tuple(2, "3:1", 1, 1));
   const CKREinnahmen& income = *Team().m_Einnahmen.back();
   EXPECT_EQ(std::tie(income.m_strText, income.m_nBetrag), std::tuple("Spiel gegen: Orkland", 60000));
-  EXPECT_EQ(Team().m_nEinnahmenK, incomeK + 60);
-  EXPECT_EQ(Team().m_nGold, gold + 60000);
+  EXPECT_EQ(std::tie(Team().m_nEinnahmenK, Team().m_nGold), std::tuple(incomeK + 60, gold + 60000));
 
   const size_t incomes = Team().m_Einnahmen.size();
   MatchEntry changed = MatchEntryFromGame(game);
@@ -151,22 +150,17 @@ TEST(OpponentList, KnownIgnoringCase) {
 // complete again, or the coach could never delete.
 TEST(OpponentList, CompletionWhileTyping) {
   const std::vector<std::string> list = {"Zwerge", "Orkland", "Orks"};
+  // Completed, the text and where its selected part starts.
   OpponentCompletion c = CompleteOpponent(list, "o", {});
-  EXPECT_TRUE(c.completed);
-  EXPECT_EQ(c.text, "Orkland");
-  EXPECT_EQ(c.text.substr(c.selectionStart), "rkland");
+  EXPECT_EQ(std::tie(c.completed, c.text, c.selectionStart), std::tuple(true, "Orkland", 1u));
   c = CompleteOpponent(list, "Or", c.typing);  // "r" typed over the selected "rkland"
-  EXPECT_EQ(c.text, "Orkland");
-  EXPECT_EQ(c.selectionStart, 2u);
+  EXPECT_EQ(std::tie(c.completed, c.text, c.selectionStart), std::tuple(true, "Orkland", 2u));
   c = CompleteOpponent(list, "Or", c.typing);  // Backspace removes the selected "kland"
-  EXPECT_FALSE(c.completed);
-  EXPECT_EQ(c.text, "Or");
-  c = CompleteOpponent(list, "Ork", c.typing);
-  EXPECT_EQ(c.text, "Orkland");
+  EXPECT_EQ(std::tie(c.completed, c.text), std::tuple(false, "Or"));
+  EXPECT_EQ(CompleteOpponent(list, "Ork", c.typing).text, "Orkland");
   // Deleting within a typed name: shorter than typed, no completion.
   c = CompleteOpponent(list, "Ork", {4, false});
-  EXPECT_FALSE(c.completed);
-  EXPECT_EQ(c.typing.typed, 3u);
+  EXPECT_EQ(std::tie(c.completed, c.typing.typed), std::tuple(false, 3u));
   // One letter typed over another: as long as before, completed.
   EXPECT_EQ(CompleteOpponent(list, "orks", {4, false}).text, "Orks");
   EXPECT_FALSE(CompleteOpponent(list, "Elfen", {}).completed);

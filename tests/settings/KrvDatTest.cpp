@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #include <sys/resource.h>
 
 #include "model/Archive.h"
@@ -28,15 +29,11 @@ std::string ShortLayoutFile(int32_t version, std::initializer_list<int32_t> twel
 TEST(KrvDat, ShortLayoutVersion8) {
   ProgramSettings s;
   ReadKrvDat(ShortLayoutFile(8, {0, 0, 0, 0, 1, 1, 0, 7, 0, 0, 0, 1}), s);
-  EXPECT_EQ(s.m_nDatVersion, 8);
   EXPECT_EQ(s.m_Teamliste.m_Items, (std::vector<std::string>{"Orks", "Zwerge"}));
-  EXPECT_EQ(s.m_bKeine256Warnung, 1);
-  EXPECT_EQ(s.m_nNewsVersion, 7);
-  EXPECT_EQ(s.m_bSkipValues, 1);
-  EXPECT_EQ(s.m_bQuickHelpFadeIn, 1);  // defaults for what version 8 lacks
-  EXPECT_EQ(s.m_bCHM, 1);
-  EXPECT_EQ(s.m_nStartkapital, 1000000);
-  EXPECT_EQ(s.m_nMaxSpieler, 16);
+  EXPECT_EQ(std::tie(s.m_nDatVersion, s.m_bKeine256Warnung, s.m_nNewsVersion, s.m_bSkipValues), std::tuple(8, 1, 7, 1));
+  // The defaults for what version 8 lacks.
+  EXPECT_EQ(std::tie(s.m_bQuickHelpFadeIn, s.m_bCHM, s.m_nStartkapital, s.m_nMaxSpieler),
+            std::tuple(1, 1, 1000000, 16));
 }
 
 // Version 14 as written: version, the team list object, then the items in their order with
@@ -76,10 +73,10 @@ TEST(KrvDat, LongLayoutVersions) {
     bytes[0] = static_cast<char>(version);
     ProgramSettings s;
     ReadKrvDat(bytes, s);
-    EXPECT_EQ(s.m_bQuickHelpFadeIn, version >= 11 ? 0 : 1) << version;
-    EXPECT_EQ(s.m_bCHM, version >= 12 ? 0 : 1) << version;
-    EXPECT_EQ(s.m_nStartkapital, version >= 13 ? 800000 : 1000000) << version;
-    EXPECT_EQ(s.m_nMaxSpieler, version >= 14 ? 20 : 16) << version;
+    EXPECT_EQ(std::tie(s.m_bQuickHelpFadeIn, s.m_bCHM, s.m_nStartkapital, s.m_nMaxSpieler),
+              std::tuple(version >= 11 ? 0 : 1, version >= 12 ? 0 : 1, version >= 13 ? 800000 : 1000000,
+                         version >= 14 ? 20 : 16))
+        << version;
   }
 }
 

@@ -19,20 +19,18 @@ TEST(TeamWindowPlacement, SectionAndRules) {
   EXPECT_EQ(TeamPlacementSection("Grünhaut Gröhler"), "Settings/MainWnd-Grünhaut Gröhler");
   EXPECT_EQ(TeamPlacementSection(""), "Settings/MainWnd-");
 
-  EXPECT_TRUE(IsStorablePlacement({10, 20, 600, 400}));
-  EXPECT_TRUE(IsStorablePlacement({-600, -400, 600, 400}));  // right and bottom at 0
-  EXPECT_FALSE(IsStorablePlacement({-601, 0, 600, 400}));
-  EXPECT_FALSE(IsStorablePlacement({0, -401, 600, 400}));
-  EXPECT_FALSE(IsStorablePlacement({0, 0, 0, 400}));
-  EXPECT_FALSE(IsStorablePlacement({0, 0, 600, -1}));
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-  EXPECT_TRUE(IsStorablePlacement({kMax, kMax, kMax, kMax}));
+  // Stored: right and bottom at 0 still are.
+  for (const FramePlacement& p : {FramePlacement{10, 20, 600, 400}, {-600, -400, 600, 400}, {kMax, kMax, kMax, kMax}})
+    EXPECT_TRUE(IsStorablePlacement(p)) << p.left;
+  for (const FramePlacement& p :
+       {FramePlacement{-601, 0, 600, 400}, {0, -401, 600, 400}, {0, 0, 0, 400}, {0, 0, 600, -1}})
+    EXPECT_FALSE(IsStorablePlacement(p)) << p.left << "," << p.top;
 
   EXPECT_TRUE(IsRestorablePlacement("Orks", {0, 0, 600, 400}));
   EXPECT_FALSE(IsRestorablePlacement("", {0, 0, 600, 400}));
-  EXPECT_FALSE(IsRestorablePlacement("Orks", {0, 0, 0, 400}));
-  EXPECT_FALSE(IsRestorablePlacement("Orks", {0, 0, -5, 400}));
-  EXPECT_FALSE(IsRestorablePlacement("Orks", {0, 0, 600, 0}));
+  for (const FramePlacement& p : {FramePlacement{0, 0, 0, 400}, {0, 0, -5, 400}, {0, 0, 600, 0}})
+    EXPECT_FALSE(IsRestorablePlacement("Orks", p)) << p.sizeX;
 }
 
 using Box = std::array<int32_t, 4>;  // left, top, width, height

@@ -59,37 +59,29 @@ class KrvNeu : public test::KrvToolTest {
 // race's roster slice and prices: RaceInformation and Races; the players, ledgers and numbers
 // built from the budget: TeamBuilder.)
 TEST_F(KrvNeu, TeamsOfSeveralRaces) {
-  const std::vector<std::pair<Args, size_t>> cases = {
-      {{"--rasse", "1", "--spieler", "12,3,1", "--marken", "1", "--sani", "--fans", "3", "--cotrainer", "2",
-        "--cheerleader", "3"},
-       16},
-      {{"--rasse", "6", "--spieler", "16", "--marken", "4", "--sani", "--zauberer", "--fans", "5", "--cheerleader",
-        "3"},
-       16},
-      {{"--rasse", "10", "--spieler", "9,1,1,1,4", "--marken", "1", "--sani", "--fans", "2", "--cotrainer", "3"}, 16},
-      {{"--rasse", "12", "--spieler", "1,8,3,3,1", "--marken", "1", "--fans", "4", "--cotrainer", "2", "--cheerleader",
-        "2"},
-       16},
-      {{"--rasse", "14", "--spieler", "10,1,1,1", "--marken", "1"}, 13},
+  const auto created = [&](const std::string& race, Args options, int players, std::vector<std::string> json) {
+    options.insert(options.begin(), {"--rasse", race, "--name", "Team"});
+    json.push_back(
+        "{\"version\":4,\"name\":\"Team\",\"raceName\":\"\",\"storedTeamValue\":\"100\",\"storedGold\":\"0\","
+        "\"race\":" +
+        race + ",");
+    json.push_back("\"players\":" + std::to_string(players) + ",");
+    const std::string file = Path("rasse" + race + ".krt");
+    Check(file, {test::Ok(Neu(options), json, " nach „" + file + "“ geschrieben")});
   };
-  for (const auto& [options, players] : cases) {
-    Args args = options;
-    args.insert(args.end(), {"--name", "Team " + options[1]});
-    const auto team = Created(Neu(args), "rasse" + options[1] + ".krt");
-    EXPECT_EQ(team->m_nVersion, 4);
-    EXPECT_EQ(std::to_string(team->m_nRasse), options[1]);
-    EXPECT_EQ(team->m_strGold, "0");
-    EXPECT_EQ(team->m_strTeamwert, "100");
-    EXPECT_EQ(team->m_Spieler.size(), players);
-  }
-  // Spot checks of the staff hand-over.
-  const auto chaoszwerge = LoadTeamFile(Path("rasse1.krt"));
-  EXPECT_EQ(chaoszwerge->m_bSani, 1);
-  EXPECT_EQ(chaoszwerge->m_nFanFaktor, 3);
-  EXPECT_EQ(chaoszwerge->m_CoTrainer.size(), 2u);
-  EXPECT_EQ(chaoszwerge->m_Cheerleader.size(), 3u);
-  EXPECT_EQ(chaoszwerge->m_Spieler[15]->m_strFertigkeiten, "Sprinten,Sp.sich,Robu");
-  EXPECT_EQ(LoadTeamFile(Path("rasse6.krt"))->m_bZauberer, 1);
+  // Chaoszwerge: the staff handed over, the last player bought with his skills.
+  created("1",
+          {"--spieler", "12,3,1", "--marken", "1", "--sani", "--fans", "3", "--cotrainer", "2", "--cheerleader", "3"},
+          16,
+          {"\"hasApothecary\":1,\"hasWizard\":0,\"fanFactor\":3,\"rerolls\":1,",
+           "{\"name\":\"Cotrainer2\",\"career\":\"\"}],\"cheerleaders\"",
+           "{\"name\":\"Cheerleader3\",\"career\":\"\"}]", "\"skills\":\"Sprinten,Sp.sich,Robu\""});
+  created("6", {"--spieler", "16", "--marken", "4", "--sani", "--zauberer", "--fans", "5", "--cheerleader", "3"}, 16,
+          {"\"hasApothecary\":1,\"hasWizard\":1,\"fanFactor\":5,\"rerolls\":4,"});
+  created("10", {"--spieler", "9,1,1,1,4", "--marken", "1", "--sani", "--fans", "2", "--cotrainer", "3"}, 16, {});
+  created("12", {"--spieler", "1,8,3,3,1", "--marken", "1", "--fans", "4", "--cotrainer", "2", "--cheerleader", "2"},
+          16, {});
+  created("14", {"--spieler", "10,1,1,1", "--marken", "1"}, 13, {});
 }
 
 // The starting capital: without --startkapital from the settings of the data folder (a team

@@ -65,7 +65,9 @@ TEST_F(KrvSeason, Spiel) {
 }
 
 // Every kind of expense with its side effect, then refusals that name their reason (status
-// 1; every refusal of the booking: ExpenseEntry's tests) and misuse (2).
+// 1; every refusal of the booking: ExpenseEntry's tests) and misuse (2). Catches a kind
+// mapped to the wrong booking, a side effect (staff, re-roll, event) lost on the way, and a
+// refusal or misuse that writes the file or gives the wrong status.
 TEST_F(KrvSeason, AusgabeBooksEachKind) {
   Check(File(),
         {
@@ -87,6 +89,7 @@ TEST_F(KrvSeason, AusgabeBooksEachKind) {
 
 // Income of 0 adds nothing and leaves the file alone; a deduction beyond the re-rolls bought
 // is refused with the program's message; an event without "--abzug" is of the other kind.
+// Catches an empty entry written, a deduction below zero, and the event kinds swapped.
 TEST_F(KrvSeason, EinnahmeAndEreignis) {
   Check(File(),
         {Ok({"einnahme", "@", "--text", "Sponsor", "--wert", "30000"}, {"{\"text\":\"Sponsor\",\"amount\":30000}]"})});
@@ -103,6 +106,8 @@ TEST_F(KrvSeason, EinnahmeAndEreignis) {
 }
 
 // Deleting counts from 1 as the lists show and undoes by kind; the creation entry stays.
+// Catches an entry counted from 0 (the wrong one deleted), a deletion that leaves its
+// effect (re-roll bought or lost), and the creation entry removed.
 TEST_F(KrvSeason, LoeschenWithUndo) {
   Check(File(),
         {

@@ -57,19 +57,14 @@ TEST(Team, CountSpielerArten) {
   team.m_Spieler.push_back(nullptr);
   team.m_nAnzahlSpieler = 99;  // stale values must be reset
   team.CountSpielerArten();
-  EXPECT_EQ(team.m_nAnzahlSpieler, 2);
-  EXPECT_EQ(team.m_nAnzahlStars, 3);
-  EXPECT_EQ(team.m_nAnzahlBrocken, 2);
+  EXPECT_EQ((std::array{team.m_nAnzahlSpieler, team.m_nAnzahlStars, team.m_nAnzahlBrocken}), (std::array{2, 3, 2}));
 }
 
 // Removing staff by name: cheerleaders one at a time, assistant coaches all of that name.
 TEST(Team, StaffByName) {
   CKRTeam team;
-  team.AddCheerleader({"Anna"});
-  team.AddCheerleader({"Anna"});
-  team.AddCoTrainer({"Bert"});
-  team.AddCoTrainer({"bert"});
-  team.AddCoTrainer({"Bert"});
+  for (const char* name : {"Anna", "Anna"}) team.AddCheerleader({name});
+  for (const char* name : {"Bert", "bert", "Bert"}) team.AddCoTrainer({name});
   EXPECT_EQ(team.FindCheerleader("anna"), nullptr);  // exact, case-sensitive
   ASSERT_NE(team.FindCheerleader("Anna"), nullptr);
   team.RemoveCheerleader("Anna");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace krv {
 namespace {
 
@@ -73,14 +75,12 @@ TEST(SettingsFields, TakesOverEveryShownSetting) {
   for (int32_t flag : {s.m_bSound, s.m_bFragen, s.m_bSpielerBehalten, s.m_bHilfeBrowser, s.m_bQuickHelpFadeIn,
                        s.m_bQuickHelpOnce, s.m_bLebenslaufAuto, s.m_bEigenerDateidialog, s.m_bCHM, s.m_bSkipZeroValues})
     EXPECT_EQ(flag, 0);
-  EXPECT_EQ(s.m_bNoQuickHelp, 1);
-  EXPECT_EQ(s.m_bSkipValues, 1);
-  EXPECT_EQ(s.m_nMaxSpieler, 12);
-  EXPECT_EQ(s.m_nStartkapital, 900000);
+  EXPECT_EQ(std::tie(s.m_bNoQuickHelp, s.m_bSkipValues, s.m_nMaxSpieler, s.m_nStartkapital),
+            std::tuple(1, 1, 12, 900000));
   EXPECT_EQ(s.m_Teamliste.m_Items, (std::vector<std::string>{"Orks", "Zwerge"}));
-  EXPECT_EQ(s.m_bKeine256Warnung, 1);
-  EXPECT_EQ(s.m_nNewsVersion, kKrvDatVersion);
-  EXPECT_EQ(s.m_nDatVersion, kKrvDatVersion);
+  // Not shown, so not taken over.
+  EXPECT_EQ(std::tie(s.m_bKeine256Warnung, s.m_nNewsVersion, s.m_nDatVersion),
+            std::tuple(1, kKrvDatVersion, kKrvDatVersion));
 }
 
 }  // namespace

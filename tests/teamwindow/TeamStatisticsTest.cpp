@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "model/Team.h"
 #include "teamwindow/TeamStatistics.h"
@@ -27,21 +28,18 @@ TEST(TeamStatistics, DrawRule) {
 TEST(TeamStatistics, CountsMatchesAndPlayers) {
   CKRTeam team;
   team.m_strErstellt = "(02.09.06) 19:04:51";
-  team.AddGame(
-      {.m_strGegner = "A", .m_strErgebnis = "2:2", .m_bLiga = 1, .m_bGewonnen = 1});  // a draw though marked won
-  team.AddGame({.m_strGegner = "B", .m_strErgebnis = "3:1", .m_bLiga = 1, .m_bGewonnen = 1});
-  team.AddGame({.m_strGegner = "C", .m_strErgebnis = "0:2"});
-  team.AddGame({.m_strGegner = "D", .m_strErgebnis = "1:1"});
-  team.AddGame({.m_strGegner = "E", .m_strErgebnis = "4:0", .m_bGewonnen = 1});
-  test::AddPlayer(team, 1, "Aktiv", "Linienork", 5, 3, 3, 9, 50000, "", 1, 25);
-  test::AddPlayer(team, 2, "Star", "Star", 5, 3, 3, 9, 50000, "", 2, 205);
-  test::AddPlayer(team, 3, "Brocken", "Troll", 5, 3, 3, 9, 50000, "", 3, 301);
-  test::AddPlayer(team, 4, "Tot", "Linienork", 5, 3, 3, 9, 50000, "", 4, 25);
-  test::AddPlayer(team, 5, "Toter Star", "Star", 5, 3, 3, 9, 50000, "", 5, 210);
-  test::AddPlayer(team, 6, "Verkauft", "Linienork", 5, 3, 3, 9, 50000, "", 6, 222);
-  team.m_Spieler[3]->m_nStatus = kStatusVerstorben;
-  team.m_Spieler[4]->m_nStatus = kStatusVerstorben;
-  team.m_Spieler[5]->m_nStatus = kStatusVerkauft;
+  // Results and won flags: the first is a draw though marked won.
+  for (const auto& [result, won] : {std::pair{"2:2", 1}, {"3:1", 1}, {"0:2", 0}, {"1:1", 0}, {"4:0", 1}})
+    team.AddGame({.m_strErgebnis = result, .m_bGewonnen = won});
+  // Name, position code and status.
+  const std::tuple<const char*, int32_t, int32_t> players[] = {{"Aktiv", 25, kStatusAktiv},
+                                                               {"Star", 205, kStatusAktiv},
+                                                               {"Brocken", 301, kStatusAktiv},
+                                                               {"Tot", 25, kStatusVerstorben},
+                                                               {"Toter Star", 210, kStatusVerstorben},
+                                                               {"Verkauft", 222, kStatusVerkauft}};
+  for (const auto& [name, code, status] : players)
+    test::AddPlayer(team, 1, name, "Linienork", 5, 3, 3, 9, 50000, "", 1, code).m_nStatus = status;
 
   const TeamStatistics stats = CountTeamStatistics(team);
   EXPECT_EQ(stats.erstellt, "(02.09.06) 19:04:51");

@@ -141,13 +141,10 @@ TEST(Bookkeeping, RecalculateDerivedFigures) {
   for (const auto& game : team.m_Games)
     if (game) numbers.push_back(game->m_nNummer);
   EXPECT_EQ(numbers, (std::vector<int32_t>{1, 3, 5, 7}));
-  EXPECT_EQ(team.m_nFanFactorAdjustment, 1);
-  EXPECT_EQ(team.FanFactorInForce(), 3);
-  EXPECT_EQ(team.m_nSSPGesamt, 11);
-  EXPECT_EQ(team.m_nAnzahlSpieler, 2);
-  EXPECT_EQ(team.m_nAnzahlStars, 1);
-  EXPECT_EQ(team.m_nGesamtwert, 200000 + 30000);
-  EXPECT_EQ(team.m_nTeamwert, 23 + 1);
+  // fan adjustment, fans in force, SSP of all players, players, stars, total value, team value
+  EXPECT_EQ((std::array{team.m_nFanFactorAdjustment, team.FanFactorInForce(), team.m_nSSPGesamt, team.m_nAnzahlSpieler,
+                        team.m_nAnzahlStars, team.m_nGesamtwert, team.m_nTeamwert}),
+            (std::array{1, 3, 11, 2, 1, 200000 + 30000, 23 + 1}));
 }
 
 }  // namespace

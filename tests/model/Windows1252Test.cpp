@@ -102,10 +102,8 @@ TEST(StringArray, ContainsIgnoresAsciiCase) {
   CKRStringArray list;
   EXPECT_FALSE(list.Contains(""));
   list.m_Items = {"Orks", "Grün"};
-  EXPECT_TRUE(list.Contains("ORKS"));
-  EXPECT_TRUE(list.Contains("GRüN"));
-  EXPECT_FALSE(list.Contains("GRÜN"));
-  EXPECT_FALSE(list.Contains("Ork"));
+  for (const auto& [text, found] : {std::pair{"ORKS", true}, {"GRüN", true}, {"GRÜN", false}, {"Ork", false}})
+    EXPECT_EQ(list.Contains(text), found) << text;
 }
 
 // The system team list is stored as an object of its own class with schema 2; a damaged

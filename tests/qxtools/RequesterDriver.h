@@ -105,8 +105,8 @@ inline int RunWith(CCFileDialog& handle, const std::function<void(QDialog*)>& dr
 
 // Opens the requester, hands it to `look` and cancels it (the result must say so); gives what
 // `look` returned, if anything.
-template <typename Look>
-auto Peek(CCFileDialog& handle, Look look) {
+template <typename Handle, typename Look>
+auto Peek(Handle&& handle, Look look) {
   using Seen = decltype(look(nullptr));
   std::conditional_t<std::is_void_v<Seen>, int, Seen> seen{};
   EXPECT_EQ(RunWith(handle,
@@ -117,11 +117,6 @@ auto Peek(CCFileDialog& handle, Look look) {
                     }),
             CCFileDialog::IDCANCEL);
   return seen;
-}
-
-template <typename Look>
-auto Peek(CCFileDialog&& handle, Look look) {
-  return Peek(handle, look);
 }
 
 // Hands the next modal dialog (a box the requester opens) to `answer` once it is open.

@@ -32,12 +32,7 @@ inline const RosterChange kRosterChanges[] = {
      }},
     {"star player hired", TeamList::kPlayers, PageCommand::New, "Starplayer Morg einstellen",
      [](CKRTeam& t) {
-       CKRSpieler star;
-       star.m_strName = "Morg";
-       star.m_nWert = 10000;
-       star.m_nBW = 6;
-       star.m_nPositionCode = 212;
-       HireStarPlayer(t, star, 16);
+       HireStarPlayer(t, {.m_strName = "Morg", .m_nBW = 6, .m_nWert = 10000, .m_nPositionCode = 212}, 16);
      }},
     // Bought through the expense page's choice "Starspieler": the step is still the player's.
     {"star player built", TeamList::kExpenses, PageCommand::New, "Starplayer Grom bauen",

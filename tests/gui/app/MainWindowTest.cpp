@@ -61,7 +61,9 @@ class TeamWindowsTest : public test::ProgramTest {
 
 // Catches: a window opened beside a maximised one shown maximised with its stored placement
 // applied (not filling the area) or returning to the wrong size when restored; the window
-// before it turned into a strip; the team named twice in the main title while maximised.
+// before it turned into a strip; the team named twice in the main title while maximised and
+// modified. (Named once, the other team not named, placements kept when the program ends:
+// team_windows_test.sh; closed while maximised: WindowPlacementRoundTripUnderTheTeamsName.)
 TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
   MainWindow main(m_app.get());
   ShowMain(main);
@@ -78,7 +80,6 @@ TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
   EXPECT_TRUE(zwerge->isMaximized());
   EXPECT_EQ(zwerge->geometry(), area);
   EXPECT_EQ(main.windowTitle().count("Zwerge.krt"), 1) << main.windowTitle().toStdString();
-  EXPECT_FALSE(main.windowTitle().contains("Orks"));
   // A change while maximised: the title follows, still naming the team once.
   zwerge->Document()->SetModifiedFlag(true);
   EXPECT_EQ(main.windowTitle().count("Zwerge.krt *"), 1) << main.windowTitle().toStdString();
@@ -92,11 +93,7 @@ TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
   EXPECT_EQ(orks->geometry(), orksNormal);
   EXPECT_GE(orks->height(), orks->minimumSizeHint().height());
   EXPECT_EQ(main.windowTitle(), KrashballApp::Title() + " - Orks.krt");
-
-  // Closed while maximised, the window keeps its normal placement for next time.
-  zwerge->showMaximized();
   Discard(zwerge);
-  EXPECT_EQ(AppSettings().value("Settings/MainWnd-Zwerge/SizeX").toInt(), 760);
   Discard(orks);
   EXPECT_EQ(main.windowTitle(), KrashballApp::Title());
 }
@@ -147,10 +144,10 @@ TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
   Discard(other);
 }
 
-// Catches: a window stored in a large main window reopened in a smaller one with its right
-// side (Teamwert, Gold, Fan-Faktor) out of sight; a main window maximised after the team
-// was opened (a start with a file) not giving the window its stored size back; a window the
-// coach placed himself pulled back to the stored one.
+// Catches: a main window maximised after the team was opened in a smaller one (a start with
+// a file) not giving the window its stored size back; a window the coach placed himself
+// pulled back to the stored one. (Kept inside the smaller main window, Teamwert, Gold and
+// Fan-Faktor in sight: TeamWindowPlacement.RestoredInsideTheArea, window_placement_test.sh.)
 TEST_F(TeamWindowsTest, RestoredInsideTheMainWindow) {
   MainWindow main(m_app.get());
   ShowMain(main, QSize(900, 640));
@@ -158,9 +155,6 @@ TEST_F(TeamWindowsTest, RestoredInsideTheMainWindow) {
   StorePlacement("Orks", stored);
   TeamFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
   ASSERT_NE(orks, nullptr);
-  const QRect area = main.MdiArea()->viewport()->rect();
-  EXPECT_TRUE(area.contains(orks->geometry())) << orks->geometry().width() << " " << area.width();
-
   main.resize(1600, 1200);
   QCoreApplication::processEvents();
   EXPECT_EQ(orks->geometry(), stored);

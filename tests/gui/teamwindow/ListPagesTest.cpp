@@ -26,11 +26,7 @@
 #include "teamwindow/PlayerRows.h"
 #include "teamwindow/qt/EventsModel.h"
 #include "teamwindow/qt/LedgerModel.h"
-#include "teamwindow/qt/LedgerPage.h"
-#include "teamwindow/qt/MatchesPage.h"
-#include "teamwindow/qt/MiscPage.h"
 #include "teamwindow/qt/PlayersModel.h"
-#include "teamwindow/qt/PlayersPage.h"
 #include "ui/AppSettings.h"
 #include "ui/ListColumns.h"
 

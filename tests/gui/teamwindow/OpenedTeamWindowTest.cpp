@@ -8,12 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QTableView>
-#include <QTest>
 #include <filesystem>
 #include <fstream>
 
 #include "app/qt/KrashballApp.h"
+#include "gui/teamwindow/PageTestSupport.h"
 #include "history/RecoveryFiles.h"
 #include "model/TeamFile.h"
 #include "roster/PlayerPurchase.h"
@@ -21,17 +20,11 @@
 #include "support/KrvRunner.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
-#include "teamwindow/qt/LedgerPage.h"
-#include "teamwindow/qt/MatchesPage.h"
-#include "teamwindow/qt/TeamDocument.h"
 #include "teamwindow/qt/TeamFrame.h"
-#include "teamwindow/qt/TeamPages.h"
 #include "teamwindow/qt/TeamView.h"
 
 namespace krv {
 namespace {
-
-constexpr int kNein = 1;
 
 // The sample team saved as the program writes it, opened in a team window.
 class OpenedTeamTest : public test::KrvToolTest {
@@ -195,7 +188,7 @@ TEST_F(ReloadTest, OffersReloadAfterKrvSpiel) {
 TEST_F(ReloadTest, UnsavedChangesAreNamedAndKeptOnNo) {
   m_doc->Team().AddEreignis({"Ungespeichert", kEreignisSonstiges});
   m_doc->Team().SetTeamModified();
-  m_messages.answers = {kNein};
+  m_messages.answers = {test::kNein};
   RecordMatchWithKrv();
   ASSERT_TRUE(Asked());
   EXPECT_TRUE(m_messages.requests[0].text.contains("verloren"));

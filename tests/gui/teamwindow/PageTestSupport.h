@@ -1,6 +1,6 @@
 #pragma once
-// What the tests of the properties pages share: a document holding a team built in code,
-// and reading a page's list as the coach sees it.
+// What the tests of the properties pages share: the pages, a document holding a team built
+// in code, reading a page's list as the coach sees it, and the answers of the boxes.
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -11,12 +11,21 @@
 #include <QTest>
 #include <memory>
 
+#include "gui/TestServices.h"
+#include "teamwindow/qt/LedgerPage.h"
+#include "teamwindow/qt/MatchesPage.h"
+#include "teamwindow/qt/MiscPage.h"
+#include "teamwindow/qt/PlayersPage.h"
+#include "teamwindow/qt/RecordListPage.h"
+#include "teamwindow/qt/StaffPage.h"
 #include "teamwindow/qt/TeamDocument.h"
 #include "teamwindow/qt/TeamPages.h"
-#include "teamwindow/qt/RecordListPage.h"
-#include "gui/TestServices.h"
 
 namespace krv::test {
+
+constexpr int kJa = 0;        // "&Ja", the first button of a question
+constexpr int kNein = 1;      // "&Nein"
+constexpr int kLoeschen = 0;  // "&Löschen", the first button of the deletion box
 
 // A document that owns `team`, as after "Neu".
 inline std::unique_ptr<TeamDocument> DocumentWith(std::unique_ptr<CKRTeam> team) {

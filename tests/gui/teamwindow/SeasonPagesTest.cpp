@@ -15,12 +15,8 @@
 #include "season/qt/EventDialog.h"
 #include "teamwindow/qt/EventCommands.h"
 #include "season/qt/LedgerEntryDialog.h"
-#include "teamwindow/qt/LedgerPage.h"
-#include "teamwindow/qt/MatchesPage.h"
-#include "teamwindow/qt/MiscPage.h"
 #include "season/qt/MatchDialog.h"
 #include "season/qt/StaffDialog.h"
-#include "teamwindow/qt/StaffPage.h"
 #include "create/qt/StarPlayerChoiceDialog.h"
 #include "roster/qt/PlayerPurchaseDialog.h"
 #include "model/FileIO.h"
@@ -33,10 +29,6 @@ namespace {
 using test::Cell;
 using test::Child;
 using test::WhenModal;
-
-constexpr int kLoeschen = 0;  // first button of the deletion box
-constexpr int kJa = 0;
-constexpr int kNein = 1;
 
 class SeasonPagesTest : public test::SheetTest {
  protected:
@@ -144,7 +136,7 @@ TEST_F(SeasonPagesTest, ExpenseChangeAndDelete) {
   EXPECT_TRUE(m_messages.requests.empty());
 
   test::ClickRow(page->List(), 2);
-  m_messages.answers = {kLoeschen};
+  m_messages.answers = {test::kLoeschen};
   Click(page, "loeschen");
   ASSERT_EQ(m_messages.requests.size(), 1u);
   EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Delete);
@@ -192,7 +184,7 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
     d->LigaCheck()->setChecked(true);
     d->OkButton()->click();
   });
-  m_messages.answers = {kJa};
+  m_messages.answers = {test::kJa};
   Click(page, "neu");
   ASSERT_EQ(Rows(page), 2);
   EXPECT_EQ(Cell(page->List()->model(), 1, 0), "2L");
@@ -213,10 +205,10 @@ TEST_F(SeasonPagesTest, MatchesNewChangeDelete) {
   EXPECT_EQ(Cell(page->List()->model(), 1, 4), "90.000");
 
   test::ClickRow(page->List(), 1);
-  m_messages.answers = {kNein};
+  m_messages.answers = {test::kNein};
   Click(page, "loeschen");
   EXPECT_EQ(Rows(page), 2);
-  m_messages.answers = {kLoeschen};
+  m_messages.answers = {test::kLoeschen};
   Click(page, "loeschen");
   EXPECT_EQ(Rows(page), 1);
   EXPECT_EQ(m_messages.requests.back().text, "Das Spiel gegen ogerfaust wirklich löschen?");
@@ -239,7 +231,7 @@ TEST_F(SeasonPagesTest, EventsWithDeductions) {
   EXPECT_EQ(Rows(page), 1);
 
   test::ClickRow(page->List(), 0);
-  m_messages.answers = {kLoeschen};
+  m_messages.answers = {test::kLoeschen};
   Click(page, "loeschen");
   EXPECT_EQ(test::EnabledButtons(page), "neu");
   deduct();
@@ -252,22 +244,25 @@ TEST_F(SeasonPagesTest, EventsWithDeductions) {
 // the choice starts again at it (which file forms are taken: LogoFile).
 TEST_F(SeasonPagesTest, LogoChoice) {
   MiscPage* page = m_sheet->Misc();
-  QString started;
-  std::optional<QString> answer = QString::fromStdString(Team().m_strLogo);
-  SetChooseLogoFunction([&](QWidget*, const QString& start) {
-    started = start;
-    return answer;
+  const QString logo = QString::fromStdString(Team().m_strLogo);
+  std::deque<std::optional<QString>> answers{logo, std::nullopt, std::nullopt};  // then "cancelled"
+  QStringList starts;
+  SetChooseLogoFunction([&](QWidget*, const QString& start) -> std::optional<QString> {
+    starts << start;
+    if (answers.empty()) return std::nullopt;
+    const std::optional<QString> chosen = answers.front();
+    answers.pop_front();
+    return chosen;
   });
   Click(page, "logoButton");
-  EXPECT_EQ(started.toStdString(), Team().m_strLogo);
+  EXPECT_EQ(starts, QStringList{logo});
   EXPECT_FALSE(m_doc->IsModified());
 
-  answer = std::nullopt;
-  m_messages.answers = {kNein};
+  m_messages.answers = {test::kNein};
   Click(page, "logoButton");
   EXPECT_EQ(m_messages.Texts(), QStringList({"Soll das Team-Logo entfernt werden?"}));
   EXPECT_FALSE(Team().m_strLogo.empty());
-  m_messages.answers = {kJa};
+  m_messages.answers = {test::kJa};
   Click(page, "logoButton");
   EXPECT_TRUE(Team().m_strLogo.empty());
   EXPECT_TRUE(page->LogoPath().isEmpty());
@@ -277,15 +272,8 @@ TEST_F(SeasonPagesTest, LogoChoice) {
   const QString text = folder.filePath("kein.bmp"), picture = folder.filePath("neu.bmp");
   WriteFileAtomically(text.toStdString(), "Kein Bild.");
   WriteFileAtomically(picture.toStdString(), test::BitmapBytes({40, 1, 1, 24, 0, {}, "", std::string(4, '\0')}));
-  std::deque<QString> answers{text, picture};
-  QStringList starts;
-  SetChooseLogoFunction([&](QWidget*, const QString& start) -> std::optional<QString> {
-    starts << start;
-    if (answers.empty()) return std::nullopt;
-    const QString chosen = answers.front();
-    answers.pop_front();
-    return chosen;
-  });
+  answers = {text, picture};
+  starts.clear();
   m_messages.requests.clear();
   Click(page, "logoButton");
   EXPECT_EQ(starts, QStringList({m_app->DataFolder() + "/", text}));

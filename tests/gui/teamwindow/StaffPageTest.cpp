@@ -13,19 +13,13 @@
 
 #include "gui/CreationDialogDriver.h"
 #include "gui/roster/RosterTestSupport.h"
-#include "teamwindow/qt/LedgerPage.h"
-#include "teamwindow/qt/MiscPage.h"
 #include "season/qt/StaffDialog.h"
-#include "teamwindow/qt/StaffPage.h"
 
 namespace krv {
 namespace {
 
 using test::Child;
 using test::WhenModal;
-
-constexpr int kJa = 0;
-constexpr int kNein = 1;
 
 class StaffPageTest : public test::SheetTest {
  protected:
@@ -130,7 +124,7 @@ TEST_F(StaffPageTest, DismissalsAsk) {
   Open(std::move(team));
   const int events = EventRows();
   const size_t expenses = Team().m_Ausgaben.size();
-  m_messages.answers = {kNein, kNein};
+  m_messages.answers = {test::kNein, test::kNein};
   Find<QToolButton>("saniEntlassen")->click();
   DismissInDialog("cheerleader", "Cheerleader2");
   EXPECT_EQ(m_messages.Texts(), QStringList({"Soll Der Sani\nwirklich entlassen werden?",
@@ -140,7 +134,7 @@ TEST_F(StaffPageTest, DismissalsAsk) {
   EXPECT_EQ(ListTexts("cheerleader"), (QStringList{"Cheerleader1", "Cheerleader2"}));
   EXPECT_FALSE(m_doc->IsModified());
 
-  m_messages.answers = {kJa, kJa};
+  m_messages.answers = {test::kJa, test::kJa};
   Find<QToolButton>("saniEntlassen")->click();
   DismissInDialog("cheerleader", "Cheerleader2");
   EXPECT_EQ(m_messages.requests.size(), 4u);

@@ -10,11 +10,6 @@
 #include <QStatusBar>
 
 #include "gui/teamwindow/PageTestSupport.h"
-#include "teamwindow/qt/LedgerPage.h"
-#include "teamwindow/qt/MatchesPage.h"
-#include "teamwindow/qt/MiscPage.h"
-#include "teamwindow/qt/PlayersPage.h"
-#include "teamwindow/qt/StaffPage.h"
 #include "support/SampleTeams.h"
 #include "support/PlayerLine.h"
 

@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cstdio>
 #include <sys/file.h>
-#include <tuple>
 
 #include "model/FileIO.h"
 #include "model/FileLock.h"
@@ -34,28 +33,18 @@ TEST_F(ConcurrentChange, EveryReportedChangeIsInTheFile) {
   auto team = test::MakeSampleTeam();
   SaveTeamFile(*team, Path("team.krt"));
   constexpr int kPairs = 60;
-  int succeeded = 0, lost = 0, failed = 0;
+  int lost = 0;
   for (int pair = 0; pair < kPairs; ++pair) {
     const std::string a = "A" + std::to_string(pair), b = "B" + std::to_string(pair);
     const pid_t first = test::StartKrv({"ereignis", Path("team.krt"), "--text", a}, Path("err-a"));
     const pid_t second = test::StartKrv({"ereignis", Path("team.krt"), "--text", b}, Path("err-b"));
-    const int statusA = test::ExitStatus(first), statusB = test::ExitStatus(second);
+    EXPECT_EQ(test::ExitStatus(first), 0) << ReadWholeFile(Path("err-a"));
+    EXPECT_EQ(test::ExitStatus(second), 0) << ReadWholeFile(Path("err-b"));
     const auto now = LoadTeamFile(Path("team.krt"));
-    for (const auto& [status, text, err] :
-         {std::tuple{statusA, a, Path("err-a")}, std::tuple{statusB, b, Path("err-b")}}) {
-      if (status != 0) {
-        ++failed;
-        ADD_FAILURE() << text << " failed: " << ReadWholeFile(err);
-      } else if (!HasEvent(*now, text)) {
-        ++lost;
-      } else {
-        ++succeeded;
-      }
-    }
+    lost += !HasEvent(*now, a) + !HasEvent(*now, b);
   }
-  std::printf("%d pairs: %d changes in the file, %d reported but lost, %d failed\n", kPairs, succeeded, lost, failed);
+  std::printf("%d pairs: %d changes reported but lost\n", kPairs, lost);
   EXPECT_EQ(lost, 0);
-  EXPECT_EQ(succeeded, 2 * kPairs);
 }
 
 // A writer that does not get the lock in time refuses with status 1 and a clear message and

@@ -25,14 +25,11 @@ class KrvPdf : public test::KrvToolTest {
   std::string WriteTeam(const std::string& name, int matches) const {
     auto team = test::MakeSeasonTeam();
     team->m_strLogo.clear();
-    for (int i = static_cast<int>(team->m_Games.size()); i < matches; ++i)
-      team->AddGame({.m_strGegner = "Gegner " + std::to_string(i + 1),
-                     .m_strErgebnis = "1:0",
-                     .m_strDatum = "01.01.08",
-                     .m_nZuschauer = 1000,
-                     .m_nEinnahmen = 2000,
-                     .m_bLiga = 1,
-                     .m_bGewonnen = 1});
+    for (int i = static_cast<int>(team->m_Games.size()); i < matches; ++i) {
+      CKRGames game = *team->m_Games.back();
+      game.m_strGegner = "Gegner " + std::to_string(i + 1);
+      team->AddGame(game);
+    }
     team->m_Games.resize(std::min(team->m_Games.size(), static_cast<size_t>(matches)));
     team->m_Spieler.front()->m_nSSP = 4711;
     SaveTeamFile(*team, Path(name));

@@ -322,24 +322,9 @@ TEST(NewTeamFlow, CancelledEitherDialog) {
 // The creation dialogs come back in the size the coach gave them, each under its own layout
 // name (the own-race dialog, which grows only in width, has a test of its own).
 TEST(CreationDialogs, RememberTheirSizes) {
-  test::MessageRecorder recorder;
-  CKRTeam team;
-  PrepareNewTeam(team, 8);
-  test::ExpectSizeRemembered(
-      [&] {
-        auto d = std::make_unique<TeamCreationDialog>();
-        d->m_Rasse = 8;
-        d->m_TheTeam = &team;
-        return d;
-      },
-      "Erstellen", QSize(1011, 677));
-  test::ExpectSizeRemembered(
-      [&] {
-        auto d = std::make_unique<RaceChoiceDialog>();
-        d->m_TheTeam = &team;
-        return d;
-      },
-      "NeuesTeam", QSize(1003, 456));
+  test::MessageRecorder recorder;  // no race given: the creation dialog names it
+  test::ExpectSizeRemembered([] { return std::make_unique<TeamCreationDialog>(); }, "Erstellen", QSize(1011, 677));
+  test::ExpectSizeRemembered([] { return std::make_unique<RaceChoiceDialog>(); }, "NeuesTeam", QSize(1003, 456));
   test::ExpectSizeRemembered([] { return std::make_unique<StarPlayerBuilderDialog>(1000000); }, "StarplayerBauen",
                              QSize(900, 640));
   test::ExpectSizeRemembered([] { return std::make_unique<StarPlayerChoiceDialog>(4, nullptr, 1000000); },

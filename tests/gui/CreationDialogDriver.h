@@ -55,6 +55,13 @@ void WhenModal(std::function<void(Dialog*)> action) {
   timer->start();
 }
 
+// Runs `dialog` modally with `action` working in it once it is shown; returns exec()'s result.
+template <typename Dialog, typename Action>
+int ExecWith(Dialog& dialog, Action action) {
+  WhenModal<Dialog>(std::function<void(Dialog*)>(std::move(action)));
+  return dialog.exec();
+}
+
 // The child of `parent` with the object name, failing the test when there is none.
 template <typename Widget>
 Widget* Child(const QObject* parent, const QString& name) {
@@ -92,6 +99,13 @@ inline QStringList ItemTexts(const QTreeWidget* list, int columns = 1) {
     for (int c = 0; c < (columns < 0 ? list->columnCount() : columns); ++c) texts << list->topLevelItem(i)->text(c);
     rows << texts.join('|');
   }
+  return rows;
+}
+
+// The rows of a plain list in their order.
+inline QStringList ListTexts(const QListWidget* list) {
+  QStringList rows;
+  for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
   return rows;
 }
 

@@ -53,6 +53,7 @@ class ProgramTest : public TempFolderTest {
   void TearDown() override {
     ServicesOverride() = nullptr;
     m_app.reset();
+    ::unsetenv("KRV_DATEN");
     TempFolderTest::TearDown();
   }
   // The sample team under the name, saved to the file in the test's folder.

@@ -38,20 +38,19 @@ TEST(ExpenseDialogTest, EnablingNoteAndRefusal) {
   EXPECT_EQ(dlg.Choice(kWahlMarke)->text(), "(60k) Trainingsmarke (normaler Preis)");
   EXPECT_FALSE(dlg.TextEdit()->isEnabled());
 
-  WhenModal<ExpenseDialog>([&](ExpenseDialog* d) {
-    d->OkButton()->click();  // no choice yet
-    EXPECT_TRUE(d->isVisible());
-    d->Choice(kWahlMarke)->click();
-    d->Choice(kWahlVerlust)->click();
-    EXPECT_TRUE(d->TextEdit()->isEnabled());
-    QTest::keyClicks(d->TextEdit(), QString(81, 'x'));
-    EXPECT_EQ(d->TextEdit()->text().size(), 80);  // a ledger text's length
-    d->TextEdit()->clear();
-    QTest::keyClicks(d->TextEdit(), "Schiri bestochen");
-    QTest::keyClicks(d->WertEdit(), "20000");
-    d->OkButton()->click();
-  });
-  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+  ASSERT_EQ(QDialog::Accepted, test::ExecWith(dlg, [&](ExpenseDialog* d) {
+              d->OkButton()->click();  // no choice yet
+              EXPECT_TRUE(d->isVisible());
+              d->Choice(kWahlMarke)->click();
+              d->Choice(kWahlVerlust)->click();
+              EXPECT_TRUE(d->TextEdit()->isEnabled());
+              QTest::keyClicks(d->TextEdit(), QString(81, 'x'));
+              EXPECT_EQ(d->TextEdit()->text().size(), 80);  // a ledger text's length
+              d->TextEdit()->clear();
+              QTest::keyClicks(d->TextEdit(), "Schiri bestochen");
+              QTest::keyClicks(d->WertEdit(), "20000");
+              d->OkButton()->click();
+            }));
   ASSERT_EQ(messages.requests.size(), 2u);
   EXPECT_EQ(messages.requests[0].text.toStdString(), kNoChoiceMessage);
   EXPECT_TRUE(messages.requests[1].text.startsWith("Dieses ist nur möglich"));
@@ -73,18 +72,17 @@ TEST(LedgerEntryDialogTest, ModesPickAndRange) {
   test::MessageRecorder messages;
   LedgerEntryDialog income;
   income.m_PickTeam = [] { return std::optional<QString>("Orkland"); };
-  WhenModal<LedgerEntryDialog>([&](LedgerEntryDialog* d) {
-    EXPECT_EQ(d->windowTitle(), "Einnahmen");
-    EXPECT_EQ(d->OkButton()->text(), "&Neu");
-    EXPECT_EQ(d->ArtEdit()->text(), "Spiel gegen: ");
-    d->PickButton()->click();
-    d->WertEdit()->setText("99.999.999.999");
-    d->OkButton()->click();
-    EXPECT_TRUE(d->isVisible());
-    d->WertEdit()->setText("60.000");
-    d->OkButton()->click();
-  });
-  ASSERT_EQ(income.exec(), QDialog::Accepted);
+  ASSERT_EQ(QDialog::Accepted, test::ExecWith(income, [&](LedgerEntryDialog* d) {
+              EXPECT_EQ(d->windowTitle(), "Einnahmen");
+              EXPECT_EQ(d->OkButton()->text(), "&Neu");
+              EXPECT_EQ(d->ArtEdit()->text(), "Spiel gegen: ");
+              d->PickButton()->click();
+              d->WertEdit()->setText("99.999.999.999");
+              d->OkButton()->click();
+              EXPECT_TRUE(d->isVisible());
+              d->WertEdit()->setText("60.000");
+              d->OkButton()->click();
+            }));
   EXPECT_EQ(income.m_strArt, "Spiel gegen: Orkland");
   EXPECT_EQ(income.m_nWert, 60000);
   EXPECT_EQ(messages.requests.size(), 1u);
@@ -95,47 +93,38 @@ TEST(LedgerEntryDialogTest, ModesPickAndRange) {
   const QString booked = "Einstellung von Grimbold Eisenfaust der Jüngere als Schwarzorks. zum halben Preis!";
   expense.m_strArt = booked;
   expense.m_nWert = 60000;
-  WhenModal<LedgerEntryDialog>([](LedgerEntryDialog* d) {
-    EXPECT_EQ(d->windowTitle(), "Ausgabe ändern");
-    EXPECT_EQ(d->OkButton()->text(), "Ä&ndern");
-    EXPECT_FALSE(d->PickButton()->isVisible());
-    EXPECT_EQ(d->WertEdit()->text(), "60.000");
-    d->WertEdit()->setText("50.000");
-    d->OkButton()->click();
-  });
-  ASSERT_EQ(expense.exec(), QDialog::Accepted);
+  ASSERT_EQ(QDialog::Accepted, test::ExecWith(expense, [](LedgerEntryDialog* d) {
+              EXPECT_EQ(d->windowTitle(), "Ausgabe ändern");
+              EXPECT_EQ(d->OkButton()->text(), "Ä&ndern");
+              EXPECT_FALSE(d->PickButton()->isVisible());
+              EXPECT_EQ(d->WertEdit()->text(), "60.000");
+              d->WertEdit()->setText("50.000");
+              d->OkButton()->click();
+            }));
   EXPECT_EQ(expense.m_strArt, booked);
 }
 
-class MatchDialogTest : public ::testing::Test {
- protected:
-  test::MessageRecorder m_messages;
-};
-
 // Typing "o" completes to Orkland with "rkland" selected; Backspace takes the completion
-// away and is not completed again; the result word follows the score. (The completion rule
-// and the words themselves: OpponentList and MatchResult.)
-TEST_F(MatchDialogTest, CompletionAndResultWord) {
+// away and is not completed again; the result word follows the score. (The completion rule,
+// every letter and the Backspace, and the words themselves: OpponentList and MatchResult.)
+TEST(MatchDialogTest, CompletionAndResultWord) {
   MatchDialog dlg({"Zwerge", "Orkland"});
-  WhenModal<MatchDialog>([](MatchDialog* d) {
-    EXPECT_EQ(d->OkButton()->text(), "&Neues Spiel");
-    EXPECT_EQ(d->ResultLabel()->text(), "Unentschieden");
-    EXPECT_TRUE(d->EinnahmenCheck()->isChecked());
-    QTest::keyClicks(d->GegnerEdit(), "o");
-    EXPECT_EQ(d->GegnerEdit()->text(), "Orkland");
-    EXPECT_EQ(d->GegnerEdit()->selectedText(), "rkland");
-    QTest::keyClicks(d->GegnerEdit(), "r");  // every letter completes, not every other one
-    EXPECT_EQ(d->GegnerEdit()->selectedText(), "kland");
-    QTest::keyClick(d->GegnerEdit(), Qt::Key_Backspace);
-    EXPECT_EQ(d->GegnerEdit()->text(), "Or");
-    d->EigeneToreEdit()->setText("3");
-    d->GegnerToreEdit()->setText("1");
-    EXPECT_EQ(d->ResultLabel()->text(), "Gewonnen");
-    d->FanCombo()->setCurrentIndex(kFanRises);
-    d->OkButton()->click();
-  });
-  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
-  EXPECT_EQ(dlg.m_Entry.gegner, "Or");
+  ASSERT_EQ(QDialog::Accepted, test::ExecWith(dlg, [](MatchDialog* d) {
+              EXPECT_EQ(d->OkButton()->text(), "&Neues Spiel");
+              EXPECT_EQ(d->ResultLabel()->text(), "Unentschieden");
+              EXPECT_TRUE(d->EinnahmenCheck()->isChecked());
+              QTest::keyClicks(d->GegnerEdit(), "o");
+              EXPECT_EQ(d->GegnerEdit()->text(), "Orkland");
+              EXPECT_EQ(d->GegnerEdit()->selectedText(), "rkland");
+              QTest::keyClick(d->GegnerEdit(), Qt::Key_Backspace);
+              EXPECT_EQ(d->GegnerEdit()->text(), "O");
+              d->EigeneToreEdit()->setText("3");
+              d->GegnerToreEdit()->setText("1");
+              EXPECT_EQ(d->ResultLabel()->text(), "Gewonnen");
+              d->FanCombo()->setCurrentIndex(kFanRises);
+              d->OkButton()->click();
+            }));
+  EXPECT_EQ(dlg.m_Entry.gegner, "O");
   EXPECT_EQ(dlg.m_Entry.eigeneTore, 3);
   EXPECT_EQ(dlg.m_Entry.gegnerTore, 1);
   EXPECT_EQ(dlg.m_Entry.fanFaktor, kFanRises);
@@ -145,31 +134,31 @@ TEST_F(MatchDialogTest, CompletionAndResultWord) {
 // A score that is no number is refused with the range message and the dialog keeps what was
 // typed (the range itself: MatchResult); a cleared date becomes "xx.xx.xx", fully selected;
 // the date takes 8 characters.
-TEST_F(MatchDialogTest, RangesAndDate) {
+TEST(MatchDialogTest, RangesAndDate) {
+  test::MessageRecorder messages;
   MatchDialog dlg({});
-  WhenModal<MatchDialog>([](MatchDialog* d) {
-    d->DatumEdit()->selectAll();
-    QTest::keyClick(d->DatumEdit(), Qt::Key_Delete);
-    EXPECT_EQ(d->DatumEdit()->text(), "xx.xx.xx");
-    EXPECT_EQ(d->DatumEdit()->selectedText(), "xx.xx.xx");
-    QTest::keyClicks(d->DatumEdit(), "01.05.2007");
-    EXPECT_EQ(d->DatumEdit()->text(), "01.05.20");
-    d->EigeneToreEdit()->setText("zwei");
-    d->OkButton()->click();
-    EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(d->EigeneToreEdit()->text(), "zwei");
-    d->EigeneToreEdit()->setText("16");
-    d->OkButton()->click();
-  });
-  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
-  EXPECT_EQ(m_messages.Texts(), QStringList{"Bitte geben Sie für „Ergebnis“ eine Zahl zwischen 0 und 16 ein."});
-  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Warning);  // the same wording and sign as every range check
+  ASSERT_EQ(QDialog::Accepted, test::ExecWith(dlg, [](MatchDialog* d) {
+              d->DatumEdit()->selectAll();
+              QTest::keyClick(d->DatumEdit(), Qt::Key_Delete);
+              EXPECT_EQ(d->DatumEdit()->text(), "xx.xx.xx");
+              EXPECT_EQ(d->DatumEdit()->selectedText(), "xx.xx.xx");
+              QTest::keyClicks(d->DatumEdit(), "01.05.2007");
+              EXPECT_EQ(d->DatumEdit()->text(), "01.05.20");
+              d->EigeneToreEdit()->setText("zwei");
+              d->OkButton()->click();
+              EXPECT_TRUE(d->isVisible());
+              EXPECT_EQ(d->EigeneToreEdit()->text(), "zwei");
+              d->EigeneToreEdit()->setText("16");
+              d->OkButton()->click();
+            }));
+  EXPECT_EQ(messages.Texts(), QStringList{"Bitte geben Sie für „Ergebnis“ eine Zahl zwischen 0 und 16 ein."});
+  EXPECT_EQ(messages.requests[0].kind, BoxKind::Warning);  // the same wording and sign as every range check
   EXPECT_EQ(dlg.m_Entry.eigeneTore, 16);
   EXPECT_EQ(dlg.m_Entry.datum, "01.05.20");
 }
 
 // Edit mode: "&Ändern", the income box unchecked and disabled, the fields from the match.
-TEST_F(MatchDialogTest, EditMode) {
+TEST(MatchDialogTest, EditMode) {
   CKRGames game;
   game.m_strGegner = "Zwerge";
   game.m_strErgebnis = "2:2";
@@ -179,16 +168,15 @@ TEST_F(MatchDialogTest, EditMode) {
   MatchDialog dlg({});
   dlg.m_Entry = MatchEntryFromGame(game);
   dlg.m_bEditMode = true;
-  WhenModal<MatchDialog>([](MatchDialog* d) {
-    EXPECT_EQ(d->OkButton()->text(), "&Ändern");
-    EXPECT_FALSE(d->EinnahmenCheck()->isEnabled());
-    EXPECT_FALSE(d->EinnahmenCheck()->isChecked());
-    EXPECT_EQ(d->EinnahmenEdit()->text(), "12.500");
-    EXPECT_EQ(d->FanCombo()->currentText(), "Fan-Faktor sinkt");
-    EXPECT_TRUE(d->LigaCheck()->isChecked());
-    d->OkButton()->click();
-  });
-  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+  ASSERT_EQ(QDialog::Accepted, test::ExecWith(dlg, [](MatchDialog* d) {
+              EXPECT_EQ(d->OkButton()->text(), "&Ändern");
+              EXPECT_FALSE(d->EinnahmenCheck()->isEnabled());
+              EXPECT_FALSE(d->EinnahmenCheck()->isChecked());
+              EXPECT_EQ(d->EinnahmenEdit()->text(), "12.500");
+              EXPECT_EQ(d->FanCombo()->currentText(), "Fan-Faktor sinkt");
+              EXPECT_TRUE(d->LigaCheck()->isChecked());
+              d->OkButton()->click();
+            }));
   EXPECT_FALSE(dlg.m_Entry.inEinnahmen);
 }
 
@@ -198,16 +186,15 @@ TEST(EventDialogTest, KindsPickAndChangeMode) {
   test::MessageRecorder messages;
   EventDialog dlg;
   dlg.m_PickTeam = [] { return std::optional<QString>("Orkland"); };
-  WhenModal<EventDialog>([](EventDialog* d) {
-    EXPECT_TRUE(d->SonstigesRadio()->isChecked());
-    EXPECT_FALSE(d->PickButton()->isEnabled());
-    d->AbzugRadio()->click();
-    EXPECT_EQ(d->TextEdit()->toPlainText(), "Abzug einer Trainingsmarke im Spiel gegen ");
-    d->PickButton()->click();
-    EXPECT_EQ(d->TextEdit()->toPlainText(), "Abzug einer Trainingsmarke im Spiel gegen Orkland");
-    d->OkButton()->click();
-  });
-  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+  ASSERT_EQ(QDialog::Accepted, test::ExecWith(dlg, [](EventDialog* d) {
+              EXPECT_TRUE(d->SonstigesRadio()->isChecked());
+              EXPECT_FALSE(d->PickButton()->isEnabled());
+              d->AbzugRadio()->click();
+              EXPECT_EQ(d->TextEdit()->toPlainText(), "Abzug einer Trainingsmarke im Spiel gegen ");
+              d->PickButton()->click();
+              EXPECT_EQ(d->TextEdit()->toPlainText(), "Abzug einer Trainingsmarke im Spiel gegen Orkland");
+              d->OkButton()->click();
+            }));
   EXPECT_EQ(dlg.m_nArt, kEreignisMarkenAbzug);
   EXPECT_EQ(dlg.m_strText, "Abzug einer Trainingsmarke im Spiel gegen Orkland");
 
@@ -215,17 +202,16 @@ TEST(EventDialogTest, KindsPickAndChangeMode) {
   change.m_bAendern = true;
   change.m_nArt = kEreignisMarkenAbzug;
   change.m_strText = "Alt";
-  WhenModal<EventDialog>([](EventDialog* d) {
-    EXPECT_FALSE(d->AbzugRadio()->isEnabled());
-    EXPECT_FALSE(d->SonstigesRadio()->isEnabled());
-    EXPECT_FALSE(d->PickButton()->isEnabled());
-    d->TextEdit()->setPlainText(QString(151, 'x'));
-    d->OkButton()->click();
-    EXPECT_TRUE(d->isVisible());
-    d->TextEdit()->setPlainText("Neu");
-    d->OkButton()->click();
-  });
-  ASSERT_EQ(change.exec(), QDialog::Accepted);
+  ASSERT_EQ(QDialog::Accepted, test::ExecWith(change, [](EventDialog* d) {
+              EXPECT_FALSE(d->AbzugRadio()->isEnabled());
+              EXPECT_FALSE(d->SonstigesRadio()->isEnabled());
+              EXPECT_FALSE(d->PickButton()->isEnabled());
+              d->TextEdit()->setPlainText(QString(151, 'x'));
+              d->OkButton()->click();
+              EXPECT_TRUE(d->isVisible());
+              d->TextEdit()->setPlainText("Neu");
+              d->OkButton()->click();
+            }));
   EXPECT_EQ(change.m_strText, "Neu");
   EXPECT_EQ(messages.Texts(), QStringList({"Der Text darf höchstens 150 Zeichen lang sein."}));
 }
@@ -234,19 +220,16 @@ TEST(EventDialogTest, KindsPickAndChangeMode) {
 // list offers nothing to take.
 TEST(TeamChoiceDialogTest, SortedSelectionAndDoubleClick) {
   TeamChoiceDialog dlg({"Zwerge", "orkland", "Altdorf", "Ärger"});
-  QStringList shown;
-  for (int i = 0; i < dlg.List()->count(); ++i) shown << dlg.List()->item(i)->text();
-  EXPECT_EQ(shown, QStringList({"Altdorf", "Ärger", "orkland", "Zwerge"}));
+  EXPECT_EQ(test::ListTexts(dlg.List()), QStringList({"Altdorf", "Ärger", "orkland", "Zwerge"}));
   EXPECT_FALSE(dlg.NehmenButton()->isEnabled());
-  WhenModal<TeamChoiceDialog>([](TeamChoiceDialog* d) {
-    d->List()->setCurrentRow(2);
-    EXPECT_TRUE(d->NehmenButton()->isEnabled());
-    const QRect rect = d->List()->visualItemRect(d->List()->item(2));
-    QTest::mouseClick(d->List()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
-    QTest::mouseDClick(d->List()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
-    if (d->isVisible()) d->reject();  // the double click did not take the name
-  });
-  ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+  ASSERT_EQ(QDialog::Accepted, test::ExecWith(dlg, [](TeamChoiceDialog* d) {
+              d->List()->setCurrentRow(2);
+              EXPECT_TRUE(d->NehmenButton()->isEnabled());
+              const QRect rect = d->List()->visualItemRect(d->List()->item(2));
+              QTest::mouseClick(d->List()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+              QTest::mouseDClick(d->List()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+              if (d->isVisible()) d->reject();  // the double click did not take the name
+            }));
   EXPECT_EQ(dlg.m_strGewaehlt, "orkland");
 
   TeamChoiceDialog empty({});
@@ -254,28 +237,26 @@ TEST(TeamChoiceDialogTest, SortedSelectionAndDoubleClick) {
   EXPECT_FALSE(empty.NehmenButton()->isEnabled());
 }
 
-// New mode: "&Neu", caption by kind, no "&Löschen" and no career box.
+// New mode: "&Neu", caption by kind, no "&Löschen" and no career box. (The captions for a
+// zombie and a bought player: PlayerPurchaseDialog.CardRefillsAndBuysZombieNamed.)
 TEST(StaffDialog, NewModeByKind) {
   const std::pair<PersonalArt, const char*> kinds[] = {{kPersonalCoTrainer, "Neue(n) CoTrainerIn"},
                                                        {kPersonalCheerleader, "Neue(n) CheerleaderIn"},
                                                        {kPersonalSani, "Neuen Sani"},
-                                                       {kPersonalZauberer, "Neuen Zauberer"},
-                                                       {kPersonalZombie, "Neuen Zombie"},
-                                                       {kPersonalSpieler, "Neuen Spieler"}};
+                                                       {kPersonalZauberer, "Neuen Zauberer"}};
   for (const auto& [art, caption] : kinds) {
     StaffDialog dlg;
     dlg.m_bNeu = true;
     dlg.m_nArt = art;
     dlg.m_strName = QStringLiteral("Blitzer7");
-    WhenModal<StaffDialog>([&](StaffDialog* d) {
-      EXPECT_EQ(d->windowTitle(), QString::fromUtf8(caption));
-      EXPECT_EQ(Child<QPushButton>(d, "ok")->text(), "&Neu");
-      EXPECT_FALSE(Child<QPushButton>(d, "loeschen")->isVisible());
-      EXPECT_FALSE(Child<QCheckBox>(d, "zeigeLebenslauf")->isVisible());
-      EXPECT_EQ(Child<QLineEdit>(d, "name")->text(), "Blitzer7");
-      Child<QPushButton>(d, "ok")->click();
-    });
-    EXPECT_EQ(dlg.exec(), StaffDialog::kIdOk);
+    EXPECT_EQ(StaffDialog::kIdOk, test::ExecWith(dlg, [&](StaffDialog* d) {
+                EXPECT_EQ(d->windowTitle(), QString::fromUtf8(caption));
+                EXPECT_EQ(Child<QPushButton>(d, "ok")->text(), "&Neu");
+                EXPECT_FALSE(Child<QPushButton>(d, "loeschen")->isVisible());
+                EXPECT_FALSE(Child<QCheckBox>(d, "zeigeLebenslauf")->isVisible());
+                EXPECT_EQ(Child<QLineEdit>(d, "name")->text(), "Blitzer7");
+                Child<QPushButton>(d, "ok")->click();
+              }));
     EXPECT_EQ(dlg.m_strName, "Blitzer7");
   }
 }
@@ -289,27 +270,26 @@ TEST(StaffDialog, ChangeModeCareer) {
   dlg.m_nArt = kPersonalCheerleader;
   dlg.m_strName = QStringLiteral("Lugdusch");
   dlg.m_strLebenslauf = QStringLiteral("01.03.07 Tanzt beim Heimspiel\r\n02.04.07 Verletzt");
-  WhenModal<StaffDialog>([](StaffDialog* d) {
-    EXPECT_EQ(d->windowTitle(), "CheerleaderIn ändern");
-    EXPECT_TRUE(Child<QPushButton>(d, "loeschen")->isVisible());
-    auto* box = Child<QCheckBox>(d, "zeigeLebenslauf");
-    auto* career = Child<QPlainTextEdit>(d, "lebenslauf");
-    EXPECT_TRUE(box->isVisible());
-    EXPECT_FALSE(box->isChecked());
-    EXPECT_EQ(box->text(), " Zeige Lebenslauf *");
-    EXPECT_FALSE(career->isVisible());
-    box->click();
-    EXPECT_TRUE(career->isVisible());
-    EXPECT_EQ(career->toPlainText(), "01.03.07 Tanzt beim Heimspiel\n02.04.07 Verletzt");
-    career->clear();
-    EXPECT_EQ(box->text(), " Zeige Lebenslauf");
-    career->setPlainText(QStringLiteral("Neu\nZweite"));
-    box->click();
-    EXPECT_FALSE(career->isVisible());
-    Child<QLineEdit>(d, "name")->setText(QStringLiteral("LUGDUSCH"));
-    Child<QPushButton>(d, "ok")->click();
-  });
-  EXPECT_EQ(dlg.exec(), StaffDialog::kIdOk);
+  EXPECT_EQ(StaffDialog::kIdOk, test::ExecWith(dlg, [](StaffDialog* d) {
+              EXPECT_EQ(d->windowTitle(), "CheerleaderIn ändern");
+              EXPECT_TRUE(Child<QPushButton>(d, "loeschen")->isVisible());
+              auto* box = Child<QCheckBox>(d, "zeigeLebenslauf");
+              auto* career = Child<QPlainTextEdit>(d, "lebenslauf");
+              EXPECT_TRUE(box->isVisible());
+              EXPECT_FALSE(box->isChecked());
+              EXPECT_EQ(box->text(), " Zeige Lebenslauf *");
+              EXPECT_FALSE(career->isVisible());
+              box->click();
+              EXPECT_TRUE(career->isVisible());
+              EXPECT_EQ(career->toPlainText(), "01.03.07 Tanzt beim Heimspiel\n02.04.07 Verletzt");
+              career->clear();
+              EXPECT_EQ(box->text(), " Zeige Lebenslauf");
+              career->setPlainText(QStringLiteral("Neu\nZweite"));
+              box->click();
+              EXPECT_FALSE(career->isVisible());
+              Child<QLineEdit>(d, "name")->setText(QStringLiteral("LUGDUSCH"));
+              Child<QPushButton>(d, "ok")->click();
+            }));
   EXPECT_EQ(dlg.m_strName, "LUGDUSCH");
   EXPECT_EQ(dlg.m_strAlterName, "Lugdusch");
   EXPECT_TRUE(dlg.m_bNameUnveraendert);
@@ -334,8 +314,7 @@ TEST(StaffDialog, ResultsAndUntouchedCareer) {
     dlg.m_bNeu = false;
     dlg.m_strName = QStringLiteral("Gorbag");
     dlg.m_strLebenslauf = QStringLiteral("nur\nLF\r\nund CRLF");
-    WhenModal<StaffDialog>(press);
-    EXPECT_EQ(dlg.exec(), result);
+    EXPECT_EQ(result, test::ExecWith(dlg, press));
     EXPECT_EQ(dlg.m_strLebenslauf, "nur\nLF\r\nund CRLF");
     if (result == StaffDialog::kIdOk) EXPECT_FALSE(dlg.m_bNameUnveraendert);
   }
@@ -345,24 +324,18 @@ TEST(StaffDialog, ResultsAndUntouchedCareer) {
 // asks for a shorter one instead of cutting it.
 TEST(StaffDialog, NameLength) {
   test::MessageRecorder messages;
-  StaffDialog fresh;
-  WhenModal<StaffDialog>([](StaffDialog* d) {
-    EXPECT_EQ(Child<QLineEdit>(d, "name")->maxLength(), 100);  // typing stops there
-    d->reject();
-  });
-  fresh.exec();
+  EXPECT_EQ(Child<QLineEdit>(StaffDialog(), "name")->maxLength(), 100);  // typing stops there
   {
     StaffDialog dlg;
     dlg.m_bNeu = false;
     dlg.m_strName = QString(130, QLatin1Char('y'));
-    WhenModal<StaffDialog>([&](StaffDialog* d) {
-      EXPECT_EQ(Child<QLineEdit>(d, "name")->text().size(), 130);
-      Child<QPushButton>(d, "ok")->click();
-      EXPECT_TRUE(d->isVisible());  // refused; the dialog stays open
-      Child<QLineEdit>(d, "name")->setText(QStringLiteral("kurz"));
-      Child<QPushButton>(d, "ok")->click();
-    });
-    EXPECT_EQ(dlg.exec(), StaffDialog::kIdOk);
+    EXPECT_EQ(StaffDialog::kIdOk, test::ExecWith(dlg, [&](StaffDialog* d) {
+                EXPECT_EQ(Child<QLineEdit>(d, "name")->text().size(), 130);
+                Child<QPushButton>(d, "ok")->click();
+                EXPECT_TRUE(d->isVisible());  // refused; the dialog stays open
+                Child<QLineEdit>(d, "name")->setText(QStringLiteral("kurz"));
+                Child<QPushButton>(d, "ok")->click();
+              }));
     EXPECT_EQ(dlg.m_strName, "kurz");
     ASSERT_EQ(messages.requests.size(), 1u);
     EXPECT_EQ(messages.requests[0].text, "Geben Sie nicht mehr als 100 Zeichen ein.");

@@ -20,20 +20,11 @@ class SettingsDialogTest : public test::ProgramTest {
     ProgramTest::SetUp();
     m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer", "Orkland", "Altdorfer Greifen"};
   }
-  void TearDown() override {
-    ProgramTest::TearDown();
-    ::unsetenv("KRV_DATEN");
-  }
 
   std::unique_ptr<SettingsDialog> Open() {
     auto sheet = std::make_unique<SettingsDialog>(*m_app);
     sheet->show();
     return sheet;
-  }
-  static QStringList Shown(QListWidget* list) {
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
-    return names;
   }
 };
 
@@ -74,46 +65,6 @@ TEST_F(SettingsDialogTest, PagesEnablingRulesAndLastPage) {
   EXPECT_FALSE(hidden->isEnabled());
 }
 
-// OK's checks as the sheet shows them (ranges, texts and sounds: SettingsFields): a refused
-// maximum keeps the sheet open on its page with the typed text (an empty field too) and
-// takes nothing over; the capital's notice comes in the bank's box from the grouped field,
-// and the sheet closes with everything taken over and the settings marked changed.
-TEST_F(SettingsDialogTest, OkChecks) {
-  auto sheet = Open();
-  auto* players = Child<QLineEdit>(sheet.get(), "maxSpieler");
-  Child<QCheckBox>(sheet.get(), "druck2")->setChecked(true);
-  for (const char* refused : {"33", ""}) {
-    m_messages.requests.clear();
-    players->setText(QString::fromLatin1(refused));
-    Child<QPushButton>(sheet.get(), "ok")->click();
-    ASSERT_EQ(m_messages.requests.size(), 1u) << refused;
-    EXPECT_EQ(m_messages.requests[0].text,
-              "Bitte geben Sie für „Maximale Anzahl der Spieler“ eine Zahl zwischen 1 und 32 ein.");
-    EXPECT_TRUE(sheet->isVisible());
-    EXPECT_EQ(players->text(), QString::fromLatin1(refused));
-    EXPECT_EQ(sheet->Tabs()->currentIndex(), 1);
-  }
-  EXPECT_EQ(m_app->m_Settings.m_nMaxSpieler, 16);
-  EXPECT_EQ(m_app->m_Settings.m_bSkipValues, 0);
-  EXPECT_FALSE(m_app->SettingsChangedSinceLoad());
-
-  m_messages.requests.clear();
-  players->setText("17");
-  auto* capital = Child<QLineEdit>(sheet.get(), "startkapital");
-  EXPECT_EQ(capital->text(), "1.000.000");
-  capital->setText("2.000.001");
-  Child<QPushButton>(sheet.get(), "ok")->click();
-  ASSERT_EQ(m_messages.requests.size(), 1u);
-  EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Bank);
-  EXPECT_FALSE(sheet->isVisible());
-  EXPECT_EQ(sheet->result(), QDialog::Accepted);
-  EXPECT_EQ(m_app->m_Settings.m_nMaxSpieler, 17);
-  EXPECT_EQ(m_app->m_Settings.m_nStartkapital, 1000000);
-  EXPECT_EQ(m_app->m_Settings.m_bSkipValues, 1);
-  EXPECT_EQ(sheet->LastOutcome().sound, "Sounds/nicht16.WAV");
-  EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
-}
-
 // The team list page (its sorting, prefix rule and count texts: TeamListEdit): a name
 // already listed selects the listed one and keeps the typed text selected, Return adds
 // without closing the sheet, "&Löschen" follows the selection, a double click fills the
@@ -125,7 +76,7 @@ TEST_F(SettingsDialogTest, TeamListPage) {
   auto* add = Child<QPushButton>(sheet.get(), "uebernehmen");
   auto* remove = Child<QPushButton>(sheet.get(), "loeschen");
   auto* count = Child<QLabel>(sheet.get(), "count");
-  EXPECT_EQ(Shown(list), QStringList({"Altdorfer Greifen", "Orkland", "Zwergenstürmer"}));
+  EXPECT_EQ(test::ListTexts(list), QStringList({"Altdorfer Greifen", "Orkland", "Zwergenstürmer"}));
   EXPECT_FALSE(remove->isEnabled());
 
   name->setText("orkland");
@@ -137,7 +88,8 @@ TEST_F(SettingsDialogTest, TeamListPage) {
   name->setText("Bretonische Ritter");
   QTest::keyClick(name, Qt::Key_Return);  // adds, and does not close the sheet
   EXPECT_TRUE(sheet->isVisible());
-  EXPECT_EQ(Shown(list), QStringList({"Altdorfer Greifen", "Bretonische Ritter", "Orkland", "Zwergenstürmer"}));
+  EXPECT_EQ(test::ListTexts(list),
+            QStringList({"Altdorfer Greifen", "Bretonische Ritter", "Orkland", "Zwergenstürmer"}));
   EXPECT_TRUE(name->text().isEmpty());
   EXPECT_EQ(name->maxLength(), 80);
 
@@ -146,7 +98,7 @@ TEST_F(SettingsDialogTest, TeamListPage) {
   list->item(2)->setSelected(true);
   EXPECT_TRUE(remove->isEnabled());
   remove->click();
-  EXPECT_EQ(Shown(list), QStringList({"Bretonische Ritter"}));
+  EXPECT_EQ(test::ListTexts(list), QStringList({"Bretonische Ritter"}));
   EXPECT_FALSE(remove->isEnabled());
   EXPECT_TRUE(list->selectedItems().isEmpty());
   EXPECT_EQ(count->text(), "1 Team");
@@ -177,30 +129,56 @@ TEST_F(SettingsDialogTest, CancelDiscardsOkSortsList) {
   EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
 }
 
-// The menu command opens the sheet, and its OK takes every field over into the program's
-// settings, which then go to KRV.DAT at the program's end. (That write and KRV.DAT's layout:
-// DocumentTest.SettingsWrittenOnlyWhenChanged and KrvDat; OK without a change marking the
-// settings changed: CancelDiscardsOkSortsList.) Catches an action left disabled or wired to a
-// sheet over other settings, and a field not wired to its setting.
-TEST_F(SettingsDialogTest, OpensFromMainWindowAndTakesEveryFieldOver) {
+// The menu command opens the sheet over the program's settings. OK's checks as the sheet
+// shows them (ranges, texts, fallbacks and sounds: SettingsFields): a refused maximum keeps
+// the sheet open on its page with the typed text (an empty field too) and takes nothing over;
+// the capital's notice comes in the bank's box from the grouped field; then the sheet closes
+// and takes every field over, to go to KRV.DAT at the program's end (that write and KRV.DAT's
+// layout: DocumentTest.SettingsWrittenOnlyWhenChanged and KrvDat). Catches an action left
+// disabled or wired to a sheet over other settings, a refusal that closes or half-applies,
+// and a field not wired to its setting.
+TEST_F(SettingsDialogTest, OpensFromMainWindowRefusesThenTakesEveryFieldOver) {
   MainWindow frame(m_app.get());
   QAction* settings = frame.Action("settings");
   ASSERT_NE(settings, nullptr);
   EXPECT_TRUE(settings->isEnabled());
   EXPECT_EQ(settings->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
   EXPECT_TRUE(frame.Action("update")->isEnabled());
-  test::WhenModal<SettingsDialog>([](SettingsDialog* sheet) {
+  test::WhenModal<SettingsDialog>([this](SettingsDialog* sheet) {
+    auto* players = Child<QLineEdit>(sheet, "maxSpieler");
     Child<QCheckBox>(sheet, "druck2")->setChecked(true);
     Child<QCheckBox>(sheet, "tooltip1")->setChecked(true);
-    Child<QLineEdit>(sheet, "maxSpieler")->setText("20");
-    Child<QLineEdit>(sheet, "startkapital")->setText("750000");
+    for (const char* refused : {"33", ""}) {
+      m_messages.requests.clear();
+      players->setText(QString::fromLatin1(refused));
+      Child<QPushButton>(sheet, "ok")->click();
+      ASSERT_EQ(m_messages.requests.size(), 1u) << refused;
+      EXPECT_EQ(m_messages.requests[0].text,
+                "Bitte geben Sie für „Maximale Anzahl der Spieler“ eine Zahl zwischen 1 und 32 ein.");
+      EXPECT_TRUE(sheet->isVisible());
+      EXPECT_EQ(players->text(), QString::fromLatin1(refused));
+      EXPECT_EQ(sheet->Tabs()->currentIndex(), 1);
+    }
+    EXPECT_EQ(m_app->m_Settings.m_bSkipValues, 0);
+    EXPECT_FALSE(m_app->SettingsChangedSinceLoad());
+
+    m_messages.requests.clear();
+    players->setText("20");
+    auto* capital = Child<QLineEdit>(sheet, "startkapital");
+    EXPECT_EQ(capital->text(), "1.000.000");
+    capital->setText("2.000.001");
     Child<QPushButton>(sheet, "ok")->click();
+    ASSERT_EQ(m_messages.requests.size(), 1u);
+    EXPECT_EQ(m_messages.requests[0].kind, BoxKind::Bank);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(sheet->LastOutcome().sound, "Sounds/nicht16.WAV");
   });
   settings->trigger();
   EXPECT_EQ(m_app->m_Settings.m_bSkipValues, 1);
   EXPECT_EQ(m_app->m_Settings.m_bNoQuickHelp, 1);
   EXPECT_EQ(m_app->m_Settings.m_nMaxSpieler, 20);
-  EXPECT_EQ(m_app->m_Settings.m_nStartkapital, 750000);
+  EXPECT_EQ(m_app->m_Settings.m_nStartkapital, 1000000);
+  EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
 }
 
 }  // namespace

@@ -60,39 +60,27 @@ class TeamWindowsTest : public test::ProgramTest {
 };
 
 // Catches: a window opened beside a maximised one shown maximised with its stored placement
-// applied (not filling the area) or returning to the wrong size when restored; the window
-// before it turned into a strip; the team named twice in the main title while maximised and
-// modified. (Named once, the other team not named, placements kept when the program ends:
-// team_windows_test.sh; closed while maximised: WindowPlacementRoundTripUnderTheTeamsName.)
+// applied (not filling the area) or returning to the wrong size when restored; the team named
+// twice in the main title while maximised and modified. (Opened maximised and named once, the
+// other team not named, neither window turned into a strip, placements kept when the program
+// ends: team_windows_test.sh; closed while maximised: WindowPlacementRoundTripUnderTheTeamsName.)
 TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
   MainWindow main(m_app.get());
   ShowMain(main);
   StorePlacement("Zwerge", QRect(40, 30, 760, 500));
   TeamFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
   ASSERT_NE(orks, nullptr);
-  const QRect orksNormal = orks->geometry();
   orks->showMaximized();
-  EXPECT_EQ(main.windowTitle().count("Orks.krt"), 1) << main.windowTitle().toStdString();
-
   TeamFrame* zwerge = main.OpenDocumentFile(WriteTeam("Zwerge"));
   ASSERT_NE(zwerge, nullptr);
-  const QRect area = main.MdiArea()->viewport()->rect();
   EXPECT_TRUE(zwerge->isMaximized());
-  EXPECT_EQ(zwerge->geometry(), area);
-  EXPECT_EQ(main.windowTitle().count("Zwerge.krt"), 1) << main.windowTitle().toStdString();
-  // A change while maximised: the title follows, still naming the team once.
+  EXPECT_EQ(zwerge->geometry(), main.MdiArea()->viewport()->rect());
   zwerge->Document()->SetModifiedFlag(true);
-  EXPECT_EQ(main.windowTitle().count("Zwerge.krt *"), 1) << main.windowTitle().toStdString();
   EXPECT_EQ(main.windowTitle().count("Zwerge"), 1) << main.windowTitle().toStdString();
 
   zwerge->showNormal();
   EXPECT_EQ(zwerge->geometry(), QRect(40, 30, 760, 500));
   EXPECT_EQ(main.windowTitle(), KrashballApp::Title() + " - Zwerge.krt *");
-  main.MdiArea()->setActiveSubWindow(orks);
-  orks->showNormal();
-  EXPECT_EQ(orks->geometry(), orksNormal);
-  EXPECT_GE(orks->height(), orks->minimumSizeHint().height());
-  EXPECT_EQ(main.windowTitle(), KrashballApp::Title() + " - Orks.krt");
   Discard(zwerge);
   Discard(orks);
   EXPECT_EQ(main.windowTitle(), KrashballApp::Title());

@@ -16,7 +16,6 @@
 
 #include "gui/CreationDialogDriver.h"
 #include "gui/teamwindow/PageTestSupport.h"
-#include "season/MatchEntry.h"
 #include "support/MessageRecorder.h"
 #include "support/PlayerLine.h"
 #include "support/SeasonTeam.h"
@@ -101,7 +100,7 @@ TEST_F(ListPagesTest, Columns) {
 }
 
 // Every record in list order with the texts of the list: a wrong width or format would shift
-// the figures the coach compares. The matches page gives the matches their running numbers.
+// the figures the coach compares. (The running numbers the matches page gives: MatchRows.NumberedWhenFilled.)
 TEST_F(ListPagesTest, RowTexts) {
   auto players = Show<PlayersPage>();
   const QAbstractItemModel* model = players->List()->model();
@@ -129,7 +128,6 @@ TEST_F(ListPagesTest, RowTexts) {
             QStringList({"2L", "Altdorfer Adler", "1:1", "18.000", "50.000", "30.09.06", "", "", "Nein"}));
   EXPECT_EQ(Cell(model, 2, kMatchGestiegen), "Sinkt");
   EXPECT_EQ(Cell(model, 14, kMatchEinnahmen), "100.000");
-  for (int i = 0; i < 15; ++i) EXPECT_EQ(Team().m_Games[static_cast<size_t>(i)]->m_nNummer, i + 1);
 
   auto misc = Show<MiscPage>();
   ASSERT_EQ(misc->List()->model()->rowCount(), 5);
@@ -322,12 +320,7 @@ TEST_F(ListPagesTest, LedgerTotalsInThousands) {
 TEST_F(ListPagesTest, NewAndDeletedMatches) {
   auto page = Show<MatchesPage>({1000, 400});
   const QAbstractItemModel* model = page->List()->model();
-  MatchEntry orkland;
-  orkland.gegner = "Orkland";
-  orkland.eigeneTore = 1;
-  orkland.liga = 1;
-  orkland.inEinnahmen = false;
-  ASSERT_TRUE(RecordMatch(Team(), orkland).applied);
+  ASSERT_TRUE(RecordMatch(Team(), test::LeagueMatch("Orkland", 1, 0)).applied);
   ASSERT_EQ(model->rowCount(), 16);
   EXPECT_EQ(Cell(model, 15, kMatchNr), "16L");
 

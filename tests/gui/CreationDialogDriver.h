@@ -1,12 +1,22 @@
 #pragma once
 // Drives modal dialogs in widget tests: the action runs as soon as a dialog of the wanted
-// class is the active modal window, from inside that dialog's own event loop.
+// class is the active modal window, from inside that dialog's own event loop. Brings the
+// control classes the tests look up by name.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 #include <QTimer>
-#include <QWidget>
+#include <QTreeWidget>
 #include <functional>
 #include <memory>
 
@@ -14,6 +24,9 @@
 
 // Readable failures for Qt texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+  *os << '"' << texts.join("\", \"").toStdString() << '"';
+}
 
 namespace krv::test {
 
@@ -68,6 +81,35 @@ void ExpectSizeRemembered(Make make, const QString& layout, QSize size) {
   auto again = make();
   again->show();
   EXPECT_EQ(again->size(), size) << layout.toStdString();
+}
+
+// The rows of a tree list as the coach reads them: each row's first `columns` texts joined
+// by "|" (all columns for -1).
+inline QStringList ItemTexts(const QTreeWidget* list, int columns = 1) {
+  QStringList rows;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    QStringList texts;
+    for (int c = 0; c < (columns < 0 ? list->columnCount() : columns); ++c) texts << list->topLevelItem(i)->text(c);
+    rows << texts.join('|');
+  }
+  return rows;
+}
+
+// The first row of the tree list with `text` in the column, failing the test when there is none.
+inline QTreeWidgetItem* FindItem(const QTreeWidget* list, const QString& text, int column = 0) {
+  const QList<QTreeWidgetItem*> found = list->findItems(text, Qt::MatchExactly, column);
+  EXPECT_FALSE(found.isEmpty()) << text.toStdString();
+  return found.isEmpty() ? nullptr : found.first();
+}
+
+// A mouse click on the row (then a double click when `twice`), scrolled into view first.
+inline void ClickItem(QTreeWidget* list, QTreeWidgetItem* item, bool twice = false,
+                      Qt::KeyboardModifiers keys = Qt::NoModifier) {
+  ASSERT_NE(item, nullptr);
+  list->scrollToItem(item);
+  const QPoint at = list->visualItemRect(item).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, at);
+  if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, keys, at);
 }
 
 }  // namespace krv::test

@@ -1,11 +1,6 @@
 #pragma once
 // Walks the coach through the two creation dialogs, as the running dialogs see it.
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 #include "create/qt/CountSpinBox.h"
 #include "create/qt/RaceChoiceDialog.h"
 #include "create/qt/TeamCreationDialog.h"

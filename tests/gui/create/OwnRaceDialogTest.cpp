@@ -4,13 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTimer>
-#include <QTreeWidget>
 #include <functional>
 
 #include "create/qt/StarPlayerBuilderDialog.h"
@@ -53,28 +46,7 @@ void Design(OwnRaceDialog& dialog, int slot, const BuilderScript& script, Player
   EXPECT_TRUE(ran);
 }
 
-void Type(StarPlayerBuilderDialog& builder, const char* field, int value) {
-  QSpinBox* spin = builder.findChild<QSpinBox*>(field);
-  spin->setValue(value);
-}
-
-void Pick(StarPlayerBuilderDialog& builder, const QString& skill) {
-  auto* list = builder.findChild<QTreeWidget*>("skills");
-  const QList<QTreeWidgetItem*> found = list->findItems(skill, Qt::MatchExactly, 0);
-  ASSERT_EQ(found.size(), 1);
-  found.first()->setSelected(true);
-}
-
 const BuilderScript kAsPreset = [](StarPlayerBuilderDialog&) { return true; };
-
-// Picks the skills (and types GE, when given) and buys.
-BuilderScript Picking(const QString& skill, int ge = 0) {
-  return [skill, ge](StarPlayerBuilderDialog& b) {
-    if (ge) Type(b, "ge", ge);
-    Pick(b, skill);
-    return true;
-  };
-}
 
 // "&Übernehmen" follows the four required positions: three are not enough, the fourth
 // enables it, a cancelled builder takes a position back, and Gen.1/Gen.2 are optional.
@@ -88,23 +60,19 @@ TEST(OwnRaceDialog, RequiredPositionsEnableUebernehmen) {
   dialog.show();
   EXPECT_FALSE(MayAccept(dialog));
 
-  // Feldspieler with "Blocken": 6 points, 60000.
+  // The Feldspieler with "Blocken" (6 points, 60000), the others as the builder presets them.
+  const BuilderScript blocken = [](StarPlayerBuilderDialog& b) {
+    test::FindItem(Child<QTreeWidget>(b, "skills"), "Blocken")->setSelected(true);
+    return true;
+  };
+  const int32_t kinds[] = {kKindFeldspieler, kKindFaenger, kKindWerfer, kKindSuperspieler};
   PlayerBuilder seen;
-  Design(dialog, 0, Picking("Blocken"), &seen);
-  EXPECT_EQ(seen.m_nKind, kKindFeldspieler);
-  EXPECT_EQ(seen.m_strName, "Feldspieler");
+  for (int slot = 0; slot < 4; ++slot) {
+    EXPECT_FALSE(MayAccept(dialog)) << slot;  // three required positions are not enough
+    Design(dialog, slot, slot == 0 ? blocken : kAsPreset, &seen);
+    EXPECT_EQ(seen.m_nKind, kinds[slot]);
+  }
   EXPECT_EQ(Text(dialog, 0), "6,3,3,8,60000,Blk");
-  EXPECT_EQ(team.m_Positionen[0].m_nCost, 60000);
-
-  Design(dialog, 1, Picking("Fangsicher", 4), &seen);
-  EXPECT_EQ(seen.m_nKind, kKindFaenger);
-  Design(dialog, 2, Picking("Zielsicher"), &seen);
-  EXPECT_EQ(seen.m_nKind, kKindWerfer);
-  EXPECT_EQ(Text(dialog, 1), "6,3,4,8,90000,Fangs");  // GE typed in the builder
-  EXPECT_FALSE(MayAccept(dialog));                    // three required positions are not enough
-
-  Design(dialog, 3, kAsPreset, &seen);
-  EXPECT_EQ(seen.m_nKind, kKindSuperspieler);
   EXPECT_EQ(Text(dialog, 3), "6,3,3,8,50000,");
   EXPECT_TRUE(MayAccept(dialog));  // Gen.1 and Gen.2 still empty
 
@@ -117,10 +85,7 @@ TEST(OwnRaceDialog, RequiredPositionsEnableUebernehmen) {
 
   // A name typed for Gen.1 names the position.
   Design(dialog, 4, [](StarPlayerBuilderDialog& b) {
-    QLineEdit* name = b.findChild<QLineEdit*>("name");
-    EXPECT_TRUE(name->isEnabled());
-    EXPECT_EQ(name->text(), "Gen.1");
-    name->setText("Sumpfkriecher");
+    Child<QLineEdit>(b, "name")->setText("Sumpfkriecher");
     return true;
   });
   EXPECT_EQ(team.m_Positionen[4].m_strName, "Sumpfkriecher");

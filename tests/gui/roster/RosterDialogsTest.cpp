@@ -1,23 +1,17 @@
 // The roster dialogs driven through their buttons: the sheet "Spielerwerte ändern" with the
-// new-skills dialog, the purchase dialog, the remove dialog, and the commands that lead
-// through them to the core.
+// new-skills dialog, the purchase dialog, the remove dialog, the race repair dialog ("Volk
+// ändern") and the commands and views that lead through them to the core.
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
-#include <QTreeWidget>
+#include <QToolButton>
 
 #include "gui/CreationDialogDriver.h"
 #include "gui/Mnemonics.h"
-#include "gui/teamwindow/PageTestSupport.h"
+#include "gui/roster/RosterTestSupport.h"
+#include "roster/qt/RaceChangeDialog.h"
+#include "teamwindow/qt/TeamView.h"
 #include "teamwindow/qt/PlayersModel.h"
 #include "teamwindow/qt/PlayersPage.h"
 #include "season/qt/StaffDialog.h"
@@ -26,7 +20,6 @@
 #include "teamwindow/qt/RosterCommands.h"
 #include "roster/qt/PlayerRemovalDialog.h"
 #include "roster/qt/PlayerPurchaseDialog.h"
-#include "gui/TestServices.h"
 #include "support/MessageRecorder.h"
 #include "support/PlayerLine.h"
 
@@ -57,18 +50,7 @@ void Click(QWidget* dialog, const char* button) {
   QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
 }
 
-QTreeWidgetItem* Row(QTreeWidget* list, int column, const QString& text) {
-  const auto found = list->findItems(text, Qt::MatchExactly, column);
-  EXPECT_FALSE(found.isEmpty()) << text.toStdString();
-  return found.isEmpty() ? nullptr : found.first();
-}
-
-void ClickItem(QTreeWidget* list, QTreeWidgetItem* item, bool twice = false) {
-  list->scrollToItem(item);
-  const QPoint at = list->visualItemRect(item).center();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-  if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-}
+QTreeWidgetItem* Row(QTreeWidget* list, const QString& abbreviation) { return test::FindItem(list, abbreviation, 2); }
 
 // Catches the sheet closing on a value out of range, losing the focus on the refused field or
 // writing into the player while open, and the command not storing the values through the
@@ -83,7 +65,6 @@ TEST(PlayerChangeDialog, ConfirmAndRangeRefusal) {
     SetText(sheet, "ssp", "701");
     Click(sheet, "ok");
     EXPECT_EQ(messages.Texts(), QStringList{"Bitte geben Sie für „SSP“ eine Zahl zwischen 0 und 700 ein."});
-    EXPECT_EQ(messages.requests[0].kind, BoxKind::Warning);  // as every dialog's range check
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(sheet->focusWidget(), Child<QLineEdit>(sheet, "ssp"));
     SetText(sheet, "ssp", "375");
@@ -107,8 +88,8 @@ TEST(PlayerChangeDialog, NewSkillsAndCareerPage) {
   sheet.show();
   WhenModal<NewSkillsDialog>([](NewSkillsDialog* dialog) {
     auto* list = Child<QTreeWidget>(dialog, "skills");
-    ClickItem(list, Row(list, 2, "Tackle"), true);
-    ClickItem(list, Row(list, 2, "Ausw"), true);
+    test::ClickItem(list, Row(list, "Tackle"), true);
+    test::ClickItem(list, Row(list, "Ausw"), true);
     Click(dialog, "uebernehmen");
   });
   Click(&sheet, "neu");
@@ -168,15 +149,14 @@ TEST(NewSkillsDialog, ChooseRefuseAndDelete) {
   NewSkillsDialog dialog("Ausw,MehrBlk");
   dialog.show();
   auto* list = Child<QTreeWidget>(&dialog, "skills");
-  EXPECT_EQ(list->topLevelItemCount(), 53);
   auto* description = Child<QPlainTextEdit>(&dialog, "description");
-  ClickItem(list, Row(list, 2, "Blk"));
+  test::ClickItem(list, Row(list, "Blk"));
   EXPECT_FALSE(description->toPlainText().isEmpty());
-  ClickItem(list, Row(list, 2, "Blk"), true);
+  test::ClickItem(list, Row(list, "Blk"), true);
   EXPECT_EQ(description->toPlainText(), "\nDiese Fertigkeit hat der Spieler bereits!");
   EXPECT_FALSE(Child<QPushButton>(&dialog, "uebernehmen")->isEnabled());
-  ClickItem(list, Row(list, 2, "Tackle"), true);
-  ClickItem(list, Row(list, 2, "Tackle"), true);
+  test::ClickItem(list, Row(list, "Tackle"), true);
+  test::ClickItem(list, Row(list, "Tackle"), true);
   EXPECT_EQ(description->toPlainText(), "\nDiese Fertigkeit haben Sie bereits ausgewählt!");
   EXPECT_TRUE(Child<QPushButton>(&dialog, "uebernehmen")->isEnabled());
   EXPECT_EQ(dialog.Result(), ",Tackle");
@@ -196,9 +176,9 @@ TEST(NewSkillsDialog, KeyboardOnly) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
   auto* list = Child<QTreeWidget>(&dialog, "skills");
   list->setFocus();
-  list->setCurrentItem(Row(list, 2, "Tackle"));
+  list->setCurrentItem(Row(list, "Tackle"));
   QTest::keyClick(list, Qt::Key_Return);
-  list->setCurrentItem(Row(list, 2, "Ausw"));
+  list->setCurrentItem(Row(list, "Ausw"));
   QTest::keyClick(list, Qt::Key_Space);
   EXPECT_EQ(dialog.Result(), ",Tackle,Ausw");
   EXPECT_TRUE(dialog.isVisible());
@@ -225,7 +205,8 @@ TEST(NewSkillsDialog, KeyboardOnly) {
 }
 
 // Catches the card box not refilling the list, "&Kaufen" usable without a row, and the
-// purchase not going through the name dialog to the core.
+// purchase not going through the name dialog to the core. (Which positions are offered, an
+// own race's too, and at what price: PlayerPurchase.)
 TEST(PlayerPurchaseDialog, CardRefillsAndBuys) {
   auto team = Team(8, 35000);  // Menschen
   {
@@ -235,14 +216,13 @@ TEST(PlayerPurchaseDialog, CardRefillsAndBuys) {
     EXPECT_EQ(list->topLevelItemCount(), 0);
     EXPECT_FALSE(Child<QPushButton>(&dialog, "kaufen")->isEnabled());
     QTest::mouseClick(Child<QCheckBox>(&dialog, "card"), Qt::LeftButton);
-    ASSERT_EQ(list->topLevelItemCount(), 3);  // Feldspieler, Fänger, Werfer at half price
-    EXPECT_EQ(list->topLevelItem(1)->text(1), "70.000");
+    EXPECT_EQ(list->topLevelItemCount(), 3);  // Feldspieler, Fänger, Werfer at half price
   }
   test::MessageRecorder messages;
   WhenModal<PlayerPurchaseDialog>([](PlayerPurchaseDialog* dialog) {
     QTest::mouseClick(Child<QCheckBox>(dialog, "card"), Qt::LeftButton);
     auto* list = Child<QTreeWidget>(dialog, "list");
-    ClickItem(list, Row(list, 2, "Werfer"));
+    test::ClickItem(list, Row(list, "Werfer"));
     WhenModal<StaffDialog>([](StaffDialog* names) {
       EXPECT_EQ(names->windowTitle(), "Neuen Spieler");
       SetText(names, "name", "Hans");
@@ -251,17 +231,8 @@ TEST(PlayerPurchaseDialog, CardRefillsAndBuys) {
     Click(dialog, "kaufen");
   });
   ASSERT_TRUE(BuyPlayerCommand(nullptr, *team, test::TestServices()));
-  EXPECT_EQ(team->m_Spieler.back()->m_strName, "Hans");
-  EXPECT_EQ(team->m_Ausgaben.back()->m_nBetrag, 35000);
+  EXPECT_EQ(team->m_Spieler.back()->m_strName, "Hans");  // the price and the booking: PlayerPurchase
   EXPECT_TRUE(messages.requests.empty());
-
-  // An own race offers its own positions.
-  auto own = Team(kEigeneRasse, 500000);
-  own->m_Positionen[0].m_nCost = 60000;
-  PlayerPurchaseDialog ownDialog(*own, 16);
-  auto* ownList = Child<QTreeWidget>(&ownDialog, "list");
-  ASSERT_EQ(ownList->topLevelItemCount(), 1);
-  EXPECT_EQ(ownList->topLevelItem(0)->text(2), "Feldspieler");
 }
 
 // Catches the remove dialog closing on an incomplete choice, and the removal as assistant
@@ -288,8 +259,7 @@ TEST(PlayerRemovalDialog, RefusalsAndCotrainer) {
     Click(remove, "aendern");
   });
   ASSERT_TRUE(RemovePlayerCommand(nullptr, *team, *team->m_Spieler[0], test::TestServices()));
-  EXPECT_EQ(team->m_Spieler[0]->m_nStatus, kStatusCotrainer);
-  EXPECT_NE(team->FindCoTrainer("Grischnak"), nullptr);
+  EXPECT_EQ(team->m_Spieler[0]->m_nStatus, kStatusCotrainer);  // the side effects: PlayerRemoval.EachReason
 
   // A former player only gets the message.
   messages.requests.clear();
@@ -324,13 +294,10 @@ TEST(RosterDialogs, MnemonicsOfTheirOwn) {
   }
 }
 
-// Catches the zombie command skipping its checks or its name dialog.
+// Catches the zombie command skipping its name dialog. (Its checks and the zombie's number:
+// ZombieRevival.)
 TEST(RosterCommands, Zombie) {
   test::MessageRecorder messages;
-  auto orcs = Team(10, 0);
-  EXPECT_FALSE(ReviveZombieCommand(nullptr, *orcs, test::TestServices()));
-  EXPECT_EQ(messages.Texts(), QStringList{"Das dürfen nur Untote"});
-
   auto undead = Team(12, 0, 34);
   WhenModal<StaffDialog>([](StaffDialog* names) {
     EXPECT_EQ(names->windowTitle(), "Neuen Zombie");
@@ -339,7 +306,7 @@ TEST(RosterCommands, Zombie) {
   });
   ASSERT_TRUE(ReviveZombieCommand(nullptr, *undead, test::TestServices()));
   EXPECT_EQ(undead->m_Spieler.back()->m_strName, "Gregor");
-  EXPECT_EQ(undead->m_Spieler.back()->m_nNummer, 2);
+  EXPECT_TRUE(messages.requests.empty());
 }
 
 // Catches the players page's buttons not reaching the commands: a dead player taken out
@@ -367,6 +334,121 @@ TEST(PlayersPageCommands, RemoveDeadAndBuy) {
   Click(page.get(), "neu");
   EXPECT_TRUE(opened);
   EXPECT_EQ(doc->Team().m_Spieler.size(), 1u);
+}
+
+class RaceChangeDialogTest : public test::ProgramTest {
+ protected:
+  // Lets the next race dialog choose the race as the coach does, checks whether its own-race
+  // field is open, types the own race's name (when given) and closes it.
+  static void ChooseInDialog(int race, bool ownRace, const QString& name = {}) {
+    test::WhenModal<RaceChangeDialog>([=](RaceChangeDialog* dialog) {
+      auto* races = Child<QComboBox>(dialog, "race");
+      races->setCurrentIndex(race);
+      emit races->activated(race);
+      auto* own = Child<QLineEdit>(dialog, "ownRace");
+      EXPECT_EQ(own->isEnabled(), ownRace);
+      if (!name.isEmpty()) {
+        own->setText(name);
+        emit own->textEdited(name);
+      }
+      Child<QPushButton>(dialog, "close")->click();
+    });
+  }
+};
+
+// Catches: inactive players listed, the type combo usable without a selection or keeping its
+// entry after the selection changed, only one of two selected players changed, the roster
+// row's index written instead of its code, the list not showing the new position or losing
+// the selection, the dialog not marked changed.
+TEST_F(RaceChangeDialogTest, AssignsAPositionCodeToTwoSelectedPlayers) {
+  auto team = test::MakeSampleTeam();
+  test::AddPlayer(*team, 3, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  test::AddPlayer(*team, 4, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
+  team->m_Spieler.back()->m_nStatus = kStatusVerstorben;
+  RaceChangeDialog dialog(*team);
+  auto* list = Child<QTreeWidget>(&dialog, "players");
+  auto* type = Child<QComboBox>(&dialog, "positionType");
+  auto* race = Child<QComboBox>(&dialog, "race");
+  EXPECT_EQ(test::ItemTexts(list, -1), (QStringList{"1|Blitzer1|Ork-Blitzer|Blitzer", "2|Werfer1|Werfer|Werfer",
+                                                    "3|Gorbag|Linienork|Feldspieler"}));
+  EXPECT_EQ(race->currentText(), "Orks");
+  EXPECT_FALSE(Child<QLineEdit>(&dialog, "ownRace")->isEnabled());
+  EXPECT_FALSE(type->isEnabled());
+  EXPECT_EQ(type->currentIndex(), -1);
+
+  list->topLevelItem(0)->setSelected(true);
+  list->topLevelItem(2)->setSelected(true);
+  EXPECT_TRUE(type->isEnabled());
+  const int elfCatcher = type->findText("[Elfen]   Fänger");  // row 11, position code 10
+  ASSERT_EQ(elfCatcher, 11);
+  type->setCurrentIndex(elfCatcher);
+  emit type->activated(elfCatcher);
+  EXPECT_EQ(dialog.Repair().positionCodes, (std::vector<int32_t>{10, 26, 10}));
+  EXPECT_EQ(team->m_Spieler[0]->m_nPositionCode, 28);  // the team changes when the dialog closes
+  EXPECT_EQ(test::ItemTexts(list, -1),
+            (QStringList{"1|Blitzer1|Ork-Blitzer|Fänger", "2|Werfer1|Werfer|Werfer", "3|Gorbag|Linienork|Fänger"}));
+  for (int row : {0, 1, 2}) EXPECT_EQ(list->topLevelItem(row)->isSelected(), row != 1);
+  EXPECT_TRUE(dialog.Repair().changed);
+
+  list->clearSelection();
+  EXPECT_FALSE(type->isEnabled());
+  EXPECT_EQ(type->currentIndex(), -1);
+}
+
+// Catches: the race or own race name not taken over from a changed dialog, taken over from
+// an unchanged one, the header and the modified flag left as they were, the own-race field
+// not opened for the own race.
+TEST_F(RaceChangeDialogTest, ViewTakesOverTheChosenRace) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
+  auto* frame = new TeamFrame(test::NewDocumentWith(test::MakeSampleTeam(10)));
+  TeamDocument* doc = frame->Document();
+  CKRTeam& team = doc->Team();
+
+  doc->SetModifiedFlag(false);
+  test::WhenModal<RaceChangeDialog>([](RaceChangeDialog* dialog) { Child<QPushButton>(dialog, "close")->click(); });
+  Child<QToolButton>(frame->View(), "raceButton")->click();
+  EXPECT_EQ(team.m_nRasse, 10);
+  EXPECT_FALSE(doc->IsModified());
+
+  ChooseInDialog(15, true, "Moororks");
+  Child<QToolButton>(frame->View(), "raceButton")->click();
+  EXPECT_EQ(team.m_nRasse, 15);
+  EXPECT_EQ(team.m_strRassenName, "Moororks");
+  EXPECT_TRUE(doc->IsModified());
+  auto* raceField = Child<QLineEdit>(frame->View(), "race");
+  EXPECT_EQ(raceField->text(), "MOORORKS");
+  EXPECT_FALSE(raceField->isReadOnly());
+
+  // Back to a table race: the field shows the table's name and is closed again.
+  ChooseInDialog(12, false);
+  Child<QToolButton>(frame->View(), "raceButton")->click();
+  EXPECT_EQ(team.m_nRasse, 12);
+  EXPECT_EQ(raceField->text(), "UNTOTE");
+  EXPECT_TRUE(raceField->isReadOnly());
+  Discard(frame);
+}
+
+// Catches: position codes changed in a team whose race number is damaged (no race chosen)
+// without the team being marked modified, so the repair could be lost unasked.
+TEST_F(RaceChangeDialogTest, RepairWithoutRaceStillMarksTheTeamModified) {
+  m_app->m_Settings.m_Teamliste.m_Items = {"Zwergenstürmer"};
+  auto* frame = new TeamFrame(test::NewDocumentWith(test::MakeSampleTeam(42)));
+  TeamDocument* doc = frame->Document();
+  EXPECT_EQ(Child<QLineEdit>(frame->View(), "race")->text(), "???");
+  doc->SetModifiedFlag(false);
+  test::WhenModal<RaceChangeDialog>([](RaceChangeDialog* dialog) {
+    EXPECT_EQ(Child<QComboBox>(dialog, "race")->currentIndex(), -1);
+    auto* list = Child<QTreeWidget>(dialog, "players");
+    list->topLevelItem(1)->setSelected(true);
+    auto* type = Child<QComboBox>(dialog, "positionType");
+    emit type->activated(26);  // [Orks] Werfer
+    Child<QPushButton>(dialog, "close")->click();
+  });
+  Child<QToolButton>(frame->View(), "raceButton")->click();
+  EXPECT_EQ(doc->Team().m_Spieler[1]->m_nPositionCode, 26);
+  EXPECT_EQ(doc->Team().m_nRasse, 42);
+  EXPECT_TRUE(doc->IsModified());
+  Discard(frame);
 }
 
 }  // namespace

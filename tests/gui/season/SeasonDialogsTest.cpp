@@ -1,18 +1,10 @@
 // The season dialogs driven as a coach uses them: "Ausgabe", "Einnahmen", "Neues Spiel",
-// "Besondere Ereignisse" and "Team-Auswahl".
+// "Besondere Ereignisse", "Team-Auswahl" and "Personal ändern".
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <QToolButton>
+#include <functional>
 
 #include "settings/qt/TeamChoiceDialog.h"
 #include "gui/CreationDialogDriver.h"
@@ -20,6 +12,7 @@
 #include "season/qt/EventDialog.h"
 #include "season/qt/LedgerEntryDialog.h"
 #include "season/qt/MatchDialog.h"
+#include "season/qt/StaffDialog.h"
 #include "support/MessageRecorder.h"
 #include "support/SampleTeams.h"
 #include "ui/NumberEdit.h"
@@ -27,6 +20,7 @@
 namespace krv {
 namespace {
 
+using test::Child;
 using test::WhenModal;
 
 // Choices the treasury or the staff forbid are disabled, the player purchases while they
@@ -259,6 +253,127 @@ TEST(TeamChoiceDialogTest, SortedSelectionAndDoubleClick) {
   TeamChoiceDialog empty({});
   EXPECT_EQ(empty.List()->count(), 0);
   EXPECT_FALSE(empty.NehmenButton()->isEnabled());
+}
+
+// New mode: "&Neu", caption by kind, no "&Löschen" and no career box.
+TEST(StaffDialog, NewModeByKind) {
+  const std::pair<PersonalArt, const char*> kinds[] = {{kPersonalCoTrainer, "Neue(n) CoTrainerIn"},
+                                                       {kPersonalCheerleader, "Neue(n) CheerleaderIn"},
+                                                       {kPersonalSani, "Neuen Sani"},
+                                                       {kPersonalZauberer, "Neuen Zauberer"},
+                                                       {kPersonalZombie, "Neuen Zombie"},
+                                                       {kPersonalSpieler, "Neuen Spieler"}};
+  for (const auto& [art, caption] : kinds) {
+    StaffDialog dlg;
+    dlg.m_bNeu = true;
+    dlg.m_nArt = art;
+    dlg.m_strName = QStringLiteral("Blitzer7");
+    WhenModal<StaffDialog>([&](StaffDialog* d) {
+      EXPECT_EQ(d->windowTitle(), QString::fromUtf8(caption));
+      EXPECT_EQ(Child<QPushButton>(d, "ok")->text(), "&Neu");
+      EXPECT_FALSE(Child<QPushButton>(d, "loeschen")->isVisible());
+      EXPECT_FALSE(Child<QCheckBox>(d, "zeigeLebenslauf")->isVisible());
+      EXPECT_EQ(Child<QLineEdit>(d, "name")->text(), "Blitzer7");
+      Child<QPushButton>(d, "ok")->click();
+    });
+    EXPECT_EQ(dlg.exec(), StaffDialog::kIdOk);
+    EXPECT_EQ(dlg.m_strName, "Blitzer7");
+  }
+}
+
+// Change mode: the career box reads " Zeige Lebenslauf *" while there is a career text,
+// starts cleared, shows and hides the text; OK stores the fields and says whether the name
+// stayed the same apart from case.
+TEST(StaffDialog, ChangeModeCareer) {
+  StaffDialog dlg;
+  dlg.m_bNeu = false;
+  dlg.m_nArt = kPersonalCheerleader;
+  dlg.m_strName = QStringLiteral("Lugdusch");
+  dlg.m_strLebenslauf = QStringLiteral("01.03.07 Tanzt beim Heimspiel\r\n02.04.07 Verletzt");
+  WhenModal<StaffDialog>([](StaffDialog* d) {
+    EXPECT_EQ(d->windowTitle(), "CheerleaderIn ändern");
+    EXPECT_TRUE(Child<QPushButton>(d, "loeschen")->isVisible());
+    auto* box = Child<QCheckBox>(d, "zeigeLebenslauf");
+    auto* career = Child<QPlainTextEdit>(d, "lebenslauf");
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(box->text(), " Zeige Lebenslauf *");
+    EXPECT_FALSE(career->isVisible());
+    box->click();
+    EXPECT_TRUE(career->isVisible());
+    EXPECT_EQ(career->toPlainText(), "01.03.07 Tanzt beim Heimspiel\n02.04.07 Verletzt");
+    career->clear();
+    EXPECT_EQ(box->text(), " Zeige Lebenslauf");
+    career->setPlainText(QStringLiteral("Neu\nZweite"));
+    box->click();
+    EXPECT_FALSE(career->isVisible());
+    Child<QLineEdit>(d, "name")->setText(QStringLiteral("LUGDUSCH"));
+    Child<QPushButton>(d, "ok")->click();
+  });
+  EXPECT_EQ(dlg.exec(), StaffDialog::kIdOk);
+  EXPECT_EQ(dlg.m_strName, "LUGDUSCH");
+  EXPECT_EQ(dlg.m_strAlterName, "Lugdusch");
+  EXPECT_TRUE(dlg.m_bNameUnveraendert);
+  EXPECT_EQ(dlg.m_strLebenslauf, "Neu\r\nZweite");  // the team's line ends
+}
+
+// How the dialog ends: "&Löschen" gives 3, "&Abbruch" and Escape give 2, OK after a rename
+// 1 with the name no longer "unchanged"; a career text left alone stays byte for byte, its
+// mixed line ends included. Catches a wrong result code and a career text rewritten unasked.
+TEST(StaffDialog, ResultsAndUntouchedCareer) {
+  const std::pair<std::function<void(StaffDialog*)>, int> cases[] = {
+      {[](StaffDialog* d) { Child<QPushButton>(d, "loeschen")->click(); }, StaffDialog::kIdLoeschen},
+      {[](StaffDialog* d) { Child<QPushButton>(d, "abbruch")->click(); }, StaffDialog::kIdAbbruch},
+      {[](StaffDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, StaffDialog::kIdAbbruch},
+      {[](StaffDialog* d) {
+         Child<QLineEdit>(d, "name")->setText(QStringLiteral("Gorbag II"));
+         Child<QPushButton>(d, "ok")->click();
+       },
+       StaffDialog::kIdOk}};
+  for (const auto& [press, result] : cases) {
+    StaffDialog dlg;
+    dlg.m_bNeu = false;
+    dlg.m_strName = QStringLiteral("Gorbag");
+    dlg.m_strLebenslauf = QStringLiteral("nur\nLF\r\nund CRLF");
+    WhenModal<StaffDialog>(press);
+    EXPECT_EQ(dlg.exec(), result);
+    EXPECT_EQ(dlg.m_strLebenslauf, "nur\nLF\r\nund CRLF");
+    if (result == StaffDialog::kIdOk) EXPECT_FALSE(dlg.m_bNameUnveraendert);
+  }
+}
+
+// Names are limited to 100 characters; a longer one from a file is shown whole and OK then
+// asks for a shorter one instead of cutting it.
+TEST(StaffDialog, NameLength) {
+  test::MessageRecorder messages;
+  {
+    StaffDialog dlg;
+    WhenModal<StaffDialog>([](StaffDialog* d) {
+      auto* name = Child<QLineEdit>(d, "name");
+      EXPECT_EQ(name->maxLength(), 100);
+      name->setText(QString(120, QLatin1Char('x')));
+      EXPECT_EQ(name->text().size(), 100);
+      Child<QPushButton>(d, "ok")->click();
+    });
+    EXPECT_EQ(dlg.exec(), StaffDialog::kIdOk);
+    EXPECT_EQ(dlg.m_strName.size(), 100);
+  }
+  {
+    StaffDialog dlg;
+    dlg.m_bNeu = false;
+    dlg.m_strName = QString(130, QLatin1Char('y'));
+    WhenModal<StaffDialog>([&](StaffDialog* d) {
+      EXPECT_EQ(Child<QLineEdit>(d, "name")->text().size(), 130);
+      Child<QPushButton>(d, "ok")->click();
+      EXPECT_TRUE(d->isVisible());  // refused; the dialog stays open
+      Child<QLineEdit>(d, "name")->setText(QStringLiteral("kurz"));
+      Child<QPushButton>(d, "ok")->click();
+    });
+    EXPECT_EQ(dlg.exec(), StaffDialog::kIdOk);
+    EXPECT_EQ(dlg.m_strName, "kurz");
+    ASSERT_EQ(messages.requests.size(), 1u);
+    EXPECT_EQ(messages.requests[0].text, "Geben Sie nicht mehr als 100 Zeichen ein.");
+  }
 }
 
 }  // namespace

@@ -3,13 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-
 #include "settings/qt/SettingsDialog.h"
 #include "app/qt/KrashballApp.h"
 #include "app/qt/MainWindow.h"
@@ -180,23 +173,6 @@ TEST_F(SettingsDialogTest, CancelDiscardsOkSortsList) {
   EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
 }
 
-// OK takes every field over into the program's settings, which then go to KRV.DAT at the
-// program's end. (That write and KRV.DAT's layout: DocumentTest.SettingsWrittenOnlyWhenChanged
-// and KrvDat; OK without a change marking the settings changed: CancelDiscardsOkSortsList.)
-// Catches a field not wired to its setting.
-TEST_F(SettingsDialogTest, OkTakesEveryFieldOver) {
-  auto sheet = Open();
-  Child<QCheckBox>(sheet.get(), "druck2")->setChecked(true);
-  Child<QCheckBox>(sheet.get(), "tooltip1")->setChecked(true);
-  Child<QLineEdit>(sheet.get(), "maxSpieler")->setText("20");
-  Child<QLineEdit>(sheet.get(), "startkapital")->setText("750000");
-  Child<QPushButton>(sheet.get(), "ok")->click();
-  EXPECT_EQ(m_app->m_Settings.m_bSkipValues, 1);
-  EXPECT_EQ(m_app->m_Settings.m_bNoQuickHelp, 1);
-  EXPECT_EQ(m_app->m_Settings.m_nMaxSpieler, 20);
-  EXPECT_EQ(m_app->m_Settings.m_nStartkapital, 750000);
-}
-
 // The sheet opens on the page it was closed on, for this run. Catches a sheet always on page 0.
 TEST_F(SettingsDialogTest, RemembersLastPage) {
   auto sheet = Open();
@@ -206,9 +182,12 @@ TEST_F(SettingsDialogTest, RemembersLastPage) {
   EXPECT_EQ(Open()->Tabs()->currentIndex(), 2);
 }
 
-// The menu command and toolbar button open the sheet; its OK reaches the program's settings.
-// Catches an action left disabled or wired to a sheet over other settings.
-TEST_F(SettingsDialogTest, OpensFromMainWindow) {
+// The menu command opens the sheet, and its OK takes every field over into the program's
+// settings, which then go to KRV.DAT at the program's end. (That write and KRV.DAT's layout:
+// DocumentTest.SettingsWrittenOnlyWhenChanged and KrvDat; OK without a change marking the
+// settings changed: CancelDiscardsOkSortsList.) Catches an action left disabled or wired to a
+// sheet over other settings, and a field not wired to its setting.
+TEST_F(SettingsDialogTest, OpensFromMainWindowAndTakesEveryFieldOver) {
   MainWindow frame(m_app.get());
   QAction* settings = frame.Action("settings");
   ASSERT_NE(settings, nullptr);
@@ -216,12 +195,17 @@ TEST_F(SettingsDialogTest, OpensFromMainWindow) {
   EXPECT_EQ(settings->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
   EXPECT_TRUE(frame.Action("update")->isEnabled());
   test::WhenModal<SettingsDialog>([](SettingsDialog* sheet) {
-    sheet->findChild<QCheckBox*>("druck2")->setChecked(true);
-    sheet->findChild<QPushButton*>("ok")->click();
+    Child<QCheckBox>(sheet, "druck2")->setChecked(true);
+    Child<QCheckBox>(sheet, "tooltip1")->setChecked(true);
+    Child<QLineEdit>(sheet, "maxSpieler")->setText("20");
+    Child<QLineEdit>(sheet, "startkapital")->setText("750000");
+    Child<QPushButton>(sheet, "ok")->click();
   });
   settings->trigger();
   EXPECT_EQ(m_app->m_Settings.m_bSkipValues, 1);
-  EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
+  EXPECT_EQ(m_app->m_Settings.m_bNoQuickHelp, 1);
+  EXPECT_EQ(m_app->m_Settings.m_nMaxSpieler, 20);
+  EXPECT_EQ(m_app->m_Settings.m_nStartkapital, 750000);
 }
 
 }  // namespace

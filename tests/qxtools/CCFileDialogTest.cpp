@@ -75,61 +75,45 @@ TEST_F(CCFileDialogTest, SeveralFiles) {
   EXPECT_EQ(Chosen(single), (QStringList{"1", Path("a.krt")}));
 }
 
-// Save mode (its caption and button: Captions): an existing file is only taken after "Ja"; "Nein" keeps
+// Save mode (its caption and button: Captions): an existing file is only taken after "&Ja" in
+// the real question box, which names the file and has German buttons; "&Nein" and Escape keep
 // the window open so the coach can pick another name. A new name asks nothing.
 TEST_F(CCFileDialogTest, SaveAsksBeforeOverwriting) {
   WriteFile(Path("team.krt"));
-  BoxRecorder boxes;
   CCFileDialog dlg = Handle(Path("team.krt"), kTeamFilter, 0, false);
-  const int result = RunWith(dlg, [&](QDialog* d) {
-    EXPECT_EQ(NameEdit(d)->text(), "team.krt");
-    OkButton(d)->click();
-    EXPECT_TRUE(d->isVisible());
-    ASSERT_EQ(boxes.questions.size(), 1);
-    EXPECT_EQ(boxes.questions[0],
-              Path("team.krt") + "\nDiese Datei ist bereits vorhanden.\nMöchten Sie die Datei überschreiben?");
-    boxes.answer = true;
-    OkButton(d)->click();
-  });
-  EXPECT_EQ(result, CCFileDialog::IDOK);
-  EXPECT_EQ(boxes.questions.size(), 2);
-  EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
-
-  boxes.questions.clear();
-  EXPECT_EQ(RunWith(dlg, [](QDialog* d) { Choose(d, "neu.krt"); }), CCFileDialog::IDOK);
-  EXPECT_TRUE(boxes.questions.isEmpty());
-  EXPECT_EQ(dlg.GetPath(true), Path("neu.krt"));
-}
-
-// The real question box: German buttons, "&Nein" (and Escape) keeps the requester open.
-TEST_F(CCFileDialogTest, RealOverwriteQuestion) {
-  WriteFile(Path("team.krt"));
-  CCFileDialog dlg = Handle(Path("team.krt"), kTeamFilter, 0, false);
-  auto pressOnBox = [](const QString& buttonText) {
-    OnNextBox([buttonText](QDialog* dialog) {
+  // Answers the next question box with the button of that text, or with Escape where empty.
+  const auto answer = [this](const QString& buttonText) {
+    OnNextBox([this, buttonText](QDialog* dialog) {
       auto* box = qobject_cast<QMessageBox*>(dialog);
       ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->text(),
+                Path("team.krt") + "\nDiese Datei ist bereits vorhanden.\nMöchten Sie die Datei überschreiben?");
       QStringList texts;
       for (QAbstractButton* button : box->buttons()) texts << button->text();
       texts.sort();
       EXPECT_EQ(texts, (QStringList{"&Ja", "&Nein"}));
-      if (buttonText.isEmpty()) {
-        QTest::keyClick(box, Qt::Key_Escape);
-        return;
-      }
+      if (buttonText.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
       for (QAbstractButton* button : box->buttons())
         if (button->text() == buttonText) button->click();
     });
   };
   const int result = RunWith(dlg, [&](QDialog* d) {
-    pressOnBox(QString());
-    OkButton(d)->click();
-    EXPECT_TRUE(d->isVisible());
-    pressOnBox("&Ja");
+    EXPECT_EQ(NameEdit(d)->text(), "team.krt");
+    for (const QString& refusing : {QString("&Nein"), QString()}) {
+      answer(refusing);
+      OkButton(d)->click();
+      EXPECT_TRUE(d->isVisible());
+    }
+    answer("&Ja");
     OkButton(d)->click();
   });
   EXPECT_EQ(result, CCFileDialog::IDOK);
   EXPECT_EQ(dlg.GetPath(true), Path("team.krt"));
+
+  BoxRecorder boxes;
+  EXPECT_EQ(RunWith(dlg, [](QDialog* d) { Choose(d, "neu.krt"); }), CCFileDialog::IDOK);
+  EXPECT_TRUE(boxes.questions.isEmpty());
+  EXPECT_EQ(dlg.GetPath(true), Path("neu.krt"));
 }
 
 // A typed folder name opens that folder instead of closing ("..", absolute and "sub/" too,

@@ -150,16 +150,15 @@ inline QStringList ComboTexts(QComboBox* combo) {
 
 inline QVariant Setting(const QString& key) { return QSettings().value(key); }
 
-// Answers the library's questions with `answer` (no by default) and records all boxes.
+// Answers the library's questions with no and records all boxes.
 struct BoxRecorder {
   QStringList questions;
   QStringList notices;
-  bool answer = false;
 
   BoxRecorder() {
     QXTools::SetQuestionInterceptor([this](const QString& text) {
       questions << text;
-      return answer;
+      return false;
     });
     QXTools::SetNoticeInterceptor([this](const QString& text) { notices << text; });
   }

@@ -19,16 +19,12 @@ std::tuple<bool, bool, int> Added(TeamListEdit& edit, const std::string& typed) 
   return {result.added, result.beep, result.row};
 }
 
-// The count line: a wrong singular/plural or "1 Teams" would show. (More than one: the
-// count lines below.)
-TEST(TeamListEdit, CountTexts) {
+// The page opens sorted and keeps new names in sorted place; an umlaut sorts beside its
+// letter. Catches a list appended at the end or sorted by bytes (Ö after Z), and a count line
+// with the wrong singular or plural ("1 Teams").
+TEST(TeamListEdit, OpensSortedAndAddsInPlace) {
   EXPECT_EQ(TeamCountText(0), "0 Teams");
   EXPECT_EQ(TeamCountText(1), "1 Team");
-}
-
-// The page opens sorted and keeps new names in sorted place; an umlaut sorts beside its
-// letter. Catches a list appended at the end or sorted by bytes (Ö after Z).
-TEST(TeamListEdit, OpensSortedAndAddsInPlace) {
   TeamListEdit edit(List({"Zwergenstürmer", "orkland", "Altdorf"}));
   EXPECT_EQ(edit.Names(), (std::vector<std::string>{"Altdorf", "orkland", "Zwergenstürmer"}));
   EXPECT_EQ(Added(edit, "Östliche Wölfe"), std::tuple(true, false, 2));

@@ -96,8 +96,8 @@ TEST_F(Krv, JsonShowAndResave) {
 // that cannot be written or is read-only (it was overwritten): status 1, a German message
 // naming the file or the cause, nothing on stdout, no output file created and the read-only
 // one kept. Output to a full device or a closed stream fails instead of reporting success.
-// (Every refusal of reading and saving, links, permissions and the file-size limit: FileIO,
-// whose functions krv calls.)
+// (Every refusal of reading and saving, a missing and a damaged file alike, links, permissions
+// and the file-size limit: FileIO, whose functions krv calls; each command here meets one.)
 TEST_F(Krv, BadFilesFailCleanly) {
   std::ofstream(Path("kaputt.krt")) << "\x04\0\0\0kaputt";
   ASSERT_EQ(::mkfifo(Path("pipe.krt").c_str(), 0644), 0);
@@ -106,8 +106,6 @@ TEST_F(Krv, BadFilesFailCleanly) {
   fs::permissions(Path("nurlesen.krt"), fs::perms::owner_read | fs::perms::group_read);
   Check(Path("nurlesen.krt"), {
                                   {{"json", Path("kaputt.krt")}, 1, "kaputt.krt"},
-                                  {{"json", Path("fehlt.krt")}, 1, "fehlt.krt"},
-                                  {{"show", Path("kaputt.krt")}, 1, "kaputt.krt"},
                                   {{"show", Path("fehlt.krt")}, 1, "fehlt.krt"},
                                   {{"resave", Path("kaputt.krt"), Path("aus.krt")}, 1, "Keine gültige Team-Datei"},
                                   {{"resave", in, Path("kein/ordner/aus.krt")}, 1, "aus.krt"},
@@ -124,23 +122,21 @@ TEST_F(Krv, BadFilesFailCleanly) {
   EXPECT_TRUE(Has(ReadWholeFile(Path("stderr")), "geschlossen"));
 }
 
-// Texts of a call that must not get into a team: bytes that are no UTF-8 (an overlong
-// "\xc0\xaf" was stored as "/"), control characters in one-line names (ESC, BEL, CR/LF,
-// DEL, C1), and texts longer than the dialog's field. Each is refused with status 1 and the
-// file stays as it was; a multi-line text keeps its line breaks. "krv show" prints control
-// characters of a file escaped, never raw to the terminal.
+// Texts of a call that must not get into a team: bytes that are no UTF-8, control characters
+// in one-line names, and texts longer than the dialog's field. Each is refused with status 1,
+// the message naming the option, and the file stays as it was; a multi-line text keeps its
+// line breaks. "krv show" prints control characters of a file escaped, never raw to the
+// terminal. (Which bytes are no UTF-8: Windows1252.UnrepresentableCharactersAreCounted; which characters count as
+// control characters in one-line and multi-line texts and how they are escaped:
+// ControlCharacters.FoundAndEscaped.)
 TEST_F(Krv, TextsOfACallAreChecked) {
   const std::string file = WriteSample("team.krt");
   Check(
       file,
       {
           {{"ereignis", "@", "--text", "a\xc0\xaf b"}, 1, "„--text“ enthält Bytes, die kein gültiger UTF-8-Text sind."},
-          {{"einnahme", "@", "--text", "Spende\xed\xa0\x80", "--wert", "5"}, 1, "kein gültiger UTF-8-Text"},
           {{"zombie", "@", "--name", "Grim\x1b[31m"}, 1, "„--name“ enthält ein Steuerzeichen"},
           {{"kaufen", "@", "--position", "1", "--name", "Bo\rb"}, 1, "oder einen Zeilenumbruch); das ist hier nicht"},
-          {{"kaufen", "@", "--position", "1", "--name", "Bob\x07"}, 1, "Steuerzeichen"},
-          {{"kaufen", "@", "--position", "1", "--name", "Bob\x7f"}, 1, "Steuerzeichen"},
-          {{"kaufen", "@", "--position", "1", "--name", "Bob\xc2\x9b"}, 1, "Steuerzeichen"},
           {{"ereignis", "@", "--text", "Zeile\tTab"}, 1, "Steuerzeichen (etwa Escape, Tabulator); das"},
           {{"ausgabe", "@", "--art", "verlust", "--text", std::string(81, 'v'), "--wert", "10"},
            1,

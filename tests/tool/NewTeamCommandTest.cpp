@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -52,7 +51,7 @@ class KrvNeu : public test::KrvToolTest {
   }
 };
 
-// Complete teams of races with one, three and five positions and every staff option, each
+// Complete teams of races with one and five positions and every staff option, each
 // spending the million to the last gold piece, saved as version 4 with the figures of a team
 // window's first display. An option or a row count handed to the wrong field would leave gold
 // over and be refused; staff options of one price swapped show in the spot checks. (Every
@@ -79,15 +78,13 @@ TEST_F(KrvNeu, TeamsOfSeveralRaces) {
   created("6", {"--spieler", "16", "--marken", "4", "--sani", "--zauberer", "--fans", "5", "--cheerleader", "3"}, 16,
           {"\"hasApothecary\":1,\"hasWizard\":1,\"fanFactor\":5,\"rerolls\":4,"});
   created("10", {"--spieler", "9,1,1,1,4", "--marken", "1", "--sani", "--fans", "2", "--cotrainer", "3"}, 16, {});
-  created("12", {"--spieler", "1,8,3,3,1", "--marken", "1", "--fans", "4", "--cotrainer", "2", "--cheerleader", "2"},
-          16, {});
-  created("14", {"--spieler", "10,1,1,1", "--marken", "1"}, 13, {});
 }
 
 // The starting capital: without --startkapital from the settings of the data folder (a team
 // spending 1.100.000 is refused with the default and accepted with that setting); a
-// hand-edited 5 (no team can be made with it) and a damaged KRV.DAT, once used or ignored
-// silently, warn on stderr as the program warns in a box, and the default 1.000.000 applies.
+// hand-edited 5 (no team can be made with it), once used silently, warns on stderr as the
+// program warns in a box, and the default 1.000.000 applies. (Every problem KRV.DAT can have,
+// all reported through the same text the warning prints, a damaged file among them: KrvDatFile.)
 TEST_F(KrvNeu, StartingCapitalFromSettings) {
   const Args rich = Neu({"--rasse", "8", "--name", "Reich", "--spieler", "8,2,2,4", "--marken", "1", "--fans", "1"});
   Check(Path("reich.krt"), {{rich, 1, "Sie müssen mit 0 Goldstücken abschließen!"}});
@@ -99,25 +96,20 @@ TEST_F(KrvNeu, StartingCapitalFromSettings) {
 
   settings.m_nStartkapital = 5;
   SaveProgramSettings(settings, Path("Daten/KRV.DAT"));
-  Result r = Run({"neu", "--rasse", "8", "--name", "Klein", "--spieler", "11,0,2,2", "--marken", "1", "--fans", "3",
-                  "--cheerleader", "5", Path("klein.krt")});
+  const Result r = Run({"neu", "--rasse", "8", "--name", "Klein", "--spieler", "11,0,2,2", "--marken", "1", "--fans",
+                        "3", "--cheerleader", "5", Path("klein.krt")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(test::Has(r.err, "Das Startkapital 5 liegt nicht zwischen 10.000 und 2.000.000; es gilt 1.000.000."))
       << r.err;
   EXPECT_EQ(LoadTeamFile(Path("klein.krt"))->m_Einnahmen[0]->m_nBetrag, 1000000);
-
-  const std::string good = WriteKrvDat(ProgramSettings{});
-  std::ofstream(Path("Daten/KRV.DAT"), std::ios::binary) << good.substr(0, good.size() - 2);
-  r = Run({"neu", "--rasse", "8", "--name", "Kaputt", "--spieler", "11,0,2,2", "--marken", "1", "--fans", "3",
-           "--cheerleader", "5", Path("kaputt.krt")});
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(test::Has(r.err, "Die Einstellungen sind beschädigt.")) << r.err;
 }
 
-// The worked example of the creation dialog, and star players taken as the selection hands
-// them over: position "Starplayer", catalogue value, abbreviations (a leading item kept),
+// The worked example of the creation dialog, and star players found by their names and taken
+// as the selection hands them over: position "Starplayer", catalogue value, abbreviations,
 // star code, numbered after the roster players; big-guy limits do not apply at creation,
-// stars count towards the 16; a smaller starting capital is what gets spent and booked.
+// stars count towards the 16; a smaller starting capital is what gets spent and booked. (A
+// star's leading item and its record: StarOffer's tests; the team value built from the
+// budget: TeamBuilder.)
 TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
   EXPECT_EQ(Created(kMenschen, "menschen.krt")->m_Spieler.size(), 15u);
 
@@ -129,22 +121,19 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
   EXPECT_EQ(test::PlayerLine(*team->m_Spieler[11]),
             "12 Morg 'n' Thorg (Starplayer) 6/6/3/10 190000 [Blk,KnBr,Mit.werf,Robu] #111 216");
 
-  // Goblins with Fungus (a leading item and nothing else) and two Trolls.
+  // Goblins with four stars, two of them Trolls (code 305).
   Args goblins = {"--rasse",  "5", "--name", "Grünzeug",    "--spieler", "12",
                   "--marken", "1", "--sani", "--cotrainer", "6"};
   for (const char* star : {"Fungus Wahnwitz", "Troll (Brocken)", "Troll (Brocken)", "Bomba Sabbarotz"})
     goblins.insert(goblins.end(), {"--star", star});
   team = Created(Neu(goblins), "goblins.krt");
   ASSERT_EQ(team->m_Spieler.size(), 16u);
-  EXPECT_EQ(team->m_Spieler[12]->m_strFertigkeiten, "<Morgenstern>");
   EXPECT_EQ(team->m_Spieler[14]->m_nPositionCode, 305);
-  EXPECT_EQ(team->m_Spieler[15]->m_strFertigkeiten.rfind("<Bombenleger>", 0), 0u);
 
   team = Created(
       Neu({"--rasse", "6", "--name", "Kleine Leute", "--spieler", "16", "--startkapital", "500000", "--fans", "2"}),
       "halblinge.krt");
   EXPECT_EQ(team->m_Einnahmen[0]->m_nBetrag, 500000);
-  EXPECT_EQ(team->m_strTeamwert, "50");
 }
 
 // Every value outside its option's range, a row above its maximum, an unknown or not offered
@@ -152,7 +141,7 @@ TEST_F(KrvNeu, MenschenExampleAndStarPlayers) {
 // message, no file and nothing beside it. Letting any of them through would write a team the
 // program cannot create. A malformed call (also what is no number at all, once status 1) is
 // status 2 with the usage; an existing file is never overwritten, so a typo cannot destroy a
-// team's career.
+// team's career. (A name too long for the file: TeamBudget.ClampingToTheFieldRanges, the check krv calls.)
 TEST_F(KrvNeu, BadInputIsRefused) {
   Check(
       Path("team.krt"),
@@ -179,7 +168,6 @@ TEST_F(KrvNeu, BadInputIsRefused) {
           {Menschen({"--star", "Troll (Brocken)", "--star", "Troll (Brocken)", "--star", "Troll (Brocken)", "--star",
                      "Troll (Brocken)", "--star", "Troll (Brocken)"}),
            1, "Es gibt nur 4 Starplayer-Plätze, nicht 5."},
-          {Neu({"--rasse", "8", "--name", std::string(81, 'x')}), 1, "Der Name des Teams darf höchstens 80 Zeichen"},
           {Neu({"--rasse", "8", "--name", "Adler 🦅"}), 1,
            "Teams enthält Zeichen, die eine Teamdatei nicht speichern"},
 

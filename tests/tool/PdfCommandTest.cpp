@@ -54,9 +54,10 @@ class KrvPdf : public test::KrvToolTest {
 };
 
 // The pages and what stands on them, as text a reader can search, on landscape paper. Catches
-// "--seiten" not reaching the page plan, match pages in the wrong order, text drawn as outlines
-// (not searchable), portrait output and fonts not embedded. (Pages and start matches of each mode:
-// PagePlan.PagesPerMode.)
+// "--seiten" not reaching the page plan, text drawn as outlines (not searchable), portrait
+// output and fonts not embedded. (Pages and start matches of each mode, the sheet alone for a
+// team without matches: PagePlan.PagesPerMode; the match each page starts with:
+// PagePlan.PrintoutPages.)
 TEST_F(KrvPdf, PagesPerModeWithSearchableText) {
   const std::string team = WriteTeam("t.krt", 30);
   const std::string pdf = Path("t.pdf");
@@ -68,9 +69,7 @@ TEST_F(KrvPdf, PagesPerModeWithSearchableText) {
   for (const char* part :
        {"GESAMTWERT DES TEAMS", "Grünhaut Gröhler", "Trainingsmarken (x1)", "Hier kann Ihr Team-Logo"})
     EXPECT_TRUE(Has(sheet, part)) << part << "\n" << sheet;
-  EXPECT_TRUE(Has(PageText(pdf, 2), "Zwergenstürmer"));
   EXPECT_TRUE(Has(PageText(pdf, 3), "Gegner 30"));
-  EXPECT_FALSE(Has(PageText(pdf, 3), "Zwergenstürmer"));
   // Landscape A4 by default, fonts embedded (else the PDF looks different on a machine
   // without them), Letter on request.
   EXPECT_TRUE(Has(Tool("pdfinfo " + test::ShellQuoted(pdf)), "842 x 595 pts (A4)"));
@@ -93,7 +92,6 @@ TEST_F(KrvPdf, PrintSettingsFromKrvDatAndOptions) {
   const std::string pdf = Path("t.pdf");
   ASSERT_EQ(Run({"pdf", team, pdf}).status, 0);
   EXPECT_TRUE(Has(PageText(pdf, 1), "4711"));
-  EXPECT_EQ(Pages(pdf), 1);  // no matches: the sheet alone
 
   ProgramSettings settings;
   settings.m_bSkipValues = 1;  // "Werte nicht drucken"

@@ -53,7 +53,9 @@ class KrvRoster : public test::KrvToolTest {
 // Catches a purchase through krv that differs from the dialog's (the card price, the expense
 // text and kind, the name fallback, the lowest free number of the active players, a star's
 // booking), refusals that still write the file or give the wrong status, and the limit of
-// players from the settings not applied.
+// players from the settings not applied. (A purchase or star hire the treasury cannot pay:
+// PlayerPurchase.PriceComparedWithTreasury and .StarPlayerHire; the Blitzer row shows that
+// their refusal reaches stderr.)
 TEST_F(KrvRoster, Kaufen) {
   const std::string file = WriteTeam(8, 160000);
   Check(file,
@@ -67,7 +69,6 @@ TEST_F(KrvRoster, Kaufen) {
             {{"kaufen", "@", "--position", "Blitzer"}, 1, "90.000"},
             {{"kaufen", "@", "--position", "Troll"}, 1, "gibt es bei diesem Team nicht"},
             {{"kaufen", "@", "--star", "Niemand"}, 1},
-            {{"kaufen", "@", "--star", "Griff Oberwald"}, 1},  // 180.000, more than is left
             {{"kaufen", "@"}, 2},
             {{"kaufen", "@", "--position", "Werfer", "--star", "X"}, 2},
             {{"kaufen", "@", "--star", "X", "--karte"}, 2},
@@ -95,7 +96,8 @@ TEST_F(KrvRoster, Zombie) {
 
 // Catches the command differing from the confirmed sheet: the career-log entry byte for
 // byte (none where the settings turn it off), the new skill sorted in, a player found by
-// identity, and the sheet's refusals.
+// identity, and the sheet's refusals reaching stderr (their ranges:
+// PlayerChange.RangesAndImprovements and .EntryCheck).
 TEST_F(KrvRoster, Spieler) {
   const std::string file = WriteTeam(8, 0);
   Check(file, {Ok({"spieler", "@", "--nr", "1", "--st", "4", "--ge", "4", "--fertigkeit", "Tackle"},
@@ -107,7 +109,6 @@ TEST_F(KrvRoster, Spieler) {
                   Ok({"spieler", "@", "--id", "101", "--td", "2", "--name", "Zweiter"},
                      {"\"name\":\"Zweiter\",\"position\":\"Feldspieler\",\"skills\":\"\",\"extra\":\"\","
                       "\"injuries\":\"\",\"career\":\"\",\"number\":2"}),
-                  {{"spieler", "@", "--nr", "1", "--ssp", "701"}, 1, "0 und 700"},
                   {{"spieler", "@", "--nr", "1", "--fertigkeit", "Blk"}, 1, "hat der Spieler bereits"},
                   {{"spieler", "@", "--nr", "1", "--fertigkeit", "Unsinn"}, 1},
                   {{"spieler", "@", "--nr", "5", "--ssp", "10"}, 1},
@@ -122,7 +123,8 @@ TEST_F(KrvRoster, Spieler) {
 }
 
 // Catches a removal that differs from the dialog's: status, reason text, assistant coach,
-// the complete removal of a dead player only, and the refusals.
+// the complete removal of a dead player only, and the refusals. (The first step for each
+// status: PlayerRemoval.FirstStepByStatus.)
 TEST_F(KrvRoster, Entfernen) {
   Check(WriteTeam(8, 0),
         {
@@ -132,7 +134,6 @@ TEST_F(KrvRoster, Entfernen) {
                 "\"assistantCoaches\":[{\"name\":\"Zwei\",\"career\":\"\"}]"}),
             {{"entfernen", "@", "--id", "104", "--grund", "verkauft"}, 1, "Tot ist kein aktiver Spieler mehr!"},
             Ok({"entfernen", "@", "--id", "104", "--endgueltig"}, {"!\"name\":\"Tot\""}),
-            {{"entfernen", "@", "--id", "103", "--grund", "verstorben"}, 1, "Weg ist kein aktiver Spieler mehr!"},
             {{"entfernen", "@", "--id", "103", "--endgueltig"}, 1},
             {{"entfernen", "@", "--id", "102", "--endgueltig"}, 1},
             {{"entfernen", "@", "--id", "102", "--grund", "sonstiges"}, 1, "im Feld Sonstiges"},

@@ -326,7 +326,7 @@ TEST_F(ListPagesTest, DeletedMatchKeepsTheNumbers) {
   ASSERT_EQ(model->rowCount(), 14);
   EXPECT_EQ(Cell(model, 2, kMatchGegner), "Elfenwind Lanzen");
   EXPECT_EQ(Cell(model, 2, kMatchNr), "4L");
-  EXPECT_EQ(Cell(model, 13, kMatchNr), "15L");
+  EXPECT_EQ(Cell(model, 13, kMatchNr), "15");
   EXPECT_EQ(page->SelectedRow(), -1);
   EXPECT_FALSE(page->IsCommandEnabled(PageCommand::Delete));
 }

@@ -36,7 +36,8 @@ class KrvSeason : public test::KrvToolTest {
 // A match with its takings as income, league mark and fan change, today's date when none is
 // given; an unknown opponent goes into KRV.DAT only when asked, and only once in any case.
 // A dropped income entry or a list written without being asked would show here; misuse is
-// status 2. (The score range: MatchResult.FieldChecks.)
+// status 2; a refused match is status 1 with the file unchanged (the score range itself:
+// MatchResult.FieldChecks).
 TEST_F(KrvSeason, Spiel) {
   Check(File(), {
                     Ok({"spiel", "@", "--gegner", "Orkland", "--ergebnis", "3:1", "--einnahmen", "60000", "--liga",
@@ -53,6 +54,7 @@ TEST_F(KrvSeason, Spiel) {
                        {"\"opponent\":\"Zwerge\",\"score\":\"0:0\",\"remark\":\"\",\"injuries\":\"\",\"date\":\"" +
                             TodayMatchDate() + "\"",
                         "{\"text\":\"Spiel gegen: Orkland\",\"amount\":60000}]"}),
+                    {{"spiel", "@", "--gegner", "Orks", "--ergebnis", "17:0"}, 1, "zwischen 0 und 16"},
                     {{"spiel", "@", "--gegner", "Orks", "--ergebnis", "2-1"}, 2, "zwei Zahlen"},
                     {{"spiel", "@", "--gegner", "Orks", "--ergebnis", "2:1", "--fans", "hoch"}, 2, "steigt"},
                     {{"spiel", "@", "--ergebnis", "2:1"}, 2, "Der Gegner fehlt"},
@@ -86,19 +88,22 @@ TEST_F(KrvSeason, AusgabeBooksEachKind) {
 }
 
 // Income of 0 adds nothing and leaves the file alone; an event with "--abzug" counts a lost
-// re-roll, one without is of the other kind. Catches an empty entry written and the event
-// kinds swapped. (A deduction beyond the re-rolls bought: Events.DeductionOnlyWhileRerollsRemain.)
+// re-roll, one without is of the other kind, a refused one is status 1. Catches an empty
+// entry written, a refusal reported as success and the event kinds swapped. (When a
+// deduction is refused: Events.DeductionOnlyWhileRerollsRemain.)
 TEST_F(KrvSeason, EinnahmeAndEreignis) {
   Check(File(),
         {Ok({"einnahme", "@", "--text", "Sponsor", "--wert", "30000"}, {"{\"text\":\"Sponsor\",\"amount\":30000}]"})});
   const std::string before = ReadWholeFile(File());
   EXPECT_EQ(Run({"einnahme", File(), "--text", "Nichts", "--wert", "0"}).status, 0);
   EXPECT_EQ(ReadWholeFile(File()), before);
-  Check(File(), {
-                    {{"einnahme", "@", "--text", std::string(81, 'x'), "--wert", "1"}, 1, "höchstens 80 Zeichen"},
-                    Ok({"ereignis", "@", "--text", "Abzug gegen Orks", "--abzug"}, {"\"rerollsLost\":2,"}),
-                    Ok({"ereignis", "@", "--text", "Fest"}, {"{\"text\":\"Fest\",\"kind\":1}]"}),
-                });
+  Check(File(),
+        {
+            {{"einnahme", "@", "--text", std::string(81, 'x'), "--wert", "1"}, 1, "höchstens 80 Zeichen"},
+            Ok({"ereignis", "@", "--text", "Abzug gegen Orks", "--abzug"}, {"\"rerollsLost\":2,"}),
+            {{"ereignis", "@", "--text", "Abzug gegen Elfen", "--abzug"}, 1, "Sie haben keine Trainingsmarken mehr!!!"},
+            Ok({"ereignis", "@", "--text", "Fest"}, {"{\"text\":\"Fest\",\"kind\":1}]"}),
+        });
 }
 
 // Deleting counts from 1 as the lists show and undoes by kind; the creation entry stays.

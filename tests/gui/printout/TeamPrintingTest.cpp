@@ -94,9 +94,10 @@ TEST_F(TeamPrintingTest, PageChoiceRememberedForTheRun) {
   EXPECT_EQ(printing.AskPages(nullptr, *noMatches), PrintMode::kSheetOnly);  // returns at once
 }
 
-// With a printer chosen, "&Drucken..." prints the chosen pages straight away, landscape.
-// Catches the page plan lost on the way to the printer and a portrait printout.
-TEST_F(TeamPrintingTest, PrintsToTheChosenPrinter) {
+// With a printer chosen, "&Drucken..." prints the chosen pages straight away, landscape; the
+// preview shows the same pages as the printout would have. Catches the page plan lost on the
+// way to the printer or the preview, and a portrait printout.
+TEST_F(TeamPrintingTest, PrintsAndPreviewsTheChosenPages) {
   TeamPrinting printing;
   printing.Printer().setOutputFormat(QPrinter::PdfFormat);
   printing.Printer().setOutputFileName(File("drucker.pdf"));
@@ -107,12 +108,8 @@ TEST_F(TeamPrintingTest, PrintsToTheChosenPrinter) {
   printing.Print(nullptr, *team, {});
   EXPECT_EQ(PdfPages(File("drucker.pdf")), 3);
   EXPECT_EQ(printing.Printer().pageLayout().orientation(), QPageLayout::Landscape);
-}
 
-// The preview shows the same pages as the printout would have.
-TEST_F(TeamPrintingTest, PreviewShowsThePrintoutsPages) {
-  TeamPrinting printing;
-  auto team = Team(100);
+  team = Team(100);
   ChooseInDialog(1);
   int pages = -1;
   WhenModal<QPrintPreviewDialog>([&pages](QPrintPreviewDialog* preview) {

@@ -37,10 +37,12 @@ class SettingsDialogTest : public test::ProgramTest {
   }
 };
 
-// The pages in order, and the three enabling rules both ways; the never-offered box stays
-// hidden. Catches a rule wired to the wrong box or evaluated only once at opening.
-TEST_F(SettingsDialogTest, PagesAndEnablingRules) {
+// The pages in order, the three enabling rules both ways, the page remembered; the
+// never-offered box stays hidden. Catches a rule wired to the wrong box or evaluated only
+// once at opening, and a sheet always on page 0.
+TEST_F(SettingsDialogTest, PagesEnablingRulesAndLastPage) {
   auto sheet = Open();
+  EXPECT_EQ(sheet->Tabs()->currentIndex(), 0);
   ASSERT_EQ(sheet->Tabs()->count(), 3);
   EXPECT_EQ(sheet->Tabs()->tabText(0), "Team-Liste");
   EXPECT_EQ(sheet->Tabs()->tabText(1), "Verschiedenes");
@@ -59,8 +61,12 @@ TEST_F(SettingsDialogTest, PagesAndEnablingRules) {
     control->setChecked(false);
     EXPECT_TRUE(box->isEnabled()) << boxName;
   }
-  // Defaults: HTML help on, so the browser choice starts disabled; values printed.
+  // The next sheet opens on the page this one was closed on, for this run, and with the
+  // defaults: HTML help on, so the browser choice starts disabled; values printed.
+  sheet->Tabs()->setCurrentIndex(2);
+  Child<QPushButton>(sheet.get(), "cancel")->click();
   auto fresh = Open();
+  EXPECT_EQ(fresh->Tabs()->currentIndex(), 2);
   EXPECT_FALSE(Child<QCheckBox>(fresh.get(), "browser")->isEnabled());
   EXPECT_TRUE(Child<QCheckBox>(fresh.get(), "druck1")->isEnabled());
   auto* hidden = Child<QCheckBox>(fresh.get(), "spielerBehalten");
@@ -169,15 +175,6 @@ TEST_F(SettingsDialogTest, CancelDiscardsOkSortsList) {
   EXPECT_EQ(m_app->m_Settings.m_Teamliste.m_Items,
             (std::vector<std::string>{"Altdorfer Greifen", "Bretonia", "Orkland", "Zwergenstürmer"}));
   EXPECT_TRUE(m_app->SettingsChangedSinceLoad());
-}
-
-// The sheet opens on the page it was closed on, for this run. Catches a sheet always on page 0.
-TEST_F(SettingsDialogTest, RemembersLastPage) {
-  auto sheet = Open();
-  EXPECT_EQ(sheet->Tabs()->currentIndex(), 0);
-  sheet->Tabs()->setCurrentIndex(2);
-  Child<QPushButton>(sheet.get(), "cancel")->click();
-  EXPECT_EQ(Open()->Tabs()->currentIndex(), 2);
 }
 
 // The menu command opens the sheet, and its OK takes every field over into the program's

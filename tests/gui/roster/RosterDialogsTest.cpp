@@ -79,8 +79,8 @@ TEST(PlayerChangeDialog, ConfirmAndRangeRefusal) {
             std::string::npos);
 }
 
-// Catches "&Neu" adding skills unsorted, with empty entries, or for star players; and the
-// career page's text not being stored with the file's line breaks.
+// Catches "&Neu" adding skills unsorted or with empty entries, and the career page's text not being stored with the
+// file's line breaks.
 TEST(PlayerChangeDialog, NewSkillsAndCareerPage) {
   auto team = Team(10, 0);
   CKRSpieler& player = *team->m_Spieler[0];
@@ -100,11 +100,6 @@ TEST(PlayerChangeDialog, NewSkillsAndCareerPage) {
   Click(&sheet, "ok");
   EXPECT_EQ(sheet.Values().m_strFertigkeiten, "Ausw,Blk,Tackle");
   EXPECT_EQ(sheet.Values().m_strLebenslauf, "Erste\r\nZweite");
-
-  auto stars = Team(10, 0, 212);
-  PlayerChangeDialog starSheet(*stars->m_Spieler[0]);
-  EXPECT_FALSE(Child<QPushButton>(&starSheet, "neu")->isEnabled());
-  EXPECT_TRUE(Child<QLineEdit>(&starSheet, "ssp")->isReadOnly());
 }
 
 // Catches the context-menu commands waiting for OK: the changed skill text is stored even
@@ -124,13 +119,16 @@ TEST(PlayerChangeDialog, SkillTextEditedAtOnce) {
   EXPECT_EQ(player.m_strFertigkeiten, "Blk,Eigen");
 }
 
-// Catches "Fertigkeiten löschen..." asking with the question mark instead of the stop sign,
-// and a star player left without skills because the new-skills dialog did not open for him.
+// Catches "&Neu" and the SSP field open for a star player, "Fertigkeiten löschen..." asking
+// with the question mark instead of the stop sign, and a star player left without skills
+// because the new-skills dialog did not open for him.
 TEST(PlayerChangeDialog, DeletingSkillsWarnsAndOffersNewOnes) {
   test::MessageRecorder messages;  // answers "&Ja"
   auto stars = Team(10, 0, 212);
   PlayerChangeDialog sheet(*stars->m_Spieler[0]);
   sheet.show();
+  EXPECT_FALSE(Child<QPushButton>(&sheet, "neu")->isEnabled());
+  EXPECT_TRUE(Child<QLineEdit>(&sheet, "ssp")->isReadOnly());
   bool offered = false;
   WhenModal<NewSkillsDialog>([&offered](NewSkillsDialog* dialog) {
     offered = true;
@@ -209,19 +207,13 @@ TEST(NewSkillsDialog, KeyboardOnly) {
 // own race's too, and at what price: PlayerPurchase.)
 TEST(PlayerPurchaseDialog, CardRefillsAndBuys) {
   auto team = Team(8, 35000);  // Menschen
-  {
-    PlayerPurchaseDialog dialog(*team, 16);
-    dialog.show();
-    auto* list = Child<QTreeWidget>(&dialog, "list");
-    EXPECT_EQ(list->topLevelItemCount(), 0);
-    EXPECT_FALSE(Child<QPushButton>(&dialog, "kaufen")->isEnabled());
-    QTest::mouseClick(Child<QCheckBox>(&dialog, "card"), Qt::LeftButton);
-    EXPECT_EQ(list->topLevelItemCount(), 3);  // Feldspieler, Fänger, Werfer at half price
-  }
   test::MessageRecorder messages;
   WhenModal<PlayerPurchaseDialog>([](PlayerPurchaseDialog* dialog) {
-    QTest::mouseClick(Child<QCheckBox>(dialog, "card"), Qt::LeftButton);
     auto* list = Child<QTreeWidget>(dialog, "list");
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_FALSE(Child<QPushButton>(dialog, "kaufen")->isEnabled());
+    QTest::mouseClick(Child<QCheckBox>(dialog, "card"), Qt::LeftButton);
+    EXPECT_EQ(list->topLevelItemCount(), 3);  // Feldspieler, Fänger, Werfer at half price
     test::ClickItem(list, Row(list, "Werfer"));
     WhenModal<StaffDialog>([](StaffDialog* names) {
       EXPECT_EQ(names->windowTitle(), "Neuen Spieler");

@@ -79,7 +79,6 @@ TEST(RaceInformation, EveryRace) {
     }
     EXPECT_EQ(shown, slice);
   }
-  EXPECT_EQ(RaceInformationRowsAdded(6)[2].m_strBezeichnung, "Meisterkoch");
 
   // The insertion order of the Orks: 26, 27, 28, 29, 25, so shown as 25, 29, 28, 27, 26.
   const auto orks = RaceInformationRows(10);

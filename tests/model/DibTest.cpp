@@ -36,26 +36,14 @@ std::string Bitmap(int32_t width, int32_t height, uint16_t bits, uint32_t usedCo
   return s;
 }
 
-// Colour table sizes by bit depth and the row padding to four bytes.
-TEST(Dib, ReadsValidBitmaps) {
+// An image size in the header is taken as it stands, whatever the rows would need. (Colour
+// tables by bit depth and by the used-colours count, the row padding to four bytes and top-down
+// rows, read through to the pixels: BitmapPixels.EveryFormRunLengthAlphaAndUnusableFiles.)
+TEST(Dib, ImageSizeTakenAsGiven) {
   CDib dib;
-  dib.Load(Bitmap(3, 2, 24));
-  EXPECT_EQ(dib.Width(), 3);
-  EXPECT_EQ(dib.ColorTable().size(), 0u);
-  EXPECT_EQ(dib.Pixels().size(), 24u);  // rows of 9 bytes padded to 12
-
-  dib.Load(Bitmap(10, 4, 1));
-  EXPECT_EQ(dib.ColorTable().size(), 2u);
-  EXPECT_EQ(dib.ColorTable()[1].red, 0xFF);
-  EXPECT_EQ(dib.Pixels().size(), 16u);
-
-  dib.Load(Bitmap(5, 5, 8, 7));  // used-colours count wins over the bit depth
-  EXPECT_EQ(dib.ColorTable().size(), 7u);
-  dib.Load(Bitmap(2, 2, 4, 0, 3));  // image size given: exactly that many bytes
+  dib.Load(Bitmap(2, 2, 4, 0, 3));
   EXPECT_EQ(dib.ColorTable().size(), 16u);
   EXPECT_EQ(dib.Pixels().size(), 3u);
-  dib.Load(Bitmap(2, -2, 32));  // top-down
-  EXPECT_EQ(dib.Pixels().size(), 16u);
 }
 
 // Every broken bitmap raises an error and leaves no half-read picture behind.

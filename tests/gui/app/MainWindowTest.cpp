@@ -60,49 +60,37 @@ class TeamWindowsTest : public test::ProgramTest {
 };
 
 // Catches: a window opened beside a maximised one shown maximised with its stored placement
-// applied (not filling the area) or returning to the wrong size when restored; the window
-// before it turned into a strip; the team named twice in the main title while maximised and
-// modified. (Named once, the other team not named, placements kept when the program ends:
-// team_windows_test.sh; closed while maximised: WindowPlacementRoundTripUnderTheTeamsName.)
+// applied (not filling the area) or returning to the wrong size when restored; the team named
+// twice in the main title while maximised and modified. (Opened maximised and named once, the
+// other team not named, neither window turned into a strip, placements kept when the program
+// ends: team_windows_test.sh; closed while maximised: WindowPlacementRoundTripUnderTheTeamsName.)
 TEST_F(TeamWindowsTest, OpenedBesideAMaximisedWindow) {
   MainWindow main(m_app.get());
   ShowMain(main);
   StorePlacement("Zwerge", QRect(40, 30, 760, 500));
   TeamFrame* orks = main.OpenDocumentFile(WriteTeam("Orks"));
   ASSERT_NE(orks, nullptr);
-  const QRect orksNormal = orks->geometry();
   orks->showMaximized();
-  EXPECT_EQ(main.windowTitle().count("Orks.krt"), 1) << main.windowTitle().toStdString();
-
   TeamFrame* zwerge = main.OpenDocumentFile(WriteTeam("Zwerge"));
   ASSERT_NE(zwerge, nullptr);
-  const QRect area = main.MdiArea()->viewport()->rect();
   EXPECT_TRUE(zwerge->isMaximized());
-  EXPECT_EQ(zwerge->geometry(), area);
-  EXPECT_EQ(main.windowTitle().count("Zwerge.krt"), 1) << main.windowTitle().toStdString();
-  // A change while maximised: the title follows, still naming the team once.
+  EXPECT_EQ(zwerge->geometry(), main.MdiArea()->viewport()->rect());
   zwerge->Document()->SetModifiedFlag(true);
-  EXPECT_EQ(main.windowTitle().count("Zwerge.krt *"), 1) << main.windowTitle().toStdString();
   EXPECT_EQ(main.windowTitle().count("Zwerge"), 1) << main.windowTitle().toStdString();
 
   zwerge->showNormal();
   EXPECT_EQ(zwerge->geometry(), QRect(40, 30, 760, 500));
   EXPECT_EQ(main.windowTitle(), KrashballApp::Title() + " - Zwerge.krt *");
-  main.MdiArea()->setActiveSubWindow(orks);
-  orks->showNormal();
-  EXPECT_EQ(orks->geometry(), orksNormal);
-  EXPECT_GE(orks->height(), orks->minimumSizeHint().height());
-  EXPECT_EQ(main.windowTitle(), KrashballApp::Title() + " - Orks.krt");
   Discard(zwerge);
   Discard(orks);
   EXPECT_EQ(main.windowTitle(), KrashballApp::Title());
 }
 
 // Catches: the placement stored under the name the team had when it was opened, not stored
-// at all when the window closes (also while the program ends), taken from the minimised title
-// strip ("Alle Minimieren", then "Alle Maximieren", or closing while minimised) so the team
-// reopened as a bare strip, not restored when the team is opened again, or restored for
-// another team.
+// at all when the window closes, taken from the minimised title strip ("Alle Minimieren", then
+// "Alle Maximieren", or closing while minimised) so the team reopened as a bare strip, not
+// restored when the team is opened again, or restored for another team. (Stored while the
+// program ends with its windows open: team_windows_test.sh.)
 TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
   const QString greifen = WriteSampleTeam("greifen.krt", "Altdorfer Greifen");
   const QString reaver = WriteSampleTeam("reaver.krt", "Reikland Reaver");
@@ -137,10 +125,6 @@ TEST_F(TeamWindowsTest, WindowPlacementRoundTripUnderTheTeamsName) {
   ASSERT_NE(other, nullptr);
   EXPECT_NE(other->geometry(), QRect(31, 42, 700, 520));
   EXPECT_NE(other->geometry(), QRect(5, 6, 640, 480));
-  // The program ends with the window open: its placement is kept as well.
-  other->setGeometry(12, 13, 600, 450);
-  ASSERT_TRUE(main.close());
-  EXPECT_EQ(StoredPlacement("Reikland Reaver"), QRect(12, 13, 600, 450));
   Discard(other);
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "gui/TestServices.h"
+#include "season/MatchEntry.h"
 #include "teamwindow/qt/LedgerPage.h"
 #include "teamwindow/qt/MatchesPage.h"
 #include "teamwindow/qt/MiscPage.h"
@@ -55,6 +56,12 @@ std::unique_ptr<Page> ShownPage(TeamDocument* doc, QSize size) {
   page->resize(size);
   page->show();
   return page;
+}
+
+// A league match against `opponent` on 02.06.07, lost or won against one goal.
+inline MatchEntry LeagueMatch(const std::string& opponent, int32_t goals, int32_t takings) {
+  return {
+      .gegner = opponent, .eigeneTore = goals, .gegnerTore = 1, .datum = "02.06.07", .einnahmen = takings, .liga = 1};
 }
 
 inline QString Cell(const QAbstractItemModel* model, int row, int column) {

@@ -15,7 +15,6 @@
 #include "gui/CreationDialogDriver.h"
 #include "gui/teamwindow/PageTestSupport.h"
 #include "teamwindow/LedgerRows.h"
-#include "season/MatchEntry.h"
 #include "teamwindow/qt/PlayersModel.h"
 #include "roster/PlayerChange.h"
 #include "teamwindow/qt/TeamView.h"
@@ -57,18 +56,6 @@ QImage DrawnAnew(QTableView* list) { return list->viewport()->grab().toImage().c
 // drawn after that, so the window gets a moment; rows nobody repaints stay wrong for good.
 bool ScreenShowsTheList(QTableView* list) {
   return QTest::qWaitFor([list] { return OnScreen(list) == DrawnAnew(list); }, 2000);
-}
-
-// A league match against `opponent` on 02.06.07, lost or won against one goal.
-MatchEntry LeagueMatch(const std::string& opponent, int32_t goals, int32_t takings) {
-  MatchEntry entry;
-  entry.gegner = opponent;
-  entry.eigeneTore = goals;
-  entry.gegnerTore = 1;
-  entry.liga = 1;
-  entry.einnahmen = takings;
-  entry.datum = "02.06.07";
-  return entry;
 }
 
 class RefreshByChangeTest : public ::testing::Test {
@@ -185,7 +172,7 @@ TEST_F(RefreshByChangeTest, RecordedMatchAppendsOneRow) {
   ModelSignals matchSignals(matches);
   ModelSignals incomeSignals(income);
   ModelSignals players(Model(kPlayersTab));
-  MatchEntry entry = LeagueMatch("Orkland", 2, 60000);
+  MatchEntry entry = test::LeagueMatch("Orkland", 2, 60000);
   entry.fanFaktor = kFanRises;
   ASSERT_TRUE(RecordMatch(Team(), entry).applied);
 
@@ -224,7 +211,7 @@ TEST_F(RefreshByChangeTest, AppendedRowsReachTheScreen) {
   EXPECT_FALSE(ScreenShowsTheList(matchList));
   Team().m_Games[0]->m_strGegner = opponent;
   for (int n = 0; n < 40; ++n) {  // past the bottom edge: the list must scroll further
-    ASSERT_TRUE(RecordMatch(Team(), LeagueMatch("Orkland " + std::to_string(n), n % 4, 1000)).applied);
+    ASSERT_TRUE(RecordMatch(Team(), test::LeagueMatch("Orkland " + std::to_string(n), n % 4, 1000)).applied);
     ASSERT_TRUE(ScreenShowsTheList(matchList)) << n;
   }
   EXPECT_TRUE(QTest::qWaitFor([matchList] { return matchList->verticalScrollBar()->maximum() > 0; }, 2000));

@@ -51,7 +51,8 @@ class SeasonPagesTest : public test::SheetTest {
 
 // Hiring a wizard asks the name first, books the expense and shows the wizard on the staff
 // page, his field enabled; the staff page must not write its old empty field back over the
-// new name.
+// new name. (The amount booked: Booking.EveryChoiceWithItsSideEffect; totals following a new
+// entry: RefreshByChangeTest.RecordedMatchAppendsOneRow.)
 TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
   ExpensesPage* page = m_sheet->Expenses();
   WhenModal<ExpenseDialog>([](ExpenseDialog* d) {
@@ -64,8 +65,6 @@ TEST_F(SeasonPagesTest, NewExpenseHiresWizard) {
   });
   Click(page, "neu");
   EXPECT_EQ(Cell(page->List()->model(), Rows(page) - 1, 0), "Zauberer Bilbo angeworben.");
-  EXPECT_EQ(Cell(page->List()->model(), Rows(page) - 1, 1), "150.000");
-  EXPECT_EQ(Child<QLineEdit>(page, "ausgabenK")->text(), "1210");
   EXPECT_EQ(Child<QLineEdit>(m_sheet->Staff(), "zauberer")->text(), "Bilbo");
   EXPECT_TRUE(Child<QLineEdit>(m_sheet->Staff(), "zauberer")->isEnabled());
   EXPECT_TRUE(m_doc->IsModified());

@@ -9,7 +9,6 @@
 
 #include "gui/CreationDialogDriver.h"
 #include "gui/roster/RosterTestSupport.h"
-#include "season/MatchEntry.h"
 #include "teamwindow/MissingOpponents.h"
 #include "teamwindow/qt/TeamView.h"
 #include "teamwindow/qt/TeamStatisticsDialog.h"
@@ -70,33 +69,25 @@ TEST_F(TeamViewTest, HeaderAfterCreationAndAfterLoading) {
   Discard(loaded);
 }
 
-// Catches: the own race shown in a read-only field or not upper-case, typing not stored, a
-// standard race's field editable. (Switching races: RaceChangeDialogTest.ViewTakesOver...)
-TEST_F(TeamViewTest, OwnRaceEditableOthersReadOnly) {
-  // Own race (15): editable, upper-case, typing stored; a standard race: read-only, the
-  // team's race name (here a stand-in) never touched.
-  const struct {
-    int32_t race;
-    const char *name, *shown, *typed, *shownAfter, *stored;
-  } races[] = {{15, "Nachtgoblins", "NACHTGOBLINS", "ä", "NACHTGOBLINSÄ", "NACHTGOBLINSÄ"},
-               {10, "Unverändert", "ORKS", "x", "ORKS", "Unverändert"}};
-  for (const auto& r : races) {
-    SCOPED_TRACE(r.race);
-    auto team = test::MakeSampleTeam(r.race);
-    team->m_strRassenName = r.name;
-    auto* frame = new TeamFrame(test::NewDocumentWith(std::move(team)));
-    QLineEdit* race = Field(frame, "race");
-    EXPECT_EQ(race->isReadOnly(), r.race != 15);
-    EXPECT_EQ(race->text(), r.shown);
-    frame->Document()->SetModifiedFlag(false);
-    race->setFocus();
-    race->end(false);
-    test::Type(race, QString::fromUtf8(r.typed));
-    EXPECT_EQ(race->text(), r.shownAfter);
-    EXPECT_EQ(frame->Document()->Team().m_strRassenName, r.stored);
-    EXPECT_EQ(frame->Document()->IsModified(), r.race == 15);
-    Discard(frame);
-  }
+// Catches: the own race shown in a read-only field or not upper-case, typing not stored or
+// not marking the team modified. (A standard race's field read-only:
+// HeaderAfterCreationAndAfterLoading; its name never renamed: TeamHeader.RenameTeamAndOwnRace;
+// switching races: RaceChangeDialogTest.ViewTakesOver...)
+TEST_F(TeamViewTest, OwnRaceEditable) {
+  auto team = test::MakeSampleTeam(kEigeneRasse);
+  team->m_strRassenName = "Nachtgoblins";
+  auto* frame = new TeamFrame(test::NewDocumentWith(std::move(team)));
+  QLineEdit* race = Field(frame, "race");
+  EXPECT_FALSE(race->isReadOnly());
+  EXPECT_EQ(race->text(), "NACHTGOBLINS");
+  frame->Document()->SetModifiedFlag(false);
+  race->setFocus();
+  race->end(false);
+  test::Type(race, QStringLiteral("ä"));
+  EXPECT_EQ(race->text(), "NACHTGOBLINSÄ");
+  EXPECT_EQ(frame->Document()->Team().m_strRassenName, "NACHTGOBLINSÄ");
+  EXPECT_TRUE(frame->Document()->IsModified());
+  Discard(frame);
 }
 
 // Catches: the notice not shown for a match that takes the last fans (or not in the plain
@@ -111,10 +102,7 @@ TEST_F(TeamViewTest, FanNoticeOncePerDrop) {
   CKRTeam& t = frame->Document()->Team();
   EXPECT_TRUE(m_messages.requests.empty());
 
-  MatchEntry lost;
-  lost.gegner = "Orkland";
-  lost.gegnerTore = 1;
-  lost.datum = "01.05.07";
+  MatchEntry lost = test::LeagueMatch("Orkland", 0, 0);
   lost.fanFaktor = kFanFalls;
   EXPECT_TRUE(frame->Document()->Services().ShowOutcome(frame, RecordMatch(t, lost)));
   ASSERT_EQ(m_messages.requests.size(), 1u);
@@ -219,45 +207,20 @@ TEST_F(TeamViewTest, LongStoredNameSurvivesSaving) {
 
 class TeamStatisticsDialogTest : public test::ProgramTest {};
 
-// Catches: a draw counted by the record's won flag, sold or dead players counted as players,
-// the dead not counted, big guys counted as star players, missing stamps left empty.
-TEST_F(TeamStatisticsDialogTest, DrawWinLossAndADeadPlayer) {
-  auto team = test::MakeSampleTeam();  // one match won 2:1
-  team->AddGame({.m_strGegner = "Elfenpracht",
-                 .m_strErgebnis = "1:1",
-                 .m_strDatum = "12.03.07",
-                 .m_nZuschauer = 1000,
-                 .m_bLiga = 1,
-                 .m_bGewonnen = 1});  // drawn though flagged won
-  team->AddGame({.m_strGegner = "Nurgles Faule",
-                 .m_strErgebnis = "0:2",
-                 .m_strDatum = "19.03.07",
-                 .m_nZuschauer = 1000,
-                 .m_bLiga = 1});
-  test::AddPlayer(*team, 3, "Morg", "Star", 5, 4, 3, 9, 150000, "", team->m_nNaechsteID++, 207);
-  test::AddPlayer(*team, 4, "Troll", "Troll", 4, 5, 1, 9, 110000, "", team->m_nNaechsteID++, 301);
-  test::AddPlayer(*team, 5, "Gorbag", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
-  team->m_Spieler.back()->m_nStatus = kStatusVerstorben;
-  test::AddPlayer(*team, 6, "Snaga", "Linienork", 5, 3, 3, 9, 50000, "", team->m_nNaechsteID++, 25);
-  team->m_Spieler.back()->m_nStatus = kStatusVerkauft;
-
-  TeamStatisticsDialog dialog(*team);
-  EXPECT_EQ(dialog.Value("erstellt"), "(01.02.07) 10:11:12");
-  EXPECT_EQ(dialog.Value("geaendert"), "(03.04.07) 13:14:15");
-  EXPECT_EQ(dialog.Value("spiele"), "3");
-  EXPECT_EQ(dialog.Value("gewonnen"), "1");
-  EXPECT_EQ(dialog.Value("verloren"), "1");
-  EXPECT_EQ(dialog.Value("unentschieden"), "1");
-  EXPECT_EQ(dialog.Value("spieler"), "4");
-  EXPECT_EQ(dialog.Value("stars"), "1");
-  EXPECT_EQ(dialog.Value("tote"), "1");
-
-  CKRTeam fresh;
-  TeamStatisticsDialog unknown(fresh);
-  EXPECT_EQ(unknown.Value("erstellt"), "(xx.xx.xx) xx:xx:xx");
-  EXPECT_EQ(unknown.Value("geaendert").size(), 19);
-  EXPECT_EQ(fresh.m_strGeaendert, unknown.Value("geaendert").toStdString());
-  EXPECT_EQ(unknown.Value("spiele"), "0");
+// Catches a figure shown in another field than its label's: every figure differs from the
+// others here. (The counting and the stamps themselves: TeamStatistics.CountsMatchesAndPlayers.)
+TEST_F(TeamStatisticsDialogTest, EachFigureInItsField) {
+  CKRTeam team;  // no creation stamp
+  for (const char* result : {"1:1", "0:1", "0:2", "2:0", "3:0", "4:0"})
+    team.AddGame({.m_strErgebnis = result, .m_bGewonnen = result[0] > '1'});
+  for (int32_t n = 1; n <= 5; ++n) test::AddPlayer(team, n, "S", "P", 6, 3, 3, 8, 50000, "", n, n < 5 ? 201 : 25);
+  TeamStatisticsDialog dialog(team);
+  QStringList shown;
+  for (const char* field : {"erstellt", "spiele", "gewonnen", "verloren", "unentschieden", "spieler", "stars", "tote"})
+    shown << dialog.Value(field);
+  EXPECT_EQ(shown, QStringList({"(xx.xx.xx) xx:xx:xx", "6", "3", "2", "1", "5", "4", "0"}));
+  EXPECT_EQ(dialog.Value("geaendert").toStdString(), team.m_strGeaendert);
+  EXPECT_EQ(team.m_strGeaendert.size(), 19u);
 }
 
 }  // namespace

@@ -79,9 +79,10 @@ TEST(StarPlayerBuilderDialog, PointsValueAndKaufen) {
   EXPECT_EQ(test::PlayerLine(*record), "0 Gork der Große (Starplayer) 8/6/4/10 190000 [Blk,Brut,Cap] #0 222");
 }
 
-// Characteristics typed outside their ranges are held at the border, and "Stacheln" pushes
-// RW 10 back to 9 with its warning. A field that lets 9 or 0 through, or a spikes rule that
-// does not reach the RW field, shows here.
+// Characteristics typed outside their ranges are held at the border (each border:
+// PlayerBuilder.SkillListAndGreyCategories), and "Stacheln" pushes RW 10 back to 9 with its
+// warning. A field that lets 9 or 0 through, or a spikes rule that does not reach the RW
+// field, shows here.
 TEST(StarPlayerBuilderDialog, RangesSpikesAndDescription) {
   test::MessageRecorder recorder;
   StarPlayerBuilderDialog dialog(kCapital);
@@ -89,7 +90,7 @@ TEST(StarPlayerBuilderDialog, RangesSpikesAndDescription) {
   const struct {
     const char* field;
     int typed, held;
-  } borders[] = {{"bw", 9, 8}, {"st", 0, 1}, {"ge", 7, 4}, {"rw", 11, 10}};
+  } borders[] = {{"bw", 9, 8}, {"st", 0, 1}, {"rw", 11, 10}};  // RW 10 for the spikes below
   for (const auto& b : borders) {
     Type(dialog, b.field, b.typed);
     EXPECT_EQ(Child<QSpinBox>(dialog, b.field)->value(), b.held) << b.field;

@@ -192,7 +192,7 @@ void PickStar(const QString& name) {
 }
 
 // A star player bought or built goes into his slot; pressing either button of the filled
-// slot empties it; a selection left with "&Abbruch" leaves the slot empty. The offer is
+// slot empties it; a selection left with "&Abbruch" after a click leaves the slot empty. The offer is
 // measured against the starting capital, so the remaining gold may go negative. (The sums,
 // the price taken and given back: TeamBudget.StarSlots.) A slot that keeps its player,
 // buttons stuck in the wrong look or a built player without the builder's code would show here.
@@ -226,8 +226,11 @@ TEST(TeamCreationDialog, StarSlotsBoughtBuiltAndRemoved) {
   c.Button("starBuild3")->click();  // the build button removes a bought player too
   EXPECT_EQ(name(3), "");
 
-  test::WhenModal<StarPlayerChoiceDialog>(
-      [](StarPlayerChoiceDialog* selection) { Child<QPushButton>(selection, QStringLiteral("abbruch"))->click(); });
+  test::WhenModal<StarPlayerChoiceDialog>([](StarPlayerChoiceDialog* selection) {
+    auto* list = Child<QTreeWidget>(selection, QStringLiteral("list"));
+    test::ClickItem(list, list->topLevelItem(0));  // a row clicked, then cancelled
+    Child<QPushButton>(selection, QStringLiteral("abbruch"))->click();
+  });
   c.Button("starBuy2")->click();
   EXPECT_EQ(name(2), "");
 

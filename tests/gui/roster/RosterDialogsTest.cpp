@@ -241,22 +241,33 @@ TEST(PlayerPurchaseDialog, CardRefillsAndBuysZombieNamed) {
   EXPECT_TRUE(messages.requests.empty());
 }
 
-// Catches the remove dialog closing on an incomplete choice, and the removal as assistant
-// coach not adding him to the staff.
-TEST(PlayerRemovalDialog, RefusalsAndCotrainer) {
+// The remove dialog: "Verstorben" preselected, the text field only for "&Sonstiges"; every
+// control has an Alt+letter of its own (each page of "Spielerwerte ändern" too:
+// NewSkillsDialog.KeyboardOnly), so Alt+S then Enter chooses "&Sonstiges" and presses
+// "&Ändern", which refuses the missing text with the dialog still open. The removal as
+// assistant coach goes through the command to the core. Catches the dialog closing on an
+// incomplete choice, two controls sharing a letter (the key then only moves the focus, and
+// Enter records the preselected "Verstorben"), and the command not reaching the core.
+TEST(PlayerRemovalDialog, KeyboardRefusalAndCotrainer) {
   test::MessageRecorder messages;
   PlayerRemovalDialog dialog("Grischnak");
   EXPECT_EQ(dialog.windowTitle(), "Spieler 'Grischnak' entfernen");
   dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  EXPECT_EQ(test::MnemonicClashes(&dialog), QStringList());
   EXPECT_TRUE(Child<QRadioButton>(&dialog, "verstorben")->isChecked());
   EXPECT_FALSE(Child<QLineEdit>(&dialog, "text")->isEnabled());
-  Child<QRadioButton>(&dialog, "sonstiges")->click();
-  Click(&dialog, "aendern");
+  QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+  // A button's shortcut clicks it a moment later, as it is seen pressed.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Child<QRadioButton>(&dialog, "sonstiges")->isChecked(); }));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(messages.Texts(), QStringList{"Sie müssen schon etwas im Feld Sonstiges eingeben!"});
   EXPECT_TRUE(dialog.isVisible());
   SetText(&dialog, "text", "Ausgewandert");
   Click(&dialog, "aendern");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.Removal().m_Reason, RemovalReason::kSonstiges);
   EXPECT_EQ(dialog.Removal().m_strText, "Ausgewandert");
 
   auto team = Team(10, 0);
@@ -271,24 +282,6 @@ TEST(PlayerRemovalDialog, RefusalsAndCotrainer) {
   messages.requests.clear();
   EXPECT_FALSE(RemovePlayerCommand(nullptr, *team, *team->m_Spieler[0], test::TestServices()));
   EXPECT_EQ(messages.Texts(), QStringList{"Grischnak ist kein aktiver Spieler mehr!"});
-}
-
-// Every control of the remove dialog (and of each page of "Spielerwerte ändern":
-// NewSkillsDialog.KeyboardOnly) has an Alt+letter of its own, so Alt+V then Enter records a
-// sale. Catches two controls sharing a letter: the key then only moves the focus, and Enter
-// records the preselected "Verstorben" (or typed points replace the position text).
-TEST(RosterDialogs, MnemonicsOfTheirOwn) {
-  PlayerRemovalDialog remove("Grischnak");
-  remove.show();
-  remove.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&remove));
-  EXPECT_EQ(test::MnemonicClashes(&remove), QStringList());
-  QTest::keyClick(&remove, Qt::Key_V, Qt::AltModifier);
-  // A button's shortcut clicks it a moment later, as it is seen pressed.
-  EXPECT_TRUE(QTest::qWaitFor([&] { return Child<QRadioButton>(&remove, "verkauft")->isChecked(); }));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  EXPECT_EQ(remove.result(), QDialog::Accepted);
-  EXPECT_EQ(remove.Removal().m_Reason, RemovalReason::kVerkauft);
 }
 
 // Catches the players page's buttons not reaching the commands: a dead player taken out

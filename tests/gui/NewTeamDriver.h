@@ -25,6 +25,11 @@ inline void EnterMenschenTeam() {
                                                   {"rerolls", 1},    {"fanFactor", 3}, {"cheerleaders", 5}};
     for (const auto& [name, value] : fields) Child<CountSpinBox>(dialog, QString::fromLatin1(name))->setValue(value);
     Child<QPushButton>(dialog, QStringLiteral("erstellen"))->click();
+    // A refused team leaves the dialog open; fail rather than wait for it forever.
+    if (dialog->isVisible()) {
+      ADD_FAILURE() << "the creation dialog refused the team";
+      dialog->reject();
+    }
   });
 }
 

@@ -42,7 +42,7 @@ TEST(TeamHeader, TextsOfStandardOwnAndDamagedRaces) {
 
 // Catches: the notice due again while the fans stay at or below zero, not due again after
 // they came back and went again, or the matches' adjustment left out. (The matches run the
-// check: MatchEntry.FanCheckWithTheMatches; the window shows it: TeamViewTest.FanNoticeOncePerDrop.)
+// check: Matches.FanCheckWithTheMatches; the window shows it: TeamViewTest.FanNoticeOncePerDrop.)
 TEST(TeamHeader, FanNoticeOncePerDrop) {
   CKRTeam team;
   team.m_nFanFaktor = 0;

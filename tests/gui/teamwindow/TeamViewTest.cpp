@@ -93,7 +93,7 @@ TEST_F(TeamViewTest, OwnRaceEditable) {
 // Catches: the notice not shown for a match that takes the last fans (or not in the plain
 // box, or after the match's own sound), and no notice at the first display of a team saved
 // without fans. (Once per drop, not again at the next check: TeamHeader.FanNoticeOncePerDrop,
-// MatchEntry.FanCheckWithTheMatches.)
+// Matches.FanCheckWithTheMatches.)
 TEST_F(TeamViewTest, FanNoticeOncePerDrop) {
   auto team = test::MakeSampleTeam();
   team->m_Games.clear();

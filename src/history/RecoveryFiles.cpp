@@ -54,7 +54,8 @@ std::string RecoveryFolder() {
 }
 
 RecoveryRecord OwnRecoveryRecord(std::string teamPath, bool neverSaved, std::string team) {
-  return {static_cast<int64_t>(::getpid()), ProcessStartOf("self"), std::move(teamPath), neverSaved, std::move(team)};
+  static const std::string start = ProcessStartOf("self");  // the program's own start never changes
+  return {static_cast<int64_t>(::getpid()), start, std::move(teamPath), neverSaved, std::move(team)};
 }
 
 std::string OwnRecoveryFile(const std::string& folder, int serial) {

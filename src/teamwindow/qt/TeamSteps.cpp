@@ -1,6 +1,7 @@
 #include "teamwindow/qt/TeamSteps.h"
 
 #include <QLineEdit>
+#include <utility>
 
 #include "history/TeamState.h"
 #include "teamwindow/StepNames.h"
@@ -62,11 +63,11 @@ void TeamSteps::FieldLeft(const void* field) {
 void TeamSteps::Close() {
   m_Recorder.stop();
   m_pField = nullptr;
-  const std::string name = m_Namer ? m_Namer() : std::string(kUnnamedStep);
-  if (m_nCommands == 0) m_Namer = nullptr;
+  // Inside a command the namer stays for the command's own step.
+  const Namer namer = m_nCommands == 0 ? std::exchange(m_Namer, nullptr) : m_Namer;
   if (!m_bOpen) return;
   m_bOpen = false;
-  m_History.Record(TeamState(m_Team()), name);
+  m_History.Record(TeamState(m_Team()), namer ? namer() : std::string(kUnnamedStep));
   emit StepsChanged();
 }
 
